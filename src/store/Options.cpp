@@ -1,0 +1,154 @@
+#include "store/Options.h"
+
+#include "util/FileSystem.h"
+#include "util/Ini.h"
+#include "util/Numbers.h"
+
+#include <array>
+#include <cstdlib>
+#include <variant>
+
+namespace kiv {
+
+namespace {
+
+constexpr std::string_view kSection = kAppTitle;
+// What the reader gets back for a key that is missing or empty.
+constexpr std::string_view kNotFound = "~nf~";
+
+// The start mode is written as its absolute value, so a hidden start (-1)
+// comes back as minimized (1).
+struct StartMode {
+    int32_t COptions::*field;
+};
+
+using OptionField =
+    std::variant<bool COptions::*, int32_t COptions::*, std::string COptions::*, StartMode>;
+
+struct OptionKey {
+    std::string_view name;
+    OptionField field;
+};
+
+// In the order the keys are written.
+const std::array<OptionKey, 28> kOptionKeys = {{
+    {"SubClassWindowSize", &COptions::SubClassWindowSize},
+    {"GlobalKeyHook", &COptions::GlobalKeyHook},
+    {"SpecifyDimensions", &COptions::SpecifyDimensions},
+    {"AssumedHeight", &COptions::AssumedHeight},
+    {"AssumedWidth", &COptions::AssumedWidth},
+    {"TaskBarMargin", &COptions::TaskBarMargin},
+    {"TitleBarMargin", &COptions::TitleBarMargin},
+    {"SideMargin", &COptions::SideMargin},
+    {"Drive", &COptions::Drive},
+    {"PlayListAutoSelect", &COptions::PlayListAutoSelect},
+    {"PlayListAutoAdd", &COptions::PlayListAutoAdd},
+    {"PlayListDefaultSetting", &COptions::PlayListDefaultSetting},
+    {"DisableDVDRomContent", &COptions::DisableDVDRomContent},
+    {"AutoMouseHide", &COptions::AutoMouseHide},
+    {"ShowTrayIcon", &COptions::ShowTrayIcon},
+    {"LaunchApplication", &COptions::LaunchApplication},
+    {"WindowStartMode", StartMode{&COptions::WindowStartMode}},
+    {"UseCaptionNotClass", &COptions::UseCaptionNotClass},
+    {"HotKeySetFocusApp", &COptions::HotKeySetFocusApp},
+    {"HotKeySetFocusKIV", &COptions::HotKeySetFocusKIV},
+    {"HotKeyMoveUp", &COptions::HotKeyMoveUp},
+    {"HotKeyMoveDown", &COptions::HotKeyMoveDown},
+    {"HotKeyMoveLeft", &COptions::HotKeyMoveLeft},
+    {"HotKeyMoveRight", &COptions::HotKeyMoveRight},
+    {"HotKeyExpand", &COptions::HotKeyExpand},
+    {"HotKeyShrink", &COptions::HotKeyShrink},
+    {"HotKeySave", &COptions::HotKeySave},
+    {"HotKeyReapplyCurrent", &COptions::HotKeyReapplyCurrent},
+}};
+
+template <class... Ts> struct Overloaded : Ts... { using Ts::operator()...; };
+template <class... Ts> Overloaded(Ts...) -> Overloaded<Ts...>;
+
+void ApplyValue(COptions& options, const OptionField& field, const std::string& text) {
+    std::visit(Overloaded{
+                   [&](bool COptions::*member) {
+                       if (text == "1" || text == "0") {
+                           options.*member = text == "1";
+                       }
+                   },
+                   [&](int32_t COptions::*member) {
+                       if (IsNumeric(text)) {
+                           options.*member = StrictToInt32(text);
+                       }
+                   },
+                   [&](std::string COptions::*member) { options.*member = text; },
+                   [&](StartMode mode) {
+                       if (IsNumeric(text)) {
+                           options.*mode.field = StrictToInt32(text);
+                       }
+                   },
+               },
+               field);
+}
+
+std::string ValueText(const COptions& options, const OptionField& field) {
+    return std::visit(
+        Overloaded{
+            [&](bool COptions::*member) -> std::string { return options.*member ? "1" : "0"; },
+            [&](int32_t COptions::*member) { return DecimalText(options.*member); },
+            [&](std::string COptions::*member) { return options.*member; },
+            [&](StartMode mode) { return DecimalText(std::llabs(int64_t{options.*mode.field})); },
+        },
+        field);
+}
+
+} // namespace
+
+COptions::COptions(IErrorReporter& reporter) : mReporter(&reporter) {
+    TrapErrors(reporter, "Class_Initialize", [&] { INIFilePath = AppPath() + "KIV.ini"; });
+}
+
+void COptions::RetrieveSettings() {
+    TrapErrors(*mReporter, "RetrieveSettings", [&] {
+        if (INIFilePath.empty() || !FileExists(INIFilePath)) {
+            return;
+        }
+        for (const OptionKey& key : kOptionKeys) {
+            std::string text = ReadIniString(kSection, key.name, kNotFound, INIFilePath);
+            if (text != kNotFound) {
+                ApplyValue(*this, key.field, text);
+            }
+        }
+    });
+}
+
+void COptions::SaveSettings() {
+    TrapErrors(*mReporter, "SaveSettings", [&] {
+        // The keys are written into a copy beside the file, which then takes
+        // the file's place: a failure part-way leaves the old file whole.
+        std::string staging = INIFilePath + ".new";
+        std::string current;
+        try {
+            current = ReadWholeFile(INIFilePath);
+        } catch (const CRuntimeError&) {
+            // No file yet: the options make a new one.
+        }
+        try {
+            SaveFileAtomically(staging, current);
+        } catch (const CRuntimeError&) {
+            return; // a folder that refuses writing is the platform's silent refusal
+        }
+        for (const OptionKey& key : kOptionKeys) {
+            WriteIniString(kSection, key.name, ValueText(*this, key.field), staging);
+        }
+        try {
+            ReplaceFileWith(INIFilePath, staging);
+        } catch (const CRuntimeError&) {
+            RemoveFile(staging); // a read-only options file refuses the write, silently
+        }
+    });
+}
+
+void COptions::AssignTo(COptions& other) const {
+    IErrorReporter* reporter = other.mReporter;
+    other = *this;
+    other.mReporter = reporter;
+}
+
+} // namespace kiv

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "util/ErrorReport.h"
+
+#include <cstdint>
+#include <string>
+
+namespace kiv {
+
+// The program-wide options, one section "[KIV]" of the options file.
+class COptions {
+public:
+    // Every option at its default; the file is program folder + "KIV.ini".
+    explicit COptions(IErrorReporter& reporter);
+
+    std::string INIFilePath;
+    bool SubClassWindowSize = true;
+    bool GlobalKeyHook = true;
+    bool SpecifyDimensions = false;
+    int32_t AssumedHeight = 0;
+    int32_t AssumedWidth = 0;
+    int32_t TaskBarMargin = 3;
+    int32_t TitleBarMargin = -1; // -1: the system's caption height
+    int32_t SideMargin = -1;     // -1: the system's frame size
+    std::string Drive = "D";
+    bool PlayListAutoSelect = true;
+    bool PlayListAutoAdd = false;
+    std::string PlayListDefaultSetting;
+    bool DisableDVDRomContent = true;
+    bool AutoMouseHide = true;
+    bool ShowTrayIcon = true;
+    std::string HotKeySetFocusApp;
+    std::string HotKeySetFocusKIV;
+    std::string HotKeyMoveUp;
+    std::string HotKeyMoveDown;
+    std::string HotKeyMoveLeft;
+    std::string HotKeyMoveRight;
+    std::string HotKeyExpand;
+    std::string HotKeyShrink;
+    std::string HotKeySave;
+    std::string HotKeyReapplyCurrent;
+    std::string LaunchApplication;
+    int32_t WindowStartMode = 0; // 0 normal, 1 minimized, anything else hidden
+    bool UseCaptionNotClass = false;
+
+    // Reads every key present in the file; missing, empty or unusable values
+    // leave their fields as they are. A missing file changes nothing.
+    void RetrieveSettings();
+    // Writes every option into the file, keeping keys the program does not
+    // write. The previous file stays intact when the write is refused.
+    void SaveSettings();
+    // Copies every option, the file path included, into `other`.
+    void AssignTo(COptions& other) const;
+
+private:
+    IErrorReporter* mReporter;
+};
+
+} // namespace kiv

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "store/KeyedCollection.h"
+#include "util/ErrorReport.h"
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace kiv {
+
+// One DVD of the play list: the disc's volume name and serial number text
+// identify it, and Setting names the setting to apply when it is inserted.
+struct CPlayListItem {
+    std::string Title;
+    std::string Setting;
+    std::string Volume;
+    std::string SerNo;          // upper-case hexadecimal, no leading zeros
+    bool LogicalDelete = false; // kept in memory, left out when saved
+    std::string ItemKey;        // never stored in the file
+};
+
+// S1=title;S2=setting;S3=volume;S4=serial; without its CR LF.
+std::string PlayListLine(const CPlayListItem& item);
+
+// The entry a line holds. A non-empty line without an S1 value but with an "="
+// is the older "title=setting" form.
+CPlayListItem ParsePlayListLine(std::string_view line);
+
+class CPlayList {
+public:
+    using Pointer = std::shared_ptr<CPlayListItem>;
+
+    explicit CPlayList(IErrorReporter& reporter) : mReporter(reporter) {}
+
+    std::string PlayListFile;
+
+    const Pointer& Item(std::string_view key) const { return mItems.Item(key); }
+    const Pointer& Item(int32_t position) const { return mItems.Item(position); }
+    int32_t Count() const noexcept { return mItems.Count(); }
+
+    // Appends a new entry; reports the error titled "Add" and returns nothing
+    // when no key is left.
+    Pointer Add(std::string_view title, std::string_view setting, std::string_view volume,
+                std::string_view serNo);
+    void Remove(std::string_view key) { mItems.Remove(key); }
+    void Remove(int32_t position) { mItems.Remove(position); }
+
+    // The first entry for this disc, deleted ones included; nothing when none.
+    Pointer LocatePlayListItem(std::string_view volume, std::string_view serNo) const;
+
+    // Writes the entries not marked deleted; raises to the caller when it
+    // cannot, leaving the previous file as it was.
+    void SaveItems() const;
+    void LoadItems();
+    void LoadFromText(std::string_view text);
+    std::string FileText() const;
+
+    auto begin() const noexcept { return mItems.begin(); }
+    auto end() const noexcept { return mItems.end(); }
+
+private:
+    IErrorReporter& mReporter;
+    CKeyedCollection<CPlayListItem> mItems;
+};
+
+} // namespace kiv

@@ -1,0 +1,161 @@
+#include "store/WindowSettings.h"
+
+#include "util/FileSystem.h"
+#include "util/Numbers.h"
+#include "util/Strings.h"
+#include "util/TextLines.h"
+
+namespace kiv {
+
+namespace {
+
+void AppendField(std::string& line, std::string_view tag, std::string_view value) {
+    line += tag;
+    line += '=';
+    line += value;
+    line += ';';
+}
+
+void AppendField(std::string& line, std::string_view tag, int64_t value) {
+    AppendField(line, tag, DecimalText(value));
+}
+
+std::string Field(std::string_view line, std::string_view tag, std::string_view defaultValue) {
+    return GetTaggedValue(line, tag, ";", defaultValue);
+}
+
+int32_t Int32Field(std::string_view line, std::string_view tag) {
+    return StrictToInt32(Field(line, tag, "0"));
+}
+
+int16_t Int16Field(std::string_view line, std::string_view tag) {
+    return StrictToInt16(Field(line, tag, "0"));
+}
+
+} // namespace
+
+std::string SettingLine(const CWindowSetting& s) {
+    std::string line;
+    line.reserve(160 + s.SettingName.size() + s.WindowClass.size() + s.ApplicationName.size());
+    AppendField(line, "S1", s.SettingName);
+    AppendField(line, "S2", s.WindowClass);
+    AppendField(line, "S3", s.WindowLeft);
+    AppendField(line, "S4", s.WindowTop);
+    AppendField(line, "S5", s.WindowWidth);
+    AppendField(line, "S6", s.WindowHeight);
+    AppendField(line, "S11", s.OrbitRangeHorizontal);
+    AppendField(line, "S12", s.OrbitRangeVertical);
+    AppendField(line, "S13", s.OrbitInterval);
+    AppendField(line, "S14", s.OrbitIncrement);
+    AppendField(line, "S15", s.BlankingOn);
+    AppendField(line, "S16", s.HotKey);
+    AppendField(line, "S17", s.ApplicationName);
+    AppendField(line, "S18", s.BlankingPadLeft);
+    AppendField(line, "S19", s.BlankingPadRight);
+    AppendField(line, "S20", s.BlankingPadTop);
+    AppendField(line, "S21", s.BlankingPadBottom);
+    AppendField(line, "S22", s.LockPosition);
+    return line;
+}
+
+CWindowSetting ParseSettingLine(std::string_view line) {
+    // Fields are taken in the reader's order, S17 last since its default is the S2 value.
+    CWindowSetting s;
+    s.SettingName = Field(line, "S1", "");
+    s.WindowClass = Field(line, "S2", "");
+    s.WindowLeft = Int32Field(line, "S3");
+    s.WindowTop = Int32Field(line, "S4");
+    s.WindowWidth = Int32Field(line, "S5");
+    s.WindowHeight = Int32Field(line, "S6");
+    s.OrbitRangeHorizontal = Int32Field(line, "S11");
+    s.OrbitRangeVertical = Int32Field(line, "S12");
+    s.OrbitInterval = Int32Field(line, "S13");
+    s.OrbitIncrement = Int32Field(line, "S14");
+    s.BlankingOn = Int16Field(line, "S15");
+    s.HotKey = Field(line, "S16", "");
+    s.BlankingPadLeft = Int32Field(line, "S18");
+    s.BlankingPadRight = Int32Field(line, "S19");
+    s.BlankingPadTop = Int32Field(line, "S20");
+    s.BlankingPadBottom = Int32Field(line, "S21");
+    s.LockPosition = Int16Field(line, "S22");
+    s.ApplicationName = Field(line, "S17", s.WindowClass);
+    return s;
+}
+
+CWindowSettings::Pointer CWindowSettings::Add(const CWindowSetting& values) {
+    Pointer added;
+    TrapErrors(mReporter, "Add", [&] {
+        auto setting = std::make_shared<CWindowSetting>(values);
+        setting->ItemKey = mItems.Append(setting);
+        added = std::move(setting);
+    });
+    return added;
+}
+
+void CWindowSettings::LocateItem(std::string_view settingName, ISettingList& list) {
+    TrapErrors(mReporter, "LocateItem", [&] {
+        for (const Pointer& setting : mItems) {
+            if (setting->SettingName == settingName) {
+                int32_t index = list.FindStringExact(settingName);
+                if (index >= 0) {
+                    list.SetListIndex(index);
+                }
+                return;
+            }
+        }
+    });
+}
+
+void CWindowSettings::LocateItemByKey(std::string_view key, ISettingList& list) {
+    TrapErrors(mReporter, "LocateItemByKey", [&] {
+        if (!mItems.Contains(key) || list.ListCount() == 0) {
+            return;
+        }
+        int32_t number = StrictToInt32(key.substr(1));
+        for (int32_t i = 0; i < list.ListCount(); ++i) {
+            if (list.ItemData(i) == number) {
+                list.SetListIndex(i);
+                return;
+            }
+        }
+    });
+}
+
+std::string CWindowSettings::FileText() const {
+    std::string text;
+    for (const Pointer& setting : mItems) {
+        text += SettingLine(*setting);
+        text += "\r\n";
+    }
+    return text;
+}
+
+void CWindowSettings::SaveItems() const {
+    SaveFileAtomically(AppDataFile, FileText());
+}
+
+void CWindowSettings::LoadItems() {
+    mItems.Clear();
+    TrapErrors(mReporter, "LoadItems", [&] {
+        if (FileExists(AppDataFile)) {
+            LoadFromText(ReadWholeFile(AppDataFile));
+        }
+    });
+}
+
+void CWindowSettings::LoadFromText(std::string_view text) {
+    mItems.Clear();
+    TrapErrors(mReporter, "LoadItems", [&] {
+        bool stopped = false;
+        ForEachLine(text, [&](std::string_view line) {
+            if (stopped) {
+                return;
+            }
+            // Once the keys run out every further line would fail the same way:
+            // Add has said so once, and the load ends there.
+            stopped = !Add(ParseSettingLine(line));
+        });
+    });
+}
+
+} // namespace kiv

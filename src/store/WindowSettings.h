@@ -1,0 +1,69 @@
+#pragma once
+
+#include "store/KeyedCollection.h"
+#include "store/SettingList.h"
+#include "store/WindowSetting.h"
+#include "util/ErrorReport.h"
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace kiv {
+
+// One line of the settings file, without its CR LF:
+// S1=name;S2=class;S3=left;...;S22=lock;
+std::string SettingLine(const CWindowSetting& setting);
+
+// The setting a line holds. Absent fields take their defaults (S17 defaults to
+// the S2 value); a numeric field that is not a number, or too large for its
+// width, raises the conversion error.
+CWindowSetting ParseSettingLine(std::string_view line);
+
+// All settings, in order, each under its key, read from and written to the
+// settings file.
+class CWindowSettings {
+public:
+    using Pointer = std::shared_ptr<CWindowSetting>;
+
+    explicit CWindowSettings(IErrorReporter& reporter) : mReporter(reporter) {}
+
+    std::string AppDataFile;
+
+    // The stored object itself, by key ("C7") or 1-based position; raises when absent.
+    const Pointer& Item(std::string_view key) const { return mItems.Item(key); }
+    const Pointer& Item(int32_t position) const { return mItems.Item(position); }
+    bool Contains(std::string_view key) const { return mItems.Contains(key); }
+    int32_t Count() const noexcept { return mItems.Count(); }
+
+    // Stores a copy of `values` under the next key and returns it; reports the
+    // error titled "Add" and returns nothing when no key is left.
+    Pointer Add(const CWindowSetting& values);
+    void Remove(std::string_view key) { mItems.Remove(key); }
+    void Remove(int32_t position) { mItems.Remove(position); }
+
+    // Selects, in `list`, the entry of the setting with exactly this name.
+    void LocateItem(std::string_view settingName, ISettingList& list);
+    // Selects the list entry whose number is that of `key`.
+    void LocateItemByKey(std::string_view key, ISettingList& list);
+
+    // Writes every setting to AppDataFile; raises to the caller when it cannot,
+    // leaving the previous file as it was.
+    void SaveItems() const;
+    // Replaces the collection by the file's settings; a missing file gives none.
+    void LoadItems();
+    // Replaces the collection by the settings in `text`, one a line. A bad
+    // number is reported titled "LoadItems" and ends the load at that line.
+    void LoadFromText(std::string_view text);
+    // The file text SaveItems writes.
+    std::string FileText() const;
+
+    auto begin() const noexcept { return mItems.begin(); }
+    auto end() const noexcept { return mItems.end(); }
+
+private:
+    IErrorReporter& mReporter;
+    CKeyedCollection<CWindowSetting> mItems;
+};
+
+} // namespace kiv

@@ -1,0 +1,45 @@
+#include "util/ErrorReport.h"
+
+namespace kiv {
+
+namespace {
+std::string FormatWithSeparator(const CRuntimeError& error, std::string_view separator) {
+    std::string text = "Error: ";
+    text += std::to_string(static_cast<int32_t>(error.Number()));
+    text += separator;
+    text += error.Description();
+    return text;
+}
+} // namespace
+
+std::string FormatErrorMessage(const CRuntimeError& error) {
+    return FormatWithSeparator(error, ". ");
+}
+
+void ReportError(IErrorReporter& reporter, std::string_view procedure, const CRuntimeError& error) {
+    reporter.ShowMessage(FormatErrorMessage(error), procedure);
+}
+
+std::string FormatUtilityErrorMessage(const CRuntimeError& error) {
+    return FormatWithSeparator(error, ", ");
+}
+
+void ReportUtilityError(IErrorReporter& reporter, const CRuntimeError& error) {
+    reporter.ShowMessage(FormatUtilityErrorMessage(error), kAppTitle);
+}
+
+CRuntimeError CurrentErrorAsRuntimeError(std::exception_ptr error) {
+    try {
+        std::rethrow_exception(error);
+    } catch (const CRuntimeError& runtimeError) {
+        return runtimeError;
+    } catch (const std::bad_alloc&) {
+        return CRuntimeError(ErrorNumber::OutOfMemory);
+    } catch (const std::exception& other) {
+        return CRuntimeError(ErrorNumber::InvalidProcedureCall, other.what());
+    } catch (...) {
+        return CRuntimeError(ErrorNumber::InvalidProcedureCall);
+    }
+}
+
+} // namespace kiv

@@ -1,0 +1,57 @@
+#include "util/FileSystem.h"
+
+#include "util/Strings.h"
+
+#include <array>
+
+namespace kiv {
+
+namespace {
+constexpr std::array<std::string_view, 10> kReservedDeviceNames = {
+    "AUX", "COM", "COM1", "COM2", "COM3", "COM4", "PRN", "LPT1", "LPT2", "LPT3"};
+
+bool IsSeparator(char c) {
+    return c == '\\' || c == kPathSeparator;
+}
+} // namespace
+
+bool FileExists(std::string_view name) {
+    std::string trimmed = TrimSpaces(name);
+    if (trimmed.empty()) {
+        return false;
+    }
+    size_t lastDot = name.rfind('.');
+    if (lastDot != std::string_view::npos && name.size() > lastDot + 1 + 3) {
+        return false;
+    }
+    if (IsSeparator(trimmed.back()) || trimmed.back() == ':') {
+        return false;
+    }
+    std::string upper = ToUpperAscii(name);
+    for (std::string_view reserved : kReservedDeviceNames) {
+        if (upper == reserved) {
+            return false;
+        }
+    }
+    if (name.find('\0') != std::string_view::npos) {
+        return false;
+    }
+    try {
+        return IsOrdinaryFile(std::string(name));
+    } catch (...) {
+        return false;
+    }
+}
+
+std::string FolderWithSeparator(std::string_view folder) {
+    if (folder.empty()) {
+        return {};
+    }
+    std::string result(folder);
+    if (!IsSeparator(result.back())) {
+        result += kPathSeparator;
+    }
+    return result;
+}
+
+} // namespace kiv

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace kiv {
+
+#ifdef _WIN32
+inline constexpr char kPathSeparator = '\\';
+#else
+inline constexpr char kPathSeparator = '/';
+#endif
+
+// True when `name` names an existing ordinary file: not empty, an extension of
+// at most three characters, not ending in a separator or ":", not a reserved
+// device name, and found as a file that is neither a directory nor hidden or
+// system. Never raises.
+bool FileExists(std::string_view name);
+
+// The program's folder with a trailing separator (a drive root keeps its
+// single one); "" when the folder cannot be had.
+std::string AppPath();
+
+// The trailing-separator rule of AppPath for a given folder.
+std::string FolderWithSeparator(std::string_view folder);
+
+// The whole file as bytes. Raises File not found when it cannot be opened and
+// Path/File access error when it cannot be read.
+std::string ReadWholeFile(const std::string& path);
+
+// Replaces `path` with `contents`, never losing the previous file: the bytes go
+// to a temporary file beside it, are flushed to disk, and only then take the
+// old file's place. Raises Path/File access error, leaving the old file as it
+// was, when any step fails.
+void SaveFileAtomically(const std::string& path, std::string_view contents);
+
+// Moves `source` over `target` in one step. Raises Path/File access error,
+// leaving both as they were, when the target is read-only or cannot be replaced.
+void ReplaceFileWith(const std::string& target, const std::string& source);
+
+// Deletes a file, ignoring any failure.
+void RemoveFile(const std::string& path) noexcept;
+
+// Platform part of FileExists: an existing file that is not a directory and
+// not hidden or system.
+bool IsOrdinaryFile(const std::string& name);
+
+} // namespace kiv

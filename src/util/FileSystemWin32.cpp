@@ -1,0 +1,114 @@
+#include "util/FileSystem.h"
+
+#include "platform/win32/UniqueHandle.h"
+#include "util/RuntimeError.h"
+
+#include <algorithm>
+
+namespace kiv {
+
+using win32::UniqueFile;
+
+bool IsOrdinaryFile(const std::string& name) {
+    if (name.find_first_of("*?") != std::string::npos) {
+        return false;
+    }
+    DWORD attributes = ::GetFileAttributesA(name.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+        return false;
+    }
+    constexpr DWORD kNotOrdinary =
+        FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+    return (attributes & kNotOrdinary) == 0;
+}
+
+std::string AppPath() {
+    std::string buffer(MAX_PATH, '\0');
+    for (;;) {
+        DWORD length =
+            ::GetModuleFileNameA(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+        if (length == 0) {
+            return {};
+        }
+        if (length < buffer.size()) {
+            buffer.resize(length);
+            break;
+        }
+        buffer.resize(buffer.size() * 2);
+    }
+    size_t slash = buffer.find_last_of("\\/");
+    if (slash == std::string::npos) {
+        return {};
+    }
+    return FolderWithSeparator(buffer.substr(0, slash + 1));
+}
+
+std::string ReadWholeFile(const std::string& path) {
+    UniqueFile file(::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                  nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) {
+        Raise(ErrorNumber::FileNotFound, path);
+    }
+    std::string contents;
+    char chunk[65536];
+    for (;;) {
+        DWORD got = 0;
+        if (!::ReadFile(file.Get(), chunk, sizeof chunk, &got, nullptr)) {
+            Raise(ErrorNumber::PathFileAccess, path);
+        }
+        if (got == 0) {
+            break;
+        }
+        contents.append(chunk, got);
+    }
+    return contents;
+}
+
+void ReplaceFileWith(const std::string& target, const std::string& source) {
+    // Windows refuses to replace a read-only file; say so ourselves so that
+    // every platform, Wine included, keeps such a file.
+    DWORD attributes = ::GetFileAttributesA(target.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
+        Raise(ErrorNumber::PathFileAccess, target);
+    }
+    if (!::MoveFileExA(source.c_str(), target.c_str(),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        Raise(ErrorNumber::PathFileAccess, target);
+    }
+}
+
+void RemoveFile(const std::string& path) noexcept {
+    ::DeleteFileA(path.c_str());
+}
+
+void SaveFileAtomically(const std::string& path, std::string_view contents) {
+    std::string temporary = path + ".tmp";
+    bool written = false;
+    {
+        UniqueFile file(::CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!file) {
+            Raise(ErrorNumber::PathFileAccess, temporary);
+        }
+        written = true;
+        std::string_view rest = contents;
+        while (written && !rest.empty()) {
+            DWORD chunk = static_cast<DWORD>(std::min<size_t>(rest.size(), 1u << 30));
+            DWORD done = 0;
+            written = ::WriteFile(file.Get(), rest.data(), chunk, &done, nullptr) && done > 0;
+            rest.remove_prefix(done);
+        }
+        written = written && ::FlushFileBuffers(file.Get());
+    }
+    try {
+        if (!written) {
+            Raise(ErrorNumber::PathFileAccess, temporary);
+        }
+        ReplaceFileWith(path, temporary);
+    } catch (...) {
+        RemoveFile(temporary);
+        throw;
+    }
+}
+
+} // namespace kiv

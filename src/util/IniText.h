@@ -1,0 +1,23 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace kiv {
+
+// The text rules of private-profile (INI) files, as the platform applies them:
+// section and key names compared without regard to case and trimmed, values
+// trimmed and stripped of one pair of enclosing quotes, ";" lines are comments.
+
+// The value of `key` in the first section named `section`; nothing when absent.
+std::optional<std::string> ProfileLookup(std::string_view fileText, std::string_view section,
+                                         std::string_view key);
+
+// The file text with `key` set to `value`: an existing key is replaced in place,
+// a new key goes after the last entry of its section, a new section goes at
+// the end. Every other line is kept as it was. Lines end in CR LF.
+std::string ProfileUpdate(std::string_view fileText, std::string_view section, std::string_view key,
+                          std::string_view value);
+
+} // namespace kiv

@@ -1,0 +1,119 @@
+#include "support/TestSupport.h"
+#include "util/FileSystem.h"
+
+#include <gtest/gtest.h>
+
+#ifdef _WIN32
+#include "platform/win32/Win32.h"
+#endif
+
+namespace kiv {
+namespace {
+
+using test::ReadBytes;
+using test::TempDir;
+using test::WriteBytes;
+
+std::string MakeHidden(const TempDir& dir) {
+#ifdef _WIN32
+    std::string path = dir.File("hidden.txt");
+    WriteBytes(path, "x");
+    ::SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_HIDDEN);
+#else
+    std::string path = dir.File(".hidden");
+    WriteBytes(path, "x");
+#endif
+    return path;
+}
+
+TEST(FileExists, NamesThatCanNeverBeAFile) {
+    for (const char* name :
+         {"", "   ", "C:\\", "D:", "name.text", "com1", "Aux", "PRN", "lpt3", "COM"}) {
+        EXPECT_FALSE(FileExists(name)) << "'" << name << "'";
+    }
+}
+
+TEST(FileExists, RealFilesOnDisk) {
+    TempDir dir;
+    std::string plain = dir.File("a.b");
+    std::string noExtension = dir.File("readme");
+    std::string readOnly = dir.File("locked.dat");
+    std::string longExtension = dir.File("name.text");
+    std::string trailingDot = dir.File("name.");
+    for (const auto& path : {plain, noExtension, readOnly, longExtension, trailingDot}) {
+        WriteBytes(path, "contents");
+    }
+    std::filesystem::permissions(readOnly,
+                                 std::filesystem::perms::owner_write |
+                                     std::filesystem::perms::group_write |
+                                     std::filesystem::perms::others_write,
+                                 std::filesystem::perm_options::remove);
+
+    EXPECT_TRUE(FileExists(plain));
+    EXPECT_TRUE(FileExists(noExtension));
+    EXPECT_TRUE(FileExists(readOnly));
+    EXPECT_FALSE(FileExists(longExtension)); // exists, but a four-character extension
+    EXPECT_FALSE(FileExists(dir.Path().string()));
+    EXPECT_FALSE(FileExists(dir.File("missing.dat")));
+    EXPECT_FALSE(FileExists(MakeHidden(dir)));
+    EXPECT_FALSE(FileExists(plain + std::string(1, '\0')));
+#ifdef _WIN32
+    EXPECT_TRUE(FileExists(trailingDot.substr(0, trailingDot.size() - 1) + "."));
+    EXPECT_FALSE(FileExists(dir.File("*.b")));
+#else
+    EXPECT_TRUE(FileExists(trailingDot));
+#endif
+    std::string folder = dir.File("folder.dat");
+    std::filesystem::create_directory(folder);
+    EXPECT_FALSE(FileExists(folder));
+}
+
+TEST(AppPath, IsTheProgramFolderWithOneTrailingSeparator) {
+    std::string path = AppPath();
+    ASSERT_FALSE(path.empty());
+    EXPECT_EQ(path.back(), kPathSeparator);
+    EXPECT_TRUE(std::filesystem::is_directory(path));
+    EXPECT_EQ(FolderWithSeparator("C:\\"), "C:\\");
+    EXPECT_EQ(FolderWithSeparator(""), "");
+    EXPECT_EQ(FolderWithSeparator(std::string("dir")), std::string("dir") + kPathSeparator);
+}
+
+TEST(AtomicSave, ReplacesTheFileOrLeavesItWhole) {
+    TempDir dir;
+    std::string path = dir.File("data.dat");
+    SaveFileAtomically(path, "first\r\n");
+    EXPECT_EQ(ReadBytes(path), "first\r\n");
+    std::string big(3 << 20, 'z');
+    SaveFileAtomically(path, big);
+    EXPECT_EQ(ReadBytes(path), big);
+    SaveFileAtomically(path, "");
+    EXPECT_EQ(ReadBytes(path), "");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()),
+                            std::filesystem::directory_iterator()),
+              1);
+
+    SaveFileAtomically(path, "keep me");
+    std::filesystem::permissions(path,
+                                 std::filesystem::perms::owner_write |
+                                     std::filesystem::perms::group_write |
+                                     std::filesystem::perms::others_write,
+                                 std::filesystem::perm_options::remove);
+    EXPECT_THROW(SaveFileAtomically(path, "lost"), CRuntimeError);
+    EXPECT_EQ(ReadBytes(path), "keep me");
+    EXPECT_FALSE(std::filesystem::exists(path + ".tmp"));
+}
+
+TEST(ReadWholeFile, BytesComeBackUnchanged) {
+    TempDir dir;
+    std::string path = dir.File("bin.dat");
+    std::string bytes;
+    for (int i = 0; i < 256; ++i) {
+        bytes += static_cast<char>(i);
+    }
+    WriteBytes(path, bytes);
+    EXPECT_EQ(ReadWholeFile(path), bytes);
+    EXPECT_THROW(ReadWholeFile(dir.File("missing.dat")), CRuntimeError);
+}
+
+} // namespace
+} // namespace kiv

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "util/ErrorReport.h"
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kiv::test {
+
+// Records every message instead of showing it.
+class RecordingReporter : public IErrorReporter {
+public:
+    struct Message {
+        std::string text;
+        std::string title;
+    };
+    void ShowMessage(std::string_view text, std::string_view title) override {
+        messages.push_back({std::string(text), std::string(title)});
+    }
+    std::vector<Message> messages;
+};
+
+// A fresh directory for one test, removed with everything in it afterwards.
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+
+    const std::filesystem::path& Path() const { return mPath; }
+    std::string File(std::string_view name) const;
+
+private:
+    std::filesystem::path mPath;
+};
+
+void WriteBytes(const std::string& path, std::string_view bytes);
+std::string ReadBytes(const std::string& path);
+
+} // namespace kiv::test
