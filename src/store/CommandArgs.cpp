@@ -3,10 +3,24 @@
 #include "util/Numbers.h"
 #include "util/Strings.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
 namespace kiv {
+
+std::string CommandLineArguments(std::string_view commandLine) {
+    size_t end = 0;
+    if (!commandLine.empty() && commandLine.front() == '"') {
+        size_t close = commandLine.find('"', 1);
+        end = close == std::string_view::npos ? commandLine.size() : close + 1;
+    } else {
+        end = std::min(commandLine.find_first_of(" \t"), commandLine.size());
+    }
+    std::string_view rest = commandLine.substr(end);
+    size_t first = rest.find_first_not_of(" \t");
+    return first == std::string_view::npos ? std::string() : std::string(rest.substr(first));
+}
 
 void CCommandArgs::Parse() {
     TrapErrors(*mReporter, "Parse", [&] {

@@ -10,6 +10,10 @@
 
 namespace kiv {
 
+// The arguments of a whole command line: what follows the program's name,
+// quoted or not, without the blanks before them.
+std::string CommandLineArguments(std::string_view commandLine);
+
 // Splits a command line into key/value arguments, each introduced by a
 // delimiter: "/S My Setting /R" gives S = "My Setting" and R = "R".
 class CCommandArgs {

@@ -18,6 +18,10 @@ class IErrorReporter {
 public:
     virtual ~IErrorReporter() = default;
     virtual void ShowMessage(std::string_view text, std::string_view title) = 0;
+    // The same with the critical (stop) icon, for a message the program ends on.
+    virtual void ShowCriticalMessage(std::string_view text, std::string_view title) {
+        ShowMessage(text, title);
+    }
 };
 
 // "Error: 13. Type mismatch", titled with the procedure's name.

@@ -16,6 +16,8 @@ std::string_view ErrorDescription(ErrorNumber number) {
         return "Type mismatch";
     case ErrorNumber::FileNotFound:
         return "File not found";
+    case ErrorNumber::DllFunctionNotFound:
+        return "Specified DLL function not found";
     case ErrorNumber::PathFileAccess:
         return "Path/File access error";
     case ErrorNumber::DuplicateKey:

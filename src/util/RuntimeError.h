@@ -16,6 +16,7 @@ enum class ErrorNumber : int32_t {
     SubscriptOutOfRange = 9,
     TypeMismatch = 13,
     FileNotFound = 53,
+    DllFunctionNotFound = 453,
     PathFileAccess = 75,
     DuplicateKey = 457,
 };

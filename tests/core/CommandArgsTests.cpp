@@ -87,5 +87,14 @@ TEST(CommandArgs, ParseStartsAfresh) {
     EXPECT_EQ(args.Item("C"), "3");
 }
 
+TEST(CommandArgs, ArgumentsFollowTheProgramName) {
+    EXPECT_EQ(CommandLineArguments("kiv.exe /S Wide"), "/S Wide");
+    EXPECT_EQ(CommandLineArguments("\"C:\\Program Files\\KIV\\kiv.exe\"   /R"), "/R");
+    EXPECT_EQ(CommandLineArguments("\"C:\\a b\\kiv.exe\""), "");
+    EXPECT_EQ(CommandLineArguments("kiv.exe"), "");
+    EXPECT_EQ(CommandLineArguments(""), "");
+    EXPECT_EQ(CommandLineArguments("\"unterminated /S x"), "");
+}
+
 } // namespace
 } // namespace kiv

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "platform/Geometry.h"
+#include "store/WindowSetting.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace kiv {
+
+enum class MainTimer { Checker, Repeater, Orbit, TestOrbit };
+
+// What the controller asks of the main window. The window only shows state and
+// reports what the user did; setting a value here never runs a handler: the
+// controller runs the handling itself where a value change calls for it.
+class IMainView {
+public:
+    virtual ~IMainView() = default;
+
+    virtual WindowHandle Handle() const = 0;
+
+    // The setting list: sorted by the list itself, each entry carrying a number.
+    virtual void ClearSettingList() = 0;
+    virtual int32_t AddSettingListItem(std::string_view text, int32_t itemData) = 0;
+    virtual int32_t SettingListCount() const = 0;
+    virtual int32_t SettingListItemData(int32_t index) const = 0;
+    virtual std::string SettingListText(int32_t index) const = 0;
+    // First entry equal to `text`, letters compared without regard to case; -1 when none.
+    virtual int32_t FindSettingListText(std::string_view text) const = 0;
+    virtual int32_t SettingListIndex() const = 0;
+    virtual void ShowSettingListIndex(int32_t index) = 0;
+
+    virtual void SetCaption(std::string_view caption) = 0;
+    // The application name and the position labels.
+    virtual void ShowSetting(const CWindowSetting& setting) = 0;
+    virtual bool IsLockPositionChecked() const = 0;
+    virtual void ShowLockPositionChecked(bool checked) = 0;
+
+    virtual void SetTimerEnabled(MainTimer timer, bool enabled) = 0;
+
+    // 0 normal and activated, 1 minimized, anything else hidden.
+    virtual void ShowAsStartMode(int32_t startMode) = 0;
+    // Ends the process at once, without the normal shutdown.
+    virtual void EndProgramNow() = 0;
+};
+
+} // namespace kiv

@@ -1,0 +1,309 @@
+#include "app/frmMain.h"
+
+#include "util/FormUtilsWin32.h"
+#include "util/GDILine.h"
+
+#include <commctrl.h>
+
+#include <string>
+
+namespace kiv::win32 {
+
+namespace {
+struct TimerSpec {
+    MainTimer timer;
+    UINT intervalMs;
+};
+constexpr std::array<TimerSpec, 4> kTimers = {{
+    {MainTimer::Checker, 1000},
+    {MainTimer::Repeater, 250},
+    {MainTimer::Orbit, 1000},
+    {MainTimer::TestOrbit, 2000},
+}};
+UINT_PTR TimerId(MainTimer timer) {
+    return static_cast<UINT_PTR>(timer) + 1;
+}
+
+// Layout in device-independent pixels at 96 DPI.
+constexpr int kClientWidth = 400;
+constexpr int kMargin = 10;
+constexpr int kToolbarHeight = 30;
+constexpr int kRowHeight = 23;
+constexpr int kLabelWidth = 90;
+constexpr int kTabTop = 102;
+constexpr int kTabHeight = 190;
+constexpr int kClientHeight = kTabTop + kTabHeight + kMargin;
+
+UINT DpiOf(HWND window) {
+    UINT dpi = window ? ::GetDpiForWindow(window) : 0;
+    return dpi != 0 ? dpi : 96;
+}
+} // namespace
+
+frmMain::~frmMain() {
+    Destroy();
+}
+
+bool frmMain::Load(CMainController& controller, HICON largeIcon, HICON smallIcon) {
+    mController = &controller;
+    ClassSpec spec{"frmMain", largeIcon, smallIcon};
+    constexpr DWORD kStyle =
+        WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+    if (!Create(spec, WS_EX_CONTROLPARENT, kStyle, "KIV", CW_USEDEFAULT, CW_USEDEFAULT, 0, 0)) {
+        return false;
+    }
+    CenterForm(Hwnd());
+    return true;
+}
+
+bool frmMain::OnCreate() {
+    mDpi = DpiOf(Hwnd());
+    AddControl(WC_STATICA, "&Setting Name", SS_LEFTNOWORDWRAP, kSettingNameLabel);
+    AddControl(WC_COMBOBOXA, "", CBS_DROPDOWNLIST | CBS_SORT | WS_VSCROLL | WS_TABSTOP,
+               kSettingName);
+    AddControl(WC_STATICA, "Application", SS_LEFTNOWORDWRAP, kApplicationLabel);
+    AddControl(WC_STATICA, "", SS_LEFT | SS_ENDELLIPSIS | SS_NOPREFIX, kApplicationName);
+    HWND tab = AddControl(WC_TABCONTROLA, "", WS_TABSTOP | WS_CLIPSIBLINGS, kTabMain);
+    TCITEMA item{};
+    item.mask = TCIF_TEXT;
+    item.pszText = const_cast<char*>("&Window Position");
+    ::SendMessageA(tab, TCM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
+    AddControl(WC_STATICA, "Left", SS_LEFT, kLeftCaption);
+    AddControl(WC_STATICA, "0", SS_LEFT | SS_SUNKEN | SS_NOPREFIX, kLeft);
+    AddControl(WC_STATICA, "Top", SS_LEFT, kTopCaption);
+    AddControl(WC_STATICA, "0", SS_LEFT | SS_SUNKEN | SS_NOPREFIX, kTop);
+    AddControl(WC_STATICA, "Width", SS_LEFT, kWidthCaption);
+    AddControl(WC_STATICA, "0", SS_LEFT | SS_SUNKEN | SS_NOPREFIX, kWidth);
+    AddControl(WC_STATICA, "Height", SS_LEFT, kHeightCaption);
+    AddControl(WC_STATICA, "0", SS_LEFT | SS_SUNKEN | SS_NOPREFIX, kHeight);
+    AddControl(WC_BUTTONA, "Lock Window", BS_AUTOCHECKBOX | WS_TABSTOP, kLockPosition);
+    ApplyFontAndLayout();
+    return true;
+}
+
+void frmMain::OnDestroy() {
+    for (const TimerSpec& spec : kTimers) {
+        ::KillTimer(Hwnd(), TimerId(spec.timer));
+    }
+    if (mController) {
+        mController->Form_Unload();
+    }
+    ::PostQuitMessage(0);
+}
+
+bool frmMain::OnClose() {
+    Destroy();
+    return true;
+}
+
+bool frmMain::OnCommand(int id, int code, HWND) {
+    if (!mController) {
+        return false;
+    }
+    if (id == kSettingName && code == CBN_SELCHANGE) {
+        mController->cboSettingName_Click();
+        return true;
+    }
+    if (id == kLockPosition && code == BN_CLICKED) {
+        mController->chkLockPosition_Click();
+        return true;
+    }
+    return false;
+}
+
+bool frmMain::OnTimer(UINT_PTR id) {
+    if (mController && id == TimerId(MainTimer::Checker)) {
+        mController->tmrChecker_Timer();
+        return true;
+    }
+    return false;
+}
+
+bool frmMain::OnPaint(HDC dc, const PAINTSTRUCT&) {
+    // The etched separator under the toolbar.
+    RECT client{};
+    ::GetClientRect(Hwnd(), &client);
+    CDeviceCanvas canvas(dc);
+    CGDILine line;
+    line.X1 = 0;
+    line.X2 = client.right;
+    line.Y1 = Scale(kToolbarHeight);
+    line.Y2 = line.Y1;
+    line.Draw3DLine(canvas, kSystemColorFlag | kColorButtonShadow,
+                    kSystemColorFlag | kColorButtonHighlight);
+    return true;
+}
+
+bool frmMain::OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    if (message == WM_CTLCOLORSTATIC || message == WM_CTLCOLORBTN) {
+        // Controls on a tab page take the page's colour, not the window's.
+        int id = ::GetDlgCtrlID(reinterpret_cast<HWND>(lParam));
+        if (id >= kLeftCaption && id <= kLockPosition) {
+            HDC dc = reinterpret_cast<HDC>(wParam);
+            ::SetBkColor(dc, ::GetSysColor(COLOR_WINDOW));
+            ::SetTextColor(dc, ::GetSysColor(COLOR_WINDOWTEXT));
+            result = reinterpret_cast<LRESULT>(::GetSysColorBrush(COLOR_WINDOW));
+            return true;
+        }
+    }
+    return false;
+}
+
+bool frmMain::OnDpiChanged(UINT dpi, const RECT& suggested) {
+    mDpi = dpi;
+    ApplyFontAndLayout();
+    ::SetWindowPos(Hwnd(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                   suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    return true;
+}
+
+HWND frmMain::AddControl(const char* className, const char* text, DWORD style, int id,
+                         DWORD exStyle) {
+    return ::CreateWindowExA(exStyle, className, text, WS_CHILD | WS_VISIBLE | style, 0, 0, 0, 0,
+                             Hwnd(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                             ::GetModuleHandleA(nullptr), nullptr);
+}
+
+int frmMain::Scale(int dips) const {
+    return ::MulDiv(dips, static_cast<int>(mDpi), 96);
+}
+
+void frmMain::ApplyFontAndLayout() {
+    NONCLIENTMETRICSA metrics{};
+    metrics.cbSize = sizeof metrics;
+    if (::SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, mDpi)) {
+        mFont.Reset(::CreateFontIndirectA(&metrics.lfMessageFont));
+    }
+    for (HWND child = ::GetWindow(Hwnd(), GW_CHILD); child;
+         child = ::GetWindow(child, GW_HWNDNEXT)) {
+        ::SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(mFont.Get()), TRUE);
+    }
+
+    auto place = [&](int id, int x, int y, int width, int height) {
+        ::MoveWindow(Control(id), Scale(x), Scale(y), Scale(width), Scale(height), TRUE);
+    };
+    const int fieldLeft = kMargin + kLabelWidth;
+    const int fieldWidth = kClientWidth - fieldLeft - kMargin;
+    int y = kToolbarHeight + kMargin;
+    place(kSettingNameLabel, kMargin, y + 4, kLabelWidth, kRowHeight - 4);
+    place(kSettingName, fieldLeft, y, fieldWidth, 200);
+    y += kRowHeight + 8;
+    place(kApplicationLabel, kMargin, y, kLabelWidth, kRowHeight - 4);
+    place(kApplicationName, fieldLeft, y, fieldWidth, kRowHeight - 4);
+    place(kTabMain, kMargin, kTabTop, kClientWidth - 2 * kMargin, kTabHeight);
+
+    // The page's controls sit in the tab's display area, above the tab in z-order.
+    RECT page{0, 0, Scale(kClientWidth - 2 * kMargin), Scale(kTabHeight)};
+    ::SendMessageA(Control(kTabMain), TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&page));
+    const int pageLeft = kMargin + ::MulDiv(page.left, 96, static_cast<int>(mDpi)) + 12;
+    const int pageTop = kTabTop + ::MulDiv(page.top, 96, static_cast<int>(mDpi)) + 12;
+    const int captionWidth = 50;
+    const int valueWidth = 70;
+    const int ids[4][2] = {{kLeftCaption, kLeft},
+                           {kTopCaption, kTop},
+                           {kWidthCaption, kWidth},
+                           {kHeightCaption, kHeight}};
+    for (int row = 0; row < 4; ++row) {
+        int rowTop = pageTop + row * (kRowHeight + 4);
+        place(ids[row][0], pageLeft, rowTop + 2, captionWidth, kRowHeight - 4);
+        place(ids[row][1], pageLeft + captionWidth, rowTop, valueWidth, kRowHeight - 2);
+    }
+    place(kLockPosition, pageLeft, pageTop + 4 * (kRowHeight + 4) + 6, 150, kRowHeight);
+
+    RECT frame{0, 0, Scale(kClientWidth), Scale(kClientHeight)};
+    ::AdjustWindowRectExForDpi(&frame, static_cast<DWORD>(::GetWindowLongPtrA(Hwnd(), GWL_STYLE)),
+                               FALSE, static_cast<DWORD>(::GetWindowLongPtrA(Hwnd(), GWL_EXSTYLE)),
+                               mDpi);
+    ::SetWindowPos(Hwnd(), nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ::InvalidateRect(Hwnd(), nullptr, TRUE);
+}
+
+void frmMain::ClearSettingList() {
+    ::SendMessageA(Control(kSettingName), CB_RESETCONTENT, 0, 0);
+}
+
+int32_t frmMain::AddSettingListItem(std::string_view text, int32_t itemData) {
+    return AddItemDataComboBox(Control(kSettingName), text, itemData);
+}
+
+int32_t frmMain::SettingListCount() const {
+    return static_cast<int32_t>(::SendMessageA(Control(kSettingName), CB_GETCOUNT, 0, 0));
+}
+
+int32_t frmMain::SettingListItemData(int32_t index) const {
+    return static_cast<int32_t>(
+        ::SendMessageA(Control(kSettingName), CB_GETITEMDATA, static_cast<WPARAM>(index), 0));
+}
+
+std::string frmMain::SettingListText(int32_t index) const {
+    HWND combo = Control(kSettingName);
+    LRESULT length = ::SendMessageA(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
+    if (length == CB_ERR) {
+        return {};
+    }
+    std::string text(static_cast<size_t>(length) + 1, '\0');
+    LRESULT copied = ::SendMessageA(combo, CB_GETLBTEXT, static_cast<WPARAM>(index),
+                                    reinterpret_cast<LPARAM>(text.data()));
+    text.resize(copied == CB_ERR ? 0 : static_cast<size_t>(copied));
+    return text;
+}
+
+int32_t frmMain::FindSettingListText(std::string_view text) const {
+    return FindStringComboBox(Control(kSettingName), text, true);
+}
+
+int32_t frmMain::SettingListIndex() const {
+    return static_cast<int32_t>(::SendMessageA(Control(kSettingName), CB_GETCURSEL, 0, 0));
+}
+
+void frmMain::ShowSettingListIndex(int32_t index) {
+    ::SendMessageA(Control(kSettingName), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
+void frmMain::SetCaption(std::string_view caption) {
+    ::SetWindowTextA(Hwnd(), std::string(caption).c_str());
+}
+
+void frmMain::ShowSetting(const CWindowSetting& setting) {
+    ::SetWindowTextA(Control(kApplicationName), setting.ApplicationName.c_str());
+    ::SetWindowTextA(Control(kLeft), std::to_string(setting.WindowLeft).c_str());
+    ::SetWindowTextA(Control(kTop), std::to_string(setting.WindowTop).c_str());
+    ::SetWindowTextA(Control(kWidth), std::to_string(setting.WindowWidth).c_str());
+    ::SetWindowTextA(Control(kHeight), std::to_string(setting.WindowHeight).c_str());
+}
+
+bool frmMain::IsLockPositionChecked() const {
+    return ::SendMessageA(Control(kLockPosition), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void frmMain::ShowLockPositionChecked(bool checked) {
+    ::SendMessageA(Control(kLockPosition), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+void frmMain::SetTimerEnabled(MainTimer timer, bool enabled) {
+    for (const TimerSpec& spec : kTimers) {
+        if (spec.timer == timer) {
+            if (enabled) {
+                ::SetTimer(Hwnd(), TimerId(timer), spec.intervalMs, nullptr);
+            } else {
+                ::KillTimer(Hwnd(), TimerId(timer));
+            }
+        }
+    }
+}
+
+void frmMain::ShowAsStartMode(int32_t startMode) {
+    if (startMode == 0) {
+        ::ShowWindow(Hwnd(), SW_SHOWNORMAL);
+        ::SetForegroundWindow(Hwnd());
+    } else if (startMode == 1) {
+        ::ShowWindow(Hwnd(), SW_SHOWMINNOACTIVE);
+    }
+}
+
+void frmMain::EndProgramNow() {
+    ::ExitProcess(2);
+}
+
+} // namespace kiv::win32

@@ -1,0 +1,99 @@
+#include "placement/WindowPlacement.h"
+
+#include "placement/AppWindow.h"
+#include "util/Numbers.h"
+
+#include <algorithm>
+
+namespace kiv {
+
+namespace {
+// Sets a flag for the length of a scope, whatever way the scope ends, so that
+// an error never leaves a procedure blocked.
+class BusyScope {
+public:
+    explicit BusyScope(bool& flag) : mFlag(flag) { mFlag = true; }
+    ~BusyScope() { mFlag = false; }
+    BusyScope(const BusyScope&) = delete;
+    BusyScope& operator=(const BusyScope&) = delete;
+
+private:
+    bool& mFlag;
+};
+
+constexpr int kEventPassesAfterHook = 100;
+} // namespace
+
+Rect SizeLimitRect(const COptions& options, Size screen, int32_t settingWidth,
+                   int32_t settingHeight) {
+    if (options.SpecifyDimensions) {
+        return {0, 0, options.AssumedWidth, options.AssumedHeight};
+    }
+    return {0, 0, std::max(settingWidth, screen.width), std::max(settingHeight, screen.height)};
+}
+
+void CWindowPlacement::AdjustWindow(const CWindowSetting* current) {
+    if (mAdjustBusy) {
+        return;
+    }
+    BusyScope busy(mAdjustBusy);
+    mListener.SetCheckerEnabled(false);
+    mAppHwnd = 0;
+    mAppRect = {};
+    if (current == nullptr) {
+        return;
+    }
+    const int32_t left = current->WindowLeft;
+    const int32_t top = current->WindowTop;
+    const int32_t width = current->WindowWidth;
+    const int32_t height = current->WindowHeight;
+    WindowHandle window = GetAppWindow(mDesktop, current->WindowClass);
+    if (window == 0) {
+        return;
+    }
+    mDesktop.MoveWindow(window, left, top, width, height);
+    mAppHwnd = window;
+    mAppRect = {left, top, CheckedAdd32(left, width), CheckedAdd32(top, height)};
+    mListener.AdjustBlanking();
+    if (current->LockPosition != 0) {
+        mListener.SetCheckerEnabled(true);
+    }
+}
+
+void CWindowPlacement::StartWindowHook(std::string_view windowClass,
+                                       const CWindowSetting* current) {
+    if (mHookBusy) {
+        return;
+    }
+    BusyScope busy(mHookBusy);
+    Rect limit =
+        SizeLimitRect(mOptions, mDesktop.PrimaryScreenSize(), current ? current->WindowWidth : 0,
+                      current ? current->WindowHeight : 0);
+    WindowHandle window = GetAppWindow(mDesktop, windowClass);
+    if (window == 0) {
+        return;
+    }
+    uint32_t thread = mDesktop.WindowThreadId(window);
+    if (thread == 0 || !mSizeLibrary.SetHook(thread, window, limit)) {
+        return;
+    }
+    mPump.TakeOneMessage();
+    for (int pass = 0; pass < kEventPassesAfterHook; ++pass) {
+        mPump.DoEvents();
+    }
+}
+
+void CWindowPlacement::StopWindowHook() {
+    mSizeLibrary.RemoveHook();
+}
+
+CWindowPlacement::CheckResult CWindowPlacement::CheckPlacedWindow() {
+    if (mAppHwnd != 0 && mDesktop.IsWindow(mAppHwnd)) {
+        if (std::optional<Rect> rect = mDesktop.WindowRect(mAppHwnd)) {
+            return *rect == mAppRect ? CheckResult::InPlace : CheckResult::Moved;
+        }
+    }
+    return CheckResult::Gone;
+}
+
+} // namespace kiv

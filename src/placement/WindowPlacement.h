@@ -1,0 +1,66 @@
+#pragma once
+
+#include "platform/Desktop.h"
+#include "platform/MessagePump.h"
+#include "platform/SupportLibraries.h"
+#include "store/Options.h"
+#include "store/WindowSetting.h"
+
+namespace kiv {
+
+// The size limit the window-size hook gets: never below the screen unless the
+// options name the dimensions to assume.
+Rect SizeLimitRect(const COptions& options, Size screen, int32_t settingWidth,
+                   int32_t settingHeight);
+
+// What placement asks of the main window around it.
+class IPlacementListener {
+public:
+    virtual ~IPlacementListener() = default;
+    virtual void SetCheckerEnabled(bool enabled) = 0;
+    // The window was just placed: the blanking around it follows.
+    virtual void AdjustBlanking() = 0;
+};
+
+// Puts the controlled window where the current setting says, remembers where
+// it put it, and keeps the window-size hook in step with the setting.
+class CWindowPlacement {
+public:
+    CWindowPlacement(IDesktop& desktop, IWindowSizeLibrary& sizeLibrary, IMessagePump& pump,
+                     const COptions& options, IPlacementListener& listener)
+        : mDesktop(desktop), mSizeLibrary(sizeLibrary), mPump(pump), mOptions(options),
+          mListener(listener) {}
+
+    // Finds the window anew, moves it and records it; a nested call while a
+    // placement runs is dropped. Raises Overflow, after the move, when the
+    // setting's far edges leave the 32-bit range.
+    void AdjustWindow(const CWindowSetting* current);
+
+    // Removes any window-size hook and, for the window `windowClass` finds,
+    // installs one sized for `current`.
+    void StartWindowHook(std::string_view windowClass, const CWindowSetting* current);
+    // Removes the hook. Raises File not found when the library is missing.
+    void StopWindowHook();
+
+    // The window the last placement moved (0 when none) and where it put it.
+    WindowHandle AppHwnd() const noexcept { return mAppHwnd; }
+    const Rect& AppRect() const noexcept { return mAppRect; }
+
+    enum class CheckResult { InPlace, Moved, Gone };
+    // What the lock watchdog sees of the last placed window.
+    CheckResult CheckPlacedWindow();
+
+private:
+    IDesktop& mDesktop;
+    IWindowSizeLibrary& mSizeLibrary;
+    IMessagePump& mPump;
+    const COptions& mOptions;
+    IPlacementListener& mListener;
+
+    WindowHandle mAppHwnd = 0;
+    Rect mAppRect;
+    bool mAdjustBusy = false;
+    bool mHookBusy = false;
+};
+
+} // namespace kiv

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "platform/Geometry.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace kiv {
+
+// What the program asks of the desktop about other programs' windows.
+class IDesktop {
+public:
+    virtual ~IDesktop() = default;
+
+    // The front-most top-level window whose class name (when given) and
+    // caption (when given) equal these, letters compared without regard to
+    // case; 0 when there is none.
+    virtual WindowHandle FindTopLevelWindow(const std::optional<std::string>& className,
+                                            const std::optional<std::string>& caption) = 0;
+    // Moves and sizes a window in one step, repainting it.
+    virtual void MoveWindow(WindowHandle window, int32_t left, int32_t top, int32_t width,
+                            int32_t height) = 0;
+    // The window's outer rectangle; nothing when it cannot be read.
+    virtual std::optional<Rect> WindowRect(WindowHandle window) = 0;
+    virtual bool IsWindow(WindowHandle window) = 0;
+    // The thread that owns the window; 0 when it cannot be had.
+    virtual uint32_t WindowThreadId(WindowHandle window) = 0;
+    virtual Size PrimaryScreenSize() = 0;
+};
+
+} // namespace kiv

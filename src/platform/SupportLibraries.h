@@ -1,0 +1,37 @@
+#pragma once
+
+#include "platform/Geometry.h"
+
+#include <cstdint>
+#include <span>
+
+namespace kiv {
+
+// The window-size library. Calls raise the File not found error when the
+// library cannot be loaded.
+class IWindowSizeLibrary {
+public:
+    virtual ~IWindowSizeLibrary() = default;
+    // Lets `window`, owned by `threadId`, grow up to limit.right × limit.bottom;
+    // true when the hook is in place. A message then reaches the caller's queue.
+    virtual bool SetHook(uint32_t threadId, WindowHandle window, const Rect& limit) = 0;
+    // Removes the hook, if any.
+    virtual void RemoveHook() = 0;
+};
+
+// The keyboard library: the key, media and mouse hooks and the DVD-ROM
+// content suppression. Calls raise File not found when it cannot be loaded.
+class IKeyboardLibrary {
+public:
+    virtual ~IKeyboardLibrary() = default;
+    // Watches `codes` and posts message 1025 with the entry's index to
+    // `window`; a null window or no codes stops the hook.
+    virtual void SetKeyHook(WindowHandle window, std::span<const int32_t> codes) = 0;
+    // Posts message 1026 to `window` when a medium is inserted; 0 stops.
+    virtual void SetMediaHook(WindowHandle window) = 0;
+    // Hides the pointer over `window`; 0 stops.
+    virtual void SetMouseHook(WindowHandle window) = 0;
+    virtual void AllowPCFriendly(bool suppressContent) = 0;
+};
+
+} // namespace kiv

@@ -1,0 +1,75 @@
+#include "platform/win32/Win32Platform.h"
+
+#include <string>
+
+namespace kiv::win32 {
+
+WindowHandle CWin32Desktop::FindTopLevelWindow(const std::optional<std::string>& className,
+                                               const std::optional<std::string>& caption) {
+    return FromHwnd(::FindWindowA(className ? className->c_str() : nullptr,
+                                  caption ? caption->c_str() : nullptr));
+}
+
+void CWin32Desktop::MoveWindow(WindowHandle window, int32_t left, int32_t top, int32_t width,
+                               int32_t height) {
+    ::MoveWindow(ToHwnd(window), left, top, width, height, TRUE);
+}
+
+std::optional<Rect> CWin32Desktop::WindowRect(WindowHandle window) {
+    RECT rect{};
+    if (!::GetWindowRect(ToHwnd(window), &rect)) {
+        return std::nullopt;
+    }
+    return Rect{rect.left, rect.top, rect.right, rect.bottom};
+}
+
+bool CWin32Desktop::IsWindow(WindowHandle window) {
+    return ::IsWindow(ToHwnd(window)) != FALSE;
+}
+
+uint32_t CWin32Desktop::WindowThreadId(WindowHandle window) {
+    return ::GetWindowThreadProcessId(ToHwnd(window), nullptr);
+}
+
+Size CWin32Desktop::PrimaryScreenSize() {
+    return {::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
+}
+
+void CWin32MessagePump::TakeOneMessage() {
+    // The window-size library posts a message once its hook is in place; the
+    // bound only guards against a library that forgets to.
+    constexpr DWORD kLongestWaitMs = 5000;
+    MSG message{};
+    if (!::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, kLongestWaitMs, QS_ALLINPUT);
+        ::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE);
+    }
+    if (message.message == WM_QUIT) {
+        ::PostQuitMessage(static_cast<int>(message.wParam));
+    }
+}
+
+void CWin32MessagePump::DoEvents() {
+    MSG message{};
+    // Only what is waiting now: a pass must end even while messages keep coming.
+    for (int handled = 0; handled < 1000 && ::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE);
+         ++handled) {
+        if (message.message == WM_QUIT) {
+            ::PostQuitMessage(static_cast<int>(message.wParam));
+            return;
+        }
+        ::TranslateMessage(&message);
+        ::DispatchMessageA(&message);
+    }
+}
+
+void CMessageBoxReporter::ShowMessage(std::string_view text, std::string_view title) {
+    ::MessageBoxA(mOwner, std::string(text).c_str(), std::string(title).c_str(), MB_OK);
+}
+
+void CMessageBoxReporter::ShowCriticalMessage(std::string_view text, std::string_view title) {
+    ::MessageBoxA(mOwner, std::string(text).c_str(), std::string(title).c_str(),
+                  MB_OK | MB_ICONSTOP);
+}
+
+} // namespace kiv::win32

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "platform/win32/Win32.h"
+
+namespace kiv::win32 {
+
+// The program's one window idiom: a C++ object bound to its HWND from
+// WM_NCCREATE to WM_NCDESTROY, messages dispatched to typed member handlers.
+// Nothing a handler throws leaves the window procedure.
+class CWindow {
+public:
+    CWindow() = default;
+    virtual ~CWindow();
+    CWindow(const CWindow&) = delete;
+    CWindow& operator=(const CWindow&) = delete;
+
+    HWND Hwnd() const noexcept { return mHwnd; }
+    // Destroys the window now; a no-op when it is already gone.
+    void Destroy() noexcept;
+
+protected:
+    struct ClassSpec {
+        const char* name;
+        HICON icon = nullptr;
+        HICON smallIcon = nullptr;
+        HBRUSH background = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+        HCURSOR cursor = nullptr; // the arrow when null
+        UINT style = 0;
+    };
+
+    // Registers the class (once per process) and creates the window.
+    bool Create(const ClassSpec& spec, DWORD exStyle, DWORD style, const char* caption, int x,
+                int y, int width, int height, HWND parent = nullptr, HMENU menu = nullptr);
+
+    // Typed handlers; each returns true when it handled the message.
+    virtual bool OnCreate() { return true; }
+    virtual void OnDestroy() {}
+    virtual bool OnClose() { return false; }
+    virtual bool OnCommand(int /*id*/, int /*code*/, HWND /*control*/) { return false; }
+    virtual bool OnNotify(NMHDR& /*header*/, LRESULT& /*result*/) { return false; }
+    virtual bool OnTimer(UINT_PTR /*id*/) { return false; }
+    virtual bool OnPaint(HDC /*dc*/, const PAINTSTRUCT& /*paint*/) { return false; }
+    virtual bool OnSize(int /*width*/, int /*height*/) { return false; }
+    virtual bool OnDpiChanged(UINT /*dpi*/, const RECT& /*suggested*/) { return false; }
+    // Every other message; the default leaves it to DefWindowProc.
+    virtual bool OnOtherMessage(UINT /*message*/, WPARAM, LPARAM, LRESULT& /*result*/) {
+        return false;
+    }
+
+private:
+    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
+
+    HWND mHwnd = nullptr;
+};
+
+} // namespace kiv::win32

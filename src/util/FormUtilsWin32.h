@@ -1,0 +1,45 @@
+#pragma once
+
+#include "platform/win32/UniqueHandle.h"
+#include "util/GDILine.h"
+
+#include <string_view>
+
+namespace kiv::win32 {
+
+// Centres a window on the primary screen, top set before left.
+void CenterForm(HWND form);
+// Makes a window topmost or not, without moving, sizing or hiding it.
+void FormOnTop(HWND form, bool onTop);
+// True when a window of ours with this form name (its class name) exists on
+// this thread, names compared without regard to case.
+bool IsFormLoaded(std::string_view formName);
+
+// Adds an entry (the list's own sort order places it) carrying `itemData`;
+// the new entry's index.
+int AddItemDataComboBox(HWND combo, std::string_view text, int32_t itemData);
+// First entry equal to (exact) or beginning with `text`, case ignored; -1 when none.
+int FindStringComboBox(HWND combo, std::string_view text, bool exact);
+int FindStringDriveList(HWND driveList, std::string_view text, bool exact);
+void SelectAllText(HWND edit);
+
+// Line drawing into a device context.
+class CDeviceCanvas : public ILineCanvas {
+public:
+    explicit CDeviceCanvas(HDC dc) : mDc(dc) {}
+    ~CDeviceCanvas() override { EndPen(); }
+    void BeginPen(int32_t style, int32_t width, uint32_t rgb) override;
+    void EndPen() override;
+    int32_t GetROP2() override { return ::GetROP2(mDc); }
+    int32_t SetROP2(int32_t mode) override { return ::SetROP2(mDc, mode); }
+    bool MoveTo(int32_t x, int32_t y) override { return ::MoveToEx(mDc, x, y, nullptr) != FALSE; }
+    void LineTo(int32_t x, int32_t y) override { ::LineTo(mDc, x, y); }
+    uint32_t SysColor(int32_t index) override { return ::GetSysColor(index); }
+
+private:
+    HDC mDc;
+    UniqueGdiObject mPen;
+    HGDIOBJ mPreviousPen = nullptr;
+};
+
+} // namespace kiv::win32
