@@ -63,22 +63,62 @@ bool frmMain::OnCreate() {
                kSettingName);
     AddControl(WC_STATICA, "Application", SS_LEFTNOWORDWRAP, kApplicationLabel);
     AddControl(WC_STATICA, "", SS_LEFT | SS_ENDELLIPSIS | SS_NOPREFIX, kApplicationName);
-    HWND tab = AddControl(WC_TABCONTROLA, "", WS_TABSTOP | WS_CLIPSIBLINGS, kTabMain);
+    AddControl(WC_TABCONTROLA, "", WS_TABSTOP | WS_CLIPSIBLINGS, kTabMain);
+    AddTab("WP", "&Window Position", fraAdjust);
+    ApplyFontAndLayout();
+    SetupTabPages(true, "WP");
+    return true;
+}
+
+void frmMain::AddTab(std::string_view key, const char* caption, CTabPage& page) {
+    HWND tab = Control(kTabMain);
     TCITEMA item{};
     item.mask = TCIF_TEXT;
-    item.pszText = const_cast<char*>("&Window Position");
-    ::SendMessageA(tab, TCM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
-    AddControl(WC_STATICA, "Left", SS_LEFT, kLeftCaption);
-    AddControl(WC_STATICA, "0", SS_LEFT | SS_SUNKEN | SS_NOPREFIX, kLeft);
-    AddControl(WC_STATICA, "Top", SS_LEFT, kTopCaption);
-    AddControl(WC_STATICA, "0", SS_LEFT | SS_SUNKEN | SS_NOPREFIX, kTop);
-    AddControl(WC_STATICA, "Width", SS_LEFT, kWidthCaption);
-    AddControl(WC_STATICA, "0", SS_LEFT | SS_SUNKEN | SS_NOPREFIX, kWidth);
-    AddControl(WC_STATICA, "Height", SS_LEFT, kHeightCaption);
-    AddControl(WC_STATICA, "0", SS_LEFT | SS_SUNKEN | SS_NOPREFIX, kHeight);
-    AddControl(WC_BUTTONA, "Lock Window", BS_AUTOCHECKBOX | WS_TABSTOP, kLockPosition);
-    ApplyFontAndLayout();
-    return true;
+    item.pszText = const_cast<char*>(caption);
+    int index = static_cast<int>(::SendMessageA(tab, TCM_GETITEMCOUNT, 0, 0));
+    ::SendMessageA(tab, TCM_INSERTITEMA, static_cast<WPARAM>(index),
+                   reinterpret_cast<LPARAM>(&item));
+    page.CreatePage(Hwnd());
+    page.Build();
+    mTabs.push_back({key, caption, &page});
+}
+
+void frmMain::SetupTabPages(bool initialize, std::string_view key) {
+    if (initialize) {
+        LayoutPages();
+        for (size_t i = 0; i < mTabs.size(); ++i) {
+            if (mTabs[i].key == key) {
+                ::SendMessageA(Control(kTabMain), TCM_SETCURSEL, i, 0);
+            }
+        }
+    }
+    for (const Tab& tab : mTabs) {
+        ::ShowWindow(tab.page->Hwnd(), SW_HIDE);
+    }
+    for (const Tab& tab : mTabs) {
+        if (tab.key == key) {
+            ::SetWindowPos(tab.page->Hwnd(), HWND_TOP, 0, 0, 0, 0,
+                           SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
+        }
+    }
+}
+
+void frmMain::LayoutPages() {
+    // Every page covers the strip's display area, in front of the strip.
+    HWND tab = Control(kTabMain);
+    RECT area{};
+    ::GetWindowRect(tab, &area);
+    ::MapWindowPoints(nullptr, Hwnd(), reinterpret_cast<POINT*>(&area), 2);
+    ::SendMessageA(tab, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
+    for (const Tab& page : mTabs) {
+        ::SetWindowPos(page.page->Hwnd(), HWND_TOP, area.left, area.top, area.right - area.left,
+                       area.bottom - area.top, SWP_NOACTIVATE);
+        for (HWND child = ::GetWindow(page.page->Hwnd(), GW_CHILD); child;
+             child = ::GetWindow(child, GW_HWNDNEXT)) {
+            ::SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(mFont.Get()), TRUE);
+        }
+        page.page->Layout(DpiScale());
+    }
 }
 
 void frmMain::OnDestroy() {
@@ -104,7 +144,7 @@ bool frmMain::OnCommand(int id, int code, HWND) {
         mController->cboSettingName_Click();
         return true;
     }
-    if (id == kLockPosition && code == BN_CLICKED) {
+    if (id == CAdjustPage::kLockPosition && code == BN_CLICKED) {
         mController->chkLockPosition_Click();
         return true;
     }
@@ -134,17 +174,13 @@ bool frmMain::OnPaint(HDC dc, const PAINTSTRUCT&) {
     return true;
 }
 
-bool frmMain::OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-    if (message == WM_CTLCOLORSTATIC || message == WM_CTLCOLORBTN) {
-        // Controls on a tab page take the page's colour, not the window's.
-        int id = ::GetDlgCtrlID(reinterpret_cast<HWND>(lParam));
-        if (id >= kLeftCaption && id <= kLockPosition) {
-            HDC dc = reinterpret_cast<HDC>(wParam);
-            ::SetBkColor(dc, ::GetSysColor(COLOR_WINDOW));
-            ::SetTextColor(dc, ::GetSysColor(COLOR_WINDOWTEXT));
-            result = reinterpret_cast<LRESULT>(::GetSysColorBrush(COLOR_WINDOW));
-            return true;
+bool frmMain::OnNotify(NMHDR& header, LRESULT&) {
+    if (header.idFrom == kTabMain && header.code == TCN_SELCHANGE) {
+        auto selected = static_cast<size_t>(::SendMessageA(Control(kTabMain), TCM_GETCURSEL, 0, 0));
+        if (selected < mTabs.size()) {
+            SetupTabPages(false, mTabs[selected].key);
         }
+        return true;
     }
     return false;
 }
@@ -169,10 +205,11 @@ int frmMain::Scale(int dips) const {
 }
 
 void frmMain::ApplyFontAndLayout() {
-    NONCLIENTMETRICSA metrics{};
+    // The per-DPI query exists only in the wide form.
+    NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof metrics;
     if (::SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, mDpi)) {
-        mFont.Reset(::CreateFontIndirectA(&metrics.lfMessageFont));
+        mFont.Reset(::CreateFontIndirectW(&metrics.lfMessageFont));
     }
     for (HWND child = ::GetWindow(Hwnd(), GW_CHILD); child;
          child = ::GetWindow(child, GW_HWNDNEXT)) {
@@ -192,30 +229,13 @@ void frmMain::ApplyFontAndLayout() {
     place(kApplicationName, fieldLeft, y, fieldWidth, kRowHeight - 4);
     place(kTabMain, kMargin, kTabTop, kClientWidth - 2 * kMargin, kTabHeight);
 
-    // The page's controls sit in the tab's display area, above the tab in z-order.
-    RECT page{0, 0, Scale(kClientWidth - 2 * kMargin), Scale(kTabHeight)};
-    ::SendMessageA(Control(kTabMain), TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&page));
-    const int pageLeft = kMargin + ::MulDiv(page.left, 96, static_cast<int>(mDpi)) + 12;
-    const int pageTop = kTabTop + ::MulDiv(page.top, 96, static_cast<int>(mDpi)) + 12;
-    const int captionWidth = 50;
-    const int valueWidth = 70;
-    const int ids[4][2] = {{kLeftCaption, kLeft},
-                           {kTopCaption, kTop},
-                           {kWidthCaption, kWidth},
-                           {kHeightCaption, kHeight}};
-    for (int row = 0; row < 4; ++row) {
-        int rowTop = pageTop + row * (kRowHeight + 4);
-        place(ids[row][0], pageLeft, rowTop + 2, captionWidth, kRowHeight - 4);
-        place(ids[row][1], pageLeft + captionWidth, rowTop, valueWidth, kRowHeight - 2);
-    }
-    place(kLockPosition, pageLeft, pageTop + 4 * (kRowHeight + 4) + 6, 150, kRowHeight);
-
     RECT frame{0, 0, Scale(kClientWidth), Scale(kClientHeight)};
     ::AdjustWindowRectExForDpi(&frame, static_cast<DWORD>(::GetWindowLongPtrA(Hwnd(), GWL_STYLE)),
                                FALSE, static_cast<DWORD>(::GetWindowLongPtrA(Hwnd(), GWL_EXSTYLE)),
                                mDpi);
     ::SetWindowPos(Hwnd(), nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                    SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    LayoutPages();
     ::InvalidateRect(Hwnd(), nullptr, TRUE);
 }
 
@@ -267,18 +287,15 @@ void frmMain::SetCaption(std::string_view caption) {
 
 void frmMain::ShowSetting(const CWindowSetting& setting) {
     ::SetWindowTextA(Control(kApplicationName), setting.ApplicationName.c_str());
-    ::SetWindowTextA(Control(kLeft), std::to_string(setting.WindowLeft).c_str());
-    ::SetWindowTextA(Control(kTop), std::to_string(setting.WindowTop).c_str());
-    ::SetWindowTextA(Control(kWidth), std::to_string(setting.WindowWidth).c_str());
-    ::SetWindowTextA(Control(kHeight), std::to_string(setting.WindowHeight).c_str());
+    fraAdjust.ShowPosition(setting);
 }
 
 bool frmMain::IsLockPositionChecked() const {
-    return ::SendMessageA(Control(kLockPosition), BM_GETCHECK, 0, 0) == BST_CHECKED;
+    return fraAdjust.IsLockChecked();
 }
 
 void frmMain::ShowLockPositionChecked(bool checked) {
-    ::SendMessageA(Control(kLockPosition), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+    fraAdjust.ShowLockChecked(checked);
 }
 
 void frmMain::SetTimerEnabled(MainTimer timer, bool enabled) {

@@ -1,11 +1,14 @@
 #pragma once
 
+#include "app/AdjustPage.h"
 #include "app/MainController.h"
 #include "app/MainView.h"
 #include "platform/win32/UniqueHandle.h"
 #include "platform/win32/Window.h"
 
 #include <array>
+#include <string_view>
+#include <vector>
 
 namespace kiv::win32 {
 
@@ -44,16 +47,20 @@ private:
         kApplicationLabel,
         kApplicationName,
         kTabMain,
-        kLeftCaption,
-        kLeft,
-        kTopCaption,
-        kTop,
-        kWidthCaption,
-        kWidth,
-        kHeightCaption,
-        kHeight,
-        kLockPosition,
     };
+
+    // A tab of the strip with its key and the page it shows.
+    struct Tab {
+        std::string_view key;
+        const char* caption;
+        CTabPage* page;
+    };
+
+    // Shows the page of the tab with `key`; with `initialize`, first places
+    // every page on the strip's display area and selects that tab.
+    void SetupTabPages(bool initialize, std::string_view key);
+    void AddTab(std::string_view key, const char* caption, CTabPage& page);
+    void LayoutPages();
 
     bool OnCreate() override;
     void OnDestroy() override;
@@ -62,15 +69,18 @@ private:
     bool OnTimer(UINT_PTR id) override;
     bool OnPaint(HDC dc, const PAINTSTRUCT& paint) override;
     bool OnDpiChanged(UINT dpi, const RECT& suggested) override;
-    bool OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    bool OnNotify(NMHDR& header, LRESULT& result) override;
 
     HWND AddControl(const char* className, const char* text, DWORD style, int id,
                     DWORD exStyle = 0);
     HWND Control(int id) const { return ::GetDlgItem(Hwnd(), id); }
     int Scale(int dips) const;
+    CDpiScale DpiScale() const { return CDpiScale(mDpi); }
     void ApplyFontAndLayout();
 
     CMainController* mController = nullptr;
+    CAdjustPage fraAdjust;
+    std::vector<Tab> mTabs;
     UINT mDpi = 96;
     UniqueGdiObject mFont;
 };

@@ -6,6 +6,7 @@
 #include "support/TestSupport.h"
 #include "util/FormUtilsWin32.h"
 
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
 namespace kiv::win32 {
@@ -19,14 +20,24 @@ std::string TextOf(HWND window) {
     return text;
 }
 
+// Any control of the window, on its pages too, showing `text`.
 HWND ChildWithText(HWND parent, const char* text) {
-    for (HWND child = ::GetWindow(parent, GW_CHILD); child;
-         child = ::GetWindow(child, GW_HWNDNEXT)) {
-        if (TextOf(child) == text) {
-            return child;
-        }
-    }
-    return nullptr;
+    struct Search {
+        const char* text;
+        HWND found = nullptr;
+    } search{text};
+    ::EnumChildWindows(
+        parent,
+        [](HWND child, LPARAM context) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(context);
+            if (TextOf(child) == s->text) {
+                s->found = child;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
 }
 
 struct MainWindowFixture : ::testing::Test {
@@ -99,6 +110,19 @@ TEST_F(MainWindowFixture, LockBoxClickReachesTheController) {
     EXPECT_EQ(controller.CurrentSetting()->LockPosition, 1);
     EXPECT_EQ(desktop.moves.size(), moves + 1);
     EXPECT_EQ(desktop.moves.back().window, player);
+}
+
+TEST_F(MainWindowFixture, TheFirstPageShowsOnTheTabStrip) {
+    ::ShowWindow(window.Hwnd(), SW_SHOWNOACTIVATE);
+    HWND lock = ChildWithText(window.Hwnd(), "Lock Window");
+    ASSERT_NE(lock, nullptr);
+    EXPECT_TRUE(::IsWindowVisible(lock));
+    RECT tab{};
+    ::GetWindowRect(::FindWindowExA(window.Hwnd(), nullptr, WC_TABCONTROLA, nullptr), &tab);
+    RECT box{};
+    ::GetWindowRect(lock, &box);
+    RECT inside{};
+    EXPECT_TRUE(::IntersectRect(&inside, &tab, &box) && ::EqualRect(&inside, &box));
 }
 
 TEST_F(MainWindowFixture, ClosingTheWindowRemovesTheHooks) {
