@@ -44,6 +44,10 @@ void CCommandArgs::Parse() {
                 std::string value = blank == std::string_view::npos
                                         ? std::string()
                                         : TrimSpaces(body.substr(blank + 1));
+                // Shells quote a value with blanks in it; the quotes are not part of it.
+                if (value.size() >= 2 && value.front() == '"' && value.back() == '"') {
+                    value = TrimSpaces(std::string_view(value).substr(1, value.size() - 2));
+                }
                 if (value.empty()) {
                     value = key;
                 }

@@ -47,6 +47,16 @@ TEST(CommandArgs, ValuesCannotHoldTheDelimiterAndFirstKeyWins) {
     EXPECT_EQ(yes.args.Item("R"), "Yes");
 }
 
+TEST(CommandArgs, QuotesAroundAValueAreDropped) {
+    Parsed quoted("/S \"Player Letterbox\" /R");
+    EXPECT_EQ(quoted.args.Item("S"), "Player Letterbox");
+    EXPECT_EQ(quoted.args.Item("R"), "R");
+    Parsed inner("/S Say \"Hi\" Now");
+    EXPECT_EQ(inner.args.Item("S"), "Say \"Hi\" Now");
+    Parsed lone("/S \"");
+    EXPECT_EQ(lone.args.Item("S"), "\"");
+}
+
 TEST(CommandArgs, NumericIndexIsAPosition) {
     Parsed p("/A one /B two");
     EXPECT_EQ(p.args.Item("1"), "one");

@@ -1,0 +1,191 @@
+// kiv.exe against the stand-in player: start-up, selection from the command
+// line, placement, the lock watchdog and the support libraries' load test.
+#include "support/KivProcess.h"
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace kiv::e2e {
+namespace {
+
+constexpr RECT kExact = {33, 44, 33 + 555, 44 + 333};
+
+bool WaitForRect(HWND window, const RECT& wanted) {
+    return PumpUntil([&] { return SameRect(WindowRectOf(window), wanted); });
+}
+
+std::string RectText(const RECT& r) {
+    return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) +
+           "," + std::to_string(r.bottom);
+}
+
+bool Contains(const std::vector<std::string>& texts, std::string_view text) {
+    return std::find(texts.begin(), texts.end(), text) != texts.end();
+}
+
+struct SpineTest : ::testing::Test {
+    KivFolder folder;
+};
+
+TEST_F(SpineTest, CommandLinePlacesThePlayerAtTheStoredPixels) {
+    PlayerProcess player;
+    ASSERT_TRUE(player.Started());
+    folder.Write("KIV.dat", SettingLine("Other", "Class:KivTestPlayer", 1, 1, 100, 100) +
+                                SettingLine("Exact", "Class:kivtestplayer", 33, 44, 555, 333));
+    KivProcess kiv(folder, "/S exact");
+    ASSERT_NE(kiv.WaitForMainWindow(), nullptr);
+    EXPECT_TRUE(WaitForRect(player.Window(), kExact)) << RectText(WindowRectOf(player.Window()));
+    EXPECT_TRUE(PumpUntil([&] { return kiv.Caption() == "KIV - Exact"; })) << kiv.Caption();
+    EXPECT_TRUE(kiv.Close());
+    EXPECT_EQ(kiv.ExitCode(), 0u);
+}
+
+TEST_F(SpineTest, CaptionLocatorFindsTheWholeTitleWithoutRegardToCase) {
+    PlayerProcess player;
+    ASSERT_TRUE(player.Started());
+    folder.Write("KIV.dat", SettingLine("ByCaption", "test player", 33, 44, 555, 333));
+    KivProcess kiv(folder, "/S ByCaption");
+    ASSERT_NE(kiv.WaitForMainWindow(), nullptr);
+    EXPECT_TRUE(WaitForRect(player.Window(), kExact));
+}
+
+TEST_F(SpineTest, TheFrontPlayerWindowIsTheOneMoved) {
+    PlayerSpec spec;
+    spec.secondWindow = true;
+    PlayerProcess player(spec);
+    ASSERT_NE(player.Window(1), nullptr);
+    HWND front = ::FindWindowA("KivTestPlayer", nullptr);
+    HWND back = front == player.Window(0) ? player.Window(1) : player.Window(0);
+    RECT backBefore = WindowRectOf(back);
+    folder.Write("KIV.dat", SettingLine("Front", "Class:KivTestPlayer", 33, 44, 555, 333));
+    KivProcess kiv(folder, "/S Front");
+    ASSERT_NE(kiv.WaitForMainWindow(), nullptr);
+    EXPECT_TRUE(WaitForRect(front, kExact));
+    EXPECT_TRUE(SameRect(WindowRectOf(back), backBefore));
+}
+
+TEST_F(SpineTest, LargerThanTheScreenOnlyWithTheSizeHook) {
+    const RECT letterbox = {0, -126, 1024, 1021 - 126};
+    {
+        PlayerProcess player;
+        folder.Write("KIV.dat",
+                     SettingLine("Letterbox", "Class:KivTestPlayer", 0, -126, 1024, 1021));
+        KivProcess kiv(folder, "/S Letterbox");
+        ASSERT_NE(kiv.WaitForMainWindow(), nullptr);
+        EXPECT_TRUE(WaitForRect(player.Window(), letterbox))
+            << RectText(WindowRectOf(player.Window()));
+    }
+    {
+        PlayerProcess player;
+        folder.Write("KIV.ini", "[KIV]\r\nSubClassWindowSize=0\r\n");
+        KivProcess kiv(folder, "/S Letterbox");
+        ASSERT_NE(kiv.WaitForMainWindow(), nullptr);
+        // The move happened, but the system kept the window within its tracking size.
+        EXPECT_TRUE(PumpUntil([&] { return WindowRectOf(player.Window()).top == -126; }));
+        RECT clamped = WindowRectOf(player.Window());
+        EXPECT_LT(clamped.bottom - clamped.top, 1021) << RectText(clamped);
+    }
+}
+
+TEST_F(SpineTest, LockedSettingPutsAMovedPlayerBackAndClosingItDeselects) {
+    PlayerProcess player;
+    folder.Write("KIV.dat", SettingLine("Locked", "Class:KivTestPlayer", 33, 44, 555, 333, 1));
+    KivProcess kiv(folder, "/S Locked");
+    ASSERT_NE(kiv.WaitForMainWindow(), nullptr);
+    ASSERT_TRUE(WaitForRect(player.Window(), kExact));
+
+    ::MoveWindow(player.Window(), 200, 150, 300, 200, TRUE);
+    EXPECT_TRUE(WaitForRect(player.Window(), kExact)) << RectText(WindowRectOf(player.Window()));
+
+    ::PostMessageA(player.Window(), WM_CLOSE, 0, 0);
+    EXPECT_TRUE(PumpUntil([&] { return kiv.Caption() == "KIV"; })) << kiv.Caption();
+}
+
+TEST_F(SpineTest, FirstRunListsTheThreeSettingsAndWritesNoFile) {
+    KivProcess kiv(folder, "");
+    HWND main = kiv.WaitForMainWindow();
+    ASSERT_NE(main, nullptr);
+    HWND combo = ::FindWindowExA(main, nullptr, WC_COMBOBOXA, nullptr);
+    ASSERT_NE(combo, nullptr);
+    ASSERT_EQ(::SendMessageA(combo, CB_GETCOUNT, 0, 0), 3);
+    EXPECT_EQ(::SendMessageA(combo, CB_GETCURSEL, 0, 0), CB_ERR);
+    // Choosing Letterbox shows the first-run geometry for this 1024 x 768 screen.
+    ::SendMessageA(combo, CB_SETCURSEL, 2, 0);
+    ::SendMessageA(main, WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(combo), CBN_SELCHANGE),
+                   reinterpret_cast<LPARAM>(combo));
+    EXPECT_EQ(kiv.Caption(), "KIV - Letterbox");
+    std::vector<std::string> texts = ControlTexts(main);
+    EXPECT_TRUE(Contains(texts, "-126"));
+    EXPECT_TRUE(Contains(texts, "1021"));
+    EXPECT_TRUE(Contains(texts, "Your Application"));
+    EXPECT_TRUE(kiv.Close());
+    EXPECT_FALSE(folder.Read("KIV.dat").has_value());
+}
+
+TEST_F(SpineTest, ASecondCopyEndsAtOnceAndTheFirstKeepsRunning) {
+    KivProcess first(folder, "");
+    ASSERT_NE(first.WaitForMainWindow(), nullptr);
+    KivProcess second(folder, "");
+    EXPECT_TRUE(second.WaitForExit());
+    EXPECT_EQ(second.ExitCode(), 0u);
+    EXPECT_FALSE(first.HasExited());
+    EXPECT_NE(first.MainWindow(), nullptr);
+}
+
+TEST_F(SpineTest, AMissingLibraryIsNamedAndEndsTheProgram) {
+    for (const char* library : {"KIVUtil.dll", "KIVKbd.dll"}) {
+        SCOPED_TRACE(library);
+        KivFolder incomplete;
+        incomplete.Remove(library);
+        KivProcess kiv(incomplete, "");
+        std::optional<MessageBoxSeen> box = kiv.WaitForMessageBox();
+        ASSERT_TRUE(box.has_value());
+        EXPECT_EQ(box->title, "KIV");
+        EXPECT_EQ(box->text, std::string("Unable to load the required support DLL '") + library +
+                                 "'. Please insure that KIV is installed correctly.");
+        kiv.DismissMessageBox();
+        EXPECT_TRUE(kiv.WaitForExit());
+        EXPECT_NE(kiv.ExitCode(), 0u);
+    }
+}
+
+TEST_F(SpineTest, AbsurdCoordinatesAreReportedAndKivCarriesOn) {
+    PlayerProcess player;
+    folder.Write("KIV.dat",
+                 SettingLine("Far", "Class:KivTestPlayer", 2000000000, 0, 2000000000, 10) +
+                     SettingLine("Near", "Class:KivTestPlayer", 33, 44, 555, 333));
+    KivProcess kiv(folder, "/S Far");
+    std::optional<MessageBoxSeen> box = kiv.WaitForMessageBox();
+    ASSERT_TRUE(box.has_value());
+    EXPECT_EQ(box->title, "AdjustWindow");
+    EXPECT_EQ(box->text, "Error: 6. Overflow");
+    kiv.DismissMessageBox();
+    HWND main = kiv.WaitForMainWindow();
+    ASSERT_NE(main, nullptr);
+    HWND combo = ::FindWindowExA(main, nullptr, WC_COMBOBOXA, nullptr);
+    ::SendMessageA(combo, CB_SETCURSEL, 1, 0);
+    ::SendMessageA(main, WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(combo), CBN_SELCHANGE),
+                   reinterpret_cast<LPARAM>(combo));
+    EXPECT_TRUE(WaitForRect(player.Window(), kExact));
+}
+
+TEST_F(SpineTest, HostileTextsInTheSettingsFileDoNoHarm) {
+    PlayerProcess player;
+    std::string longClass = "Class:" + std::string(300, 'K');
+    folder.Write("KIV.dat", SettingLine("Long", longClass, 1, 2, 300, 200) +
+                                SettingLine("Caf\xE9 \xBB", "Caf\xE9 Player", 1, 2, 300, 200) +
+                                SettingLine("Exact", "Class:KivTestPlayer", 33, 44, 555, 333));
+    KivProcess kiv(folder, "/S Long");
+    HWND main = kiv.WaitForMainWindow();
+    ASSERT_NE(main, nullptr);
+    EXPECT_TRUE(PumpUntil([&] { return kiv.Caption() == "KIV - Long"; }));
+    kiv.Close();
+    KivProcess again(folder, "/S exact");
+    ASSERT_NE(again.WaitForMainWindow(), nullptr);
+    EXPECT_TRUE(WaitForRect(player.Window(), kExact));
+}
+
+} // namespace
+} // namespace kiv::e2e

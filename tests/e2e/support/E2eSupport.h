@@ -1,0 +1,135 @@
+#pragma once
+
+// Helpers for the end-to-end tests: real processes, real windows, real input.
+
+#include "platform/win32/UniqueHandle.h"
+
+#include <chrono>
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+namespace kiv::e2e {
+
+using namespace std::chrono_literals;
+
+// Generous: these bound waits for things that must happen, never a speed claim.
+inline constexpr std::chrono::milliseconds kEventDeadline = 10s;
+
+// The folder of the running test program; the libraries and the stand-in
+// player are copied there, as they sit beside kiv.exe.
+std::filesystem::path ExeDirectory();
+
+// Runs the calling thread's messages until done() holds or the deadline
+// passes; returns done().
+bool PumpUntil(const std::function<bool()>& done,
+               std::chrono::milliseconds deadline = kEventDeadline);
+
+// Runs the messages already waiting, without blocking.
+void PumpPending();
+
+// Removes every message waiting for the calling thread without running it.
+void DiscardPending();
+
+class Library {
+public:
+    explicit Library(const std::filesystem::path& path);
+    bool IsLoaded() const noexcept { return mModule.IsValid(); }
+
+    template <typename Proc> Proc Get(const char* name) const noexcept {
+        FARPROC proc = GetProcAddress(mModule.Get(), name);
+        return reinterpret_cast<Proc>(reinterpret_cast<void (*)()>(proc));
+    }
+
+private:
+    win32::UniqueModule mModule;
+};
+
+struct PlayerSpec {
+    std::wstring className = L"KivTestPlayer";
+    std::wstring caption = L"Test Player";
+    RECT bounds = {0, 0, 640, 480}; // left, top, width, height
+    bool secondWindow = false;
+};
+
+// kiv_player.exe as a separate process; closed (or killed) on destruction.
+class PlayerProcess {
+public:
+    explicit PlayerProcess(const PlayerSpec& spec = {});
+    ~PlayerProcess();
+    PlayerProcess(const PlayerProcess&) = delete;
+    PlayerProcess& operator=(const PlayerProcess&) = delete;
+
+    bool Started() const noexcept { return !mWindows.empty(); }
+    HWND Window(std::size_t index = 0) const noexcept {
+        return index < mWindows.size() ? mWindows[index] : nullptr;
+    }
+    DWORD ThreadId() const noexcept;
+
+private:
+    win32::UniqueKernelHandle mProcess;
+    std::vector<HWND> mWindows;
+};
+
+struct ReceivedMessage {
+    UINT message;
+    WPARAM wParam;
+    LPARAM lParam;
+};
+
+// A hidden top-level window of the test thread that records every message
+// from WM_USER on, in arrival order.
+class MessageSink {
+public:
+    MessageSink();
+    MessageSink(const MessageSink&) = delete;
+    MessageSink& operator=(const MessageSink&) = delete;
+
+    HWND Handle() const noexcept { return mWindow.Get(); }
+    const std::vector<ReceivedMessage>& Received() const noexcept { return mReceived; }
+    std::vector<ReceivedMessage> Received(UINT message) const;
+    void Clear() noexcept { mReceived.clear(); }
+
+private:
+    static LRESULT CALLBACK WndProc(HWND window, UINT message, WPARAM wParam,
+                                    LPARAM lParam) noexcept;
+    std::vector<ReceivedMessage> mReceived;
+    win32::UniqueWindow mWindow;
+};
+
+// Key events for SendInput.
+INPUT KeyEvent(WORD virtualKey, bool up);
+// Presses the modifiers in order, taps the key, releases the modifiers.
+std::vector<INPUT> Chord(std::initializer_list<WORD> modifiers, WORD key);
+
+// Moves the pointer as a real mouse would, to a screen point; returns once
+// the pointer is there (false if it never got there).
+bool MovePointerTo(POINT point);
+
+// Whether the pointer is visible, as the system reports it.
+bool IsPointerShown();
+
+// A keyboard hook of the test's own. Input events are handled one after the
+// other, so once it has seen the last injected event every hook has handled
+// the earlier ones. SendAndSettle injects the events and returns once the
+// last has been seen and the messages posted meanwhile have run: "nothing
+// arrived" is then a fact, not a timing guess.
+class InputWitness {
+public:
+    InputWitness();
+    ~InputWitness();
+    InputWitness(const InputWitness&) = delete;
+    InputWitness& operator=(const InputWitness&) = delete;
+
+    bool IsInstalled() const noexcept { return mHook.IsValid(); }
+    bool SendAndSettle(std::vector<INPUT> events);
+
+private:
+    win32::UniqueHook mHook;
+};
+
+} // namespace kiv::e2e

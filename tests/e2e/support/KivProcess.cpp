@@ -1,0 +1,200 @@
+#include "KivProcess.h"
+
+#include <atomic>
+#include <fstream>
+#include <sstream>
+
+namespace kiv::e2e {
+
+namespace fs = std::filesystem;
+
+KivFolder::KivFolder() {
+    static std::atomic<int> counter{0};
+    mPath = fs::temp_directory_path() / ("kiv-e2e-" + std::to_string(::GetCurrentProcessId()) +
+                                         "-" + std::to_string(++counter));
+    std::error_code ignored;
+    fs::remove_all(mPath, ignored);
+    fs::create_directories(mPath);
+    for (const char* file : {"kiv.exe", "KIVKbd.dll", "KIVUtil.dll"}) {
+        fs::copy_file(ExeDirectory() / file, mPath / file, fs::copy_options::overwrite_existing);
+    }
+}
+
+KivFolder::~KivFolder() {
+    std::error_code ignored;
+    fs::remove_all(mPath, ignored);
+}
+
+void KivFolder::Write(std::string_view name, std::string_view bytes) const {
+    std::ofstream out(File(name), std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+std::optional<std::string> KivFolder::Read(std::string_view name) const {
+    std::ifstream in(File(name), std::ios::binary);
+    if (!in) {
+        return std::nullopt;
+    }
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+void KivFolder::Remove(std::string_view name) const {
+    std::error_code ignored;
+    fs::remove(File(name), ignored);
+}
+
+std::string SettingLine(std::string_view name, std::string_view locator, int left, int top,
+                        int width, int height, int lock) {
+    std::ostringstream line;
+    line << "S1=" << name << ";S2=" << locator << ";S3=" << left << ";S4=" << top << ";S5=" << width
+         << ";S6=" << height
+         << ";S11=0;S12=0;S13=0;S14=0;S15=0;S16=;S17=Player;S18=0;S19=0;S20=0;S21=0;S22=" << lock
+         << ";\r\n";
+    return line.str();
+}
+
+KivProcess::KivProcess(const KivFolder& folder, std::string_view arguments) {
+    std::string command = "\"" + folder.File("kiv.exe").string() + "\"";
+    if (!arguments.empty()) {
+        command += " ";
+        command += arguments;
+    }
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info{};
+    if (!::CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                          folder.Path().string().c_str(), &startup, &info)) {
+        return;
+    }
+    mProcess.Reset(info.hProcess);
+    mProcessId = info.dwProcessId;
+    ::CloseHandle(info.hThread);
+}
+
+KivProcess::~KivProcess() {
+    if (mProcess && !HasExited()) {
+        if (!Close()) {
+            ::TerminateProcess(mProcess.Get(), 1);
+            ::WaitForSingleObject(mProcess.Get(), 5000);
+        }
+    }
+}
+
+HWND KivProcess::FindOwnWindow(const char* className) const {
+    struct Search {
+        DWORD pid;
+        const char* className;
+        HWND found = nullptr;
+    } search{mProcessId, className};
+    ::EnumWindows(
+        [](HWND window, LPARAM context) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(context);
+            DWORD pid = 0;
+            ::GetWindowThreadProcessId(window, &pid);
+            char name[64] = {};
+            ::GetClassNameA(window, name, sizeof name);
+            if (pid == s->pid && std::string_view(name) == s->className) {
+                s->found = window;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+HWND KivProcess::MainWindow() const {
+    return FindOwnWindow("frmMain");
+}
+
+HWND KivProcess::WaitForMainWindow() {
+    HWND window = nullptr;
+    PumpUntil([&] { return (window = MainWindow()) != nullptr || HasExited(); });
+    return window;
+}
+
+std::string KivProcess::Caption() const {
+    char text[512] = {};
+    ::GetWindowTextA(MainWindow(), text, sizeof text);
+    return text;
+}
+
+std::optional<MessageBoxSeen> KivProcess::WaitForMessageBox() {
+    HWND box = nullptr;
+    if (!PumpUntil([&] { return (box = FindOwnWindow("#32770")) != nullptr || HasExited(); }) ||
+        box == nullptr) {
+        return std::nullopt;
+    }
+    MessageBoxSeen seen;
+    char text[1024] = {};
+    ::GetWindowTextA(box, text, sizeof text);
+    seen.title = text;
+    // The message is the box's one static text.
+    for (HWND child = ::GetWindow(box, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+        char className[32] = {};
+        ::GetClassNameA(child, className, sizeof className);
+        if (std::string_view(className) == "Static") {
+            char body[1024] = {};
+            ::GetWindowTextA(child, body, sizeof body);
+            if (body[0] != '\0') {
+                seen.text = body;
+            }
+        }
+    }
+    return seen;
+}
+
+void KivProcess::DismissMessageBox() {
+    if (HWND box = FindOwnWindow("#32770")) {
+        ::PostMessageA(box, WM_COMMAND, IDOK, 0);
+    }
+}
+
+bool KivProcess::HasExited() const {
+    return !mProcess || ::WaitForSingleObject(mProcess.Get(), 0) == WAIT_OBJECT_0;
+}
+
+bool KivProcess::WaitForExit(std::chrono::milliseconds deadline) {
+    return PumpUntil([&] { return HasExited(); }, deadline);
+}
+
+DWORD KivProcess::ExitCode() const {
+    DWORD code = STILL_ACTIVE;
+    ::GetExitCodeProcess(mProcess.Get(), &code);
+    return code;
+}
+
+bool KivProcess::Close() {
+    if (HWND window = MainWindow()) {
+        ::PostMessageA(window, WM_CLOSE, 0, 0);
+    }
+    return WaitForExit();
+}
+
+std::vector<std::string> ControlTexts(HWND window) {
+    std::vector<std::string> texts;
+    ::EnumChildWindows(
+        window,
+        [](HWND child, LPARAM context) -> BOOL {
+            char text[512] = {};
+            ::GetWindowTextA(child, text, sizeof text);
+            reinterpret_cast<std::vector<std::string>*>(context)->push_back(text);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&texts));
+    return texts;
+}
+
+RECT WindowRectOf(HWND window) {
+    RECT rect{};
+    ::GetWindowRect(window, &rect);
+    return rect;
+}
+
+bool SameRect(const RECT& a, const RECT& b) {
+    return ::EqualRect(&a, &b) != FALSE;
+}
+
+} // namespace kiv::e2e
