@@ -121,17 +121,13 @@ std::string KivProcess::Caption() const {
     return text;
 }
 
-std::optional<MessageBoxSeen> KivProcess::WaitForMessageBox() {
-    HWND box = nullptr;
-    if (!PumpUntil([&] { return (box = FindOwnWindow("#32770")) != nullptr || HasExited(); }) ||
-        box == nullptr) {
-        return std::nullopt;
-    }
+namespace {
+// The message box's title and its one non-empty static text.
+MessageBoxSeen ReadMessageBox(HWND box) {
     MessageBoxSeen seen;
     char text[1024] = {};
     ::GetWindowTextA(box, text, sizeof text);
     seen.title = text;
-    // The message is the box's one static text.
     for (HWND child = ::GetWindow(box, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
         char className[32] = {};
         ::GetClassNameA(child, className, sizeof className);
@@ -143,6 +139,23 @@ std::optional<MessageBoxSeen> KivProcess::WaitForMessageBox() {
             }
         }
     }
+    return seen;
+}
+} // namespace
+
+std::optional<MessageBoxSeen> KivProcess::WaitForMessageBox() {
+    // The box exists before it has its texts: wait until it is shown with them.
+    std::optional<MessageBoxSeen> seen;
+    PumpUntil([&] {
+        HWND box = FindOwnWindow("#32770");
+        if (box != nullptr && ::IsWindowVisible(box)) {
+            MessageBoxSeen read = ReadMessageBox(box);
+            if (!read.text.empty()) {
+                seen = read;
+            }
+        }
+        return seen.has_value() || HasExited();
+    });
     return seen;
 }
 
