@@ -4,6 +4,7 @@
 #include "util/IniText.h"
 
 #include <cstdlib>
+#include <fstream>
 #include <string>
 #include <unistd.h>
 
@@ -13,7 +14,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::string_view text(reinterpret_cast<const char*>(data), size);
 
     static const std::string path = "/tmp/kiv-fuzz-options-" + std::to_string(::getpid()) + ".ini";
-    kiv::SaveFileAtomically(path, text);
+    {
+        std::ofstream file(path, std::ios::binary | std::ios::trunc);
+        file.write(text.data(), static_cast<std::streamsize>(text.size()));
+    }
     kiv::fuzz::SilentReporter reporter;
     kiv::COptions options(reporter);
     options.INIFilePath = path;

@@ -51,7 +51,9 @@ void CCommandArgs::Parse() {
                 if (value.empty()) {
                     value = key;
                 }
-                mArguments.emplace_back(std::move(key), std::move(value));
+                if (!value.empty()) {
+                    mArguments.emplace_back(std::move(key), std::move(value));
+                }
             }
             start = next;
         }

@@ -55,6 +55,10 @@ TEST(CommandArgs, QuotesAroundAValueAreDropped) {
     EXPECT_EQ(inner.args.Item("S"), "Say \"Hi\" Now");
     Parsed lone("/S \"");
     EXPECT_EQ(lone.args.Item("S"), "\"");
+    // Nothing but empty quotes after a bare delimiter is no argument at all.
+    Parsed empty("/ \"\" /R");
+    ASSERT_EQ(empty.args.Count(), 1);
+    EXPECT_EQ(empty.args.Key(1), "R");
 }
 
 TEST(CommandArgs, NumericIndexIsAPosition) {
