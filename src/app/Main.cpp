@@ -2,6 +2,7 @@
 // the message loop.
 #include "app/MainController.h"
 #include "app/frmMain.h"
+#include "blanking/BlankingWin32.h"
 #include "hotkeys/SupportLibrariesWin32.h"
 #include "platform/win32/UniqueHandle.h"
 #include "platform/win32/Win32Platform.h"
@@ -26,9 +27,14 @@ kiv::win32::UniqueKernelHandle ClaimSingleInstance() {
     return mutex;
 }
 
-int RunMessageLoop(HWND mainWindow) {
+int RunMessageLoop(kiv::win32::frmMain& window) {
+    const HWND mainWindow = window.Hwnd();
     MSG message{};
     while (::GetMessageA(&message, nullptr, 0, 0) > 0) {
+        // Ctrl+Tab switches pages before Tab moves between controls.
+        if (window.PreTranslateMessage(message)) {
+            continue;
+        }
         // Tab, arrow keys and access keys move between the main window's controls.
         if (::IsWindow(mainWindow) && ::IsDialogMessageA(mainWindow, &message)) {
             continue;
@@ -62,11 +68,12 @@ int RunKiv() {
     kiv::win32::CWin32SizeLibrary sizeLibrary(appPath);
     kiv::win32::CWin32KeyboardLibrary keyboardLibrary(appPath);
     kiv::win32::CWin32MessagePump pump;
+    kiv::win32::CWin32BlankingPlatform blanking;
 
     kiv::win32::frmMain mainWindow;
     kiv::CMainController controller(
-        mainWindow, kiv::Platform{desktop, sizeLibrary, keyboardLibrary, pump, reporter}, gOptions,
-        gPlayList, appPath);
+        mainWindow, kiv::Platform{desktop, sizeLibrary, keyboardLibrary, pump, reporter, &blanking},
+        gOptions, gPlayList, appPath);
 
     HINSTANCE module = ::GetModuleHandleA(nullptr);
     HICON largeIcon = static_cast<HICON>(::LoadImageA(module, MAKEINTRESOURCEA(kIconId), IMAGE_ICON,
@@ -82,12 +89,20 @@ int RunKiv() {
     if (!controller.Form_Load(kiv::CommandLineArguments(::GetCommandLineA()))) {
         return 2;
     }
-    return RunMessageLoop(mainWindow.Hwnd());
+    return RunMessageLoop(mainWindow);
+}
+
+// A crash must not leave the user without a taskbar; the crash then goes on
+// to the system's own handling.
+LONG WINAPI ShowTaskbarAndCrash(EXCEPTION_POINTERS*) {
+    kiv::win32::ShowTaskbarAtCrash();
+    return EXCEPTION_CONTINUE_SEARCH;
 }
 
 } // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    ::SetUnhandledExceptionFilter(&ShowTaskbarAndCrash);
     try {
         return RunKiv();
     } catch (...) {

@@ -6,6 +6,7 @@
 #include <commctrl.h>
 
 #include <string>
+#include <utility>
 
 namespace kiv::win32 {
 
@@ -25,13 +26,14 @@ UINT_PTR TimerId(MainTimer timer) {
 }
 
 // Layout in device-independent pixels at 96 DPI.
-constexpr int kClientWidth = 400;
+constexpr int kClientWidth = 440;
 constexpr int kMargin = 10;
 constexpr int kToolbarHeight = 30;
 constexpr int kRowHeight = 23;
 constexpr int kLabelWidth = 90;
-constexpr int kTabTop = 102;
-constexpr int kTabHeight = 190;
+constexpr int kGetWindowInfoWidth = 28;
+constexpr int kTabTop = 104;
+constexpr int kTabHeight = 214;
 constexpr int kClientHeight = kTabTop + kTabHeight + kMargin;
 
 UINT DpiOf(HWND window) {
@@ -65,6 +67,12 @@ bool frmMain::OnCreate() {
     AddControl(WC_STATICA, "", SS_LEFT | SS_ENDELLIPSIS | SS_NOPREFIX, kApplicationName);
     AddControl(WC_TABCONTROLA, "", WS_TABSTOP | WS_CLIPSIBLINGS, kTabMain);
     AddTab("WP", "&Window Position", fraAdjust);
+    AddTab("HK", "Hot &Key", fraHotKey);
+    AddTab("OR", "Orb&iting", fraOrbiting);
+    AddTab("BL", "&Blanking", fraBlanking);
+    mTaskbarCreatedMessage = ::RegisterWindowMessageA("TaskbarCreated");
+    mLastKeyDownMessage = ::RegisterWindowMessageA("KIV.LastKeyDown");
+    CreateMainCommands();
     ApplyFontAndLayout();
     SetupTabPages(true, "WP");
     return true;
@@ -136,9 +144,15 @@ bool frmMain::OnClose() {
     return true;
 }
 
-bool frmMain::OnCommand(int id, int code, HWND) {
+bool frmMain::OnCommand(int id, int code, HWND control) {
     if (!mController) {
         return false;
+    }
+    if (OnOrbitingBlankingCommand(id, code, control)) {
+        return true;
+    }
+    if (OnMainCommand(id, code, control)) {
+        return true;
     }
     if (id == kSettingName && code == CBN_SELCHANGE) {
         mController->cboSettingName_Click();
@@ -154,6 +168,18 @@ bool frmMain::OnCommand(int id, int code, HWND) {
 bool frmMain::OnTimer(UINT_PTR id) {
     if (mController && id == TimerId(MainTimer::Checker)) {
         mController->tmrChecker_Timer();
+        return true;
+    }
+    if (mController && id == TimerId(MainTimer::Orbit)) {
+        mController->tmrOrbit_Timer();
+        return true;
+    }
+    if (mController && id == TimerId(MainTimer::TestOrbit)) {
+        mController->tmrTestOrbit_Timer();
+        return true;
+    }
+    if (mController && id == TimerId(MainTimer::Repeater)) {
+        mController->tmrRepeater_Timer();
         return true;
     }
     return false;
@@ -174,7 +200,28 @@ bool frmMain::OnPaint(HDC dc, const PAINTSTRUCT&) {
     return true;
 }
 
-bool frmMain::OnNotify(NMHDR& header, LRESULT&) {
+bool frmMain::OnNotify(NMHDR& header, LRESULT& result) {
+    if (OnMainNotify(header, result)) {
+        return true;
+    }
+    if (header.code == CWindowPos::kValueIncremented && mController) {
+        auto& notice = reinterpret_cast<CWindowPos::NMValueIncremented&>(header);
+        static constexpr std::pair<int, WindowPosControl> kControls[] = {
+            {CBlankingPage::kBlankLeft, WindowPosControl::BlankLeft},
+            {CBlankingPage::kBlankRight, WindowPosControl::BlankRight},
+            {CBlankingPage::kBlankTop, WindowPosControl::BlankTop},
+            {CBlankingPage::kBlankBottom, WindowPosControl::BlankBottom},
+            {COrbitingPage::kOrbHorizontal, WindowPosControl::OrbitHorizontal},
+            {COrbitingPage::kOrbVertical, WindowPosControl::OrbitVertical},
+        };
+        for (const auto& [id, control] : kControls) {
+            if (header.idFrom == static_cast<UINT_PTR>(id)) {
+                mController->WindowPos_ValueIncremented(control, notice.newValue);
+                return true;
+            }
+        }
+        return false;
+    }
     if (header.idFrom == kTabMain && header.code == TCN_SELCHANGE) {
         auto selected = static_cast<size_t>(::SendMessageA(Control(kTabMain), TCM_GETCURSEL, 0, 0));
         if (selected < mTabs.size()) {
@@ -226,15 +273,19 @@ void frmMain::ApplyFontAndLayout() {
     place(kSettingName, fieldLeft, y, fieldWidth, 200);
     y += kRowHeight + 8;
     place(kApplicationLabel, kMargin, y, kLabelWidth, kRowHeight - 4);
-    place(kApplicationName, fieldLeft, y, fieldWidth, kRowHeight - 4);
+    // Room on the right for the button that chooses the application.
+    place(kApplicationName, fieldLeft, y, fieldWidth - kGetWindowInfoWidth - 6, kRowHeight - 4);
+    place(kGetWindowInfo, kClientWidth - kMargin - kGetWindowInfoWidth, y - 4, kGetWindowInfoWidth,
+          kRowHeight);
     place(kTabMain, kMargin, kTabTop, kClientWidth - 2 * kMargin, kTabHeight);
 
     RECT frame{0, 0, Scale(kClientWidth), Scale(kClientHeight)};
     ::AdjustWindowRectExForDpi(&frame, static_cast<DWORD>(::GetWindowLongPtrA(Hwnd(), GWL_STYLE)),
-                               FALSE, static_cast<DWORD>(::GetWindowLongPtrA(Hwnd(), GWL_EXSTYLE)),
-                               mDpi);
+                               ::GetMenu(Hwnd()) != nullptr,
+                               static_cast<DWORD>(::GetWindowLongPtrA(Hwnd(), GWL_EXSTYLE)), mDpi);
     ::SetWindowPos(Hwnd(), nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                    SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    LayoutMainCommands();
     LayoutPages();
     ::InvalidateRect(Hwnd(), nullptr, TRUE);
 }
@@ -308,6 +359,110 @@ void frmMain::SetTimerEnabled(MainTimer timer, bool enabled) {
             }
         }
     }
+}
+
+// --- Orbiting and blanking pages ---------------------------------------------
+
+bool frmMain::OnOrbitingBlankingCommand(int id, int code, HWND control) {
+    switch (id) {
+    case CBlankingPage::kBlankingOn:
+        if (code == BN_CLICKED) {
+            mController->chkBlankingOn_Click();
+        }
+        return true;
+    case COrbitingPage::kOrbitingOn:
+        if (code == BN_CLICKED) {
+            mController->chkOrbitingOn_Click();
+        }
+        return true;
+    case COrbitingPage::kTestOrbiting:
+        if (code == BN_CLICKED) {
+            mController->cmdTestOrbiting_Click();
+        }
+        return true;
+    case COrbitingPage::kOrbitIncrement:
+    case COrbitingPage::kOrbitInterval:
+        if (code == EN_SETFOCUS) {
+            SelectAllText(control);
+        } else if (code == EN_KILLFOCUS) {
+            if (id == COrbitingPage::kOrbitIncrement) {
+                mController->txtOrbitIncrement_Validate();
+            } else {
+                mController->txtOrbitInterval_Validate();
+            }
+        }
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool frmMain::OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    if (!mController) {
+        return false;
+    }
+    if (OnMainOtherMessage(message, wParam, lParam, result)) {
+        return true;
+    }
+    if (message == WM_ENDSESSION) {
+        if (wParam != FALSE) {
+            mController->EndSession();
+        }
+        result = 0;
+        return true;
+    }
+    if (message != 0 && message == mTaskbarCreatedMessage) {
+        mController->TaskbarCreated();
+        result = 0;
+        return true;
+    }
+    if (message != 0 && message == mLastKeyDownMessage) {
+        const CMainController::KeyDownRecord& key = mController->LastKeyDown();
+        result =
+            static_cast<LRESULT>((static_cast<uint64_t>(static_cast<uint32_t>(key.count)) << 32) |
+                                 (static_cast<uint64_t>(static_cast<uint16_t>(key.shift)) << 16) |
+                                 static_cast<uint16_t>(key.keyCode));
+        return true;
+    }
+    return false;
+}
+
+CWindowPos& frmMain::WindowPos(WindowPosControl control) {
+    if (control == WindowPosControl::OrbitHorizontal) {
+        return fraOrbiting.orbHorizontal();
+    }
+    if (control == WindowPosControl::OrbitVertical) {
+        return fraOrbiting.orbVertical();
+    }
+    return fraBlanking.Pad(control);
+}
+
+std::string frmMain::WindowPosValue(WindowPosControl control) {
+    return WindowPos(control).Value();
+}
+
+void frmMain::ShowWindowPosValue(WindowPosControl control, std::string_view value) {
+    WindowPos(control).SetValue(value);
+}
+
+std::string frmMain::OrbitText(OrbitTextBox box) const {
+    return fraOrbiting.OrbitText(box);
+}
+
+void frmMain::ShowOrbitText(OrbitTextBox box, std::string_view text) {
+    fraOrbiting.ShowOrbitText(box, text);
+}
+
+bool frmMain::IsBlankingOnChecked() const {
+    return fraBlanking.IsBlankingChecked();
+}
+
+void frmMain::ShowBlankingOnChecked(bool checked) {
+    fraBlanking.ShowBlankingChecked(checked);
+}
+
+bool frmMain::IsOrbitingOnChecked() const {
+    return fraOrbiting.IsOrbitingChecked();
 }
 
 void frmMain::ShowAsStartMode(int32_t startMode) {

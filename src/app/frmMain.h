@@ -1,8 +1,14 @@
 #pragma once
 
 #include "app/AdjustPage.h"
+#include "app/BlankingPage.h"
+#include "app/HotKeyPage.h"
 #include "app/MainController.h"
+#include "app/MainMenus.h"
+#include "app/MainToolbar.h"
 #include "app/MainView.h"
+#include "app/OrbitingPage.h"
+#include "app/TrayIcon.h"
 #include "platform/win32/UniqueHandle.h"
 #include "platform/win32/Window.h"
 
@@ -37,8 +43,42 @@ public:
     bool IsLockPositionChecked() const override;
     void ShowLockPositionChecked(bool checked) override;
     void SetTimerEnabled(MainTimer timer, bool enabled) override;
+    // Orbiting and blanking pages.
+    std::string WindowPosValue(WindowPosControl control) override;
+    void ShowWindowPosValue(WindowPosControl control, std::string_view value) override;
+    std::string OrbitText(OrbitTextBox box) const override;
+    void ShowOrbitText(OrbitTextBox box, std::string_view text) override;
+    bool IsBlankingOnChecked() const override;
+    void ShowBlankingOnChecked(bool checked) override;
+    bool IsOrbitingOnChecked() const override;
     void ShowAsStartMode(int32_t startMode) override;
     void EndProgramNow() override;
+    // Setting commands, position controls, hot key page, menus and tray
+    // (frmMainCommands.cpp).
+    std::optional<std::string> AskSettingName(std::string_view initialText) override;
+    void SetCommandEnabled(MainCommand command, bool enabled) override;
+    void FocusGetWindowInfo() override;
+    void ShowApplicationName(std::string_view name) override;
+    void ShowPosition(const CWindowSetting& setting) override;
+    void SetToolTips() override;
+    IHotKeyEditorView& HotKeyFrame() override { return fraHotKey.Editor(); }
+    std::string PositionLabelText(PositionLabel label) const override;
+    void BeginPositionEdit(PositionLabel label, std::string_view text) override;
+    void EndPositionEdit(PositionLabel label, std::string_view caption) override;
+    void MoveFocusToNextControl() override;
+    void ShowSettingMenus(const AspectMenuState& menus) override;
+    int32_t ShowPopupMenu(MainPopup popup, std::optional<ScreenPoint> at) override;
+    bool AddTrayIcon() override;
+    bool DeleteTrayIcon() override;
+    void SetMainWindowVisible(bool visible) override;
+    void BringMainWindowToFront() override;
+    void UnloadMainWindow() override;
+    void ShowHelpContents(std::string_view helpFile) override;
+    bool OpenDocument(std::string_view path) override;
+
+    // Keys the window handles before the dialog navigation does: Ctrl+Tab and
+    // Ctrl+Shift+Tab switch pages. True when the message was used.
+    bool PreTranslateMessage(const MSG& message);
 
 private:
     enum ControlId : int {
@@ -58,7 +98,7 @@ private:
 
     // Shows the page of the tab with `key`; with `initialize`, first places
     // every page on the strip's display area and selects that tab.
-    void SetupTabPages(bool initialize, std::string_view key);
+    void SetupTabPages(bool initialize, std::string_view key) override;
     void AddTab(std::string_view key, const char* caption, CTabPage& page);
     void LayoutPages();
 
@@ -70,6 +110,24 @@ private:
     bool OnPaint(HDC dc, const PAINTSTRUCT& paint) override;
     bool OnDpiChanged(UINT dpi, const RECT& suggested) override;
     bool OnNotify(NMHDR& header, LRESULT& result) override;
+    bool OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    // Orbiting and blanking pages: their commands and WindowPos notices.
+    bool OnOrbitingBlankingCommand(int id, int code, HWND control);
+    CWindowPos& WindowPos(WindowPosControl control);
+    // Setting commands, position controls, hot key page, menus and tray.
+    enum CommandControlId : int {
+        kToolbar = 150,
+        kGetWindowInfo,
+    };
+    void CreateMainCommands();
+    void LayoutMainCommands();
+    bool OnMainCommand(int id, int code, HWND control);
+    bool OnMainNotify(NMHDR& header, LRESULT& result);
+    bool OnMainOtherMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    // Selects the tab `offset` places on, wrapping round.
+    void SelectTabBy(int offset);
+    // The control a tool tip name stands for; null when it is not on the window.
+    HWND NamedControl(std::string_view name) const;
 
     HWND AddControl(const char* className, const char* text, DWORD style, int id,
                     DWORD exStyle = 0);
@@ -80,9 +138,23 @@ private:
 
     CMainController* mController = nullptr;
     CAdjustPage fraAdjust;
+    COrbitingPage fraOrbiting;
+    CBlankingPage fraBlanking;
+    // The shell's "TaskbarCreated" and KIV's diagnostics query of the last key
+    // HandleKeyDown received (LOWORD key code, HIWORD shift bits, high DWORD count).
+    UINT mTaskbarCreatedMessage = 0;
+    UINT mLastKeyDownMessage = 0;
     std::vector<Tab> mTabs;
     UINT mDpi = 96;
     UniqueGdiObject mFont;
+    // Setting commands, position controls, hot key page, menus and tray.
+    CHotKeyPage fraHotKey;
+    CMainToolbar tlbMain;
+    CMainMenus mMenus;
+    CTrayIcon mTrayIcon;
+    HWND mToolTips = nullptr; // owned by the window, destroyed with it
+    bool mToolTipsSet = false;
+    HWND mFocusBeforeDeactivation = nullptr;
 };
 
 } // namespace kiv::win32

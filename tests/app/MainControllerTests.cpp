@@ -325,6 +325,26 @@ TEST_F(ControllerFixture, WatchdogPutsAMovedWindowBackAndDeselectsAClosedOne) {
     EXPECT_TRUE(reporter.messages.empty());
 }
 
+TEST_F(ControllerFixture, AWindowThatClosesBetweenFindAndMoveIsLetGo) {
+    WindowHandle player = desktop.Open("Player", "");
+    WriteSettings({Setting("Locked", "Class:Player", {10, 10, 200, 100}, 1)});
+    options.SubClassWindowSize = false;
+    controller.Form_Load("");
+    bool closing = true;
+    desktop.onFind = [&] {
+        if (closing) {
+            closing = false;
+            // Found by this search, gone before the move.
+            desktop.onMove = [&] { desktop.Close(player); };
+        }
+    };
+    Select("Locked");
+    EXPECT_TRUE(reporter.messages.empty());
+    controller.tmrChecker_Timer();
+    EXPECT_EQ(controller.CurrentSetting(), nullptr);
+    EXPECT_EQ(view.caption, "KIV");
+}
+
 TEST_F(ControllerFixture, RefillReselectsTheRememberedEntryAndAppliesIt) {
     desktop.Open("Player", "");
     WriteSettings({Setting("B", "Class:Player", {1, 1, 10, 10}),

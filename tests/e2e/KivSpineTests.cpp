@@ -151,6 +151,21 @@ TEST_F(SpineTest, AMissingLibraryIsNamedAndEndsTheProgram) {
     }
 }
 
+TEST_F(SpineTest, ReadOnlySwitchDisablesTheSettingCommands) {
+    constexpr int kAddButton = 900; // the toolbar's first button
+    for (const char* arguments : {"", "/r", "/R Yes"}) {
+        SCOPED_TRACE(arguments);
+        KivProcess kiv(folder, arguments);
+        HWND main = kiv.WaitForMainWindow();
+        ASSERT_NE(main, nullptr);
+        HWND toolbar = ::FindWindowExA(main, nullptr, TOOLBARCLASSNAMEA, nullptr);
+        ASSERT_NE(toolbar, nullptr);
+        bool readOnly = std::string_view(arguments) == "/r";
+        EXPECT_EQ(::SendMessageA(toolbar, TB_ISBUTTONENABLED, kAddButton, 0) != 0, !readOnly);
+        EXPECT_TRUE(kiv.Close());
+    }
+}
+
 TEST_F(SpineTest, AbsurdCoordinatesAreReportedAndKivCarriesOn) {
     PlayerProcess player;
     folder.Write("KIV.dat",

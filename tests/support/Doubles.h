@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/MainView.h"
+#include "app/WindowPosValue.h"
 #include "platform/Desktop.h"
 #include "platform/MessagePump.h"
 #include "platform/SupportLibraries.h"
@@ -8,8 +9,10 @@
 #include "util/Strings.h"
 
 #include <algorithm>
+#include <array>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -45,6 +48,9 @@ public:
     WindowHandle FindTopLevelWindow(const std::optional<std::string>& className,
                                     const std::optional<std::string>& caption) override {
         ++findCalls;
+        if (onFind) {
+            onFind();
+        }
         for (const Window& w : windows) {
             if ((!className || EqualsIgnoreCase(w.className, *className)) &&
                 (!caption || EqualsIgnoreCase(w.caption, *caption))) {
@@ -84,6 +90,7 @@ public:
     std::vector<Window> windows;
     std::vector<Move> moves;
     std::function<void()> onMove;
+    std::function<void()> onFind; // runs before each search
     Size screen{1024, 768};
     int findCalls = 0;
 
@@ -167,6 +174,43 @@ public:
     std::function<void()> onEvents;
 };
 
+// A hot key editor's controls. `onShow` runs after every change a Show* call
+// makes, as a real control's click handling would if showing fired it.
+class FakeHotKeyFrame : public IHotKeyEditorView {
+public:
+    void AddKeyListItem(std::string_view text, int32_t keyCode) override {
+        keys.push_back({std::string(text), keyCode});
+    }
+    bool IsShiftChecked() const override { return shift; }
+    bool IsCtrlChecked() const override { return ctrl; }
+    int32_t KeyListIndex() const override { return keyIndex; }
+    void ShowShiftChecked(bool checked) override { Changed(shift, checked); }
+    void ShowCtrlChecked(bool checked) override { Changed(ctrl, checked); }
+    void ShowKeyListIndex(int32_t index) override { Changed(keyIndex, index); }
+    void ShowHotKeyText(std::string_view shown) override { text = shown; }
+
+    struct Key {
+        std::string text;
+        int32_t code;
+    };
+    std::vector<Key> keys;
+    bool shift = false;
+    bool ctrl = false;
+    int32_t keyIndex = -1;
+    std::string text;
+    std::function<void()> onShow;
+
+private:
+    template <typename T> void Changed(T& field, T value) {
+        if (field != value) {
+            field = value;
+            if (onShow) {
+                onShow();
+            }
+        }
+    }
+};
+
 // The main window as the controller sees it, with a sorted list like the real
 // combo box.
 class FakeMainView : public IMainView {
@@ -202,10 +246,100 @@ public:
     int32_t SettingListIndex() const override { return listIndex; }
     void ShowSettingListIndex(int32_t index) override { listIndex = index; }
     void SetCaption(std::string_view text) override { caption = text; }
-    void ShowSetting(const CWindowSetting& setting) override { shown = setting; }
+    void ShowSetting(const CWindowSetting& setting) override {
+        shown = setting;
+        ShowApplicationName(setting.ApplicationName);
+        ShowPosition(setting);
+    }
     bool IsLockPositionChecked() const override { return lockChecked; }
     void ShowLockPositionChecked(bool checked) override { lockChecked = checked; }
     void SetTimerEnabled(MainTimer timer, bool enabled) override { timers[timer] = enabled; }
+    // Orbiting and blanking pages, with the WindowPos control's value rules.
+    std::string WindowPosValue(WindowPosControl control) override;
+    void ShowWindowPosValue(WindowPosControl control, std::string_view value) override;
+    std::string OrbitText(OrbitTextBox box) const override {
+        auto it = orbitTexts.find(box);
+        return it == orbitTexts.end() ? std::string() : it->second;
+    }
+    void ShowOrbitText(OrbitTextBox box, std::string_view text) override {
+        orbitTexts[box] = std::string(text);
+    }
+    bool IsBlankingOnChecked() const override { return blankingChecked; }
+    void ShowBlankingOnChecked(bool checked) override { blankingChecked = checked; }
+    bool IsOrbitingOnChecked() const override { return orbitingChecked; }
+    // Setting commands, position controls, hot key frame, menus and tray.
+    std::optional<std::string> AskSettingName(std::string_view initialText) override {
+        askedNames.emplace_back(initialText);
+        if (nameAnswers.empty()) {
+            return std::nullopt;
+        }
+        std::optional<std::string> answer = nameAnswers.front();
+        nameAnswers.erase(nameAnswers.begin());
+        return answer;
+    }
+    void SetCommandEnabled(MainCommand command, bool on) override {
+        enabled[command] = on;
+        enableCalls.push_back({command, on});
+    }
+    void FocusGetWindowInfo() override { ++getWindowInfoFocused; }
+    void ShowApplicationName(std::string_view name) override { applicationName = name; }
+    void ShowPosition(const CWindowSetting& setting) override {
+        positionLabels = {std::to_string(setting.WindowLeft), std::to_string(setting.WindowTop),
+                          std::to_string(setting.WindowWidth),
+                          std::to_string(setting.WindowHeight)};
+    }
+    void SetupTabPages(bool initialize, std::string_view key) override {
+        tabPages.push_back({initialize, std::string(key)});
+    }
+    void SetToolTips() override { ++toolTipsSet; }
+    IHotKeyEditorView& HotKeyFrame() override { return hotKeyFrame; }
+    std::string PositionLabelText(PositionLabel label) const override {
+        return positionLabels[static_cast<size_t>(label)];
+    }
+    void BeginPositionEdit(PositionLabel label, std::string_view text) override {
+        editing = label;
+        editText = text;
+    }
+    void EndPositionEdit(PositionLabel label, std::string_view labelCaption) override {
+        editing.reset();
+        positionLabels[static_cast<size_t>(label)] = labelCaption;
+    }
+    void MoveFocusToNextControl() override {
+        ++focusMoves;
+        if (onFocusMove) {
+            onFocusMove();
+        }
+    }
+    void ShowSettingMenus(const AspectMenuState& shownMenus) override {
+        menus = shownMenus;
+        ++menusShown;
+    }
+    int32_t ShowPopupMenu(MainPopup popup, std::optional<ScreenPoint> at) override {
+        popups.push_back({popup, at});
+        return popupChoice;
+    }
+    bool AddTrayIcon() override {
+        ++trayAdds;
+        trayIcon = true;
+        return true;
+    }
+    bool DeleteTrayIcon() override {
+        ++trayDeletes;
+        trayIcon = false;
+        return true;
+    }
+    void SetMainWindowVisible(bool visible) override { mainVisible = visible; }
+    void BringMainWindowToFront() override { ++broughtToFront; }
+    void UnloadMainWindow() override { ++unloads; }
+    void ShowHelpContents(std::string_view helpFile) override { helpShown = helpFile; }
+    bool OpenDocument(std::string_view path) override {
+        openedDocuments.emplace_back(path);
+        return openSucceeds;
+    }
+    bool Enabled(MainCommand command) const {
+        auto it = enabled.find(command);
+        return it != enabled.end() && it->second;
+    }
     void ShowAsStartMode(int32_t startMode) override { shownAs = startMode; }
     void EndProgramNow() override { ended = true; }
 
@@ -231,8 +365,62 @@ public:
     CWindowSetting shown;
     bool lockChecked = false;
     std::map<MainTimer, bool> timers;
+    std::map<WindowPosControl, std::string> windowPosTexts;
+    std::map<OrbitTextBox, std::string> orbitTexts;
+    bool blankingChecked = false;
+    bool orbitingChecked = false;
+    // Setting commands, position controls, hot key frame, menus and tray.
+    struct EnableCall {
+        MainCommand command;
+        bool enabled;
+    };
+    struct TabSetup {
+        bool initialize;
+        std::string key;
+    };
+    struct Popup {
+        MainPopup popup;
+        std::optional<ScreenPoint> at;
+    };
+    std::vector<std::optional<std::string>> nameAnswers; // what the name dialog answers, in turn
+    std::vector<std::string> askedNames;                 // the texts it was opened with
+    std::map<MainCommand, bool> enabled;
+    std::vector<EnableCall> enableCalls;
+    int getWindowInfoFocused = 0;
+    std::string applicationName;
+    std::array<std::string, 4> positionLabels{"0", "0", "0", "0"};
+    std::vector<TabSetup> tabPages;
+    int toolTipsSet = 0;
+    FakeHotKeyFrame hotKeyFrame;
+    std::optional<PositionLabel> editing;
+    std::string editText;
+    int focusMoves = 0;
+    std::function<void()> onFocusMove;
+    AspectMenuState menus;
+    int menusShown = 0;
+    std::vector<Popup> popups;
+    int32_t popupChoice = -1;
+    int trayAdds = 0;
+    int trayDeletes = 0;
+    bool trayIcon = false;
+    std::optional<bool> mainVisible;
+    int broughtToFront = 0;
+    int unloads = 0;
+    std::string helpShown;
+    std::vector<std::string> openedDocuments;
+    bool openSucceeds = true;
     int32_t shownAs = -99;
     bool ended = false;
 };
+
+inline std::string FakeMainView::WindowPosValue(WindowPosControl control) {
+    return WindowPosReadValue(windowPosTexts[control]);
+}
+
+inline void FakeMainView::ShowWindowPosValue(WindowPosControl control, std::string_view value) {
+    if (WindowPosTakesValue(value)) {
+        windowPosTexts[control] = std::string(value);
+    }
+}
 
 } // namespace kiv::test

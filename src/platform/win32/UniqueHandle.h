@@ -84,6 +84,18 @@ struct RegKeyTraits {
     static void Close(Handle h) noexcept { ::RegCloseKey(h); }
 };
 
+struct IconTraits {
+    using Handle = HICON;
+    static Handle Invalid() noexcept { return nullptr; }
+    static void Close(Handle h) noexcept { ::DestroyIcon(h); }
+};
+
+struct MenuTraits {
+    using Handle = HMENU;
+    static Handle Invalid() noexcept { return nullptr; }
+    static void Close(Handle h) noexcept { ::DestroyMenu(h); }
+};
+
 using UniqueFile = UniqueHandle<FileHandleTraits>;
 using UniqueKernelHandle = UniqueHandle<KernelHandleTraits>;
 using UniqueModule = UniqueHandle<ModuleTraits>;
@@ -91,5 +103,7 @@ using UniqueWindow = UniqueHandle<WindowTraits>;
 using UniqueHook = UniqueHandle<HookTraits>;
 using UniqueGdiObject = UniqueHandle<GdiObjectTraits>;
 using UniqueRegKey = UniqueHandle<RegKeyTraits>;
+using UniqueIcon = UniqueHandle<IconTraits>;
+using UniqueMenu = UniqueHandle<MenuTraits>;
 
 } // namespace kiv::win32

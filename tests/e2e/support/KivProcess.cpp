@@ -110,8 +110,12 @@ HWND KivProcess::MainWindow() const {
 }
 
 HWND KivProcess::WaitForMainWindow() {
+    // Start-up ends by showing the window; before that it may still be building itself.
     HWND window = nullptr;
-    PumpUntil([&] { return (window = MainWindow()) != nullptr || HasExited(); });
+    PumpUntil([&] {
+        window = MainWindow();
+        return (window != nullptr && ::IsWindowVisible(window)) || HasExited();
+    });
     return window;
 }
 

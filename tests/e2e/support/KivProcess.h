@@ -47,7 +47,7 @@ public:
 
     bool Started() const noexcept { return mProcess.IsValid(); }
     DWORD ProcessId() const noexcept { return mProcessId; }
-    // The main window once it exists; null if it never appears.
+    // The main window once start-up has shown it; null if it never appears.
     HWND WaitForMainWindow();
     HWND MainWindow() const;
     std::string Caption() const;

@@ -1,0 +1,216 @@
+// Time from checking "Blanking On" to the four strips in place around the
+// player, and KIV's processor time while it blanks with nothing to do.
+//
+//   bench_blanking.exe KIV_FOLDER PLAYER_EXE
+#include "platform/win32/UniqueHandle.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <string_view>
+#include <tuple>
+#include <vector>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+using kiv::win32::UniqueKernelHandle;
+namespace fs = std::filesystem;
+
+constexpr int kRuns = 10;
+constexpr RECT kPlayer = {100, 50, 900, 650};
+
+UniqueKernelHandle Start(const std::string& commandLine, const fs::path& folder) {
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info{};
+    std::string line = commandLine;
+    if (!::CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                          folder.string().c_str(), &startup, &info)) {
+        return {};
+    }
+    ::CloseHandle(info.hThread);
+    return UniqueKernelHandle(info.hProcess);
+}
+
+bool WaitFor(auto condition, std::chrono::milliseconds limit = std::chrono::seconds(20)) {
+    auto end = Clock::now() + limit;
+    while (Clock::now() < end) {
+        if (condition()) {
+            return true;
+        }
+        ::Sleep(0);
+    }
+    return condition();
+}
+
+// The strips' rectangles KIV should make, sorted by their left, top, right, bottom.
+std::vector<RECT> ExpectedStrips() {
+    const int caption = ::GetSystemMetrics(SM_CYCAPTION);
+    const int frame = ::GetSystemMetrics(SM_CYFRAME);
+    const int width = ::GetSystemMetrics(SM_CXSCREEN);
+    const int height = ::GetSystemMetrics(SM_CYSCREEN);
+    const int right = width - kPlayer.right + frame;
+    const int bottom = std::max(height - static_cast<int>(kPlayer.bottom) + frame, 3);
+    return {{0, 0, kPlayer.left + frame, height},
+            {0, 0, width, kPlayer.top + frame + caption},
+            {width - right, 0, width, height},
+            {0, height - bottom, width, height}};
+}
+
+bool Less(const RECT& a, const RECT& b) {
+    return std::tie(a.left, a.top, a.right, a.bottom) < std::tie(b.left, b.top, b.right, b.bottom);
+}
+
+std::vector<RECT> VisibleStrips(DWORD pid) {
+    struct Search {
+        DWORD pid;
+        std::vector<RECT> rects;
+    } search{pid, {}};
+    ::EnumWindows(
+        [](HWND window, LPARAM context) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(context);
+            DWORD owner = 0;
+            ::GetWindowThreadProcessId(window, &owner);
+            char name[32] = {};
+            ::GetClassNameA(window, name, sizeof name);
+            RECT rect{};
+            if (owner == s->pid && std::string_view(name) == "frmBlank" &&
+                ::IsWindowVisible(window) && ::GetWindowRect(window, &rect)) {
+                s->rects.push_back(rect);
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    std::sort(search.rects.begin(), search.rects.end(), Less);
+    return search.rects;
+}
+
+bool Same(std::vector<RECT> a, std::vector<RECT> b) {
+    std::sort(b.begin(), b.end(), Less);
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(),
+                      [](const RECT& x, const RECT& y) { return ::EqualRect(&x, &y) != FALSE; });
+}
+
+HWND FindCheckBox(HWND main, const char* caption) {
+    struct Search {
+        const char* caption;
+        HWND found = nullptr;
+    } search{caption};
+    ::EnumChildWindows(
+        main,
+        [](HWND child, LPARAM context) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(context);
+            char text[64] = {};
+            ::GetWindowTextA(child, text, sizeof text);
+            if (std::string_view(text) == s->caption) {
+                s->found = child;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+void Click(HWND box, bool checked) {
+    ::SendMessageA(box, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+    ::SendMessageA(::GetParent(box), WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(box), BN_CLICKED),
+                   reinterpret_cast<LPARAM>(box));
+}
+
+double Milliseconds(Clock::duration duration) {
+    return std::chrono::duration<double, std::milli>(duration).count();
+}
+
+uint64_t ProcessorTicks(HANDLE process) {
+    FILETIME created{}, exited{}, kernel{}, user{};
+    ::GetProcessTimes(process, &created, &exited, &kernel, &user);
+    auto ticks = [](FILETIME t) {
+        return (static_cast<uint64_t>(t.dwHighDateTime) << 32) | t.dwLowDateTime;
+    };
+    return ticks(kernel) + ticks(user);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: bench_blanking KIV_FOLDER PLAYER_EXE\n");
+        return 2;
+    }
+    const fs::path source = argv[1];
+    const fs::path folder = fs::temp_directory_path() / "kiv-bench-blanking";
+    std::error_code ignored;
+    fs::remove_all(folder, ignored);
+    fs::create_directories(folder);
+    for (const char* file : {"kiv.exe", "KIVKbd.dll", "KIVUtil.dll"}) {
+        fs::copy_file(source / file, folder / file);
+    }
+    {
+        std::ofstream settings(folder / "KIV.dat", std::ios::binary);
+        settings << "S1=Bench;S2=Class:KivBenchPlayer;S3=100;S4=50;S5=800;S6=600;S11=0;S12=0;"
+                    "S13=0;S14=0;S15=0;S16=;S17=Bench;S18=0;S19=0;S20=0;S21=0;S22=0;\r\n";
+        // No tray icon: some shells show their taskbar again when one arrives.
+        std::ofstream options(folder / "KIV.ini", std::ios::binary);
+        options << "[KIV]\r\nShowTrayIcon=0\r\n";
+    }
+    UniqueKernelHandle player = Start("\"" + std::string(argv[2]) +
+                                          "\" --class KivBenchPlayer --caption \"Bench Player\" "
+                                          "--pos 0 0 300 200",
+                                      folder);
+    UniqueKernelHandle kiv = Start("\"" + (folder / "kiv.exe").string() + "\" /S Bench", folder);
+    HWND main = nullptr;
+    HWND box = nullptr;
+    if (!player || !kiv || !WaitFor([&] {
+            main = ::FindWindowA("frmMain", nullptr);
+            box = main ? FindCheckBox(main, "Blan&king On") : nullptr;
+            return box != nullptr;
+        })) {
+        std::fprintf(stderr, "KIV or the stand-in player did not start\n");
+        return 1;
+    }
+    const DWORD pid = ::GetProcessId(kiv.Get());
+    const std::vector<RECT> expected = ExpectedStrips();
+
+    std::vector<double> times;
+    for (int run = 0; run < kRuns; ++run) {
+        auto start = Clock::now();
+        Click(box, true);
+        if (WaitFor([&] { return Same(VisibleStrips(pid), expected); })) {
+            times.push_back(Milliseconds(Clock::now() - start));
+        }
+        if (run + 1 < kRuns) {
+            Click(box, false);
+            WaitFor([&] { return VisibleStrips(pid).empty(); });
+        }
+    }
+    // Blanking on, nothing happening: the pointer timers have run out after 2 s.
+    ::Sleep(2500);
+    uint64_t before = ProcessorTicks(kiv.Get());
+    ::Sleep(3000);
+    double idleMs = static_cast<double>(ProcessorTicks(kiv.Get()) - before) / 10000.0;
+
+    Click(box, false);
+    ::PostMessageA(main, WM_CLOSE, 0, 0);
+    ::WaitForSingleObject(kiv.Get(), 10000);
+    if (HWND window = ::FindWindowA("KivBenchPlayer", nullptr)) {
+        ::PostMessageA(window, WM_CLOSE, 0, 0);
+    }
+    ::WaitForSingleObject(player.Get(), 10000);
+    fs::remove_all(folder, ignored);
+
+    std::sort(times.begin(), times.end());
+    std::printf("blanking, \"Blanking On\" checked to the four strips in place (%zu of %d runs):\n",
+                times.size(), kRuns);
+    if (!times.empty()) {
+        std::printf("  median %8.2f ms, fastest %8.2f ms, slowest %8.2f ms\n",
+                    times[times.size() / 2], times.front(), times.back());
+    }
+    std::printf("  KIV blanking, idle: %.1f ms of processor time in 3 s\n", idleMs);
+    return times.empty() ? 1 : 0;
+}

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "app/MainView.h"
+#include "platform/win32/UniqueHandle.h"
+
+#include <commctrl.h>
+
+#include <optional>
+#include <string_view>
+
+namespace kiv::win32 {
+
+// The main window's toolbar `tlbMain`: add, delete, rename, save, save as, a
+// separator, options, play list and about, each with its picture and tip.
+class CMainToolbar {
+public:
+    static constexpr int kFirstButtonId = 900;
+
+    CMainToolbar() = default;
+    ~CMainToolbar();
+    CMainToolbar(const CMainToolbar&) = delete;
+    CMainToolbar& operator=(const CMainToolbar&) = delete;
+
+    // Creates the toolbar as a child of `owner` with control id `id`.
+    bool Create(HWND owner, int id);
+    // Pictures and button sizes for the window's DPI, in a bar `height` pixels high.
+    void Layout(UINT dpi, int width, int height);
+    HWND Hwnd() const noexcept { return mToolbar; }
+
+    // The key of the button with this command id ("btnAdd", ...); nothing for others.
+    static std::optional<std::string_view> KeyOf(int commandId);
+    // The tip of a button by its command id; "" for others.
+    static std::string_view TipOf(int commandId);
+
+    void SetEnabled(MainCommand command, bool enabled);
+
+private:
+    struct ImageListTraits {
+        using Handle = HIMAGELIST;
+        static Handle Invalid() noexcept { return nullptr; }
+        static void Close(Handle h) noexcept { ::ImageList_Destroy(h); }
+    };
+    using UniqueImageList = UniqueHandle<ImageListTraits>;
+
+    HWND mToolbar = nullptr; // a child: destroyed with its owner
+    UniqueImageList mImages;
+    UniqueImageList mDisabledImages;
+};
+
+} // namespace kiv::win32

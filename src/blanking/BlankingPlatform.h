@@ -1,0 +1,57 @@
+#pragma once
+
+#include "platform/Geometry.h"
+
+#include <cstdint>
+#include <memory>
+
+namespace kiv {
+
+// What a blank window tells its controller.
+class IBlankWindowEvents {
+public:
+    virtual ~IBlankWindowEvents() = default;
+    // A key went down while the window had the focus: the key code and the
+    // shift bits (1 Shift, 2 Ctrl, 4 Alt), both passed on unchanged.
+    virtual void BlankingFormKeyDown(int16_t& keyCode, int16_t& shift) = 0;
+    // A mouse button came up over the window: 1 left, 2 right, 4 middle, at a
+    // point of the screen.
+    virtual void BlankingFormMouseUp(int16_t button, int32_t screenX, int32_t screenY) = 0;
+};
+
+// One black strip of the screen. Geometry is in screen pixels.
+class IBlankWindow {
+public:
+    virtual ~IBlankWindow() = default;
+    virtual void SetOnTop(bool onTop) = 0;
+    // Showing never takes the focus from the program that has it.
+    virtual void SetVisible(bool visible) = 0;
+    virtual void Move(int32_t left, int32_t top, int32_t width, int32_t height) = 0;
+    // Runs the fade once; a call while a fade runs does nothing.
+    virtual void Animate() = 0;
+};
+
+// The system's taskbar.
+class ITaskbarWindow {
+public:
+    virtual ~ITaskbarWindow() = default;
+    virtual bool IsVisible() = 0;
+    virtual void Hide() = 0;
+    virtual void Show() = 0;
+};
+
+// What blanking asks of the operating system.
+class IBlankingPlatform {
+public:
+    virtual ~IBlankingPlatform() = default;
+    // A new blank window, hidden, reporting to `events`.
+    virtual std::unique_ptr<IBlankWindow> CreateBlankWindow(IBlankWindowEvents& events) = 0;
+    // The primary screen in pixels.
+    virtual Size ScreenSize() = 0;
+    // The system's caption height and sizing-frame thickness in pixels.
+    virtual int32_t CaptionHeight() = 0;
+    virtual int32_t FrameHeight() = 0;
+    virtual ITaskbarWindow& Taskbar() = 0;
+};
+
+} // namespace kiv

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "blanking/BlankWindowState.h"
+#include "blanking/BlankingPlatform.h"
+#include "platform/win32/UniqueHandle.h"
+#include "platform/win32/Window.h"
+
+namespace kiv::win32 {
+
+struct CursorTraits {
+    using Handle = HCURSOR;
+    static Handle Invalid() noexcept { return nullptr; }
+    static void Close(Handle h) noexcept { ::DestroyCursor(h); }
+};
+using UniqueCursor = UniqueHandle<CursorTraits>;
+
+// A pointer image with every pixel transparent.
+UniqueCursor CreateTransparentCursor();
+
+// One black, borderless strip of the screen. It stays out of the taskbar and
+// never takes the focus when shown or moved; the pointer over it hides 2 s
+// after it last moved. Keys and mouse buttons go to its controller.
+class frmBlank : public CWindow, public IBlankWindow, private IBlankWindowSurface {
+public:
+    explicit frmBlank(IBlankWindowEvents& events) : mEvents(events) {}
+    ~frmBlank() override;
+
+    // Creates the window, hidden, at 0, 0 with no size.
+    bool Load();
+
+    // IBlankWindow
+    void SetOnTop(bool onTop) override;
+    void SetVisible(bool visible) override;
+    void Move(int32_t left, int32_t top, int32_t width, int32_t height) override;
+    void Animate() override;
+
+    // What the window shows now, for tests: its colour as 0x00BBGGRR and
+    // whether the pointer over it is drawn.
+    uint32_t Background() const noexcept { return mBackground; }
+    bool PointerShown() const noexcept { return mPointerShown; }
+
+private:
+    enum TimerId : UINT_PTR { kPointerTimer = 1, kFadeTimer = 2 };
+
+    bool OnTimer(UINT_PTR id) override;
+    bool OnPaint(HDC dc, const PAINTSTRUCT& paint) override;
+    bool OnClose() override;
+    bool OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+    // IBlankWindowSurface
+    void ShowPointer(bool visible) override;
+    void SetPointerTimer(bool enabled) override;
+    void SetFadeTimer(bool enabled) override;
+    void SetBackground(uint32_t colour) override;
+
+    void Fill(HDC dc);
+    void MouseUp(int16_t button, LPARAM lParam);
+    HCURSOR CurrentCursor() const;
+
+    IBlankWindowEvents& mEvents;
+    CBlankWindowState mState{*this};
+    UniqueCursor mTransparentCursor;
+    uint32_t mBackground = kBlack;
+    bool mPointerShown = true;
+};
+
+} // namespace kiv::win32

@@ -1,0 +1,85 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace kiv {
+
+// The controls of a hot key editor as its rules see them: two check boxes, the
+// list of selectable keys (in the order of SelectableKeys) and the label that
+// shows the hot key. Showing a value never runs a handler.
+class IHotKeyEditorView {
+public:
+    virtual ~IHotKeyEditorView() = default;
+    virtual void AddKeyListItem(std::string_view text, int32_t keyCode) = 0;
+    virtual bool IsShiftChecked() const = 0;
+    virtual bool IsCtrlChecked() const = 0;
+    // -1 when nothing is selected.
+    virtual int32_t KeyListIndex() const = 0;
+    virtual void ShowShiftChecked(bool checked) = 0;
+    virtual void ShowCtrlChecked(bool checked) = 0;
+    virtual void ShowKeyListIndex(int32_t index) = 0;
+    virtual void ShowHotKeyText(std::string_view text) = 0;
+};
+
+// The two editors differ in a few rules: the main window's frame clears its
+// boxes for an empty hot key and stores what the user builds in the current
+// setting; the reusable control keeps its boxes and announces every new text.
+enum class HotKeyEditorKind { Control, MainWindow };
+
+// The rules of a hot key editor: showing a hot key text on the controls, and
+// building the text from them when the user changes one. While a text is being
+// shown (the loading flag), the controls' change handling builds nothing.
+class CHotKeyEditor {
+public:
+    explicit CHotKeyEditor(HotKeyEditorKind kind) : mKind(kind) {}
+
+    // Fills the key list with the selectable keys.
+    static void LoadKeyCombo(IHotKeyEditorView& view);
+
+    // Shows `hotKey` on the controls; the control kind then raises HotKeyChanged.
+    void Let_HotKey(IHotKeyEditorView& view, std::string_view hotKey);
+
+    // The text the controls now make: nothing while loading. The control kind
+    // takes the text as its hot key at once (Let_HotKey); the main window's
+    // caller stores it in its setting and shows it (ShowBuiltHotKey).
+    std::optional<std::string> SetNewKeyCode(IHotKeyEditorView& view);
+    static void ShowBuiltHotKey(IHotKeyEditorView& view, std::string_view hotKey);
+
+    // Runs `show` with the loading flag set, for callers that change the
+    // controls outside Let_HotKey.
+    template <typename Show> void WhileLoading(Show&& show) {
+        Loading loading(mLoading);
+        show();
+    }
+
+    const std::string& HotKey() const noexcept { return mHotKey; }
+    bool IsLoading() const noexcept { return mLoading; }
+
+    // Raised by the control kind on every Let_HotKey, from code or from the user.
+    std::function<void(const std::string&)> HotKeyChanged;
+
+private:
+    // Sets the flag for a scope and puts the previous value back, however the
+    // scope ends, so a nested load does not end the outer one early.
+    class Loading {
+    public:
+        explicit Loading(bool& flag) : mFlag(flag), mPrevious(flag) { mFlag = true; }
+        ~Loading() { mFlag = mPrevious; }
+        Loading(const Loading&) = delete;
+        Loading& operator=(const Loading&) = delete;
+
+    private:
+        bool& mFlag;
+        bool mPrevious;
+    };
+
+    HotKeyEditorKind mKind;
+    std::string mHotKey;
+    bool mLoading = false;
+};
+
+} // namespace kiv

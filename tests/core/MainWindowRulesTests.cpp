@@ -1,0 +1,112 @@
+// The number and text rules behind the main window's position controls and
+// the setting name dialog.
+#include "app/PositionRules.h"
+#include "dialogs/SettingNameRules.h"
+#include "util/RuntimeError.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+
+namespace kiv {
+namespace {
+
+constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
+constexpr int32_t kMin = std::numeric_limits<int32_t>::min();
+
+struct Ltwh {
+    int32_t left, top, width, height;
+    friend bool operator==(const Ltwh&, const Ltwh&) = default;
+};
+void PrintTo(const Ltwh& r, std::ostream* os) {
+    *os << r.left << "," << r.top << " " << r.width << "x" << r.height;
+}
+
+CWindowSetting At(Ltwh r) {
+    CWindowSetting s;
+    s.WindowLeft = r.left;
+    s.WindowTop = r.top;
+    s.WindowWidth = r.width;
+    s.WindowHeight = r.height;
+    return s;
+}
+Ltwh Of(const CWindowSetting& s) {
+    return {s.WindowLeft, s.WindowTop, s.WindowWidth, s.WindowHeight};
+}
+
+TEST(Nudges, EachButtonChangesTheRectangleByItsStep) {
+    const Ltwh start{100, 200, 640, 480};
+    const Ltwh expected[kNudgeButtonCount] = {
+        {99, 200, 640, 480},  {101, 200, 640, 480}, {100, 199, 640, 480}, {100, 201, 640, 480},
+        {101, 200, 638, 480}, {99, 200, 642, 480},  {100, 201, 640, 478}, {100, 199, 640, 482},
+        {99, 199, 642, 482},  {101, 201, 638, 478},
+    };
+    for (int32_t index = 0; index < kNudgeButtonCount; ++index) {
+        SCOPED_TRACE(index);
+        CWindowSetting s = At(start);
+        ApplyNudge(s, index);
+        EXPECT_EQ(Of(s), expected[index]);
+    }
+}
+
+TEST(Nudges, SizeChangesKeepTheCentreAndHaveNoBounds) {
+    CWindowSetting s = At({0, 0, 2, 1});
+    ApplyNudge(s, 9);
+    EXPECT_EQ(Of(s), (Ltwh{1, 1, 0, -1}));
+    ApplyNudge(s, 4);
+    EXPECT_EQ(Of(s), (Ltwh{2, 1, -2, -1}));
+    // The centre, left + width / 2, is where it was.
+    EXPECT_EQ(2 * s.WindowLeft + s.WindowWidth, 2);
+}
+
+TEST(Nudges, IndexesOutsideTheButtonsChangeNothing) {
+    for (int32_t index : {-1, 10, 32767, kMin}) {
+        CWindowSetting s = At({1, 2, 3, 4});
+        ApplyNudge(s, index);
+        EXPECT_EQ(Of(s), (Ltwh{1, 2, 3, 4}));
+    }
+}
+
+TEST(Nudges, OverflowStopsAtTheFieldThatCannotTakeTheStep) {
+    CWindowSetting s = At({kMin, 0, 10, 10});
+    EXPECT_THROW(ApplyNudge(s, 0), CRuntimeError);
+    EXPECT_EQ(s.WindowLeft, kMin);
+
+    // Expand: left, then width, then top, then height.
+    CWindowSetting e = At({5, 5, kMax - 1, 10});
+    try {
+        ApplyNudge(e, 8);
+        FAIL() << "no overflow";
+    } catch (const CRuntimeError& error) {
+        EXPECT_EQ(error.Number(), ErrorNumber::Overflow);
+    }
+    EXPECT_EQ(Of(e), (Ltwh{4, 5, kMax - 1, 10}));
+}
+
+TEST(PositionLabels, EachLabelShowsItsField) {
+    CWindowSetting s = At({1, 2, 3, 4});
+    PositionField(s, PositionLabel::Height) = 40;
+    PositionField(s, PositionLabel::Left) = 10;
+    EXPECT_EQ(Of(s), (Ltwh{10, 2, 3, 40}));
+    EXPECT_EQ(&PositionField(s, PositionLabel::Top), &s.WindowTop);
+    EXPECT_EQ(&PositionField(s, PositionLabel::Width), &s.WindowWidth);
+}
+
+TEST(SettingName, TheFileSeparatorsCannotBeTyped) {
+    EXPECT_FALSE(SettingNameRules::AcceptsKeystroke(';'));
+    EXPECT_FALSE(SettingNameRules::AcceptsKeystroke('='));
+    for (int32_t key : std::initializer_list<int32_t>{'a', ' ', '&', '-', 8, 13, 0xE9}) {
+        EXPECT_TRUE(SettingNameRules::AcceptsKeystroke(key)) << key;
+    }
+}
+
+TEST(SettingName, PastedSeparatorsAreDroppedAndOkNeedsACharacter) {
+    EXPECT_EQ(SettingNameRules::WithoutSeparators("S1=a;b c"), "S1ab c");
+    EXPECT_EQ(SettingNameRules::WithoutSeparators(";=;"), "");
+    EXPECT_EQ(SettingNameRules::WithoutSeparators("Caf\xE9"), "Caf\xE9");
+    EXPECT_FALSE(SettingNameRules::OkEnabled(""));
+    EXPECT_TRUE(SettingNameRules::OkEnabled(" "));
+}
+
+} // namespace
+} // namespace kiv

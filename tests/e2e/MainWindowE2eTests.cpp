@@ -1,0 +1,422 @@
+// The main window end to end: kiv.exe as a real process beside the stand-in
+// player, driven as a user drives it (pointer, keyboard, the shell's tray
+// messages), checked on the player's real rectangle, the settings file, the
+// notification area and the process's exit.
+#include "app/AdjustPage.h"
+#include "app/TrayIcon.h"
+#include "support/KivProcess.h"
+
+#include <commctrl.h>
+#include <shellapi.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+
+namespace kiv::e2e {
+namespace {
+
+using namespace std::chrono_literals;
+using win32::CAdjustPage;
+
+// The player's setting keeps it clear of KIV's window in the screen's middle.
+constexpr RECT kPlayer = {10, 20, 10 + 200, 20 + 150};
+
+std::string RectText(const RECT& r) {
+    return std::to_string(r.left) + "," + std::to_string(r.top) + " " +
+           std::to_string(r.right - r.left) + "x" + std::to_string(r.bottom - r.top);
+}
+RECT Ltwh(int left, int top, int width, int height) {
+    return {left, top, left + width, top + height};
+}
+
+// A button event that carries its own position: under Wine a button event
+// without one can land where the pointer was before its last move.
+void SendMouse(DWORD flags, POINT at) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = ::MulDiv(at.x, 65535, ::GetSystemMetrics(SM_CXSCREEN) - 1);
+    input.mi.dy = ::MulDiv(at.y, 65535, ::GetSystemMetrics(SM_CYSCREEN) - 1);
+    input.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    ::SendInput(1, &input, sizeof input);
+}
+
+POINT CentreOf(HWND window) {
+    RECT r = WindowRectOf(window);
+    return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+
+bool PressAt(POINT point) {
+    if (!MovePointerTo(point)) {
+        return false;
+    }
+    SendMouse(MOUSEEVENTF_LEFTDOWN, point);
+    return true;
+}
+
+bool ClickAt(POINT point) {
+    if (!PressAt(point)) {
+        return false;
+    }
+    SendMouse(MOUSEEVENTF_LEFTUP, point);
+    return true;
+}
+
+void Tap(WORD key) {
+    std::vector<INPUT> events{KeyEvent(key, false), KeyEvent(key, true)};
+    ::SendInput(static_cast<UINT>(events.size()), events.data(), sizeof(INPUT));
+}
+
+void SendChord(std::initializer_list<WORD> modifiers, WORD key) {
+    std::vector<INPUT> events = Chord(modifiers, key);
+    ::SendInput(static_cast<UINT>(events.size()), events.data(), sizeof(INPUT));
+}
+
+// Types letters and digits as key presses.
+void Type(std::string_view text) {
+    for (char c : text) {
+        const SHORT scan = ::VkKeyScanA(c);
+        const WORD key = static_cast<WORD>(scan & 0xFF);
+        if ((scan & 0x100) != 0) {
+            SendChord({VK_SHIFT}, key);
+        } else {
+            Tap(key);
+        }
+    }
+}
+
+// A control's text, asked of the control itself: GetWindowText reads only
+// the caption of another process's window, which an edit box does not keep.
+std::string TextOf(HWND window) {
+    char text[256] = {};
+    DWORD_PTR copied = 0;
+    ::SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
+                          SMTO_ABORTIFHUNG, 5000, &copied);
+    return text;
+}
+
+// A control of the main window or of one of its pages, by its id.
+HWND FindControl(HWND main, int id) {
+    struct Search {
+        int id;
+        HWND found = nullptr;
+    } search{id};
+    ::EnumChildWindows(
+        main,
+        [](HWND child, LPARAM context) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(context);
+            if (::GetDlgCtrlID(child) == s->id) {
+                s->found = child;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+// A visible top-level window of the process with this class.
+HWND FindProcessWindow(DWORD processId, const char* className) {
+    struct Search {
+        DWORD pid;
+        const char* className;
+        HWND found = nullptr;
+    } search{processId, className};
+    ::EnumWindows(
+        [](HWND window, LPARAM context) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(context);
+            DWORD pid = 0;
+            ::GetWindowThreadProcessId(window, &pid);
+            char name[64] = {};
+            ::GetClassNameA(window, name, sizeof name);
+            if (pid == s->pid && std::string_view(name) == s->className &&
+                ::IsWindowVisible(window)) {
+                s->found = window;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+// The window that has the keyboard focus on `window`'s thread.
+HWND FocusOnThreadOf(HWND window) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    if (!::GetGUIThreadInfo(::GetWindowThreadProcessId(window, nullptr), &info)) {
+        return nullptr;
+    }
+    return info.hwndFocus;
+}
+
+// Keys reach `window` once its thread has put the focus in it.
+bool WaitForFocusIn(HWND window) {
+    return PumpUntil([&] {
+        HWND focus = FocusOnThreadOf(window);
+        return focus != nullptr && (focus == window || ::IsChild(window, focus));
+    });
+}
+
+// Waits until `value` has kept still for `quiet`; false if it never does.
+template <typename Value> bool WaitUntilSteady(Value value, std::chrono::milliseconds quiet) {
+    auto last = value();
+    auto since = std::chrono::steady_clock::now();
+    return PumpUntil([&] {
+        auto now = value();
+        if (now != last) {
+            last = now;
+            since = std::chrono::steady_clock::now();
+        }
+        return std::chrono::steady_clock::now() - since >= quiet;
+    });
+}
+
+// Whether the shell holds KIV's icon: only an icon it has can be modified.
+bool TrayIconPresent(HWND main) {
+    NOTIFYICONDATAA data{};
+    data.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    data.hWnd = main;
+    data.uID = 0;
+    return ::Shell_NotifyIconA(NIM_MODIFY, &data) != FALSE;
+}
+
+struct MainWindowE2e : ::testing::Test {
+    KivFolder folder;
+    PlayerProcess player;
+    HWND main = nullptr;
+
+    void SetUp() override { ASSERT_TRUE(player.Started()); }
+
+    // KIV on the player's setting "Player" (and more lines), placed and in front.
+    void Start(KivProcess& kiv, const std::string& caption = "KIV - Player") {
+        main = kiv.WaitForMainWindow();
+        ASSERT_NE(main, nullptr);
+        ASSERT_TRUE(PumpUntil([&] { return kiv.Caption() == caption; })) << kiv.Caption();
+        ASSERT_TRUE(PumpUntil([&] { return ::GetForegroundWindow() == main; }));
+        ASSERT_TRUE(WaitForFocusIn(main));
+    }
+    void WritePlayerSetting(const std::string& more = "") {
+        folder.Write("KIV.dat",
+                     SettingLine("Player", "Class:KivTestPlayer", 10, 20, 200, 150) + more);
+    }
+    bool PlayerAt(const RECT& wanted) {
+        return PumpUntil([&] { return SameRect(WindowRectOf(player.Window()), wanted); });
+    }
+    // A toolbar button by its place, counted from the left before the separator.
+    POINT ToolbarButton(int index) {
+        HWND toolbar = ::FindWindowExA(main, nullptr, TOOLBARCLASSNAMEA, nullptr);
+        const auto size = static_cast<DWORD>(::SendMessageA(toolbar, TB_GETBUTTONSIZE, 0, 0));
+        POINT point{index * LOWORD(size) + LOWORD(size) / 2, HIWORD(size) / 2};
+        ::ClientToScreen(toolbar, &point);
+        return point;
+    }
+    HWND Nudge(int index) { return FindControl(main, CAdjustPage::kSize0 + index); }
+    std::string DataFile() { return folder.Read("KIV.dat").value_or(""); }
+    // Answers the name dialog with `text` (replacing what it shows) and Enter.
+    bool AnswerNameDialog(KivProcess& kiv, std::string_view text, std::string* shown = nullptr) {
+        HWND dialog = nullptr;
+        if (!PumpUntil([&] {
+                return (dialog = FindProcessWindow(kiv.ProcessId(), "frmSettingName")) != nullptr &&
+                       ::GetForegroundWindow() == dialog;
+            })) {
+            return false;
+        }
+        HWND box = ::GetDlgItem(dialog, 101);
+        if (!PumpUntil([&] { return FocusOnThreadOf(dialog) == box; })) {
+            return false;
+        }
+        if (shown != nullptr) {
+            *shown = TextOf(box);
+        }
+        Type(text);
+        if (!PumpUntil([&] { return TextOf(::GetDlgItem(dialog, 101)) == text; })) {
+            return false;
+        }
+        Tap(VK_RETURN);
+        return PumpUntil([&] { return !::IsWindow(dialog) || !::IsWindowVisible(dialog); });
+    }
+};
+
+TEST_F(MainWindowE2e, AddingASettingThroughTheToolbarAndSavingWritesItsLine) {
+    WritePlayerSetting();
+    KivProcess kiv(folder, "/S Player");
+    Start(kiv);
+
+    ASSERT_TRUE(ClickAt(ToolbarButton(0))); // Add
+    ASSERT_TRUE(AnswerNameDialog(kiv, "Projector"));
+    EXPECT_TRUE(PumpUntil([&] { return kiv.Caption() == "KIV - Projector"; })) << kiv.Caption();
+    // Not written yet: the file changes at the next save.
+    EXPECT_EQ(DataFile().find("Projector"), std::string::npos);
+
+    ASSERT_TRUE(ClickAt(ToolbarButton(3))); // Save
+    const std::string expected =
+        "S1=Projector;S2=;S3=0;S4=0;S5=" + std::to_string(::GetSystemMetrics(SM_CXSCREEN)) +
+        ";S6=" + std::to_string(::GetSystemMetrics(SM_CYSCREEN)) + ";";
+    EXPECT_TRUE(PumpUntil([&] { return DataFile().find(expected) != std::string::npos; }))
+        << DataFile();
+    EXPECT_NE(DataFile().find("S1=Player;"), std::string::npos);
+}
+
+TEST_F(MainWindowE2e, RenameStoresThePendingEditUnderTheNewName) {
+    WritePlayerSetting();
+    KivProcess kiv(folder, "/S Player");
+    Start(kiv);
+    ASSERT_TRUE(PlayerAt(kPlayer));
+    ASSERT_TRUE(ClickAt(CentreOf(Nudge(1)))); // right
+    ASSERT_TRUE(PlayerAt(Ltwh(11, 20, 200, 150))) << RectText(WindowRectOf(player.Window()));
+
+    ASSERT_TRUE(ClickAt(ToolbarButton(2))); // Rename
+    std::string shown;
+    ASSERT_TRUE(AnswerNameDialog(kiv, "Beamer", &shown));
+    EXPECT_EQ(shown, "Player");
+    EXPECT_TRUE(PumpUntil([&] { return kiv.Caption() == "KIV - Beamer"; })) << kiv.Caption();
+    EXPECT_TRUE(PumpUntil([&] {
+        return DataFile().rfind("S1=Beamer;S2=Class:KivTestPlayer;S3=11;S4=20;", 0) == 0;
+    })) << DataFile();
+}
+
+TEST_F(MainWindowE2e, NudgesMoveAndSizeThePlayerByThePixel) {
+    WritePlayerSetting();
+    KivProcess kiv(folder, "/S Player");
+    Start(kiv);
+    ASSERT_TRUE(PlayerAt(kPlayer));
+
+    ASSERT_TRUE(ClickAt(CentreOf(Nudge(3)))); // down
+    EXPECT_TRUE(PlayerAt(Ltwh(10, 21, 200, 150))) << RectText(WindowRectOf(player.Window()));
+    ASSERT_TRUE(ClickAt(CentreOf(Nudge(5)))); // wider about the centre
+    EXPECT_TRUE(PlayerAt(Ltwh(9, 21, 202, 150))) << RectText(WindowRectOf(player.Window()));
+    ASSERT_TRUE(ClickAt(CentreOf(Nudge(9)))); // shrink on every side
+    EXPECT_TRUE(PlayerAt(Ltwh(10, 22, 200, 148))) << RectText(WindowRectOf(player.Window()));
+    EXPECT_EQ(TextOf(FindControl(main, CAdjustPage::kLeft)), "10");
+    EXPECT_EQ(TextOf(FindControl(main, CAdjustPage::kHeight)), "148");
+}
+
+TEST_F(MainWindowE2e, HoldingANudgeRepeatsUntilTheButtonIsReleased) {
+    WritePlayerSetting();
+    KivProcess kiv(folder, "/S Player");
+    Start(kiv);
+    ASSERT_TRUE(PlayerAt(kPlayer));
+
+    auto left = [&] { return WindowRectOf(player.Window()).left; };
+    const POINT button = CentreOf(Nudge(1)); // right
+    ASSERT_TRUE(PressAt(button));
+    // Pressing alone moves nothing; held, the button repeats one pixel at a time.
+    ASSERT_TRUE(PumpUntil([&] { return left() >= 12; })) << RectText(WindowRectOf(player.Window()));
+    const LONG held = left();
+    SendMouse(MOUSEEVENTF_LEFTUP, button);
+    // The release's click adds a step; after that the window keeps still.
+    ASSERT_TRUE(PumpUntil([&] { return left() > held; }));
+    ASSERT_TRUE(WaitUntilSteady(left, 750ms)) << "still moving after the release";
+    const LONG released = left();
+    EXPECT_FALSE(PumpUntil([&] { return left() != released; }, 1000ms));
+    EXPECT_EQ(TextOf(FindControl(main, CAdjustPage::kLeft)), std::to_string(released));
+    EXPECT_EQ(WindowRectOf(player.Window()).right - released, 200);
+}
+
+TEST_F(MainWindowE2e, CaptureTakesThePlayersRectangleAndSaveStoresIt) {
+    WritePlayerSetting();
+    KivProcess kiv(folder, "/S Player");
+    Start(kiv);
+    ASSERT_TRUE(PlayerAt(kPlayer));
+    // The user drags the player somewhere else by hand.
+    ::MoveWindow(player.Window(), 100, 50, 640, 480, TRUE);
+    ASSERT_TRUE(PlayerAt(Ltwh(100, 50, 640, 480)));
+
+    ASSERT_TRUE(ClickAt(CentreOf(FindControl(main, CAdjustPage::kCapture))));
+    EXPECT_TRUE(PumpUntil([&] {
+        return TextOf(FindControl(main, CAdjustPage::kLeft)) == "100" &&
+               TextOf(FindControl(main, CAdjustPage::kTop)) == "50" &&
+               TextOf(FindControl(main, CAdjustPage::kWidth)) == "640" &&
+               TextOf(FindControl(main, CAdjustPage::kHeight)) == "480";
+    }));
+    ASSERT_TRUE(ClickAt(ToolbarButton(3))); // Save
+    EXPECT_TRUE(PumpUntil([&] {
+        return DataFile().find("S3=100;S4=50;S5=640;S6=480;") != std::string::npos;
+    })) << DataFile();
+}
+
+TEST_F(MainWindowE2e, APositionEditedInPlaceMovesThePlayer) {
+    WritePlayerSetting();
+    KivProcess kiv(folder, "/S Player");
+    Start(kiv);
+    ASSERT_TRUE(PlayerAt(kPlayer));
+
+    HWND widthLabel = FindControl(main, CAdjustPage::kWidth);
+    ASSERT_TRUE(ClickAt(CentreOf(widthLabel)));
+    HWND menu = nullptr;
+    ASSERT_TRUE(PumpUntil([&] { return (menu = FindProcessWindow(kiv.ProcessId(), "#32768")); }));
+    Tap(VK_DOWN);
+    Tap(VK_RETURN); // "Edit"
+    HWND edit = FindControl(main, CAdjustPage::kPositionEdit);
+    ASSERT_TRUE(PumpUntil([&] { return ::IsWindowVisible(edit) && TextOf(edit) == "200"; }));
+    Type("260");
+    Tap(VK_RETURN); // acts as Tab: the value is taken
+    EXPECT_TRUE(PlayerAt(Ltwh(10, 20, 260, 150))) << RectText(WindowRectOf(player.Window()));
+    EXPECT_TRUE(PumpUntil([&] { return !::IsWindowVisible(edit); }));
+    EXPECT_EQ(TextOf(widthLabel), "260");
+}
+
+TEST_F(MainWindowE2e, TheTrayIconsMenuOpensAtThePointerAndExitEndsKiv) {
+    WritePlayerSetting();
+    KivProcess kiv(folder, "/S Player");
+    Start(kiv);
+    ASSERT_TRUE(PumpUntil([&] { return TrayIconPresent(main); }));
+
+    // The shell reports a right press on the icon; the menu opens where the pointer is.
+    const POINT pointer{700, 600};
+    ASSERT_TRUE(MovePointerTo(pointer));
+    ::PostMessageA(main, win32::kTrayIconMessage, 0, WM_RBUTTONDOWN);
+    HWND menu = nullptr;
+    ASSERT_TRUE(PumpUntil([&] { return (menu = FindProcessWindow(kiv.ProcessId(), "#32768")); }));
+    // Compared with where the pointer was put: Wine's GetCursorPos can lag in
+    // the test's own process once another process has taken the input.
+    RECT box = WindowRectOf(menu);
+    EXPECT_LE(std::abs(box.left - pointer.x) + std::abs(box.top - pointer.y), 4)
+        << RectText(box) << " pointer " << pointer.x << "," << pointer.y;
+    // A click elsewhere closes it.
+    ASSERT_TRUE(ClickAt({40, 600}));
+    EXPECT_TRUE(PumpUntil([&] { return FindProcessWindow(kiv.ProcessId(), "#32768") == nullptr; }));
+
+    // A left double click does nothing.
+    ::SendMessageA(main, win32::kTrayIconMessage, 0, WM_LBUTTONDBLCLK);
+    EXPECT_EQ(FindProcessWindow(kiv.ProcessId(), "#32768"), nullptr);
+    EXPECT_TRUE(::IsWindowVisible(main));
+
+    // "Exit KIV", the third entry, ends the program as closing its window does.
+    ::PostMessageA(main, win32::kTrayIconMessage, 0, WM_RBUTTONDOWN);
+    ASSERT_TRUE(PumpUntil([&] { return FindProcessWindow(kiv.ProcessId(), "#32768") != nullptr; }));
+    Tap(VK_DOWN);
+    Tap(VK_DOWN);
+    Tap(VK_DOWN);
+    Tap(VK_RETURN);
+    ASSERT_TRUE(kiv.WaitForExit());
+    EXPECT_EQ(kiv.ExitCode(), 0u);
+    EXPECT_FALSE(TrayIconPresent(main));
+}
+
+TEST_F(MainWindowE2e, TheAspectRatioMenuChoosesASettingAndExitsLikeTheCloseBox) {
+    WritePlayerSetting(SettingLine("Other", "Class:KivTestPlayer", 20, 30, 220, 160));
+    const std::string before = DataFile();
+    KivProcess kiv(folder, "/S Player");
+    Start(kiv);
+    ASSERT_TRUE(PlayerAt(kPlayer));
+
+    // The entries list the settings sorted: "&1. Other", "&2. Player".
+    SendChord({VK_MENU}, 'A');
+    Tap('1');
+    EXPECT_TRUE(PlayerAt(Ltwh(20, 30, 220, 160))) << RectText(WindowRectOf(player.Window()));
+    EXPECT_TRUE(PumpUntil([&] { return kiv.Caption() == "KIV - Other"; })) << kiv.Caption();
+
+    SendChord({VK_MENU}, 'A');
+    Tap('X'); // "E&xit"
+    ASSERT_TRUE(kiv.WaitForExit());
+    EXPECT_EQ(kiv.ExitCode(), 0u);
+    EXPECT_FALSE(TrayIconPresent(main));
+    // Nothing is saved at shutdown.
+    EXPECT_EQ(DataFile(), before);
+}
+
+} // namespace
+} // namespace kiv::e2e
