@@ -139,6 +139,11 @@ bool CMainController::Form_Load(std::string_view commandLine) {
         if (mOptions.ShowTrayIcon) {
             mTrayIcon = true;
             mView.AddTrayIcon();
+            // A shell may show its taskbar when an icon arrives (Wine's does);
+            // a setting applied from the command line may be blanking.
+            if (mBlanking) {
+                mBlanking->TaskbarCreated();
+            }
         }
     });
     return true;

@@ -210,6 +210,19 @@ TEST_F(BlankingE2e, FourTopmostStripsFrameThePlayerAndTheTaskbarHides) {
     EXPECT_FALSE(MarkerExists());
 }
 
+TEST_F(BlankingE2e, ABlankingSettingFromTheCommandLineKeepsTheTaskbarHiddenWithTheTrayIcon) {
+    folder.Write("KIV.dat", Line("Movie", 100, 50, 800, 600, {}));
+    KivProcess kiv(folder, "/S Movie");
+    ASSERT_NE(kiv.WaitForMainWindow(), nullptr);
+    // Start-up ends with the tray icon added, after the setting hid the taskbar.
+    EXPECT_TRUE(PumpUntil([&] { return BlankWindows(kiv.ProcessId()).size() == 4; }));
+    EXPECT_TRUE(PumpUntil([] { return !TaskbarVisible(); }));
+    PumpUntil([] { return false; }, std::chrono::milliseconds(500));
+    EXPECT_FALSE(TaskbarVisible());
+    EXPECT_TRUE(kiv.Close());
+    EXPECT_TRUE(TaskbarVisible());
+}
+
 TEST_F(BlankingE2e, AKilledKivsTaskbarComesBackAtTheNextStart) {
     WriteSetting();
     {
