@@ -3,6 +3,7 @@
 // same window, and KIV's processor time while it sits idle.
 //
 //   bench_placement.exe KIV_FOLDER PLAYER_EXE
+#include "app/SingleInstance.h"
 #include "platform/win32/UniqueHandle.h"
 
 #include <algorithm>
@@ -141,6 +142,12 @@ int main(int argc, char** argv) {
         ::WaitForSingleObject(mover.process.Get(), 10000);
 
         MoveAway(window);
+        // The last copy's instance mutex may outlive its process for a moment.
+        WaitFor([] {
+            UniqueKernelHandle mutex(
+                ::OpenMutexW(SYNCHRONIZE, FALSE, kiv::kSingleInstanceMutexName));
+            return !mutex.IsValid();
+        });
         start = Clock::now();
         Process kiv = Start("\"" + (folder / "kiv.exe").string() + "\" /S Bench", folder);
         if (kiv.process && WaitFor([&] { return AtTarget(window); })) {

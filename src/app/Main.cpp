@@ -1,6 +1,7 @@
 // Program entry: one instance per session, the options, the main window and
 // the message loop.
 #include "app/MainController.h"
+#include "app/SingleInstance.h"
 #include "app/frmMain.h"
 #include "blanking/BlankingWin32.h"
 #include "hotkeys/SupportLibrariesWin32.h"
@@ -20,7 +21,7 @@ constexpr int kIconId = 1;
 // Held for the life of the process; a second copy finds it and ends.
 kiv::win32::UniqueKernelHandle ClaimSingleInstance() {
     kiv::win32::UniqueKernelHandle mutex(
-        ::CreateMutexW(nullptr, FALSE, L"Local\\KIV.SingleInstance.6f1c0d52"));
+        ::CreateMutexW(nullptr, FALSE, kiv::kSingleInstanceMutexName));
     if (mutex && ::GetLastError() == ERROR_ALREADY_EXISTS) {
         mutex.Reset();
     }

@@ -73,7 +73,7 @@ bool frmMain::OnCreate() {
     mTaskbarCreatedMessage = ::RegisterWindowMessageA("TaskbarCreated");
     mLastKeyDownMessage = ::RegisterWindowMessageA("KIV.LastKeyDown");
     CreateMainCommands();
-    ApplyFontAndLayout();
+    ApplyFontAndLayout(false); // SetupTabPages lays the pages out next
     SetupTabPages(true, "WP");
     return true;
 }
@@ -251,7 +251,7 @@ int frmMain::Scale(int dips) const {
     return ::MulDiv(dips, static_cast<int>(mDpi), 96);
 }
 
-void frmMain::ApplyFontAndLayout() {
+void frmMain::ApplyFontAndLayout(bool withPages) {
     // The per-DPI query exists only in the wide form.
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof metrics;
@@ -286,7 +286,9 @@ void frmMain::ApplyFontAndLayout() {
     ::SetWindowPos(Hwnd(), nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                    SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     LayoutMainCommands();
-    LayoutPages();
+    if (withPages) {
+        LayoutPages();
+    }
     ::InvalidateRect(Hwnd(), nullptr, TRUE);
 }
 

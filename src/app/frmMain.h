@@ -134,7 +134,7 @@ private:
     HWND Control(int id) const { return ::GetDlgItem(Hwnd(), id); }
     int Scale(int dips) const;
     CDpiScale DpiScale() const { return CDpiScale(mDpi); }
-    void ApplyFontAndLayout();
+    void ApplyFontAndLayout(bool withPages = true);
 
     CMainController* mController = nullptr;
     CAdjustPage fraAdjust;

@@ -127,7 +127,7 @@ TEST_F(SpineTest, FirstRunListsTheThreeSettingsAndWritesNoFile) {
 TEST_F(SpineTest, ASecondCopyEndsAtOnceAndTheFirstKeepsRunning) {
     KivProcess first(folder, "");
     ASSERT_NE(first.WaitForMainWindow(), nullptr);
-    KivProcess second(folder, "");
+    KivProcess second(folder, "", false);
     EXPECT_TRUE(second.WaitForExit());
     EXPECT_EQ(second.ExitCode(), 0u);
     EXPECT_FALSE(first.HasExited());

@@ -1,5 +1,7 @@
 #include "KivProcess.h"
 
+#include "app/SingleInstance.h"
+
 #include <atomic>
 #include <fstream>
 #include <sstream>
@@ -55,7 +57,16 @@ std::string SettingLine(std::string_view name, std::string_view locator, int lef
     return line.str();
 }
 
-KivProcess::KivProcess(const KivFolder& folder, std::string_view arguments) {
+bool KivInstanceExists() {
+    win32::UniqueKernelHandle mutex(::OpenMutexW(SYNCHRONIZE, FALSE, kSingleInstanceMutexName));
+    return mutex.IsValid();
+}
+
+KivProcess::KivProcess(const KivFolder& folder, std::string_view arguments,
+                       bool waitForEarlierCopy) {
+    if (waitForEarlierCopy) {
+        PumpUntil([] { return !KivInstanceExists(); });
+    }
     std::string command = "\"" + folder.File("kiv.exe").string() + "\"";
     if (!arguments.empty()) {
         command += " ";

@@ -40,7 +40,10 @@ struct MessageBoxSeen {
 
 class KivProcess {
 public:
-    KivProcess(const KivFolder& folder, std::string_view arguments);
+    // Waits first, within the deadline, for an earlier copy of KIV to be gone
+    // (its instance mutex can outlive the process by a moment under Wine);
+    // `waitForEarlierCopy` false starts at once.
+    KivProcess(const KivFolder& folder, std::string_view arguments, bool waitForEarlierCopy = true);
     ~KivProcess();
     KivProcess(const KivProcess&) = delete;
     KivProcess& operator=(const KivProcess&) = delete;
@@ -71,6 +74,8 @@ private:
 // Text of every control of `window` (pages included) in creation order.
 std::vector<std::string> ControlTexts(HWND window);
 RECT WindowRectOf(HWND window);
+// True while a copy of KIV holds its single-instance mutex.
+bool KivInstanceExists();
 bool SameRect(const RECT& a, const RECT& b);
 
 } // namespace kiv::e2e
