@@ -1,4 +1,5 @@
 // The blanking windows, the taskbar and the WindowPos control as real windows.
+#include "Win32TestSupport.h"
 #include "app/WindowPos.h"
 #include "blanking/BlankingWin32.h"
 #include "blanking/Taskbar.h"
@@ -14,23 +15,6 @@
 
 namespace kiv::win32 {
 namespace {
-
-bool PumpUntil(const std::function<bool()>& done,
-               std::chrono::milliseconds deadline = std::chrono::seconds(10)) {
-    auto end = std::chrono::steady_clock::now() + deadline;
-    while (!done()) {
-        if (std::chrono::steady_clock::now() > end) {
-            return done();
-        }
-        MSG message{};
-        while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-            ::TranslateMessage(&message);
-            ::DispatchMessageA(&message);
-        }
-        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-    }
-    return true;
-}
 
 struct Events : IBlankWindowEvents {
     void BlankingFormKeyDown(int16_t& keyCode, int16_t& shift) override {

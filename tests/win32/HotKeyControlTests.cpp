@@ -1,5 +1,6 @@
 // The reusable hot key control on a real window: what it shows, what the
 // user's clicks build, what it announces, and its tips.
+#include "Win32TestSupport.h"
 #include "app/HotKeyControl.h"
 
 #include <commctrl.h>
@@ -10,12 +11,6 @@
 
 namespace kiv::win32 {
 namespace {
-
-std::string TextOf(HWND window) {
-    char text[256] = {};
-    ::GetWindowTextA(window, text, sizeof text);
-    return text;
-}
 
 struct HotKeyControlFixture : ::testing::Test {
     UniqueWindow host{::CreateWindowExA(0, WC_STATICA, "", WS_POPUP, 0, 0, 400, 200, nullptr,

@@ -1,5 +1,6 @@
 // The main window's toolbar, menus, hot key page, pages and tray icon on the
 // real window, under a controller whose operating system is doubled.
+#include "Win32TestSupport.h"
 #include "app/MainController.h"
 #include "app/frmMain.h"
 #include "support/Doubles.h"
@@ -17,12 +18,6 @@ namespace kiv::win32 {
 namespace {
 
 using namespace kiv::test;
-
-std::string TextOf(HWND window) {
-    char text[256] = {};
-    ::GetWindowTextA(window, text, sizeof text);
-    return text;
-}
 
 HWND FindControl(HWND main, int id) {
     struct Search {

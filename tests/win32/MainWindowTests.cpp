@@ -1,5 +1,6 @@
 // The real main window under a controller whose operating system is doubled:
 // what the window shows and which of its changes run handling.
+#include "Win32TestSupport.h"
 #include "app/MainController.h"
 #include "app/frmMain.h"
 #include "support/Doubles.h"
@@ -13,12 +14,6 @@ namespace kiv::win32 {
 namespace {
 
 using namespace kiv::test;
-
-std::string TextOf(HWND window) {
-    char text[256] = {};
-    ::GetWindowTextA(window, text, sizeof text);
-    return text;
-}
 
 // Any control of the window, on its pages too, showing `text`.
 HWND ChildWithText(HWND parent, const char* text) {

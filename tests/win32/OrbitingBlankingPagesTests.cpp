@@ -1,6 +1,7 @@
 // The "Orbiting" and "Blanking" pages of the real main window under a
 // controller whose operating system is doubled: the tabs, and that each
 // control reaches the controller and shows what it is told.
+#include "Win32TestSupport.h"
 #include "app/MainController.h"
 #include "app/frmMain.h"
 #include "store/WindowSettings.h"
@@ -18,29 +19,6 @@ namespace kiv::win32 {
 namespace {
 
 using namespace kiv::test;
-
-std::string TextOf(HWND window) {
-    char text[256] = {};
-    ::GetWindowTextA(window, text, sizeof text);
-    return text;
-}
-
-bool PumpUntil(const std::function<bool()>& done,
-               std::chrono::milliseconds deadline = std::chrono::seconds(10)) {
-    auto end = std::chrono::steady_clock::now() + deadline;
-    while (!done()) {
-        if (std::chrono::steady_clock::now() > end) {
-            return done();
-        }
-        MSG message{};
-        while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-            ::TranslateMessage(&message);
-            ::DispatchMessageA(&message);
-        }
-        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-    }
-    return true;
-}
 
 struct PagesFixture : ::testing::Test {
     TempDir dir;
