@@ -105,7 +105,8 @@ if [ $status -eq 0 ]; then
     run_ctest "wine tests" "$build/windows" --timeout 300
     step "benchmarks (figures only)"
     (cd "$build/windows/bin" && wine bench_stores.exe &&
-      wine bench_placement.exe "$(winepath -w .)" "$(winepath -w kiv_player.exe)")
+      wine bench_placement.exe "$(winepath -w .)" "$(winepath -w kiv_player.exe)" &&
+      wine bench_blanking.exe "$(winepath -w .)" "$(winepath -w kiv_player.exe)")
   else
     record "wine set-up" 1
   fi
@@ -115,7 +116,7 @@ fi
 step "native benchmark (release build)"
 cmake -S "$root" -B "$build/native-release" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null &&
   cmake --build "$build/native-release" -j "$jobs" --target bench_stores >/dev/null &&
-  "$build/native-release/bench/bench_stores"
+  "$build/native-release/bin/bench_stores"
 
 echo
 if ((failed > 0)); then

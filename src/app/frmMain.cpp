@@ -73,8 +73,8 @@ bool frmMain::OnCreate() {
     mTaskbarCreatedMessage = ::RegisterWindowMessageA("TaskbarCreated");
     mLastKeyDownMessage = ::RegisterWindowMessageA("KIV.LastKeyDown");
     CreateMainCommands();
-    ApplyFontAndLayout(false); // SetupTabPages lays the pages out next
-    SetupTabPages(true, "WP");
+    // Start-up lays the pages out and shows the first one (SetupTabPages).
+    ApplyFontAndLayout(false);
     return true;
 }
 
