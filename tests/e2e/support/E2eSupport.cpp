@@ -116,7 +116,8 @@ PlayerProcess::PlayerProcess(const PlayerSpec& spec) {
         return std::filesystem::exists(hwndFile) ||
                WaitForSingleObject(mProcess.Get(), 0) == WAIT_OBJECT_0;
     };
-    if (!PumpUntil(ready)) {
+    // A process start under a busy Wine can take far longer than any event.
+    if (!PumpUntil(ready, std::chrono::seconds(30))) {
         return;
     }
     std::ifstream in(hwndFile);
