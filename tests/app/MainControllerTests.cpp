@@ -1,7 +1,4 @@
-#include "app/MainController.h"
-#include "store/WindowSettings.h"
-#include "support/Doubles.h"
-#include "support/TestSupport.h"
+#include "CommandFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -10,31 +7,8 @@ namespace {
 
 using namespace test;
 
-struct ControllerFixture : ::testing::Test {
-    TempDir dir;
-    RecordingReporter reporter;
-    FakeDesktop desktop;
-    FakeSizeLibrary sizeLibrary;
-    FakeKeyboardLibrary keyboardLibrary;
-    FakePump pump;
-    FakeMainView view;
-    COptions options{reporter};
-    CPlayList playList{reporter};
-    std::string appPath = (dir.Path() / "").string();
-    CMainController controller{view,
-                               Platform{desktop, sizeLibrary, keyboardLibrary, pump, reporter},
-                               options, playList, appPath};
-
-    std::string DataFile() const { return appPath + "KIV.dat"; }
-
-    void WriteSettings(std::initializer_list<CWindowSetting> settings) {
-        std::string text;
-        for (const CWindowSetting& s : settings) {
-            text += SettingLine(s) + "\r\n";
-        }
-        WriteBytes(DataFile(), text);
-    }
-
+// The commands' fixture, with settings placed by any locator.
+struct ControllerFixture : CommandFixture {
     static CWindowSetting Setting(std::string name, std::string locator, Rect ltwh,
                                   int16_t lock = 0) {
         CWindowSetting s;
