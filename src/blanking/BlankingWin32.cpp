@@ -2,6 +2,7 @@
 
 #include "blanking/Taskbar.h"
 #include "blanking/frmBlank.h"
+#include "util/FileSystem.h"
 
 namespace kiv::win32 {
 
@@ -47,7 +48,8 @@ int32_t CWin32BlankingPlatform::FrameHeight() {
 void ShowTaskbarAtCrash() noexcept {
     HWND taskbar = CWin32Taskbar::Find();
     if (taskbar != nullptr && !::IsWindowVisible(taskbar)) {
-        ::SetWindowPos(taskbar, nullptr, 0, 0, 0, 0, SWP_SHOWWINDOW | kTaskbarFlags);
+        // Posted, not sent: a crashing KIV must not wait on a busy shell.
+        ::ShowWindowAsync(taskbar, SW_SHOWNA);
     }
     // The marker sits beside kiv.exe; built in a fixed buffer, no heap.
     char path[MAX_PATH + 32] = {};
@@ -63,7 +65,7 @@ void ShowTaskbarAtCrash() noexcept {
         path[slash++] = c;
     }
     path[slash] = '\0';
-    ::DeleteFileA(path);
+    RemoveFile(path);
 }
 
 } // namespace kiv::win32

@@ -36,10 +36,15 @@ void SaveFileAtomically(const std::string& path, std::string_view contents);
 
 // Moves `source` over `target` in one step. Raises Path/File access error,
 // leaving both as they were, when the target is read-only or cannot be replaced.
+// On Windows a file that another program holds open for a moment (a virus
+// scanner, an indexer, an editor reading it) is waited for, up to a second.
 void ReplaceFileWith(const std::string& target, const std::string& source);
 
-// Deletes a file, ignoring any failure.
+// Deletes a file, ignoring any failure; waits, as ReplaceFileWith does, for a
+// file held open for a moment. The `const char*` form uses no heap, so a crash
+// handler may call it.
 void RemoveFile(const std::string& path) noexcept;
+void RemoveFile(const char* path) noexcept;
 
 // Platform part of FileExists: an existing file that is not a directory and
 // not hidden or system.

@@ -107,7 +107,11 @@ void ReplaceFileWith(const std::string& target, const std::string& source) {
 }
 
 void RemoveFile(const std::string& path) noexcept {
-    ::unlink(path.c_str());
+    RemoveFile(path.c_str());
+}
+
+void RemoveFile(const char* path) noexcept {
+    ::unlink(path);
 }
 
 void SaveFileAtomically(const std::string& path, std::string_view contents) {

@@ -9,6 +9,31 @@ namespace kiv {
 
 using win32::UniqueFile;
 
+namespace {
+
+// Another program may hold a file open for a moment without letting it be
+// deleted or replaced; such a failure is worth waiting for, briefly.
+bool IsMomentaryFailure(DWORD error) {
+    return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION ||
+           error == ERROR_ACCESS_DENIED; // also a file whose deletion is pending
+}
+
+template <typename Attempt> bool RetryWhileHeldOpen(Attempt attempt) noexcept {
+    constexpr int kAttempts = 20;
+    constexpr DWORD kPauseMs = 50;
+    for (int tried = 1;; ++tried) {
+        if (attempt()) {
+            return true;
+        }
+        if (tried == kAttempts || !IsMomentaryFailure(::GetLastError())) {
+            return false;
+        }
+        ::Sleep(kPauseMs);
+    }
+}
+
+} // namespace
+
 bool IsOrdinaryFile(const std::string& name) {
     if (name.find_first_of("*?") != std::string::npos) {
         return false;
@@ -44,8 +69,9 @@ std::string AppPath() {
 }
 
 std::string ReadWholeFile(const std::string& path) {
-    UniqueFile file(::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                  nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    UniqueFile file(::CreateFileA(path.c_str(), GENERIC_READ,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) {
         Raise(ErrorNumber::FileNotFound, path);
     }
@@ -71,14 +97,20 @@ void ReplaceFileWith(const std::string& target, const std::string& source) {
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
         Raise(ErrorNumber::PathFileAccess, target);
     }
-    if (!::MoveFileExA(source.c_str(), target.c_str(),
-                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    if (!RetryWhileHeldOpen([&] {
+            return ::MoveFileExA(source.c_str(), target.c_str(),
+                                 MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
+        })) {
         Raise(ErrorNumber::PathFileAccess, target);
     }
 }
 
 void RemoveFile(const std::string& path) noexcept {
-    ::DeleteFileA(path.c_str());
+    RemoveFile(path.c_str());
+}
+
+void RemoveFile(const char* path) noexcept {
+    RetryWhileHeldOpen([path] { return ::DeleteFileA(path) != FALSE; });
 }
 
 void SaveFileAtomically(const std::string& path, std::string_view contents) {

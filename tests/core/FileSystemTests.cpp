@@ -4,7 +4,11 @@
 #include <gtest/gtest.h>
 
 #ifdef _WIN32
+#include "platform/win32/UniqueHandle.h"
 #include "platform/win32/Win32.h"
+
+#include <chrono>
+#include <thread>
 #endif
 
 namespace kiv {
@@ -102,6 +106,54 @@ TEST(AtomicSave, ReplacesTheFileOrLeavesItWhole) {
     EXPECT_EQ(ReadBytes(path), "keep me");
     EXPECT_FALSE(std::filesystem::exists(path + ".tmp"));
 }
+
+#ifdef _WIN32
+// Opens `path` the way most programs read a file: others may read and write
+// it, but not delete or replace it while it is open.
+win32::UniqueFile HoldOpen(const std::string& path) {
+    return win32::UniqueFile(::CreateFileA(path.c_str(), GENERIC_READ,
+                                           FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+}
+
+TEST(AtomicSave, WaitsForAFileAnotherProgramHoldsOpenForAMoment) {
+    using namespace std::chrono_literals;
+    TempDir dir;
+    std::string path = dir.File("data.dat");
+    SaveFileAtomically(path, "old");
+
+    // Held for the whole wait: the save fails and the old file stays.
+    {
+        win32::UniqueFile held = HoldOpen(path);
+        ASSERT_TRUE(held);
+        EXPECT_THROW(SaveFileAtomically(path, "new"), CRuntimeError);
+        RemoveFile(path);
+    }
+    EXPECT_EQ(ReadBytes(path), "old");
+    EXPECT_FALSE(std::filesystem::exists(path + ".tmp"));
+
+    // Held for a moment: the save and the delete wait for it and succeed.
+    for (bool remove : {false, true}) {
+        win32::UniqueFile held = HoldOpen(path);
+        ASSERT_TRUE(held);
+        std::thread release([&held] {
+            std::this_thread::sleep_for(300ms);
+            held.Reset();
+        });
+        if (remove) {
+            RemoveFile(path);
+        } else {
+            EXPECT_NO_THROW(SaveFileAtomically(path, "new"));
+        }
+        release.join();
+        if (remove) {
+            EXPECT_FALSE(std::filesystem::exists(path));
+        } else {
+            EXPECT_EQ(ReadBytes(path), "new");
+        }
+    }
+}
+#endif
 
 TEST(ReadWholeFile, BytesComeBackUnchanged) {
     TempDir dir;
