@@ -146,6 +146,7 @@ struct BlankingE2e : ::testing::Test {
     PlayerProcess player;
 
     void SetUp() override {
+        ASSERT_TRUE(player.Started());
         ASSERT_NE(Taskbar(), nullptr) << "these tests need Wine's shell desktop";
         ASSERT_TRUE(TaskbarVisible());
         ASSERT_TRUE(player.Started());
@@ -337,20 +338,17 @@ TEST_F(BlankingE2e, AKeyPressedOnAStripReachesTheMainWindowsKeyHandling) {
 
     // KIV activates its main window as its start-up ends; the click comes after.
     ASSERT_TRUE(PumpUntil([&] { return ::IsWindowVisible(kiv.MainWindow()) != FALSE; }));
+    PumpUntil([&] { return ::GetForegroundWindow() == kiv.MainWindow(); });
     DWORD_PTR ignored = 0;
     ::SendMessageTimeoutA(kiv.MainWindow(), WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &ignored);
 
     // A click on the left strip makes it the active window.
-    ASSERT_TRUE(MovePointerTo({20, 400}));
-    HWND strip = ::WindowFromPoint({20, 400});
+    const POINT onStrip{20, 400};
+    HWND strip = ::WindowFromPoint(onStrip);
     char name[32] = {};
     ::GetClassNameA(strip, name, sizeof name);
     ASSERT_EQ(std::string_view(name), "frmBlank");
-    INPUT click[2] = {};
-    click[0].type = click[1].type = INPUT_MOUSE;
-    click[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    click[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    ASSERT_EQ(::SendInput(2, click, sizeof(INPUT)), 2u);
+    ASSERT_TRUE(ClickAt(onStrip));
     ASSERT_TRUE(PumpUntil([&] { return ::GetForegroundWindow() == strip; }))
         << "foreground: " << WindowName(::GetForegroundWindow());
 

@@ -70,6 +70,7 @@ TEST_F(SpineTest, LargerThanTheScreenOnlyWithTheSizeHook) {
     const RECT letterbox = {0, -126, 1024, 1021 - 126};
     {
         PlayerProcess player;
+        ASSERT_TRUE(player.Started());
         folder.Write("KIV.dat",
                      SettingLine("Letterbox", "Class:KivTestPlayer", 0, -126, 1024, 1021));
         KivProcess kiv(folder, "/S Letterbox");
@@ -79,6 +80,7 @@ TEST_F(SpineTest, LargerThanTheScreenOnlyWithTheSizeHook) {
     }
     {
         PlayerProcess player;
+        ASSERT_TRUE(player.Started());
         folder.Write("KIV.ini", "[KIV]\r\nSubClassWindowSize=0\r\n");
         KivProcess kiv(folder, "/S Letterbox");
         ASSERT_NE(kiv.WaitForMainWindow(), nullptr);
@@ -168,6 +170,7 @@ TEST_F(SpineTest, ReadOnlySwitchDisablesTheSettingCommands) {
 
 TEST_F(SpineTest, AbsurdCoordinatesAreReportedAndKivCarriesOn) {
     PlayerProcess player;
+    ASSERT_TRUE(player.Started());
     folder.Write("KIV.dat",
                  SettingLine("Far", "Class:KivTestPlayer", 2000000000, 0, 2000000000, 10) +
                      SettingLine("Near", "Class:KivTestPlayer", 33, 44, 555, 333));
@@ -188,6 +191,7 @@ TEST_F(SpineTest, AbsurdCoordinatesAreReportedAndKivCarriesOn) {
 
 TEST_F(SpineTest, HostileTextsInTheSettingsFileDoNoHarm) {
     PlayerProcess player;
+    ASSERT_TRUE(player.Started());
     std::string longClass = "Class:" + std::string(300, 'K');
     folder.Write("KIV.dat", SettingLine("Long", longClass, 1, 2, 300, 200) +
                                 SettingLine("Caf\xE9 \xBB", "Caf\xE9 Player", 1, 2, 300, 200) +
@@ -196,7 +200,7 @@ TEST_F(SpineTest, HostileTextsInTheSettingsFileDoNoHarm) {
     HWND main = kiv.WaitForMainWindow();
     ASSERT_NE(main, nullptr);
     EXPECT_TRUE(PumpUntil([&] { return kiv.Caption() == "KIV - Long"; }));
-    kiv.Close();
+    ASSERT_TRUE(kiv.Close());
     KivProcess again(folder, "/S exact");
     ASSERT_NE(again.WaitForMainWindow(), nullptr);
     EXPECT_TRUE(WaitForRect(player.Window(), kExact));

@@ -31,36 +31,9 @@ RECT Ltwh(int left, int top, int width, int height) {
     return {left, top, left + width, top + height};
 }
 
-// A button event that carries its own position: under Wine a button event
-// without one can land where the pointer was before its last move.
-void SendMouse(DWORD flags, POINT at) {
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dx = ::MulDiv(at.x, 65535, ::GetSystemMetrics(SM_CXSCREEN) - 1);
-    input.mi.dy = ::MulDiv(at.y, 65535, ::GetSystemMetrics(SM_CYSCREEN) - 1);
-    input.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    ::SendInput(1, &input, sizeof input);
-}
-
 POINT CentreOf(HWND window) {
     RECT r = WindowRectOf(window);
     return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-}
-
-bool PressAt(POINT point) {
-    if (!MovePointerTo(point)) {
-        return false;
-    }
-    SendMouse(MOUSEEVENTF_LEFTDOWN, point);
-    return true;
-}
-
-bool ClickAt(POINT point) {
-    if (!PressAt(point)) {
-        return false;
-    }
-    SendMouse(MOUSEEVENTF_LEFTUP, point);
-    return true;
 }
 
 void Tap(WORD key) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -83,6 +84,16 @@ Library::Library(const std::filesystem::path& path)
     : mModule(LoadLibraryExW(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH)) {}
 
 PlayerProcess::PlayerProcess(const PlayerSpec& spec) {
+    for (int attempt = 1; attempt <= 2 && !Started(); ++attempt) {
+        const std::string problem = Launch(spec);
+        if (!Started()) {
+            std::fprintf(stderr, "kiv_player start %d failed: %s\n", attempt, problem.c_str());
+            Stop();
+        }
+    }
+}
+
+std::string PlayerProcess::Launch(const PlayerSpec& spec) {
     static std::atomic<int> counter{0};
     wchar_t tempDir[MAX_PATH + 1] = {};
     GetTempPathW(MAX_PATH + 1, tempDir);
@@ -107,7 +118,7 @@ PlayerProcess::PlayerProcess(const PlayerSpec& spec) {
     PROCESS_INFORMATION info = {};
     if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                         &startup, &info)) {
-        return;
+        return "CreateProcess error " + std::to_string(GetLastError());
     }
     mProcess.Reset(info.hProcess);
     win32::UniqueKernelHandle thread(info.hThread);
@@ -118,11 +129,13 @@ PlayerProcess::PlayerProcess(const PlayerSpec& spec) {
     };
     // A process start under a busy Wine can take far longer than any event.
     if (!PumpUntil(ready, std::chrono::seconds(30))) {
-        return;
+        return "no window within 30 s";
     }
     std::ifstream in(hwndFile);
     unsigned long long value = 0;
+    int handles = 0;
     while (in >> value) {
+        ++handles;
         HWND window = reinterpret_cast<HWND>(static_cast<std::uintptr_t>(value));
         if (IsWindow(window)) {
             mWindows.push_back(window);
@@ -130,19 +143,31 @@ PlayerProcess::PlayerProcess(const PlayerSpec& spec) {
     }
     in.close();
     DeleteFileW(hwndFile.c_str());
+    DWORD exitCode = 0;
+    if (GetExitCodeProcess(mProcess.Get(), &exitCode) && exitCode != STILL_ACTIVE) {
+        return "the player ended with exit code " + std::to_string(exitCode);
+    }
+    return std::to_string(handles) + " handles read, " + std::to_string(mWindows.size()) +
+           " of them windows";
 }
 
 PlayerProcess::~PlayerProcess() {
+    Stop();
+}
+
+void PlayerProcess::Stop() noexcept {
     if (!mProcess) {
         return;
     }
     if (!mWindows.empty()) {
         PostMessageW(mWindows.front(), WM_CLOSE, 0, 0);
     }
-    if (WaitForSingleObject(mProcess.Get(), 10000) != WAIT_OBJECT_0) {
+    if (WaitForSingleObject(mProcess.Get(), mWindows.empty() ? 0 : 10000) != WAIT_OBJECT_0) {
         TerminateProcess(mProcess.Get(), 1);
         WaitForSingleObject(mProcess.Get(), 5000);
     }
+    mProcess.Reset();
+    mWindows.clear();
 }
 
 DWORD PlayerProcess::ThreadId() const noexcept {
@@ -227,6 +252,31 @@ bool MovePointerTo(POINT point) {
         POINT now = {};
         return GetCursorPos(&now) && now.x == point.x && now.y == point.y;
     });
+}
+
+void SendMouse(DWORD flags, POINT at) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = ::MulDiv(at.x, 65535, ::GetSystemMetrics(SM_CXSCREEN) - 1);
+    input.mi.dy = ::MulDiv(at.y, 65535, ::GetSystemMetrics(SM_CYSCREEN) - 1);
+    input.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    ::SendInput(1, &input, sizeof input);
+}
+
+bool PressAt(POINT point) {
+    if (!MovePointerTo(point)) {
+        return false;
+    }
+    SendMouse(MOUSEEVENTF_LEFTDOWN, point);
+    return true;
+}
+
+bool ClickAt(POINT point) {
+    if (!PressAt(point)) {
+        return false;
+    }
+    SendMouse(MOUSEEVENTF_LEFTUP, point);
+    return true;
 }
 
 bool IsPointerShown() {

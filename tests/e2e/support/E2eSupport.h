@@ -57,6 +57,8 @@ struct PlayerSpec {
 };
 
 // kiv_player.exe as a separate process; closed (or killed) on destruction.
+// A start that fails is told on stderr and tried once more: the player is
+// the tests' scenery, and a busy Wine now and then loses a process start.
 class PlayerProcess {
 public:
     explicit PlayerProcess(const PlayerSpec& spec = {});
@@ -71,6 +73,10 @@ public:
     DWORD ThreadId() const noexcept;
 
 private:
+    // Starts the player and reads its window handles; says what went wrong.
+    std::string Launch(const PlayerSpec& spec);
+    void Stop() noexcept;
+
     win32::UniqueKernelHandle mProcess;
     std::vector<HWND> mWindows;
 };
@@ -109,6 +115,15 @@ std::vector<INPUT> Chord(std::initializer_list<WORD> modifiers, WORD key);
 // Moves the pointer as a real mouse would, to a screen point; returns once
 // the pointer is there (false if it never got there).
 bool MovePointerTo(POINT point);
+
+// A mouse button event that carries its own position: under Wine a button
+// event without one can land where the pointer was before its last move.
+void SendMouse(DWORD flags, POINT at);
+
+// Moves the pointer to `point`, then presses (and for ClickAt releases) the
+// left button there. False when the pointer never got there.
+bool PressAt(POINT point);
+bool ClickAt(POINT point);
 
 // Whether the pointer is visible, as the system reports it.
 bool IsPointerShown();

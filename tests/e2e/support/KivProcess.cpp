@@ -33,13 +33,21 @@ void KivFolder::Write(std::string_view name, std::string_view bytes) const {
 }
 
 std::optional<std::string> KivFolder::Read(std::string_view name) const {
-    std::ifstream in(File(name), std::ios::binary);
-    if (!in) {
+    // Shared for deletion too: a test polling a file must never be the reason
+    // KIV fails to replace or delete it.
+    win32::UniqueFile file(::CreateFileW(File(name).c_str(), GENERIC_READ,
+                                         FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                         nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) {
         return std::nullopt;
     }
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
+    std::string bytes;
+    char chunk[4096];
+    DWORD got = 0;
+    while (::ReadFile(file.Get(), chunk, sizeof chunk, &got, nullptr) && got > 0) {
+        bytes.append(chunk, got);
+    }
+    return bytes;
 }
 
 void KivFolder::Remove(std::string_view name) const {
