@@ -2,13 +2,10 @@
 // player, and KIV's processor time while it blanks with nothing to do.
 //
 //   bench_blanking.exe KIV_FOLDER PLAYER_EXE
-#include "platform/win32/UniqueHandle.h"
+#include "BenchSupport.h"
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
 #include <string>
 #include <string_view>
 #include <tuple>
@@ -16,36 +13,11 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
+using namespace kiv::bench;
 using kiv::win32::UniqueKernelHandle;
-namespace fs = std::filesystem;
 
 constexpr int kRuns = 10;
 constexpr RECT kPlayer = {100, 50, 900, 650};
-
-UniqueKernelHandle Start(const std::string& commandLine, const fs::path& folder) {
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION info{};
-    std::string line = commandLine;
-    if (!::CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                          folder.string().c_str(), &startup, &info)) {
-        return {};
-    }
-    ::CloseHandle(info.hThread);
-    return UniqueKernelHandle(info.hProcess);
-}
-
-bool WaitFor(auto condition, std::chrono::milliseconds limit = std::chrono::seconds(20)) {
-    auto end = Clock::now() + limit;
-    while (Clock::now() < end) {
-        if (condition()) {
-            return true;
-        }
-        ::Sleep(0);
-    }
-    return condition();
-}
 
 // The strips' rectangles KIV should make, sorted by their left, top, right, bottom.
 std::vector<RECT> ExpectedStrips() {
@@ -123,19 +95,6 @@ void Click(HWND box, bool checked) {
                    reinterpret_cast<LPARAM>(box));
 }
 
-double Milliseconds(Clock::duration duration) {
-    return std::chrono::duration<double, std::milli>(duration).count();
-}
-
-uint64_t ProcessorTicks(HANDLE process) {
-    FILETIME created{}, exited{}, kernel{}, user{};
-    ::GetProcessTimes(process, &created, &exited, &kernel, &user);
-    auto ticks = [](FILETIME t) {
-        return (static_cast<uint64_t>(t.dwHighDateTime) << 32) | t.dwLowDateTime;
-    };
-    return ticks(kernel) + ticks(user);
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -143,27 +102,19 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: bench_blanking KIV_FOLDER PLAYER_EXE\n");
         return 2;
     }
-    const fs::path source = argv[1];
-    const fs::path folder = fs::temp_directory_path() / "kiv-bench-blanking";
-    std::error_code ignored;
-    fs::remove_all(folder, ignored);
-    fs::create_directories(folder);
-    for (const char* file : {"kiv.exe", "KIVKbd.dll", "KIVUtil.dll"}) {
-        fs::copy_file(source / file, folder / file);
-    }
-    {
-        std::ofstream settings(folder / "KIV.dat", std::ios::binary);
-        settings << "S1=Bench;S2=Class:KivBenchPlayer;S3=100;S4=50;S5=800;S6=600;S11=0;S12=0;"
-                    "S13=0;S14=0;S15=0;S16=;S17=Bench;S18=0;S19=0;S20=0;S21=0;S22=0;\r\n";
-        // No tray icon: some shells show their taskbar again when one arrives.
-        std::ofstream options(folder / "KIV.ini", std::ios::binary);
-        options << "[KIV]\r\nShowTrayIcon=0\r\n";
-    }
-    UniqueKernelHandle player = Start("\"" + std::string(argv[2]) +
-                                          "\" --class KivBenchPlayer --caption \"Bench Player\" "
-                                          "--pos 0 0 300 200",
-                                      folder);
-    UniqueKernelHandle kiv = Start("\"" + (folder / "kiv.exe").string() + "\" /S Bench", folder);
+    const ScratchFolder folder("kiv-bench-blanking", argv[1],
+                               {"kiv.exe", "KIVKbd.dll", "KIVUtil.dll"});
+    folder.Write("KIV.dat", "S1=Bench;S2=Class:KivBenchPlayer;S3=100;S4=50;S5=800;S6=600;S11=0;"
+                            "S12=0;S13=0;S14=0;S15=0;S16=;S17=Bench;S18=0;S19=0;S20=0;S21=0;S22=0;"
+                            "\r\n");
+    // No tray icon: some shells show their taskbar again when one arrives.
+    folder.Write("KIV.ini", "[KIV]\r\nShowTrayIcon=0\r\n");
+    UniqueKernelHandle player =
+        StartProcess("\"" + std::string(argv[2]) +
+                         "\" --class KivBenchPlayer --caption \"Bench Player\" --pos 0 0 300 200",
+                     folder.Path());
+    UniqueKernelHandle kiv =
+        StartProcess("\"" + (folder.Path() / "kiv.exe").string() + "\" /S Bench", folder.Path());
     HWND main = nullptr;
     HWND box = nullptr;
     if (!player || !kiv || !WaitFor([&] {
@@ -191,9 +142,7 @@ int main(int argc, char** argv) {
     }
     // Blanking on, nothing happening: the pointer timers have run out after 2 s.
     ::Sleep(2500);
-    uint64_t before = ProcessorTicks(kiv.Get());
-    ::Sleep(3000);
-    double idleMs = static_cast<double>(ProcessorTicks(kiv.Get()) - before) / 10000.0;
+    const double idleMs = ProcessorMsDuring(kiv.Get(), 3000);
 
     Click(box, false);
     ::PostMessageA(main, WM_CLOSE, 0, 0);
@@ -202,7 +151,6 @@ int main(int argc, char** argv) {
         ::PostMessageA(window, WM_CLOSE, 0, 0);
     }
     ::WaitForSingleObject(player.Get(), 10000);
-    fs::remove_all(folder, ignored);
 
     std::sort(times.begin(), times.end());
     std::printf("blanking, \"Blanking On\" checked to the four strips in place (%zu of %d runs):\n",

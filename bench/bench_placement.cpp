@@ -3,54 +3,21 @@
 // same window, and KIV's processor time while it sits idle.
 //
 //   bench_placement.exe KIV_FOLDER PLAYER_EXE
+#include "BenchSupport.h"
 #include "app/SingleInstance.h"
-#include "platform/win32/UniqueHandle.h"
 
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
+using namespace kiv::bench;
 using kiv::win32::UniqueKernelHandle;
-namespace fs = std::filesystem;
 
 constexpr int kRuns = 5;
 constexpr RECT kTarget = {40, 30, 40 + 512, 30 + 384};
-
-struct Process {
-    UniqueKernelHandle process;
-    UniqueKernelHandle thread;
-};
-
-Process Start(const std::string& commandLine, const fs::path& folder) {
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION info{};
-    std::string line = commandLine;
-    if (!::CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                          folder.string().c_str(), &startup, &info)) {
-        return {};
-    }
-    return {UniqueKernelHandle(info.hProcess), UniqueKernelHandle(info.hThread)};
-}
-
-bool WaitFor(auto condition, std::chrono::milliseconds limit = std::chrono::seconds(20)) {
-    auto end = Clock::now() + limit;
-    while (Clock::now() < end) {
-        if (condition()) {
-            return true;
-        }
-        ::Sleep(1);
-    }
-    return condition();
-}
 
 bool AtTarget(HWND window) {
     RECT rect{};
@@ -63,15 +30,6 @@ void MoveAway(HWND window) {
         RECT rect{};
         return ::GetWindowRect(window, &rect) && rect.right == 300;
     });
-}
-
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values.empty() ? 0 : values[values.size() / 2];
-}
-
-double Milliseconds(Clock::duration duration) {
-    return std::chrono::duration<double, std::milli>(duration).count();
 }
 
 void CloseKiv() {
@@ -93,33 +51,23 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: bench_placement KIV_FOLDER PLAYER_EXE\n");
         return 2;
     }
-    const fs::path source = argv[1];
-    const fs::path playerExe = argv[2];
-    const fs::path folder = fs::temp_directory_path() / "kiv-bench-placement";
-    std::error_code ignored;
-    fs::remove_all(folder, ignored);
-    fs::create_directories(folder);
-    for (const char* file : {"kiv.exe", "KIVKbd.dll", "KIVUtil.dll", "floor_mover.exe"}) {
-        fs::copy_file(source / file, folder / file);
-    }
-    {
-        std::ofstream settings(folder / "KIV.dat", std::ios::binary);
-        settings << "S1=Bench;S2=Class:KivBenchPlayer;S3=" << kTarget.left << ";S4=" << kTarget.top
-                 << ";S5=" << kTarget.right - kTarget.left << ";S6=" << kTarget.bottom - kTarget.top
-                 << ";S11=0;S12=0;S13=0;S14=0;S15=0;S16=;S17=Bench;S18=0;S19=0;S20=0;S21=0;S22=0;"
-                    "\r\n";
-    }
-
+    const ScratchFolder folder("kiv-bench-placement", argv[1],
+                               {"kiv.exe", "KIVKbd.dll", "KIVUtil.dll", "floor_mover.exe"});
+    folder.Write("KIV.dat", "S1=Bench;S2=Class:KivBenchPlayer;S3=" + std::to_string(kTarget.left) +
+                                ";S4=" + std::to_string(kTarget.top) +
+                                ";S5=" + std::to_string(kTarget.right - kTarget.left) +
+                                ";S6=" + std::to_string(kTarget.bottom - kTarget.top) +
+                                ";S11=0;S12=0;S13=0;S14=0;S15=0;S16=;S17=Bench;S18=0;S19=0;S20=0;"
+                                "S21=0;S22=0;\r\n");
     if (const char* ini = std::getenv("KIV_BENCH_INI")) {
-        std::ofstream options(folder / "KIV.ini", std::ios::binary);
-        options << "[KIV]\r\n" << ini << "\r\n";
+        folder.Write("KIV.ini", "[KIV]\r\n" + std::string(ini) + "\r\n");
     }
-    Process player =
-        Start("\"" + playerExe.string() +
-                  "\" --class KivBenchPlayer --caption \"Bench Player\" --pos 0 0 300 200",
-              folder);
+    UniqueKernelHandle player =
+        StartProcess("\"" + std::string(argv[2]) +
+                         "\" --class KivBenchPlayer --caption \"Bench Player\" --pos 0 0 300 200",
+                     folder.Path());
     HWND window = nullptr;
-    if (!player.process || !WaitFor([&] {
+    if (!player || !WaitFor([&] {
             window = ::FindWindowA("KivBenchPlayer", nullptr);
             return window != nullptr;
         })) {
@@ -133,13 +81,13 @@ int main(int argc, char** argv) {
     for (int run = 0; run < kRuns; ++run) {
         MoveAway(window);
         auto start = Clock::now();
-        Process mover =
-            Start("\"" + (folder / "floor_mover.exe").string() + "\" KivBenchPlayer 40 30 512 384",
-                  folder);
-        if (mover.process && WaitFor([&] { return AtTarget(window); })) {
+        UniqueKernelHandle mover = StartProcess(
+            "\"" + (folder.Path() / "floor_mover.exe").string() + "\" KivBenchPlayer 40 30 512 384",
+            folder.Path());
+        if (mover && WaitFor([&] { return AtTarget(window); })) {
             floorTimes.push_back(Milliseconds(Clock::now() - start));
         }
-        ::WaitForSingleObject(mover.process.Get(), 10000);
+        ::WaitForSingleObject(mover.Get(), 10000);
 
         MoveAway(window);
         // The last copy's instance mutex may outlive its process for a moment.
@@ -149,33 +97,24 @@ int main(int argc, char** argv) {
             return !mutex.IsValid();
         });
         start = Clock::now();
-        Process kiv = Start("\"" + (folder / "kiv.exe").string() + "\" /S Bench", folder);
-        if (kiv.process && WaitFor([&] { return AtTarget(window); })) {
+        UniqueKernelHandle kiv = StartProcess(
+            "\"" + (folder.Path() / "kiv.exe").string() + "\" /S Bench", folder.Path());
+        if (kiv && WaitFor([&] { return AtTarget(window); })) {
             kivTimes.push_back(Milliseconds(Clock::now() - start));
         }
-        if (run == 0 && kiv.process) {
+        if (run == 0 && kiv) {
             // Idle with no locked setting: no timer should run.
             WaitFor([] { return ::FindWindowA("frmMain", nullptr) != nullptr; });
             ::Sleep(500);
-            FILETIME created{}, exited{}, kernelBefore{}, userBefore{}, kernelAfter{}, userAfter{};
-            ::GetProcessTimes(kiv.process.Get(), &created, &exited, &kernelBefore, &userBefore);
-            ::Sleep(3000);
-            ::GetProcessTimes(kiv.process.Get(), &created, &exited, &kernelAfter, &userAfter);
-            auto ticks = [](FILETIME t) {
-                return (static_cast<uint64_t>(t.dwHighDateTime) << 32) | t.dwLowDateTime;
-            };
-            idleProcessorMs = static_cast<double>(ticks(kernelAfter) - ticks(kernelBefore) +
-                                                  ticks(userAfter) - ticks(userBefore)) /
-                              10000.0;
+            idleProcessorMs = ProcessorMsDuring(kiv.Get(), 3000);
         }
         CloseKiv();
-        if (kiv.process) {
-            ::WaitForSingleObject(kiv.process.Get(), 10000);
+        if (kiv) {
+            ::WaitForSingleObject(kiv.Get(), 10000);
         }
     }
     ::PostMessageA(window, WM_CLOSE, 0, 0);
-    ::WaitForSingleObject(player.process.Get(), 10000);
-    fs::remove_all(folder, ignored);
+    ::WaitForSingleObject(player.Get(), 10000);
 
     double floorMs = Median(floorTimes);
     double kivMs = Median(kivTimes);

@@ -44,26 +44,9 @@ std::string RectText(const RECT& r) {
            "," + std::to_string(r.bottom);
 }
 
-// KIV's blank windows, by their rectangles, sorted.
+// KIV's blank windows.
 std::vector<HWND> BlankWindows(DWORD processId) {
-    struct Search {
-        DWORD pid;
-        std::vector<HWND> found;
-    } search{processId, {}};
-    ::EnumWindows(
-        [](HWND window, LPARAM context) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(context);
-            DWORD pid = 0;
-            ::GetWindowThreadProcessId(window, &pid);
-            char name[32] = {};
-            ::GetClassNameA(window, name, sizeof name);
-            if (pid == s->pid && std::string_view(name) == "frmBlank") {
-                s->found.push_back(window);
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    return ProcessWindows(processId, "frmBlank");
 }
 
 std::vector<std::string> VisibleStripRects(DWORD processId) {

@@ -69,51 +69,6 @@ std::string TextOf(HWND window) {
     return text;
 }
 
-// A control of the main window or of one of its pages, by its id.
-HWND FindControl(HWND main, int id) {
-    struct Search {
-        int id;
-        HWND found = nullptr;
-    } search{id};
-    ::EnumChildWindows(
-        main,
-        [](HWND child, LPARAM context) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(context);
-            if (::GetDlgCtrlID(child) == s->id) {
-                s->found = child;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
-// A visible top-level window of the process with this class.
-HWND FindProcessWindow(DWORD processId, const char* className) {
-    struct Search {
-        DWORD pid;
-        const char* className;
-        HWND found = nullptr;
-    } search{processId, className};
-    ::EnumWindows(
-        [](HWND window, LPARAM context) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(context);
-            DWORD pid = 0;
-            ::GetWindowThreadProcessId(window, &pid);
-            char name[64] = {};
-            ::GetClassNameA(window, name, sizeof name);
-            if (pid == s->pid && std::string_view(name) == s->className &&
-                ::IsWindowVisible(window)) {
-                s->found = window;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
 // The window that has the keyboard focus on `window`'s thread.
 HWND FocusOnThreadOf(HWND window) {
     GUITHREADINFO info{};

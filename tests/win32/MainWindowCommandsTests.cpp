@@ -1,10 +1,6 @@
 // The main window's toolbar, menus, hot key page, pages and tray icon on the
 // real window, under a controller whose operating system is doubled.
-#include "Win32TestSupport.h"
-#include "app/MainController.h"
-#include "app/frmMain.h"
-#include "support/Doubles.h"
-#include "support/TestSupport.h"
+#include "RealMainWindow.h"
 
 #include <commctrl.h>
 #include <shellapi.h>
@@ -18,25 +14,6 @@ namespace kiv::win32 {
 namespace {
 
 using namespace kiv::test;
-
-HWND FindControl(HWND main, int id) {
-    struct Search {
-        int id;
-        HWND found = nullptr;
-    } search{id};
-    ::EnumChildWindows(
-        main,
-        [](HWND child, LPARAM context) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(context);
-            if (::GetDlgCtrlID(child) == s->id) {
-                s->found = child;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
 
 std::vector<std::string> MenuTexts(HMENU menu) {
     std::vector<std::string> texts;
@@ -59,26 +36,7 @@ bool TrayIconPresent(HWND window) {
     return ::Shell_NotifyIconA(NIM_MODIFY, &data) != FALSE;
 }
 
-struct MainWindowCommandsFixture : ::testing::Test {
-    TempDir dir;
-    RecordingReporter reporter;
-    FakeDesktop desktop;
-    FakeSizeLibrary sizeLibrary;
-    FakeKeyboardLibrary keyboardLibrary;
-    FakePump pump;
-    COptions options{reporter};
-    CPlayList playList{reporter};
-    frmMain window;
-    CMainController controller{window,
-                               Platform{desktop, sizeLibrary, keyboardLibrary, pump, reporter},
-                               options, playList, (dir.Path() / "").string()};
-
-    void SetUp() override {
-        options.WindowStartMode = 2; // stay hidden while testing
-        options.ShowTrayIcon = false;
-        ASSERT_TRUE(window.Load(controller, nullptr, nullptr));
-        ASSERT_TRUE(controller.Form_Load(""));
-    }
+struct MainWindowCommandsFixture : RealMainWindowFixture {
     HWND Toolbar() const {
         return ::FindWindowExA(window.Hwnd(), nullptr, TOOLBARCLASSNAMEA, nullptr);
     }

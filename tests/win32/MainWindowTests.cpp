@@ -1,10 +1,6 @@
 // The real main window under a controller whose operating system is doubled:
 // what the window shows and which of its changes run handling.
-#include "Win32TestSupport.h"
-#include "app/MainController.h"
-#include "app/frmMain.h"
-#include "support/Doubles.h"
-#include "support/TestSupport.h"
+#include "RealMainWindow.h"
 #include "util/FormUtilsWin32.h"
 
 #include <commctrl.h>
@@ -15,45 +11,7 @@ namespace {
 
 using namespace kiv::test;
 
-// Any control of the window, on its pages too, showing `text`.
-HWND ChildWithText(HWND parent, const char* text) {
-    struct Search {
-        const char* text;
-        HWND found = nullptr;
-    } search{text};
-    ::EnumChildWindows(
-        parent,
-        [](HWND child, LPARAM context) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(context);
-            if (TextOf(child) == s->text) {
-                s->found = child;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
-struct MainWindowFixture : ::testing::Test {
-    TempDir dir;
-    RecordingReporter reporter;
-    FakeDesktop desktop;
-    FakeSizeLibrary sizeLibrary;
-    FakeKeyboardLibrary keyboardLibrary;
-    FakePump pump;
-    COptions options{reporter};
-    CPlayList playList{reporter};
-    frmMain window;
-    CMainController controller{window,
-                               Platform{desktop, sizeLibrary, keyboardLibrary, pump, reporter},
-                               options, playList, (dir.Path() / "").string()};
-
-    void SetUp() override {
-        options.WindowStartMode = 2; // stay hidden while testing
-        ASSERT_TRUE(window.Load(controller, nullptr, nullptr));
-        ASSERT_TRUE(controller.Form_Load(""));
-    }
+struct MainWindowFixture : RealMainWindowFixture {
     HWND Combo() const { return ::FindWindowExA(window.Hwnd(), nullptr, "ComboBox", nullptr); }
 };
 

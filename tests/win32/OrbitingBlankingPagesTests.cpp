@@ -1,13 +1,8 @@
 // The "Orbiting" and "Blanking" pages of the real main window under a
 // controller whose operating system is doubled: the tabs, and that each
 // control reaches the controller and shows what it is told.
-#include "Win32TestSupport.h"
-#include "app/MainController.h"
-#include "app/frmMain.h"
+#include "RealMainWindow.h"
 #include "store/WindowSettings.h"
-#include "support/BlankingDoubles.h"
-#include "support/Doubles.h"
-#include "support/TestSupport.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
@@ -20,25 +15,10 @@ namespace {
 
 using namespace kiv::test;
 
-struct PagesFixture : ::testing::Test {
-    TempDir dir;
-    RecordingReporter reporter;
-    FakeDesktop desktop;
-    FakeSizeLibrary sizeLibrary;
-    FakeKeyboardLibrary keyboardLibrary;
-    FakePump pump;
-    FakeBlankingPlatform blanking;
-    COptions options{reporter};
-    CPlayList playList{reporter};
-    frmMain window;
-    CMainController controller{
-        window, Platform{desktop, sizeLibrary, keyboardLibrary, pump, reporter, &blanking}, options,
-        playList, (dir.Path() / "").string()};
+struct PagesFixture : RealMainWindowFixture {
     WindowHandle player = desktop.Open("KivTestPlayer", "Test Player");
 
     void SetUp() override {
-        options.WindowStartMode = 2; // stay hidden while testing
-        options.ShowTrayIcon = false;
         CWindowSetting s;
         s.SettingName = "Movie";
         s.WindowClass = "Class:KivTestPlayer";
@@ -52,50 +32,18 @@ struct PagesFixture : ::testing::Test {
         s.OrbitInterval = 0;
         s.BlankingPadBottom = 9;
         WriteBytes((dir.Path() / "KIV.dat").string(), SettingLine(s) + "\r\n");
-        ASSERT_TRUE(window.Load(controller, nullptr, nullptr));
-        ASSERT_TRUE(controller.Form_Load(""));
+        RealMainWindowFixture::SetUp();
         controller.SetListIndex(0);
     }
     void TearDown() override { window.Destroy(); }
 
-    HWND Child(const char* text) {
-        struct Search {
-            const char* text;
-            HWND found = nullptr;
-        } search{text};
-        ::EnumChildWindows(
-            window.Hwnd(),
-            [](HWND child, LPARAM context) -> BOOL {
-                auto* s = reinterpret_cast<Search*>(context);
-                if (TextOf(child) == s->text) {
-                    s->found = child;
-                    return FALSE;
-                }
-                return TRUE;
-            },
-            reinterpret_cast<LPARAM>(&search));
-        return search.found;
-    }
     // The WindowPos control whose caption is `caption`, and its parts.
     HWND WindowPos(const char* caption) {
-        struct Search {
-            const char* caption;
-            HWND found = nullptr;
-        } search{caption};
-        ::EnumChildWindows(
-            window.Hwnd(),
-            [](HWND child, LPARAM context) -> BOOL {
-                auto* s = reinterpret_cast<Search*>(context);
-                char name[32] = {};
-                ::GetClassNameA(child, name, sizeof name);
-                if (std::string_view(name) == "KIVWindowPos" && TextOf(child) == s->caption) {
-                    s->found = child;
-                    return FALSE;
-                }
-                return TRUE;
-            },
-            reinterpret_cast<LPARAM>(&search));
-        return search.found;
+        return FindDescendant(window.Hwnd(), [caption](HWND child) {
+            char name[32] = {};
+            ::GetClassNameA(child, name, sizeof name);
+            return std::string_view(name) == "KIVWindowPos" && TextOf(child) == caption;
+        });
     }
     HWND Part(const char* caption, int id) { return ::GetDlgItem(WindowPos(caption), id); }
     CWindowSetting& Current() { return const_cast<CWindowSetting&>(*controller.CurrentSetting()); }

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <string_view>
 
 namespace kiv::e2e {
 
@@ -252,6 +253,54 @@ bool MovePointerTo(POINT point) {
         POINT now = {};
         return GetCursorPos(&now) && now.x == point.x && now.y == point.y;
     });
+}
+
+std::vector<HWND> ProcessWindows(DWORD processId, const char* className, bool visibleOnly) {
+    struct Search {
+        DWORD pid;
+        std::string_view className;
+        bool visibleOnly;
+        std::vector<HWND> found;
+    } search{processId, className, visibleOnly, {}};
+    EnumWindows(
+        [](HWND window, LPARAM context) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(context);
+            DWORD pid = 0;
+            GetWindowThreadProcessId(window, &pid);
+            char name[64] = {};
+            GetClassNameA(window, name, sizeof name);
+            if (pid == s->pid && s->className == name &&
+                (!s->visibleOnly || IsWindowVisible(window))) {
+                s->found.push_back(window);
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+HWND FindProcessWindow(DWORD processId, const char* className, bool visibleOnly) {
+    std::vector<HWND> windows = ProcessWindows(processId, className, visibleOnly);
+    return windows.empty() ? nullptr : windows.front();
+}
+
+HWND FindControl(HWND parent, int id) {
+    struct Search {
+        int id;
+        HWND found = nullptr;
+    } search{id};
+    EnumChildWindows(
+        parent,
+        [](HWND child, LPARAM context) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(context);
+            if (GetDlgCtrlID(child) == s->id) {
+                s->found = child;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
 }
 
 void SendMouse(DWORD flags, POINT at) {

@@ -107,6 +107,15 @@ private:
     win32::UniqueWindow mWindow;
 };
 
+// The top-level windows of a process with this class, in z-order; with
+// `visibleOnly`, the visible ones only.
+std::vector<HWND> ProcessWindows(DWORD processId, const char* className, bool visibleOnly = false);
+// The first of them, or null.
+HWND FindProcessWindow(DWORD processId, const char* className, bool visibleOnly = true);
+
+// A control of `parent` or of any window inside it, by its id.
+HWND FindControl(HWND parent, int id);
+
 // Key events for SendInput.
 INPUT KeyEvent(WORD virtualKey, bool up);
 // Presses the modifiers in order, taps the key, releases the modifiers.

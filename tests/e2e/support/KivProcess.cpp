@@ -102,26 +102,7 @@ KivProcess::~KivProcess() {
 }
 
 HWND KivProcess::FindOwnWindow(const char* className) const {
-    struct Search {
-        DWORD pid;
-        const char* className;
-        HWND found = nullptr;
-    } search{mProcessId, className};
-    ::EnumWindows(
-        [](HWND window, LPARAM context) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(context);
-            DWORD pid = 0;
-            ::GetWindowThreadProcessId(window, &pid);
-            char name[64] = {};
-            ::GetClassNameA(window, name, sizeof name);
-            if (pid == s->pid && std::string_view(name) == s->className) {
-                s->found = window;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    return FindProcessWindow(mProcessId, className, false);
 }
 
 HWND KivProcess::MainWindow() const {

@@ -1,0 +1,73 @@
+#include "BenchSupport.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <fstream>
+
+namespace kiv::bench {
+
+namespace fs = std::filesystem;
+
+ScratchFolder::ScratchFolder(std::string_view name, const fs::path& source,
+                             std::initializer_list<const char*> files)
+    : mPath(fs::temp_directory_path() / name) {
+    std::error_code ignored;
+    fs::remove_all(mPath, ignored);
+    fs::create_directories(mPath);
+    for (const char* file : files) {
+        fs::copy_file(source / file, mPath / file);
+    }
+}
+
+ScratchFolder::~ScratchFolder() {
+    std::error_code ignored;
+    fs::remove_all(mPath, ignored);
+}
+
+void ScratchFolder::Write(const char* name, std::string_view bytes) const {
+    std::ofstream out(mPath / name, std::ios::binary);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+win32::UniqueKernelHandle StartProcess(const std::string& commandLine, const fs::path& folder) {
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info{};
+    std::string line = commandLine;
+    if (!::CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                          folder.string().c_str(), &startup, &info)) {
+        return {};
+    }
+    ::CloseHandle(info.hThread);
+    return win32::UniqueKernelHandle(info.hProcess);
+}
+
+double Milliseconds(Clock::duration duration) {
+    return std::chrono::duration<double, std::milli>(duration).count();
+}
+
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values.empty() ? 0 : values[values.size() / 2];
+}
+
+namespace {
+
+uint64_t ProcessorTicks(HANDLE process) {
+    FILETIME created{}, exited{}, kernel{}, user{};
+    ::GetProcessTimes(process, &created, &exited, &kernel, &user);
+    auto ticks = [](FILETIME t) {
+        return (static_cast<uint64_t>(t.dwHighDateTime) << 32) | t.dwLowDateTime;
+    };
+    return ticks(kernel) + ticks(user);
+}
+
+} // namespace
+
+double ProcessorMsDuring(HANDLE process, DWORD milliseconds) {
+    const uint64_t before = ProcessorTicks(process);
+    ::Sleep(milliseconds);
+    return static_cast<double>(ProcessorTicks(process) - before) / 10000.0;
+}
+
+} // namespace kiv::bench
