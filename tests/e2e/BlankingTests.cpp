@@ -92,27 +92,6 @@ std::string WindowName(HWND window) {
     return std::string(name) + " \"" + caption + "\" pid " + std::to_string(pid);
 }
 
-HWND ChildWithText(HWND parent, const char* text) {
-    struct Search {
-        const char* text;
-        HWND found = nullptr;
-    } search{text};
-    ::EnumChildWindows(
-        parent,
-        [](HWND child, LPARAM context) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(context);
-            char buffer[128] = {};
-            ::GetWindowTextA(child, buffer, sizeof buffer);
-            if (std::string_view(buffer) == s->text) {
-                s->found = child;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
 // Sets a check box of KIV's and tells its page, as a click does.
 void SetCheck(HWND main, const char* caption, bool checked) {
     HWND box = ChildWithText(main, caption);

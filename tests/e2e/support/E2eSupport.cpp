@@ -284,16 +284,16 @@ HWND FindProcessWindow(DWORD processId, const char* className, bool visibleOnly)
     return windows.empty() ? nullptr : windows.front();
 }
 
-HWND FindControl(HWND parent, int id) {
+HWND FindDescendant(HWND parent, const std::function<bool(HWND)>& match) {
     struct Search {
-        int id;
+        const std::function<bool(HWND)>& match;
         HWND found = nullptr;
-    } search{id};
+    } search{match};
     EnumChildWindows(
         parent,
         [](HWND child, LPARAM context) -> BOOL {
             auto* s = reinterpret_cast<Search*>(context);
-            if (GetDlgCtrlID(child) == s->id) {
+            if (s->match(child)) {
                 s->found = child;
                 return FALSE;
             }
@@ -301,6 +301,18 @@ HWND FindControl(HWND parent, int id) {
         },
         reinterpret_cast<LPARAM>(&search));
     return search.found;
+}
+
+HWND FindControl(HWND parent, int id) {
+    return FindDescendant(parent, [id](HWND child) { return GetDlgCtrlID(child) == id; });
+}
+
+HWND ChildWithText(HWND parent, std::string_view text) {
+    return FindDescendant(parent, [text](HWND child) {
+        char caption[256] = {};
+        GetWindowTextA(child, caption, sizeof caption);
+        return text == caption;
+    });
 }
 
 void SendMouse(DWORD flags, POINT at) {

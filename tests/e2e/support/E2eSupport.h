@@ -11,6 +11,7 @@
 #include <functional>
 #include <initializer_list>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace kiv::e2e {
@@ -113,8 +114,11 @@ std::vector<HWND> ProcessWindows(DWORD processId, const char* className, bool vi
 // The first of them, or null.
 HWND FindProcessWindow(DWORD processId, const char* className, bool visibleOnly = true);
 
-// A control of `parent` or of any window inside it, by its id.
+// The first window inside `parent` (pages included) that `match` accepts;
+// a control by its id; a control by its caption.
+HWND FindDescendant(HWND parent, const std::function<bool(HWND)>& match);
 HWND FindControl(HWND parent, int id);
+HWND ChildWithText(HWND parent, std::string_view text);
 
 // Key events for SendInput.
 INPUT KeyEvent(WORD virtualKey, bool up);
