@@ -119,10 +119,15 @@ bool CWindowPos::OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam, LRES
         return true;
     }
     case WM_SETFONT:
+        mFont = reinterpret_cast<HFONT>(wParam);
         for (HWND child = ::GetWindow(Hwnd(), GW_CHILD); child;
              child = ::GetWindow(child, GW_HWNDNEXT)) {
             ::SendMessageA(child, WM_SETFONT, wParam, lParam);
         }
+        return true;
+    case WM_GETFONT:
+        // Like any control: the font it was given, or none for the system font.
+        result = reinterpret_cast<LRESULT>(mFont);
         return true;
     case WM_CTLCOLORSTATIC: {
         HDC dc = reinterpret_cast<HDC>(wParam);

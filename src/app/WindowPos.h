@@ -60,6 +60,7 @@ private:
 
     CKeyboardInfo mKeyboard;
     std::string mInitialCaption = "X";
+    HFONT mFont = nullptr; // borrowed from the parent, as WM_SETFONT lends it
 };
 
 } // namespace kiv::win32

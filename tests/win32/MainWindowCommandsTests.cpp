@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -153,6 +154,72 @@ TEST_F(MainWindowCommandsFixture, TabsFollowTheirAccessKeysAndCtrlTab) {
     ::SetKeyboardState(keys);
     EXPECT_EQ(VisiblePage(), adjust);
     EXPECT_FALSE(window.PreTranslateMessage(message)); // a plain Tab is the dialog's
+}
+
+// Every page, when its tab is chosen: covering the strip's display area, every
+// control sized and in the window's font; after a DPI change, the page showing
+// and the hidden ones alike come up at the new size.
+TEST_F(MainWindowCommandsFixture, EveryPageFillsTheStripAndFollowsADpiChange) {
+    ::ShowWindow(window.Hwnd(), SW_SHOWNOACTIVATE);
+    HWND strip = ::FindWindowExA(window.Hwnd(), nullptr, WC_TABCONTROLA, nullptr);
+    ASSERT_NE(strip, nullptr);
+    const int count = static_cast<int>(::SendMessageA(strip, TCM_GETITEMCOUNT, 0, 0));
+    ASSERT_EQ(count, 4);
+    auto choose = [&](int index) {
+        ::SendMessageA(strip, TCM_SETCURSEL, static_cast<WPARAM>(index), 0);
+        NMHDR header{strip, static_cast<UINT_PTR>(::GetDlgCtrlID(strip)), TCN_SELCHANGE};
+        ::SendMessageA(window.Hwnd(), WM_NOTIFY, header.idFrom, reinterpret_cast<LPARAM>(&header));
+        return VisiblePage();
+    };
+    // Width of the widest control of the page showing now; every visible
+    // control checked on the way.
+    auto widestControl = [&](HWND page) {
+        // The window's font, as its own setting list has it.
+        const auto font = ::SendMessageA(
+            ::FindWindowExA(window.Hwnd(), nullptr, WC_COMBOBOXA, nullptr), WM_GETFONT, 0, 0);
+        EXPECT_NE(font, 0);
+        RECT area{};
+        ::GetWindowRect(strip, &area);
+        ::MapWindowPoints(nullptr, window.Hwnd(), reinterpret_cast<POINT*>(&area), 2);
+        ::SendMessageA(strip, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
+        RECT pageRect{};
+        ::GetWindowRect(page, &pageRect);
+        ::MapWindowPoints(nullptr, window.Hwnd(), reinterpret_cast<POINT*>(&pageRect), 2);
+        EXPECT_TRUE(::EqualRect(&area, &pageRect));
+        LONG widest = 0;
+        for (HWND child = ::GetWindow(page, GW_CHILD); child;
+             child = ::GetWindow(child, GW_HWNDNEXT)) {
+            if (!::IsWindowVisible(child)) {
+                continue; // the in-place editor, shown only while editing
+            }
+            RECT r = {};
+            ::GetWindowRect(child, &r);
+            char name[64] = {};
+            ::GetClassNameA(child, name, sizeof name);
+            const std::string what = std::string(name) + " \"" + TextOf(child) + "\"";
+            EXPECT_GT(r.right - r.left, 0) << what;
+            EXPECT_GT(r.bottom - r.top, 0) << what;
+            EXPECT_EQ(::SendMessageA(child, WM_GETFONT, 0, 0), font) << what;
+            widest = std::max(widest, r.right - r.left);
+        }
+        return widest;
+    };
+
+    std::vector<LONG> at96;
+    for (int i = 0; i < count; ++i) {
+        HWND page = choose(i);
+        ASSERT_NE(page, nullptr);
+        at96.push_back(widestControl(page));
+    }
+    // Pages 0 and 3 were shown before; page 3 shows now.
+    RECT suggested{};
+    ::GetWindowRect(window.Hwnd(), &suggested);
+    ::SendMessageA(window.Hwnd(), WM_DPICHANGED, MAKEWPARAM(144, 144),
+                   reinterpret_cast<LPARAM>(&suggested));
+    for (int i : {3, 0, 1, 2}) {
+        const LONG at144 = widestControl(choose(i));
+        EXPECT_NEAR(at144, at96[static_cast<size_t>(i)] * 3 / 2, 2) << "page " << i;
+    }
 }
 
 // The tip a tool window shows, from whichever tip window of the thread holds it.
