@@ -4,12 +4,7 @@
 
 namespace kiv::win32 {
 
-namespace {
-constexpr int kMargin = 12;
-constexpr int kRowHeight = 23;
-constexpr int kColumn = 190;
-constexpr int kWindowPosWidth = 170;
-} // namespace
+using namespace page_grid;
 
 void CBlankingPage::Build() {
     AddControl(WC_BUTTONA, "Blan&king On", BS_AUTOCHECKBOX | WS_TABSTOP, kBlankingOn);

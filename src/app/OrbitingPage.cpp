@@ -5,10 +5,7 @@
 namespace kiv::win32 {
 
 namespace {
-constexpr int kMargin = 12;
-constexpr int kRowHeight = 23;
-constexpr int kColumn = 190;
-constexpr int kWindowPosWidth = 170;
+using namespace page_grid;
 constexpr int kLabelWidth = 150;
 constexpr int kBoxWidth = 60;
 

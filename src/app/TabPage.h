@@ -17,6 +17,16 @@ private:
     UINT mDpi;
 };
 
+// The grid the Orbiting and Blanking pages share, so their check boxes and
+// WindowPos controls line up when the user switches between them (in
+// device-independent pixels).
+namespace page_grid {
+constexpr int kMargin = 12;
+constexpr int kRowHeight = 23;
+constexpr int kColumn = 190;
+constexpr int kWindowPosWidth = 170;
+} // namespace page_grid
+
 // One page of the main window's tab strip: a borderless child window over the
 // strip's display area that holds the page's controls. Their notifications go
 // on to the main window, so every control answers to one place.
