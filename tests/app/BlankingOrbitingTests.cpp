@@ -1,6 +1,7 @@
 // The controller's blanking and orbiting: the strips around the placed window,
 // the taskbar, the orbit timer and test on a simulated clock, and the pages'
 // handlers.
+#include "CommandFixture.h"
 #include "app/MainController.h"
 #include "store/WindowSettings.h"
 #include "support/BlankingDoubles.h"
@@ -45,14 +46,7 @@ struct BlankingControllerFixture : ::testing::Test {
     }
 
     static CWindowSetting Setting(std::string name, Rect ltwh, int16_t blankingOn = 1) {
-        CWindowSetting s;
-        s.SettingName = std::move(name);
-        s.WindowClass = kPlayer;
-        s.ApplicationName = "Player";
-        s.WindowLeft = ltwh.left;
-        s.WindowTop = ltwh.top;
-        s.WindowWidth = ltwh.right;
-        s.WindowHeight = ltwh.bottom;
+        CWindowSetting s = CommandFixture::PlacedSetting(std::move(name), kPlayer, ltwh);
         s.BlankingOn = blankingOn;
         return s;
     }

@@ -40,16 +40,21 @@ struct CommandFixture : ::testing::Test {
         WriteBytes(DataFile(), text);
     }
 
-    // A setting for the player window (class "Player") at left, top, width, height.
-    static CWindowSetting Setting(std::string name, Rect ltwh, std::string hotKey = "") {
+    // A setting of application "Player" found by `locator`, at left, top, width, height.
+    static CWindowSetting PlacedSetting(std::string name, std::string locator, Rect ltwh) {
         CWindowSetting s;
         s.SettingName = std::move(name);
-        s.WindowClass = "Class:Player";
+        s.WindowClass = std::move(locator);
         s.ApplicationName = "Player";
         s.WindowLeft = ltwh.left;
         s.WindowTop = ltwh.top;
         s.WindowWidth = ltwh.right;
         s.WindowHeight = ltwh.bottom;
+        return s;
+    }
+    // A setting for the player window (class "Player") at left, top, width, height.
+    static CWindowSetting Setting(std::string name, Rect ltwh, std::string hotKey = "") {
+        CWindowSetting s = PlacedSetting(std::move(name), "Class:Player", ltwh);
         s.HotKey = std::move(hotKey);
         return s;
     }

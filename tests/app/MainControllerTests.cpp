@@ -11,14 +11,7 @@ using namespace test;
 struct ControllerFixture : CommandFixture {
     static CWindowSetting Setting(std::string name, std::string locator, Rect ltwh,
                                   int16_t lock = 0) {
-        CWindowSetting s;
-        s.SettingName = std::move(name);
-        s.WindowClass = std::move(locator);
-        s.ApplicationName = "Player";
-        s.WindowLeft = ltwh.left;
-        s.WindowTop = ltwh.top;
-        s.WindowWidth = ltwh.right;
-        s.WindowHeight = ltwh.bottom;
+        CWindowSetting s = PlacedSetting(std::move(name), std::move(locator), ltwh);
         s.LockPosition = lock;
         return s;
     }

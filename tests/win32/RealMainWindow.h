@@ -9,39 +9,17 @@
 #include "support/BlankingDoubles.h"
 #include "support/Doubles.h"
 #include "support/TestSupport.h"
+#include "support/WindowSearch.h"
 
 #include <gtest/gtest.h>
 
-#include <functional>
-
 namespace kiv::win32 {
 
-// The first window inside `parent` (pages included) that `match` accepts.
-inline HWND FindDescendant(HWND parent, const std::function<bool(HWND)>& match) {
-    struct Search {
-        const std::function<bool(HWND)>& match;
-        HWND found = nullptr;
-    } search{match};
-    ::EnumChildWindows(
-        parent,
-        [](HWND child, LPARAM context) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(context);
-            if (s->match(child)) {
-                s->found = child;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
+using test::FindControl;
+using test::FindDescendant;
 
 inline HWND ChildWithText(HWND parent, const char* text) {
     return FindDescendant(parent, [text](HWND child) { return TextOf(child) == text; });
-}
-
-inline HWND FindControl(HWND parent, int id) {
-    return FindDescendant(parent, [id](HWND child) { return ::GetDlgCtrlID(child) == id; });
 }
 
 struct RealMainWindowFixture : ::testing::Test {

@@ -284,29 +284,6 @@ HWND FindProcessWindow(DWORD processId, const char* className, bool visibleOnly)
     return windows.empty() ? nullptr : windows.front();
 }
 
-HWND FindDescendant(HWND parent, const std::function<bool(HWND)>& match) {
-    struct Search {
-        const std::function<bool(HWND)>& match;
-        HWND found = nullptr;
-    } search{match};
-    EnumChildWindows(
-        parent,
-        [](HWND child, LPARAM context) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(context);
-            if (s->match(child)) {
-                s->found = child;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
-HWND FindControl(HWND parent, int id) {
-    return FindDescendant(parent, [id](HWND child) { return GetDlgCtrlID(child) == id; });
-}
-
 HWND ChildWithText(HWND parent, std::string_view text) {
     return FindDescendant(parent, [text](HWND child) {
         char caption[256] = {};

@@ -3,6 +3,7 @@
 // Helpers for the end-to-end tests: real processes, real windows, real input.
 
 #include "platform/win32/UniqueHandle.h"
+#include "support/WindowSearch.h"
 
 #include <chrono>
 #include <cstddef>
@@ -114,10 +115,9 @@ std::vector<HWND> ProcessWindows(DWORD processId, const char* className, bool vi
 // The first of them, or null.
 HWND FindProcessWindow(DWORD processId, const char* className, bool visibleOnly = true);
 
-// The first window inside `parent` (pages included) that `match` accepts;
-// a control by its id; a control by its caption.
-HWND FindDescendant(HWND parent, const std::function<bool(HWND)>& match);
-HWND FindControl(HWND parent, int id);
+using test::FindControl;
+using test::FindDescendant;
+// A control inside `parent` by its caption.
 HWND ChildWithText(HWND parent, std::string_view text);
 
 // Key events for SendInput.
