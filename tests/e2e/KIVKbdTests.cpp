@@ -24,6 +24,12 @@ using kiv::support::kHotKeyMessage;
 using kiv::support::kListenerClass;
 using kiv::support::kMediaArrivedMessage;
 
+// The handle of a window that existed and is gone.
+HWND DestroyedWindow() {
+    MessageSink shortLived;
+    return shortLived.Handle();
+}
+
 class KbdLibrary {
 public:
     KbdLibrary()
@@ -185,11 +191,7 @@ TEST_F(KeyHookTest, AFullTableReportsItsLastEntry) {
 }
 
 TEST_F(KeyHookTest, RefusesAMissingWindowOrTable) {
-    HWND gone = nullptr;
-    {
-        MessageSink shortLived;
-        gone = shortLived.Handle();
-    }
+    const HWND gone = DestroyedWindow();
     EXPECT_EQ(mKbd.setKeyHook(gone, kCodes.data(), kCodes.size()), 0);
     EXPECT_EQ(mKbd.setKeyHook(mSink.Handle(), nullptr, 3), 0);
 }
@@ -276,11 +278,7 @@ TEST_F(MediaHookTest, ListenerStaysWhileAnotherUserNeedsIt) {
 }
 
 TEST_F(MediaHookTest, RefusesAWindowThatIsGone) {
-    HWND gone = nullptr;
-    {
-        MessageSink shortLived;
-        gone = shortLived.Handle();
-    }
+    const HWND gone = DestroyedWindow();
     EXPECT_EQ(mKbd.setMediaHook(gone), 0);
     EXPECT_EQ(Listener(), nullptr);
 }
@@ -529,11 +527,7 @@ TEST_F(MouseHookTest, OffStopsWatchingAndRemovesTheListener) {
 }
 
 TEST_F(MouseHookTest, RefusesAWindowThatIsGone) {
-    HWND gone = nullptr;
-    {
-        MessageSink shortLived;
-        gone = shortLived.Handle();
-    }
+    const HWND gone = DestroyedWindow();
     EXPECT_EQ(mKbd.setMouseHook(gone), 0);
     EXPECT_EQ(Listener(), nullptr);
 }
