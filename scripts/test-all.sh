@@ -55,6 +55,10 @@ if ((${#sources[@]} > 0)); then
   record "clang-format" $?
 fi
 
+step "layer check"
+bash "$root/scripts/check-layers.sh"
+record "layer check" $?
+
 step "native build (AddressSanitizer + UBSan)"
 cmake -S "$root" -B "$build/native" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKIV_SANITIZE=ON >/dev/null &&
   cmake --build "$build/native" -j "$jobs"
@@ -119,6 +123,7 @@ cmake -S "$root" -B "$build/native-release" -G Ninja -DCMAKE_BUILD_TYPE=Release 
   "$build/native-release/bin/bench_stores"
 
 echo
+bash "$root/scripts/test-ratio.sh"
 if ((failed > 0)); then
   printf 'failed: %s\n' "${failures[@]}"
 fi

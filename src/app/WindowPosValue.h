@@ -1,6 +1,6 @@
 #pragma once
 
-#include "hotkeys/KeyboardInfo.h"
+#include "hotkeys/KeyboardState.h"
 
 #include <cstdint>
 #include <string>

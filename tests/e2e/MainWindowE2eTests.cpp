@@ -2,8 +2,8 @@
 // player, driven as a user drives it (pointer, keyboard, the shell's tray
 // messages), checked on the player's real rectangle, the settings file, the
 // notification area and the process's exit.
-#include "app/AdjustPage.h"
-#include "app/TrayIcon.h"
+#include "app/win32/TrayIcon.h"
+#include "app/win32/pages/AdjustPage.h"
 #include "support/KivProcess.h"
 
 #include <commctrl.h>

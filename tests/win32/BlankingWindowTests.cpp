@@ -1,9 +1,9 @@
 // The blanking windows, the taskbar and the WindowPos control as real windows.
 #include "Win32TestSupport.h"
-#include "app/WindowPos.h"
-#include "blanking/BlankingWin32.h"
+#include "app/win32/pages/WindowPos.h"
 #include "blanking/Taskbar.h"
-#include "blanking/frmBlank.h"
+#include "blanking/win32/BlankingWin32.h"
+#include "blanking/win32/frmBlank.h"
 #include "util/FileSystem.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "platform/win32/UniqueHandle.h"
 #include "platform/win32/Window.h"
-#include "util/FormUtilsWin32.h"
+#include "util/win32/FormUtilsWin32.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // The reusable hot key control on a real window: what it shows, what the
 // user's clicks build, what it announces, and its tips.
 #include "Win32TestSupport.h"
-#include "app/HotKeyControl.h"
+#include "hotkeys/win32/HotKeyControl.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>

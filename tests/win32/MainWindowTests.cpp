@@ -1,7 +1,7 @@
 // The real main window under a controller whose operating system is doubled:
 // what the window shows and which of its changes run handling.
 #include "RealMainWindow.h"
-#include "util/FormUtilsWin32.h"
+#include "util/win32/FormUtilsWin32.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>

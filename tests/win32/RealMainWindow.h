@@ -5,7 +5,7 @@
 
 #include "Win32TestSupport.h"
 #include "app/MainController.h"
-#include "app/frmMain.h"
+#include "app/win32/frmMain.h"
 #include "support/BlankingDoubles.h"
 #include "support/Doubles.h"
 #include "support/TestSupport.h"

@@ -1,0 +1,113 @@
+// Program entry: one instance per session, the options, the main window and
+// the message loop.
+#include "app/MainController.h"
+#include "app/SingleInstance.h"
+#include "app/win32/frmMain.h"
+#include "blanking/win32/BlankingWin32.h"
+#include "hotkeys/win32/SupportLibrariesWin32.h"
+#include "platform/win32/UniqueHandle.h"
+#include "platform/win32/Win32Platform.h"
+#include "store/CommandArgs.h"
+#include "store/Options.h"
+#include "store/PlayList.h"
+#include "util/FileSystem.h"
+
+#include <commctrl.h>
+
+namespace {
+
+constexpr int kIconId = 1;
+
+// Held for the life of the process; a second copy finds it and ends.
+kiv::win32::UniqueKernelHandle ClaimSingleInstance() {
+    kiv::win32::UniqueKernelHandle mutex(
+        ::CreateMutexW(nullptr, FALSE, kiv::kSingleInstanceMutexName));
+    if (mutex && ::GetLastError() == ERROR_ALREADY_EXISTS) {
+        mutex.Reset();
+    }
+    return mutex;
+}
+
+int RunMessageLoop(kiv::win32::frmMain& window) {
+    const HWND mainWindow = window.Hwnd();
+    MSG message{};
+    while (::GetMessageA(&message, nullptr, 0, 0) > 0) {
+        // Ctrl+Tab switches pages before Tab moves between controls.
+        if (window.PreTranslateMessage(message)) {
+            continue;
+        }
+        // Tab, arrow keys and access keys move between the main window's controls.
+        if (::IsWindow(mainWindow) && ::IsDialogMessageA(mainWindow, &message)) {
+            continue;
+        }
+        ::TranslateMessage(&message);
+        ::DispatchMessageA(&message);
+    }
+    return static_cast<int>(message.wParam);
+}
+
+int RunKiv() {
+    // Libraries come only from System32 or from a full path we give.
+    ::SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
+
+    kiv::win32::UniqueKernelHandle instance = ClaimSingleInstance();
+    if (!instance) {
+        return 0;
+    }
+
+    INITCOMMONCONTROLSEX controls{sizeof controls,
+                                  ICC_STANDARD_CLASSES | ICC_TAB_CLASSES | ICC_BAR_CLASSES};
+    ::InitCommonControlsEx(&controls);
+
+    kiv::win32::CMessageBoxReporter reporter;
+    kiv::COptions gOptions(reporter);
+    gOptions.RetrieveSettings();
+    kiv::CPlayList gPlayList(reporter);
+
+    const std::string appPath = kiv::AppPath();
+    kiv::win32::CWin32Desktop desktop;
+    kiv::win32::CWin32SizeLibrary sizeLibrary(appPath);
+    kiv::win32::CWin32KeyboardLibrary keyboardLibrary(appPath);
+    kiv::win32::CWin32MessagePump pump;
+    kiv::win32::CWin32BlankingPlatform blanking;
+
+    kiv::win32::frmMain mainWindow;
+    kiv::CMainController controller(
+        mainWindow, kiv::Platform{desktop, sizeLibrary, keyboardLibrary, pump, reporter, &blanking},
+        gOptions, gPlayList, appPath);
+
+    HINSTANCE module = ::GetModuleHandleA(nullptr);
+    HICON largeIcon = static_cast<HICON>(::LoadImageA(module, MAKEINTRESOURCEA(kIconId), IMAGE_ICON,
+                                                      ::GetSystemMetrics(SM_CXICON),
+                                                      ::GetSystemMetrics(SM_CYICON), LR_SHARED));
+    HICON smallIcon = static_cast<HICON>(::LoadImageA(module, MAKEINTRESOURCEA(kIconId), IMAGE_ICON,
+                                                      ::GetSystemMetrics(SM_CXSMICON),
+                                                      ::GetSystemMetrics(SM_CYSMICON), LR_SHARED));
+    if (!mainWindow.Load(controller, largeIcon, smallIcon)) {
+        return 1;
+    }
+    reporter.SetOwner(mainWindow.Hwnd());
+    if (!controller.Form_Load(kiv::CommandLineArguments(::GetCommandLineA()))) {
+        return 2;
+    }
+    return RunMessageLoop(mainWindow);
+}
+
+// A crash must not leave the user without a taskbar; the crash then goes on
+// to the system's own handling.
+LONG WINAPI ShowTaskbarAndCrash(EXCEPTION_POINTERS*) {
+    kiv::win32::ShowTaskbarAtCrash();
+    return EXCEPTION_CONTINUE_SEARCH;
+}
+
+} // namespace
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    ::SetUnhandledExceptionFilter(&ShowTaskbarAndCrash);
+    try {
+        return RunKiv();
+    } catch (...) {
+        // Every procedure reports its own errors; this is the last guard.
+        return 3;
+    }
+}

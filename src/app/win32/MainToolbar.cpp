@@ -1,0 +1,122 @@
+#include "app/win32/MainToolbar.h"
+
+#include "app/ToolTipTexts.h"
+#include "app/win32/Glyphs.h"
+
+#include <array>
+
+namespace kiv::win32 {
+
+namespace {
+struct ButtonSpec {
+    std::string_view key; // empty for the separator
+    Glyph glyph;
+    std::optional<MainCommand> command; // the command whose state enables it
+    bool built;                         // false: its window does not exist yet
+};
+
+constexpr std::array<ButtonSpec, 9> kButtons = {{
+    {"btnAdd", Glyph::Add, MainCommand::Add, true},
+    {"btnDelete", Glyph::Delete, MainCommand::Delete, true},
+    {"btnRename", Glyph::Rename, MainCommand::Rename, true},
+    {"btnSave", Glyph::Save, MainCommand::Save, true},
+    {"btnSaveAs", Glyph::SaveAs, MainCommand::SaveAs, true},
+    {"", Glyph::Add, std::nullopt, true},
+    // Options, play list and About open windows that are not part of the
+    // program yet: their buttons are shown, disabled.
+    {"btnOptions", Glyph::Options, std::nullopt, false},
+    {"btnPlayList", Glyph::PlayList, std::nullopt, false},
+    {"btnAbout", Glyph::About, std::nullopt, false},
+}};
+
+int CommandId(size_t index) {
+    return CMainToolbar::kFirstButtonId + static_cast<int>(index);
+}
+} // namespace
+
+CMainToolbar::~CMainToolbar() {
+    // The owner destroys the toolbar; its image lists must outlive it.
+    if (mToolbar != nullptr && ::IsWindow(mToolbar)) {
+        ::SendMessageA(mToolbar, TB_SETIMAGELIST, 0, 0);
+        ::SendMessageA(mToolbar, TB_SETDISABLEDIMAGELIST, 0, 0);
+    }
+}
+
+bool CMainToolbar::Create(HWND owner, int id) {
+    mToolbar =
+        ::CreateWindowExA(0, TOOLBARCLASSNAMEA, "",
+                          WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_NODIVIDER |
+                              CCS_NORESIZE | CCS_NOPARENTALIGN,
+                          0, 0, 0, 0, owner, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                          ::GetModuleHandleA(nullptr), nullptr);
+    if (mToolbar == nullptr) {
+        return false;
+    }
+    ::SendMessageA(mToolbar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+    std::array<TBBUTTON, kButtons.size()> buttons{};
+    int image = 0;
+    for (size_t i = 0; i < kButtons.size(); ++i) {
+        TBBUTTON& button = buttons[i];
+        button.idCommand = CommandId(i);
+        if (kButtons[i].key.empty()) {
+            button.fsStyle = BTNS_SEP;
+            button.iBitmap = 6;
+            continue;
+        }
+        button.iBitmap = image++;
+        button.fsStyle = BTNS_BUTTON;
+        button.fsState = kButtons[i].built ? TBSTATE_ENABLED : 0;
+    }
+    ::SendMessageA(mToolbar, TB_ADDBUTTONSA, buttons.size(),
+                   reinterpret_cast<LPARAM>(buttons.data()));
+    return true;
+}
+
+void CMainToolbar::Layout(UINT dpi, int width, int height) {
+    const int icon = ::MulDiv(16, static_cast<int>(dpi), 96);
+    UniqueImageList images(::ImageList_Create(icon, icon, ILC_COLOR32, 8, 0));
+    UniqueImageList disabled(::ImageList_Create(icon, icon, ILC_COLOR32, 8, 0));
+    for (const ButtonSpec& spec : kButtons) {
+        if (spec.key.empty()) {
+            continue;
+        }
+        UniqueGdiObject picture = MakeGlyphBitmap(spec.glyph, icon);
+        UniqueGdiObject faint = MakeGlyphBitmap(spec.glyph, icon, true);
+        ::ImageList_Add(images.Get(), static_cast<HBITMAP>(picture.Get()), nullptr);
+        ::ImageList_Add(disabled.Get(), static_cast<HBITMAP>(faint.Get()), nullptr);
+    }
+    ::SendMessageA(mToolbar, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images.Get()));
+    ::SendMessageA(mToolbar, TB_SETDISABLEDIMAGELIST, 0, reinterpret_cast<LPARAM>(disabled.Get()));
+    mImages = std::move(images);
+    mDisabledImages = std::move(disabled);
+
+    const int button = icon + ::MulDiv(8, static_cast<int>(dpi), 96);
+    ::SendMessageA(mToolbar, TB_SETBITMAPSIZE, 0, MAKELPARAM(icon, icon));
+    ::SendMessageA(mToolbar, TB_SETBUTTONSIZE, 0, MAKELPARAM(button, button));
+    ::MoveWindow(mToolbar, ::MulDiv(4, static_cast<int>(dpi), 96), 0, width, height, TRUE);
+}
+
+std::optional<std::string_view> CMainToolbar::KeyOf(int commandId) {
+    const int index = commandId - kFirstButtonId;
+    if (index < 0 || index >= static_cast<int>(kButtons.size()) ||
+        kButtons[static_cast<size_t>(index)].key.empty()) {
+        return std::nullopt;
+    }
+    return kButtons[static_cast<size_t>(index)].key;
+}
+
+std::string_view CMainToolbar::TipOf(int commandId) {
+    std::optional<std::string_view> key = KeyOf(commandId);
+    return key ? ToolTipFor(*key) : std::string_view();
+}
+
+void CMainToolbar::SetEnabled(MainCommand command, bool enabled) {
+    for (size_t i = 0; i < kButtons.size(); ++i) {
+        if (kButtons[i].command == command && kButtons[i].built) {
+            ::SendMessageA(mToolbar, TB_ENABLEBUTTON, static_cast<WPARAM>(CommandId(i)),
+                           MAKELPARAM(enabled ? TRUE : FALSE, 0));
+        }
+    }
+}
+
+} // namespace kiv::win32

@@ -1,0 +1,160 @@
+#pragma once
+
+#include "app/MainController.h"
+#include "app/MainView.h"
+#include "app/win32/MainMenus.h"
+#include "app/win32/MainToolbar.h"
+#include "app/win32/TrayIcon.h"
+#include "app/win32/pages/AdjustPage.h"
+#include "app/win32/pages/BlankingPage.h"
+#include "app/win32/pages/HotKeyPage.h"
+#include "app/win32/pages/OrbitingPage.h"
+#include "platform/win32/UniqueHandle.h"
+#include "platform/win32/Window.h"
+
+#include <array>
+#include <string_view>
+#include <vector>
+
+namespace kiv::win32 {
+
+// The main window. It creates its controls, turns messages into controller
+// calls and shows what the controller tells it; it decides nothing.
+class frmMain : public CWindow, public IMainView {
+public:
+    frmMain() = default;
+    ~frmMain() override;
+
+    // Creates the window, sized and centred, still hidden.
+    bool Load(CMainController& controller, HICON largeIcon, HICON smallIcon);
+
+    // IMainView
+    WindowHandle Handle() const override { return reinterpret_cast<WindowHandle>(Hwnd()); }
+    void ClearSettingList() override;
+    int32_t AddSettingListItem(std::string_view text, int32_t itemData) override;
+    int32_t SettingListCount() const override;
+    int32_t SettingListItemData(int32_t index) const override;
+    std::string SettingListText(int32_t index) const override;
+    int32_t FindSettingListText(std::string_view text) const override;
+    int32_t SettingListIndex() const override;
+    void ShowSettingListIndex(int32_t index) override;
+    void SetCaption(std::string_view caption) override;
+    void ShowSetting(const CWindowSetting& setting) override;
+    bool IsLockPositionChecked() const override;
+    void ShowLockPositionChecked(bool checked) override;
+    void SetTimerEnabled(MainTimer timer, bool enabled) override;
+    // Orbiting and blanking pages.
+    std::string WindowPosValue(WindowPosControl control) override;
+    void ShowWindowPosValue(WindowPosControl control, std::string_view value) override;
+    std::string OrbitText(OrbitTextBox box) const override;
+    void ShowOrbitText(OrbitTextBox box, std::string_view text) override;
+    bool IsBlankingOnChecked() const override;
+    void ShowBlankingOnChecked(bool checked) override;
+    bool IsOrbitingOnChecked() const override;
+    void ShowAsStartMode(int32_t startMode) override;
+    void EndProgramNow() override;
+    // Setting commands, position controls, hot key page, menus and tray
+    // (frmMainCommands.cpp).
+    std::optional<std::string> AskSettingName(std::string_view initialText) override;
+    void SetCommandEnabled(MainCommand command, bool enabled) override;
+    void FocusGetWindowInfo() override;
+    void ShowApplicationName(std::string_view name) override;
+    void ShowPosition(const CWindowSetting& setting) override;
+    void SetToolTips() override;
+    IHotKeyEditorView& HotKeyFrame() override { return fraHotKey.Editor(); }
+    std::string PositionLabelText(PositionLabel label) const override;
+    void BeginPositionEdit(PositionLabel label, std::string_view text) override;
+    void EndPositionEdit(PositionLabel label, std::string_view caption) override;
+    void MoveFocusToNextControl() override;
+    void ShowSettingMenus(const AspectMenuState& menus) override;
+    int32_t ShowPopupMenu(MainPopup popup, std::optional<ScreenPoint> at) override;
+    bool AddTrayIcon() override;
+    bool DeleteTrayIcon() override;
+    void SetMainWindowVisible(bool visible) override;
+    void BringMainWindowToFront() override;
+    void UnloadMainWindow() override;
+    void ShowHelpContents(std::string_view helpFile) override;
+    bool OpenDocument(std::string_view path) override;
+
+    // Keys the window handles before the dialog navigation does: Ctrl+Tab and
+    // Ctrl+Shift+Tab switch pages. True when the message was used.
+    bool PreTranslateMessage(const MSG& message);
+
+private:
+    enum ControlId : int {
+        kSettingNameLabel = 100,
+        kSettingName,
+        kApplicationLabel,
+        kApplicationName,
+        kTabMain,
+    };
+
+    // A tab of the strip with its key and the page it shows.
+    struct Tab {
+        std::string_view key;
+        const char* caption;
+        CTabPage* page;
+    };
+
+    // Shows the page of the tab with `key`; with `initialize`, first places
+    // every page on the strip's display area and selects that tab.
+    void SetupTabPages(bool initialize, std::string_view key) override;
+    void AddTab(std::string_view key, const char* caption, CTabPage& page);
+    void LayoutPages();
+
+    bool OnCreate() override;
+    void OnDestroy() override;
+    bool OnClose() override;
+    bool OnCommand(int id, int code, HWND control) override;
+    bool OnTimer(UINT_PTR id) override;
+    bool OnPaint(HDC dc, const PAINTSTRUCT& paint) override;
+    bool OnDpiChanged(UINT dpi, const RECT& suggested) override;
+    bool OnNotify(NMHDR& header, LRESULT& result) override;
+    bool OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    // Orbiting and blanking pages: their commands and WindowPos notices.
+    bool OnOrbitingBlankingCommand(int id, int code, HWND control);
+    CWindowPos& WindowPos(WindowPosControl control);
+    // Setting commands, position controls, hot key page, menus and tray.
+    enum CommandControlId : int {
+        kToolbar = 150,
+        kGetWindowInfo,
+    };
+    void CreateMainCommands();
+    void LayoutMainCommands();
+    bool OnMainCommand(int id, int code, HWND control);
+    bool OnMainNotify(NMHDR& header, LRESULT& result);
+    bool OnMainOtherMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    // Selects the tab `offset` places on, wrapping round.
+    void SelectTabBy(int offset);
+    // The control a tool tip name stands for; null when it is not on the window.
+    HWND NamedControl(std::string_view name) const;
+
+    HWND AddControl(const char* className, const char* text, DWORD style, int id,
+                    DWORD exStyle = 0);
+    HWND Control(int id) const { return ::GetDlgItem(Hwnd(), id); }
+    int Scale(int dips) const;
+    CDpiScale DpiScale() const { return CDpiScale(mDpi); }
+    void ApplyFontAndLayout(bool withPages = true);
+
+    CMainController* mController = nullptr;
+    CAdjustPage fraAdjust;
+    COrbitingPage fraOrbiting;
+    CBlankingPage fraBlanking;
+    // The shell's "TaskbarCreated" and KIV's diagnostics query of the last key
+    // HandleKeyDown received (LOWORD key code, HIWORD shift bits, high DWORD count).
+    UINT mTaskbarCreatedMessage = 0;
+    UINT mLastKeyDownMessage = 0;
+    std::vector<Tab> mTabs;
+    UINT mDpi = 96;
+    UniqueGdiObject mFont;
+    // Setting commands, position controls, hot key page, menus and tray.
+    CHotKeyPage fraHotKey;
+    CMainToolbar tlbMain;
+    CMainMenus mMenus;
+    CTrayIcon mTrayIcon;
+    HWND mToolTips = nullptr; // owned by the window, destroyed with it
+    bool mToolTipsSet = false;
+    HWND mFocusBeforeDeactivation = nullptr;
+};
+
+} // namespace kiv::win32

@@ -1,0 +1,314 @@
+#include "app/win32/pages/AdjustPage.h"
+
+#include "app/win32/Glyphs.h"
+
+#include <commctrl.h>
+
+#include <string>
+
+namespace kiv::win32 {
+
+namespace {
+// Layout in device-independent pixels.
+constexpr int kMargin = 8;
+constexpr int kGroupTop = 4;
+constexpr int kGroupHeight = 134;
+constexpr int kRowHeight = 26;
+constexpr int kFirstRow = 24;
+constexpr int kButton = 28;
+constexpr int kButtonStep = 30;
+constexpr int kIcon = 16;
+
+constexpr int kPositionLeft = kMargin;
+constexpr int kPositionWidth = 140;
+constexpr int kMoveLeft = kPositionLeft + kPositionWidth + 8;
+constexpr int kMoveWidth = 112;
+constexpr int kSizeLeft = kMoveLeft + kMoveWidth + 8;
+constexpr int kSizeWidth = 134;
+
+constexpr UINT_PTR kSubclassId = 1;
+
+// The pictures of the nudge buttons, by index.
+constexpr Glyph kNudgeGlyphs[kNudgeButtonCount] = {
+    Glyph::MoveLeft,   Glyph::MoveRight,   Glyph::MoveUp,      Glyph::MoveDown, Glyph::NarrowWidth,
+    Glyph::WidenWidth, Glyph::LowerHeight, Glyph::RaiseHeight, Glyph::Expand,   Glyph::Shrink,
+};
+
+constexpr PositionLabel kLabels[] = {PositionLabel::Left, PositionLabel::Top, PositionLabel::Width,
+                                     PositionLabel::Height};
+
+CAdjustPage* PageOf(DWORD_PTR data) {
+    return reinterpret_cast<CAdjustPage*>(data);
+}
+} // namespace
+
+void CAdjustPage::Build() {
+    // Creation order is the tab order: reading order, group by group.
+    AddControl(WC_BUTTONA, "Position", BS_GROUPBOX, kPositionGroup);
+    const std::pair<int, const char*> rows[] = {{kLeftCaption, "Left"},
+                                                {kTopCaption, "Top"},
+                                                {kWidthCaption, "Width"},
+                                                {kHeightCaption, "Height"}};
+    for (const auto& [id, caption] : rows) {
+        AddControl(WC_STATICA, caption, SS_LEFT | SS_CENTERIMAGE, id);
+        // The value: a click offers to edit it in place.
+        HWND value =
+            AddControl(WC_STATICA, "0", SS_RIGHT | SS_NOPREFIX | SS_NOTIFY | SS_CENTERIMAGE, id + 1,
+                       WS_EX_STATICEDGE);
+        ::SetWindowSubclass(value, &CAdjustPage::LabelProc, kSubclassId,
+                            reinterpret_cast<DWORD_PTR>(this));
+    }
+    HWND edit = AddControl(WC_EDITA, "", ES_RIGHT | ES_AUTOHSCROLL | WS_TABSTOP, kPositionEdit,
+                           WS_EX_CLIENTEDGE);
+    ::ShowWindow(edit, SW_HIDE);
+    ::SetWindowSubclass(edit, &CAdjustPage::EditProc, kSubclassId,
+                        reinterpret_cast<DWORD_PTR>(this));
+
+    auto nudge = [&](int32_t index) {
+        HWND button =
+            AddControl(WC_BUTTONA, "", BS_PUSHBUTTON | BS_ICON | WS_TABSTOP, kSize0 + index);
+        ::SetWindowSubclass(button, &CAdjustPage::NudgeProc, kSubclassId,
+                            reinterpret_cast<DWORD_PTR>(this));
+    };
+    AddControl(WC_BUTTONA, "&Move Window", BS_GROUPBOX, kMoveGroup);
+    for (int32_t index : {2, 0, 1, 3}) { // up, left, right, down
+        nudge(index);
+    }
+    AddControl(WC_BUTTONA, "S&ize Window", BS_GROUPBOX, kSizeGroup);
+    AddControl(WC_STATICA, "Width", SS_LEFT | SS_CENTERIMAGE, kWidthPairCaption);
+    nudge(4);
+    nudge(5);
+    AddControl(WC_STATICA, "Height", SS_LEFT | SS_CENTERIMAGE, kHeightPairCaption);
+    nudge(6);
+    nudge(7);
+    AddControl(WC_STATICA, "All", SS_LEFT | SS_CENTERIMAGE, kAllPairCaption);
+    nudge(9); // shrink before expand, like the pairs above
+    nudge(8);
+
+    AddControl(WC_BUTTONA, "&Get Current Position", BS_PUSHBUTTON | WS_TABSTOP, kCapture);
+    AddControl(WC_BUTTONA, "Lock Window", BS_AUTOCHECKBOX | WS_TABSTOP, kLockPosition);
+}
+
+void CAdjustPage::Layout(const CDpiScale& scale) {
+    Place(kPositionGroup, scale, kPositionLeft, kGroupTop, kPositionWidth, kGroupHeight);
+    for (int row = 0; row < 4; ++row) {
+        const int top = kFirstRow + row * kRowHeight;
+        const int caption = kLeftCaption + 2 * row;
+        Place(caption, scale, kPositionLeft + 12, top, 50, 22);
+        Place(caption + 1, scale, kPositionLeft + 62, top, 66, 22);
+    }
+
+    Place(kMoveGroup, scale, kMoveLeft, kGroupTop, kMoveWidth, kGroupHeight);
+    const int crossLeft = kMoveLeft + (kMoveWidth - 3 * kButtonStep + 2) / 2;
+    const int crossTop = kFirstRow;
+    Place(kSize0 + 2, scale, crossLeft + kButtonStep, crossTop, kButton, kButton);
+    Place(kSize0 + 0, scale, crossLeft, crossTop + kButtonStep, kButton, kButton);
+    Place(kSize0 + 1, scale, crossLeft + 2 * kButtonStep, crossTop + kButtonStep, kButton, kButton);
+    Place(kSize0 + 3, scale, crossLeft + kButtonStep, crossTop + 2 * kButtonStep, kButton, kButton);
+
+    Place(kSizeGroup, scale, kSizeLeft, kGroupTop, kSizeWidth, kGroupHeight);
+    const int pairCaption = kSizeLeft + 12;
+    const int pairLeft = kSizeLeft + kSizeWidth - 12 - kButton - kButtonStep;
+    const std::array<std::array<int, 3>, 3> pairs = {{
+        {kWidthPairCaption, 4, 5},
+        {kHeightPairCaption, 6, 7},
+        {kAllPairCaption, 9, 8},
+    }};
+    for (size_t row = 0; row < pairs.size(); ++row) {
+        const int top = crossTop + static_cast<int>(row) * kButtonStep;
+        Place(pairs[row][0], scale, pairCaption, top, 48, kButton);
+        Place(kSize0 + pairs[row][1], scale, pairLeft, top, kButton, kButton);
+        Place(kSize0 + pairs[row][2], scale, pairLeft + kButtonStep, top, kButton, kButton);
+    }
+
+    const int bottom = kGroupTop + kGroupHeight + 10;
+    Place(kCapture, scale, kPositionLeft, bottom, kPositionWidth, 26);
+    Place(kLockPosition, scale, kMoveLeft + 4, bottom + 3, 150, 20);
+
+    for (int32_t index = 0; index < kNudgeButtonCount; ++index) {
+        UniqueIcon icon = MakeGlyphIcon(kNudgeGlyphs[index], scale(kIcon));
+        ::SendMessageA(Control(kSize0 + index), BM_SETIMAGE, IMAGE_ICON,
+                       reinterpret_cast<LPARAM>(icon.Get()));
+        // The button only borrows the icon: the old one goes after the new one is shown.
+        mNudgeIcons[static_cast<size_t>(index)] = std::move(icon);
+    }
+}
+
+void CAdjustPage::ShowPosition(const CWindowSetting& setting) {
+    ::SetWindowTextA(Control(kLeft), std::to_string(setting.WindowLeft).c_str());
+    ::SetWindowTextA(Control(kTop), std::to_string(setting.WindowTop).c_str());
+    ::SetWindowTextA(Control(kWidth), std::to_string(setting.WindowWidth).c_str());
+    ::SetWindowTextA(Control(kHeight), std::to_string(setting.WindowHeight).c_str());
+}
+
+bool CAdjustPage::IsLockChecked() const {
+    return ::SendMessageA(Control(kLockPosition), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void CAdjustPage::ShowLockChecked(bool checked) {
+    ::SendMessageA(Control(kLockPosition), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+std::optional<int32_t> CAdjustPage::NudgeIndex(int id) {
+    if (id < kSize0 || id >= kSize0 + kNudgeButtonCount) {
+        return std::nullopt;
+    }
+    return id - kSize0;
+}
+
+int CAdjustPage::LabelId(PositionLabel label) {
+    switch (label) {
+    case PositionLabel::Left:
+        return kLeft;
+    case PositionLabel::Top:
+        return kTop;
+    case PositionLabel::Width:
+        return kWidth;
+    case PositionLabel::Height:
+        break;
+    }
+    return kHeight;
+}
+
+std::string CAdjustPage::LabelText(PositionLabel label) const {
+    char text[64] = {};
+    ::GetWindowTextA(Control(LabelId(label)), text, sizeof text);
+    return text;
+}
+
+void CAdjustPage::BeginEdit(PositionLabel label, std::string_view text) {
+    RECT rect{};
+    HWND labelWindow = Control(LabelId(label));
+    ::GetWindowRect(labelWindow, &rect);
+    ::MapWindowPoints(nullptr, Hwnd(), reinterpret_cast<POINT*>(&rect), 2);
+    HWND edit = Control(kPositionEdit);
+    ::SetWindowTextA(edit, std::string(text).c_str());
+    ::SetWindowPos(edit, HWND_TOP, rect.left, rect.top, rect.right - rect.left,
+                   rect.bottom - rect.top, SWP_SHOWWINDOW);
+    ::SetFocus(edit);
+}
+
+void CAdjustPage::EndEdit(PositionLabel label, std::string_view caption) {
+    HWND edit = Control(kPositionEdit);
+    if (::GetFocus() == edit) {
+        // A hidden box must not keep the keyboard.
+        HWND next = ::GetNextDlgTabItem(::GetAncestor(Hwnd(), GA_ROOT), edit, FALSE);
+        ::SetFocus(next != nullptr && next != edit ? next : Hwnd());
+    }
+    ::ShowWindow(edit, SW_HIDE);
+    ::SetWindowTextA(Control(LabelId(label)), std::string(caption).c_str());
+}
+
+std::string CAdjustPage::EditText() const {
+    char text[64] = {};
+    ::GetWindowTextA(Control(kPositionEdit), text, sizeof text);
+    return text;
+}
+
+LRESULT CALLBACK CAdjustPage::NudgeProc(HWND button, UINT message, WPARAM wParam, LPARAM lParam,
+                                        UINT_PTR id, DWORD_PTR data) {
+    try {
+        CAdjustPage* page = PageOf(data);
+        const std::optional<int32_t> index = NudgeIndex(::GetDlgCtrlID(button));
+        switch (message) {
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONDBLCLK:
+        case WM_RBUTTONDOWN:
+        case WM_RBUTTONDBLCLK:
+        case WM_MBUTTONDOWN:
+        case WM_MBUTTONDBLCLK:
+            if (message != WM_LBUTTONDOWN && message != WM_LBUTTONDBLCLK) {
+                // The release must come back here wherever it happens.
+                ::SetCapture(button);
+            }
+            if (index && page->events.nudgeMouseDown) {
+                page->events.nudgeMouseDown(*index);
+            }
+            break;
+        case WM_LBUTTONUP:
+        case WM_RBUTTONUP:
+        case WM_MBUTTONUP:
+        case WM_CAPTURECHANGED:
+            if (page->events.nudgeMouseUp) {
+                page->events.nudgeMouseUp();
+            }
+            if (message == WM_RBUTTONUP || message == WM_MBUTTONUP) {
+                if (::GetCapture() == button) {
+                    ::ReleaseCapture();
+                }
+            }
+            break;
+        case WM_NCDESTROY:
+            ::RemoveWindowSubclass(button, &CAdjustPage::NudgeProc, id);
+            break;
+        default:
+            break;
+        }
+    } catch (...) {
+        // The button goes on working whatever its handler did.
+    }
+    return ::DefSubclassProc(button, message, wParam, lParam);
+}
+
+LRESULT CALLBACK CAdjustPage::LabelProc(HWND label, UINT message, WPARAM wParam, LPARAM lParam,
+                                        UINT_PTR id, DWORD_PTR data) {
+    try {
+        if (message == WM_LBUTTONUP || message == WM_RBUTTONUP || message == WM_MBUTTONUP) {
+            CAdjustPage* page = PageOf(data);
+            const int labelId = ::GetDlgCtrlID(label);
+            for (PositionLabel which : kLabels) {
+                if (LabelId(which) == labelId && page->events.labelMouseUp) {
+                    page->events.labelMouseUp(which);
+                }
+            }
+            return 0;
+        }
+        if (message == WM_NCDESTROY) {
+            ::RemoveWindowSubclass(label, &CAdjustPage::LabelProc, id);
+        }
+    } catch (...) {
+    }
+    return ::DefSubclassProc(label, message, wParam, lParam);
+}
+
+LRESULT CALLBACK CAdjustPage::EditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam,
+                                       UINT_PTR id, DWORD_PTR data) {
+    try {
+        CAdjustPage* page = PageOf(data);
+        switch (message) {
+        case WM_GETDLGCODE: {
+            // Enter and Esc belong to the box, not to the window around it.
+            const auto* key = reinterpret_cast<const MSG*>(lParam);
+            if (key != nullptr && key->message == WM_KEYDOWN &&
+                (key->wParam == VK_RETURN || key->wParam == VK_ESCAPE)) {
+                return ::DefSubclassProc(edit, message, wParam, lParam) | DLGC_WANTALLKEYS;
+            }
+            break;
+        }
+        case WM_CHAR:
+            if (wParam == VK_ESCAPE) {
+                if (page->events.editCancel) {
+                    page->events.editCancel();
+                }
+                return 0;
+            }
+            if (page->events.editKeyPress) {
+                const int16_t key = page->events.editKeyPress(static_cast<int16_t>(wParam));
+                if (key == 0) {
+                    return 0;
+                }
+                wParam = static_cast<WPARAM>(static_cast<uint16_t>(key));
+            }
+            break;
+        case WM_NCDESTROY:
+            ::RemoveWindowSubclass(edit, &CAdjustPage::EditProc, id);
+            break;
+        default:
+            break;
+        }
+    } catch (...) {
+    }
+    return ::DefSubclassProc(edit, message, wParam, lParam);
+}
+
+} // namespace kiv::win32

@@ -1,0 +1,44 @@
+#include "app/win32/pages/HotKeyPage.h"
+
+#include <commctrl.h>
+
+namespace kiv::win32 {
+
+namespace {
+constexpr int kMargin = 12;
+} // namespace
+
+void CHotKeyPage::Build() {
+    mControls.Create(Hwnd(), {kShift, kCtrl, kKey, kCaption, kHotKey},
+                     {"&Shift", "&Control", "Current Hot Key:"});
+    AddControl(WC_STATICA,
+               "Press the hot key in any program to choose this setting. A changed hot key "
+               "works once the setting is saved.",
+               SS_LEFT | SS_NOPREFIX, kNote);
+}
+
+void CHotKeyPage::Layout(const CDpiScale& scale) {
+    mControls.Layout(scale, kMargin, kMargin);
+    Place(kNote, scale, kMargin, kMargin + CHotKeyEditorControls::kHeight + 8,
+          CHotKeyEditorControls::kWidth + 60, 34);
+}
+
+void CHotKeyPage::SetEnabled(MainCommand command, bool enabled) {
+    HWND control = nullptr;
+    switch (command) {
+    case MainCommand::HotKeyShift:
+        control = mControls.ShiftBox();
+        break;
+    case MainCommand::HotKeyCtrl:
+        control = mControls.CtrlBox();
+        break;
+    case MainCommand::HotKeyKey:
+        control = mControls.KeyList();
+        break;
+    default:
+        return;
+    }
+    ::EnableWindow(control, enabled ? TRUE : FALSE);
+}
+
+} // namespace kiv::win32

@@ -1,0 +1,65 @@
+#include "app/win32/pages/OrbitingPage.h"
+
+#include <commctrl.h>
+
+namespace kiv::win32 {
+
+namespace {
+using namespace page_grid;
+constexpr int kLabelWidth = 150;
+constexpr int kBoxWidth = 60;
+
+int BoxId(OrbitTextBox box) {
+    return box == OrbitTextBox::Increment ? COrbitingPage::kOrbitIncrement
+                                          : COrbitingPage::kOrbitInterval;
+}
+} // namespace
+
+void COrbitingPage::Build() {
+    AddControl(WC_BUTTONA, "Orbiting On", BS_AUTOCHECKBOX | WS_TABSTOP, kOrbitingOn);
+    AddControl(WC_BUTTONA, "Test Orbiting", BS_PUSHBUTTON | WS_TABSTOP, kTestOrbiting);
+    mHorizontal.CreateControl(Hwnd(), kOrbHorizontal, "Horizontal");
+    mVertical.CreateControl(Hwnd(), kOrbVertical, "Vertical");
+    AddControl(WC_STATICA, "Orbit Increment (Pixels)", SS_LEFT, kOrbitIncrementLabel);
+    HWND increment = AddControl(WC_EDITA, "", ES_AUTOHSCROLL | ES_RIGHT | WS_TABSTOP,
+                                kOrbitIncrement, WS_EX_CLIENTEDGE);
+    AddControl(WC_STATICA, "Orbit Interval (Seconds)", SS_LEFT, kOrbitIntervalLabel);
+    HWND interval = AddControl(WC_EDITA, "", ES_AUTOHSCROLL | ES_RIGHT | WS_TABSTOP, kOrbitInterval,
+                               WS_EX_CLIENTEDGE);
+    InstallKeyFilter(increment, &DigitsKeyFilter);
+    InstallKeyFilter(interval, &DigitsKeyFilter);
+}
+
+void COrbitingPage::Layout(const CDpiScale& scale) {
+    int y = kMargin;
+    Place(kOrbitingOn, scale, kMargin, y, kColumn - kMargin, kRowHeight);
+    Place(kTestOrbiting, scale, kColumn, y, 110, kRowHeight + 2);
+    y += kRowHeight + 12;
+    Place(kOrbHorizontal, scale, kMargin, y, kWindowPosWidth, kRowHeight);
+    Place(kOrbVertical, scale, kColumn, y, kWindowPosWidth, kRowHeight);
+    y += kRowHeight + 14;
+    Place(kOrbitIncrementLabel, scale, kMargin, y + 3, kLabelWidth, kRowHeight - 4);
+    Place(kOrbitIncrement, scale, kMargin + kLabelWidth, y, kBoxWidth, kRowHeight);
+    y += kRowHeight + 6;
+    Place(kOrbitIntervalLabel, scale, kMargin, y + 3, kLabelWidth, kRowHeight - 4);
+    Place(kOrbitInterval, scale, kMargin + kLabelWidth, y, kBoxWidth, kRowHeight);
+}
+
+bool COrbitingPage::IsOrbitingChecked() const {
+    return ::SendMessageA(Control(kOrbitingOn), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+std::string COrbitingPage::OrbitText(OrbitTextBox box) const {
+    HWND edit = Control(BoxId(box));
+    int length = ::GetWindowTextLengthA(edit);
+    std::string text(static_cast<size_t>(length > 0 ? length : 0) + 1, '\0');
+    int copied = ::GetWindowTextA(edit, text.data(), static_cast<int>(text.size()));
+    text.resize(static_cast<size_t>(copied > 0 ? copied : 0));
+    return text;
+}
+
+void COrbitingPage::ShowOrbitText(OrbitTextBox box, std::string_view text) {
+    ::SetWindowTextA(Control(BoxId(box)), std::string(text).c_str());
+}
+
+} // namespace kiv::win32

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "app/MainView.h"
+#include "app/win32/pages/TabPage.h"
+#include "app/win32/pages/WindowPos.h"
+
+#include <string>
+#include <string_view>
+
+namespace kiv::win32 {
+
+// The "Orbiting" page: the orbit switch and test, the two ranges, and the
+// increment and interval boxes.
+class COrbitingPage : public CTabPage {
+public:
+    enum ControlId : int {
+        kOrbitingOn = 600,
+        kTestOrbiting,
+        kOrbHorizontal,
+        kOrbVertical,
+        kOrbitIncrementLabel,
+        kOrbitIncrement,
+        kOrbitIntervalLabel,
+        kOrbitInterval,
+    };
+
+    void Build() override;
+    void Layout(const CDpiScale& scale) override;
+
+    CWindowPos& orbHorizontal() noexcept { return mHorizontal; }
+    CWindowPos& orbVertical() noexcept { return mVertical; }
+    bool IsOrbitingChecked() const;
+    std::string OrbitText(OrbitTextBox box) const;
+    void ShowOrbitText(OrbitTextBox box, std::string_view text);
+    // The box of an orbit text notification's control id; nothing for others.
+    static bool IsOrbitTextBox(int id) { return id == kOrbitIncrement || id == kOrbitInterval; }
+
+private:
+    CWindowPos mHorizontal;
+    CWindowPos mVertical;
+};
+
+} // namespace kiv::win32

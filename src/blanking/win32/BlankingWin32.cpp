@@ -1,0 +1,71 @@
+#include "blanking/win32/BlankingWin32.h"
+
+#include "blanking/Taskbar.h"
+#include "blanking/win32/frmBlank.h"
+#include "util/FileSystem.h"
+
+namespace kiv::win32 {
+
+namespace {
+constexpr UINT kTaskbarFlags = SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE;
+} // namespace
+
+HWND CWin32Taskbar::Find() {
+    return ::FindWindowA("Shell_traywnd", "");
+}
+
+bool CWin32Taskbar::IsVisible() {
+    return ::IsWindowVisible(Find()) != FALSE;
+}
+
+void CWin32Taskbar::Hide() {
+    ::SetWindowPos(Find(), nullptr, 0, 0, 0, 0, SWP_HIDEWINDOW | kTaskbarFlags);
+}
+
+void CWin32Taskbar::Show() {
+    ::SetWindowPos(Find(), nullptr, 0, 0, 0, 0, SWP_SHOWWINDOW | kTaskbarFlags);
+}
+
+std::unique_ptr<IBlankWindow>
+CWin32BlankingPlatform::CreateBlankWindow(IBlankWindowEvents& events) {
+    auto window = std::make_unique<frmBlank>(events);
+    window->Load();
+    return window;
+}
+
+Size CWin32BlankingPlatform::ScreenSize() {
+    return {::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
+}
+
+int32_t CWin32BlankingPlatform::CaptionHeight() {
+    return ::GetSystemMetrics(SM_CYCAPTION);
+}
+
+int32_t CWin32BlankingPlatform::FrameHeight() {
+    return ::GetSystemMetrics(SM_CYFRAME);
+}
+
+void ShowTaskbarAtCrash() noexcept {
+    HWND taskbar = CWin32Taskbar::Find();
+    if (taskbar != nullptr && !::IsWindowVisible(taskbar)) {
+        // Posted, not sent: a crashing KIV must not wait on a busy shell.
+        ::ShowWindowAsync(taskbar, SW_SHOWNA);
+    }
+    // The marker sits beside kiv.exe; built in a fixed buffer, no heap.
+    char path[MAX_PATH + 32] = {};
+    DWORD length = ::GetModuleFileNameA(nullptr, path, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) {
+        return;
+    }
+    DWORD slash = length;
+    while (slash > 0 && path[slash - 1] != '\\' && path[slash - 1] != '/') {
+        --slash;
+    }
+    for (char c : kTaskbarMarkerName) {
+        path[slash++] = c;
+    }
+    path[slash] = '\0';
+    RemoveFile(path);
+}
+
+} // namespace kiv::win32

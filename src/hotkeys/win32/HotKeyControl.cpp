@@ -1,0 +1,200 @@
+#include "hotkeys/win32/HotKeyControl.h"
+
+#include "util/win32/FormUtilsWin32.h"
+
+#include <commctrl.h>
+
+namespace kiv::win32 {
+
+namespace {
+HWND AddChild(HWND parent, const char* className, const char* text, DWORD style, int id) {
+    return ::CreateWindowExA(0, className, text, WS_CHILD | WS_VISIBLE | style, 0, 0, 0, 0, parent,
+                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                             ::GetModuleHandleA(nullptr), nullptr);
+}
+
+void Move(HWND control, const CDpiScale& scale, int x, int y, int width, int height) {
+    ::MoveWindow(control, scale(x), scale(y), scale(width), scale(height), TRUE);
+}
+} // namespace
+
+// --- CHotKeyEditorControls ---
+
+void CHotKeyEditorControls::Create(HWND parent, const Ids& ids, const Captions& captions) {
+    mParent = parent;
+    mIds = ids;
+    AddChild(parent, WC_BUTTONA, captions.shift, BS_AUTOCHECKBOX | WS_TABSTOP | WS_GROUP,
+             ids.shift);
+    AddChild(parent, WC_BUTTONA, captions.ctrl, BS_AUTOCHECKBOX | WS_TABSTOP, ids.ctrl);
+    AddChild(parent, WC_COMBOBOXA, "", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, ids.key);
+    AddChild(parent, WC_STATICA, captions.caption, SS_LEFT | SS_NOPREFIX, ids.caption);
+    AddChild(parent, WC_STATICA, "", SS_LEFT | SS_NOPREFIX, ids.hotKey);
+}
+
+void CHotKeyEditorControls::Layout(const CDpiScale& scale, int x, int y) {
+    Move(ShiftBox(), scale, x, y + 2, 64, 20);
+    Move(CtrlBox(), scale, x + 70, y + 2, 80, 20);
+    // A drop-down list's height includes its open list.
+    Move(KeyList(), scale, x + 160, y, kWidth - 160, 260);
+    Move(Caption(), scale, x, y + 36, 100, 18);
+    Move(HotKeyLabel(), scale, x + 104, y + 36, kWidth - 104, 18);
+}
+
+bool CHotKeyEditorControls::IsChange(int id, int code) const {
+    return ((id == mIds.shift || id == mIds.ctrl) && code == BN_CLICKED) ||
+           (id == mIds.key && code == CBN_SELCHANGE);
+}
+
+void CHotKeyEditorControls::AddKeyListItem(std::string_view text, int32_t keyCode) {
+    // The list keeps the order it is given; it is not sorted.
+    std::string item(text);
+    const LRESULT index =
+        ::SendMessageA(KeyList(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+    if (index >= 0) {
+        ::SendMessageA(KeyList(), CB_SETITEMDATA, static_cast<WPARAM>(index), keyCode);
+    }
+}
+
+bool CHotKeyEditorControls::IsShiftChecked() const {
+    return ::SendMessageA(ShiftBox(), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+bool CHotKeyEditorControls::IsCtrlChecked() const {
+    return ::SendMessageA(CtrlBox(), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+int32_t CHotKeyEditorControls::KeyListIndex() const {
+    return static_cast<int32_t>(::SendMessageA(KeyList(), CB_GETCURSEL, 0, 0));
+}
+
+void CHotKeyEditorControls::ShowShiftChecked(bool checked) {
+    ::SendMessageA(ShiftBox(), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+void CHotKeyEditorControls::ShowCtrlChecked(bool checked) {
+    ::SendMessageA(CtrlBox(), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+void CHotKeyEditorControls::ShowKeyListIndex(int32_t index) {
+    ::SendMessageA(KeyList(), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
+void CHotKeyEditorControls::ShowHotKeyText(std::string_view text) {
+    ::SetWindowTextA(HotKeyLabel(), std::string(text).c_str());
+}
+
+// --- CHotKeyControl ---
+
+CHotKeyControl::~CHotKeyControl() {
+    Destroy();
+}
+
+bool CHotKeyControl::Create(HWND parent, int id, int x, int y) {
+    ClassSpec spec{"HotKey"};
+    spec.background = nullptr; // the parent's colour shows through
+    return CWindow::Create(spec, WS_EX_CONTROLPARENT, WS_CHILD | WS_VISIBLE | WS_TABSTOP, "", x, y,
+                           0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)));
+}
+
+bool CHotKeyControl::OnCreate() {
+    mControls.Create(Hwnd(), {kShift, kCtrl, kKey, kCaption, kHotKey},
+                     {"&Shift", "C&ontrol", "Current Hot Key:"});
+    CHotKeyEditor::LoadKeyCombo(mControls);
+    mEditor.HotKeyChanged = [this](const std::string& text) {
+        if (HotKeyChanged) {
+            HotKeyChanged(text);
+        }
+    };
+
+    mToolTip = ::CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0,
+                                 Hwnd(), nullptr, ::GetModuleHandleA(nullptr), nullptr);
+    const std::pair<HWND, const char*> tips[] = {
+        {mControls.ShiftBox(), "Hotkey includes the Shift Key"},
+        {mControls.CtrlBox(), "Hotkey includes Ctrl Key"},
+        {mControls.KeyList(), "Hotkey includes this Key"},
+    };
+    for (const auto& [control, text] : tips) {
+        TTTOOLINFOA tool{};
+        tool.cbSize = sizeof tool;
+        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        tool.hwnd = Hwnd();
+        tool.uId = reinterpret_cast<UINT_PTR>(control);
+        tool.lpszText = const_cast<char*>(text);
+        ::SendMessageA(mToolTip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+    Layout(CDpiScale(::GetDpiForWindow(Hwnd())));
+    return true;
+}
+
+void CHotKeyControl::OnDestroy() {
+    if (mToolTip != nullptr) {
+        ::DestroyWindow(mToolTip);
+        mToolTip = nullptr;
+    }
+}
+
+void CHotKeyControl::Layout(const CDpiScale& scale) {
+    mControls.Layout(scale, 0, 0);
+    ::SetWindowPos(Hwnd(), nullptr, 0, 0, scale(CHotKeyEditorControls::kWidth),
+                   scale(CHotKeyEditorControls::kHeight),
+                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+std::string CHotKeyControl::caption() const {
+    char text[256] = {};
+    ::GetWindowTextA(mControls.Caption(), text, sizeof text);
+    return text;
+}
+
+void CHotKeyControl::SetCaption(std::string_view text) {
+    ::SetWindowTextA(mControls.Caption(), std::string(text).c_str());
+}
+
+void CHotKeyControl::SetHotKey(std::string_view hotKey) {
+    mEditor.Let_HotKey(mControls, hotKey);
+}
+
+void CHotKeyControl::SetEnabled(bool enabled) {
+    for (HWND control : {mControls.ShiftBox(), mControls.CtrlBox(), mControls.KeyList()}) {
+        ::EnableWindow(control, enabled ? TRUE : FALSE);
+    }
+}
+
+bool CHotKeyControl::OnCommand(int id, int code, HWND) {
+    if (mControls.IsChange(id, code)) {
+        mEditor.SetNewKeyCode(mControls);
+        return true;
+    }
+    return false;
+}
+
+bool CHotKeyControl::OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    if (message == WM_SETFONT) {
+        // The parent's font reaches every part.
+        for (HWND child = ::GetWindow(Hwnd(), GW_CHILD); child;
+             child = ::GetWindow(child, GW_HWNDNEXT)) {
+            ::SendMessageA(child, WM_SETFONT, wParam, lParam);
+        }
+        result = 0;
+        return true;
+    }
+    if (message == WM_ERASEBKGND) {
+        // The parent's background, as the parts show it.
+        auto dc = reinterpret_cast<HDC>(wParam);
+        auto brush = reinterpret_cast<HBRUSH>(::SendMessageA(
+            ::GetParent(Hwnd()), WM_CTLCOLORSTATIC, wParam, reinterpret_cast<LPARAM>(Hwnd())));
+        RECT client{};
+        ::GetClientRect(Hwnd(), &client);
+        ::FillRect(dc, &client, brush != nullptr ? brush : ::GetSysColorBrush(COLOR_BTNFACE));
+        result = 1;
+        return true;
+    }
+    if (message == WM_CTLCOLORSTATIC || message == WM_CTLCOLORBTN) {
+        // The parent decides the colours, as if the parts were its own.
+        result = ::SendMessageA(::GetParent(Hwnd()), message, wParam, lParam);
+        return true;
+    }
+    return false;
+}
+
+} // namespace kiv::win32

@@ -1,0 +1,85 @@
+#include "util/win32/FormUtilsWin32.h"
+
+#include "util/Strings.h"
+
+#include <string>
+
+namespace kiv::win32 {
+
+void CenterForm(HWND form) {
+    RECT rect{};
+    if (!::GetWindowRect(form, &rect)) {
+        return;
+    }
+    const double width = rect.right - rect.left;
+    const double height = rect.bottom - rect.top;
+    const int top = static_cast<int>((::GetSystemMetrics(SM_CYSCREEN) - height) / 2);
+    const int left = static_cast<int>((::GetSystemMetrics(SM_CXSCREEN) - width) / 2);
+    ::SetWindowPos(form, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void FormOnTop(HWND form, bool onTop) {
+    ::SetWindowPos(form, onTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                   SWP_NOMOVE | SWP_NOSIZE);
+}
+
+bool IsFormLoaded(std::string_view formName) {
+    struct Search {
+        std::string_view name;
+        bool found = false;
+    } search{formName};
+    ::EnumThreadWindows(
+        ::GetCurrentThreadId(),
+        [](HWND window, LPARAM context) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(context);
+            char className[256] = {};
+            ::GetClassNameA(window, className, sizeof className);
+            s->found = EqualsIgnoreCase(className, s->name);
+            return s->found ? FALSE : TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+int AddItemDataComboBox(HWND combo, std::string_view text, int32_t itemData) {
+    std::string item(text);
+    int index = static_cast<int>(
+        ::SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str())));
+    if (index >= 0) {
+        ::SendMessageA(combo, CB_SETITEMDATA, static_cast<WPARAM>(index), itemData);
+    }
+    return index;
+}
+
+int FindStringComboBox(HWND combo, std::string_view text, bool exact) {
+    std::string wanted(text);
+    return static_cast<int>(::SendMessageA(combo, exact ? CB_FINDSTRINGEXACT : CB_FINDSTRING,
+                                           static_cast<WPARAM>(-1),
+                                           reinterpret_cast<LPARAM>(wanted.c_str())));
+}
+
+int FindStringDriveList(HWND driveList, std::string_view text, bool exact) {
+    return FindStringComboBox(driveList, text, exact);
+}
+
+void SelectAllText(HWND edit) {
+    ::SendMessageA(edit, EM_SETSEL, 0, -1);
+}
+
+void CDeviceCanvas::BeginPen(int32_t style, int32_t width, uint32_t rgb) {
+    EndPen();
+    mPen.Reset(::CreatePen(style, width, rgb));
+    if (mPen) {
+        mPreviousPen = ::SelectObject(mDc, mPen.Get());
+    }
+}
+
+void CDeviceCanvas::EndPen() {
+    if (mPreviousPen != nullptr) {
+        ::SelectObject(mDc, mPreviousPen);
+        mPreviousPen = nullptr;
+    }
+    mPen.Reset();
+}
+
+} // namespace kiv::win32
