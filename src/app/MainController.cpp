@@ -1,4 +1,5 @@
 #include "app/MainController.h"
+#include "util/ScopeFlag.h"
 
 #include "app/InitialSettings.h"
 #include "app/WindowPosValue.h"
@@ -44,18 +45,6 @@ IBlankingPlatform& NoBlankingPlatform() {
     static CNoBlankingPlatform none;
     return none;
 }
-
-// Sets a flag for the length of a scope, however the scope ends.
-class BusyFlag {
-public:
-    explicit BusyFlag(bool& flag) : mFlag(flag) { mFlag = true; }
-    ~BusyFlag() { mFlag = false; }
-    BusyFlag(const BusyFlag&) = delete;
-    BusyFlag& operator=(const BusyFlag&) = delete;
-
-private:
-    bool& mFlag;
-};
 
 bool IsPad(WindowPosControl control) {
     return control == WindowPosControl::BlankLeft || control == WindowPosControl::BlankRight ||
@@ -447,7 +436,7 @@ void CMainController::tmrOrbit_Timer() {
     if (mOrbitBusy) {
         return;
     }
-    BusyFlag busy(mOrbitBusy);
+    CScopeFlag busy(mOrbitBusy);
     TrapErrors(mPlatform.reporter, "tmrOrbit_Timer", [&] {
         // Without a setting there is nothing to orbit; the count waits for one.
         if (!mCurrentSetting) {
@@ -507,7 +496,7 @@ void CMainController::tmrTestOrbit_Timer() {
     if (mTestOrbitBusy) {
         return;
     }
-    BusyFlag busy(mTestOrbitBusy);
+    CScopeFlag busy(mTestOrbitBusy);
     TrapErrors(mPlatform.reporter, "tmrTestOrbit_Timer", [&] {
         if (!mCurrentSetting) {
             // No setting to show the range of: the test ends here.

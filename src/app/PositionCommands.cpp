@@ -1,6 +1,7 @@
 // The "Window Position" page: nudges with their auto-repeat, the capture of
 // the controlled window's rectangle and the in-place editing of a position.
 #include "app/MainController.h"
+#include "util/ScopeFlag.h"
 
 #include "placement/AppWindow.h"
 #include "util/KeyFilters.h"
@@ -9,20 +10,6 @@
 #include <limits>
 
 namespace kiv {
-
-namespace {
-// Sets a flag for the length of a scope, however the scope ends.
-class RepeatBusy {
-public:
-    explicit RepeatBusy(bool& flag) : mFlag(flag) { mFlag = true; }
-    ~RepeatBusy() { mFlag = false; }
-    RepeatBusy(const RepeatBusy&) = delete;
-    RepeatBusy& operator=(const RepeatBusy&) = delete;
-
-private:
-    bool& mFlag;
-};
-} // namespace
 
 void CMainController::cmdSize_Click(int32_t index) {
     Nudge(index);
@@ -63,7 +50,7 @@ void CMainController::tmrRepeater_Timer() {
     if (mRepeatBusy) {
         return;
     }
-    RepeatBusy busy(mRepeatBusy);
+    CScopeFlag busy(mRepeatBusy);
     TrapErrors(mPlatform.reporter, "tmrRepeater_Timer", [&] {
         if (mRepeatCount < std::numeric_limits<int32_t>::max()) {
             ++mRepeatCount;

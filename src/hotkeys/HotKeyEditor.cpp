@@ -11,7 +11,7 @@ void CHotKeyEditor::LoadKeyCombo(IHotKeyEditorView& view) {
 }
 
 void CHotKeyEditor::Let_HotKey(IHotKeyEditorView& view, std::string_view hotKey) {
-    Loading loading(mLoading);
+    CScopeFlag loading(mLoading);
     mHotKey = hotKey;
     view.ShowHotKeyText(FormatHotKey(hotKey));
     if (!hotKey.empty()) {

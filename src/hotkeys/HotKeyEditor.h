@@ -1,5 +1,6 @@
 #pragma once
 
+#include "util/ScopeFlag.h"
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -52,7 +53,7 @@ public:
     // Runs `show` with the loading flag set, for callers that change the
     // controls outside Let_HotKey.
     template <typename Show> void WhileLoading(Show&& show) {
-        Loading loading(mLoading);
+        CScopeFlag loading(mLoading);
         show();
     }
 
@@ -64,18 +65,6 @@ public:
 
 private:
     // Sets the flag for a scope and puts the previous value back, however the
-    // scope ends, so a nested load does not end the outer one early.
-    class Loading {
-    public:
-        explicit Loading(bool& flag) : mFlag(flag), mPrevious(flag) { mFlag = true; }
-        ~Loading() { mFlag = mPrevious; }
-        Loading(const Loading&) = delete;
-        Loading& operator=(const Loading&) = delete;
-
-    private:
-        bool& mFlag;
-        bool mPrevious;
-    };
 
     HotKeyEditorKind mKind;
     std::string mHotKey;

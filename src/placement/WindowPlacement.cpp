@@ -1,4 +1,5 @@
 #include "placement/WindowPlacement.h"
+#include "util/ScopeFlag.h"
 
 #include "placement/AppWindow.h"
 #include "util/Numbers.h"
@@ -8,19 +9,6 @@
 namespace kiv {
 
 namespace {
-// Sets a flag for the length of a scope, whatever way the scope ends, so that
-// an error never leaves a procedure blocked.
-class BusyScope {
-public:
-    explicit BusyScope(bool& flag) : mFlag(flag) { mFlag = true; }
-    ~BusyScope() { mFlag = false; }
-    BusyScope(const BusyScope&) = delete;
-    BusyScope& operator=(const BusyScope&) = delete;
-
-private:
-    bool& mFlag;
-};
-
 constexpr int kEventPassesAfterHook = 100;
 } // namespace
 
@@ -36,7 +24,7 @@ void CWindowPlacement::AdjustWindow(const CWindowSetting* current) {
     if (mAdjustBusy) {
         return;
     }
-    BusyScope busy(mAdjustBusy);
+    CScopeFlag busy(mAdjustBusy);
     mListener.SetCheckerEnabled(false);
     mAppHwnd = 0;
     mAppRect = {};
@@ -65,7 +53,7 @@ void CWindowPlacement::StartWindowHook(std::string_view windowClass,
     if (mHookBusy) {
         return;
     }
-    BusyScope busy(mHookBusy);
+    CScopeFlag busy(mHookBusy);
     Rect limit =
         SizeLimitRect(mOptions, mDesktop.PrimaryScreenSize(), current ? current->WindowWidth : 0,
                       current ? current->WindowHeight : 0);
