@@ -1,56 +1,18 @@
 #pragma once
 
-#include "app/AspectMenu.h"
-#include "app/PositionRules.h"
-#include "hotkeys/HotKeyEditor.h"
 #include "platform/Geometry.h"
 #include "store/WindowSetting.h"
 
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <string_view>
 
 namespace kiv {
 
-enum class MainTimer { Checker, Repeater, Orbit, TestOrbit };
-
-// The six WindowPos controls: the blanking pads and the orbit ranges.
-enum class WindowPosControl {
-    BlankLeft,
-    BlankRight,
-    BlankTop,
-    BlankBottom,
-    OrbitHorizontal,
-    OrbitVertical
-};
-// The orbit page's two text boxes.
-enum class OrbitTextBox { Increment, Interval };
-
-// Commands whose enabled state the setting rules decide; each stands for its
-// toolbar button and its menu entry alike.
-enum class MainCommand {
-    Add,
-    Delete,
-    Rename,
-    Save,
-    SaveAs,
-    GetWindowInfo,
-    HotKeyShift,
-    HotKeyCtrl,
-    HotKeyKey
-};
-// The pop-up menus that are never shown in the menu bar.
-enum class MainPopup { TrayIcon, Context, PositionEdit };
-// A point on the screen, in pixels.
-struct ScreenPoint {
-    int32_t x = 0;
-    int32_t y = 0;
-};
-
-// What the controller asks of the main window. The window only shows state and
-// reports what the user did; setting a value here never runs a handler: the
-// controller runs the handling itself where a value change calls for it.
+// What the controller asks of the main window itself: the setting list, the
+// caption, the lock box and the lock watchdog's timer. The window only shows
+// state and reports what the user did; setting a value here never runs a
+// handler: the controller runs the handling itself where a change calls for it.
 class IMainView {
 public:
     virtual ~IMainView() = default;
@@ -73,60 +35,12 @@ public:
     virtual void ShowSetting(const CWindowSetting& setting) = 0;
     virtual bool IsLockPositionChecked() const = 0;
     virtual void ShowLockPositionChecked(bool checked) = 0;
+    virtual void SetCheckerEnabled(bool enabled) = 0;
 
-    virtual void SetTimerEnabled(MainTimer timer, bool enabled) = 0;
-
-    // Orbiting and blanking pages. A WindowPos value reads as a number (an
-    // empty box becomes "0"); showing one takes only a valid number.
-    virtual std::string WindowPosValue(WindowPosControl control) = 0;
-    virtual void ShowWindowPosValue(WindowPosControl control, std::string_view value) = 0;
-    virtual std::string OrbitText(OrbitTextBox box) const = 0;
-    virtual void ShowOrbitText(OrbitTextBox box, std::string_view text) = 0;
-    virtual bool IsBlankingOnChecked() const = 0;
-    virtual void ShowBlankingOnChecked(bool checked) = 0;
-    virtual bool IsOrbitingOnChecked() const = 0;
-
-    // --- Setting commands, position controls, hot key frame, menus and tray ---
-    // The name dialog, shown modally with `initialText` selected; nothing when
-    // the user cancels.
-    virtual std::optional<std::string> AskSettingName(std::string_view initialText) = 0;
-    virtual void SetCommandEnabled(MainCommand command, bool enabled) = 0;
-    // Moves the keyboard focus to the button that chooses the application.
-    virtual void FocusGetWindowInfo() = 0;
-    virtual void ShowApplicationName(std::string_view name) = 0;
-    // The four position labels only.
-    virtual void ShowPosition(const CWindowSetting& setting) = 0;
     // Lays out and shows the page of the tab `key`; with `initialize`, first
     // places every page on the tab strip and selects that tab.
     virtual void SetupTabPages(bool initialize, std::string_view key) = 0;
     virtual void SetToolTips() = 0;
-    // The hot key page's controls.
-    virtual IHotKeyEditorView& HotKeyFrame() = 0;
-    // In-place editing of a position label: the edit box over the label with
-    // `text`, focused; then hidden again with the label showing `caption`.
-    virtual std::string PositionLabelText(PositionLabel label) const = 0;
-    virtual void BeginPositionEdit(PositionLabel label, std::string_view text) = 0;
-    virtual void EndPositionEdit(PositionLabel label, std::string_view caption) = 0;
-    // Moves the focus on as the Tab key does.
-    virtual void MoveFocusToNextControl() = 0;
-    // The setting entries of the "Aspect Ratio", tray and context menus.
-    virtual void ShowSettingMenus(const AspectMenuState& menus) = 0;
-    // Shows a pop-up menu at `at` (at the pointer when not given) and returns
-    // the index of the chosen entry, -1 when none was chosen.
-    virtual int32_t ShowPopupMenu(MainPopup popup, std::optional<ScreenPoint> at) = 0;
-    // The notification-area icon, with the window's icon and the tip "KIV".
-    virtual bool AddTrayIcon() = 0;
-    virtual bool DeleteTrayIcon() = 0;
-    virtual void SetMainWindowVisible(bool visible) = 0;
-    // Restores the window when minimized, gives it the focus and puts it on top.
-    virtual void BringMainWindowToFront() = 0;
-    // Closes the main window as its close box does: the program shuts down.
-    virtual void UnloadMainWindow() = 0;
-    // The help file's contents and index.
-    virtual void ShowHelpContents(std::string_view helpFile) = 0;
-    // Opens a document with the program the system associates with it.
-    virtual bool OpenDocument(std::string_view path) = 0;
-
     // 0 normal and activated, 1 minimized, anything else hidden.
     virtual void ShowAsStartMode(int32_t startMode) = 0;
     // Ends the process at once, without the normal shutdown.

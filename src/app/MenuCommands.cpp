@@ -1,6 +1,6 @@
 // The menus that list settings, the menu bar's and pop-up menus' entries,
 // and the tray icon's mouse events.
-#include "app/MainController.h"
+#include "app/MenuCommands.h"
 
 #include "util/FileSystem.h"
 
@@ -11,19 +11,19 @@ namespace {
 constexpr std::string_view kUserGuideName = "KIV.htm";
 } // namespace
 
-void CMainController::PopulateAspectmenu() {
-    TrapErrors(mPlatform.reporter, "PopulateAspectmenu", [&] {
+void CMenuCommands::PopulateAspectmenu() {
+    TrapErrors(mReporter, "PopulateAspectmenu", [&] {
         AspectMenuState menus;
-        const int32_t count = mView.SettingListCount();
+        const int32_t count = mSelection.ListCount();
         if (count > 0) {
             menus.SeparatorVisible = true;
             // The list's sorted order; settings after the tenth get no entry.
             for (int32_t n = 1; n <= count && n <= static_cast<int32_t>(menus.Entries.size());
                  ++n) {
                 SettingMenuEntry& entry = menus.Entries[static_cast<size_t>(n - 1)];
-                entry.Caption = "&" + std::to_string(n) + ". " + mView.SettingListText(n - 1);
+                entry.Caption = "&" + std::to_string(n) + ". " + mSelection.ListText(n - 1);
                 entry.Visible = true;
-                entry.Tag = "C" + std::to_string(mView.SettingListItemData(n - 1));
+                entry.Tag = "C" + std::to_string(mSelection.ItemData(n - 1));
             }
         }
         mAspectMenu = menus;
@@ -31,33 +31,33 @@ void CMainController::PopulateAspectmenu() {
     });
 }
 
-void CMainController::ChooseSettingFromMenu(int32_t index) {
+void CMenuCommands::ChooseSettingFromMenu(int32_t index) {
     const SettingMenuEntry* entry = mAspectMenu.Entry(index);
     if (entry == nullptr) {
         return;
     }
-    mSettings.LocateItemByKey(entry->Tag, *this);
-    AdjustWindow();
+    mSelection.Settings().LocateItemByKey(entry->Tag, mSelection);
+    mSelection.AdjustWindow();
 }
 
-void CMainController::mnuSetting_Click(int32_t index) {
+void CMenuCommands::mnuSetting_Click(int32_t index) {
     switch (index) {
-    case 0:
-        HandleAddSettingClick();
+    case menu::kAdd:
+        mCommands.HandleAddSettingClick();
         break;
-    case 10:
-        HandleDeleteClick();
+    case menu::kDelete:
+        mCommands.HandleDeleteClick();
         break;
-    case 20:
-        HandleRenameClick();
+    case menu::kRename:
+        mCommands.HandleRenameClick();
         break;
-    case 30:
-        HandleSaveClick();
+    case menu::kSave:
+        mCommands.HandleSaveClick();
         break;
-    case 40:
-        HandleSaveAsClick();
+    case menu::kSaveAs:
+        mCommands.HandleSaveAsClick();
         break;
-    case 100:
+    case menu::kExit:
         mView.UnloadMainWindow();
         break;
     default:
@@ -66,14 +66,13 @@ void CMainController::mnuSetting_Click(int32_t index) {
     }
 }
 
-void CMainController::mnuFeature_Click(int32_t /*index*/) {
-    // "&Play List..." (0) and "Op&tions..." (10) open windows that do not exist
-    // yet; their entries stay disabled until they do.
+void CMenuCommands::mnuFeature_Click(int32_t /*index*/) {
+    // "&Play List..." and "Op&tions..." are disabled: they have no window here.
 }
 
-void CMainController::mnuHelp_Click(int32_t index) {
-    // "&About..." (0) opens a window that does not exist yet; its entry is disabled.
-    if (index != 10) {
+void CMenuCommands::mnuHelp_Click(int32_t index) {
+    // "&About..." is disabled: it has no window here.
+    if (index != menu::kHelpOnKiv) {
         return;
     }
     if (!mHelpFile.empty()) {
@@ -85,24 +84,23 @@ void CMainController::mnuHelp_Click(int32_t index) {
     if (FileExists(guide) && mView.OpenDocument(guide)) {
         return;
     }
-    mPlatform.reporter.ShowMessage("The KIV user guide " + guide + " could not be opened.",
-                                   kAppTitle);
+    mReporter.ShowMessage("The KIV user guide " + guide + " could not be opened.", kAppTitle);
 }
 
-void CMainController::mnuTrayIcon_Click(int32_t index) {
+void CMenuCommands::mnuTrayIcon_Click(int32_t index) {
     switch (index) {
-    case 0:
+    case menu::kTrayShow:
         // Only made visible: a minimized window stays minimized.
         mView.SetMainWindowVisible(true);
         break;
-    case 1:
+    case menu::kTrayHide:
         mView.SetMainWindowVisible(false);
         break;
-    case 2:
+    case menu::kTrayExit:
         mView.UnloadMainWindow();
         break;
-    case 11:
-        cboSettingName_Click();
+    case menu::kTrayApply:
+        mSelection.cboSettingName_Click();
         break;
     default:
         ChooseSettingFromMenu(index);
@@ -110,23 +108,21 @@ void CMainController::mnuTrayIcon_Click(int32_t index) {
     }
 }
 
-void CMainController::mnuContext_Click(int32_t index) {
-    TrapErrors(mPlatform.reporter, "mnuContext_Click", [&] {
+void CMenuCommands::mnuContext_Click(int32_t index) {
+    TrapErrors(mReporter, "mnuContext_Click", [&] {
         switch (index) {
-        case 0:
+        case menu::kContextBlankingOff:
             // The box's own handling turns blanking off.
-            SetBlankingOnCheck(false);
+            mOrbitBlanking.SetBlankingOnCheck(false);
             break;
-        case 5:
-            if (mBlanking) {
-                mBlanking->Animate();
-            }
+        case menu::kContextAnimate:
+            mOrbitBlanking.Animate();
             break;
-        case 10:
+        case menu::kContextShowKiv:
             mView.BringMainWindowToFront();
             break;
-        case 25:
-            cboSettingName_Click();
+        case menu::kContextApply:
+            mSelection.cboSettingName_Click();
             break;
         default:
             ChooseSettingFromMenu(index);
@@ -135,7 +131,24 @@ void CMainController::mnuContext_Click(int32_t index) {
     });
 }
 
-void CMainController::TrayIcon_MouseEvent(int32_t mouseMessage) {
+void CMenuCommands::AddTrayIcon() {
+    mTrayIcon = true;
+    mView.AddTrayIcon();
+}
+
+void CMenuCommands::RemoveTrayIcon() {
+    if (mTrayIcon) {
+        mView.DeleteTrayIcon();
+    }
+}
+
+void CMenuCommands::TaskbarCreated() {
+    if (mTrayIcon) {
+        mView.AddTrayIcon();
+    }
+}
+
+void CMenuCommands::TrayIcon_MouseEvent(int32_t mouseMessage) {
     constexpr int32_t kRightButtonDown = 516;
     if (mouseMessage != kRightButtonDown) {
         // A left double click (515) and every other event do nothing.
@@ -147,7 +160,7 @@ void CMainController::TrayIcon_MouseEvent(int32_t mouseMessage) {
     }
 }
 
-void CMainController::ShowContextMenu(int32_t screenX, int32_t screenY) {
+void CMenuCommands::ShowContextMenu(int32_t screenX, int32_t screenY) {
     int32_t chosen = mView.ShowPopupMenu(MainPopup::Context, ScreenPoint{screenX, screenY});
     if (chosen >= 0) {
         mnuContext_Click(chosen);

@@ -1,11 +1,9 @@
 // The main window's commands on the named settings (add, delete, rename,
 // save, save under another name), the rules that enable them, the toolbar's
 // dispatch and the hot key page.
-#include "app/MainController.h"
+#include "app/SettingCommands.h"
 
 #include "util/Numbers.h"
-
-#include <array>
 
 namespace kiv {
 
@@ -19,17 +17,12 @@ template <typename Step> void SkippingErrors(Step&& step) noexcept {
     }
 }
 
-constexpr std::array<WindowPosControl, 6> kBlankedValues = {
-    WindowPosControl::OrbitHorizontal, WindowPosControl::OrbitVertical,
-    WindowPosControl::BlankLeft,       WindowPosControl::BlankRight,
-    WindowPosControl::BlankTop,        WindowPosControl::BlankBottom,
-};
 } // namespace
 
-void CMainController::HandleAddSettingClick() {
-    TrapErrors(mPlatform.reporter, "HandleAddSettingClick", [&] {
-        Size screen = mPlatform.desktop.PrimaryScreenSize();
-        std::optional<std::string> name = mView.AskSettingName("");
+void CSettingCommands::HandleAddSettingClick() {
+    TrapErrors(mReporter, "HandleAddSettingClick", [&] {
+        Size screen = mDesktop.PrimaryScreenSize();
+        std::optional<std::string> name = mDialogs.AskSettingName("");
         if (!name) {
             return;
         }
@@ -38,36 +31,32 @@ void CMainController::HandleAddSettingClick() {
         values.SettingName = *name;
         values.WindowWidth = screen.width;
         values.WindowHeight = screen.height;
-        mSettings.Add(values);
+        mSelection.Settings().Add(values);
 
-        FillSettingCombo();
-        mSettings.LocateItem(*name, *this);
-        PopulateAspectmenu();
+        mSelection.FillSettingCombo();
+        mSelection.Settings().LocateItem(*name, mSelection);
+        mMenus.PopulateAspectmenu();
         // Choosing the application is the user's next step.
         mView.FocusGetWindowInfo();
         SetButtonEnabledState();
     });
 }
 
-void CMainController::HandleDeleteClick() {
-    if (!mCurrentSetting) {
+void CSettingCommands::HandleDeleteClick() {
+    if (!mSelection.CurrentSetting()) {
         return;
     }
     // No confirmation, and nothing reported from here on: a failing step is skipped.
     SkippingErrors([&] {
-        std::string key = CurrentItemKey();
-        mSettings.Remove(key);
+        std::string key = mSelection.CurrentItemKey();
+        mSelection.Settings().Remove(key);
         // The entry's selection goes with its setting, so the refill below
         // selects no neighbour in its place.
-        mView.ShowSettingListIndex(-1);
+        mSelection.ShowListIndex(-1);
     });
     SkippingErrors([&] { mView.ShowApplicationName(""); });
-    SkippingErrors([&] { mView.ShowPosition(CWindowSetting{}); });
-    SkippingErrors([&] {
-        for (WindowPosControl control : kBlankedValues) {
-            mView.ShowWindowPosValue(control, "0");
-        }
-    });
+    SkippingErrors([&] { mPositionView.ShowPosition(CWindowSetting{}); });
+    SkippingErrors([&] { mOrbitBlanking.ShowNoValues(); });
     SkippingErrors([&] { mView.HotKeyFrame().ShowHotKeyText(""); });
     SkippingErrors([&] {
         IHotKeyEditorView& frame = mView.HotKeyFrame();
@@ -77,88 +66,88 @@ void CMainController::HandleDeleteClick() {
             frame.ShowKeyListIndex(-1);
         });
     });
-    SkippingErrors([&] { mSettings.SaveItems(); });
-    SkippingErrors([&] { mSettings.LoadItems(); });
-    SkippingErrors([&] { FillSettingCombo(); });
-    SkippingErrors([&] { PopulateAspectmenu(); });
-    SkippingErrors([&] {
-        mCurrentSetting.reset();
-        // Nothing is selected any more: the deselection runs its handling.
-        cboSettingName_Click();
-    });
-    if (mOptions.SubClassWindowSize) {
-        SkippingErrors([&] { StopWindowHook(); });
-    }
-    SkippingErrors([&] { RestartKeyHook(); });
+    SkippingErrors([&] { mSelection.Settings().SaveItems(); });
+    SkippingErrors([&] { mSelection.Settings().LoadItems(); });
+    SkippingErrors([&] { mSelection.FillSettingCombo(); });
+    SkippingErrors([&] { mMenus.PopulateAspectmenu(); });
+    // Nothing is selected any more: the deselection runs its handling.
+    SkippingErrors([&] { mSelection.cboSettingName_Click(); });
+    SkippingErrors([&] { mHooks.RestartWindowHook(nullptr); });
+    SkippingErrors([&] { mHooks.RestartKeyHook(mSelection.Settings()); });
     SkippingErrors([&] { SetButtonEnabledState(); });
 }
 
-void CMainController::HandleRenameClick() {
-    TrapErrors(mPlatform.reporter, "HandleRenameClick", [&] {
-        if (!mCurrentSetting) {
+void CSettingCommands::HandleRenameClick() {
+    TrapErrors(mReporter, "HandleRenameClick", [&] {
+        CWindowSetting* current = mSelection.CurrentSetting();
+        if (!current) {
             return;
         }
-        int32_t index = mView.SettingListIndex();
+        int32_t index = mSelection.ListIndex();
         std::optional<std::string> name =
-            mView.AskSettingName(index >= 0 ? mView.SettingListText(index) : std::string());
+            mDialogs.AskSettingName(index >= 0 ? mSelection.ListText(index) : std::string());
         if (!name) {
             return;
         }
-        mCurrentSetting->SettingName = *name;
+        current->SettingName = *name;
         // Saving stores every other pending edit of the working copy too.
         HandleSaveClick();
-        PopulateAspectmenu();
-        mSettings.LocateItem(*name, *this);
+        mMenus.PopulateAspectmenu();
+        mSelection.Settings().LocateItem(*name, mSelection);
     });
 }
 
-void CMainController::HandleSaveClick() {
-    TrapErrors(mPlatform.reporter, "HandleSaveClick", [&] {
-        if (!mCurrentSetting || mView.SettingListIndex() < 0) {
+void CSettingCommands::HandleSaveClick() {
+    TrapErrors(mReporter, "HandleSaveClick", [&] {
+        const CWindowSetting* current = mSelection.CurrentSetting();
+        if (!current || mSelection.ListIndex() < 0) {
             return;
         }
-        const CWindowSettings::Pointer& stored = mSettings.Item(CurrentItemKey());
+        CWindowSettings& settings = mSelection.Settings();
+        const CWindowSettings::Pointer& stored = settings.Item(mSelection.CurrentItemKey());
         std::string key = stored->ItemKey;
-        *stored = mCurrentSetting->CopyWithoutKey();
+        *stored = current->CopyWithoutKey();
         stored->ItemKey = std::move(key);
-        mSettings.SaveItems();
+        settings.SaveItems();
 
         // Selecting the entry again renews the working copy and applies it.
-        FillSettingCombo();
-        if (!RestartWindowHook()) {
+        mSelection.FillSettingCombo();
+        if (!mHooks.RestartWindowHook(mSelection.CurrentSetting())) {
             return;
         }
-        RestartMouseHook();
-        RestartKeyHook();
+        mHooks.RestartMouseHook(mSelection.CurrentSetting());
+        mHooks.RestartKeyHook(settings);
     });
 }
 
-void CMainController::HandleSaveAsClick() {
-    TrapErrors(mPlatform.reporter, "HandleSaveAsClick", [&] {
-        if (!mCurrentSetting) {
+void CSettingCommands::HandleSaveAsClick() {
+    TrapErrors(mReporter, "HandleSaveAsClick", [&] {
+        const CWindowSetting* current = mSelection.CurrentSetting();
+        if (!current) {
             return;
         }
         std::optional<std::string> name =
-            mView.AskSettingName("Copy of " + mCurrentSetting->SettingName);
+            mDialogs.AskSettingName("Copy of " + current->SettingName);
         if (name) {
             // The copy takes the pending edits; the source keeps its stored values.
-            CWindowSetting values = mCurrentSetting->CopyWithoutKey();
+            CWindowSetting values = current->CopyWithoutKey();
             values.SettingName = *name;
-            mSettings.Add(values);
-            mSettings.SaveItems();
-            FillSettingCombo();
-            mSettings.LocateItem(*name, *this);
-            PopulateAspectmenu();
-            RestartKeyHook();
+            CWindowSettings& settings = mSelection.Settings();
+            settings.Add(values);
+            settings.SaveItems();
+            mSelection.FillSettingCombo();
+            settings.LocateItem(*name, mSelection);
+            mMenus.PopulateAspectmenu();
+            mHooks.RestartKeyHook(settings);
         }
         SetButtonEnabledState();
     });
 }
 
-void CMainController::SetButtonEnabledState() {
-    TrapErrors(mPlatform.reporter, "SetButtonEnabledState", [&] {
-        const bool available = mView.SettingListCount() > 0 && mCurrentSetting != nullptr;
-        if (mReadOnly) {
+void CSettingCommands::SetButtonEnabledState() {
+    TrapErrors(mReporter, "SetButtonEnabledState", [&] {
+        const bool available = mSelection.ListCount() > 0 && mSelection.CurrentSetting() != nullptr;
+        if (mSelection.ReadOnly()) {
             // The hot key page keeps whatever state it has.
             for (MainCommand command :
                  {MainCommand::Add, MainCommand::Delete, MainCommand::Rename, MainCommand::Save,
@@ -177,67 +166,46 @@ void CMainController::SetButtonEnabledState() {
     });
 }
 
-void CMainController::tlbMain_ButtonClick(std::string_view key) {
-    if (key == "btnAdd") {
+void CSettingCommands::Invoke(MainCommand command) {
+    switch (command) {
+    case MainCommand::Add:
         HandleAddSettingClick();
-    } else if (key == "btnDelete") {
+        break;
+    case MainCommand::Delete:
         HandleDeleteClick();
-    } else if (key == "btnRename") {
+        break;
+    case MainCommand::Rename:
         HandleRenameClick();
-    } else if (key == "btnSave") {
+        break;
+    case MainCommand::Save:
         HandleSaveClick();
-    } else if (key == "btnSaveAs") {
+        break;
+    case MainCommand::SaveAs:
         HandleSaveAsClick();
-    }
-    // "btnOptions", "btnPlayList" and "btnAbout" open windows that do not exist
-    // yet; their buttons stay disabled until they do.
-}
-
-bool CMainController::RestartKeyHook() {
-    if (!mOptions.GlobalKeyHook) {
-        return true;
-    }
-    if (!SetKeyHookOff()) {
-        return false;
-    }
-    mKeyHooks.SetKeyHookOn(mView.Handle(), mSettings, mOptions);
-    return true;
-}
-
-bool CMainController::RestartWindowHook() {
-    if (!mOptions.SubClassWindowSize) {
-        return true;
-    }
-    if (!StopWindowHook()) {
-        return false;
-    }
-    StartWindowHook();
-    return true;
-}
-
-void CMainController::RestartMouseHook() {
-    mKeyHooks.StopMouseHook();
-    if (mOptions.AutoMouseHide && mCurrentSetting) {
-        mKeyHooks.StartMouseHook(mCurrentSetting->WindowClass);
+        break;
+    default:
+        // The other commands have windows of their own and stay disabled here.
+        break;
     }
 }
 
-void CMainController::LoadKeyCombo() {
+void CSettingCommands::LoadKeyCombo() {
     CHotKeyEditor::LoadKeyCombo(mView.HotKeyFrame());
 }
 
-void CMainController::Let_HotKey(std::string_view hotKey) {
+void CSettingCommands::Let_HotKey(std::string_view hotKey) {
     mHotKeyEditor.Let_HotKey(mView.HotKeyFrame(), hotKey);
 }
 
-void CMainController::SetNewKeyCode() {
-    if (mHotKeyEditor.IsLoading() || !mCurrentSetting) {
+void CSettingCommands::SetNewKeyCode() {
+    CWindowSetting* current = mSelection.CurrentSetting();
+    if (mHotKeyEditor.IsLoading() || !current) {
         return;
     }
     IHotKeyEditorView& frame = mView.HotKeyFrame();
     if (std::optional<std::string> text = mHotKeyEditor.SetNewKeyCode(frame)) {
         // Kept in the working copy; the key hook learns it when the setting is saved.
-        mCurrentSetting->HotKey = *text;
+        current->HotKey = *text;
         CHotKeyEditor::ShowBuiltHotKey(frame, *text);
     }
 }

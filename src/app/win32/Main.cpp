@@ -73,8 +73,9 @@ int RunKiv() {
 
     kiv::win32::frmMain mainWindow;
     kiv::CMainController controller(
-        mainWindow, kiv::Platform{desktop, sizeLibrary, keyboardLibrary, pump, reporter, &blanking},
-        gOptions, gPlayList, appPath);
+        kiv::MainViews{mainWindow, mainWindow, mainWindow, mainWindow, mainWindow, mainWindow},
+        kiv::Platform{desktop, sizeLibrary, keyboardLibrary, pump, reporter, blanking}, gOptions,
+        gPlayList, appPath);
 
     HINSTANCE module = ::GetModuleHandleA(nullptr);
     HICON largeIcon = static_cast<HICON>(::LoadImageA(module, MAKEINTRESOURCEA(kIconId), IMAGE_ICON,

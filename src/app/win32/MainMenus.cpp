@@ -1,15 +1,13 @@
 #include "app/win32/MainMenus.h"
 
+#include <array>
 #include <string>
 
 namespace kiv::win32 {
 
 namespace {
 
-struct Item {
-    int32_t index;
-    const char* caption; // nullptr for a separator
-};
+using menu::Item;
 
 void Append(HMENU menu, int base, const Item& item, bool enabled = true) {
     MENUITEMINFOA info{};
@@ -69,16 +67,24 @@ void ReplaceSettingEntries(HMENU menu, int base, int32_t after, const AspectMenu
     }
 }
 
-int BaseOf(MainPopup popup) {
-    switch (popup) {
-    case MainPopup::TrayIcon:
-        return CMainMenus::kTrayIconBase;
-    case MainPopup::Context:
-        return CMainMenus::kContextBase;
-    case MainPopup::PositionEdit:
-        break;
+template <size_t N> void AppendAll(HMENU menu, int base, const std::array<Item, N>& items) {
+    for (const Item& item : items) {
+        Append(menu, base, item);
     }
-    return CMainMenus::kPositionEditBase;
+}
+
+int BaseOf(MainPopup popup) {
+    return popup == MainPopup::TrayIcon ? CMainMenus::kTrayIconBase : CMainMenus::kContextBase;
+}
+
+// Shows `menu` at `point` for the hidden `owner`, made foreground for as long
+// as the menu shows so that a click elsewhere closes it; the chosen id or 0.
+int TrackFor(HWND owner, HMENU menu, POINT point) {
+    ::SetForegroundWindow(owner);
+    const int chosen = static_cast<int>(
+        ::TrackPopupMenu(menu, TPM_RETURNCMD, point.x, point.y, 0, owner, nullptr));
+    ::PostMessageA(owner, WM_NULL, 0, 0);
+    return chosen;
 }
 } // namespace
 
@@ -94,27 +100,16 @@ bool CMainMenus::Create(HWND owner) {
         return false;
     }
 
-    for (const Item& item :
-         {Item{0, "&Add..."}, Item{10, "&Delete"}, Item{20, "&Rename..."}, Item{30, "&Save"},
-          Item{40, "Save &As..."}, Item{99, nullptr}, Item{100, "E&xit"}}) {
-        Append(setting.Get(), kSettingBase, item);
-    }
-    // The play list and options windows are not part of the program yet.
-    Append(feature.Get(), kFeatureBase, {0, "&Play List..."}, false);
-    Append(feature.Get(), kFeatureBase, {10, "Op&tions..."}, false);
-    // Nor is the About box.
-    Append(help.Get(), kHelpBase, {0, "&About..."}, false);
-    Append(help.Get(), kHelpBase, {10, "&Help on KIV"});
-
-    for (const Item& item : {Item{0, "Show KIV"}, Item{1, "Hide KIV"}, Item{2, "Exit KIV"},
-                             Item{10, nullptr}, Item{11, "Apply Current Setting"}}) {
-        Append(mTrayIcon.Get(), kTrayIconBase, item);
-    }
-    for (const Item& item : {Item{0, "Blanking Off"}, Item{5, "Animate"}, Item{10, "Show KIV"},
-                             Item{20, nullptr}, Item{25, "Apply Current Setting"}}) {
-        Append(mContext.Get(), kContextBase, item);
-    }
-    Append(mPositionEdit.Get(), kPositionEditBase, {0, "Edit"});
+    AppendAll(setting.Get(), kSettingBase, menu::kSettingItems);
+    // The play list, options and About windows are not in the program: their
+    // entries are shown, disabled.
+    Append(feature.Get(), kFeatureBase, menu::kFeatureItems[0], false);
+    Append(feature.Get(), kFeatureBase, menu::kFeatureItems[1], false);
+    Append(help.Get(), kHelpBase, menu::kHelpItems[0], false);
+    Append(help.Get(), kHelpBase, menu::kHelpItems[1]);
+    AppendAll(mTrayIcon.Get(), kTrayIconBase, menu::kTrayItems);
+    AppendAll(mContext.Get(), kContextBase, menu::kContextItems);
+    Append(mPositionEdit.Get(), kPositionEditBase, {menu::kPositionEdit, "Edit"});
 
     mSettingMenu = setting.Get();
     ::AppendMenuA(bar.Get(), MF_POPUP, reinterpret_cast<UINT_PTR>(setting.Release()),
@@ -145,28 +140,28 @@ std::optional<CMainMenus::Entry> CMainMenus::FromCommandId(int id) {
 }
 
 void CMainMenus::ShowSettingEntries(const AspectMenuState& menus) {
-    ReplaceSettingEntries(mSettingMenu, kSettingBase, 40, menus);
-    ReplaceSettingEntries(mTrayIcon.Get(), kTrayIconBase, 11, menus);
-    ReplaceSettingEntries(mContext.Get(), kContextBase, 25, menus);
+    ReplaceSettingEntries(mSettingMenu, kSettingBase, menu::kSaveAs, menus);
+    ReplaceSettingEntries(mTrayIcon.Get(), kTrayIconBase, menu::kTrayApply, menus);
+    ReplaceSettingEntries(mContext.Get(), kContextBase, menu::kContextApply, menus);
 }
 
 void CMainMenus::SetEnabled(MainCommand command, bool enabled) {
     int32_t index = -1;
     switch (command) {
     case MainCommand::Add:
-        index = 0;
+        index = menu::kAdd;
         break;
     case MainCommand::Delete:
-        index = 10;
+        index = menu::kDelete;
         break;
     case MainCommand::Rename:
-        index = 20;
+        index = menu::kRename;
         break;
     case MainCommand::Save:
-        index = 30;
+        index = menu::kSave;
         break;
     case MainCommand::SaveAs:
-        index = 40;
+        index = menu::kSaveAs;
         break;
     default:
         return;
@@ -176,35 +171,38 @@ void CMainMenus::SetEnabled(MainCommand command, bool enabled) {
 }
 
 HMENU CMainMenus::Popup(MainPopup popup) const {
-    switch (popup) {
-    case MainPopup::TrayIcon:
-        return mTrayIcon.Get();
-    case MainPopup::Context:
-        return mContext.Get();
-    case MainPopup::PositionEdit:
-        break;
-    }
-    return mPositionEdit.Get();
+    return popup == MainPopup::TrayIcon ? mTrayIcon.Get() : mContext.Get();
 }
 
-int32_t CMainMenus::TrackPopup(HWND owner, MainPopup popup, std::optional<ScreenPoint> at) {
+HWND CMainMenus::MenuOwner() {
+    if (!mMenuOwner) {
+        // Never shown and owned by no window: making it foreground raises
+        // nothing of KIV's over the picture.
+        mMenuOwner.Reset(::CreateWindowExA(WS_EX_TOOLWINDOW, "STATIC", "", WS_POPUP, 0, 0, 0, 0,
+                                           nullptr, nullptr, ::GetModuleHandleA(nullptr), nullptr));
+    }
+    return mMenuOwner.Get();
+}
+
+int32_t CMainMenus::TrackPopup(MainPopup popup, std::optional<ScreenPoint> at) {
     POINT point{};
     if (at) {
         point = {at->x, at->y};
     } else {
         ::GetCursorPos(&point);
     }
-    // A pop-up of a window in the background only closes on a click elsewhere
-    // when that window is in front while it shows.
-    ::SetForegroundWindow(owner);
-    const int chosen = static_cast<int>(
-        ::TrackPopupMenu(Popup(popup), TPM_RETURNCMD, point.x, point.y, 0, owner, nullptr));
-    ::PostMessageA(owner, WM_NULL, 0, 0);
+    const int chosen = TrackFor(MenuOwner(), Popup(popup), point);
     const int base = BaseOf(popup);
     if (chosen < base || chosen >= base + kIndexRange) {
         return -1;
     }
     return chosen - base;
+}
+
+bool CMainMenus::TrackPositionEdit(HWND owner) {
+    POINT point{};
+    ::GetCursorPos(&point);
+    return TrackFor(owner, mPositionEdit.Get(), point) == kPositionEditBase + menu::kPositionEdit;
 }
 
 } // namespace kiv::win32

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/MainView.h"
+#include "app/MenuCommands.h"
 #include "platform/win32/UniqueHandle.h"
 
 #include <optional>
@@ -35,11 +35,13 @@ public:
     void ShowSettingEntries(const AspectMenuState& menus);
     void SetEnabled(MainCommand command, bool enabled);
 
-    // Shows a pop-up at `at` (the pointer when not given) for `owner`; the
-    // index of the chosen entry, -1 when none was chosen.
-    int32_t TrackPopup(HWND owner, MainPopup popup, std::optional<ScreenPoint> at);
+    // Shows the tray or context menu at `at` (the pointer when not given)
+    // without bringing any of KIV's windows forward; the index of the chosen
+    // entry, -1 when none was chosen.
+    int32_t TrackPopup(MainPopup popup, std::optional<ScreenPoint> at);
+    // A position label's "Edit" menu at the pointer; true when it was chosen.
+    bool TrackPositionEdit(HWND owner);
 
-    HMENU Bar() const noexcept { return mBar; }
     HMENU Popup(MainPopup popup) const;
 
 private:
@@ -48,6 +50,9 @@ private:
     UniqueMenu mTrayIcon;
     UniqueMenu mContext;
     UniqueMenu mPositionEdit;
+    // The tray and context menus' owner.
+    HWND MenuOwner();
+    UniqueWindow mMenuOwner;
 };
 
 } // namespace kiv::win32

@@ -9,10 +9,10 @@ namespace kiv::win32 {
 
 namespace {
 struct ButtonSpec {
-    std::string_view key; // empty for the separator
+    std::string_view tipKey; // the control name its tool tip is listed under
     Glyph glyph;
-    std::optional<MainCommand> command; // the command whose state enables it
-    bool built;                         // false: its window does not exist yet
+    std::optional<MainCommand> command; // none for the separator
+    bool built;                         // false: shown, always disabled
 };
 
 constexpr std::array<ButtonSpec, 9> kButtons = {{
@@ -22,11 +22,9 @@ constexpr std::array<ButtonSpec, 9> kButtons = {{
     {"btnSave", Glyph::Save, MainCommand::Save, true},
     {"btnSaveAs", Glyph::SaveAs, MainCommand::SaveAs, true},
     {"", Glyph::Add, std::nullopt, true},
-    // Options, play list and About open windows that are not part of the
-    // program yet: their buttons are shown, disabled.
-    {"btnOptions", Glyph::Options, std::nullopt, false},
-    {"btnPlayList", Glyph::PlayList, std::nullopt, false},
-    {"btnAbout", Glyph::About, std::nullopt, false},
+    {"btnOptions", Glyph::Options, MainCommand::Options, false},
+    {"btnPlayList", Glyph::PlayList, MainCommand::PlayList, false},
+    {"btnAbout", Glyph::About, MainCommand::About, false},
 }};
 
 int CommandId(size_t index) {
@@ -58,7 +56,7 @@ bool CMainToolbar::Create(HWND owner, int id) {
     for (size_t i = 0; i < kButtons.size(); ++i) {
         TBBUTTON& button = buttons[i];
         button.idCommand = CommandId(i);
-        if (kButtons[i].key.empty()) {
+        if (!kButtons[i].command) {
             button.fsStyle = BTNS_SEP;
             button.iBitmap = 6;
             continue;
@@ -77,7 +75,7 @@ void CMainToolbar::Layout(UINT dpi, int width, int height) {
     UniqueImageList images(::ImageList_Create(icon, icon, ILC_COLOR32, 8, 0));
     UniqueImageList disabled(::ImageList_Create(icon, icon, ILC_COLOR32, 8, 0));
     for (const ButtonSpec& spec : kButtons) {
-        if (spec.key.empty()) {
+        if (!spec.command) {
             continue;
         }
         UniqueGdiObject picture = MakeGlyphBitmap(spec.glyph, icon);
@@ -96,18 +94,24 @@ void CMainToolbar::Layout(UINT dpi, int width, int height) {
     ::MoveWindow(mToolbar, ::MulDiv(4, static_cast<int>(dpi), 96), 0, width, height, TRUE);
 }
 
-std::optional<std::string_view> CMainToolbar::KeyOf(int commandId) {
-    const int index = commandId - kFirstButtonId;
-    if (index < 0 || index >= static_cast<int>(kButtons.size()) ||
-        kButtons[static_cast<size_t>(index)].key.empty()) {
-        return std::nullopt;
+namespace {
+const ButtonSpec* ButtonOf(int commandId) {
+    const int index = commandId - CMainToolbar::kFirstButtonId;
+    if (index < 0 || index >= static_cast<int>(kButtons.size())) {
+        return nullptr;
     }
-    return kButtons[static_cast<size_t>(index)].key;
+    return &kButtons[static_cast<size_t>(index)];
+}
+} // namespace
+
+std::optional<MainCommand> CMainToolbar::CommandOf(int commandId) {
+    const ButtonSpec* button = ButtonOf(commandId);
+    return button ? button->command : std::nullopt;
 }
 
 std::string_view CMainToolbar::TipOf(int commandId) {
-    std::optional<std::string_view> key = KeyOf(commandId);
-    return key ? ToolTipFor(*key) : std::string_view();
+    const ButtonSpec* button = ButtonOf(commandId);
+    return button ? ToolTipFor(button->tipKey) : std::string_view();
 }
 
 void CMainToolbar::SetEnabled(MainCommand command, bool enabled) {

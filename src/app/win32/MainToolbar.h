@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/MainView.h"
+#include "app/SettingCommands.h"
 #include "platform/win32/UniqueHandle.h"
 
 #include <commctrl.h>
@@ -27,8 +27,8 @@ public:
     void Layout(UINT dpi, int width, int height);
     HWND Hwnd() const noexcept { return mToolbar; }
 
-    // The key of the button with this command id ("btnAdd", ...); nothing for others.
-    static std::optional<std::string_view> KeyOf(int commandId);
+    // The command of the button with this command id; nothing for others.
+    static std::optional<MainCommand> CommandOf(int commandId);
     // The tip of a button by its command id; "" for others.
     static std::string_view TipOf(int commandId);
 

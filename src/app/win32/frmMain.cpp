@@ -11,18 +11,18 @@
 namespace kiv::win32 {
 
 namespace {
-struct TimerSpec {
-    MainTimer timer;
-    UINT intervalMs;
-};
-constexpr std::array<TimerSpec, 4> kTimers = {{
-    {MainTimer::Checker, 1000},
-    {MainTimer::Repeater, 250},
-    {MainTimer::Orbit, 1000},
-    {MainTimer::TestOrbit, 2000},
-}};
+// The window's timers: each id is its interval's index plus one.
+enum class MainTimer : UINT_PTR { Checker = 1, Repeater, Orbit, TestOrbit };
+constexpr std::array<UINT, 4> kTimerIntervalsMs = {1000, 250, 1000, 2000};
 UINT_PTR TimerId(MainTimer timer) {
-    return static_cast<UINT_PTR>(timer) + 1;
+    return static_cast<UINT_PTR>(timer);
+}
+void SetTimerEnabled(HWND window, MainTimer timer, bool enabled) {
+    if (enabled) {
+        ::SetTimer(window, TimerId(timer), kTimerIntervalsMs[TimerId(timer) - 1], nullptr);
+    } else {
+        ::KillTimer(window, TimerId(timer));
+    }
 }
 
 // Layout in device-independent pixels at 96 DPI.
@@ -71,7 +71,6 @@ bool frmMain::OnCreate() {
     AddTab("OR", "Orb&iting", fraOrbiting);
     AddTab("BL", "&Blanking", fraBlanking);
     mTaskbarCreatedMessage = ::RegisterWindowMessageA("TaskbarCreated");
-    mLastKeyDownMessage = ::RegisterWindowMessageA("KIV.LastKeyDown");
     CreateMainCommands();
     // Start-up lays the pages out and shows the first one (SetupTabPages).
     ApplyFontAndLayout(false);
@@ -130,8 +129,8 @@ void frmMain::LayoutPages() {
 }
 
 void frmMain::OnDestroy() {
-    for (const TimerSpec& spec : kTimers) {
-        ::KillTimer(Hwnd(), TimerId(spec.timer));
+    for (UINT_PTR id = 1; id <= kTimerIntervalsMs.size(); ++id) {
+        ::KillTimer(Hwnd(), id);
     }
     if (mController) {
         mController->Form_Unload();
@@ -171,15 +170,15 @@ bool frmMain::OnTimer(UINT_PTR id) {
         return true;
     }
     if (mController && id == TimerId(MainTimer::Orbit)) {
-        mController->tmrOrbit_Timer();
+        mController->OrbitBlanking().tmrOrbit_Timer();
         return true;
     }
     if (mController && id == TimerId(MainTimer::TestOrbit)) {
-        mController->tmrTestOrbit_Timer();
+        mController->OrbitBlanking().tmrTestOrbit_Timer();
         return true;
     }
     if (mController && id == TimerId(MainTimer::Repeater)) {
-        mController->tmrRepeater_Timer();
+        mController->Position().tmrRepeater_Timer();
         return true;
     }
     return false;
@@ -197,6 +196,8 @@ bool frmMain::OnPaint(HDC dc, const PAINTSTRUCT&) {
     line.Y2 = line.Y1;
     line.Draw3DLine(canvas, kSystemColorFlag | kColorButtonShadow,
                     kSystemColorFlag | kColorButtonHighlight);
+    // The line may run under the list; the list is drawn over it again.
+    ::RedrawWindow(Control(kSettingName), nullptr, nullptr, RDW_INVALIDATE);
     return true;
 }
 
@@ -216,7 +217,7 @@ bool frmMain::OnNotify(NMHDR& header, LRESULT& result) {
         };
         for (const auto& [id, control] : kControls) {
             if (header.idFrom == static_cast<UINT_PTR>(id)) {
-                mController->WindowPos_ValueIncremented(control, notice.newValue);
+                mController->OrbitBlanking().WindowPos_ValueIncremented(control, notice.newValue);
                 return true;
             }
         }
@@ -351,35 +352,37 @@ void frmMain::ShowLockPositionChecked(bool checked) {
     fraAdjust.ShowLockChecked(checked);
 }
 
-void frmMain::SetTimerEnabled(MainTimer timer, bool enabled) {
-    for (const TimerSpec& spec : kTimers) {
-        if (spec.timer == timer) {
-            if (enabled) {
-                ::SetTimer(Hwnd(), TimerId(timer), spec.intervalMs, nullptr);
-            } else {
-                ::KillTimer(Hwnd(), TimerId(timer));
-            }
-        }
-    }
+void frmMain::SetCheckerEnabled(bool enabled) {
+    SetTimerEnabled(Hwnd(), MainTimer::Checker, enabled);
 }
 
-// --- Orbiting and blanking pages ---------------------------------------------
+void frmMain::SetRepeaterEnabled(bool enabled) {
+    SetTimerEnabled(Hwnd(), MainTimer::Repeater, enabled);
+}
+
+void frmMain::SetOrbitTimerEnabled(bool enabled) {
+    SetTimerEnabled(Hwnd(), MainTimer::Orbit, enabled);
+}
+
+void frmMain::SetTestOrbitTimerEnabled(bool enabled) {
+    SetTimerEnabled(Hwnd(), MainTimer::TestOrbit, enabled);
+}
 
 bool frmMain::OnOrbitingBlankingCommand(int id, int code, HWND control) {
     switch (id) {
     case CBlankingPage::kBlankingOn:
         if (code == BN_CLICKED) {
-            mController->chkBlankingOn_Click();
+            mController->OrbitBlanking().chkBlankingOn_Click();
         }
         return true;
     case COrbitingPage::kOrbitingOn:
         if (code == BN_CLICKED) {
-            mController->chkOrbitingOn_Click();
+            mController->OrbitBlanking().chkOrbitingOn_Click();
         }
         return true;
     case COrbitingPage::kTestOrbiting:
         if (code == BN_CLICKED) {
-            mController->cmdTestOrbiting_Click();
+            mController->OrbitBlanking().cmdTestOrbiting_Click();
         }
         return true;
     case COrbitingPage::kOrbitIncrement:
@@ -388,9 +391,9 @@ bool frmMain::OnOrbitingBlankingCommand(int id, int code, HWND control) {
             SelectAllText(control);
         } else if (code == EN_KILLFOCUS) {
             if (id == COrbitingPage::kOrbitIncrement) {
-                mController->txtOrbitIncrement_Validate();
+                mController->OrbitBlanking().txtOrbitIncrement_Validate();
             } else {
-                mController->txtOrbitInterval_Validate();
+                mController->OrbitBlanking().txtOrbitInterval_Validate();
             }
         }
         return true;
@@ -416,14 +419,6 @@ bool frmMain::OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
     if (message != 0 && message == mTaskbarCreatedMessage) {
         mController->TaskbarCreated();
         result = 0;
-        return true;
-    }
-    if (message != 0 && message == mLastKeyDownMessage) {
-        const CMainController::KeyDownRecord& key = mController->LastKeyDown();
-        result =
-            static_cast<LRESULT>((static_cast<uint64_t>(static_cast<uint32_t>(key.count)) << 32) |
-                                 (static_cast<uint64_t>(static_cast<uint16_t>(key.shift)) << 16) |
-                                 static_cast<uint16_t>(key.keyCode));
         return true;
     }
     return false;

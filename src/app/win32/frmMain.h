@@ -2,6 +2,10 @@
 
 #include "app/MainController.h"
 #include "app/MainView.h"
+#include "app/MenuCommands.h"
+#include "app/OrbitBlanking.h"
+#include "app/PositionEditor.h"
+#include "app/SettingCommands.h"
 #include "app/win32/MainMenus.h"
 #include "app/win32/MainToolbar.h"
 #include "app/win32/TrayIcon.h"
@@ -20,7 +24,13 @@ namespace kiv::win32 {
 
 // The main window. It creates its controls, turns messages into controller
 // calls and shows what the controller tells it; it decides nothing.
-class frmMain : public CWindow, public IMainView {
+class frmMain : public CWindow,
+                public IMainView,
+                public IPositionView,
+                public IOrbitBlankingView,
+                public ISettingCommandsView,
+                public IMenuView,
+                public IDialogs {
 public:
     frmMain() = default;
     ~frmMain() override;
@@ -42,8 +52,12 @@ public:
     void ShowSetting(const CWindowSetting& setting) override;
     bool IsLockPositionChecked() const override;
     void ShowLockPositionChecked(bool checked) override;
-    void SetTimerEnabled(MainTimer timer, bool enabled) override;
-    // Orbiting and blanking pages.
+    void SetCheckerEnabled(bool enabled) override;
+    void SetupTabPages(bool initialize, std::string_view key) override;
+    void SetToolTips() override;
+    void ShowAsStartMode(int32_t startMode) override;
+    void EndProgramNow() override;
+    // IOrbitBlankingView
     std::string WindowPosValue(WindowPosControl control) override;
     void ShowWindowPosValue(WindowPosControl control, std::string_view value) override;
     std::string OrbitText(OrbitTextBox box) const override;
@@ -51,21 +65,24 @@ public:
     bool IsBlankingOnChecked() const override;
     void ShowBlankingOnChecked(bool checked) override;
     bool IsOrbitingOnChecked() const override;
-    void ShowAsStartMode(int32_t startMode) override;
-    void EndProgramNow() override;
-    // Setting commands, position controls, hot key page, menus and tray
-    // (frmMainCommands.cpp).
+    void SetOrbitTimerEnabled(bool enabled) override;
+    void SetTestOrbitTimerEnabled(bool enabled) override;
+    // IDialogs
     std::optional<std::string> AskSettingName(std::string_view initialText) override;
+    // ISettingCommandsView
     void SetCommandEnabled(MainCommand command, bool enabled) override;
     void FocusGetWindowInfo() override;
     void ShowApplicationName(std::string_view name) override;
-    void ShowPosition(const CWindowSetting& setting) override;
-    void SetToolTips() override;
     IHotKeyEditorView& HotKeyFrame() override { return fraHotKey.Editor(); }
+    // IPositionView
+    void ShowPosition(const CWindowSetting& setting) override;
     std::string PositionLabelText(PositionLabel label) const override;
+    bool ChoosePositionEdit() override;
     void BeginPositionEdit(PositionLabel label, std::string_view text) override;
     void EndPositionEdit(PositionLabel label, std::string_view caption) override;
     void MoveFocusToNextControl() override;
+    void SetRepeaterEnabled(bool enabled) override;
+    // IMenuView
     void ShowSettingMenus(const AspectMenuState& menus) override;
     int32_t ShowPopupMenu(MainPopup popup, std::optional<ScreenPoint> at) override;
     bool AddTrayIcon() override;
@@ -96,9 +113,6 @@ private:
         CTabPage* page;
     };
 
-    // Shows the page of the tab with `key`; with `initialize`, first places
-    // every page on the strip's display area and selects that tab.
-    void SetupTabPages(bool initialize, std::string_view key) override;
     void AddTab(std::string_view key, const char* caption, CTabPage& page);
     void LayoutPages();
 
@@ -111,10 +125,8 @@ private:
     bool OnDpiChanged(UINT dpi, const RECT& suggested) override;
     bool OnNotify(NMHDR& header, LRESULT& result) override;
     bool OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
-    // Orbiting and blanking pages: their commands and WindowPos notices.
     bool OnOrbitingBlankingCommand(int id, int code, HWND control);
     CWindowPos& WindowPos(WindowPosControl control);
-    // Setting commands, position controls, hot key page, menus and tray.
     enum CommandControlId : int {
         kToolbar = 150,
         kGetWindowInfo,
@@ -140,14 +152,11 @@ private:
     CAdjustPage fraAdjust;
     COrbitingPage fraOrbiting;
     CBlankingPage fraBlanking;
-    // The shell's "TaskbarCreated" and KIV's diagnostics query of the last key
-    // HandleKeyDown received (LOWORD key code, HIWORD shift bits, high DWORD count).
+    // The shell's "TaskbarCreated".
     UINT mTaskbarCreatedMessage = 0;
-    UINT mLastKeyDownMessage = 0;
     std::vector<Tab> mTabs;
     UINT mDpi = 96;
     UniqueGdiObject mFont;
-    // Setting commands, position controls, hot key page, menus and tray.
     CHotKeyPage fraHotKey;
     CMainToolbar tlbMain;
     CMainMenus mMenus;

@@ -54,25 +54,25 @@ void frmMain::CreateMainCommands() {
 
     fraAdjust.events.nudgeMouseDown = [this](int32_t index) {
         if (mController) {
-            mController->cmdSize_MouseDown(index);
+            mController->Position().cmdSize_MouseDown(index);
         }
     };
     fraAdjust.events.nudgeMouseUp = [this] {
         if (mController) {
-            mController->cmdSize_MouseUp();
+            mController->Position().cmdSize_MouseUp();
         }
     };
     fraAdjust.events.labelMouseUp = [this](PositionLabel label) {
         if (mController) {
-            mController->lblPosition_MouseUp(label);
+            mController->Position().lblPosition_MouseUp(label);
         }
     };
     fraAdjust.events.editKeyPress = [this](int16_t key) -> int16_t {
-        return mController ? mController->txtPositionEdit_KeyPress(key) : key;
+        return mController ? mController->Position().txtPositionEdit_KeyPress(key) : key;
     };
     fraAdjust.events.editCancel = [this] {
         if (mController) {
-            mController->txtPositionEdit_Cancel();
+            mController->Position().txtPositionEdit_Cancel();
         }
     };
 
@@ -99,8 +99,8 @@ void frmMain::LayoutMainCommands() {
 
 bool frmMain::OnMainCommand(int id, int code, HWND control) {
     if (control != nullptr && control == tlbMain.Hwnd()) {
-        if (std::optional<std::string_view> key = CMainToolbar::KeyOf(id)) {
-            mController->tlbMain_ButtonClick(*key);
+        if (std::optional<MainCommand> command = CMainToolbar::CommandOf(id)) {
+            mController->Commands().Invoke(*command);
         }
         return true;
     }
@@ -108,13 +108,13 @@ bool frmMain::OnMainCommand(int id, int code, HWND control) {
         if (std::optional<CMainMenus::Entry> entry = CMainMenus::FromCommandId(id)) {
             switch (entry->menu) {
             case CMainMenus::Menu::Setting:
-                mController->mnuSetting_Click(entry->index);
+                mController->Menus().mnuSetting_Click(entry->index);
                 break;
             case CMainMenus::Menu::Feature:
-                mController->mnuFeature_Click(entry->index);
+                mController->Menus().mnuFeature_Click(entry->index);
                 break;
             case CMainMenus::Menu::Help:
-                mController->mnuHelp_Click(entry->index);
+                mController->Menus().mnuHelp_Click(entry->index);
                 break;
             default:
                 break;
@@ -132,26 +132,26 @@ bool frmMain::OnMainCommand(int id, int code, HWND control) {
         return true;
     }
     if (fraHotKey.IsChange(id, code)) {
-        mController->SetNewKeyCode();
+        mController->Commands().SetNewKeyCode();
         return true;
     }
     if (std::optional<int32_t> index = CAdjustPage::NudgeIndex(id)) {
         if (code == BN_CLICKED) {
-            mController->cmdSize_Click(*index);
+            mController->Position().cmdSize_Click(*index);
         }
         return true;
     }
     switch (id) {
     case CAdjustPage::kCapture:
         if (code == BN_CLICKED) {
-            mController->cmdCapture_Click();
+            mController->Position().cmdCapture_Click();
         }
         return true;
     case CAdjustPage::kPositionEdit:
         if (code == EN_SETFOCUS) {
             SelectAllText(control);
         } else if (code == EN_KILLFOCUS) {
-            mController->txtPositionEdit_Validate(fraAdjust.EditText());
+            mController->Position().txtPositionEdit_Validate(fraAdjust.EditText());
         }
         return true;
     case kGetWindowInfo:
@@ -199,7 +199,7 @@ bool frmMain::OnMainNotify(NMHDR& header, LRESULT& result) {
 
 bool frmMain::OnMainOtherMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     if (message == kTrayIconMessage) {
-        mController->TrayIcon_MouseEvent(static_cast<int32_t>(LOWORD(lParam)));
+        mController->Menus().TrayIcon_MouseEvent(static_cast<int32_t>(LOWORD(lParam)));
         result = 0;
         return true;
     }
@@ -404,7 +404,11 @@ void frmMain::ShowSettingMenus(const AspectMenuState& menus) {
 }
 
 int32_t frmMain::ShowPopupMenu(MainPopup popup, std::optional<ScreenPoint> at) {
-    return mMenus.TrackPopup(Hwnd(), popup, at);
+    return mMenus.TrackPopup(popup, at);
+}
+
+bool frmMain::ChoosePositionEdit() {
+    return mMenus.TrackPositionEdit(Hwnd());
 }
 
 bool frmMain::AddTrayIcon() {

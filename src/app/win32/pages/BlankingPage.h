@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/MainView.h"
+#include "app/OrbitBlanking.h"
 #include "app/win32/pages/TabPage.h"
 #include "app/win32/pages/WindowPos.h"
 

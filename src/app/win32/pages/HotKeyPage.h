@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/MainView.h"
+#include "app/SettingCommands.h"
 #include "app/win32/pages/TabPage.h"
 #include "hotkeys/win32/HotKeyControl.h"
 

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace kiv {
+
+// The modal windows the main window's commands open. Each returns what the
+// user chose, or nothing when the user cancelled.
+class IDialogs {
+public:
+    virtual ~IDialogs() = default;
+    // The setting name dialog with `initialText` selected.
+    virtual std::optional<std::string> AskSettingName(std::string_view initialText) = 0;
+};
+
+} // namespace kiv

@@ -1,0 +1,110 @@
+#include "app/HookSupervisor.h"
+
+#include "util/RuntimeError.h"
+
+namespace kiv {
+
+namespace {
+constexpr std::string_view kSizeLibraryName = "KIVUtil.dll";
+constexpr std::string_view kKeyboardLibraryName = "KIVKbd.dll";
+} // namespace
+
+bool CHookSupervisor::StopWindowHook() {
+    try {
+        mPlacement.StopWindowHook();
+    } catch (const CRuntimeError& error) {
+        if (error.Number() == ErrorNumber::FileNotFound) {
+            return ReportMissingLibrary(kSizeLibraryName);
+        }
+    } catch (...) {
+        // Any other failure of the stop call is of no consequence.
+    }
+    return true;
+}
+
+bool CHookSupervisor::SetKeyHookOff() {
+    try {
+        mKeyHooks.SetKeyHookOff();
+    } catch (const CRuntimeError& error) {
+        if (error.Number() == ErrorNumber::FileNotFound) {
+            return ReportMissingLibrary(kKeyboardLibraryName);
+        }
+    }
+    return true;
+}
+
+void CHookSupervisor::StartSessionHooks(WindowHandle mainWindow, const CWindowSettings& settings) {
+    mMainWindow = mainWindow;
+    if (mOptions.GlobalKeyHook) {
+        mKeyHooks.SetKeyHookOn(mainWindow, settings, mOptions);
+    }
+    mKeyHooks.SetMediaHookOn(mainWindow);
+    mKeyHooks.DisableDVDRomContent(mOptions.DisableDVDRomContent);
+}
+
+void CHookSupervisor::StopAll() {
+    // Leaving anyway: nothing more to do for a library that is gone.
+    if (mOptions.SubClassWindowSize) {
+        try {
+            mPlacement.StopWindowHook();
+        } catch (...) {
+        }
+    }
+    if (mOptions.GlobalKeyHook) {
+        try {
+            mKeyHooks.SetKeyHookOff();
+        } catch (...) {
+        }
+    }
+    mKeyHooks.SetMediaHookOff();
+    mKeyHooks.StopMouseHook();
+    mKeyHooks.DisableDVDRomContent(false);
+}
+
+bool CHookSupervisor::RestartKeyHook(const CWindowSettings& settings) {
+    if (!mOptions.GlobalKeyHook) {
+        return true;
+    }
+    if (!SetKeyHookOff()) {
+        return false;
+    }
+    mKeyHooks.SetKeyHookOn(mMainWindow, settings, mOptions);
+    return true;
+}
+
+bool CHookSupervisor::RestartWindowHook(const CWindowSetting* current) {
+    if (!mOptions.SubClassWindowSize) {
+        return true;
+    }
+    if (!StopWindowHook()) {
+        return false;
+    }
+    StartWindowHook(current);
+    return true;
+}
+
+void CHookSupervisor::RestartMouseHook(const CWindowSetting* current) {
+    mKeyHooks.StopMouseHook();
+    if (mOptions.AutoMouseHide && current) {
+        mKeyHooks.StartMouseHook(current->WindowClass);
+    }
+}
+
+void CHookSupervisor::StartWindowHook(const CWindowSetting* current) {
+    TrapErrors(mReporter, "StartWindowHook", [&] {
+        if (current) {
+            mPlacement.StartWindowHook(current->WindowClass, current);
+        }
+    });
+}
+
+bool CHookSupervisor::ReportMissingLibrary(std::string_view fileName) {
+    std::string text = "Unable to load the required support DLL '";
+    text += fileName;
+    text += "'. Please insure that KIV is installed correctly.";
+    mReporter.ShowCriticalMessage(text, kAppTitle);
+    mEndProgram();
+    return false;
+}
+
+} // namespace kiv

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "store/SettingList.h"
+#include "store/WindowSettings.h"
+
+#include <cstdint>
+#include <string>
+
+namespace kiv {
+
+// The selection as the features around the main window see it: the stored
+// settings, the setting list and the working copy of the selected setting.
+class ISelection : public ISettingList {
+public:
+    virtual CWindowSettings& Settings() = 0;
+    // The working copy of the selected setting; null when none is selected.
+    virtual CWindowSetting* CurrentSetting() = 0;
+    virtual int32_t ListIndex() const = 0;
+    // Shows `index` selected without running the selection.
+    virtual void ShowListIndex(int32_t index) = 0;
+    virtual std::string ListText(int32_t index) const = 0;
+    // "C" + the number of the selected list entry.
+    virtual std::string CurrentItemKey() const = 0;
+    // Applies the selected entry anew: the working copy is renewed from the
+    // stored setting and the window placed.
+    virtual void cboSettingName_Click() = 0;
+    // Refills the list from the settings, selecting the same index again.
+    virtual void FillSettingCombo() = 0;
+    virtual void AdjustWindow() = 0;
+    virtual bool ReadOnly() const = 0;
+};
+
+} // namespace kiv
