@@ -1,45 +1,80 @@
 // The real main window under a controller whose operating system is doubled:
-// what the window shows and which of its changes run handling.
+// the wiring of each kind of control to the controller, what the window shows
+// and which of its changes run handling, its layout at every DPI, and the
+// tray icon.
 #include "RealMainWindow.h"
-#include "util/win32/FormUtilsWin32.h"
+#include "store/WindowSettings.h"
 
 #include <commctrl.h>
+#include <shellapi.h>
+
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
 
 namespace kiv::win32 {
 namespace {
 
 using namespace kiv::test;
 
-struct MainWindowFixture : RealMainWindowFixture {
-    HWND Combo() const { return ::FindWindowExA(window.Hwnd(), nullptr, "ComboBox", nullptr); }
-};
-
-TEST_F(MainWindowFixture, ListIsSortedAndCarriesKeyNumbers) {
-    EXPECT_EQ(window.SettingListCount(), 3);
-    EXPECT_EQ(window.SettingListText(0), "4x3");
-    EXPECT_EQ(window.SettingListText(1), "Anamorphic");
-    EXPECT_EQ(window.SettingListItemData(0), 3);
-    EXPECT_EQ(window.FindSettingListText("LETTERBOX"), 2);
-    EXPECT_EQ(window.SettingListIndex(), -1);
-    EXPECT_EQ(TextOf(window.Hwnd()), "KIV");
-    EXPECT_FALSE(::IsWindowVisible(window.Hwnd()));
+bool TrayIconPresent(HWND window) {
+    NOTIFYICONDATAA data{};
+    data.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    data.hWnd = window;
+    return ::Shell_NotifyIconA(NIM_MODIFY, &data) != FALSE;
 }
 
-TEST_F(MainWindowFixture, SelectingFromCodeOrByTheUserShowsTheSetting) {
+struct MainWindowFixture : RealMainWindowFixture {
+    HWND Combo() const { return ::FindWindowExA(window.Hwnd(), nullptr, "ComboBox", nullptr); }
+    HWND VisiblePage() const {
+        HWND found = nullptr;
+        for (HWND child = ::GetWindow(window.Hwnd(), GW_CHILD); child;
+             child = ::GetWindow(child, GW_HWNDNEXT)) {
+            char name[32] = {};
+            ::GetClassNameA(child, name, sizeof name);
+            if (std::string_view(name) == "KIVTabPage" && ::IsWindowVisible(child)) {
+                found = child;
+            }
+        }
+        return found;
+    }
+    // A part of the WindowPos control whose caption is `caption`.
+    HWND Part(const char* caption, int id) {
+        HWND control = FindDescendant(window.Hwnd(), [caption](HWND child) {
+            char name[32] = {};
+            ::GetClassNameA(child, name, sizeof name);
+            return std::string_view(name) == "KIVWindowPos" && TextOf(child) == caption;
+        });
+        return ::GetDlgItem(control, id);
+    }
+    // Selects a setting that controls the doubled player window.
+    WindowHandle SelectPlayerSetting() {
+        WindowHandle player = desktop.Open("KivTestPlayer", "Test Player");
+        controller.Settings().Item(1)->WindowClass = "Class:KivTestPlayer";
+        controller.SetListIndex(1);
+        return player;
+    }
+};
+
+TEST_F(MainWindowFixture, TheListIsSortedAndSelectingFromCodeOrByTheUserShowsTheSetting) {
+    EXPECT_EQ(window.SettingListText(0), "4x3");
+    EXPECT_EQ(window.SettingListItemData(0), 3);
+    EXPECT_EQ(window.FindSettingListText("LETTERBOX"), 2);
+    EXPECT_EQ(TextOf(window.Hwnd()), "KIV");
+
     controller.SetListIndex(1);
     EXPECT_EQ(TextOf(window.Hwnd()), "KIV - Anamorphic");
-    EXPECT_NE(ChildWithText(window.Hwnd(), "Your Application"), nullptr);
-    EXPECT_NE(ChildWithText(window.Hwnd(), "1024"), nullptr);
+    EXPECT_NE(Child("Your Application"), nullptr);
+    EXPECT_NE(Child("1024"), nullptr);
 
     // The user picks another entry: the list notifies the window, which runs the selection.
     ::SendMessageA(Combo(), CB_SETCURSEL, 2, 0);
     ::SendMessageA(window.Hwnd(), WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(Combo()), CBN_SELCHANGE),
                    reinterpret_cast<LPARAM>(Combo()));
     EXPECT_EQ(TextOf(window.Hwnd()), "KIV - Letterbox");
-    ASSERT_NE(controller.CurrentSetting(), nullptr);
-    EXPECT_EQ(controller.CurrentSetting()->WindowHeight, 1021);
-    EXPECT_NE(ChildWithText(window.Hwnd(), "-126"), nullptr);
+    EXPECT_NE(Child("-126"), nullptr);
 }
 
 TEST_F(MainWindowFixture, ShowingValuesRunsNoHandling) {
@@ -51,42 +86,167 @@ TEST_F(MainWindowFixture, ShowingValuesRunsNoHandling) {
     EXPECT_TRUE(reporter.messages.empty());
 }
 
-TEST_F(MainWindowFixture, LockBoxClickReachesTheController) {
-    WindowHandle player = desktop.Open("", "Player");
-    controller.Settings().Item(1)->WindowClass = "Player";
-    controller.SetListIndex(1);
-    size_t moves = desktop.moves.size();
-    HWND lock = ChildWithText(window.Hwnd(), "Lock Window");
-    ASSERT_NE(lock, nullptr);
-    ::SendMessageA(lock, BM_CLICK, 0, 0);
-    EXPECT_TRUE(window.IsLockPositionChecked());
-    EXPECT_EQ(controller.CurrentSetting()->LockPosition, 1);
-    EXPECT_EQ(desktop.moves.size(), moves + 1);
+// One control of each kind reaches its feature: a check box, a WindowPos
+// arrow, a text box left, a toolbar button, the hot key page.
+TEST_F(MainWindowFixture, EachKindOfControlReachesTheController) {
+    WindowHandle player = SelectPlayerSetting();
+    CWindowSetting& current = *controller.CurrentSetting();
+
+    const size_t moves = desktop.moves.size();
+    ::SendMessageA(Child("Lock Window"), BM_CLICK, 0, 0);
+    EXPECT_EQ(current.LockPosition, 1);
+    ASSERT_EQ(desktop.moves.size(), moves + 1);
     EXPECT_EQ(desktop.moves.back().window, player);
+
+    ::SendMessageA(Child("Blan&king On"), BM_CLICK, 0, 0);
+    EXPECT_EQ(current.BlankingOn, 1);
+    EXPECT_FALSE(blanking.taskbar.visible);
+    ::SendMessageA(Part("Top", CWindowPos::kIncrease), BM_CLICK, 0, 0);
+    EXPECT_EQ(current.BlankingPadTop, 1);
+    ::SendMessageA(Part("Left", CWindowPos::kDecrease), BM_CLICK, 0, 0);
+    EXPECT_EQ(TextOf(Part("Left", CWindowPos::kValue)), "0");
+
+    ::ShowWindow(window.Hwnd(), SW_SHOWNOACTIVATE);
+    HWND label = Child("Orbit Increment (Pixels)");
+    ASSERT_NE(label, nullptr);
+    HWND increment = ::GetDlgItem(::GetParent(label), ::GetDlgCtrlID(label) + 1);
+    ::SetFocus(increment);
+    for (char c : std::string("4x2")) { // letters are swallowed
+        ::SendMessageA(increment, WM_CHAR, static_cast<WPARAM>(c), 0);
+    }
+    ::SetFocus(Child("Test Orbiting"));
+    EXPECT_EQ(current.OrbitIncrement, 42);
+
+    ::SendMessageA(FindControl(window.Hwnd(), CHotKeyPage::kCtrl), BM_CLICK, 0, 0);
+    EXPECT_EQ(current.HotKey, "11112");
+    EXPECT_EQ(TextOf(FindControl(window.Hwnd(), CHotKeyPage::kHotKey)), "Shift-Ctrl-F1");
+
+    // Delete, from the toolbar.
+    HWND toolbar = ::FindWindowExA(window.Hwnd(), nullptr, TOOLBARCLASSNAMEA, nullptr);
+    ::SendMessageA(window.Hwnd(), WM_COMMAND,
+                   MAKEWPARAM(CMainToolbar::kFirstButtonId + 1, BN_CLICKED),
+                   reinterpret_cast<LPARAM>(toolbar));
+    EXPECT_EQ(controller.Settings().Count(), 2);
+    EXPECT_EQ(TextOf(window.Hwnd()), "KIV");
 }
 
-TEST_F(MainWindowFixture, TheFirstPageShowsOnTheTabStrip) {
+TEST_F(MainWindowFixture, TabsFollowTheirAccessKeysAndCtrlTab) {
     ::ShowWindow(window.Hwnd(), SW_SHOWNOACTIVATE);
-    HWND lock = ChildWithText(window.Hwnd(), "Lock Window");
-    ASSERT_NE(lock, nullptr);
-    EXPECT_TRUE(::IsWindowVisible(lock));
-    RECT tab{};
-    ::GetWindowRect(::FindWindowExA(window.Hwnd(), nullptr, WC_TABCONTROLA, nullptr), &tab);
-    RECT box{};
-    ::GetWindowRect(lock, &box);
-    RECT inside{};
-    EXPECT_TRUE(::IntersectRect(&inside, &tab, &box) && ::EqualRect(&inside, &box));
+    HWND adjust = VisiblePage();
+    ASSERT_NE(adjust, nullptr);
+    LRESULT answer = ::SendMessageA(window.Hwnd(), WM_MENUCHAR, MAKEWPARAM('k', MF_POPUP),
+                                    reinterpret_cast<LPARAM>(::GetMenu(window.Hwnd())));
+    EXPECT_EQ(HIWORD(answer), MNC_CLOSE);
+    HWND hotKey = VisiblePage();
+    EXPECT_NE(hotKey, adjust);
+    EXPECT_TRUE(::IsChild(hotKey, FindControl(window.Hwnd(), CHotKeyPage::kShift)));
+
+    BYTE keys[256] = {};
+    ::GetKeyboardState(keys);
+    keys[VK_CONTROL] = 0x80;
+    keys[VK_SHIFT] = 0x80;
+    ::SetKeyboardState(keys);
+    MSG message{window.Hwnd(), WM_KEYDOWN, VK_TAB, 0, 0, {}};
+    EXPECT_TRUE(window.PreTranslateMessage(message)); // Ctrl+Shift+Tab: one page back
+    keys[VK_CONTROL] = 0;
+    keys[VK_SHIFT] = 0;
+    ::SetKeyboardState(keys);
+    EXPECT_EQ(VisiblePage(), adjust);
+    EXPECT_FALSE(window.PreTranslateMessage(message)); // a plain Tab is the dialog's
+}
+
+// Every page, when its tab is chosen: covering the strip's display area, every
+// control sized and in the window's font; after a DPI change, the page showing
+// and the hidden ones alike come up at the new size.
+TEST_F(MainWindowFixture, EveryPageFillsTheStripAndFollowsADpiChange) {
+    ::ShowWindow(window.Hwnd(), SW_SHOWNOACTIVATE);
+    HWND strip = ::FindWindowExA(window.Hwnd(), nullptr, WC_TABCONTROLA, nullptr);
+    ASSERT_NE(strip, nullptr);
+    const int count = static_cast<int>(::SendMessageA(strip, TCM_GETITEMCOUNT, 0, 0));
+    ASSERT_EQ(count, 4);
+    auto choose = [&](int index) {
+        ::SendMessageA(strip, TCM_SETCURSEL, static_cast<WPARAM>(index), 0);
+        NMHDR header{strip, static_cast<UINT_PTR>(::GetDlgCtrlID(strip)), TCN_SELCHANGE};
+        ::SendMessageA(window.Hwnd(), WM_NOTIFY, header.idFrom, reinterpret_cast<LPARAM>(&header));
+        return VisiblePage();
+    };
+    // Width of the widest control of the page showing now; every visible
+    // control checked on the way.
+    auto widestControl = [&](HWND page) {
+        const auto font = ::SendMessageA(Combo(), WM_GETFONT, 0, 0);
+        EXPECT_NE(font, 0);
+        RECT area{};
+        ::GetWindowRect(strip, &area);
+        ::MapWindowPoints(nullptr, window.Hwnd(), reinterpret_cast<POINT*>(&area), 2);
+        ::SendMessageA(strip, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
+        RECT pageRect{};
+        ::GetWindowRect(page, &pageRect);
+        ::MapWindowPoints(nullptr, window.Hwnd(), reinterpret_cast<POINT*>(&pageRect), 2);
+        EXPECT_TRUE(::EqualRect(&area, &pageRect));
+        LONG widest = 0;
+        for (HWND child = ::GetWindow(page, GW_CHILD); child;
+             child = ::GetWindow(child, GW_HWNDNEXT)) {
+            if (!::IsWindowVisible(child)) {
+                continue; // the in-place editor, shown only while editing
+            }
+            RECT r = {};
+            ::GetWindowRect(child, &r);
+            const std::string what = "\"" + TextOf(child) + "\"";
+            EXPECT_GT(r.right - r.left, 0) << what;
+            EXPECT_GT(r.bottom - r.top, 0) << what;
+            EXPECT_EQ(::SendMessageA(child, WM_GETFONT, 0, 0), font) << what;
+            widest = std::max(widest, r.right - r.left);
+        }
+        return widest;
+    };
+
+    std::vector<LONG> at96;
+    for (int i = 0; i < count; ++i) {
+        HWND page = choose(i);
+        ASSERT_NE(page, nullptr);
+        at96.push_back(widestControl(page));
+    }
+    RECT suggested{};
+    ::GetWindowRect(window.Hwnd(), &suggested);
+    ::SendMessageA(window.Hwnd(), WM_DPICHANGED, MAKEWPARAM(144, 144),
+                   reinterpret_cast<LPARAM>(&suggested));
+    for (int i : {3, 0, 1, 2}) {
+        const LONG at144 = widestControl(choose(i));
+        EXPECT_NEAR(at144, at96[static_cast<size_t>(i)] * 3 / 2, 2) << "page " << i;
+    }
 }
 
 TEST_F(MainWindowFixture, ClosingTheWindowRemovesTheHooks) {
     size_t keyCalls = keyboardLibrary.keyHooks.size();
     ::SendMessageA(window.Hwnd(), WM_CLOSE, 0, 0);
     EXPECT_EQ(window.Hwnd(), nullptr);
-    EXPECT_FALSE(IsFormLoaded("frmMain"));
     EXPECT_EQ(keyboardLibrary.keyHooks.size(), keyCalls + 1);
     EXPECT_EQ(keyboardLibrary.mediaHooks.back(), 0u);
     MSG message{};
     EXPECT_TRUE(::PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+}
+
+TEST_F(MainWindowFixture, TheTrayIconComesAndGoesWithTheWindow) {
+    // A window of its own, with the icon this time.
+    frmMain second;
+    FakeDesktop otherDesktop;
+    COptions withIcon{reporter};
+    withIcon.WindowStartMode = 2;
+    CMainController other(MainViews{second, second, second, second, second, second},
+                          Platform{otherDesktop, sizeLibrary, keyboardLibrary, pump, reporter,
+                                   blanking},
+                          withIcon, playList, (dir.Path() / "").string());
+    ASSERT_TRUE(second.Load(other, nullptr, nullptr));
+    ASSERT_TRUE(other.Form_Load(""));
+    HWND handle = second.Hwnd();
+    EXPECT_TRUE(TrayIconPresent(handle));
+    // The shell rebuilt its notification area: the icon is added again.
+    ::SendMessageA(handle, ::RegisterWindowMessageA("TaskbarCreated"), 0, 0);
+    EXPECT_TRUE(TrayIconPresent(handle));
+    ::SendMessageA(handle, WM_CLOSE, 0, 0);
+    EXPECT_FALSE(TrayIconPresent(handle));
+    MSG message{};
+    ::PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
 }
 
 } // namespace

@@ -33,9 +33,10 @@ struct RealMainWindowFixture : ::testing::Test {
     COptions options{reporter};
     CPlayList playList{reporter};
     frmMain window;
-    CMainController controller{
-        window, Platform{desktop, sizeLibrary, keyboardLibrary, pump, reporter, &blanking}, options,
-        playList, (dir.Path() / "").string()};
+    CMainController controller{MainViews{window, window, window, window, window, window},
+                               Platform{desktop, sizeLibrary, keyboardLibrary, pump, reporter,
+                                        blanking},
+                               options, playList, (dir.Path() / "").string()};
 
     // Starts the window as KIV does, but hidden and without a tray icon;
     // fixtures that need files in the folder write them first.
