@@ -18,10 +18,8 @@ public:
         int index = 0;
         bool onTop = false;
         bool visible = false;
-        bool destroyed = false;
         Rect ltwh; // left, top, width, height
         int moves = 0;
-        int animations = 0;
         IBlankWindowEvents* events = nullptr;
     };
 
@@ -70,10 +68,7 @@ private:
     public:
         Window(std::shared_ptr<WindowState> state, std::vector<std::string>& log)
             : mState(std::move(state)), mLog(log) {}
-        ~Window() override {
-            mState->destroyed = true;
-            mLog.push_back(Name() + " destroy");
-        }
+        ~Window() override { mLog.push_back(Name() + " destroy"); }
         void SetOnTop(bool onTop) override {
             mState->onTop = onTop;
             mLog.push_back(Name() + " ontop " + std::to_string(onTop));
@@ -88,10 +83,7 @@ private:
             mLog.push_back(Name() + " move " + std::to_string(left) + "," + std::to_string(top) +
                            "," + std::to_string(width) + "," + std::to_string(height));
         }
-        void Animate() override {
-            ++mState->animations;
-            mLog.push_back(Name() + " animate");
-        }
+        void Animate() override { mLog.push_back(Name() + " animate"); }
 
     private:
         std::string Name() const { return "w" + std::to_string(mState->index); }

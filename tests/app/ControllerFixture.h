@@ -1,0 +1,208 @@
+#pragma once
+
+// The main controller over doubles of its views and of the operating system,
+// with a settings file of the test's choosing.
+#include "app/MainController.h"
+#include "app/WindowPosValue.h"
+#include "support/BlankingDoubles.h"
+#include "support/Doubles.h"
+#include "support/TestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace kiv::test {
+
+// Every view of the main window in one, keeping only what the tests read. The
+// setting list is sorted and carries item data like the real combo box.
+struct FakeViews : IMainView,
+                   IPositionView,
+                   IOrbitBlankingView,
+                   ISettingCommandsView,
+                   IMenuView,
+                   IDialogs {
+    struct Entry {
+        std::string text;
+        int32_t data;
+    };
+    // IMainView
+    WindowHandle Handle() const override { return 0x42; }
+    void ClearSettingList() override {
+        entries.clear();
+        listIndex = -1;
+    }
+    int32_t AddSettingListItem(std::string_view text, int32_t itemData) override {
+        if (listFails) {
+            Raise(ErrorNumber::OutOfMemory);
+        }
+        auto at = std::upper_bound(
+            entries.begin(), entries.end(), ToUpperAscii(text),
+            [](const std::string& upper, const Entry& e) { return upper < ToUpperAscii(e.text); });
+        return static_cast<int32_t>(entries.insert(at, {std::string(text), itemData}) -
+                                    entries.begin());
+    }
+    int32_t SettingListCount() const override { return static_cast<int32_t>(entries.size()); }
+    int32_t SettingListItemData(int32_t index) const override {
+        return entries.at(static_cast<size_t>(index)).data;
+    }
+    std::string SettingListText(int32_t index) const override {
+        return entries.at(static_cast<size_t>(index)).text;
+    }
+    int32_t FindSettingListText(std::string_view text) const override {
+        auto it = std::find_if(entries.begin(), entries.end(),
+                               [&](const Entry& e) { return EqualsIgnoreCase(e.text, text); });
+        return it == entries.end() ? -1 : static_cast<int32_t>(it - entries.begin());
+    }
+    int32_t SettingListIndex() const override { return listIndex; }
+    void ShowSettingListIndex(int32_t index) override { listIndex = index; }
+    void SetCaption(std::string_view text) override { caption = text; }
+    void ShowSetting(const CWindowSetting& setting) override { ShowPosition(setting); }
+    bool IsLockPositionChecked() const override { return lockChecked; }
+    void ShowLockPositionChecked(bool checked) override { lockChecked = checked; }
+    void SetCheckerEnabled(bool enabled) override { checker = enabled; }
+    void SetupTabPages(bool, std::string_view) override {}
+    void SetToolTips() override {}
+    void ShowAsStartMode(int32_t) override {}
+    void EndProgramNow() override { ended = true; }
+    // IPositionView
+    void ShowPosition(const CWindowSetting& s) override {
+        labels = {std::to_string(s.WindowLeft), std::to_string(s.WindowTop),
+                  std::to_string(s.WindowWidth), std::to_string(s.WindowHeight)};
+    }
+    std::string PositionLabelText(PositionLabel label) const override {
+        return labels[static_cast<size_t>(label)];
+    }
+    bool ChoosePositionEdit() override { return true; }
+    void BeginPositionEdit(PositionLabel, std::string_view) override {}
+    void EndPositionEdit(PositionLabel label, std::string_view shown) override {
+        labels[static_cast<size_t>(label)] = shown;
+    }
+    void MoveFocusToNextControl() override {}
+    void SetRepeaterEnabled(bool enabled) override { repeater = enabled; }
+    // IOrbitBlankingView, with the WindowPos control's value rules
+    std::string WindowPosValue(WindowPosControl control) override {
+        return WindowPosReadValue(windowPos[control]);
+    }
+    void ShowWindowPosValue(WindowPosControl control, std::string_view value) override {
+        if (WindowPosTakesValue(value)) {
+            windowPos[control] = value;
+        }
+    }
+    std::string OrbitText(OrbitTextBox box) const override {
+        return orbitTexts[static_cast<size_t>(box)];
+    }
+    void ShowOrbitText(OrbitTextBox box, std::string_view text) override {
+        orbitTexts[static_cast<size_t>(box)] = text;
+    }
+    bool IsBlankingOnChecked() const override { return blankingChecked; }
+    void ShowBlankingOnChecked(bool checked) override { blankingChecked = checked; }
+    bool IsOrbitingOnChecked() const override { return orbitingChecked; }
+    void SetOrbitTimerEnabled(bool enabled) override { orbitTimer = enabled; }
+    void SetTestOrbitTimerEnabled(bool enabled) override { testOrbitTimer = enabled; }
+    // ISettingCommandsView
+    void SetCommandEnabled(MainCommand command, bool enabled) override {
+        commands[command] = enabled;
+    }
+    void FocusGetWindowInfo() override {}
+    void ShowApplicationName(std::string_view name) override { applicationName = name; }
+    IHotKeyEditorView& HotKeyFrame() override { return hotKeyFrame; }
+    // IMenuView
+    void ShowSettingMenus(const AspectMenuState& shown) override { menus = shown; }
+    int32_t ShowPopupMenu(MainPopup, std::optional<ScreenPoint>) override { return popupChoice; }
+    bool AddTrayIcon() override { return true; }
+    bool DeleteTrayIcon() override { return true; }
+    void SetMainWindowVisible(bool) override {}
+    void BringMainWindowToFront() override {}
+    void UnloadMainWindow() override {}
+    void ShowHelpContents(std::string_view helpFile) override { opened = helpFile; }
+    bool OpenDocument(std::string_view path) override {
+        opened = path;
+        return true;
+    }
+    // IDialogs
+    std::optional<std::string> AskSettingName(std::string_view) override { return nameAnswer; }
+
+    std::vector<Entry> entries;
+    int32_t listIndex = -1;
+    bool listFails = false;
+    std::string caption;
+    bool lockChecked = false;
+    bool checker = false;
+    bool ended = false;
+    std::array<std::string, 4> labels;
+    bool repeater = false;
+    std::map<WindowPosControl, std::string> windowPos;
+    std::array<std::string, 2> orbitTexts;
+    bool blankingChecked = false;
+    bool orbitingChecked = false;
+    bool orbitTimer = false;
+    bool testOrbitTimer = false;
+    std::map<MainCommand, bool> commands;
+    std::string applicationName = "untouched";
+    FakeHotKeyFrame hotKeyFrame;
+    AspectMenuState menus;
+    int32_t popupChoice = -1;
+    std::string opened;
+    std::optional<std::string> nameAnswer;
+};
+
+struct ControllerFixture : ::testing::Test {
+    TempDir dir;
+    RecordingReporter reporter;
+    FakeDesktop desktop;
+    FakeSizeLibrary sizeLibrary;
+    FakeKeyboardLibrary keyboardLibrary;
+    FakePump pump;
+    FakeBlankingPlatform blanking;
+    FakeViews view;
+    COptions options{reporter};
+    CPlayList playList{reporter};
+    std::string appPath = (dir.Path() / "").string();
+    CMainController controller{{view, view, view, view, view, view},
+                               {desktop, sizeLibrary, keyboardLibrary, pump, reporter, blanking},
+                               options,
+                               playList,
+                               appPath};
+    WindowHandle player = desktop.Open("Player", "");
+
+    std::string DataFile() const { return appPath + "KIV.dat"; }
+    // A setting for the player window at left, top, width, height.
+    static CWindowSetting Setting(std::string name, Rect ltwh, std::string hotKey = "") {
+        return {.SettingName = std::move(name),
+                .WindowClass = "Class:Player",
+                .WindowLeft = ltwh.left,
+                .WindowTop = ltwh.top,
+                .WindowHeight = ltwh.bottom,
+                .WindowWidth = ltwh.right,
+                .HotKey = std::move(hotKey),
+                .ApplicationName = {},
+                .ItemKey = {}};
+    }
+    void Load(const std::vector<CWindowSetting>& settings) {
+        std::string text;
+        for (const CWindowSetting& s : settings) {
+            text += SettingLine(s) + "\r\n";
+        }
+        WriteBytes(DataFile(), text);
+        ASSERT_TRUE(controller.Form_Load(""));
+    }
+    void Select(std::string_view name) { controller.SetListIndex(view.FindSettingListText(name)); }
+    CWindowSetting& Current() { return *controller.CurrentSetting(); }
+    Rect PlayerRect() { return desktop.Find(player)->rect; }
+    Rect Strip(size_t index) { return blanking.Strip(index).ltwh; }
+    // Every message shown, as "title: text".
+    std::vector<std::string> Reports() const {
+        std::vector<std::string> shown;
+        for (const RecordingReporter::Message& m : reporter.messages) {
+            shown.push_back(m.title + ": " + m.text);
+        }
+        return shown;
+    }
+    using Texts = std::vector<std::string>;
+};
+
+} // namespace kiv::test

@@ -1,0 +1,88 @@
+// Nudges, their auto-repeat, capture and the in-place editing of a position.
+#include "ControllerFixture.h"
+
+#include <limits>
+
+namespace kiv {
+namespace {
+
+using namespace test;
+
+struct PositionEditor : ControllerFixture {
+    CPositionEditor& editor = controller.Position();
+
+    void LoadWide(Rect ltwh = {100, 50, 640, 480}) {
+        Load({Setting("Wide", ltwh)});
+        Select("Wide");
+    }
+    // Ticks of the repeat timer while it runs.
+    void Ticks(int count) {
+        for (int i = 0; i < count && view.repeater; ++i) {
+            editor.tmrRepeater_Timer();
+        }
+    }
+};
+
+TEST_F(PositionEditor, ANudgePastThe32BitRangeIsReportedAndMovesNothing) {
+    LoadWide({std::numeric_limits<int32_t>::min(), 0, 10, 10});
+    editor.cmdSize_Click(0);
+    EXPECT_EQ(Reports(), (Texts{"cmdSize_Click: Error: 6. Overflow"}));
+    EXPECT_EQ(desktop.moves.size(), 1u); // the selection's own
+}
+
+TEST_F(PositionEditor, ATickDuringAStepWaitsForIt) {
+    LoadWide();
+    editor.cmdSize_MouseDown(1);
+    Ticks(5);
+    // The window-size hook lets pending events run, a tick among them.
+    pump.onEvents = [&] { editor.tmrRepeater_Timer(); };
+    Ticks(1);
+    EXPECT_EQ(Current().WindowLeft, 101);
+}
+
+TEST_F(PositionEditor, ARepeatedStepThatFailsIsReportedOnceAndStopsTheRepeat) {
+    LoadWide({std::numeric_limits<int32_t>::max() - 1, 0, 0, 10});
+    editor.cmdSize_MouseDown(1);
+    Ticks(7);
+    EXPECT_EQ(Reports(), (Texts{"cmdSize_Click: Error: 6. Overflow"}));
+    EXPECT_FALSE(view.repeater);
+    EXPECT_EQ(Current().WindowLeft, std::numeric_limits<int32_t>::max());
+}
+
+TEST_F(PositionEditor, CaptureOfAWindowThatVanishesAfterItWasFoundChangesNothing) {
+    LoadWide({7, 8, 9, 10});
+    desktop.onFound = [&] { desktop.Close(player); };
+    editor.cmdCapture_Click();
+    EXPECT_EQ(Current().WindowLeft, 7);
+    EXPECT_TRUE(reporter.messages.empty());
+}
+
+TEST_F(PositionEditor, AnEditedPositionIsStoredRoundedWhileTheLabelShowsTheNumberAsTyped) {
+    LoadWide();
+    struct Case {
+        const char* typed;
+        int32_t stored;
+        const char* shown;
+    };
+    for (const Case& c : {Case{"12.7", 13, "12.7"}, Case{"0012", 12, "12"}, Case{"-5x", -5, "-5"},
+                          Case{"99999999999", -5, "99999999999"}}) {
+        SCOPED_TRACE(c.typed);
+        editor.lblPosition_MouseUp(PositionLabel::Top);
+        editor.txtPositionEdit_Validate(c.typed);
+        EXPECT_EQ(Current().WindowTop, c.stored);
+        EXPECT_EQ(view.labels[1], c.shown);
+    }
+    EXPECT_TRUE(reporter.messages.empty());
+}
+
+TEST_F(PositionEditor, EscapeLeavesTheLabelAndTheSettingAsTheyWere) {
+    LoadWide();
+    editor.lblPosition_MouseUp(PositionLabel::Height);
+    editor.txtPositionEdit_Cancel();
+    editor.txtPositionEdit_Validate("1"); // the focus leaving the hidden box
+    EXPECT_EQ(Current().WindowHeight, 480);
+    EXPECT_EQ(view.labels[3], "480");
+}
+
+} // namespace
+} // namespace kiv
