@@ -1,5 +1,5 @@
-// The modal dialog's keys on the real "Setting Name" dialog, typed while it
-// runs its own message loop.
+// The modal dialog's keys and placement on the real "Setting Name" dialog,
+// typed while it runs its own message loop.
 #include "dialogs/win32/frmSettingName.h"
 
 #include <gtest/gtest.h>
@@ -11,33 +11,32 @@
 namespace kiv::win32 {
 namespace {
 
-struct KeyMessage {
-    UINT message;
-    WPARAM key;
-    LPARAM flags;
-};
-// What the timer types once the dialog has the focus.
-std::vector<KeyMessage> gKeys;
+// What the timer types once the dialog has the focus, and where it saw the dialog.
+std::vector<MSG> gKeys;
+RECT gDialogRect{};
 bool gUnanswered = false;
 
-void CALLBACK GiveUp(HWND, UINT, UINT_PTR, DWORD) {
-    gUnanswered = true;
-    ::PostMessageA(::FindWindowA("frmSettingName", "Setting Name"), WM_CLOSE, 0, 0);
+HWND Dialog() {
+    return ::FindWindowA("frmSettingName", "Setting Name");
 }
 
 void CALLBACK TypeIntoDialog(HWND, UINT, UINT_PTR timer, DWORD) {
-    HWND dialog = ::FindWindowA("frmSettingName", "Setting Name");
     HWND focus = ::GetFocus();
-    if (dialog == nullptr || focus == nullptr || !::IsChild(dialog, focus)) {
-        return;
-    }
-    ::KillTimer(nullptr, timer);
-    for (const KeyMessage& key : gKeys) {
-        ::PostMessageA(focus, key.message, key.key, key.flags);
+    if (Dialog() != nullptr && focus != nullptr && ::IsChild(Dialog(), focus)) {
+        ::KillTimer(nullptr, timer);
+        ::GetWindowRect(Dialog(), &gDialogRect);
+        for (const MSG& key : gKeys) {
+            ::PostMessageA(focus, key.message, key.wParam, key.lParam);
+        }
     }
 }
 
-std::optional<std::string> AskTyping(std::vector<KeyMessage> keys) {
+void CALLBACK GiveUp(HWND, UINT, UINT_PTR, DWORD) {
+    gUnanswered = true;
+    ::PostMessageA(Dialog(), WM_CLOSE, 0, 0);
+}
+
+std::optional<std::string> AskTyping(std::vector<MSG> keys) {
     gKeys = std::move(keys);
     gUnanswered = false;
     const UINT_PTR typing = ::SetTimer(nullptr, 0, 20, &TypeIntoDialog);
@@ -48,16 +47,20 @@ std::optional<std::string> AskTyping(std::vector<KeyMessage> keys) {
     return gUnanswered ? "(still open)" : answer;
 }
 
-TEST(SettingNameDialogKeys, EnterEscAndAccessKeysPressTheirButtons) {
+MSG Key(UINT message, WPARAM key, LPARAM flags = 0) {
+    return MSG{nullptr, message, key, flags, 0, {}};
+}
+
+TEST(SettingNameDialog, CentredAndEnterEscAndAccessKeysPressTheirButtons) {
     constexpr LPARAM kAltDown = 1 << 29;
-    const KeyMessage enter{WM_KEYDOWN, VK_RETURN, 0};
-    const KeyMessage tab{WM_KEYDOWN, VK_TAB, 0};
+    const MSG enter = Key(WM_KEYDOWN, VK_RETURN);
     EXPECT_EQ(AskTyping({enter}), "Player");
-    EXPECT_EQ(AskTyping({{WM_KEYDOWN, VK_ESCAPE, 0}}), std::nullopt);
-    EXPECT_EQ(AskTyping({{WM_SYSCHAR, 'c', kAltDown}}), std::nullopt);
-    EXPECT_EQ(AskTyping({{WM_CHAR, 'X', 0}, {WM_SYSCHAR, 'o', kAltDown}}), "X");
+    EXPECT_EQ(gDialogRect.left + gDialogRect.right, ::GetSystemMetrics(SM_CXSCREEN));
+    EXPECT_EQ(AskTyping({Key(WM_KEYDOWN, VK_ESCAPE)}), std::nullopt);
+    EXPECT_EQ(AskTyping({Key(WM_SYSCHAR, 'c', kAltDown)}), std::nullopt);
+    EXPECT_EQ(AskTyping({Key(WM_CHAR, 'X'), Key(WM_SYSCHAR, 'o', kAltDown)}), "X");
     // Enter presses the focused button: Tab, Tab reaches Cancel.
-    EXPECT_EQ(AskTyping({tab, tab, enter}), std::nullopt);
+    EXPECT_EQ(AskTyping({Key(WM_KEYDOWN, VK_TAB), Key(WM_KEYDOWN, VK_TAB), enter}), std::nullopt);
 }
 
 } // namespace
