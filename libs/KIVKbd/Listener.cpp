@@ -13,15 +13,6 @@ constexpr UINT_PTR kPointerTimer = 1;
 constexpr UINT kPointerTickMs = 250;
 constexpr int kStillTicksBeforeHiding = 8; // two seconds at rest
 
-struct WindowClassTraits {
-    using Handle = ATOM;
-    static Handle Invalid() noexcept { return 0; }
-    static void Close(Handle atom) noexcept {
-        UnregisterClassW(reinterpret_cast<LPCWSTR>(static_cast<ULONG_PTR>(atom)), ModuleInstance());
-    }
-};
-using UniqueWindowClass = win32::UniqueHandle<WindowClassTraits>;
-
 // Attaches our input state to another thread's for the life of the guard.
 class SharedInput {
 public:
@@ -53,7 +44,7 @@ struct ListenerState {
 
 ListenerState gState;
 // Declared before the window so that the window goes first at unload.
-UniqueWindowClass gClass;
+win32::UniqueWindowClass gClass;
 win32::UniqueWindow gWindow;
 
 void OnDeviceChange(WPARAM event, LPARAM data) noexcept {
@@ -157,8 +148,9 @@ bool SyncListener() noexcept {
         windowClass.lpfnWndProc = ListenerProc;
         windowClass.hInstance = ModuleInstance();
         windowClass.lpszClassName = support::kListenerClass;
-        gClass.Reset(RegisterClassExW(&windowClass));
-        if (!gClass && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
+        if (const ATOM atom = RegisterClassExW(&windowClass)) {
+            gClass.Reset({atom, ModuleInstance()});
+        } else if (GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
             return false;
         }
     }

@@ -25,26 +25,6 @@ constexpr COLORREF kPencil = RGB(236, 168, 40);
 constexpr COLORREF kSilver = RGB(200, 204, 210);
 constexpr COLORREF kArrow = RGB(30, 96, 180);
 
-struct MemoryDcTraits {
-    using Handle = HDC;
-    static Handle Invalid() noexcept { return nullptr; }
-    static void Close(Handle h) noexcept { ::DeleteDC(h); }
-};
-using UniqueMemoryDc = UniqueHandle<MemoryDcTraits>;
-
-// Selects an object into a device context for a scope, then puts the previous one back.
-class SelectedObject {
-public:
-    SelectedObject(HDC dc, HGDIOBJ object) : mDc(dc), mPrevious(::SelectObject(dc, object)) {}
-    ~SelectedObject() { ::SelectObject(mDc, mPrevious); }
-    SelectedObject(const SelectedObject&) = delete;
-    SelectedObject& operator=(const SelectedObject&) = delete;
-
-private:
-    HDC mDc;
-    HGDIOBJ mPrevious;
-};
-
 struct Pt {
     double x;
     double y;
@@ -64,9 +44,9 @@ public:
         for (const Pt& p : points) {
             device.push_back({Px(p.x), Px(p.y)});
         }
-        UniqueGdiObject brush(::CreateSolidBrush(fill));
-        SelectedObject selectedBrush(mDc, brush.Get());
-        SelectedObject selectedPen(mDc, ::GetStockObject(NULL_PEN));
+        UniqueBrush brush(::CreateSolidBrush(fill));
+        ScopedSelectObject selectedBrush(mDc, brush.Get());
+        ScopedSelectObject selectedPen(mDc, ::GetStockObject(NULL_PEN));
         ::Polygon(mDc, device.data(), static_cast<int>(device.size()));
     }
     void Rect(double x0, double y0, double x1, double y1, COLORREF fill) {
@@ -266,24 +246,24 @@ BITMAPINFO TopDown32(int width, int height) {
 
 } // namespace
 
-UniqueGdiObject MakeGlyphBitmap(Glyph glyph, int size, bool disabled) {
+UniqueBitmap MakeGlyphBitmap(Glyph glyph, int size, bool disabled) {
     size = std::clamp(size, 8, 256);
     const int big = size * kSamples;
 
     // Draw large on the key colour...
     BITMAPINFO bigInfo = TopDown32(big, big);
     void* bigBits = nullptr;
-    UniqueGdiObject sampled(
+    UniqueBitmap sampled(
         ::CreateDIBSection(nullptr, &bigInfo, DIB_RGB_COLORS, &bigBits, nullptr, 0));
     UniqueMemoryDc dc(::CreateCompatibleDC(nullptr));
     if (!sampled || !dc) {
         return {};
     }
     {
-        SelectedObject selected(dc.Get(), sampled.Get());
-        UniqueGdiObject key(::CreateSolidBrush(kKey));
+        ScopedSelectObject selected(dc.Get(), sampled.Get());
+        UniqueBrush key(::CreateSolidBrush(kKey));
         RECT all{0, 0, big, big};
-        ::FillRect(dc.Get(), &all, static_cast<HBRUSH>(key.Get()));
+        ::FillRect(dc.Get(), &all, key.Get());
         Painter painter(dc.Get(), big);
         DrawGlyph(painter, glyph);
         ::GdiFlush();
@@ -292,7 +272,7 @@ UniqueGdiObject MakeGlyphBitmap(Glyph glyph, int size, bool disabled) {
     // ...then average each block of samples into one pixel.
     BITMAPINFO info = TopDown32(size, size);
     void* bits = nullptr;
-    UniqueGdiObject result(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    UniqueBitmap result(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     if (!result) {
         return {};
     }
@@ -338,7 +318,7 @@ UniqueGdiObject MakeGlyphBitmap(Glyph glyph, int size, bool disabled) {
 }
 
 UniqueIcon MakeGlyphIcon(Glyph glyph, int size) {
-    UniqueGdiObject color = MakeGlyphBitmap(glyph, size);
+    UniqueBitmap color = MakeGlyphBitmap(glyph, size);
     if (!color) {
         return {};
     }
@@ -348,11 +328,11 @@ UniqueIcon MakeGlyphIcon(Glyph glyph, int size) {
     std::vector<uint8_t> maskBits(static_cast<size_t>(((bitmap.bmWidth + 15) / 16) * 2) *
                                       static_cast<size_t>(bitmap.bmHeight),
                                   0);
-    UniqueGdiObject mask(::CreateBitmap(bitmap.bmWidth, bitmap.bmHeight, 1, 1, maskBits.data()));
+    UniqueBitmap mask(::CreateBitmap(bitmap.bmWidth, bitmap.bmHeight, 1, 1, maskBits.data()));
     ICONINFO info{};
     info.fIcon = TRUE;
-    info.hbmColor = static_cast<HBITMAP>(color.Get());
-    info.hbmMask = static_cast<HBITMAP>(mask.Get());
+    info.hbmColor = color.Get();
+    info.hbmMask = mask.Get();
     return UniqueIcon(::CreateIconIndirect(&info));
 }
 

@@ -32,7 +32,7 @@ enum class Glyph {
 // A top-down 32-bit DIB section of size × size pixels holding the glyph,
 // smoothed, with straight (not premultiplied) alpha; `disabled` draws it in
 // faint grey.
-UniqueGdiObject MakeGlyphBitmap(Glyph glyph, int size, bool disabled = false);
+UniqueBitmap MakeGlyphBitmap(Glyph glyph, int size, bool disabled = false);
 
 // The glyph as an icon, for buttons that show a picture.
 UniqueIcon MakeGlyphIcon(Glyph glyph, int size);

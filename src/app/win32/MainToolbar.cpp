@@ -78,10 +78,10 @@ void CMainToolbar::Layout(UINT dpi, int width, int height) {
         if (!spec.command) {
             continue;
         }
-        UniqueGdiObject picture = MakeGlyphBitmap(spec.glyph, icon);
-        UniqueGdiObject faint = MakeGlyphBitmap(spec.glyph, icon, true);
-        ::ImageList_Add(images.Get(), static_cast<HBITMAP>(picture.Get()), nullptr);
-        ::ImageList_Add(disabled.Get(), static_cast<HBITMAP>(faint.Get()), nullptr);
+        UniqueBitmap picture = MakeGlyphBitmap(spec.glyph, icon);
+        UniqueBitmap faint = MakeGlyphBitmap(spec.glyph, icon, true);
+        ::ImageList_Add(images.Get(), picture.Get(), nullptr);
+        ::ImageList_Add(disabled.Get(), faint.Get(), nullptr);
     }
     ::SendMessageA(mToolbar, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images.Get()));
     ::SendMessageA(mToolbar, TB_SETDISABLEDIMAGELIST, 0, reinterpret_cast<LPARAM>(disabled.Get()));

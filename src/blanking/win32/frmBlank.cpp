@@ -176,8 +176,8 @@ void frmBlank::SetBackground(uint32_t colour) {
 void frmBlank::Fill(HDC dc) {
     RECT client{};
     ::GetClientRect(Hwnd(), &client);
-    UniqueGdiObject brush(::CreateSolidBrush(static_cast<COLORREF>(mBackground)));
-    ::FillRect(dc, &client, static_cast<HBRUSH>(brush.Get()));
+    UniqueBrush brush(::CreateSolidBrush(static_cast<COLORREF>(mBackground)));
+    ::FillRect(dc, &client, brush.Get());
 }
 
 } // namespace kiv::win32

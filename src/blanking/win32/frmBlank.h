@@ -7,13 +7,6 @@
 
 namespace kiv::win32 {
 
-struct CursorTraits {
-    using Handle = HCURSOR;
-    static Handle Invalid() noexcept { return nullptr; }
-    static void Close(Handle h) noexcept { ::DestroyCursor(h); }
-};
-using UniqueCursor = UniqueHandle<CursorTraits>;
-
 // A pointer image with every pixel transparent.
 UniqueCursor CreateTransparentCursor();
 
@@ -33,11 +26,6 @@ public:
     void SetVisible(bool visible) override;
     void Move(int32_t left, int32_t top, int32_t width, int32_t height) override;
     void Animate() override;
-
-    // What the window shows now, for tests: its colour as 0x00BBGGRR and
-    // whether the pointer over it is drawn.
-    uint32_t Background() const noexcept { return mBackground; }
-    bool PointerShown() const noexcept { return mPointerShown; }
 
 private:
     enum TimerId : UINT_PTR { kPointerTimer = 1, kFadeTimer = 2 };

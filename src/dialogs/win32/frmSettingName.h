@@ -1,6 +1,5 @@
 #pragma once
 
-#include "platform/win32/UniqueHandle.h"
 #include "platform/win32/Window.h"
 
 #include <optional>
@@ -10,7 +9,7 @@
 namespace kiv::win32 {
 
 // "Setting Name": the small modal dialog that asks for a setting's name.
-class frmSettingName : public CWindow {
+class frmSettingName : public CModalDialog {
 public:
     // Shows the dialog over `owner` with `initialText` in the box, selected,
     // and waits; the name when the user pressed OK, nothing when cancelled.
@@ -19,8 +18,8 @@ public:
     enum ControlId : int {
         lblWindowCaption = 100,
         txtWindowSetting,
-        cmdOK = IDOK,
-        cmdCancel = IDCANCEL,
+        cmdOK,
+        cmdCancel,
     };
 
 private:
@@ -28,21 +27,13 @@ private:
     ~frmSettingName() override;
 
     bool OnCreate() override;
-    bool OnCommand(int id, int code, HWND control) override;
-    bool OnClose() override;
-    bool OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
-
-    void Layout();
-    void Finish(bool accepted);
+    void Layout(const CDpiScale& scale);
+    void TakeOutSeparators(HWND box);
     void UpdateOkButton();
-    static LRESULT CALLBACK NameBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam,
-                                        UINT_PTR id, DWORD_PTR data);
+    std::string Name() const;
 
     std::string mInitialText;
-    std::optional<std::string> mAnswer;
-    bool mDone = false;
-    UINT mDpi = 96;
-    UniqueGdiObject mFont;
+    std::string mAnswer;
 };
 
 } // namespace kiv::win32

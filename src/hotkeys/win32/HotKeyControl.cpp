@@ -7,12 +7,6 @@
 namespace kiv::win32 {
 
 namespace {
-HWND AddChild(HWND parent, const char* className, const char* text, DWORD style, int id) {
-    return ::CreateWindowExA(0, className, text, WS_CHILD | WS_VISIBLE | style, 0, 0, 0, 0, parent,
-                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                             ::GetModuleHandleA(nullptr), nullptr);
-}
-
 void Move(HWND control, const CDpiScale& scale, int x, int y, int width, int height) {
     ::MoveWindow(control, scale(x), scale(y), scale(width), scale(height), TRUE);
 }
@@ -23,12 +17,12 @@ void Move(HWND control, const CDpiScale& scale, int x, int y, int width, int hei
 void CHotKeyEditorControls::Create(HWND parent, const Ids& ids, const Captions& captions) {
     mParent = parent;
     mIds = ids;
-    AddChild(parent, WC_BUTTONA, captions.shift, BS_AUTOCHECKBOX | WS_TABSTOP | WS_GROUP,
-             ids.shift);
-    AddChild(parent, WC_BUTTONA, captions.ctrl, BS_AUTOCHECKBOX | WS_TABSTOP, ids.ctrl);
-    AddChild(parent, WC_COMBOBOXA, "", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, ids.key);
-    AddChild(parent, WC_STATICA, captions.caption, SS_LEFT | SS_NOPREFIX, ids.caption);
-    AddChild(parent, WC_STATICA, "", SS_LEFT | SS_NOPREFIX, ids.hotKey);
+    CreateChild(parent, WC_BUTTONA, captions.shift, BS_AUTOCHECKBOX | WS_TABSTOP | WS_GROUP,
+                ids.shift);
+    CreateChild(parent, WC_BUTTONA, captions.ctrl, BS_AUTOCHECKBOX | WS_TABSTOP, ids.ctrl);
+    CreateChild(parent, WC_COMBOBOXA, "", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, ids.key);
+    CreateChild(parent, WC_STATICA, captions.caption, SS_LEFT | SS_NOPREFIX, ids.caption);
+    CreateChild(parent, WC_STATICA, "", SS_LEFT | SS_NOPREFIX, ids.hotKey);
 }
 
 void CHotKeyEditorControls::Layout(const CDpiScale& scale, int x, int y) {
@@ -100,6 +94,10 @@ bool CHotKeyControl::OnCreate() {
     mControls.Create(Hwnd(), {kShift, kCtrl, kKey, kCaption, kHotKey},
                      {"&Shift", "C&ontrol", "Current Hot Key:"});
     CHotKeyEditor::LoadKeyCombo(mControls);
+    for (int id : {kShift, kCtrl}) {
+        HandleCommand(id, BN_CLICKED, [this](HWND) { mEditor.SetNewKeyCode(mControls); });
+    }
+    HandleCommand(kKey, CBN_SELCHANGE, [this](HWND) { mEditor.SetNewKeyCode(mControls); });
     mEditor.HotKeyChanged = [this](const std::string& text) {
         if (HotKeyChanged) {
             HotKeyChanged(text);
@@ -122,7 +120,7 @@ bool CHotKeyControl::OnCreate() {
         tool.lpszText = const_cast<char*>(text);
         ::SendMessageA(mToolTip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
     }
-    Layout(CDpiScale(::GetDpiForWindow(Hwnd())));
+    Layout(CDpiScale(WindowDpi(Hwnd())));
     return true;
 }
 
@@ -141,9 +139,7 @@ void CHotKeyControl::Layout(const CDpiScale& scale) {
 }
 
 std::string CHotKeyControl::caption() const {
-    char text[256] = {};
-    ::GetWindowTextA(mControls.Caption(), text, sizeof text);
-    return text;
+    return WindowText(mControls.Caption());
 }
 
 void CHotKeyControl::SetCaption(std::string_view text) {
@@ -158,43 +154,6 @@ void CHotKeyControl::SetEnabled(bool enabled) {
     for (HWND control : {mControls.ShiftBox(), mControls.CtrlBox(), mControls.KeyList()}) {
         ::EnableWindow(control, enabled ? TRUE : FALSE);
     }
-}
-
-bool CHotKeyControl::OnCommand(int id, int code, HWND) {
-    if (mControls.IsChange(id, code)) {
-        mEditor.SetNewKeyCode(mControls);
-        return true;
-    }
-    return false;
-}
-
-bool CHotKeyControl::OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-    if (message == WM_SETFONT) {
-        // The parent's font reaches every part.
-        for (HWND child = ::GetWindow(Hwnd(), GW_CHILD); child;
-             child = ::GetWindow(child, GW_HWNDNEXT)) {
-            ::SendMessageA(child, WM_SETFONT, wParam, lParam);
-        }
-        result = 0;
-        return true;
-    }
-    if (message == WM_ERASEBKGND) {
-        // The parent's background, as the parts show it.
-        auto dc = reinterpret_cast<HDC>(wParam);
-        auto brush = reinterpret_cast<HBRUSH>(::SendMessageA(
-            ::GetParent(Hwnd()), WM_CTLCOLORSTATIC, wParam, reinterpret_cast<LPARAM>(Hwnd())));
-        RECT client{};
-        ::GetClientRect(Hwnd(), &client);
-        ::FillRect(dc, &client, brush != nullptr ? brush : ::GetSysColorBrush(COLOR_BTNFACE));
-        result = 1;
-        return true;
-    }
-    if (message == WM_CTLCOLORSTATIC || message == WM_CTLCOLORBTN) {
-        // The parent decides the colours, as if the parts were its own.
-        result = ::SendMessageA(::GetParent(Hwnd()), message, wParam, lParam);
-        return true;
-    }
-    return false;
 }
 
 } // namespace kiv::win32

@@ -1,8 +1,6 @@
 #pragma once
 
-#include "app/win32/pages/TabPage.h"
 #include "hotkeys/HotKeyEditor.h"
-#include "platform/win32/UniqueHandle.h"
 #include "platform/win32/Window.h"
 
 #include <functional>
@@ -63,11 +61,11 @@ private:
 // The reusable hot key editor: a child window holding the five controls, with
 // the control's rules (its boxes stay as they are for an empty hot key, and it
 // announces every new hot key through HotKeyChanged).
-class CHotKeyControl : public CWindow {
+class CHotKeyControl : public CControlHost {
 public:
     enum ControlId : int { kShift = 100, kCtrl, kKey, kCaption, kHotKey };
 
-    CHotKeyControl() = default;
+    CHotKeyControl() : CControlHost(PartColours::Parent) {}
     ~CHotKeyControl() override;
 
     // Creates the control as child `id` of `parent`, at x, y in pixels.
@@ -86,8 +84,6 @@ public:
 private:
     bool OnCreate() override;
     void OnDestroy() override;
-    bool OnCommand(int id, int code, HWND control) override;
-    bool OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
     CHotKeyEditorControls mControls;
     CHotKeyEditor mEditor{HotKeyEditorKind::Control};

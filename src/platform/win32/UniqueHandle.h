@@ -2,9 +2,24 @@
 
 #include "platform/win32/Win32.h"
 
+#include <commctrl.h>
+
 #include <utility>
 
 namespace kiv::win32 {
+
+// Closing a handle may change the thread's last error; code that reports a
+// failure after a guard went out of scope must still read the failure's own.
+class CPreservedLastError {
+public:
+    CPreservedLastError() noexcept : mError(::GetLastError()) {}
+    ~CPreservedLastError() { ::SetLastError(mError); }
+    CPreservedLastError(const CPreservedLastError&) = delete;
+    CPreservedLastError& operator=(const CPreservedLastError&) = delete;
+
+private:
+    DWORD mError;
+};
 
 // One move-only owner for every kind of handle. A traits type names the
 // handle type, its invalid value and how to close it.
@@ -27,13 +42,14 @@ public:
     }
 
     Handle Get() const noexcept { return mHandle; }
-    bool IsValid() const noexcept { return mHandle != Traits::Invalid(); }
+    bool IsValid() const noexcept { return !(mHandle == Traits::Invalid()); }
     explicit operator bool() const noexcept { return IsValid(); }
 
     Handle Release() noexcept { return std::exchange(mHandle, Traits::Invalid()); }
     void Reset(Handle handle = Traits::Invalid()) noexcept {
         Handle old = std::exchange(mHandle, handle);
-        if (old != Traits::Invalid()) {
+        if (!(old == Traits::Invalid())) {
+            CPreservedLastError keep;
             Traits::Close(old);
         }
     }
@@ -42,68 +58,165 @@ private:
     Handle mHandle = Traits::Invalid();
 };
 
+// Traits for the handles that are null when invalid.
+template <typename H, auto CloseFunction> struct NullHandleTraits {
+    using Handle = H;
+    static Handle Invalid() noexcept { return nullptr; }
+    static void Close(Handle h) noexcept { CloseFunction(h); }
+};
+
 struct FileHandleTraits {
     using Handle = HANDLE;
     static Handle Invalid() noexcept { return INVALID_HANDLE_VALUE; }
     static void Close(Handle h) noexcept { ::CloseHandle(h); }
 };
 
-struct KernelHandleTraits {
-    using Handle = HANDLE;
-    static Handle Invalid() noexcept { return nullptr; }
-    static void Close(Handle h) noexcept { ::CloseHandle(h); }
-};
-
-struct ModuleTraits {
-    using Handle = HMODULE;
-    static Handle Invalid() noexcept { return nullptr; }
-    static void Close(Handle h) noexcept { ::FreeLibrary(h); }
-};
-
-struct WindowTraits {
-    using Handle = HWND;
-    static Handle Invalid() noexcept { return nullptr; }
-    static void Close(Handle h) noexcept { ::DestroyWindow(h); }
-};
-
-struct HookTraits {
-    using Handle = HHOOK;
-    static Handle Invalid() noexcept { return nullptr; }
-    static void Close(Handle h) noexcept { ::UnhookWindowsHookEx(h); }
-};
-
-struct GdiObjectTraits {
-    using Handle = HGDIOBJ;
+// GDI objects, one owner type per kind so that nothing is cast at use.
+template <typename H> struct GdiObjectTraits {
+    using Handle = H;
     static Handle Invalid() noexcept { return nullptr; }
     static void Close(Handle h) noexcept { ::DeleteObject(h); }
 };
 
-struct RegKeyTraits {
-    using Handle = HKEY;
-    static Handle Invalid() noexcept { return nullptr; }
-    static void Close(Handle h) noexcept { ::RegCloseKey(h); }
+// A registered window class: unregistering needs the module that registered it.
+struct WindowClassId {
+    ATOM atom = 0;
+    HINSTANCE instance = nullptr;
+    bool operator==(const WindowClassId&) const = default;
+};
+struct WindowClassTraits {
+    using Handle = WindowClassId;
+    static Handle Invalid() noexcept { return {}; }
+    static void Close(Handle h) noexcept {
+        ::UnregisterClassA(reinterpret_cast<LPCSTR>(static_cast<ULONG_PTR>(h.atom)), h.instance);
+    }
 };
 
-struct IconTraits {
-    using Handle = HICON;
-    static Handle Invalid() noexcept { return nullptr; }
-    static void Close(Handle h) noexcept { ::DestroyIcon(h); }
-};
+// How each kind of handle is closed.
+namespace closers {
+inline void KernelObject(HANDLE h) noexcept {
+    ::CloseHandle(h);
+}
+inline void Module(HMODULE h) noexcept {
+    ::FreeLibrary(h);
+}
+inline void Window(HWND h) noexcept {
+    ::DestroyWindow(h);
+}
+inline void Hook(HHOOK h) noexcept {
+    ::UnhookWindowsHookEx(h);
+}
+inline void RegKey(HKEY h) noexcept {
+    ::RegCloseKey(h);
+}
+inline void Icon(HICON h) noexcept {
+    ::DestroyIcon(h);
+}
+inline void Cursor(HCURSOR h) noexcept {
+    ::DestroyCursor(h);
+}
+inline void Menu(HMENU h) noexcept {
+    ::DestroyMenu(h);
+}
+inline void ImageList(HIMAGELIST h) noexcept {
+    ::ImageList_Destroy(h);
+}
+inline void MemoryDc(HDC h) noexcept {
+    ::DeleteDC(h);
+}
+} // namespace closers
 
-struct MenuTraits {
-    using Handle = HMENU;
-    static Handle Invalid() noexcept { return nullptr; }
-    static void Close(Handle h) noexcept { ::DestroyMenu(h); }
-};
+using KernelHandleTraits = NullHandleTraits<HANDLE, &closers::KernelObject>;
+using ModuleTraits = NullHandleTraits<HMODULE, &closers::Module>;
+using WindowTraits = NullHandleTraits<HWND, &closers::Window>;
+using HookTraits = NullHandleTraits<HHOOK, &closers::Hook>;
+using RegKeyTraits = NullHandleTraits<HKEY, &closers::RegKey>;
+using IconTraits = NullHandleTraits<HICON, &closers::Icon>;
+using CursorTraits = NullHandleTraits<HCURSOR, &closers::Cursor>;
+using MenuTraits = NullHandleTraits<HMENU, &closers::Menu>;
+using ImageListTraits = NullHandleTraits<HIMAGELIST, &closers::ImageList>;
+// A DC of CreateCompatibleDC; window DCs are WindowDc's.
+using MemoryDcTraits = NullHandleTraits<HDC, &closers::MemoryDc>;
 
 using UniqueFile = UniqueHandle<FileHandleTraits>;
 using UniqueKernelHandle = UniqueHandle<KernelHandleTraits>;
 using UniqueModule = UniqueHandle<ModuleTraits>;
 using UniqueWindow = UniqueHandle<WindowTraits>;
 using UniqueHook = UniqueHandle<HookTraits>;
-using UniqueGdiObject = UniqueHandle<GdiObjectTraits>;
 using UniqueRegKey = UniqueHandle<RegKeyTraits>;
 using UniqueIcon = UniqueHandle<IconTraits>;
+using UniqueCursor = UniqueHandle<CursorTraits>;
 using UniqueMenu = UniqueHandle<MenuTraits>;
+using UniqueImageList = UniqueHandle<ImageListTraits>;
+using UniqueMemoryDc = UniqueHandle<MemoryDcTraits>;
+using UniqueWindowClass = UniqueHandle<WindowClassTraits>;
+using UniquePen = UniqueHandle<GdiObjectTraits<HPEN>>;
+using UniqueBrush = UniqueHandle<GdiObjectTraits<HBRUSH>>;
+using UniqueFont = UniqueHandle<GdiObjectTraits<HFONT>>;
+using UniqueBitmap = UniqueHandle<GdiObjectTraits<HBITMAP>>;
+using UniqueRegion = UniqueHandle<GdiObjectTraits<HRGN>>;
+// A GDI object whose kind the code does not know; prefer the typed owners.
+using UniqueGdiObject = UniqueHandle<GdiObjectTraits<HGDIOBJ>>;
+
+// Selects an object into a DC for a scope, then puts the previous one back.
+class ScopedSelectObject {
+public:
+    ScopedSelectObject(HDC dc, HGDIOBJ object) noexcept
+        : mDc(dc), mPrevious(object != nullptr ? ::SelectObject(dc, object) : nullptr) {}
+    ~ScopedSelectObject() {
+        if (mPrevious != nullptr && mPrevious != HGDI_ERROR) {
+            CPreservedLastError keep;
+            ::SelectObject(mDc, mPrevious);
+        }
+    }
+    ScopedSelectObject(const ScopedSelectObject&) = delete;
+    ScopedSelectObject& operator=(const ScopedSelectObject&) = delete;
+
+private:
+    HDC mDc;
+    HGDIOBJ mPrevious;
+};
+
+// BeginPaint and EndPaint as one scope.
+class PaintDc {
+public:
+    explicit PaintDc(HWND window) noexcept : mWindow(window), mDc(::BeginPaint(window, &mPaint)) {}
+    ~PaintDc() {
+        if (mDc != nullptr) {
+            CPreservedLastError keep;
+            ::EndPaint(mWindow, &mPaint);
+        }
+    }
+    PaintDc(const PaintDc&) = delete;
+    PaintDc& operator=(const PaintDc&) = delete;
+
+    HDC Get() const noexcept { return mDc; }
+    const PAINTSTRUCT& Paint() const noexcept { return mPaint; }
+
+private:
+    HWND mWindow;
+    PAINTSTRUCT mPaint{};
+    HDC mDc;
+};
+
+// GetDC and ReleaseDC as one scope; a null window stands for the screen.
+class WindowDc {
+public:
+    explicit WindowDc(HWND window) noexcept : mWindow(window), mDc(::GetDC(window)) {}
+    ~WindowDc() {
+        if (mDc != nullptr) {
+            CPreservedLastError keep;
+            ::ReleaseDC(mWindow, mDc);
+        }
+    }
+    WindowDc(const WindowDc&) = delete;
+    WindowDc& operator=(const WindowDc&) = delete;
+
+    HDC Get() const noexcept { return mDc; }
+
+private:
+    HWND mWindow;
+    HDC mDc;
+};
 
 } // namespace kiv::win32

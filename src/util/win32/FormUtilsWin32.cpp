@@ -70,15 +70,12 @@ void CDeviceCanvas::BeginPen(int32_t style, int32_t width, uint32_t rgb) {
     EndPen();
     mPen.Reset(::CreatePen(style, width, rgb));
     if (mPen) {
-        mPreviousPen = ::SelectObject(mDc, mPen.Get());
+        mSelectedPen.emplace(mDc, mPen.Get());
     }
 }
 
 void CDeviceCanvas::EndPen() {
-    if (mPreviousPen != nullptr) {
-        ::SelectObject(mDc, mPreviousPen);
-        mPreviousPen = nullptr;
-    }
+    mSelectedPen.reset();
     mPen.Reset();
 }
 

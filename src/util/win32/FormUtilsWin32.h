@@ -3,6 +3,7 @@
 #include "platform/win32/UniqueHandle.h"
 #include "util/GDILine.h"
 
+#include <optional>
 #include <string_view>
 
 namespace kiv::win32 {
@@ -38,8 +39,9 @@ public:
 
 private:
     HDC mDc;
-    UniqueGdiObject mPen;
-    HGDIOBJ mPreviousPen = nullptr;
+    UniquePen mPen;
+    // Declared after the pen: the DC lets go of it before it is deleted.
+    std::optional<ScopedSelectObject> mSelectedPen;
 };
 
 } // namespace kiv::win32

@@ -12,13 +12,6 @@ bool CTabPage::CreatePage(HWND owner) {
     return Create(spec, WS_EX_CONTROLPARENT, WS_CHILD | WS_CLIPSIBLINGS, "", 0, 0, 0, 0, owner);
 }
 
-HWND CTabPage::AddControl(const char* className, const char* text, DWORD style, int id,
-                          DWORD exStyle) {
-    return ::CreateWindowExA(exStyle, className, text, WS_CHILD | WS_VISIBLE | style, 0, 0, 0, 0,
-                             Hwnd(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                             ::GetModuleHandleA(nullptr), nullptr);
-}
-
 void CTabPage::Place(int id, const CDpiScale& scale, int x, int y, int width, int height) const {
     ::MoveWindow(Control(id), scale(x), scale(y), scale(width), scale(height), TRUE);
 }
@@ -41,15 +34,7 @@ bool CTabPage::OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
         result = ::SendMessageA(::GetParent(Hwnd()), message, wParam, lParam);
         return true;
     }
-    if (message == WM_CTLCOLORSTATIC || message == WM_CTLCOLORBTN) {
-        // Controls take the page's colour, not the dialog colour.
-        HDC dc = reinterpret_cast<HDC>(wParam);
-        ::SetBkColor(dc, ::GetSysColor(COLOR_WINDOW));
-        ::SetTextColor(dc, ::GetSysColor(COLOR_WINDOWTEXT));
-        result = reinterpret_cast<LRESULT>(::GetSysColorBrush(COLOR_WINDOW));
-        return true;
-    }
-    return false;
+    return CControlHost::OnOtherMessage(message, wParam, lParam, result);
 }
 
 } // namespace kiv::win32

@@ -2,20 +2,7 @@
 
 #include "platform/win32/Window.h"
 
-#include <functional>
-
 namespace kiv::win32 {
-
-// Device-independent pixels (96 per inch) to the window's pixels.
-class CDpiScale {
-public:
-    explicit CDpiScale(UINT dpi = 96) : mDpi(dpi == 0 ? 96 : dpi) {}
-    int operator()(int dips) const { return ::MulDiv(dips, static_cast<int>(mDpi), 96); }
-    UINT Dpi() const noexcept { return mDpi; }
-
-private:
-    UINT mDpi;
-};
 
 // The grid the Orbiting and Blanking pages share, so their check boxes and
 // WindowPos controls line up when the user switches between them (in
@@ -28,16 +15,16 @@ constexpr int kWindowPosWidth = 170;
 } // namespace page_grid
 
 // One page of the main window's tab strip: a borderless child window over the
-// strip's display area that holds the page's controls. Their notifications go
-// on to the main window, so every control answers to one place.
-class CTabPage : public CWindow {
+// strip's display area that holds the page's controls, in the page colour and
+// the font the main window gives it. The page handles its controls'
+// notifications itself (HandleCommand, HandleNotify); what it leaves goes on
+// to the main window.
+class CTabPage : public CControlHost {
 public:
+    CTabPage() : CControlHost(PartColours::Page) {}
     ~CTabPage() override;
 
     bool CreatePage(HWND owner);
-    HWND AddControl(const char* className, const char* text, DWORD style, int id,
-                    DWORD exStyle = 0);
-    HWND Control(int id) const { return ::GetDlgItem(Hwnd(), id); }
     // Places a control in page coordinates given in device-independent pixels.
     void Place(int id, const CDpiScale& scale, int x, int y, int width, int height) const;
 

@@ -8,36 +8,19 @@
 
 namespace kiv::win32 {
 
-namespace {
-constexpr UINT_PTR kKeyFilterSubclass = 0x4B46;
-
-LRESULT CALLBACK KeyFilterProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                               DWORD_PTR data) noexcept {
-    if (message == WM_CHAR) {
-        auto filter = reinterpret_cast<KeyFilter>(data);
-        int16_t kept = filter(static_cast<int16_t>(wParam));
-        if (kept == 0) {
-            return 0;
-        }
-        wParam = static_cast<WPARAM>(static_cast<uint16_t>(kept));
-    } else if (message == WM_NCDESTROY) {
-        ::RemoveWindowSubclass(window, &KeyFilterProc, id);
-    }
-    return ::DefSubclassProc(window, message, wParam, lParam);
-}
-
-std::string TextOf(HWND window) {
-    int length = ::GetWindowTextLengthA(window);
-    std::string text(static_cast<size_t>(length > 0 ? length : 0) + 1, '\0');
-    int copied = ::GetWindowTextA(window, text.data(), static_cast<int>(text.size()));
-    text.resize(static_cast<size_t>(copied > 0 ? copied : 0));
-    return text;
-}
-} // namespace
-
 void InstallKeyFilter(HWND edit, KeyFilter filter) {
-    ::SetWindowSubclass(edit, &KeyFilterProc, kKeyFilterSubclass,
-                        reinterpret_cast<DWORD_PTR>(filter));
+    SubclassControl(edit,
+                    [filter](HWND, UINT message, WPARAM& wParam, LPARAM) -> std::optional<LRESULT> {
+                        if (message != WM_CHAR) {
+                            return std::nullopt;
+                        }
+                        const int16_t kept = filter(static_cast<int16_t>(wParam));
+                        if (kept == 0) {
+                            return 0;
+                        }
+                        wParam = static_cast<WPARAM>(static_cast<uint16_t>(kept));
+                        return std::nullopt;
+                    });
 }
 
 int16_t NumericKeyFilter(int16_t keyAscii) {
@@ -62,18 +45,16 @@ bool CWindowPos::CreateControl(HWND parent, int id, const char* caption) {
 }
 
 bool CWindowPos::OnCreate() {
-    HINSTANCE instance = ::GetModuleHandleA(nullptr);
-    auto add = [&](const char* className, const char* text, DWORD style, int id, DWORD exStyle) {
-        return ::CreateWindowExA(exStyle, className, text, WS_CHILD | WS_VISIBLE | style, 0, 0, 0,
-                                 0, Hwnd(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                 instance, nullptr);
-    };
-    add(WC_STATICA, mInitialCaption.c_str(), SS_LEFT | SS_CENTERIMAGE, kCaption, 0);
+    AddControl(WC_STATICA, mInitialCaption.c_str(), SS_LEFT | SS_CENTERIMAGE, kCaption);
     HWND value =
-        add(WC_EDITA, "0", ES_AUTOHSCROLL | ES_RIGHT | WS_TABSTOP, kValue, WS_EX_CLIENTEDGE);
-    add(WC_BUTTONA, "", BS_OWNERDRAW | BS_PUSHBUTTON, kIncrease, 0);
-    add(WC_BUTTONA, "", BS_OWNERDRAW | BS_PUSHBUTTON, kDecrease, 0);
+        AddControl(WC_EDITA, "0", ES_AUTOHSCROLL | ES_RIGHT | WS_TABSTOP, kValue, WS_EX_CLIENTEDGE);
+    AddControl(WC_BUTTONA, "", BS_OWNERDRAW | BS_PUSHBUTTON, kIncrease);
+    AddControl(WC_BUTTONA, "", BS_OWNERDRAW | BS_PUSHBUTTON, kDecrease);
     InstallKeyFilter(value, &NumericKeyFilter);
+    HandleCommand(kValue, EN_SETFOCUS, [](HWND box) { SelectAllText(box); });
+    HandleCommand(kValue, EN_KILLFOCUS, [this](HWND) { RaiseValueIncremented(); });
+    HandleCommand(kIncrease, BN_CLICKED, [this](HWND) { cmdIncrement_Click(0); });
+    HandleCommand(kDecrease, BN_CLICKED, [this](HWND) { cmdIncrement_Click(1); });
     return true;
 }
 
@@ -89,22 +70,6 @@ bool CWindowPos::OnSize(int width, int height) {
     return true;
 }
 
-bool CWindowPos::OnCommand(int id, int code, HWND) {
-    if (id == kValue && code == EN_SETFOCUS) {
-        SelectAllText(Child(kValue));
-        return true;
-    }
-    if (id == kValue && code == EN_KILLFOCUS) {
-        RaiseValueIncremented();
-        return true;
-    }
-    if ((id == kIncrease || id == kDecrease) && code == BN_CLICKED) {
-        cmdIncrement_Click(id == kIncrease ? 0 : 1);
-        return true;
-    }
-    return false;
-}
-
 bool CWindowPos::OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     switch (message) {
     case WM_DRAWITEM: {
@@ -118,31 +83,13 @@ bool CWindowPos::OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam, LRES
         result = TRUE;
         return true;
     }
-    case WM_SETFONT:
-        mFont = reinterpret_cast<HFONT>(wParam);
-        for (HWND child = ::GetWindow(Hwnd(), GW_CHILD); child;
-             child = ::GetWindow(child, GW_HWNDNEXT)) {
-            ::SendMessageA(child, WM_SETFONT, wParam, lParam);
-        }
-        return true;
-    case WM_GETFONT:
-        // Like any control: the font it was given, or none for the system font.
-        result = reinterpret_cast<LRESULT>(mFont);
-        return true;
-    case WM_CTLCOLORSTATIC: {
-        HDC dc = reinterpret_cast<HDC>(wParam);
-        ::SetBkColor(dc, ::GetSysColor(COLOR_WINDOW));
-        ::SetTextColor(dc, ::GetSysColor(COLOR_WINDOWTEXT));
-        result = reinterpret_cast<LRESULT>(::GetSysColorBrush(COLOR_WINDOW));
-        return true;
-    }
     default:
-        return false;
+        return CControlHost::OnOtherMessage(message, wParam, lParam, result);
     }
 }
 
 std::string CWindowPos::Caption() const {
-    return TextOf(Child(kCaption));
+    return WindowText(Child(kCaption));
 }
 
 void CWindowPos::SetCaption(std::string_view caption) {
@@ -150,7 +97,7 @@ void CWindowPos::SetCaption(std::string_view caption) {
 }
 
 std::string CWindowPos::Value() {
-    std::string text = TextOf(Child(kValue));
+    std::string text = WindowText(Child(kValue));
     const bool wasEmpty = text.empty();
     std::string value = WindowPosReadValue(text);
     if (wasEmpty) {

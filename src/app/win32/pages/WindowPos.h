@@ -25,7 +25,7 @@ int16_t DigitsKeyFilter(int16_t keyAscii);
 // by 10 with the left Shift key down, by 100 with left Shift and left Ctrl.
 // After each click and whenever the box loses the focus it tells its parent
 // the value as a 32-bit integer (WM_NOTIFY, kValueIncremented).
-class CWindowPos : public CWindow {
+class CWindowPos : public CControlHost {
 public:
     static constexpr UINT kValueIncremented = 0x4B50;
     struct NMValueIncremented {
@@ -34,6 +34,7 @@ public:
     };
     enum ControlId : int { kCaption = 1, kValue, kIncrease, kDecrease };
 
+    CWindowPos() : CControlHost(PartColours::Page) {}
     ~CWindowPos() override;
 
     bool CreateControl(HWND parent, int id, const char* caption);
@@ -46,11 +47,10 @@ public:
     // Takes only a valid number; tells the parent nothing.
     void SetValue(std::string_view value);
 
-    HWND Child(int id) const { return ::GetDlgItem(Hwnd(), id); }
+    HWND Child(int id) const { return Control(id); }
 
 private:
     bool OnCreate() override;
-    bool OnCommand(int id, int code, HWND control) override;
     bool OnSize(int width, int height) override;
     bool OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
@@ -60,7 +60,6 @@ private:
 
     CKeyboardInfo mKeyboard;
     std::string mInitialCaption = "X";
-    HFONT mFont = nullptr; // borrowed from the parent, as WM_SETFONT lends it
 };
 
 } // namespace kiv::win32
