@@ -39,44 +39,27 @@ TEST(FileExists, NamesThatCanNeverBeAFile) {
 
 TEST(FileExists, RealFilesOnDisk) {
     TempDir dir;
-    std::string plain = dir.File("a.b");
-    std::string noExtension = dir.File("readme");
-    std::string readOnly = dir.File("locked.dat");
-    std::string longExtension = dir.File("name.text");
-    std::string trailingDot = dir.File("name.");
-    for (const auto& path : {plain, noExtension, readOnly, longExtension, trailingDot}) {
-        WriteBytes(path, "contents");
+    for (const char* name : {"a.b", "readme", "name.text"}) {
+        WriteBytes(dir.File(name), "contents");
     }
-    std::filesystem::permissions(readOnly,
-                                 std::filesystem::perms::owner_write |
-                                     std::filesystem::perms::group_write |
-                                     std::filesystem::perms::others_write,
-                                 std::filesystem::perm_options::remove);
-
-    EXPECT_TRUE(FileExists(plain));
-    EXPECT_TRUE(FileExists(noExtension));
-    EXPECT_TRUE(FileExists(readOnly));
-    EXPECT_FALSE(FileExists(longExtension)); // exists, but a four-character extension
-    EXPECT_FALSE(FileExists(dir.Path().string()));
+    EXPECT_TRUE(FileExists(dir.File("a.b")));
+    EXPECT_TRUE(FileExists(dir.File("readme")));
+    EXPECT_FALSE(FileExists(dir.File("name.text"))); // exists, but a four-character extension
     EXPECT_FALSE(FileExists(dir.File("missing.dat")));
     EXPECT_FALSE(FileExists(MakeHidden(dir)));
-    EXPECT_FALSE(FileExists(plain + std::string(1, '\0')));
-#ifdef _WIN32
-    EXPECT_TRUE(FileExists(trailingDot.substr(0, trailingDot.size() - 1) + "."));
-    EXPECT_FALSE(FileExists(dir.File("*.b")));
-#else
-    EXPECT_TRUE(FileExists(trailingDot));
-#endif
+    EXPECT_FALSE(FileExists(dir.File("a.b") + std::string(1, '\0')));
     std::string folder = dir.File("folder.dat");
     std::filesystem::create_directory(folder);
     EXPECT_FALSE(FileExists(folder));
+#ifdef _WIN32
+    EXPECT_FALSE(FileExists(dir.File("*.b")));
+#endif
 }
 
 TEST(AppPath, IsTheProgramFolderWithOneTrailingSeparator) {
     std::string path = AppPath();
     ASSERT_FALSE(path.empty());
     EXPECT_EQ(path.back(), kPathSeparator);
-    EXPECT_TRUE(std::filesystem::is_directory(path));
     EXPECT_EQ(FolderWithSeparator("C:\\"), "C:\\");
     EXPECT_EQ(FolderWithSeparator(""), "");
     EXPECT_EQ(FolderWithSeparator(std::string("dir")), std::string("dir") + kPathSeparator);
@@ -85,8 +68,6 @@ TEST(AppPath, IsTheProgramFolderWithOneTrailingSeparator) {
 TEST(AtomicSave, ReplacesTheFileOrLeavesItWhole) {
     TempDir dir;
     std::string path = dir.File("data.dat");
-    SaveFileAtomically(path, "first\r\n");
-    EXPECT_EQ(ReadBytes(path), "first\r\n");
     std::string big(3 << 20, 'z');
     SaveFileAtomically(path, big);
     EXPECT_EQ(ReadBytes(path), big);
@@ -164,7 +145,12 @@ TEST(ReadWholeFile, BytesComeBackUnchanged) {
     }
     WriteBytes(path, bytes);
     EXPECT_EQ(ReadWholeFile(path), bytes);
-    EXPECT_THROW(ReadWholeFile(dir.File("missing.dat")), CRuntimeError);
+    try {
+        ReadWholeFile(dir.File("missing.dat"));
+        ADD_FAILURE() << "a missing file must raise";
+    } catch (const CRuntimeError& error) {
+        EXPECT_EQ(error.Number(), ErrorNumber::FileNotFound);
+    }
 }
 
 } // namespace

@@ -49,21 +49,14 @@ TEST(Nudges, EachButtonChangesTheRectangleByItsStep) {
     }
 }
 
-TEST(Nudges, SizeChangesKeepTheCentreAndHaveNoBounds) {
+TEST(Nudges, SizeChangesHaveNoBoundsAndOtherIndexesChangeNothing) {
     CWindowSetting s = At({0, 0, 2, 1});
     ApplyNudge(s, 9);
-    EXPECT_EQ(Of(s), (Ltwh{1, 1, 0, -1}));
     ApplyNudge(s, 4);
     EXPECT_EQ(Of(s), (Ltwh{2, 1, -2, -1}));
-    // The centre, left + width / 2, is where it was.
-    EXPECT_EQ(2 * s.WindowLeft + s.WindowWidth, 2);
-}
-
-TEST(Nudges, IndexesOutsideTheButtonsChangeNothing) {
-    for (int32_t index : {-1, 10, 32767, kMin}) {
-        CWindowSetting s = At({1, 2, 3, 4});
+    for (int32_t index : {-1, 10, kMin}) {
         ApplyNudge(s, index);
-        EXPECT_EQ(Of(s), (Ltwh{1, 2, 3, 4}));
+        EXPECT_EQ(Of(s), (Ltwh{2, 1, -2, -1}));
     }
 }
 
@@ -83,26 +76,11 @@ TEST(Nudges, OverflowStopsAtTheFieldThatCannotTakeTheStep) {
     EXPECT_EQ(Of(e), (Ltwh{4, 5, kMax - 1, 10}));
 }
 
-TEST(PositionLabels, EachLabelShowsItsField) {
-    CWindowSetting s = At({1, 2, 3, 4});
-    PositionField(s, PositionLabel::Height) = 40;
-    PositionField(s, PositionLabel::Left) = 10;
-    EXPECT_EQ(Of(s), (Ltwh{10, 2, 3, 40}));
-    EXPECT_EQ(&PositionField(s, PositionLabel::Top), &s.WindowTop);
-    EXPECT_EQ(&PositionField(s, PositionLabel::Width), &s.WindowWidth);
-}
-
-TEST(SettingName, TheFileSeparatorsCannotBeTyped) {
-    EXPECT_FALSE(SettingNameRules::AcceptsKeystroke(';'));
-    EXPECT_FALSE(SettingNameRules::AcceptsKeystroke('='));
-    for (int32_t key : std::initializer_list<int32_t>{'a', ' ', '&', '-', 8, 13, 0xE9}) {
-        EXPECT_TRUE(SettingNameRules::AcceptsKeystroke(key)) << key;
+TEST(SettingName, TheFileSeparatorsCannotBeTypedOrPastedAndOkNeedsACharacter) {
+    for (int32_t key : std::initializer_list<int32_t>{'a', ' ', ';', '=', 8, 0xE9}) {
+        EXPECT_EQ(SettingNameRules::AcceptsKeystroke(key), key != ';' && key != '=') << key;
     }
-}
-
-TEST(SettingName, PastedSeparatorsAreDroppedAndOkNeedsACharacter) {
     EXPECT_EQ(SettingNameRules::WithoutSeparators("S1=a;b c"), "S1ab c");
-    EXPECT_EQ(SettingNameRules::WithoutSeparators(";=;"), "");
     EXPECT_EQ(SettingNameRules::WithoutSeparators("Caf\xE9"), "Caf\xE9");
     EXPECT_FALSE(SettingNameRules::OkEnabled(""));
     EXPECT_TRUE(SettingNameRules::OkEnabled(" "));

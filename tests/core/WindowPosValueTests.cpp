@@ -14,60 +14,58 @@ struct Keys : IKeyboardState {
 };
 
 TEST(WindowPosStepTest, LeftShiftGivesTenAndWithLeftCtrlAHundred) {
-    Keys keys;
-    EXPECT_EQ(WindowPosStep(keys), 1);
-    keys.lControl = true; // Ctrl alone
-    EXPECT_EQ(WindowPosStep(keys), 1);
-    keys.lShift = true;
-    EXPECT_EQ(WindowPosStep(keys), 100);
-    keys.lControl = false;
-    EXPECT_EQ(WindowPosStep(keys), 10);
+    const struct {
+        bool shift, ctrl;
+        int32_t step;
+    } cases[] = {{false, false, 1}, {false, true, 1}, {true, false, 10}, {true, true, 100}};
+    for (const auto& c : cases) {
+        Keys keys;
+        keys.lShift = c.shift;
+        keys.lControl = c.ctrl;
+        EXPECT_EQ(WindowPosStep(keys), c.step) << c.shift << c.ctrl;
+    }
 }
 
-TEST(WindowPosIncrementTest, ArrowsAddAndSubtractTheStep) {
-    EXPECT_EQ(WindowPosIncremented("5", 0, 10), "15");
-    EXPECT_EQ(WindowPosIncremented("5", 0, 100), "105");
-    EXPECT_EQ(WindowPosIncremented("0", 1, 1), "-1");
-    EXPECT_EQ(WindowPosIncremented("2.5", 0, 1), "3.5");
-    EXPECT_EQ(WindowPosIncremented("", 0, 1), "1");
-    EXPECT_EQ(WindowPosIncremented("12abc", 1, 10), "2");
-    EXPECT_EQ(WindowPosIncremented("7", 2, 10), "7");
+TEST(WindowPosValueTest, ArrowsReadTheLeadingNumberOfTheBox) {
+    const struct {
+        const char* box;
+        int32_t arrow, step;
+        const char* result;
+    } cases[] = {{"5", 0, 10, "15"}, {"0", 1, 1, "-1"},     {"2.5", 0, 1, "3.5"},
+                 {"", 0, 1, "1"},    {"12abc", 1, 10, "2"}, {"7", 2, 10, "7"}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(WindowPosIncremented(c.box, c.arrow, c.step), c.result) << c.box;
+    }
 }
 
 TEST(WindowPosValueTest, ReadingFixesAnEmptyBoxAndTakesTheLeadingNumber) {
-    std::string box;
-    EXPECT_EQ(WindowPosReadValue(box), "0");
-    EXPECT_EQ(box, "0");
-    box = " 12 ";
-    EXPECT_EQ(WindowPosReadValue(box), " 12 ");
-    box = "12-";
-    EXPECT_EQ(WindowPosReadValue(box), "12");
-    EXPECT_EQ(box, "12-");
-    box = "-";
-    EXPECT_EQ(WindowPosReadValue(box), "0");
-    box = "abc";
-    EXPECT_EQ(WindowPosReadValue(box), "0");
-    box = "-3.25x";
-    EXPECT_EQ(WindowPosReadValue(box), "-3.25");
+    const std::pair<const char*, const char*> cases[] = {
+        {" 12 ", " 12 "}, {"12-", "12"}, {"-", "0"}, {"abc", "0"}, {"-3.25x", "-3.25"}};
+    for (const auto& [text, value] : cases) {
+        std::string box = text;
+        EXPECT_EQ(WindowPosReadValue(box), value) << text;
+        EXPECT_EQ(box, text);
+    }
+    std::string empty;
+    EXPECT_EQ(WindowPosReadValue(empty), "0");
+    EXPECT_EQ(empty, "0");
 }
 
 TEST(WindowPosValueTest, WritingTakesOnlyNumbers) {
-    EXPECT_TRUE(WindowPosTakesValue("15"));
-    EXPECT_TRUE(WindowPosTakesValue("-3"));
-    EXPECT_TRUE(WindowPosTakesValue("1.5"));
-    EXPECT_FALSE(WindowPosTakesValue(""));
-    EXPECT_FALSE(WindowPosTakesValue("x"));
-    EXPECT_FALSE(WindowPosTakesValue("12-"));
+    for (const char* text : {"15", "-3", "1.5"}) {
+        EXPECT_TRUE(WindowPosTakesValue(text)) << text;
+    }
+    for (const char* text : {"", "x", "12-"}) {
+        EXPECT_FALSE(WindowPosTakesValue(text)) << text;
+    }
 }
 
-TEST(WindowPosEventTest, TheEventValueRoundsHalvesToEven) {
-    EXPECT_EQ(WindowPosEventValue("1.5"), 2);
-    EXPECT_EQ(WindowPosEventValue("2.5"), 2);
-    EXPECT_EQ(WindowPosEventValue("-2.5"), -2);
-    EXPECT_EQ(WindowPosEventValue("-3"), -3);
-    EXPECT_EQ(WindowPosEventValue(""), 0);
-    EXPECT_EQ(WindowPosEventValue("9x"), 9);
-    EXPECT_EQ(WindowPosEventValue("2147483647"), 2147483647);
+TEST(WindowPosValueTest, TheEventValueRoundsHalvesToEvenWithin32Bits) {
+    const std::pair<const char*, int32_t> cases[] = {
+        {"1.5", 2}, {"2.5", 2}, {"-2.5", -2}, {"", 0}, {"9x", 9}, {"2147483647", INT32_MAX}};
+    for (const auto& [text, value] : cases) {
+        EXPECT_EQ(WindowPosEventValue(text), value) << text;
+    }
     try {
         WindowPosEventValue("2147483648");
         ADD_FAILURE() << "no overflow";
