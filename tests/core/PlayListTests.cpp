@@ -6,10 +6,7 @@
 namespace kiv {
 namespace {
 
-using test::ReadBytes;
-using test::RecordingReporter;
-using test::TempDir;
-using test::WriteBytes;
+using namespace test;
 
 struct PlayListFixture : ::testing::Test {
     TempDir dir;
@@ -24,7 +21,6 @@ struct PlayListFixture : ::testing::Test {
 };
 
 TEST_F(PlayListFixture, OlderFormAndBlankLinesThroughTwoSaveLoadCycles) {
-    list.LoadItems(); // no file: an empty list
     WriteBytes(list.PlayListFile, "Casablanca=Letterbox\r\n\r\nS1=Alien; Cut;S2=4x3;S3=VOL;S4=FF;");
     list.LoadItems();
     SaveAndReload();

