@@ -42,7 +42,6 @@ public:
 
     // 0 while no fade runs, else 10, 20, ... 250.
     int16_t FadeLevel() const noexcept { return mFadeLevel; }
-    bool Fading() const noexcept { return mFading; }
 
 private:
     IBlankWindowSurface& mSurface;

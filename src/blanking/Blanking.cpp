@@ -4,13 +4,6 @@
 
 namespace kiv {
 
-namespace {
-// a - b in 32 bits; Overflow when it does not fit.
-int32_t Difference32(int32_t a, int32_t b) {
-    return RoundToInt32(static_cast<double>(a) - static_cast<double>(b));
-}
-} // namespace
-
 BlankMargins BlankingMargins(const COptions& options, int32_t captionHeight, int32_t frameHeight) {
     BlankMargins margins;
     margins.title = options.TitleBarMargin == -1 ? captionHeight : options.TitleBarMargin;
@@ -103,7 +96,7 @@ void CBlanking::SetRightBlankPixels(int32_t pixels) {
         UpdateScreenSize();
         mStrips.right = pixels < 1 ? 0 : pixels;
         if (mBlankingOn) {
-            Window(kRight).Move(Difference32(mScreen.width, mStrips.right), 0, mStrips.right,
+            Window(kRight).Move(CheckedSubtract32(mScreen.width, mStrips.right), 0, mStrips.right,
                                 mScreen.height);
         }
     });
@@ -115,8 +108,8 @@ void CBlanking::SetBottomBlankPixels(int32_t pixels) {
         // The taskbar's edge stays covered even when the window reaches the bottom.
         mStrips.bottom = pixels <= mOptions.TaskBarMargin ? mOptions.TaskBarMargin : pixels;
         if (mBlankingOn) {
-            Window(kBottom).Move(0, Difference32(mScreen.height, mStrips.bottom), mScreen.width,
-                                 mStrips.bottom);
+            Window(kBottom).Move(0, CheckedSubtract32(mScreen.height, mStrips.bottom),
+                                 mScreen.width, mStrips.bottom);
         }
     });
 }

@@ -31,8 +31,6 @@ public:
     // taskbar again shows it now. True when there was one.
     bool RestoreAfterUncleanEnd();
 
-    const std::string& MarkerPath() const noexcept { return mMarkerPath; }
-
 private:
     ITaskbarWindow& mWindow;
     std::string mMarkerPath;

@@ -4,24 +4,18 @@
 
 namespace kiv {
 
-namespace {
-int32_t Difference32(int32_t a, int32_t b) {
-    return RoundToInt32(static_cast<double>(a) - static_cast<double>(b));
-}
-} // namespace
-
 std::optional<int32_t> StepOrbitAxis(OrbitAxis& axis, int32_t origin, int32_t range,
                                      int32_t increment) {
     if (range == 0) {
         return std::nullopt;
     }
     if (axis.movingBack) {
-        int32_t candidate = Difference32(axis.position, increment);
-        if (candidate < Difference32(origin, range)) {
+        int32_t candidate = CheckedSubtract32(axis.position, increment);
+        if (candidate < CheckedSubtract32(origin, range)) {
             axis.movingBack = false;
             return std::nullopt;
         }
-        int32_t moved = Difference32(0, increment);
+        int32_t moved = CheckedSubtract32(0, increment);
         axis.position = candidate;
         return moved;
     }
@@ -56,10 +50,10 @@ COrbit::TestStep COrbit::NextTestStep(const CWindowSetting& setting) {
     step.rect = {setting.WindowLeft, setting.WindowTop, setting.WindowWidth, setting.WindowHeight};
     switch (mTestOrbitStep) {
     case 1:
-        step.rect.left = Difference32(setting.WindowLeft, setting.OrbitRangeHorizontal);
+        step.rect.left = CheckedSubtract32(setting.WindowLeft, setting.OrbitRangeHorizontal);
         break;
     case 2:
-        step.rect.top = Difference32(setting.WindowTop, setting.OrbitRangeVertical);
+        step.rect.top = CheckedSubtract32(setting.WindowTop, setting.OrbitRangeVertical);
         break;
     case 3:
         step.rect.left = CheckedAdd32(setting.WindowLeft, setting.OrbitRangeHorizontal);

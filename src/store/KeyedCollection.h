@@ -46,7 +46,7 @@ public:
     const Pointer& Item(std::string_view key) const {
         auto it = mIndex.find(std::string(key));
         if (it == mIndex.end()) {
-            Raise(ErrorNumber::InvalidProcedureCall, std::string(key));
+            Raise(ErrorNumber::InvalidProcedureCall);
         }
         return it->second;
     }

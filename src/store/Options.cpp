@@ -126,8 +126,13 @@ void COptions::SaveSettings() {
         std::string current;
         try {
             current = ReadWholeFile(INIFilePath);
-        } catch (const CRuntimeError&) {
-            // No file yet: the options make a new one.
+        } catch (const CRuntimeError& error) {
+            // No file yet: the options make a new one. A file that is there
+            // but cannot be read is left alone, since a copy without its
+            // other keys would replace it; the error is reported.
+            if (error.Number() != ErrorNumber::FileNotFound) {
+                throw;
+            }
         }
         try {
             SaveFileAtomically(staging, current);

@@ -1,8 +1,7 @@
 #include "store/PlayList.h"
 
-#include "util/FileSystem.h"
+#include "store/StoreFile.h"
 #include "util/Strings.h"
-#include "util/TextLines.h"
 
 namespace kiv {
 
@@ -60,14 +59,8 @@ CPlayList::Pointer CPlayList::LocatePlayListItem(std::string_view volume,
 }
 
 std::string CPlayList::FileText() const {
-    std::string text;
-    for (const Pointer& item : mItems) {
-        if (!item->LogicalDelete) {
-            text += PlayListLine(*item);
-            text += "\r\n";
-        }
-    }
-    return text;
+    return StoreFileText(mItems, PlayListLine,
+                         [](const CPlayListItem& item) { return !item.LogicalDelete; });
 }
 
 void CPlayList::SaveItems() const {
@@ -75,25 +68,17 @@ void CPlayList::SaveItems() const {
 }
 
 void CPlayList::LoadItems() {
-    mItems.Clear();
-    TrapErrors(mReporter, "LoadItems", [&] {
-        if (FileExists(PlayListFile)) {
-            LoadFromText(ReadWholeFile(PlayListFile));
-        }
-    });
+    LoadStoreFile(mItems, mReporter, PlayListFile,
+                  [this](std::string_view line) { AddLine(line); });
 }
 
 void CPlayList::LoadFromText(std::string_view text) {
-    mItems.Clear();
-    TrapErrors(mReporter, "LoadItems", [&] {
-        bool stopped = false;
-        ForEachLine(text, [&](std::string_view line) {
-            if (!stopped) {
-                CPlayListItem read = ParsePlayListLine(line);
-                stopped = !Add(read.Title, read.Setting, read.Volume, read.SerNo);
-            }
-        });
-    });
+    LoadStoreText(mItems, mReporter, text, [this](std::string_view line) { AddLine(line); });
+}
+
+void CPlayList::AddLine(std::string_view line) {
+    CPlayListItem read = ParsePlayListLine(line);
+    Add(read.Title, read.Setting, read.Volume, read.SerNo);
 }
 
 } // namespace kiv

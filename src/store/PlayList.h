@@ -60,6 +60,8 @@ public:
     auto end() const noexcept { return mItems.end(); }
 
 private:
+    void AddLine(std::string_view line);
+
     IErrorReporter& mReporter;
     CKeyedCollection<CPlayListItem> mItems;
 };

@@ -28,6 +28,8 @@ struct CWindowSetting {
     int16_t LockPosition = 0; // check box value: 1 on, 0 off
     std::string ItemKey;      // "C" + number inside its collection; never stored in the file
 
+    bool operator==(const CWindowSetting&) const = default;
+
     // Every field but ItemKey, which a copy never takes over.
     CWindowSetting CopyWithoutKey() const {
         CWindowSetting copy = *this;

@@ -1,9 +1,8 @@
 #include "store/WindowSettings.h"
 
-#include "util/FileSystem.h"
+#include "store/StoreFile.h"
 #include "util/Numbers.h"
 #include "util/Strings.h"
-#include "util/TextLines.h"
 
 namespace kiv {
 
@@ -122,12 +121,7 @@ void CWindowSettings::LocateItemByKey(std::string_view key, ISettingList& list) 
 }
 
 std::string CWindowSettings::FileText() const {
-    std::string text;
-    for (const Pointer& setting : mItems) {
-        text += SettingLine(*setting);
-        text += "\r\n";
-    }
-    return text;
+    return StoreFileText(mItems, SettingLine, [](const CWindowSetting&) { return true; });
 }
 
 void CWindowSettings::SaveItems() const {
@@ -135,27 +129,13 @@ void CWindowSettings::SaveItems() const {
 }
 
 void CWindowSettings::LoadItems() {
-    mItems.Clear();
-    TrapErrors(mReporter, "LoadItems", [&] {
-        if (FileExists(AppDataFile)) {
-            LoadFromText(ReadWholeFile(AppDataFile));
-        }
-    });
+    LoadStoreFile(mItems, mReporter, AppDataFile,
+                  [this](std::string_view line) { Add(ParseSettingLine(line)); });
 }
 
 void CWindowSettings::LoadFromText(std::string_view text) {
-    mItems.Clear();
-    TrapErrors(mReporter, "LoadItems", [&] {
-        bool stopped = false;
-        ForEachLine(text, [&](std::string_view line) {
-            if (stopped) {
-                return;
-            }
-            // Once the keys run out every further line would fail the same way:
-            // Add has said so once, and the load ends there.
-            stopped = !Add(ParseSettingLine(line));
-        });
-    });
+    LoadStoreText(mItems, mReporter, text,
+                  [this](std::string_view line) { Add(ParseSettingLine(line)); });
 }
 
 } // namespace kiv

@@ -52,8 +52,9 @@ public:
     void SaveItems() const;
     // Replaces the collection by the file's settings; a missing file gives none.
     void LoadItems();
-    // Replaces the collection by the settings in `text`, one a line. A bad
-    // number is reported titled "LoadItems" and ends the load at that line.
+    // Replaces the collection by the settings in `text`, one a line. A line
+    // whose Add fails is reported by Add and skipped; a bad number is
+    // reported titled "LoadItems" and ends the load at that line.
     void LoadFromText(std::string_view text);
     // The file text SaveItems writes.
     std::string FileText() const;

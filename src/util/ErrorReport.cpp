@@ -35,8 +35,6 @@ CRuntimeError CurrentErrorAsRuntimeError(std::exception_ptr error) {
         return runtimeError;
     } catch (const std::bad_alloc&) {
         return CRuntimeError(ErrorNumber::OutOfMemory);
-    } catch (const std::exception& other) {
-        return CRuntimeError(ErrorNumber::InvalidProcedureCall, other.what());
     } catch (...) {
         return CRuntimeError(ErrorNumber::InvalidProcedureCall);
     }

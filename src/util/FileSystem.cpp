@@ -43,6 +43,17 @@ bool FileExists(std::string_view name) {
     }
 }
 
+void SaveFileAtomically(const std::string& path, std::string_view contents) {
+    std::string temporary = path + ".tmp";
+    try {
+        WriteFlushedFile(temporary, contents);
+        ReplaceFileWith(path, temporary);
+    } catch (...) {
+        RemoveFile(temporary);
+        throw;
+    }
+}
+
 std::string FolderWithSeparator(std::string_view folder) {
     if (folder.empty()) {
         return {};

@@ -24,8 +24,8 @@ std::string AppPath();
 // The trailing-separator rule of AppPath for a given folder.
 std::string FolderWithSeparator(std::string_view folder);
 
-// The whole file as bytes. Raises File not found when it cannot be opened and
-// Path/File access error when it cannot be read.
+// The whole file as bytes. Raises File not found when there is no such file
+// and Path/File access error when it exists but cannot be opened or read.
 std::string ReadWholeFile(const std::string& path);
 
 // Replaces `path` with `contents`, never losing the previous file: the bytes go
@@ -49,5 +49,10 @@ void RemoveFile(const char* path) noexcept;
 // Platform part of FileExists: an existing file that is not a directory and
 // not hidden or system.
 bool IsOrdinaryFile(const std::string& name);
+
+// Platform part of SaveFileAtomically: creates or truncates `path`, writes
+// `contents` and flushes them to disk. Raises Path/File access error when any
+// step fails, possibly leaving a partial file.
+void WriteFlushedFile(const std::string& path, std::string_view contents);
 
 } // namespace kiv

@@ -74,7 +74,8 @@ std::string AppPath() {
 std::string ReadWholeFile(const std::string& path) {
     UniqueFd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
     if (fd.Get() < 0) {
-        Raise(ErrorNumber::FileNotFound, path);
+        bool absent = errno == ENOENT || errno == ENOTDIR;
+        Raise(absent ? ErrorNumber::FileNotFound : ErrorNumber::PathFileAccess);
     }
     std::string contents;
     char chunk[65536];
@@ -84,7 +85,7 @@ std::string ReadWholeFile(const std::string& path) {
             if (errno == EINTR) {
                 continue;
             }
-            Raise(ErrorNumber::PathFileAccess, path);
+            Raise(ErrorNumber::PathFileAccess);
         }
         if (got == 0) {
             break;
@@ -99,10 +100,10 @@ void ReplaceFileWith(const std::string& target, const std::string& source) {
     // even for a user who could replace it.
     struct stat info {};
     if (::stat(target.c_str(), &info) == 0 && (info.st_mode & S_IWUSR) == 0) {
-        Raise(ErrorNumber::PathFileAccess, target);
+        Raise(ErrorNumber::PathFileAccess);
     }
     if (::rename(source.c_str(), target.c_str()) != 0) {
-        Raise(ErrorNumber::PathFileAccess, target);
+        Raise(ErrorNumber::PathFileAccess);
     }
 }
 
@@ -114,22 +115,14 @@ void RemoveFile(const char* path) noexcept {
     ::unlink(path);
 }
 
-void SaveFileAtomically(const std::string& path, std::string_view contents) {
-    std::string temporary = path + ".tmp";
-    UniqueFd fd(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
+void WriteFlushedFile(const std::string& path, std::string_view contents) {
+    UniqueFd fd(::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
     if (fd.Get() < 0) {
-        Raise(ErrorNumber::PathFileAccess, temporary);
+        Raise(ErrorNumber::PathFileAccess);
     }
     bool written = WriteAll(fd.Get(), contents) && ::fsync(fd.Get()) == 0;
-    bool closed = ::close(fd.Release()) == 0;
-    try {
-        if (!written || !closed) {
-            Raise(ErrorNumber::PathFileAccess, temporary);
-        }
-        ReplaceFileWith(path, temporary);
-    } catch (...) {
-        RemoveFile(temporary);
-        throw;
+    if (::close(fd.Release()) != 0 || !written) {
+        Raise(ErrorNumber::PathFileAccess);
     }
 }
 

@@ -3,6 +3,7 @@
 #include "util/FileSystem.h"
 #include "util/Ini.h"
 #include "util/IniText.h"
+#include "util/RuntimeError.h"
 
 #include <sys/stat.h>
 
@@ -41,7 +42,17 @@ bool WriteIniString(std::string_view section, std::string_view key, std::string_
         if (::stat(fileName.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) {
             return false;
         }
-        SaveFileAtomically(fileName, ProfileUpdate(ReadProfileFile(fileName), section, key, value));
+        // A file that is there but cannot be read is refused, not replaced
+        // by one holding this key alone.
+        std::string current;
+        try {
+            current = ReadWholeFile(fileName);
+        } catch (const CRuntimeError& error) {
+            if (error.Number() != ErrorNumber::FileNotFound) {
+                return false;
+            }
+        }
+        SaveFileAtomically(fileName, ProfileUpdate(current, section, key, value));
         return true;
     } catch (...) {
         return false;

@@ -164,6 +164,15 @@ int32_t CheckedAdd32(int32_t a, int32_t b) {
     return static_cast<int32_t>(sum);
 }
 
+int32_t CheckedSubtract32(int32_t a, int32_t b) {
+    int64_t difference = static_cast<int64_t>(a) - b;
+    if (difference < std::numeric_limits<int32_t>::min() ||
+        difference > std::numeric_limits<int32_t>::max()) {
+        Raise(ErrorNumber::Overflow);
+    }
+    return static_cast<int32_t>(difference);
+}
+
 std::string DecimalText(int64_t value) {
     return std::to_string(value);
 }

@@ -32,8 +32,9 @@ int16_t StrictToInt16(std::string_view text);
 // Rounds halves to even into the 32-bit range; Overflow when it does not fit.
 int32_t RoundToInt32(double value);
 
-// 32-bit sum that raises Overflow instead of wrapping.
+// 32-bit sum and difference that raise Overflow instead of wrapping.
 int32_t CheckedAdd32(int32_t a, int32_t b);
+int32_t CheckedSubtract32(int32_t a, int32_t b);
 
 // Decimal text of an integer with "-" for negatives.
 std::string DecimalText(int64_t value);

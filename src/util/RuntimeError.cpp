@@ -29,15 +29,8 @@ std::string_view ErrorDescription(ErrorNumber number) {
 CRuntimeError::CRuntimeError(ErrorNumber number)
     : std::runtime_error(std::string(ErrorDescription(number))), mNumber(number) {}
 
-CRuntimeError::CRuntimeError(ErrorNumber number, const std::string& detail)
-    : std::runtime_error(std::string(ErrorDescription(number))), mNumber(number), mDetail(detail) {}
-
 void Raise(ErrorNumber number) {
     throw CRuntimeError(number);
-}
-
-void Raise(ErrorNumber number, const std::string& detail) {
-    throw CRuntimeError(number, detail);
 }
 
 } // namespace kiv

@@ -28,19 +28,14 @@ std::string_view ErrorDescription(ErrorNumber number);
 class CRuntimeError : public std::runtime_error {
 public:
     explicit CRuntimeError(ErrorNumber number);
-    CRuntimeError(ErrorNumber number, const std::string& detail);
 
     ErrorNumber Number() const noexcept { return mNumber; }
     std::string_view Description() const { return ErrorDescription(mNumber); }
-    // Extra context for logs (a path, a line number); never shown in the message box text.
-    const std::string& Detail() const noexcept { return mDetail; }
 
 private:
     ErrorNumber mNumber;
-    std::string mDetail;
 };
 
 [[noreturn]] void Raise(ErrorNumber number);
-[[noreturn]] void Raise(ErrorNumber number, const std::string& detail);
 
 } // namespace kiv

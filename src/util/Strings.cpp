@@ -32,12 +32,6 @@ std::string ToUpperAscii(std::string_view text) {
     return result;
 }
 
-std::string ToLowerAscii(std::string_view text) {
-    std::string result(text);
-    std::transform(result.begin(), result.end(), result.begin(), LowerAscii);
-    return result;
-}
-
 bool EqualsIgnoreCase(std::string_view a, std::string_view b) {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
                return UpperAscii(x) == UpperAscii(y);

@@ -9,7 +9,6 @@ namespace kiv {
 std::string TrimSpaces(std::string_view text);
 
 std::string ToUpperAscii(std::string_view text);
-std::string ToLowerAscii(std::string_view text);
 bool EqualsIgnoreCase(std::string_view a, std::string_view b);
 
 // Position of the first occurrence of `needle` in `haystack` at or after `from`,

@@ -18,96 +18,55 @@ struct Parsed {
     }
 };
 
-TEST(CommandArgs, SplitsKeysAndValuesAtTheDelimiter) {
-    Parsed p("kiv.exe ignored /S  My Setting  /R");
-    ASSERT_EQ(p.args.Count(), 2);
-    EXPECT_EQ(p.args.Key(1), "S");
-    EXPECT_EQ(p.args.Value(1), "My Setting");
-    EXPECT_EQ(p.args.Key(2), "R");
-    EXPECT_EQ(p.args.Value(2), "R"); // a bare flag's value is its key
-    EXPECT_EQ(p.args.Item("s"), "My Setting");
-    EXPECT_EQ(p.args.Item("r"), "R");
-    EXPECT_EQ(p.args.Item("X"), "");
-    EXPECT_TRUE(p.reporter.messages.empty());
-}
-
-TEST(CommandArgs, ValuesCannotHoldTheDelimiterAndFirstKeyWins) {
-    Parsed wide("/S Wide/Tall");
-    ASSERT_EQ(wide.args.Count(), 2);
-    EXPECT_EQ(wide.args.Item("S"), "Wide");
-    EXPECT_EQ(wide.args.Item("Tall"), "Tall");
-
-    Parsed twice("/S First /s Second");
-    EXPECT_EQ(twice.args.Item("S"), "First");
-
-    Parsed alone("/S");
-    EXPECT_EQ(alone.args.Item("S"), "S");
-
-    Parsed yes("/R Yes");
-    EXPECT_EQ(yes.args.Item("R"), "Yes");
-}
-
-TEST(CommandArgs, QuotesAroundAValueAreDropped) {
-    Parsed quoted("/S \"Player Letterbox\" /R");
-    EXPECT_EQ(quoted.args.Item("S"), "Player Letterbox");
-    EXPECT_EQ(quoted.args.Item("R"), "R");
-    Parsed inner("/S Say \"Hi\" Now");
-    EXPECT_EQ(inner.args.Item("S"), "Say \"Hi\" Now");
-    Parsed lone("/S \"");
-    EXPECT_EQ(lone.args.Item("S"), "\"");
-    // Nothing but empty quotes after a bare delimiter is no argument at all.
-    Parsed empty("/ \"\" /R");
-    ASSERT_EQ(empty.args.Count(), 1);
-    EXPECT_EQ(empty.args.Key(1), "R");
-}
-
-TEST(CommandArgs, NumericIndexIsAPosition) {
-    Parsed p("/A one /B two");
-    EXPECT_EQ(p.args.Item("1"), "one");
-    EXPECT_EQ(p.args.Item(" 2 "), "two");
-    EXPECT_EQ(p.args.Item("1.5"), "two"); // rounds half to even: 2
-    EXPECT_EQ(p.args.Item("0"), "");
-    EXPECT_EQ(p.args.Item("3"), "");
-    EXPECT_EQ(p.args.Item("1e300"), "");
-    EXPECT_THROW(p.args.Key(3), CRuntimeError);
-}
-
-TEST(CommandArgs, EmptyInputsAndDegenerateTokens) {
-    Parsed none("");
-    EXPECT_EQ(none.args.Count(), 0);
-    EXPECT_EQ(none.args.Item("S"), "");
-    Parsed noDelim("/S x", "");
-    EXPECT_EQ(noDelim.args.Count(), 0);
-    Parsed slashes("// /  /R");
-    ASSERT_EQ(slashes.args.Count(), 1);
-    EXPECT_EQ(slashes.args.Key(1), "R");
-    Parsed multi("--s Wide --R", "--");
-    EXPECT_EQ(multi.args.Item("S"), "Wide");
-    EXPECT_EQ(multi.args.Item("r"), "R");
-    Parsed caseless("xS one", "x");
-    EXPECT_EQ(caseless.args.Item("S"), "one");
-}
-
-TEST(CommandArgs, ParseStartsAfresh) {
-    RecordingReporter reporter;
-    CCommandArgs args(reporter);
-    args.Delim = "/";
-    args.TestString = "/A 1 /B 2";
-    args.Parse();
-    args.TestString = "/C 3";
-    args.Parse();
-    ASSERT_EQ(args.Count(), 1);
-    EXPECT_EQ(args.Item("A"), "");
-    EXPECT_EQ(args.Item("C"), "3");
+TEST(CommandArgs, ValuesByKeyOrPosition) {
+    const struct {
+        const char* commandLine;
+        const char* delim;
+        int32_t count;
+        const char* index;
+        const char* value;
+    } cases[] = {
+        {"kiv.exe ignored /S  My Setting  /R", "/", 2, "s", "My Setting"},
+        {"/S Wide/Tall", "/", 2, "S", "Wide"},
+        {"/S First /s Second", "/", 2, "S", "First"},
+        {"/R Yes /X", "/", 2, "x", "X"}, // a bare flag: its key
+        {"/S \"Player Letterbox\" /R", "/", 2, "S", "Player Letterbox"},
+        {"/S Say \"Hi\" Now", "/", 1, "S", "Say \"Hi\" Now"},
+        {"/ \"\" /R", "/", 1, "1", "R"}, // empty quotes alone are no argument
+        {"--s Wide --R", "--", 2, "S", "Wide"},
+        {"xS one", "x", 1, "S", "one"},
+        {"/S x", "", 0, "S", ""},
+        {"", "/", 0, "S", ""},
+        {"/A one /B two", "/", 2, " 2 ", "two"},
+        {"/A one /B two", "/", 2, "1.5", "two"}, // rounds half to even: 2
+        {"/A one /B two", "/", 2, "0", ""},
+        {"/A one /B two", "/", 2, "1e300", ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "'" << c.commandLine << "' [" << c.index << "]");
+        Parsed p(c.commandLine, c.delim);
+        EXPECT_EQ(p.args.Count(), c.count);
+        EXPECT_EQ(p.args.Item(c.index), c.value);
+    }
+    Parsed again("/A 1 /B 2");
+    again.args.TestString = "/C 3";
+    again.args.Parse(); // starts afresh
+    EXPECT_EQ(again.args.Item("1"), "3");
+    EXPECT_THROW(again.args.Key(2), CRuntimeError);
 }
 
 TEST(CommandArgs, ArgumentsFollowTheProgramName) {
-    EXPECT_EQ(CommandLineArguments("kiv.exe /S Wide"), "/S Wide");
-    EXPECT_EQ(CommandLineArguments("\"C:\\Program Files\\KIV\\kiv.exe\"   /R"), "/R");
-    EXPECT_EQ(CommandLineArguments("\"C:\\a b\\kiv.exe\""), "");
-    EXPECT_EQ(CommandLineArguments("kiv.exe"), "");
-    EXPECT_EQ(CommandLineArguments(""), "");
-    EXPECT_EQ(CommandLineArguments("\"unterminated /S x"), "");
+    const std::pair<const char*, const char*> cases[] = {
+        {"kiv.exe /S Wide", "/S Wide"},
+        {"\"C:\\Program Files\\KIV\\kiv.exe\"   /R", "/R"},
+        {"\"C:\\a b\\kiv.exe\"", ""},
+        {"kiv.exe", ""},
+        {"", ""},
+        {"\"unterminated /S x", ""},
+    };
+    for (const auto& [commandLine, arguments] : cases) {
+        EXPECT_EQ(CommandLineArguments(commandLine), arguments) << commandLine;
+    }
 }
 
 } // namespace

@@ -114,6 +114,18 @@ TEST(TaskbarTest, HidesAndShowsTheShellsTaskbarAndTheCrashHandlerShowsItAgain) {
     window.Show();
     EXPECT_TRUE(::IsWindowVisible(bar));
 
+    // Shown again, it is back on top of its band of the z-order.
+    DWORD band = ::GetWindowLongPtrA(bar, GWL_EXSTYLE) & WS_EX_TOPMOST;
+    UniqueWindow above(::CreateWindowExA(band | WS_EX_NOACTIVATE, "STATIC", "", WS_POPUP, 0, 0, 10,
+                                         10, nullptr, nullptr, nullptr, nullptr));
+    ::SetWindowPos(above.Get(), HWND_TOP, 0, 0, 0, 0,
+                   SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    window.Hide();
+    window.Show();
+    for (HWND w = bar; w != nullptr; w = ::GetWindow(w, GW_HWNDPREV)) {
+        EXPECT_NE(w, above.Get()) << "a window stays above the shown taskbar";
+    }
+
     const std::string marker = AppPath() + std::string(kTaskbarMarkerName);
     CTaskbar taskbar(window, marker);
     taskbar.HideTaskbar();

@@ -7,7 +7,7 @@
 namespace kiv::win32 {
 
 namespace {
-constexpr UINT kTaskbarFlags = SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE;
+constexpr UINT kTaskbarFlags = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
 } // namespace
 
 HWND CWin32Taskbar::Find() {
@@ -19,11 +19,12 @@ bool CWin32Taskbar::IsVisible() {
 }
 
 void CWin32Taskbar::Hide() {
-    ::SetWindowPos(Find(), nullptr, 0, 0, 0, 0, SWP_HIDEWINDOW | kTaskbarFlags);
+    ::SetWindowPos(Find(), nullptr, 0, 0, 0, 0, SWP_HIDEWINDOW | SWP_NOZORDER | kTaskbarFlags);
 }
 
 void CWin32Taskbar::Show() {
-    ::SetWindowPos(Find(), nullptr, 0, 0, 0, 0, SWP_SHOWWINDOW | kTaskbarFlags);
+    // Back on top of the z-order (insert-after 0), as a freshly shown taskbar is.
+    ::SetWindowPos(Find(), HWND_TOP, 0, 0, 0, 0, SWP_SHOWWINDOW | kTaskbarFlags);
 }
 
 std::unique_ptr<IBlankWindow>

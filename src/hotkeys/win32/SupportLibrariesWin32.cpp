@@ -25,12 +25,12 @@ FARPROC CSupportLibrary::Address(const char* name) {
         // A full path only: the library search order must never pick another file.
         mModule.Reset(::LoadLibraryExW(Widen(mPath).c_str(), nullptr, 0));
         if (!mModule) {
-            Raise(ErrorNumber::FileNotFound, mPath);
+            Raise(ErrorNumber::FileNotFound);
         }
     }
     FARPROC address = ::GetProcAddress(mModule.Get(), name);
     if (address == nullptr) {
-        Raise(ErrorNumber::DllFunctionNotFound, name);
+        Raise(ErrorNumber::DllFunctionNotFound);
     }
     return address;
 }

@@ -73,14 +73,16 @@ std::string ReadWholeFile(const std::string& path) {
                                   FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                   OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) {
-        Raise(ErrorNumber::FileNotFound, path);
+        DWORD error = ::GetLastError();
+        bool absent = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+        Raise(absent ? ErrorNumber::FileNotFound : ErrorNumber::PathFileAccess);
     }
     std::string contents;
     char chunk[65536];
     for (;;) {
         DWORD got = 0;
         if (!::ReadFile(file.Get(), chunk, sizeof chunk, &got, nullptr)) {
-            Raise(ErrorNumber::PathFileAccess, path);
+            Raise(ErrorNumber::PathFileAccess);
         }
         if (got == 0) {
             break;
@@ -95,13 +97,13 @@ void ReplaceFileWith(const std::string& target, const std::string& source) {
     // every platform, Wine included, keeps such a file.
     DWORD attributes = ::GetFileAttributesA(target.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
-        Raise(ErrorNumber::PathFileAccess, target);
+        Raise(ErrorNumber::PathFileAccess);
     }
     if (!RetryWhileHeldOpen([&] {
             return ::MoveFileExA(source.c_str(), target.c_str(),
                                  MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
         })) {
-        Raise(ErrorNumber::PathFileAccess, target);
+        Raise(ErrorNumber::PathFileAccess);
     }
 }
 
@@ -113,33 +115,23 @@ void RemoveFile(const char* path) noexcept {
     RetryWhileHeldOpen([path] { return ::DeleteFileA(path) != FALSE; });
 }
 
-void SaveFileAtomically(const std::string& path, std::string_view contents) {
-    std::string temporary = path + ".tmp";
-    bool written = false;
-    {
-        UniqueFile file(::CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                      FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (!file) {
-            Raise(ErrorNumber::PathFileAccess, temporary);
-        }
-        written = true;
-        std::string_view rest = contents;
-        while (written && !rest.empty()) {
-            DWORD chunk = static_cast<DWORD>(std::min<size_t>(rest.size(), 1u << 30));
-            DWORD done = 0;
-            written = ::WriteFile(file.Get(), rest.data(), chunk, &done, nullptr) && done > 0;
-            rest.remove_prefix(done);
-        }
-        written = written && ::FlushFileBuffers(file.Get());
+void WriteFlushedFile(const std::string& path, std::string_view contents) {
+    UniqueFile file(::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) {
+        Raise(ErrorNumber::PathFileAccess);
     }
-    try {
-        if (!written) {
-            Raise(ErrorNumber::PathFileAccess, temporary);
+    std::string_view rest = contents;
+    while (!rest.empty()) {
+        DWORD chunk = static_cast<DWORD>(std::min<size_t>(rest.size(), 1u << 30));
+        DWORD done = 0;
+        if (!::WriteFile(file.Get(), rest.data(), chunk, &done, nullptr) || done == 0) {
+            Raise(ErrorNumber::PathFileAccess);
         }
-        ReplaceFileWith(path, temporary);
-    } catch (...) {
-        RemoveFile(temporary);
-        throw;
+        rest.remove_prefix(done);
+    }
+    if (!::FlushFileBuffers(file.Get())) {
+        Raise(ErrorNumber::PathFileAccess);
     }
 }
 

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "store/KeyedCollection.h"
+#include "util/ErrorReport.h"
+#include "util/FileSystem.h"
+#include "util/TextLines.h"
+
+#include <string>
+#include <string_view>
+
+namespace kiv {
+
+// The text of a store's file: the line of every entry `isStored` keeps, each
+// ended by CR LF, in collection order.
+template <typename T, typename LineOf, typename IsStored>
+std::string StoreFileText(const CKeyedCollection<T>& items, LineOf lineOf, IsStored isStored) {
+    std::string text;
+    for (const auto& item : items) {
+        if (isStored(*item)) {
+            text += lineOf(*item);
+            text += "\r\n";
+        }
+    }
+    return text;
+}
+
+// Replaces the entries by one for each line of `text`, added by `addLine`.
+// An Add that fails reports itself and only its line is lost; a line that
+// cannot be read (a bad number) is reported titled "LoadItems" and ends the
+// load there, keeping the entries read before it.
+template <typename T, typename AddLine>
+void LoadStoreText(CKeyedCollection<T>& items, IErrorReporter& reporter, std::string_view text,
+                   AddLine addLine) {
+    items.Clear();
+    TrapErrors(reporter, "LoadItems", [&] { ForEachLine(text, addLine); });
+}
+
+// The same from the file at `path`; a missing file leaves no entries.
+template <typename T, typename AddLine>
+void LoadStoreFile(CKeyedCollection<T>& items, IErrorReporter& reporter, const std::string& path,
+                   AddLine addLine) {
+    items.Clear();
+    TrapErrors(reporter, "LoadItems", [&] {
+        if (FileExists(path)) {
+            ForEachLine(ReadWholeFile(path), addLine);
+        }
+    });
+}
+
+} // namespace kiv
