@@ -29,15 +29,11 @@ kiv::win32::UniqueKernelHandle ClaimSingleInstance() {
 }
 
 int RunMessageLoop(kiv::win32::frmMain& window) {
-    const HWND mainWindow = window.Hwnd();
     MSG message{};
     while (::GetMessageA(&message, nullptr, 0, 0) > 0) {
-        // Ctrl+Tab switches pages before Tab moves between controls.
+        // Ctrl+Tab switches pages; Tab, the arrows and access keys move
+        // between the main window's controls.
         if (window.PreTranslateMessage(message)) {
-            continue;
-        }
-        // Tab, arrow keys and access keys move between the main window's controls.
-        if (::IsWindow(mainWindow) && ::IsDialogMessageA(mainWindow, &message)) {
             continue;
         }
         ::TranslateMessage(&message);

@@ -1,6 +1,5 @@
 #include "app/win32/MainToolbar.h"
 
-#include "app/ToolTipTexts.h"
 #include "app/win32/Glyphs.h"
 
 #include <array>
@@ -9,22 +8,22 @@ namespace kiv::win32 {
 
 namespace {
 struct ButtonSpec {
-    std::string_view tipKey; // the control name its tool tip is listed under
+    std::string_view tip;
     Glyph glyph;
     std::optional<MainCommand> command; // none for the separator
     bool built;                         // false: shown, always disabled
 };
 
 constexpr std::array<ButtonSpec, 9> kButtons = {{
-    {"btnAdd", Glyph::Add, MainCommand::Add, true},
-    {"btnDelete", Glyph::Delete, MainCommand::Delete, true},
-    {"btnRename", Glyph::Rename, MainCommand::Rename, true},
-    {"btnSave", Glyph::Save, MainCommand::Save, true},
-    {"btnSaveAs", Glyph::SaveAs, MainCommand::SaveAs, true},
+    {"Add a new setting", Glyph::Add, MainCommand::Add, true},
+    {"Delete the current setting", Glyph::Delete, MainCommand::Delete, true},
+    {"Rename the current setting", Glyph::Rename, MainCommand::Rename, true},
+    {"Save changes to the current setting", Glyph::Save, MainCommand::Save, true},
+    {"Save the current setting under another name", Glyph::SaveAs, MainCommand::SaveAs, true},
     {"", Glyph::Add, std::nullopt, true},
-    {"btnOptions", Glyph::Options, MainCommand::Options, false},
-    {"btnPlayList", Glyph::PlayList, MainCommand::PlayList, false},
-    {"btnAbout", Glyph::About, MainCommand::About, false},
+    {"Set KIV program Options", Glyph::Options, MainCommand::Options, false},
+    {"Select a DVD from the PlayList", Glyph::PlayList, MainCommand::PlayList, false},
+    {"Information about KIV", Glyph::About, MainCommand::About, false},
 }};
 
 int CommandId(size_t index) {
@@ -111,7 +110,7 @@ std::optional<MainCommand> CMainToolbar::CommandOf(int commandId) {
 
 std::string_view CMainToolbar::TipOf(int commandId) {
     const ButtonSpec* button = ButtonOf(commandId);
-    return button ? ToolTipFor(button->tipKey) : std::string_view();
+    return button ? button->tip : std::string_view();
 }
 
 void CMainToolbar::SetEnabled(MainCommand command, bool enabled) {

@@ -1,9 +1,15 @@
 #include "app/win32/frmMain.h"
 
+#include "app/ToolTipTexts.h"
+#include "dialogs/win32/frmSettingName.h"
+
 #include "util/GDILine.h"
 #include "util/win32/FormUtilsWin32.h"
 
 #include <commctrl.h>
+#include <shellapi.h>
+
+#include <cctype>
 
 #include <string>
 #include <utility>
@@ -36,10 +42,19 @@ constexpr int kTabTop = 104;
 constexpr int kTabHeight = 214;
 constexpr int kClientHeight = kTabTop + kTabHeight + kMargin;
 
-UINT DpiOf(HWND window) {
-    UINT dpi = window ? ::GetDpiForWindow(window) : 0;
-    return dpi != 0 ? dpi : 96;
+// The access key of a caption: the character after its single "&".
+char AccessKey(std::string_view caption) {
+    for (size_t i = 0; i + 1 < caption.size(); ++i) {
+        if (caption[i] == '&') {
+            if (caption[i + 1] != '&') {
+                return static_cast<char>(std::toupper(static_cast<unsigned char>(caption[i + 1])));
+            }
+            ++i;
+        }
+    }
+    return 0;
 }
+
 } // namespace
 
 frmMain::~frmMain() {
@@ -55,25 +70,34 @@ bool frmMain::Load(CMainController& controller, HICON largeIcon, HICON smallIcon
         return false;
     }
     CenterForm(Hwnd());
+    // Each page reports its own controls to the feature behind it.
+    fraAdjust.Bind(controller);
+    fraHotKey.Bind(controller.Commands());
+    fraOrbiting.Bind(controller.OrbitBlanking());
+    fraBlanking.Bind(controller.OrbitBlanking());
     return true;
 }
 
 bool frmMain::OnCreate() {
-    mDpi = DpiOf(Hwnd());
-    AddControl(WC_STATICA, "&Setting Name", SS_LEFTNOWORDWRAP, kSettingNameLabel);
-    AddControl(WC_COMBOBOXA, "", CBS_DROPDOWNLIST | CBS_SORT | WS_VSCROLL | WS_TABSTOP,
-               kSettingName);
-    AddControl(WC_STATICA, "Application", SS_LEFTNOWORDWRAP, kApplicationLabel);
-    AddControl(WC_STATICA, "", SS_LEFT | SS_ENDELLIPSIS | SS_NOPREFIX, kApplicationName);
-    AddControl(WC_TABCONTROLA, "", WS_TABSTOP | WS_CLIPSIBLINGS, kTabMain);
+    CreateChild(Hwnd(), WC_STATICA, "&Setting Name", SS_LEFTNOWORDWRAP, kSettingNameLabel);
+    CreateChild(Hwnd(), WC_COMBOBOXA, "", CBS_DROPDOWNLIST | CBS_SORT | WS_VSCROLL | WS_TABSTOP,
+                kSettingName);
+    CreateChild(Hwnd(), WC_STATICA, "Application", SS_LEFTNOWORDWRAP, kApplicationLabel);
+    CreateChild(Hwnd(), WC_STATICA, "", SS_LEFT | SS_ENDELLIPSIS | SS_NOPREFIX, kApplicationName);
+    CreateChild(Hwnd(), WC_TABCONTROLA, "", WS_TABSTOP | WS_CLIPSIBLINGS, kTabMain);
     AddTab("WP", "&Window Position", fraAdjust);
     AddTab("HK", "Hot &Key", fraHotKey);
     AddTab("OR", "Orb&iting", fraOrbiting);
     AddTab("BL", "&Blanking", fraBlanking);
     mTaskbarCreatedMessage = ::RegisterWindowMessageA("TaskbarCreated");
     CreateMainCommands();
+    // Keys as in a dialog: Enter presses the focused button, the focus comes
+    // back where it was, and an access key no control takes chooses a tab.
+    UseDialogKeyboard(mKeyboard);
+    mKeyboard.SetFirstFocus(Control(kSettingName));
+    mKeyboard.unclaimedAccessKey = [this](char key) { return SelectTabByAccessKey(key); };
     // Start-up lays the pages out and shows the first one (SetupTabPages).
-    ApplyFontAndLayout(false);
+    ApplyFontAndLayout(WindowDpi(Hwnd()), false);
     return true;
 }
 
@@ -120,11 +144,7 @@ void frmMain::LayoutPages() {
     for (const Tab& page : mTabs) {
         ::SetWindowPos(page.page->Hwnd(), HWND_TOP, area.left, area.top, area.right - area.left,
                        area.bottom - area.top, SWP_NOACTIVATE);
-        for (HWND child = ::GetWindow(page.page->Hwnd(), GW_CHILD); child;
-             child = ::GetWindow(child, GW_HWNDNEXT)) {
-            ::SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(mFont.Get()), TRUE);
-        }
-        page.page->Layout(DpiScale());
+        page.page->Layout(mDpiFont.Scale());
     }
 }
 
@@ -147,21 +167,36 @@ bool frmMain::OnCommand(int id, int code, HWND control) {
     if (!mController) {
         return false;
     }
-    if (OnOrbitingBlankingCommand(id, code, control)) {
-        return true;
-    }
-    if (OnMainCommand(id, code, control)) {
-        return true;
-    }
     if (id == kSettingName && code == CBN_SELCHANGE) {
         mController->cboSettingName_Click();
         return true;
     }
-    if (id == CAdjustPage::kLockPosition && code == BN_CLICKED) {
-        mController->chkLockPosition_Click();
+    if (control != nullptr && control == tlbMain.Hwnd()) {
+        if (std::optional<MainCommand> command = CMainToolbar::CommandOf(id)) {
+            mController->Commands().Invoke(*command);
+        }
         return true;
     }
-    return false;
+    if (control == nullptr && code == 0) {
+        if (std::optional<CMainMenus::Entry> entry = CMainMenus::FromCommandId(id)) {
+            switch (entry->menu) {
+            case CMainMenus::Menu::Setting:
+                mController->Menus().mnuSetting_Click(entry->index);
+                break;
+            case CMainMenus::Menu::Feature:
+                mController->Menus().mnuFeature_Click(entry->index);
+                break;
+            case CMainMenus::Menu::Help:
+                mController->Menus().mnuHelp_Click(entry->index);
+                break;
+            default:
+                break;
+            }
+            return true;
+        }
+    }
+    // The button beside the application's name stays disabled: it has no window to open here.
+    return id == kGetWindowInfo;
 }
 
 bool frmMain::OnTimer(UINT_PTR id) {
@@ -192,7 +227,7 @@ bool frmMain::OnPaint(HDC dc, const PAINTSTRUCT&) {
     CGDILine line;
     line.X1 = 0;
     line.X2 = client.right;
-    line.Y1 = Scale(kToolbarHeight);
+    line.Y1 = mDpiFont.Scale()(kToolbarHeight);
     line.Y2 = line.Y1;
     line.Draw3DLine(canvas, kSystemColorFlag | kColorButtonShadow,
                     kSystemColorFlag | kColorButtonHighlight);
@@ -202,26 +237,33 @@ bool frmMain::OnPaint(HDC dc, const PAINTSTRUCT&) {
 }
 
 bool frmMain::OnNotify(NMHDR& header, LRESULT& result) {
-    if (OnMainNotify(header, result)) {
+    const auto toolbarTips =
+        reinterpret_cast<HWND>(::SendMessageA(tlbMain.Hwnd(), TB_GETTOOLTIPS, 0, 0));
+    if (header.code == NM_CUSTOMDRAW && header.hwndFrom != nullptr &&
+        (header.hwndFrom == mToolTips || header.hwndFrom == toolbarTips)) {
+        // Some tip windows measure the text a little narrower than they draw it.
+        auto& draw = reinterpret_cast<NMTTCUSTOMDRAW&>(header);
+        if (draw.nmcd.dwDrawStage == CDDS_PREPAINT) {
+            draw.uDrawFlags |= DT_NOCLIP;
+        }
+        result = CDRF_DODEFAULT;
         return true;
     }
-    if (header.code == CWindowPos::kValueIncremented && mController) {
-        auto& notice = reinterpret_cast<CWindowPos::NMValueIncremented&>(header);
-        static constexpr std::pair<int, WindowPosControl> kControls[] = {
-            {CBlankingPage::kBlankLeft, WindowPosControl::BlankLeft},
-            {CBlankingPage::kBlankRight, WindowPosControl::BlankRight},
-            {CBlankingPage::kBlankTop, WindowPosControl::BlankTop},
-            {CBlankingPage::kBlankBottom, WindowPosControl::BlankBottom},
-            {COrbitingPage::kOrbHorizontal, WindowPosControl::OrbitHorizontal},
-            {COrbitingPage::kOrbVertical, WindowPosControl::OrbitVertical},
-        };
-        for (const auto& [id, control] : kControls) {
-            if (header.idFrom == static_cast<UINT_PTR>(id)) {
-                mController->OrbitBlanking().WindowPos_ValueIncremented(control, notice.newValue);
-                return true;
-            }
+    if ((header.code == TTN_GETDISPINFOA || header.code == TTN_GETDISPINFOW) &&
+        header.hwndFrom == toolbarTips) {
+        const std::string_view text = CMainToolbar::TipOf(static_cast<int>(header.idFrom));
+        if (text.empty()) {
         }
-        return false;
+        // The tip window copies the text before the buffer changes again.
+        if (header.code == TTN_GETDISPINFOA) {
+            mTipText.assign(text);
+            reinterpret_cast<NMTTDISPINFOA&>(header).lpszText = mTipText.data();
+        } else {
+            mWideTipText.assign(text.begin(), text.end());
+            reinterpret_cast<NMTTDISPINFOW&>(header).lpszText = mWideTipText.data();
+        }
+        result = 0;
+        return true;
     }
     if (header.idFrom == kTabMain && header.code == TCN_SELCHANGE) {
         auto selected = static_cast<size_t>(::SendMessageA(Control(kTabMain), TCM_GETCURSEL, 0, 0));
@@ -234,38 +276,17 @@ bool frmMain::OnNotify(NMHDR& header, LRESULT& result) {
 }
 
 bool frmMain::OnDpiChanged(UINT dpi, const RECT& suggested) {
-    mDpi = dpi;
-    ApplyFontAndLayout();
+    ApplyFontAndLayout(dpi);
     ::SetWindowPos(Hwnd(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                    suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
     return true;
 }
 
-HWND frmMain::AddControl(const char* className, const char* text, DWORD style, int id,
-                         DWORD exStyle) {
-    return ::CreateWindowExA(exStyle, className, text, WS_CHILD | WS_VISIBLE | style, 0, 0, 0, 0,
-                             Hwnd(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                             ::GetModuleHandleA(nullptr), nullptr);
-}
-
-int frmMain::Scale(int dips) const {
-    return ::MulDiv(dips, static_cast<int>(mDpi), 96);
-}
-
-void frmMain::ApplyFontAndLayout(bool withPages) {
-    // The per-DPI query exists only in the wide form.
-    NONCLIENTMETRICSW metrics{};
-    metrics.cbSize = sizeof metrics;
-    if (::SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, mDpi)) {
-        mFont.Reset(::CreateFontIndirectW(&metrics.lfMessageFont));
-    }
-    for (HWND child = ::GetWindow(Hwnd(), GW_CHILD); child;
-         child = ::GetWindow(child, GW_HWNDNEXT)) {
-        ::SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(mFont.Get()), TRUE);
-    }
-
+void frmMain::ApplyFontAndLayout(UINT dpi, bool withPages) {
+    mDpiFont.Apply(Hwnd(), dpi);
     auto place = [&](int id, int x, int y, int width, int height) {
-        ::MoveWindow(Control(id), Scale(x), Scale(y), Scale(width), Scale(height), TRUE);
+        ::MoveWindow(Control(id), mDpiFont.Scale()(x), mDpiFont.Scale()(y), mDpiFont.Scale()(width),
+                     mDpiFont.Scale()(height), TRUE);
     };
     const int fieldLeft = kMargin + kLabelWidth;
     const int fieldWidth = kClientWidth - fieldLeft - kMargin;
@@ -280,12 +301,7 @@ void frmMain::ApplyFontAndLayout(bool withPages) {
           kRowHeight);
     place(kTabMain, kMargin, kTabTop, kClientWidth - 2 * kMargin, kTabHeight);
 
-    RECT frame{0, 0, Scale(kClientWidth), Scale(kClientHeight)};
-    ::AdjustWindowRectExForDpi(&frame, static_cast<DWORD>(::GetWindowLongPtrA(Hwnd(), GWL_STYLE)),
-                               ::GetMenu(Hwnd()) != nullptr,
-                               static_cast<DWORD>(::GetWindowLongPtrA(Hwnd(), GWL_EXSTYLE)), mDpi);
-    ::SetWindowPos(Hwnd(), nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
-                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SizeFrameToClient(Hwnd(), mDpiFont.Scale(), kClientWidth, kClientHeight);
     LayoutMainCommands();
     if (withPages) {
         LayoutPages();
@@ -368,45 +384,13 @@ void frmMain::SetTestOrbitTimerEnabled(bool enabled) {
     SetTimerEnabled(Hwnd(), MainTimer::TestOrbit, enabled);
 }
 
-bool frmMain::OnOrbitingBlankingCommand(int id, int code, HWND control) {
-    switch (id) {
-    case CBlankingPage::kBlankingOn:
-        if (code == BN_CLICKED) {
-            mController->OrbitBlanking().chkBlankingOn_Click();
-        }
-        return true;
-    case COrbitingPage::kOrbitingOn:
-        if (code == BN_CLICKED) {
-            mController->OrbitBlanking().chkOrbitingOn_Click();
-        }
-        return true;
-    case COrbitingPage::kTestOrbiting:
-        if (code == BN_CLICKED) {
-            mController->OrbitBlanking().cmdTestOrbiting_Click();
-        }
-        return true;
-    case COrbitingPage::kOrbitIncrement:
-    case COrbitingPage::kOrbitInterval:
-        if (code == EN_SETFOCUS) {
-            SelectAllText(control);
-        } else if (code == EN_KILLFOCUS) {
-            if (id == COrbitingPage::kOrbitIncrement) {
-                mController->OrbitBlanking().txtOrbitIncrement_Validate();
-            } else {
-                mController->OrbitBlanking().txtOrbitInterval_Validate();
-            }
-        }
-        return true;
-    default:
-        return false;
-    }
-}
-
 bool frmMain::OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     if (!mController) {
         return false;
     }
-    if (OnMainOtherMessage(message, wParam, lParam, result)) {
+    if (message == kTrayIconMessage) {
+        mController->Menus().TrayIcon_MouseEvent(static_cast<int32_t>(LOWORD(lParam)));
+        result = 0;
         return true;
     }
     if (message == WM_ENDSESSION) {
@@ -473,6 +457,263 @@ void frmMain::ShowAsStartMode(int32_t startMode) {
 
 void frmMain::EndProgramNow() {
     ::ExitProcess(2);
+}
+
+void frmMain::CreateMainCommands() {
+    tlbMain.Create(Hwnd(), kToolbar);
+    HWND chooser =
+        CreateChild(Hwnd(), WC_BUTTONA, "...", BS_PUSHBUTTON | WS_TABSTOP, kGetWindowInfo);
+    // In the tab order it follows the application's name it chooses.
+    ::SetWindowPos(chooser, Control(kApplicationName), 0, 0, 0, 0,
+                   SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    // The wizard that chooses the application is not part of the program yet.
+    ::EnableWindow(chooser, FALSE);
+    mMenus.Create(Hwnd());
+
+    mToolTips = ::CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr,
+                                  WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0, 0, 0, 0, Hwnd(),
+                                  nullptr, ::GetModuleHandleA(nullptr), nullptr);
+}
+
+void frmMain::LayoutMainCommands() {
+    RECT client{};
+    ::GetClientRect(Hwnd(), &client);
+    tlbMain.Layout(mDpiFont.Scale().Dpi(), client.right, mDpiFont.Scale()(kToolbarHeight) - 1);
+    // The tips take the window's font, and a little room after the text, which
+    // some tip windows otherwise clip by a character.
+    HWND toolbarTips = reinterpret_cast<HWND>(::SendMessageA(tlbMain.Hwnd(), TB_GETTOOLTIPS, 0, 0));
+    RECT margin{mDpiFont.Scale()(2), mDpiFont.Scale()(1), mDpiFont.Scale()(6), mDpiFont.Scale()(1)};
+    for (HWND tips : {mToolTips, toolbarTips}) {
+        if (tips != nullptr) {
+            ::SendMessageA(tips, WM_SETFONT, reinterpret_cast<WPARAM>(mDpiFont.Font()), FALSE);
+            ::SendMessageA(tips, TTM_SETMARGIN, 0, reinterpret_cast<LPARAM>(&margin));
+        }
+    }
+}
+
+bool frmMain::PreTranslateMessage(MSG& message) {
+    if (Hwnd() == nullptr || (message.hwnd != Hwnd() && !::IsChild(Hwnd(), message.hwnd))) {
+        return false;
+    }
+    if (message.message != WM_KEYDOWN) {
+        return mKeyboard.PreTranslate(message);
+    }
+    const bool ctrl = ::GetKeyState(VK_CONTROL) < 0;
+    const bool shift = ::GetKeyState(VK_SHIFT) < 0;
+    if (ctrl && message.wParam == VK_TAB) {
+        SelectTabBy(shift ? -1 : 1);
+        return true;
+    }
+    if (ctrl && (message.wParam == VK_NEXT || message.wParam == VK_PRIOR)) {
+        SelectTabBy(message.wParam == VK_NEXT ? 1 : -1);
+        return true;
+    }
+    return mKeyboard.PreTranslate(message);
+}
+
+bool frmMain::SelectTabByAccessKey(char key) {
+    for (size_t i = 0; i < mTabs.size(); ++i) {
+        if (AccessKey(mTabs[i].caption) == key) {
+            ::SendMessageA(Control(kTabMain), TCM_SETCURSEL, i, 0);
+            SetupTabPages(false, mTabs[i].key);
+            ::SetFocus(Control(kTabMain));
+            return true;
+        }
+    }
+    return false;
+}
+
+void frmMain::SelectTabBy(int offset) {
+    const int count = static_cast<int>(mTabs.size());
+    if (count == 0) {
+        return;
+    }
+    const int current = static_cast<int>(::SendMessageA(Control(kTabMain), TCM_GETCURSEL, 0, 0));
+    const int next = ((current < 0 ? 0 : current) + offset % count + count) % count;
+    ::SendMessageA(Control(kTabMain), TCM_SETCURSEL, static_cast<WPARAM>(next), 0);
+    SetupTabPages(false, mTabs[static_cast<size_t>(next)].key);
+}
+
+HWND frmMain::TipControlWindow(TipControl control) const {
+    switch (control) {
+    case TipControl::SettingName:
+        return Control(kSettingName);
+    case TipControl::GetWindowInfo:
+        return Control(kGetWindowInfo);
+    case TipControl::BlankingOn:
+        return fraBlanking.Control(CBlankingPage::kBlankingOn);
+    case TipControl::LockPosition:
+        return fraAdjust.Control(CAdjustPage::kLockPosition);
+    case TipControl::Capture:
+        return fraAdjust.Control(CAdjustPage::kCapture);
+    case TipControl::TestOrbiting:
+        return fraOrbiting.Control(COrbitingPage::kTestOrbiting);
+    case TipControl::OrbitIncrement:
+        return fraOrbiting.Control(COrbitingPage::kOrbitIncrement);
+    case TipControl::OrbitInterval:
+        return fraOrbiting.Control(COrbitingPage::kOrbitInterval);
+    case TipControl::OrbitingOn:
+        return fraOrbiting.Control(COrbitingPage::kOrbitingOn);
+    case TipControl::OrbitHorizontal:
+        return fraOrbiting.Control(COrbitingPage::kOrbHorizontal);
+    case TipControl::OrbitVertical:
+        return fraOrbiting.Control(COrbitingPage::kOrbVertical);
+    case TipControl::BlankLeft:
+        return fraBlanking.Control(CBlankingPage::kBlankLeft);
+    case TipControl::BlankRight:
+        return fraBlanking.Control(CBlankingPage::kBlankRight);
+    case TipControl::BlankTop:
+        return fraBlanking.Control(CBlankingPage::kBlankTop);
+    case TipControl::BlankBottom:
+        return fraBlanking.Control(CBlankingPage::kBlankBottom);
+    default:
+        // The nudge buttons, in order.
+        return fraAdjust.Control(CAdjustPage::kSize0 +
+                                 (static_cast<int>(control) - static_cast<int>(TipControl::Size0)));
+    }
+}
+
+// --- ISettingCommandsView, IDialogs ---
+
+std::optional<std::string> frmMain::AskSettingName(std::string_view initialText) {
+    return frmSettingName::Ask(Hwnd(), initialText);
+}
+
+void frmMain::SetCommandEnabled(MainCommand command, bool enabled) {
+    switch (command) {
+    case MainCommand::GetWindowInfo:
+        // Stays disabled until the wizard it opens is part of the program.
+        break;
+    case MainCommand::HotKeyShift:
+    case MainCommand::HotKeyCtrl:
+    case MainCommand::HotKeyKey:
+        fraHotKey.SetEnabled(command, enabled);
+        break;
+    default:
+        tlbMain.SetEnabled(command, enabled);
+        mMenus.SetEnabled(command, enabled);
+        break;
+    }
+}
+
+void frmMain::FocusGetWindowInfo() {
+    HWND chooser = Control(kGetWindowInfo);
+    ::SetFocus(::IsWindowEnabled(chooser) ? chooser : Control(kSettingName));
+}
+
+void frmMain::ShowApplicationName(std::string_view name) {
+    ::SetWindowTextA(Control(kApplicationName), std::string(name).c_str());
+}
+
+void frmMain::ShowPosition(const CWindowSetting& setting) {
+    fraAdjust.ShowPosition(setting);
+}
+
+void frmMain::SetToolTips() {
+    if (mToolTips == nullptr || mToolTipsSet) {
+        return;
+    }
+    mToolTipsSet = true;
+    auto addTool = [&](HWND control, std::string_view text) {
+        std::string copy(text);
+        TTTOOLINFOA tool{};
+        tool.cbSize = sizeof tool;
+        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        tool.hwnd = ::GetParent(control);
+        tool.uId = reinterpret_cast<UINT_PTR>(control);
+        tool.lpszText = copy.data();
+        ::SendMessageA(mToolTips, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+    };
+    for (const ToolTipText& tip : kMainToolTips) {
+        HWND control = TipControlWindow(tip.control);
+        if (control == nullptr) {
+            continue;
+        }
+        addTool(control, tip.text);
+        // A control made of parts shows its tip over each part.
+        for (HWND part = ::GetWindow(control, GW_CHILD); part;
+             part = ::GetWindow(part, GW_HWNDNEXT)) {
+            addTool(part, tip.text);
+        }
+    }
+}
+
+// --- IPositionView ---
+
+std::string frmMain::PositionLabelText(PositionLabel label) const {
+    return fraAdjust.LabelText(label);
+}
+
+void frmMain::BeginPositionEdit(PositionLabel label, std::string_view text) {
+    fraAdjust.BeginEdit(label, text);
+}
+
+void frmMain::EndPositionEdit(PositionLabel label, std::string_view caption) {
+    fraAdjust.EndEdit(label, caption);
+}
+
+void frmMain::MoveFocusToNextControl() {
+    HWND next = ::GetNextDlgTabItem(Hwnd(), ::GetFocus(), FALSE);
+    if (next != nullptr) {
+        ::SetFocus(next);
+    }
+}
+
+// --- IMenuView ---
+
+void frmMain::ShowSettingMenus(const AspectMenuState& menus) {
+    mMenus.ShowSettingEntries(menus);
+    ::DrawMenuBar(Hwnd());
+}
+
+int32_t frmMain::ShowPopupMenu(MainPopup popup, std::optional<ScreenPoint> at) {
+    return mMenus.TrackPopup(popup, at);
+}
+
+bool frmMain::ChoosePositionEdit() {
+    return mMenus.TrackPositionEdit(Hwnd());
+}
+
+bool frmMain::AddTrayIcon() {
+    auto icon = reinterpret_cast<HICON>(::GetClassLongPtrA(Hwnd(), GCLP_HICONSM));
+    if (icon == nullptr) {
+        icon = reinterpret_cast<HICON>(::GetClassLongPtrA(Hwnd(), GCLP_HICON));
+    }
+    if (icon == nullptr) {
+        icon = ::LoadIconA(nullptr, IDI_APPLICATION);
+    }
+    return mTrayIcon.Add(Hwnd(), icon, "KIV");
+}
+
+bool frmMain::DeleteTrayIcon() {
+    return mTrayIcon.Delete();
+}
+
+void frmMain::SetMainWindowVisible(bool visible) {
+    ::ShowWindow(Hwnd(), visible ? SW_SHOW : SW_HIDE);
+}
+
+void frmMain::BringMainWindowToFront() {
+    if (::IsIconic(Hwnd())) {
+        ::ShowWindow(Hwnd(), SW_RESTORE);
+    }
+    ::SetForegroundWindow(Hwnd());
+    ::SetWindowPos(Hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
+}
+
+void frmMain::UnloadMainWindow() {
+    // After the menu that asked has closed, exactly as the close box does it.
+    ::PostMessageA(Hwnd(), WM_CLOSE, 0, 0);
+}
+
+void frmMain::ShowHelpContents(std::string_view helpFile) {
+    ::WinHelpA(Hwnd(), std::string(helpFile).c_str(), HELP_FINDER, 0);
+}
+
+bool frmMain::OpenDocument(std::string_view path) {
+    const auto result = reinterpret_cast<INT_PTR>(::ShellExecuteA(
+        Hwnd(), "open", std::string(path).c_str(), nullptr, nullptr, SW_SHOWNORMAL));
+    return result > 32;
 }
 
 } // namespace kiv::win32

@@ -6,6 +6,7 @@
 #include "app/OrbitBlanking.h"
 #include "app/PositionEditor.h"
 #include "app/SettingCommands.h"
+#include "app/ToolTipTexts.h"
 #include "app/win32/MainMenus.h"
 #include "app/win32/MainToolbar.h"
 #include "app/win32/TrayIcon.h"
@@ -95,7 +96,7 @@ public:
 
     // Keys the window handles before the dialog navigation does: Ctrl+Tab and
     // Ctrl+Shift+Tab switch pages. True when the message was used.
-    bool PreTranslateMessage(const MSG& message);
+    bool PreTranslateMessage(MSG& message);
 
 private:
     enum ControlId : int {
@@ -125,7 +126,6 @@ private:
     bool OnDpiChanged(UINT dpi, const RECT& suggested) override;
     bool OnNotify(NMHDR& header, LRESULT& result) override;
     bool OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
-    bool OnOrbitingBlankingCommand(int id, int code, HWND control);
     CWindowPos& WindowPos(WindowPosControl control);
     enum CommandControlId : int {
         kToolbar = 150,
@@ -133,20 +133,15 @@ private:
     };
     void CreateMainCommands();
     void LayoutMainCommands();
-    bool OnMainCommand(int id, int code, HWND control);
-    bool OnMainNotify(NMHDR& header, LRESULT& result);
-    bool OnMainOtherMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
     // Selects the tab `offset` places on, wrapping round.
     void SelectTabBy(int offset);
-    // The control a tool tip name stands for; null when it is not on the window.
-    HWND NamedControl(std::string_view name) const;
+    // Chooses the tab whose caption has the access key `key`; false when none has.
+    bool SelectTabByAccessKey(char key);
+    // The window of a control that shows a tool tip.
+    HWND TipControlWindow(TipControl control) const;
 
-    HWND AddControl(const char* className, const char* text, DWORD style, int id,
-                    DWORD exStyle = 0);
     HWND Control(int id) const { return ::GetDlgItem(Hwnd(), id); }
-    int Scale(int dips) const;
-    CDpiScale DpiScale() const { return CDpiScale(mDpi); }
-    void ApplyFontAndLayout(bool withPages = true);
+    void ApplyFontAndLayout(UINT dpi, bool withPages = true);
 
     CMainController* mController = nullptr;
     CAdjustPage fraAdjust;
@@ -155,15 +150,17 @@ private:
     // The shell's "TaskbarCreated".
     UINT mTaskbarCreatedMessage = 0;
     std::vector<Tab> mTabs;
-    UINT mDpi = 96;
-    UniqueGdiObject mFont;
+    CDpiFont mDpiFont;
     CHotKeyPage fraHotKey;
     CMainToolbar tlbMain;
     CMainMenus mMenus;
     CTrayIcon mTrayIcon;
     HWND mToolTips = nullptr; // owned by the window, destroyed with it
     bool mToolTipsSet = false;
-    HWND mFocusBeforeDeactivation = nullptr;
+    CDialogKeyboard mKeyboard;
+    // The toolbar tip being shown, kept until the tip window has copied it.
+    std::string mTipText;
+    std::wstring mWideTipText;
 };
 
 } // namespace kiv::win32

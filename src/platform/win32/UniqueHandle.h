@@ -155,8 +155,6 @@ using UniqueBrush = UniqueHandle<GdiObjectTraits<HBRUSH>>;
 using UniqueFont = UniqueHandle<GdiObjectTraits<HFONT>>;
 using UniqueBitmap = UniqueHandle<GdiObjectTraits<HBITMAP>>;
 using UniqueRegion = UniqueHandle<GdiObjectTraits<HRGN>>;
-// A GDI object whose kind the code does not know; prefer the typed owners.
-using UniqueGdiObject = UniqueHandle<GdiObjectTraits<HGDIOBJ>>;
 
 // Selects an object into a DC for a scope, then puts the previous one back.
 class ScopedSelectObject {

@@ -1,6 +1,7 @@
 #include "app/win32/pages/AdjustPage.h"
 
 #include "app/win32/Glyphs.h"
+#include "util/win32/FormUtilsWin32.h"
 
 #include <commctrl.h>
 
@@ -26,8 +27,6 @@ constexpr int kMoveWidth = 112;
 constexpr int kSizeLeft = kMoveLeft + kMoveWidth + 8;
 constexpr int kSizeWidth = 134;
 
-constexpr UINT_PTR kSubclassId = 1;
-
 // The pictures of the nudge buttons, by index.
 constexpr Glyph kNudgeGlyphs[kNudgeButtonCount] = {
     Glyph::MoveLeft,   Glyph::MoveRight,   Glyph::MoveUp,      Glyph::MoveDown, Glyph::NarrowWidth,
@@ -37,9 +36,6 @@ constexpr Glyph kNudgeGlyphs[kNudgeButtonCount] = {
 constexpr PositionLabel kLabels[] = {PositionLabel::Left, PositionLabel::Top, PositionLabel::Width,
                                      PositionLabel::Height};
 
-CAdjustPage* PageOf(DWORD_PTR data) {
-    return reinterpret_cast<CAdjustPage*>(data);
-}
 } // namespace
 
 void CAdjustPage::Build() {
@@ -55,20 +51,24 @@ void CAdjustPage::Build() {
         HWND value =
             AddControl(WC_STATICA, "0", SS_RIGHT | SS_NOPREFIX | SS_NOTIFY | SS_CENTERIMAGE, id + 1,
                        WS_EX_STATICEDGE);
-        ::SetWindowSubclass(value, &CAdjustPage::LabelProc, kSubclassId,
-                            reinterpret_cast<DWORD_PTR>(this));
+        SubclassControl(value, [this](HWND label, UINT message, WPARAM&, LPARAM) {
+            return OnLabelMessage(label, message);
+        });
     }
     HWND edit = AddControl(WC_EDITA, "", ES_RIGHT | ES_AUTOHSCROLL | WS_TABSTOP, kPositionEdit,
                            WS_EX_CLIENTEDGE);
     ::ShowWindow(edit, SW_HIDE);
-    ::SetWindowSubclass(edit, &CAdjustPage::EditProc, kSubclassId,
-                        reinterpret_cast<DWORD_PTR>(this));
+    SubclassControl(edit, [this](HWND, UINT message, WPARAM& wParam, LPARAM lParam) {
+        return OnEditMessage(message, wParam, lParam);
+    });
 
     auto nudge = [&](int32_t index) {
         HWND button =
             AddControl(WC_BUTTONA, "", BS_PUSHBUTTON | BS_ICON | WS_TABSTOP, kSize0 + index);
-        ::SetWindowSubclass(button, &CAdjustPage::NudgeProc, kSubclassId,
-                            reinterpret_cast<DWORD_PTR>(this));
+        SubclassControl(button, [this, index](HWND control, UINT message, WPARAM&, LPARAM) {
+            OnNudgeMessage(control, index, message);
+            return std::optional<LRESULT>();
+        });
     };
     AddControl(WC_BUTTONA, "&Move Window", BS_GROUPBOX, kMoveGroup);
     for (int32_t index : {2, 0, 1, 3}) { // up, left, right, down
@@ -149,11 +149,18 @@ void CAdjustPage::ShowLockChecked(bool checked) {
     ::SendMessageA(Control(kLockPosition), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
-std::optional<int32_t> CAdjustPage::NudgeIndex(int id) {
-    if (id < kSize0 || id >= kSize0 + kNudgeButtonCount) {
-        return std::nullopt;
+void CAdjustPage::Bind(CMainController& controller) {
+    mEditor = &controller.Position();
+    HandleCommand(kLockPosition, BN_CLICKED,
+                  [&controller](HWND) { controller.chkLockPosition_Click(); });
+    for (int32_t index = 0; index < kNudgeButtonCount; ++index) {
+        HandleCommand(kSize0 + index, BN_CLICKED,
+                      [this, index](HWND) { mEditor->cmdSize_Click(index); });
     }
-    return id - kSize0;
+    HandleCommand(kCapture, BN_CLICKED, [this](HWND) { mEditor->cmdCapture_Click(); });
+    HandleCommand(kPositionEdit, EN_SETFOCUS, [](HWND edit) { SelectAllText(edit); });
+    HandleCommand(kPositionEdit, EN_KILLFOCUS,
+                  [this](HWND) { mEditor->txtPositionEdit_Validate(EditText()); });
 }
 
 int CAdjustPage::LabelId(PositionLabel label) {
@@ -171,9 +178,7 @@ int CAdjustPage::LabelId(PositionLabel label) {
 }
 
 std::string CAdjustPage::LabelText(PositionLabel label) const {
-    char text[64] = {};
-    ::GetWindowTextA(Control(LabelId(label)), text, sizeof text);
-    return text;
+    return WindowText(Control(LabelId(label)));
 }
 
 void CAdjustPage::BeginEdit(PositionLabel label, std::string_view text) {
@@ -200,115 +205,75 @@ void CAdjustPage::EndEdit(PositionLabel label, std::string_view caption) {
 }
 
 std::string CAdjustPage::EditText() const {
-    char text[64] = {};
-    ::GetWindowTextA(Control(kPositionEdit), text, sizeof text);
-    return text;
+    return WindowText(Control(kPositionEdit));
 }
 
-LRESULT CALLBACK CAdjustPage::NudgeProc(HWND button, UINT message, WPARAM wParam, LPARAM lParam,
-                                        UINT_PTR id, DWORD_PTR data) {
-    try {
-        CAdjustPage* page = PageOf(data);
-        const std::optional<int32_t> index = NudgeIndex(::GetDlgCtrlID(button));
-        switch (message) {
-        case WM_LBUTTONDOWN:
-        case WM_LBUTTONDBLCLK:
-        case WM_RBUTTONDOWN:
-        case WM_RBUTTONDBLCLK:
-        case WM_MBUTTONDOWN:
-        case WM_MBUTTONDBLCLK:
-            if (message != WM_LBUTTONDOWN && message != WM_LBUTTONDBLCLK) {
-                // The release must come back here wherever it happens.
-                ::SetCapture(button);
-            }
-            if (index && page->events.nudgeMouseDown) {
-                page->events.nudgeMouseDown(*index);
-            }
-            break;
-        case WM_LBUTTONUP:
-        case WM_RBUTTONUP:
-        case WM_MBUTTONUP:
-        case WM_CAPTURECHANGED:
-            if (page->events.nudgeMouseUp) {
-                page->events.nudgeMouseUp();
-            }
-            if (message == WM_RBUTTONUP || message == WM_MBUTTONUP) {
-                if (::GetCapture() == button) {
-                    ::ReleaseCapture();
-                }
-            }
-            break;
-        case WM_NCDESTROY:
-            ::RemoveWindowSubclass(button, &CAdjustPage::NudgeProc, id);
-            break;
-        default:
-            break;
-        }
-    } catch (...) {
-        // The button goes on working whatever its handler did.
+void CAdjustPage::OnNudgeMessage(HWND button, int32_t index, UINT message) {
+    if (mEditor == nullptr) {
+        return;
     }
-    return ::DefSubclassProc(button, message, wParam, lParam);
+    switch (message) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONDBLCLK:
+        if (message != WM_LBUTTONDOWN && message != WM_LBUTTONDBLCLK) {
+            // The release must come back here wherever it happens.
+            ::SetCapture(button);
+        }
+        mEditor->cmdSize_MouseDown(index);
+        break;
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP:
+    case WM_CAPTURECHANGED:
+        mEditor->cmdSize_MouseUp();
+        if ((message == WM_RBUTTONUP || message == WM_MBUTTONUP) && ::GetCapture() == button) {
+            ::ReleaseCapture();
+        }
+        break;
+    default:
+        break;
+    }
 }
 
-LRESULT CALLBACK CAdjustPage::LabelProc(HWND label, UINT message, WPARAM wParam, LPARAM lParam,
-                                        UINT_PTR id, DWORD_PTR data) {
-    try {
-        if (message == WM_LBUTTONUP || message == WM_RBUTTONUP || message == WM_MBUTTONUP) {
-            CAdjustPage* page = PageOf(data);
-            const int labelId = ::GetDlgCtrlID(label);
-            for (PositionLabel which : kLabels) {
-                if (LabelId(which) == labelId && page->events.labelMouseUp) {
-                    page->events.labelMouseUp(which);
-                }
-            }
-            return 0;
-        }
-        if (message == WM_NCDESTROY) {
-            ::RemoveWindowSubclass(label, &CAdjustPage::LabelProc, id);
-        }
-    } catch (...) {
+std::optional<LRESULT> CAdjustPage::OnLabelMessage(HWND label, UINT message) {
+    if (message != WM_LBUTTONUP && message != WM_RBUTTONUP && message != WM_MBUTTONUP) {
+        return std::nullopt;
     }
-    return ::DefSubclassProc(label, message, wParam, lParam);
+    for (PositionLabel which : kLabels) {
+        if (LabelId(which) == ::GetDlgCtrlID(label) && mEditor != nullptr) {
+            mEditor->lblPosition_MouseUp(which);
+        }
+    }
+    return 0;
 }
 
-LRESULT CALLBACK CAdjustPage::EditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam,
-                                       UINT_PTR id, DWORD_PTR data) {
-    try {
-        CAdjustPage* page = PageOf(data);
-        switch (message) {
-        case WM_GETDLGCODE: {
-            // Enter and Esc belong to the box, not to the window around it.
-            const auto* key = reinterpret_cast<const MSG*>(lParam);
-            if (key != nullptr && key->message == WM_KEYDOWN &&
-                (key->wParam == VK_RETURN || key->wParam == VK_ESCAPE)) {
-                return ::DefSubclassProc(edit, message, wParam, lParam) | DLGC_WANTALLKEYS;
-            }
-            break;
+std::optional<LRESULT> CAdjustPage::OnEditMessage(UINT message, WPARAM& wParam, LPARAM lParam) {
+    if (message == WM_GETDLGCODE) {
+        // Enter and Esc belong to the box, not to the window around it.
+        const auto* key = reinterpret_cast<const MSG*>(lParam);
+        if (key != nullptr && key->message == WM_KEYDOWN &&
+            (key->wParam == VK_RETURN || key->wParam == VK_ESCAPE)) {
+            return DLGC_WANTALLKEYS | DLGC_HASSETSEL | DLGC_WANTCHARS | DLGC_WANTARROWS;
         }
-        case WM_CHAR:
-            if (wParam == VK_ESCAPE) {
-                if (page->events.editCancel) {
-                    page->events.editCancel();
-                }
-                return 0;
-            }
-            if (page->events.editKeyPress) {
-                const int16_t key = page->events.editKeyPress(static_cast<int16_t>(wParam));
-                if (key == 0) {
-                    return 0;
-                }
-                wParam = static_cast<WPARAM>(static_cast<uint16_t>(key));
-            }
-            break;
-        case WM_NCDESTROY:
-            ::RemoveWindowSubclass(edit, &CAdjustPage::EditProc, id);
-            break;
-        default:
-            break;
-        }
-    } catch (...) {
+        return std::nullopt;
     }
-    return ::DefSubclassProc(edit, message, wParam, lParam);
+    if (message != WM_CHAR || mEditor == nullptr) {
+        return std::nullopt;
+    }
+    if (wParam == VK_ESCAPE) {
+        mEditor->txtPositionEdit_Cancel();
+        return 0;
+    }
+    const int16_t key = mEditor->txtPositionEdit_KeyPress(static_cast<int16_t>(wParam));
+    if (key == 0) {
+        return 0;
+    }
+    wParam = static_cast<WPARAM>(static_cast<uint16_t>(key));
+    return std::nullopt;
 }
 
 } // namespace kiv::win32

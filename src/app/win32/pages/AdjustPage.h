@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/MainController.h"
 #include "app/PositionRules.h"
 #include "app/win32/pages/TabPage.h"
 #include "platform/win32/UniqueHandle.h"
@@ -40,18 +41,9 @@ public:
         kSize0 = 220, // to kSize0 + 9, the nudge buttons by index
     };
 
-    // What the page's controls report beyond their notifications: the
-    // presses and releases of the nudge buttons, a release over a position
-    // label, and the keys typed into the position edit box.
-    struct Events {
-        std::function<void(int32_t index)> nudgeMouseDown;
-        std::function<void()> nudgeMouseUp;
-        std::function<void(PositionLabel label)> labelMouseUp;
-        // The key to let through, 0 to swallow it.
-        std::function<int16_t(int16_t keyAscii)> editKeyPress;
-        std::function<void()> editCancel;
-    };
-    Events events;
+    // The page's controls report to the position editor, the lock box to
+    // the controller.
+    void Bind(CMainController& controller);
 
     void Build() override;
     void Layout(const CDpiScale& scale) override;
@@ -60,8 +52,6 @@ public:
     bool IsLockChecked() const;
     void ShowLockChecked(bool checked);
 
-    // The nudge button index of a control id; nothing for other controls.
-    static std::optional<int32_t> NudgeIndex(int id);
     std::string LabelText(PositionLabel label) const;
     // The edit box over `label`, showing `text`, focused.
     void BeginEdit(PositionLabel label, std::string_view text);
@@ -72,14 +62,11 @@ public:
 
 private:
     static int LabelId(PositionLabel label);
-    static LRESULT CALLBACK NudgeProc(HWND button, UINT message, WPARAM wParam, LPARAM lParam,
-                                      UINT_PTR id, DWORD_PTR page);
-    static LRESULT CALLBACK LabelProc(HWND label, UINT message, WPARAM wParam, LPARAM lParam,
-                                      UINT_PTR id, DWORD_PTR page);
-    static LRESULT CALLBACK EditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam,
-                                     UINT_PTR id, DWORD_PTR page);
-
+    void OnNudgeMessage(HWND button, int32_t index, UINT message);
+    std::optional<LRESULT> OnLabelMessage(HWND label, UINT message);
+    std::optional<LRESULT> OnEditMessage(UINT message, WPARAM& wParam, LPARAM lParam);
     std::array<UniqueIcon, kNudgeButtonCount> mNudgeIcons;
+    CPositionEditor* mEditor = nullptr;
 };
 
 } // namespace kiv::win32

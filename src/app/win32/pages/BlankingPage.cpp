@@ -2,9 +2,23 @@
 
 #include <commctrl.h>
 
+#include <utility>
+
 namespace kiv::win32 {
 
 using namespace page_grid;
+
+void CBlankingPage::Bind(COrbitBlanking& feature) {
+    HandleCommand(kBlankingOn, BN_CLICKED, [&feature](HWND) { feature.chkBlankingOn_Click(); });
+    for (auto [id, control] : {std::pair{kBlankLeft, WindowPosControl::BlankLeft},
+                               std::pair{kBlankRight, WindowPosControl::BlankRight},
+                               std::pair{kBlankTop, WindowPosControl::BlankTop},
+                               std::pair{kBlankBottom, WindowPosControl::BlankBottom}}) {
+        HandleValueIncremented(*this, id, [&feature, control](int32_t& value) {
+            feature.WindowPos_ValueIncremented(control, value);
+        });
+    }
+}
 
 void CBlankingPage::Build() {
     AddControl(WC_BUTTONA, "Blan&king On", BS_AUTOCHECKBOX | WS_TABSTOP, kBlankingOn);

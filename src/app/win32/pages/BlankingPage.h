@@ -17,6 +17,8 @@ public:
         kBlankBottom,
     };
 
+    // The page's controls report to the blanking feature.
+    void Bind(COrbitBlanking& feature);
     void Build() override;
     void Layout(const CDpiScale& scale) override;
 

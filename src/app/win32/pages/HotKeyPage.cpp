@@ -8,6 +8,13 @@ namespace {
 constexpr int kMargin = 12;
 } // namespace
 
+void CHotKeyPage::Bind(CSettingCommands& commands) {
+    auto changed = [&commands](HWND) { commands.SetNewKeyCode(); };
+    HandleCommand(kShift, BN_CLICKED, changed);
+    HandleCommand(kCtrl, BN_CLICKED, changed);
+    HandleCommand(kKey, CBN_SELCHANGE, changed);
+}
+
 void CHotKeyPage::Build() {
     mControls.Create(Hwnd(), {kShift, kCtrl, kKey, kCaption, kHotKey},
                      {"&Shift", "&Control", "Current Hot Key:"});

@@ -18,11 +18,12 @@ public:
         kNote,
     };
 
+    // The boxes and the key list edit the selected setting's hot key.
+    void Bind(CSettingCommands& commands);
     void Build() override;
     void Layout(const CDpiScale& scale) override;
 
     IHotKeyEditorView& Editor() noexcept { return mControls; }
-    bool IsChange(int id, int code) const { return mControls.IsChange(id, code); }
     void SetEnabled(MainCommand command, bool enabled);
 
 private:

@@ -1,6 +1,10 @@
 #include "app/win32/pages/OrbitingPage.h"
 
+#include "util/win32/FormUtilsWin32.h"
+
 #include <commctrl.h>
+
+#include <utility>
 
 namespace kiv::win32 {
 
@@ -14,6 +18,24 @@ int BoxId(OrbitTextBox box) {
                                           : COrbitingPage::kOrbitInterval;
 }
 } // namespace
+
+void COrbitingPage::Bind(COrbitBlanking& feature) {
+    HandleCommand(kOrbitingOn, BN_CLICKED, [&feature](HWND) { feature.chkOrbitingOn_Click(); });
+    HandleCommand(kTestOrbiting, BN_CLICKED, [&feature](HWND) { feature.cmdTestOrbiting_Click(); });
+    for (int box : {kOrbitIncrement, kOrbitInterval}) {
+        HandleCommand(box, EN_SETFOCUS, [](HWND edit) { SelectAllText(edit); });
+    }
+    HandleCommand(kOrbitIncrement, EN_KILLFOCUS,
+                  [&feature](HWND) { feature.txtOrbitIncrement_Validate(); });
+    HandleCommand(kOrbitInterval, EN_KILLFOCUS,
+                  [&feature](HWND) { feature.txtOrbitInterval_Validate(); });
+    for (auto [id, control] : {std::pair{kOrbHorizontal, WindowPosControl::OrbitHorizontal},
+                               std::pair{kOrbVertical, WindowPosControl::OrbitVertical}}) {
+        HandleValueIncremented(*this, id, [&feature, control](int32_t& value) {
+            feature.WindowPos_ValueIncremented(control, value);
+        });
+    }
+}
 
 void COrbitingPage::Build() {
     AddControl(WC_BUTTONA, "Orbiting On", BS_AUTOCHECKBOX | WS_TABSTOP, kOrbitingOn);
@@ -50,12 +72,7 @@ bool COrbitingPage::IsOrbitingChecked() const {
 }
 
 std::string COrbitingPage::OrbitText(OrbitTextBox box) const {
-    HWND edit = Control(BoxId(box));
-    int length = ::GetWindowTextLengthA(edit);
-    std::string text(static_cast<size_t>(length > 0 ? length : 0) + 1, '\0');
-    int copied = ::GetWindowTextA(edit, text.data(), static_cast<int>(text.size()));
-    text.resize(static_cast<size_t>(copied > 0 ? copied : 0));
-    return text;
+    return WindowText(Control(BoxId(box)));
 }
 
 void COrbitingPage::ShowOrbitText(OrbitTextBox box, std::string_view text) {

@@ -24,6 +24,8 @@ public:
         kOrbitInterval,
     };
 
+    // The page's controls report to the orbiting feature.
+    void Bind(COrbitBlanking& feature);
     void Build() override;
     void Layout(const CDpiScale& scale) override;
 
@@ -32,8 +34,6 @@ public:
     bool IsOrbitingChecked() const;
     std::string OrbitText(OrbitTextBox box) const;
     void ShowOrbitText(OrbitTextBox box, std::string_view text);
-    // The box of an orbit text notification's control id; nothing for others.
-    static bool IsOrbitTextBox(int id) { return id == kOrbitIncrement || id == kOrbitInterval; }
 
 private:
     CWindowPos mHorizontal;

@@ -132,4 +132,13 @@ void CWindowPos::RaiseValueIncremented() {
                    reinterpret_cast<LPARAM>(&notice));
 }
 
+void HandleValueIncremented(CWindow& parent, int id,
+                            std::function<void(int32_t& newValue)> handler) {
+    parent.HandleNotify(
+        id, CWindowPos::kValueIncremented, [handler = std::move(handler)](NMHDR& header) {
+            handler(reinterpret_cast<CWindowPos::NMValueIncremented&>(header).newValue);
+            return LRESULT{0};
+        });
+}
+
 } // namespace kiv::win32

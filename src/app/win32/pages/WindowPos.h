@@ -4,6 +4,7 @@
 #include "hotkeys/win32/KeyboardInfo.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -61,5 +62,10 @@ private:
     CKeyboardInfo mKeyboard;
     std::string mInitialCaption = "X";
 };
+
+// Runs `handler` with the new value whenever the WindowPos control `id` of
+// `parent` changes its value by its arrows.
+void HandleValueIncremented(CWindow& parent, int id,
+                            std::function<void(int32_t& newValue)> handler);
 
 } // namespace kiv::win32
