@@ -72,11 +72,7 @@ struct FileHandleTraits {
 };
 
 // GDI objects, one owner type per kind so that nothing is cast at use.
-template <typename H> struct GdiObjectTraits {
-    using Handle = H;
-    static Handle Invalid() noexcept { return nullptr; }
-    static void Close(Handle h) noexcept { ::DeleteObject(h); }
-};
+template <typename H> using GdiObjectTraits = NullHandleTraits<H, &::DeleteObject>;
 
 // A registered window class: unregistering needs the module that registered it.
 struct WindowClassId {
@@ -92,51 +88,17 @@ struct WindowClassTraits {
     }
 };
 
-// How each kind of handle is closed.
-namespace closers {
-inline void KernelObject(HANDLE h) noexcept {
-    ::CloseHandle(h);
-}
-inline void Module(HMODULE h) noexcept {
-    ::FreeLibrary(h);
-}
-inline void Window(HWND h) noexcept {
-    ::DestroyWindow(h);
-}
-inline void Hook(HHOOK h) noexcept {
-    ::UnhookWindowsHookEx(h);
-}
-inline void RegKey(HKEY h) noexcept {
-    ::RegCloseKey(h);
-}
-inline void Icon(HICON h) noexcept {
-    ::DestroyIcon(h);
-}
-inline void Cursor(HCURSOR h) noexcept {
-    ::DestroyCursor(h);
-}
-inline void Menu(HMENU h) noexcept {
-    ::DestroyMenu(h);
-}
-inline void ImageList(HIMAGELIST h) noexcept {
-    ::ImageList_Destroy(h);
-}
-inline void MemoryDc(HDC h) noexcept {
-    ::DeleteDC(h);
-}
-} // namespace closers
-
-using KernelHandleTraits = NullHandleTraits<HANDLE, &closers::KernelObject>;
-using ModuleTraits = NullHandleTraits<HMODULE, &closers::Module>;
-using WindowTraits = NullHandleTraits<HWND, &closers::Window>;
-using HookTraits = NullHandleTraits<HHOOK, &closers::Hook>;
-using RegKeyTraits = NullHandleTraits<HKEY, &closers::RegKey>;
-using IconTraits = NullHandleTraits<HICON, &closers::Icon>;
-using CursorTraits = NullHandleTraits<HCURSOR, &closers::Cursor>;
-using MenuTraits = NullHandleTraits<HMENU, &closers::Menu>;
-using ImageListTraits = NullHandleTraits<HIMAGELIST, &closers::ImageList>;
+using KernelHandleTraits = NullHandleTraits<HANDLE, &::CloseHandle>;
+using ModuleTraits = NullHandleTraits<HMODULE, &::FreeLibrary>;
+using WindowTraits = NullHandleTraits<HWND, &::DestroyWindow>;
+using HookTraits = NullHandleTraits<HHOOK, &::UnhookWindowsHookEx>;
+using RegKeyTraits = NullHandleTraits<HKEY, &::RegCloseKey>;
+using IconTraits = NullHandleTraits<HICON, &::DestroyIcon>;
+using CursorTraits = NullHandleTraits<HCURSOR, &::DestroyCursor>;
+using MenuTraits = NullHandleTraits<HMENU, &::DestroyMenu>;
+using ImageListTraits = NullHandleTraits<HIMAGELIST, &::ImageList_Destroy>;
 // A DC of CreateCompatibleDC; window DCs are WindowDc's.
-using MemoryDcTraits = NullHandleTraits<HDC, &closers::MemoryDc>;
+using MemoryDcTraits = NullHandleTraits<HDC, &::DeleteDC>;
 
 using UniqueFile = UniqueHandle<FileHandleTraits>;
 using UniqueKernelHandle = UniqueHandle<KernelHandleTraits>;
