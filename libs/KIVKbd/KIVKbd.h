@@ -45,6 +45,7 @@ int WINAPI GetDVDinfo(char* volumeName, char* fileSystem, std::uint32_t* serial)
 
 namespace kiv::support {
 
+inline constexpr char kKeyboardLibraryFile[] = "KIVKbd.dll";
 inline constexpr UINT kHotKeyMessage = WM_USER + 1;
 inline constexpr UINT kMediaArrivedMessage = WM_USER + 2;
 inline constexpr int kMaxHotKeys = 40;
