@@ -247,6 +247,8 @@ TEST_F(MainWindowE2e, TheTrayIconsMenuOpensAtThePointerAndExitEndsKiv) {
     // A click elsewhere closes it.
     ASSERT_TRUE(ClickAt({40, 600}));
     EXPECT_TRUE(PumpUntil([&] { return FindProcessWindow(kiv.ProcessId(), "#32768") == nullptr; }));
+    // The click activated the desktop; a late activation would close the next menu.
+    WaitUntilSteady([] { return ::GetForegroundWindow(); }, 500ms);
 
     // A left double click does nothing.
     ::SendMessageA(main, win32::kTrayIconMessage, 0, WM_LBUTTONDBLCLK);
