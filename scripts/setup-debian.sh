@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
 # Installs everything KIV needs to build and test on Debian 12: the native and
 # MinGW-w64 compilers, CMake and Ninja, GoogleTest, clang for the fuzzers,
-# Wine and a virtual X display. Installs only what is missing.
+# Wine with its own fonts (fonts-wine: caption buttons are drawn with its
+# Marlett font) and a virtual X display. Installs only what is missing.
 set -euo pipefail
 
 packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev clang-format
   googletest libgtest-dev
   g++-mingw-w64-x86-64
-  wine wine64 xvfb xauth x11-utils imagemagick
+  wine wine64 fonts-wine xvfb xauth x11-utils imagemagick
 )
 
 missing=()

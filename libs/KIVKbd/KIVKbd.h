@@ -21,9 +21,10 @@ extern "C" {
 // Returns non-zero on success.
 int WINAPI SetKeyHook(HWND window, const std::int32_t* codes, std::int16_t count) noexcept;
 
-// Posts WM_USER + 2 to window whenever a volume arrives (a disc inserted, a
-// drive attached); wParam = the drive-letter mask, lParam = the DBTF_ flags.
-// A null window stops. Returns non-zero on success.
+// Posts WM_USER + 2 to window when a medium arrives in a drive (a disc
+// inserted); a drive being attached, such as a USB stick, is not reported.
+// wParam = the drive-letter mask, lParam = the DBTF_ flags. A null window
+// stops. Returns non-zero on success.
 int WINAPI SetMediaHook(HWND window) noexcept;
 
 // Hides the mouse pointer while it rests over window (a top-level window of
@@ -45,6 +46,7 @@ int WINAPI GetDVDinfo(char* volumeName, char* fileSystem, std::uint32_t* serial)
 
 namespace kiv::support {
 
+inline constexpr char kKeyboardLibraryFile[] = "KIVKbd.dll";
 inline constexpr UINT kHotKeyMessage = WM_USER + 1;
 inline constexpr UINT kMediaArrivedMessage = WM_USER + 2;
 inline constexpr int kMaxHotKeys = 40;

@@ -56,7 +56,12 @@ void OnDeviceChange(WPARAM event, LPARAM data) noexcept {
         header->dbch_size < sizeof(DEV_BROADCAST_VOLUME)) {
         return;
     }
+    // Only a medium counts: a drive being attached (a USB stick) must not
+    // start the disc handling again.
     const auto* volume = reinterpret_cast<const DEV_BROADCAST_VOLUME*>(data);
+    if ((volume->dbcv_flags & DBTF_MEDIA) == 0) {
+        return;
+    }
     PostMessageW(gState.mediaTarget, support::kMediaArrivedMessage, volume->dbcv_unitmask,
                  volume->dbcv_flags);
 }

@@ -20,5 +20,6 @@ int WINAPI SetHook(std::uint32_t threadId, HWND window, const RECT* limit) noexc
 } // extern "C"
 
 namespace kiv::support {
+inline constexpr char kSizeLibraryFile[] = "KIVUtil.dll";
 using SetHookProc = int(WINAPI*)(std::uint32_t threadId, HWND window, const RECT* limit);
 } // namespace kiv::support

@@ -21,13 +21,14 @@ public:
 
 // The keyboard library: the key, media and mouse hooks and the DVD-ROM
 // content suppression. Calls raise File not found when it cannot be loaded.
+// Its messages are declared once, in libs/KIVKbd/KIVKbd.h.
 class IKeyboardLibrary {
 public:
     virtual ~IKeyboardLibrary() = default;
-    // Watches `codes` and posts message 1025 with the entry's index to
+    // Watches `codes` and posts kHotKeyMessage with the entry's index to
     // `window`; a null window or no codes stops the hook.
     virtual void SetKeyHook(WindowHandle window, std::span<const int32_t> codes) = 0;
-    // Posts message 1026 to `window` when a medium is inserted; 0 stops.
+    // Posts kMediaArrivedMessage to `window` when a medium is inserted; 0 stops.
     virtual void SetMediaHook(WindowHandle window) = 0;
     // Hides the pointer over `window`; 0 stops.
     virtual void SetMouseHook(WindowHandle window) = 0;

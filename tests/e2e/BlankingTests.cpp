@@ -6,52 +6,26 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <sstream>
 
 namespace kiv::e2e {
 namespace {
 
-struct BlankingValues {
-    int blanking = 1;
-    int orbitHorizontal = 0;
-    int orbitVertical = 0;
-    int orbitInterval = 0;
-    int orbitIncrement = 0;
-};
-
-// A settings line with the orbit and blanking fields.
-std::string Line(std::string_view name, int left, int top, int width, int height,
-                 const BlankingValues& values) {
-    std::ostringstream line;
-    line << "S1=" << name << ";S2=Class:KivTestPlayer;S3=" << left << ";S4=" << top
-         << ";S5=" << width << ";S6=" << height << ";S11=" << values.orbitHorizontal
-         << ";S12=" << values.orbitVertical << ";S13=" << values.orbitInterval
-         << ";S14=" << values.orbitIncrement << ";S15=" << values.blanking
-         << ";S16=;S17=Player;S18=0;S19=0;S20=0;S21=0;S22=0;\r\n";
-    return line.str();
-}
-
 HWND Taskbar() {
     return ::FindWindowA("Shell_traywnd", "");
+}
+
+void ShowTaskbar() {
+    ::SetWindowPos(Taskbar(), nullptr, 0, 0, 0, 0,
+                   SWP_SHOWWINDOW | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 bool TaskbarVisible() {
     return ::IsWindowVisible(Taskbar()) != FALSE;
 }
 
-std::string RectText(const RECT& r) {
-    return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) +
-           "," + std::to_string(r.bottom);
-}
-
-// KIV's blank windows.
-std::vector<HWND> BlankWindows(DWORD processId) {
-    return ProcessWindows(processId, "frmBlank");
-}
-
 std::vector<std::string> VisibleStripRects(DWORD processId) {
     std::vector<std::string> rects;
-    for (HWND window : BlankWindows(processId)) {
+    for (HWND window : ProcessWindows(processId, "frmBlank")) {
         if (::IsWindowVisible(window)) {
             rects.push_back(RectText(WindowRectOf(window)));
         }
@@ -81,17 +55,6 @@ std::vector<std::string> ExpectedStrips(const RECT& r) {
     return rects;
 }
 
-// Class, caption and process of a window, for failure messages.
-std::string WindowName(HWND window) {
-    char name[64] = {};
-    char caption[128] = {};
-    ::GetClassNameA(window, name, sizeof name);
-    ::GetWindowTextA(window, caption, sizeof caption);
-    DWORD pid = 0;
-    ::GetWindowThreadProcessId(window, &pid);
-    return std::string(name) + " \"" + caption + "\" pid " + std::to_string(pid);
-}
-
 // Sets a check box of KIV's and tells its page, as a click does.
 void SetCheck(HWND main, const char* caption, bool checked) {
     HWND box = ChildWithText(main, caption);
@@ -111,14 +74,11 @@ struct BlankingE2e : ::testing::Test {
         ASSERT_TRUE(player.Started());
         ASSERT_NE(Taskbar(), nullptr) << "these tests need Wine's shell desktop";
         ASSERT_TRUE(TaskbarVisible());
-        ASSERT_TRUE(player.Started());
     }
     void TearDown() override {
         // Whatever happened, the next test starts with a taskbar.
         if (!TaskbarVisible()) {
-            ::SetWindowPos(Taskbar(), nullptr, 0, 0, 0, 0,
-                           SWP_SHOWWINDOW | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER |
-                               SWP_NOACTIVATE);
+            ShowTaskbar();
         }
     }
 
@@ -133,8 +93,13 @@ struct BlankingE2e : ::testing::Test {
         std::vector<std::string> expected = ExpectedStrips(kPlayerRect);
         return PumpUntil([&] { return VisibleStripRects(kiv.ProcessId()) == expected; });
     }
-    void WriteSetting(const BlankingValues& values = {}) {
-        folder.Write("KIV.dat", Line("Movie", 100, 50, 800, 600, values));
+    static CWindowSetting Movie() {
+        CWindowSetting movie = Setting("Movie", 100, 50, 800, 600);
+        movie.BlankingOn = 1;
+        return movie;
+    }
+    void WriteSetting(const CWindowSetting& setting = Movie()) {
+        folder.WriteSettings({setting});
         // Wine's shell shows its taskbar again whenever its first tray icon
         // appears, which Windows does not; without the icon the taskbar is
         // KIV's alone to hide and show.
@@ -147,7 +112,7 @@ TEST_F(BlankingE2e, FourTopmostStripsFrameThePlayerAndTheTaskbarHides) {
     WriteSetting();
     KivProcess kiv(folder, "/S Movie");
     ASSERT_TRUE(StartBlanking(kiv)) << ::testing::PrintToString(VisibleStripRects(kiv.ProcessId()));
-    std::vector<HWND> strips = BlankWindows(kiv.ProcessId());
+    std::vector<HWND> strips = ProcessWindows(kiv.ProcessId(), "frmBlank");
     ASSERT_EQ(strips.size(), 4u);
     for (HWND strip : strips) {
         EXPECT_TRUE(::IsWindowVisible(strip));
@@ -174,11 +139,11 @@ TEST_F(BlankingE2e, FourTopmostStripsFrameThePlayerAndTheTaskbarHides) {
 }
 
 TEST_F(BlankingE2e, ABlankingSettingFromTheCommandLineKeepsTheTaskbarHiddenWithTheTrayIcon) {
-    folder.Write("KIV.dat", Line("Movie", 100, 50, 800, 600, {}));
+    folder.WriteSettings({Movie()});
     KivProcess kiv(folder, "/S Movie");
     ASSERT_NE(kiv.WaitForMainWindow(), nullptr);
     // Start-up ends with the tray icon added, after the setting hid the taskbar.
-    EXPECT_TRUE(PumpUntil([&] { return BlankWindows(kiv.ProcessId()).size() == 4; }));
+    EXPECT_TRUE(PumpUntil([&] { return ProcessWindows(kiv.ProcessId(), "frmBlank").size() == 4; }));
     EXPECT_TRUE(PumpUntil([] { return !TaskbarVisible(); }));
     PumpUntil([] { return false; }, std::chrono::milliseconds(500));
     EXPECT_FALSE(TaskbarVisible());
@@ -224,8 +189,7 @@ TEST_F(BlankingE2e, ARecreatedTaskbarIsHiddenAgainWhileBlanking) {
     ASSERT_TRUE(StartBlanking(kiv));
     ASSERT_TRUE(PumpUntil([] { return !TaskbarVisible(); }));
     // The shell shows its new taskbar and announces it to every top-level window.
-    ::SetWindowPos(Taskbar(), nullptr, 0, 0, 0, 0,
-                   SWP_SHOWWINDOW | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ShowTaskbar();
     ASSERT_TRUE(TaskbarVisible());
     DWORD_PTR answer = 0;
     ::SendMessageTimeoutA(kiv.MainWindow(), ::RegisterWindowMessageA("TaskbarCreated"), 0, 0,
@@ -235,14 +199,9 @@ TEST_F(BlankingE2e, ARecreatedTaskbarIsHiddenAgainWhileBlanking) {
 
 TEST_F(BlankingE2e, AnUnhandledExceptionGivesTheTaskbarBack) {
     // Wine's crash dialog would wait for a user; the crash goes straight on instead.
-    HKEY key = nullptr;
-    if (::RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Wine\\WineDbg", 0, nullptr, 0,
-                          KEY_SET_VALUE, nullptr, &key, nullptr) == ERROR_SUCCESS) {
-        DWORD off = 0;
-        ::RegSetValueExA(key, "ShowCrashDialog", 0, REG_DWORD, reinterpret_cast<BYTE*>(&off),
-                         sizeof off);
-        ::RegCloseKey(key);
-    }
+    const DWORD off = 0;
+    ::RegSetKeyValueA(HKEY_CURRENT_USER, "Software\\Wine\\WineDbg", "ShowCrashDialog", REG_DWORD,
+                      &off, sizeof off);
     WriteSetting();
     KivProcess kiv(folder, "/S Movie");
     ASSERT_TRUE(StartBlanking(kiv));
@@ -265,11 +224,11 @@ TEST_F(BlankingE2e, AnUnhandledExceptionGivesTheTaskbarBack) {
 }
 
 TEST_F(BlankingE2e, TheStripsFollowAnOrbitStepAndOrbitingOffPutsThePlayerBack) {
-    BlankingValues values;
-    values.orbitHorizontal = 3;
-    values.orbitVertical = 3;
-    values.orbitIncrement = 1;
-    WriteSetting(values);
+    CWindowSetting orbiting = Movie();
+    orbiting.OrbitRangeHorizontal = 3;
+    orbiting.OrbitRangeVertical = 3;
+    orbiting.OrbitIncrement = 1;
+    WriteSetting(orbiting);
     KivProcess kiv(folder, "/S Movie");
     ASSERT_TRUE(StartBlanking(kiv));
     SetCheck(kiv.MainWindow(), "Orbiting On", true);
@@ -284,41 +243,6 @@ TEST_F(BlankingE2e, TheStripsFollowAnOrbitStepAndOrbitingOffPutsThePlayerBack) {
     EXPECT_TRUE(PumpUntil([&] { return SameRect(WindowRectOf(player.Window()), kPlayerRect); }));
     std::vector<std::string> home = ExpectedStrips(kPlayerRect);
     EXPECT_TRUE(PumpUntil([&] { return VisibleStripRects(kiv.ProcessId()) == home; }));
-}
-
-TEST_F(BlankingE2e, AKeyPressedOnAStripReachesTheMainWindowsKeyHandling) {
-    WriteSetting();
-    KivProcess kiv(folder, "/S Movie");
-    ASSERT_TRUE(StartBlanking(kiv));
-    const UINT lastKey = ::RegisterWindowMessageA("KIV.LastKeyDown");
-    auto query = [&] {
-        DWORD_PTR answer = 0;
-        ::SendMessageTimeoutA(kiv.MainWindow(), lastKey, 0, 0, SMTO_ABORTIFHUNG, 5000, &answer);
-        return static_cast<uint64_t>(answer);
-    };
-    ASSERT_EQ(query() >> 32, 0u);
-
-    // KIV activates its main window as its start-up ends; the click comes after.
-    ASSERT_TRUE(PumpUntil([&] { return ::IsWindowVisible(kiv.MainWindow()) != FALSE; }));
-    PumpUntil([&] { return ::GetForegroundWindow() == kiv.MainWindow(); });
-    DWORD_PTR ignored = 0;
-    ::SendMessageTimeoutA(kiv.MainWindow(), WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &ignored);
-
-    // A click on the left strip makes it the active window.
-    const POINT onStrip{20, 400};
-    HWND strip = ::WindowFromPoint(onStrip);
-    char name[32] = {};
-    ::GetClassNameA(strip, name, sizeof name);
-    ASSERT_EQ(std::string_view(name), "frmBlank");
-    ASSERT_TRUE(ClickAt(onStrip));
-    ASSERT_TRUE(PumpUntil([&] { return ::GetForegroundWindow() == strip; }))
-        << "foreground: " << WindowName(::GetForegroundWindow());
-
-    InputWitness witness;
-    ASSERT_TRUE(witness.IsInstalled());
-    ASSERT_TRUE(witness.SendAndSettle(Chord({VK_SHIFT}, VK_F7)));
-    EXPECT_TRUE(PumpUntil([&] { return (query() & 0xFFFF) == VK_F7; })) << std::hex << query();
-    EXPECT_EQ((query() >> 16) & 0xFFFF, 1u); // Shift
 }
 
 } // namespace

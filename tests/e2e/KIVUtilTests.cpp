@@ -6,9 +6,8 @@
 
 #include <gtest/gtest.h>
 
+namespace kiv::e2e {
 namespace {
-
-using namespace kiv::e2e;
 
 constexpr int kTallWidth = 1024;
 constexpr int kTallHeight = 1021; // taller than the 768-pixel test screen
@@ -17,9 +16,7 @@ constexpr RECT kNoLimit = {0, 0, 0, 0};
 
 RECT MoveAndMeasure(HWND window, int left, int top, int width, int height) {
     MoveWindow(window, left, top, width, height, TRUE);
-    RECT rect = {};
-    GetWindowRect(window, &rect);
-    return rect;
+    return WindowRectOf(window);
 }
 
 int HeightAfterTallMove(HWND window) {
@@ -30,151 +27,72 @@ int HeightAfterTallMove(HWND window) {
 class SizeHookTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(mLibrary.IsLoaded()) << "KIVUtil.dll beside the test";
-        mSetHook = mLibrary.Get<kiv::support::SetHookProc>("SetHook");
-        ASSERT_NE(mSetHook, nullptr);
+        ASSERT_NE(mSetHook, nullptr) << "KIVUtil.dll beside the test";
+        ASSERT_TRUE(mPlayer.Started());
         // The tall move only means something if the system would refuse it.
-        ASSERT_LT(GetSystemMetrics(SM_CYMAXTRACK), kTallHeight);
+        ASSERT_LT(HeightAfterTallMove(mPlayer.Window()), kTallHeight);
         DiscardPending();
     }
-
     void TearDown() override {
         if (mSetHook != nullptr) {
             mSetHook(0, nullptr, &kNoLimit);
         }
         DiscardPending();
     }
-
-    bool Hook(const PlayerProcess& player, std::size_t window = 0, RECT limit = kTallLimit) {
-        return mSetHook(player.ThreadId(), player.Window(window), &limit) != 0;
+    bool Hook(std::size_t window, RECT limit = kTallLimit) {
+        return mSetHook(mPlayer.ThreadId(), mPlayer.Window(window), &limit) != 0;
     }
 
-    Library mLibrary{ExeDirectory() / L"KIVUtil.dll"};
-    kiv::support::SetHookProc mSetHook = nullptr;
+    Library mLibrary{ExeDirectory() / support::kSizeLibraryFile};
+    support::SetHookProc mSetHook = mLibrary.Get<support::SetHookProc>("SetHook");
+    PlayerProcess mPlayer{PlayerSpec{.bounds = {0, 0, 400, 200}, .secondWindow = true}};
 };
 
-TEST_F(SizeHookTest, WithoutAHookTheSystemKeepsTheWindowNearScreenSize) {
-    PlayerProcess player;
-    ASSERT_TRUE(player.Started());
-    EXPECT_LT(HeightAfterTallMove(player.Window()), kTallHeight);
+// One window of the thread at a time, the latest hooked.
+TEST_F(SizeHookTest, TheHookedWindowGrowsToTheLimitAndNeverShrinksBelowIt) {
+    ASSERT_TRUE(Hook(0));
+    // The caller's single GetMessage wait returns: a thread message is waiting.
+    MSG msg{};
+    EXPECT_TRUE(PeekMessageW(&msg, reinterpret_cast<HWND>(-1), 0, 0, PM_REMOVE));
+    EXPECT_EQ(msg.message, static_cast<UINT>(WM_NULL));
+    const RECT tall = MoveAndMeasure(mPlayer.Window(), 0, -126, kTallWidth, kTallHeight);
+    EXPECT_TRUE(SameRect(tall, Ltwh(0, -126, kTallWidth, kTallHeight))) << RectText(tall);
+    const RECT capped = MoveAndMeasure(mPlayer.Window(), 0, -200, kTallWidth, kTallHeight + 100);
+    EXPECT_EQ(capped.bottom - capped.top, kTallHeight);
+    EXPECT_LT(HeightAfterTallMove(mPlayer.Window(1)), kTallHeight);
+
+    ASSERT_TRUE(Hook(1));
+    EXPECT_LT(HeightAfterTallMove(mPlayer.Window(0)), kTallHeight);
+    EXPECT_EQ(HeightAfterTallMove(mPlayer.Window(1)), kTallHeight);
+    ASSERT_TRUE(Hook(1, RECT{0, 0, 100, 100}));
+    const RECT small = MoveAndMeasure(mPlayer.Window(1), 10, 10, 600, 400);
+    EXPECT_TRUE(SameRect(small, Ltwh(10, 10, 600, 400))) << RectText(small);
 }
 
-TEST_F(SizeHookTest, HookedWindowTakesTheFullRequestedSize) {
-    PlayerProcess player;
-    ASSERT_TRUE(player.Started());
-    ASSERT_TRUE(Hook(player));
-
-    const RECT rect = MoveAndMeasure(player.Window(), 0, -126, kTallWidth, kTallHeight);
-    EXPECT_EQ(rect.left, 0);
-    EXPECT_EQ(rect.top, -126);
-    EXPECT_EQ(rect.right - rect.left, kTallWidth);
-    EXPECT_EQ(rect.bottom - rect.top, kTallHeight);
-}
-
-TEST_F(SizeHookTest, LimitCapsTheGrowth) {
-    PlayerProcess player;
-    ASSERT_TRUE(player.Started());
-    ASSERT_TRUE(Hook(player));
-
-    const RECT rect = MoveAndMeasure(player.Window(), 0, -200, kTallWidth, kTallHeight + 100);
-    EXPECT_EQ(rect.bottom - rect.top, kTallHeight);
-}
-
-TEST_F(SizeHookTest, LimitBelowTheScreenNeverShrinksTheWindow) {
-    PlayerProcess player;
-    ASSERT_TRUE(player.Started());
-    ASSERT_TRUE(Hook(player, 0, RECT{0, 0, 100, 100}));
-
-    const RECT rect = MoveAndMeasure(player.Window(), 10, 10, 600, 400);
-    EXPECT_EQ(rect.right - rect.left, 600);
-    EXPECT_EQ(rect.bottom - rect.top, 400);
-}
-
-TEST_F(SizeHookTest, OnlyTheGivenWindowOfTheThreadGrows) {
-    PlayerSpec spec;
-    spec.bounds = {0, 0, 400, 200};
-    spec.secondWindow = true;
-    PlayerProcess player(spec);
-    ASSERT_TRUE(player.Started());
-    ASSERT_NE(player.Window(1), nullptr);
-    ASSERT_TRUE(Hook(player, 0));
-
-    EXPECT_LT(HeightAfterTallMove(player.Window(1)), kTallHeight);
-    EXPECT_EQ(HeightAfterTallMove(player.Window(0)), kTallHeight);
-}
-
-TEST_F(SizeHookTest, RemovingTheHookRestoresTheSystemLimit) {
-    PlayerProcess player;
-    ASSERT_TRUE(player.Started());
-    ASSERT_TRUE(Hook(player));
-    ASSERT_EQ(HeightAfterTallMove(player.Window()), kTallHeight);
-
-    EXPECT_NE(mSetHook(0, nullptr, &kNoLimit), 0);
-    MoveAndMeasure(player.Window(), 0, 0, 640, 480);
-    EXPECT_LT(HeightAfterTallMove(player.Window()), kTallHeight);
-
-    PlayerProcess fresh;
-    ASSERT_TRUE(fresh.Started());
-    EXPECT_LT(HeightAfterTallMove(fresh.Window()), kTallHeight);
-}
-
-TEST_F(SizeHookTest, ANewHookReplacesThePreviousOne) {
-    PlayerSpec first;
-    first.className = L"KivTestPlayerA";
-    PlayerSpec second;
-    second.className = L"KivTestPlayerB";
-    PlayerProcess playerA(first);
-    PlayerProcess playerB(second);
-    ASSERT_TRUE(playerA.Started());
-    ASSERT_TRUE(playerB.Started());
-
-    ASSERT_TRUE(Hook(playerA));
-    ASSERT_TRUE(Hook(playerB));
-    EXPECT_LT(HeightAfterTallMove(playerA.Window()), kTallHeight);
-    EXPECT_EQ(HeightAfterTallMove(playerB.Window()), kTallHeight);
-}
-
-TEST_F(SizeHookTest, SuccessLeavesAMessageForTheCallersSingleWait) {
-    PlayerProcess player;
-    ASSERT_TRUE(player.Started());
-    DiscardPending();
-    ASSERT_TRUE(Hook(player));
-
-    // What GetMessage would return next: a thread message, without blocking.
-    bool sawWakeUp = false;
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        if (msg.hwnd == nullptr && msg.message == WM_NULL) {
-            sawWakeUp = true;
-        }
+// Removal, and every refused call, takes away the hook before it.
+TEST_F(SizeHookTest, RemovalAndRefusalsLeaveNoHook) {
+    const struct {
+        const char* name;
+        DWORD thread;
+        HWND window;
+        const RECT* limit;
+        bool succeeds;
+    } cases[] = {
+        {"removal", 0, nullptr, &kNoLimit, true},
+        {"removal without a rectangle", 0, nullptr, nullptr, true},
+        {"thread that does not exist", 0xFFFFFFF0u, mPlayer.Window(), &kTallLimit, false},
+        {"thread not the window's", GetCurrentThreadId(), mPlayer.Window(), &kTallLimit, false},
+        {"no window", mPlayer.ThreadId(), nullptr, &kTallLimit, false},
+        {"no limit", mPlayer.ThreadId(), mPlayer.Window(), nullptr, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_TRUE(Hook(0));
+        EXPECT_EQ(mSetHook(c.thread, c.window, c.limit) != 0, c.succeeds);
+        MoveAndMeasure(mPlayer.Window(), 0, 0, 640, 480);
+        EXPECT_LT(HeightAfterTallMove(mPlayer.Window()), kTallHeight);
     }
-    EXPECT_TRUE(sawWakeUp);
-}
-
-TEST_F(SizeHookTest, RemovalSucceedsEvenWithNothingInstalled) {
-    EXPECT_NE(mSetHook(0, nullptr, &kNoLimit), 0);
-    EXPECT_NE(mSetHook(0, nullptr, nullptr), 0);
-}
-
-TEST_F(SizeHookTest, RefusesAThreadThatDoesNotOwnTheWindow) {
-    PlayerProcess player;
-    ASSERT_TRUE(player.Started());
-    const DWORD bogusThread = 0xFFFFFFF0u;
-
-    EXPECT_EQ(mSetHook(bogusThread, player.Window(), &kTallLimit), 0);
-    EXPECT_EQ(mSetHook(GetCurrentThreadId(), player.Window(), &kTallLimit), 0);
-    EXPECT_EQ(mSetHook(player.ThreadId(), nullptr, &kTallLimit), 0);
-    EXPECT_EQ(mSetHook(player.ThreadId(), player.Window(), nullptr), 0);
-    EXPECT_LT(HeightAfterTallMove(player.Window()), kTallHeight);
-}
-
-TEST_F(SizeHookTest, AFailedCallStillRemovesThePreviousHook) {
-    PlayerProcess player;
-    ASSERT_TRUE(player.Started());
-    ASSERT_TRUE(Hook(player));
-
-    EXPECT_EQ(mSetHook(0xFFFFFFF0u, player.Window(), &kTallLimit), 0);
-    EXPECT_LT(HeightAfterTallMove(player.Window()), kTallHeight);
 }
 
 } // namespace
+} // namespace kiv::e2e

@@ -1,11 +1,11 @@
 // kiv.exe against the stand-in player: start-up, selection from the command
 // line, placement, the lock watchdog and the support libraries' load test.
+#include "KIVKbd/KIVKbd.h"
+#include "KIVUtil/KIVUtil.h"
 #include "support/KivProcess.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
-
-#include <algorithm>
 
 namespace kiv::e2e {
 namespace {
@@ -16,13 +16,12 @@ bool WaitForRect(HWND window, const RECT& wanted) {
     return PumpUntil([&] { return SameRect(WindowRectOf(window), wanted); });
 }
 
-std::string RectText(const RECT& r) {
-    return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) +
-           "," + std::to_string(r.bottom);
-}
-
-bool Contains(const std::vector<std::string>& texts, std::string_view text) {
-    return std::find(texts.begin(), texts.end(), text) != texts.end();
+// Selects an entry of the setting list as a user's choice does.
+void Choose(HWND main, int index) {
+    HWND combo = ::FindWindowExA(main, nullptr, WC_COMBOBOXA, nullptr);
+    ::SendMessageA(combo, CB_SETCURSEL, index, 0);
+    ::SendMessageA(main, WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(combo), CBN_SELCHANGE),
+                   reinterpret_cast<LPARAM>(combo));
 }
 
 struct SpineTest : ::testing::Test {
@@ -32,8 +31,8 @@ struct SpineTest : ::testing::Test {
 TEST_F(SpineTest, CommandLinePlacesThePlayerAtTheStoredPixels) {
     PlayerProcess player;
     ASSERT_TRUE(player.Started());
-    folder.Write("KIV.dat", SettingLine("Other", "Class:KivTestPlayer", 1, 1, 100, 100) +
-                                SettingLine("Exact", "Class:kivtestplayer", 33, 44, 555, 333));
+    folder.WriteSettings({Setting("Other", 1, 1, 100, 100),
+                          Setting("Exact", 33, 44, 555, 333, "Class:kivtestplayer")});
     KivProcess kiv(folder, "/S exact");
     ASSERT_NE(kiv.WaitForMainWindow(), nullptr);
     EXPECT_TRUE(WaitForRect(player.Window(), kExact)) << RectText(WindowRectOf(player.Window()));
@@ -45,7 +44,7 @@ TEST_F(SpineTest, CommandLinePlacesThePlayerAtTheStoredPixels) {
 TEST_F(SpineTest, CaptionLocatorFindsTheWholeTitleWithoutRegardToCase) {
     PlayerProcess player;
     ASSERT_TRUE(player.Started());
-    folder.Write("KIV.dat", SettingLine("ByCaption", "test player", 33, 44, 555, 333));
+    folder.WriteSettings({Setting("ByCaption", 33, 44, 555, 333, "test player")});
     KivProcess kiv(folder, "/S ByCaption");
     ASSERT_NE(kiv.WaitForMainWindow(), nullptr);
     EXPECT_TRUE(WaitForRect(player.Window(), kExact));
@@ -59,7 +58,7 @@ TEST_F(SpineTest, TheFrontPlayerWindowIsTheOneMoved) {
     HWND front = ::FindWindowA("KivTestPlayer", nullptr);
     HWND back = front == player.Window(0) ? player.Window(1) : player.Window(0);
     RECT backBefore = WindowRectOf(back);
-    folder.Write("KIV.dat", SettingLine("Front", "Class:KivTestPlayer", 33, 44, 555, 333));
+    folder.WriteSettings({Setting("Front", 33, 44, 555, 333)});
     KivProcess kiv(folder, "/S Front");
     ASSERT_NE(kiv.WaitForMainWindow(), nullptr);
     EXPECT_TRUE(WaitForRect(front, kExact));
@@ -71,8 +70,7 @@ TEST_F(SpineTest, LargerThanTheScreenOnlyWithTheSizeHook) {
     {
         PlayerProcess player;
         ASSERT_TRUE(player.Started());
-        folder.Write("KIV.dat",
-                     SettingLine("Letterbox", "Class:KivTestPlayer", 0, -126, 1024, 1021));
+        folder.WriteSettings({Setting("Letterbox", 0, -126, 1024, 1021)});
         KivProcess kiv(folder, "/S Letterbox");
         ASSERT_NE(kiv.WaitForMainWindow(), nullptr);
         EXPECT_TRUE(WaitForRect(player.Window(), letterbox))
@@ -93,7 +91,9 @@ TEST_F(SpineTest, LargerThanTheScreenOnlyWithTheSizeHook) {
 
 TEST_F(SpineTest, LockedSettingPutsAMovedPlayerBackAndClosingItDeselects) {
     PlayerProcess player;
-    folder.Write("KIV.dat", SettingLine("Locked", "Class:KivTestPlayer", 33, 44, 555, 333, 1));
+    CWindowSetting locked = Setting("Locked", 33, 44, 555, 333);
+    locked.LockPosition = 1;
+    folder.WriteSettings({locked});
     KivProcess kiv(folder, "/S Locked");
     ASSERT_NE(kiv.WaitForMainWindow(), nullptr);
     ASSERT_TRUE(WaitForRect(player.Window(), kExact));
@@ -110,18 +110,14 @@ TEST_F(SpineTest, FirstRunListsTheThreeSettingsAndWritesNoFile) {
     HWND main = kiv.WaitForMainWindow();
     ASSERT_NE(main, nullptr);
     HWND combo = ::FindWindowExA(main, nullptr, WC_COMBOBOXA, nullptr);
-    ASSERT_NE(combo, nullptr);
     ASSERT_EQ(::SendMessageA(combo, CB_GETCOUNT, 0, 0), 3);
     EXPECT_EQ(::SendMessageA(combo, CB_GETCURSEL, 0, 0), CB_ERR);
     // Choosing Letterbox shows the first-run geometry for this 1024 x 768 screen.
-    ::SendMessageA(combo, CB_SETCURSEL, 2, 0);
-    ::SendMessageA(main, WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(combo), CBN_SELCHANGE),
-                   reinterpret_cast<LPARAM>(combo));
+    Choose(main, 2);
     EXPECT_EQ(kiv.Caption(), "KIV - Letterbox");
-    std::vector<std::string> texts = ControlTexts(main);
-    EXPECT_TRUE(Contains(texts, "-126"));
-    EXPECT_TRUE(Contains(texts, "1021"));
-    EXPECT_TRUE(Contains(texts, "Your Application"));
+    for (const char* text : {"-126", "1021", "Your Application"}) {
+        EXPECT_NE(ChildWithText(main, text), nullptr) << text;
+    }
     EXPECT_TRUE(kiv.Close());
     EXPECT_FALSE(folder.Read("KIV.dat").has_value());
 }
@@ -137,7 +133,7 @@ TEST_F(SpineTest, ASecondCopyEndsAtOnceAndTheFirstKeepsRunning) {
 }
 
 TEST_F(SpineTest, AMissingLibraryIsNamedAndEndsTheProgram) {
-    for (const char* library : {"KIVUtil.dll", "KIVKbd.dll"}) {
+    for (const char* library : {support::kSizeLibraryFile, support::kKeyboardLibraryFile}) {
         SCOPED_TRACE(library);
         KivFolder incomplete;
         incomplete.Remove(library);
@@ -171,9 +167,8 @@ TEST_F(SpineTest, ReadOnlySwitchDisablesTheSettingCommands) {
 TEST_F(SpineTest, AbsurdCoordinatesAreReportedAndKivCarriesOn) {
     PlayerProcess player;
     ASSERT_TRUE(player.Started());
-    folder.Write("KIV.dat",
-                 SettingLine("Far", "Class:KivTestPlayer", 2000000000, 0, 2000000000, 10) +
-                     SettingLine("Near", "Class:KivTestPlayer", 33, 44, 555, 333));
+    folder.WriteSettings(
+        {Setting("Far", 2000000000, 0, 2000000000, 10), Setting("Near", 33, 44, 555, 333)});
     KivProcess kiv(folder, "/S Far");
     std::optional<MessageBoxSeen> box = kiv.WaitForMessageBox();
     ASSERT_TRUE(box.has_value());
@@ -182,10 +177,7 @@ TEST_F(SpineTest, AbsurdCoordinatesAreReportedAndKivCarriesOn) {
     kiv.DismissMessageBox();
     HWND main = kiv.WaitForMainWindow();
     ASSERT_NE(main, nullptr);
-    HWND combo = ::FindWindowExA(main, nullptr, WC_COMBOBOXA, nullptr);
-    ::SendMessageA(combo, CB_SETCURSEL, 1, 0);
-    ::SendMessageA(main, WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(combo), CBN_SELCHANGE),
-                   reinterpret_cast<LPARAM>(combo));
+    Choose(main, 1);
     EXPECT_TRUE(WaitForRect(player.Window(), kExact));
 }
 
@@ -193,9 +185,9 @@ TEST_F(SpineTest, HostileTextsInTheSettingsFileDoNoHarm) {
     PlayerProcess player;
     ASSERT_TRUE(player.Started());
     std::string longClass = "Class:" + std::string(300, 'K');
-    folder.Write("KIV.dat", SettingLine("Long", longClass, 1, 2, 300, 200) +
-                                SettingLine("Caf\xE9 \xBB", "Caf\xE9 Player", 1, 2, 300, 200) +
-                                SettingLine("Exact", "Class:KivTestPlayer", 33, 44, 555, 333));
+    folder.WriteSettings({Setting("Long", 1, 2, 300, 200, longClass),
+                          Setting("Caf\xE9 \xBB", 1, 2, 300, 200, "Caf\xE9 Player"),
+                          Setting("Exact", 33, 44, 555, 333)});
     KivProcess kiv(folder, "/S Long");
     HWND main = kiv.WaitForMainWindow();
     ASSERT_NE(main, nullptr);

@@ -13,6 +13,7 @@
 
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 namespace kiv::e2e {
 namespace {
@@ -23,82 +24,19 @@ using win32::CAdjustPage;
 // The player's setting keeps it clear of KIV's window in the screen's middle.
 constexpr RECT kPlayer = {10, 20, 10 + 200, 20 + 150};
 
-std::string RectText(const RECT& r) {
-    return std::to_string(r.left) + "," + std::to_string(r.top) + " " +
-           std::to_string(r.right - r.left) + "x" + std::to_string(r.bottom - r.top);
-}
-RECT Ltwh(int left, int top, int width, int height) {
-    return {left, top, left + width, top + height};
-}
-
-POINT CentreOf(HWND window) {
-    RECT r = WindowRectOf(window);
-    return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-}
-
-void Tap(WORD key) {
-    std::vector<INPUT> events{KeyEvent(key, false), KeyEvent(key, true)};
-    ::SendInput(static_cast<UINT>(events.size()), events.data(), sizeof(INPUT));
-}
-
-void SendChord(std::initializer_list<WORD> modifiers, WORD key) {
-    std::vector<INPUT> events = Chord(modifiers, key);
-    ::SendInput(static_cast<UINT>(events.size()), events.data(), sizeof(INPUT));
-}
-
-// Types letters and digits as key presses.
-void Type(std::string_view text) {
-    for (char c : text) {
-        const SHORT scan = ::VkKeyScanA(c);
-        const WORD key = static_cast<WORD>(scan & 0xFF);
-        if ((scan & 0x100) != 0) {
-            SendChord({VK_SHIFT}, key);
-        } else {
-            Tap(key);
-        }
-    }
-}
-
-// A control's text, asked of the control itself: GetWindowText reads only
-// the caption of another process's window, which an edit box does not keep.
-std::string TextOf(HWND window) {
-    char text[256] = {};
-    DWORD_PTR copied = 0;
-    ::SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
-                          SMTO_ABORTIFHUNG, 5000, &copied);
-    return text;
-}
-
-// The window that has the keyboard focus on `window`'s thread.
-HWND FocusOnThreadOf(HWND window) {
-    GUITHREADINFO info{};
-    info.cbSize = sizeof info;
-    if (!::GetGUIThreadInfo(::GetWindowThreadProcessId(window, nullptr), &info)) {
-        return nullptr;
-    }
-    return info.hwndFocus;
-}
-
-// Keys reach `window` once its thread has put the focus in it.
-bool WaitForFocusIn(HWND window) {
-    return PumpUntil([&] {
-        HWND focus = FocusOnThreadOf(window);
-        return focus != nullptr && (focus == window || ::IsChild(window, focus));
+// KIV's open pop-up menu, once its menu loop holds the pointer: only then
+// does a click elsewhere reach the menu and close it.
+HWND OpenMenu(const KivProcess& kiv) {
+    HWND menu = nullptr;
+    PumpUntil([&] {
+        GUITHREADINFO info{};
+        info.cbSize = sizeof info;
+        menu = FindProcessWindow(kiv.ProcessId(), "#32768");
+        return menu != nullptr &&
+               ::GetGUIThreadInfo(::GetWindowThreadProcessId(menu, nullptr), &info) &&
+               info.hwndMenuOwner != nullptr;
     });
-}
-
-// Waits until `value` has kept still for `quiet`; false if it never does.
-template <typename Value> bool WaitUntilSteady(Value value, std::chrono::milliseconds quiet) {
-    auto last = value();
-    auto since = std::chrono::steady_clock::now();
-    return PumpUntil([&] {
-        auto now = value();
-        if (now != last) {
-            last = now;
-            since = std::chrono::steady_clock::now();
-        }
-        return std::chrono::steady_clock::now() - since >= quiet;
-    });
+    return menu;
 }
 
 // Whether the shell holds KIV's icon: only an icon it has can be modified.
@@ -106,7 +44,6 @@ bool TrayIconPresent(HWND main) {
     NOTIFYICONDATAA data{};
     data.cbSize = NOTIFYICONDATAA_V1_SIZE;
     data.hWnd = main;
-    data.uID = 0;
     return ::Shell_NotifyIconA(NIM_MODIFY, &data) != FALSE;
 }
 
@@ -125,9 +62,9 @@ struct MainWindowE2e : ::testing::Test {
         ASSERT_TRUE(PumpUntil([&] { return ::GetForegroundWindow() == main; }));
         ASSERT_TRUE(WaitForFocusIn(main));
     }
-    void WritePlayerSetting(const std::string& more = "") {
-        folder.Write("KIV.dat",
-                     SettingLine("Player", "Class:KivTestPlayer", 10, 20, 200, 150) + more);
+    void WritePlayerSetting(std::vector<CWindowSetting> more = {}) {
+        more.insert(more.begin(), Setting("Player", 10, 20, 200, 150));
+        folder.WriteSettings(more);
     }
     bool PlayerAt(const RECT& wanted) {
         return PumpUntil([&] { return SameRect(WindowRectOf(player.Window()), wanted); });
@@ -158,10 +95,7 @@ struct MainWindowE2e : ::testing::Test {
         if (shown != nullptr) {
             *shown = TextOf(box);
         }
-        Type(text);
-        if (!PumpUntil([&] { return TextOf(::GetDlgItem(dialog, 101)) == text; })) {
-            return false;
-        }
+        Type(text); // the dialog takes the keys in order, Enter last
         Tap(VK_RETURN);
         return PumpUntil([&] { return !::IsWindow(dialog) || !::IsWindowVisible(dialog); });
     }
@@ -273,8 +207,7 @@ TEST_F(MainWindowE2e, APositionEditedInPlaceMovesThePlayer) {
 
     HWND widthLabel = FindControl(main, CAdjustPage::kWidth);
     ASSERT_TRUE(ClickAt(CentreOf(widthLabel)));
-    HWND menu = nullptr;
-    ASSERT_TRUE(PumpUntil([&] { return (menu = FindProcessWindow(kiv.ProcessId(), "#32768")); }));
+    ASSERT_NE(OpenMenu(kiv), nullptr);
     Tap(VK_DOWN);
     Tap(VK_RETURN); // "Edit"
     HWND edit = FindControl(main, CAdjustPage::kPositionEdit);
@@ -299,8 +232,8 @@ TEST_F(MainWindowE2e, TheTrayIconsMenuOpensAtThePointerAndExitEndsKiv) {
     // then other processes may read the old one.
     PumpUntil([] { return false; }, std::chrono::milliseconds(300));
     ::PostMessageA(main, win32::kTrayIconMessage, 0, WM_RBUTTONDOWN);
-    HWND menu = nullptr;
-    ASSERT_TRUE(PumpUntil([&] { return (menu = FindProcessWindow(kiv.ProcessId(), "#32768")); }));
+    HWND menu = OpenMenu(kiv);
+    ASSERT_NE(menu, nullptr);
     // Under Wine another process can still see the pointer where it was before
     // the move; the menu must open at the pointer as KIV saw it, which is one
     // of the two positions, never somewhere else.
@@ -314,6 +247,8 @@ TEST_F(MainWindowE2e, TheTrayIconsMenuOpensAtThePointerAndExitEndsKiv) {
     // A click elsewhere closes it.
     ASSERT_TRUE(ClickAt({40, 600}));
     EXPECT_TRUE(PumpUntil([&] { return FindProcessWindow(kiv.ProcessId(), "#32768") == nullptr; }));
+    // The click activated the desktop; a late activation would close the next menu.
+    WaitUntilSteady([] { return ::GetForegroundWindow(); }, 500ms);
 
     // A left double click does nothing.
     ::SendMessageA(main, win32::kTrayIconMessage, 0, WM_LBUTTONDBLCLK);
@@ -322,7 +257,7 @@ TEST_F(MainWindowE2e, TheTrayIconsMenuOpensAtThePointerAndExitEndsKiv) {
 
     // "Exit KIV", the third entry, ends the program as closing its window does.
     ::PostMessageA(main, win32::kTrayIconMessage, 0, WM_RBUTTONDOWN);
-    ASSERT_TRUE(PumpUntil([&] { return FindProcessWindow(kiv.ProcessId(), "#32768") != nullptr; }));
+    ASSERT_NE(OpenMenu(kiv), nullptr);
     Tap(VK_DOWN);
     Tap(VK_DOWN);
     Tap(VK_DOWN);
@@ -333,7 +268,7 @@ TEST_F(MainWindowE2e, TheTrayIconsMenuOpensAtThePointerAndExitEndsKiv) {
 }
 
 TEST_F(MainWindowE2e, TheAspectRatioMenuChoosesASettingAndExitsLikeTheCloseBox) {
-    WritePlayerSetting(SettingLine("Other", "Class:KivTestPlayer", 20, 30, 220, 160));
+    WritePlayerSetting({Setting("Other", 20, 30, 220, 160)});
     const std::string before = DataFile();
     KivProcess kiv(folder, "/S Player");
     Start(kiv);

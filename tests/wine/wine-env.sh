@@ -57,6 +57,16 @@ kiv_wine_setup() {
     fi
     wineboot -i >/dev/null 2>&1 || { kiv_wine_log "wineboot -i failed"; return 1; }
 
+    # Wine draws caption buttons, check marks and arrows with its Marlett
+    # font (package fonts-wine); a prefix sees it only in its Fonts folder.
+    local marlett=/usr/share/wine/fonts/marlett.ttf
+    if [ -e "$marlett" ]; then
+        cp "$marlett" "$WINEPREFIX/drive_c/windows/Fonts/" ||
+            { kiv_wine_log "could not add the Marlett font"; return 1; }
+    else
+        kiv_wine_log "no $marlett: install fonts-wine, or caption buttons show as letters"
+    fi
+
     wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d shell /f >/dev/null 2>&1 &&
         wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v shell /d 1024x768 /f \
             >/dev/null 2>&1 || { kiv_wine_log "desktop settings failed"; return 1; }

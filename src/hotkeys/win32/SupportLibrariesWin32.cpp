@@ -1,9 +1,15 @@
 #include "hotkeys/win32/SupportLibrariesWin32.h"
 
+#include "KIVKbd/KIVKbd.h"
+#include "KIVUtil/KIVUtil.h"
+#include "hotkeys/HotKeyTable.h"
 #include "platform/win32/Win32Platform.h"
 #include "util/RuntimeError.h"
 
 namespace kiv::win32 {
+
+static_assert(kHotKeyTableSize <= static_cast<size_t>(support::kMaxHotKeys),
+              "the key hook must be able to watch every hot key KIV builds");
 
 namespace {
 std::wstring Widen(const std::string& text) {
@@ -13,11 +19,6 @@ std::wstring Widen(const std::string& text) {
     wide.resize(wide.size() - 1);
     return wide;
 }
-
-using SetHookFunction = int(uint32_t, HWND, const RECT*);
-using SetKeyHookFunction = int(HWND, const int32_t*, int16_t);
-using SetWindowHookFunction = int(HWND);
-using AllowPCFriendlyFunction = void(int);
 } // namespace
 
 FARPROC CSupportLibrary::Address(const char* name) {
@@ -35,33 +36,39 @@ FARPROC CSupportLibrary::Address(const char* name) {
     return address;
 }
 
+CWin32SizeLibrary::CWin32SizeLibrary(const std::string& folder)
+    : mLibrary(folder, support::kSizeLibraryFile) {}
+
 bool CWin32SizeLibrary::SetHook(uint32_t threadId, WindowHandle window, const Rect& limit) {
     RECT rect{limit.left, limit.top, limit.right, limit.bottom};
-    return mLibrary.Proc<SetHookFunction>("SetHook")(threadId, ToHwnd(window), &rect) != 0;
+    return mLibrary.Get<support::SetHookProc>("SetHook")(threadId, ToHwnd(window), &rect) != 0;
 }
 
 void CWin32SizeLibrary::RemoveHook() {
     RECT none{};
-    mLibrary.Proc<SetHookFunction>("SetHook")(0, nullptr, &none);
+    mLibrary.Get<support::SetHookProc>("SetHook")(0, nullptr, &none);
 }
+
+CWin32KeyboardLibrary::CWin32KeyboardLibrary(const std::string& folder)
+    : mLibrary(folder, support::kKeyboardLibraryFile) {}
 
 void CWin32KeyboardLibrary::SetKeyHook(WindowHandle window, std::span<const int32_t> codes) {
     static const int32_t kNoCodes[1] = {0};
-    mLibrary.Proc<SetKeyHookFunction>("SetKeyHook")(ToHwnd(window),
-                                                    codes.empty() ? kNoCodes : codes.data(),
-                                                    static_cast<int16_t>(codes.size()));
+    mLibrary.Get<support::SetKeyHookProc>("SetKeyHook")(ToHwnd(window),
+                                                        codes.empty() ? kNoCodes : codes.data(),
+                                                        static_cast<int16_t>(codes.size()));
 }
 
 void CWin32KeyboardLibrary::SetMediaHook(WindowHandle window) {
-    mLibrary.Proc<SetWindowHookFunction>("SetMediaHook")(ToHwnd(window));
+    mLibrary.Get<support::SetMediaHookProc>("SetMediaHook")(ToHwnd(window));
 }
 
 void CWin32KeyboardLibrary::SetMouseHook(WindowHandle window) {
-    mLibrary.Proc<SetWindowHookFunction>("SetMouseHook")(ToHwnd(window));
+    mLibrary.Get<support::SetMouseHookProc>("SetMouseHook")(ToHwnd(window));
 }
 
 void CWin32KeyboardLibrary::AllowPCFriendly(bool suppressContent) {
-    mLibrary.Proc<AllowPCFriendlyFunction>("AllowPCFriendly")(suppressContent ? 1 : 0);
+    mLibrary.Get<support::AllowPCFriendlyProc>("AllowPCFriendly")(suppressContent ? 1 : 0);
 }
 
 } // namespace kiv::win32

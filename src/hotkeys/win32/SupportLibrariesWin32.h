@@ -9,14 +9,15 @@ namespace kiv::win32 {
 
 // One support library beside the program, loaded by its full path on first
 // use and kept loaded. A missing file raises File not found; a missing
-// function raises "Specified DLL function not found".
+// function raises "Specified DLL function not found". Proc is one of the
+// function-pointer types the library's own header declares.
 class CSupportLibrary {
 public:
     CSupportLibrary(std::string folder, std::string fileName)
         : mPath(std::move(folder) + fileName) {}
 
-    template <typename Function> Function* Proc(const char* name) {
-        return reinterpret_cast<Function*>(reinterpret_cast<void*>(Address(name)));
+    template <typename Proc> Proc Get(const char* name) {
+        return reinterpret_cast<Proc>(reinterpret_cast<void (*)()>(Address(name)));
     }
 
 private:
@@ -28,7 +29,7 @@ private:
 
 class CWin32SizeLibrary : public IWindowSizeLibrary {
 public:
-    explicit CWin32SizeLibrary(const std::string& folder) : mLibrary(folder, "KIVUtil.dll") {}
+    explicit CWin32SizeLibrary(const std::string& folder);
     bool SetHook(uint32_t threadId, WindowHandle window, const Rect& limit) override;
     void RemoveHook() override;
 
@@ -38,7 +39,7 @@ private:
 
 class CWin32KeyboardLibrary : public IKeyboardLibrary {
 public:
-    explicit CWin32KeyboardLibrary(const std::string& folder) : mLibrary(folder, "KIVKbd.dll") {}
+    explicit CWin32KeyboardLibrary(const std::string& folder);
     void SetKeyHook(WindowHandle window, std::span<const int32_t> codes) override;
     void SetMediaHook(WindowHandle window) override;
     void SetMouseHook(WindowHandle window) override;

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <atomic>
 #include <cstdio>
-#include <fstream>
 #include <iterator>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace kiv::e2e {
 
@@ -25,34 +25,12 @@ LRESULT CALLBACK WitnessProc(int code, WPARAM wParam, LPARAM lParam) noexcept {
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-constexpr wchar_t kSinkClass[] = L"KivE2eMessageSink";
-
-std::wstring Quoted(const std::wstring& text) {
-    return L"\"" + text + L"\"";
-}
-
 } // namespace
 
 std::filesystem::path ExeDirectory() {
-    std::wstring buffer(MAX_PATH, L'\0');
-    for (;;) {
-        const DWORD length =
-            GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
-        if (length < buffer.size()) {
-            buffer.resize(length);
-            break;
-        }
-        buffer.resize(buffer.size() * 2);
-    }
-    return std::filesystem::path(buffer).parent_path();
-}
-
-void PumpPending() {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
+    wchar_t path[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    return std::filesystem::path(path).parent_path();
 }
 
 void DiscardPending() {
@@ -60,29 +38,6 @@ void DiscardPending() {
     while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
     }
 }
-
-bool PumpUntil(const std::function<bool()>& done, std::chrono::milliseconds deadline) {
-    using Clock = std::chrono::steady_clock;
-    const auto end = Clock::now() + deadline;
-    for (;;) {
-        PumpPending();
-        if (done()) {
-            return true;
-        }
-        const auto now = Clock::now();
-        if (now >= end) {
-            return false;
-        }
-        // Short slices: some conditions (a file appearing) come with no message.
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(end - now);
-        const auto slice = std::min<long long>(left.count(), 50);
-        MsgWaitForMultipleObjectsEx(0, nullptr, static_cast<DWORD>(slice), QS_ALLINPUT,
-                                    MWMO_INPUTAVAILABLE);
-    }
-}
-
-Library::Library(const std::filesystem::path& path)
-    : mModule(LoadLibraryExW(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH)) {}
 
 PlayerProcess::PlayerProcess(const PlayerSpec& spec) {
     for (int attempt = 1; attempt <= 2 && !Started(); ++attempt) {
@@ -95,65 +50,39 @@ PlayerProcess::PlayerProcess(const PlayerSpec& spec) {
 }
 
 std::string PlayerProcess::Launch(const PlayerSpec& spec) {
-    static std::atomic<int> counter{0};
-    wchar_t tempDir[MAX_PATH + 1] = {};
-    GetTempPathW(MAX_PATH + 1, tempDir);
-    const std::filesystem::path hwndFile =
-        std::filesystem::path(tempDir) / (L"kiv_player_" + std::to_wstring(GetCurrentProcessId()) +
-                                          L"_" + std::to_wstring(++counter) + L".hwnd");
-    DeleteFileW(hwndFile.c_str());
-
-    std::wstring command = Quoted((ExeDirectory() / L"kiv_player.exe").wstring());
-    command += L" --class " + Quoted(spec.className);
-    command += L" --caption " + Quoted(spec.caption);
-    command += L" --pos " + std::to_wstring(spec.bounds.left) + L" " +
-               std::to_wstring(spec.bounds.top) + L" " + std::to_wstring(spec.bounds.right) + L" " +
-               std::to_wstring(spec.bounds.bottom);
-    command += L" --hwnd-file " + Quoted(hwndFile.wstring());
-    if (spec.secondWindow) {
-        command += L" --second-window";
+    std::string command = "\"" + (ExeDirectory() / "kiv_player.exe").string() + "\" --class \"" +
+                          spec.className + "\" --caption \"" + spec.caption + "\" --pos";
+    for (LONG value : {spec.bounds.left, spec.bounds.top, spec.bounds.right, spec.bounds.bottom}) {
+        command += " " + std::to_string(value);
     }
-
-    STARTUPINFOW startup = {};
+    command += spec.secondWindow ? " --second-window" : "";
+    STARTUPINFOA startup = {};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION info = {};
-    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+    if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                         &startup, &info)) {
         return "CreateProcess error " + std::to_string(GetLastError());
     }
     mProcess.Reset(info.hProcess);
     win32::UniqueKernelHandle thread(info.hThread);
-
-    const auto ready = [&] {
-        return std::filesystem::exists(hwndFile) ||
-               WaitForSingleObject(mProcess.Get(), 0) == WAIT_OBJECT_0;
-    };
-    // A process start under a busy Wine can take far longer than any event.
-    if (!PumpUntil(ready, std::chrono::seconds(30))) {
-        return "no window within 30 s";
+    // Ready once every window shows; a process start under a busy Wine can
+    // take far longer than any event.
+    const std::size_t count = spec.secondWindow ? 2 : 1;
+    std::vector<HWND> shown;
+    PumpUntil(
+        [&] {
+            shown = ProcessWindows(info.dwProcessId, spec.className.c_str(), true);
+            return shown.size() >= count || WaitForSingleObject(mProcess.Get(), 0) == WAIT_OBJECT_0;
+        },
+        30s);
+    if (shown.size() != count) {
+        return std::to_string(shown.size()) + " of " + std::to_string(count) + " windows shown";
     }
-    std::ifstream in(hwndFile);
-    unsigned long long value = 0;
-    int handles = 0;
-    while (in >> value) {
-        ++handles;
-        HWND window = reinterpret_cast<HWND>(static_cast<std::uintptr_t>(value));
-        if (IsWindow(window)) {
-            mWindows.push_back(window);
-        }
-    }
-    in.close();
-    DeleteFileW(hwndFile.c_str());
-    DWORD exitCode = 0;
-    if (GetExitCodeProcess(mProcess.Get(), &exitCode) && exitCode != STILL_ACTIVE) {
-        return "the player ended with exit code " + std::to_string(exitCode);
-    }
-    return std::to_string(handles) + " handles read, " + std::to_string(mWindows.size()) +
-           " of them windows";
-}
-
-PlayerProcess::~PlayerProcess() {
-    Stop();
+    // The second window sits below the first.
+    std::sort(shown.begin(), shown.end(),
+              [](HWND a, HWND b) { return WindowRectOf(a).top < WindowRectOf(b).top; });
+    mWindows = shown;
+    return {};
 }
 
 void PlayerProcess::Stop() noexcept {
@@ -176,15 +105,15 @@ DWORD PlayerProcess::ThreadId() const noexcept {
 }
 
 MessageSink::MessageSink() {
-    HINSTANCE instance = GetModuleHandleW(nullptr);
     WNDCLASSEXW windowClass = {};
     windowClass.cbSize = sizeof(windowClass);
     windowClass.lpfnWndProc = WndProc;
-    windowClass.hInstance = instance;
-    windowClass.lpszClassName = kSinkClass;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.lpszClassName = L"KivE2eMessageSink";
     RegisterClassExW(&windowClass); // already registered by an earlier sink is fine
-    mWindow.Reset(CreateWindowExW(WS_EX_TOOLWINDOW, kSinkClass, L"", WS_POPUP, 0, 0, 0, 0, nullptr,
-                                  nullptr, instance, this));
+    mWindow.Reset(CreateWindowExW(WS_EX_TOOLWINDOW, windowClass.lpszClassName, L"", WS_POPUP, 0, 0,
+                                  0, 0, nullptr, nullptr, windowClass.hInstance, nullptr));
+    SetWindowLongPtrW(mWindow.Get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }
 
 std::vector<ReceivedMessage> MessageSink::Received(UINT message) const {
@@ -196,24 +125,16 @@ std::vector<ReceivedMessage> MessageSink::Received(UINT message) const {
 
 LRESULT CALLBACK MessageSink::WndProc(HWND window, UINT message, WPARAM wParam,
                                       LPARAM lParam) noexcept {
-    if (message == WM_NCCREATE) {
-        const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
-        SetWindowLongPtrW(window, GWLP_USERDATA,
-                          reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    } else if (message == WM_NCDESTROY) {
-        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-    } else if (message >= WM_USER) {
-        auto* sink = reinterpret_cast<MessageSink*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-        if (sink != nullptr) {
-            try {
-                sink->mReceived.push_back({message, wParam, lParam});
-            } catch (...) {
-                // Out of memory in a test: the missing record fails the test.
-            }
-            return 0;
-        }
+    auto* sink = reinterpret_cast<MessageSink*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (message < WM_USER || sink == nullptr) {
+        return DefWindowProcW(window, message, wParam, lParam);
     }
-    return DefWindowProcW(window, message, wParam, lParam);
+    try {
+        sink->mReceived.push_back({message, wParam, lParam});
+    } catch (...) {
+        // Out of memory in a test: the missing record fails the test.
+    }
+    return 0;
 }
 
 INPUT KeyEvent(WORD virtualKey, bool up) {
@@ -238,45 +159,84 @@ std::vector<INPUT> Chord(std::initializer_list<WORD> modifiers, WORD key) {
     return events;
 }
 
-bool MovePointerTo(POINT point) {
-    const int width = GetSystemMetrics(SM_CXSCREEN);
-    const int height = GetSystemMetrics(SM_CYSCREEN);
-    INPUT input = {};
-    input.type = INPUT_MOUSE;
-    input.mi.dx = MulDiv(point.x, 65535, width - 1);
-    input.mi.dy = MulDiv(point.y, 65535, height - 1);
-    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    if (SendInput(1, &input, sizeof(input)) != 1) {
-        return false;
+void SendChord(std::initializer_list<WORD> modifiers, WORD key) {
+    std::vector<INPUT> events = Chord(modifiers, key);
+    SendInput(static_cast<UINT>(events.size()), events.data(), sizeof(INPUT));
+}
+
+void Tap(WORD key) {
+    SendChord({}, key);
+}
+
+void Type(std::string_view text) {
+    for (char c : text) {
+        const SHORT scan = VkKeyScanA(c);
+        const WORD key = static_cast<WORD>(scan & 0xFF);
+        if ((scan & 0x100) != 0) {
+            SendChord({VK_SHIFT}, key);
+        } else {
+            Tap(key);
+        }
     }
+}
+
+HWND FocusOnThreadOf(HWND window) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) ? info.hwndFocus
+                                                                              : nullptr;
+}
+
+bool WaitForFocusIn(HWND window) {
+    return PumpUntil([&] {
+        HWND focus = FocusOnThreadOf(window);
+        return focus != nullptr && (focus == window || IsChild(window, focus));
+    });
+}
+
+RECT WindowRectOf(HWND window) {
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    return rect;
+}
+
+bool SameRect(const RECT& a, const RECT& b) {
+    return EqualRect(&a, &b) != FALSE;
+}
+
+RECT Ltwh(int left, int top, int width, int height) {
+    return {left, top, left + width, top + height};
+}
+
+POINT CentreOf(HWND window) {
+    const RECT r = WindowRectOf(window);
+    return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+
+bool MovePointerTo(POINT point) {
+    SendMouse(0, point);
     return PumpUntil([point] {
         POINT now = {};
         return GetCursorPos(&now) && now.x == point.x && now.y == point.y;
     });
 }
 
+HWND DestroyedWindow() {
+    MessageSink shortLived;
+    return shortLived.Handle();
+}
+
 std::vector<HWND> ProcessWindows(DWORD processId, const char* className, bool visibleOnly) {
-    struct Search {
-        DWORD pid;
-        std::string_view className;
-        bool visibleOnly;
-        std::vector<HWND> found;
-    } search{processId, className, visibleOnly, {}};
-    EnumWindows(
-        [](HWND window, LPARAM context) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(context);
-            DWORD pid = 0;
-            GetWindowThreadProcessId(window, &pid);
-            char name[64] = {};
-            GetClassNameA(window, name, sizeof name);
-            if (pid == s->pid && s->className == name &&
-                (!s->visibleOnly || IsWindowVisible(window))) {
-                s->found.push_back(window);
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    std::vector<HWND> found;
+    for (HWND window = FindWindowExA(nullptr, nullptr, className, nullptr); window != nullptr;
+         window = FindWindowExA(nullptr, window, className, nullptr)) {
+        DWORD pid = 0;
+        GetWindowThreadProcessId(window, &pid);
+        if (pid == processId && (!visibleOnly || IsWindowVisible(window))) {
+            found.push_back(window);
+        }
+    }
+    return found;
 }
 
 HWND FindProcessWindow(DWORD processId, const char* className, bool visibleOnly) {
@@ -284,21 +244,13 @@ HWND FindProcessWindow(DWORD processId, const char* className, bool visibleOnly)
     return windows.empty() ? nullptr : windows.front();
 }
 
-HWND ChildWithText(HWND parent, std::string_view text) {
-    return FindDescendant(parent, [text](HWND child) {
-        char caption[256] = {};
-        GetWindowTextA(child, caption, sizeof caption);
-        return text == caption;
-    });
-}
-
 void SendMouse(DWORD flags, POINT at) {
     INPUT input{};
     input.type = INPUT_MOUSE;
-    input.mi.dx = ::MulDiv(at.x, 65535, ::GetSystemMetrics(SM_CXSCREEN) - 1);
-    input.mi.dy = ::MulDiv(at.y, 65535, ::GetSystemMetrics(SM_CYSCREEN) - 1);
+    input.mi.dx = MulDiv(at.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+    input.mi.dy = MulDiv(at.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
     input.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    ::SendInput(1, &input, sizeof input);
+    SendInput(1, &input, sizeof input);
 }
 
 bool PressAt(POINT point) {
@@ -325,8 +277,6 @@ bool IsPointerShown() {
 
 InputWitness::InputWitness()
     : mHook(SetWindowsHookExW(WH_KEYBOARD_LL, WitnessProc, GetModuleHandleW(nullptr), 0)) {}
-
-InputWitness::~InputWitness() = default;
 
 bool InputWitness::SendAndSettle(std::vector<INPUT> events) {
     static ULONG_PTR serial = 0x4B495600;

@@ -3,13 +3,11 @@
 // Helpers for the end-to-end tests: real processes, real windows, real input.
 
 #include "platform/win32/UniqueHandle.h"
-#include "support/WindowSearch.h"
+#include "support/Win32TestSupport.h"
 
 #include <chrono>
 #include <cstddef>
-#include <cstdint>
 #include <filesystem>
-#include <functional>
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -18,6 +16,7 @@
 namespace kiv::e2e {
 
 using namespace std::chrono_literals;
+using namespace test;
 
 // Generous: these bound waits for things that must happen, never a speed claim.
 inline constexpr std::chrono::milliseconds kEventDeadline = 10s;
@@ -26,20 +25,13 @@ inline constexpr std::chrono::milliseconds kEventDeadline = 10s;
 // player are copied there, as they sit beside kiv.exe.
 std::filesystem::path ExeDirectory();
 
-// Runs the calling thread's messages until done() holds or the deadline
-// passes; returns done().
-bool PumpUntil(const std::function<bool()>& done,
-               std::chrono::milliseconds deadline = kEventDeadline);
-
-// Runs the messages already waiting, without blocking.
-void PumpPending();
-
 // Removes every message waiting for the calling thread without running it.
 void DiscardPending();
 
 class Library {
 public:
-    explicit Library(const std::filesystem::path& path);
+    explicit Library(const std::filesystem::path& path)
+        : mModule(LoadLibraryExW(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH)) {}
     bool IsLoaded() const noexcept { return mModule.IsValid(); }
 
     template <typename Proc> Proc Get(const char* name) const noexcept {
@@ -52,8 +44,8 @@ private:
 };
 
 struct PlayerSpec {
-    std::wstring className = L"KivTestPlayer";
-    std::wstring caption = L"Test Player";
+    std::string className = "KivTestPlayer";
+    std::string caption = "Test Player";
     RECT bounds = {0, 0, 640, 480}; // left, top, width, height
     bool secondWindow = false;
 };
@@ -64,7 +56,7 @@ struct PlayerSpec {
 class PlayerProcess {
 public:
     explicit PlayerProcess(const PlayerSpec& spec = {});
-    ~PlayerProcess();
+    ~PlayerProcess() { Stop(); }
     PlayerProcess(const PlayerProcess&) = delete;
     PlayerProcess& operator=(const PlayerProcess&) = delete;
 
@@ -98,7 +90,6 @@ public:
     MessageSink& operator=(const MessageSink&) = delete;
 
     HWND Handle() const noexcept { return mWindow.Get(); }
-    const std::vector<ReceivedMessage>& Received() const noexcept { return mReceived; }
     std::vector<ReceivedMessage> Received(UINT message) const;
     void Clear() noexcept { mReceived.clear(); }
 
@@ -109,21 +100,33 @@ private:
     win32::UniqueWindow mWindow;
 };
 
+// The handle of a window that existed and is gone.
+HWND DestroyedWindow();
+
 // The top-level windows of a process with this class, in z-order; with
 // `visibleOnly`, the visible ones only.
 std::vector<HWND> ProcessWindows(DWORD processId, const char* className, bool visibleOnly = false);
 // The first of them, or null.
 HWND FindProcessWindow(DWORD processId, const char* className, bool visibleOnly = true);
 
-using test::FindControl;
-using test::FindDescendant;
-// A control inside `parent` by its caption.
-HWND ChildWithText(HWND parent, std::string_view text);
+RECT WindowRectOf(HWND window);
+bool SameRect(const RECT& a, const RECT& b);
+RECT Ltwh(int left, int top, int width, int height);
+POINT CentreOf(HWND window);
 
 // Key events for SendInput.
 INPUT KeyEvent(WORD virtualKey, bool up);
 // Presses the modifiers in order, taps the key, releases the modifiers.
 std::vector<INPUT> Chord(std::initializer_list<WORD> modifiers, WORD key);
+void SendChord(std::initializer_list<WORD> modifiers, WORD key);
+void Tap(WORD key);
+// Types letters and digits as key presses.
+void Type(std::string_view text);
+
+// The window that has the keyboard focus on `window`'s thread.
+HWND FocusOnThreadOf(HWND window);
+// Keys reach `window` once its thread has put the focus in it.
+bool WaitForFocusIn(HWND window);
 
 // Moves the pointer as a real mouse would, to a screen point; returns once
 // the pointer is there (false if it never got there).
@@ -141,6 +144,20 @@ bool ClickAt(POINT point);
 // Whether the pointer is visible, as the system reports it.
 bool IsPointerShown();
 
+// Waits until `value` has kept still for `quiet`; false if it never does.
+template <typename Value> bool WaitUntilSteady(Value value, std::chrono::milliseconds quiet) {
+    auto last = value();
+    auto since = std::chrono::steady_clock::now();
+    return PumpUntil([&] {
+        auto now = value();
+        if (now != last) {
+            last = now;
+            since = std::chrono::steady_clock::now();
+        }
+        return std::chrono::steady_clock::now() - since >= quiet;
+    });
+}
+
 // A keyboard hook of the test's own. Input events are handled one after the
 // other, so once it has seen the last injected event every hook has handled
 // the earlier ones. SendAndSettle injects the events and returns once the
@@ -149,7 +166,6 @@ bool IsPointerShown();
 class InputWitness {
 public:
     InputWitness();
-    ~InputWitness();
     InputWitness(const InputWitness&) = delete;
     InputWitness& operator=(const InputWitness&) = delete;
 

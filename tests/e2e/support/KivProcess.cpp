@@ -1,14 +1,24 @@
 #include "KivProcess.h"
 
+#include "KIVKbd/KIVKbd.h"
+#include "KIVUtil/KIVUtil.h"
 #include "app/SingleInstance.h"
+#include "store/WindowSettings.h"
 
 #include <atomic>
 #include <fstream>
-#include <sstream>
 
 namespace kiv::e2e {
 
 namespace fs = std::filesystem;
+
+namespace {
+// True while a copy of KIV holds its single-instance mutex.
+bool KivInstanceExists() {
+    win32::UniqueKernelHandle mutex(::OpenMutexW(SYNCHRONIZE, FALSE, kSingleInstanceMutexName));
+    return mutex.IsValid();
+}
+} // namespace
 
 KivFolder::KivFolder() {
     static std::atomic<int> counter{0};
@@ -17,7 +27,7 @@ KivFolder::KivFolder() {
     std::error_code ignored;
     fs::remove_all(mPath, ignored);
     fs::create_directories(mPath);
-    for (const char* file : {"kiv.exe", "KIVKbd.dll", "KIVUtil.dll"}) {
+    for (const char* file : {"kiv.exe", support::kKeyboardLibraryFile, support::kSizeLibraryFile}) {
         fs::copy_file(ExeDirectory() / file, mPath / file, fs::copy_options::overwrite_existing);
     }
 }
@@ -55,19 +65,25 @@ void KivFolder::Remove(std::string_view name) const {
     fs::remove(File(name), ignored);
 }
 
-std::string SettingLine(std::string_view name, std::string_view locator, int left, int top,
-                        int width, int height, int lock) {
-    std::ostringstream line;
-    line << "S1=" << name << ";S2=" << locator << ";S3=" << left << ";S4=" << top << ";S5=" << width
-         << ";S6=" << height
-         << ";S11=0;S12=0;S13=0;S14=0;S15=0;S16=;S17=Player;S18=0;S19=0;S20=0;S21=0;S22=" << lock
-         << ";\r\n";
-    return line.str();
+CWindowSetting Setting(std::string name, int left, int top, int width, int height,
+                       std::string locator) {
+    return {.SettingName = std::move(name),
+            .WindowClass = std::move(locator),
+            .WindowLeft = left,
+            .WindowTop = top,
+            .WindowHeight = height,
+            .WindowWidth = width,
+            .HotKey = {},
+            .ApplicationName = {},
+            .ItemKey = {}};
 }
 
-bool KivInstanceExists() {
-    win32::UniqueKernelHandle mutex(::OpenMutexW(SYNCHRONIZE, FALSE, kSingleInstanceMutexName));
-    return mutex.IsValid();
+void KivFolder::WriteSettings(const std::vector<CWindowSetting>& settings) const {
+    std::string text;
+    for (const CWindowSetting& setting : settings) {
+        text += SettingLine(setting) + "\r\n";
+    }
+    Write("KIV.dat", text);
 }
 
 KivProcess::KivProcess(const KivFolder& folder, std::string_view arguments,
@@ -75,11 +91,7 @@ KivProcess::KivProcess(const KivFolder& folder, std::string_view arguments,
     if (waitForEarlierCopy) {
         PumpUntil([] { return !KivInstanceExists(); });
     }
-    std::string command = "\"" + folder.File("kiv.exe").string() + "\"";
-    if (!arguments.empty()) {
-        command += " ";
-        command += arguments;
-    }
+    std::string command = "\"" + folder.File("kiv.exe").string() + "\" " + std::string(arguments);
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info{};
@@ -101,14 +113,6 @@ KivProcess::~KivProcess() {
     }
 }
 
-HWND KivProcess::FindOwnWindow(const char* className) const {
-    return FindProcessWindow(mProcessId, className, false);
-}
-
-HWND KivProcess::MainWindow() const {
-    return FindOwnWindow("frmMain");
-}
-
 HWND KivProcess::WaitForMainWindow() {
     // Start-up ends by showing the window; before that it may still be building itself.
     HWND window = nullptr;
@@ -120,30 +124,18 @@ HWND KivProcess::WaitForMainWindow() {
 }
 
 std::string KivProcess::Caption() const {
-    char text[512] = {};
-    ::GetWindowTextA(MainWindow(), text, sizeof text);
-    return text;
+    return TextOf(MainWindow());
 }
 
 namespace {
-// The message box's title and its one non-empty static text.
+// The message box's title and its one static text that is not empty.
 MessageBoxSeen ReadMessageBox(HWND box) {
-    MessageBoxSeen seen;
-    char text[1024] = {};
-    ::GetWindowTextA(box, text, sizeof text);
-    seen.title = text;
-    for (HWND child = ::GetWindow(box, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+    HWND body = test::FindDescendant(box, [](HWND child) {
         char className[32] = {};
         ::GetClassNameA(child, className, sizeof className);
-        if (std::string_view(className) == "Static") {
-            char body[1024] = {};
-            ::GetWindowTextA(child, body, sizeof body);
-            if (body[0] != '\0') {
-                seen.text = body;
-            }
-        }
-    }
-    return seen;
+        return std::string_view(className) == "Static" && !TextOf(child).empty();
+    });
+    return {TextOf(box), body != nullptr ? TextOf(body) : ""};
 }
 } // namespace
 
@@ -188,30 +180,6 @@ bool KivProcess::Close() {
         ::PostMessageA(window, WM_CLOSE, 0, 0);
     }
     return WaitForExit();
-}
-
-std::vector<std::string> ControlTexts(HWND window) {
-    std::vector<std::string> texts;
-    ::EnumChildWindows(
-        window,
-        [](HWND child, LPARAM context) -> BOOL {
-            char text[512] = {};
-            ::GetWindowTextA(child, text, sizeof text);
-            reinterpret_cast<std::vector<std::string>*>(context)->push_back(text);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&texts));
-    return texts;
-}
-
-RECT WindowRectOf(HWND window) {
-    RECT rect{};
-    ::GetWindowRect(window, &rect);
-    return rect;
-}
-
-bool SameRect(const RECT& a, const RECT& b) {
-    return ::EqualRect(&a, &b) != FALSE;
 }
 
 } // namespace kiv::e2e

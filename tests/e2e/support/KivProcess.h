@@ -3,11 +3,13 @@
 // kiv.exe as a real process in a folder of its own, as a user installs it.
 
 #include "E2eSupport.h"
+#include "store/WindowSetting.h"
 
 #include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace kiv::e2e {
 
@@ -22,6 +24,8 @@ public:
     const std::filesystem::path& Path() const noexcept { return mPath; }
     std::filesystem::path File(std::string_view name) const { return mPath / name; }
     void Write(std::string_view name, std::string_view bytes) const;
+    // KIV.dat holding these settings, one a line, as the program writes it.
+    void WriteSettings(const std::vector<CWindowSetting>& settings) const;
     std::optional<std::string> Read(std::string_view name) const;
     void Remove(std::string_view name) const;
 
@@ -29,9 +33,9 @@ private:
     std::filesystem::path mPath;
 };
 
-// One settings file line with every field, as the program writes it.
-std::string SettingLine(std::string_view name, std::string_view locator, int left, int top,
-                        int width, int height, int lock = 0);
+// A setting for the window `locator` finds, by default the stand-in player's.
+CWindowSetting Setting(std::string name, int left, int top, int width, int height,
+                       std::string locator = "Class:KivTestPlayer");
 
 struct MessageBoxSeen {
     std::string title;
@@ -48,11 +52,10 @@ public:
     KivProcess(const KivProcess&) = delete;
     KivProcess& operator=(const KivProcess&) = delete;
 
-    bool Started() const noexcept { return mProcess.IsValid(); }
     DWORD ProcessId() const noexcept { return mProcessId; }
     // The main window once start-up has shown it; null if it never appears.
     HWND WaitForMainWindow();
-    HWND MainWindow() const;
+    HWND MainWindow() const { return FindOwnWindow("frmMain"); }
     std::string Caption() const;
     // A message box the process shows; nothing if none appears in time.
     std::optional<MessageBoxSeen> WaitForMessageBox();
@@ -65,17 +68,12 @@ public:
     bool Close();
 
 private:
-    HWND FindOwnWindow(const char* className) const;
+    HWND FindOwnWindow(const char* className) const {
+        return FindProcessWindow(mProcessId, className, false);
+    }
 
     win32::UniqueKernelHandle mProcess;
     DWORD mProcessId = 0;
 };
-
-// Text of every control of `window` (pages included) in creation order.
-std::vector<std::string> ControlTexts(HWND window);
-RECT WindowRectOf(HWND window);
-// True while a copy of KIV holds its single-instance mutex.
-bool KivInstanceExists();
-bool SameRect(const RECT& a, const RECT& b);
 
 } // namespace kiv::e2e

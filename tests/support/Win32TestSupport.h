@@ -1,0 +1,69 @@
+#pragma once
+
+// Helpers for the tests that drive real windows, of this process or of
+// another: waiting on the message loop, reading texts, finding controls.
+
+#include "support/WindowSearch.h"
+
+#include <algorithm>
+#include <chrono>
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace kiv::test {
+
+// Runs the messages already waiting for this thread, without blocking.
+inline void PumpPending() {
+    MSG message{};
+    while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        ::TranslateMessage(&message);
+        ::DispatchMessageW(&message);
+    }
+}
+
+// Runs this thread's messages until `done` holds or the deadline passes;
+// returns done(). The deadline bounds a wait for something that must
+// happen, it never claims a speed.
+inline bool PumpUntil(const std::function<bool()>& done,
+                      std::chrono::milliseconds deadline = std::chrono::seconds(10)) {
+    const auto end = std::chrono::steady_clock::now() + deadline;
+    for (;;) {
+        PumpPending();
+        if (done()) {
+            return true;
+        }
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+            end - std::chrono::steady_clock::now());
+        if (left.count() <= 0) {
+            return false;
+        }
+        // Short slices: some conditions (a file appearing) come with no message.
+        ::MsgWaitForMultipleObjectsEx(0, nullptr,
+                                      static_cast<DWORD>(std::min<long long>(left.count(), 20)),
+                                      QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+    }
+}
+
+// A window's text, asked of the window itself: GetWindowText reads only the
+// caption of another process's window, which an edit box does not keep.
+inline std::string TextOf(HWND window) {
+    char text[512] = {};
+    DWORD_PTR copied = 0;
+    ::SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
+                          SMTO_ABORTIFHUNG, 5000, &copied);
+    return text;
+}
+
+// A control inside `parent` (pages included) by its text.
+inline HWND ChildWithText(HWND parent, std::string_view text) {
+    return FindDescendant(parent, [text](HWND child) { return TextOf(child) == text; });
+}
+
+// "left,top widthxheight", for failure messages.
+inline std::string RectText(const RECT& r) {
+    return std::to_string(r.left) + "," + std::to_string(r.top) + " " +
+           std::to_string(r.right - r.left) + "x" + std::to_string(r.bottom - r.top);
+}
+
+} // namespace kiv::test
