@@ -1,8 +1,8 @@
 // The blanking windows and the taskbar as real windows, observed from outside.
-#include "Win32TestSupport.h"
 #include "blanking/Taskbar.h"
 #include "blanking/win32/BlankingWin32.h"
 #include "blanking/win32/frmBlank.h"
+#include "support/Win32TestSupport.h"
 #include "util/FileSystem.h"
 
 #include <gtest/gtest.h>
@@ -13,6 +13,8 @@
 
 namespace kiv::win32 {
 namespace {
+
+using namespace kiv::test;
 
 struct BlankWindowFixture : ::testing::Test, IBlankWindowEvents {
     frmBlank window{*this};

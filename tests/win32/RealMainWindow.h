@@ -3,24 +3,23 @@
 // The real frmMain under a controller whose operating system is doubled,
 // shared by the window tests; and searches among a window's descendants.
 
-#include "Win32TestSupport.h"
 #include "app/MainController.h"
 #include "app/win32/frmMain.h"
 #include "support/BlankingDoubles.h"
 #include "support/Doubles.h"
 #include "support/TestSupport.h"
+#include "support/Win32TestSupport.h"
 #include "support/WindowSearch.h"
 
 #include <gtest/gtest.h>
 
 namespace kiv::win32 {
 
+using test::ChildWithText;
 using test::FindControl;
 using test::FindDescendant;
-
-inline HWND ChildWithText(HWND parent, const char* text) {
-    return FindDescendant(parent, [text](HWND child) { return TextOf(child) == text; });
-}
+using test::PumpUntil;
+using test::TextOf;
 
 struct RealMainWindowFixture : ::testing::Test {
     test::TempDir dir;
@@ -33,10 +32,10 @@ struct RealMainWindowFixture : ::testing::Test {
     COptions options{reporter};
     CPlayList playList{reporter};
     frmMain window;
-    CMainController controller{MainViews{window, window, window, window, window, window},
-                               Platform{desktop, sizeLibrary, keyboardLibrary, pump, reporter,
-                                        blanking},
-                               options, playList, (dir.Path() / "").string()};
+    CMainController controller{
+        MainViews{window, window, window, window, window, window},
+        Platform{desktop, sizeLibrary, keyboardLibrary, pump, reporter, blanking}, options,
+        playList, (dir.Path() / "").string()};
 
     // Starts the window as KIV does, but hidden and without a tray icon;
     // fixtures that need files in the folder write them first.
