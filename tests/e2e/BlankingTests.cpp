@@ -138,6 +138,39 @@ TEST_F(BlankingE2e, FourTopmostStripsFrameThePlayerAndTheTaskbarHides) {
     EXPECT_FALSE(MarkerExists());
 }
 
+// The context menu of a strip opens over the picture without bringing KIV's
+// window forward; "Show KIV" is the way to do that.
+TEST_F(BlankingE2e, AStripsContextMenuLeavesThePlayerInFrontOfKiv) {
+    WriteSetting();
+    KivProcess kiv(folder, "/S Movie");
+    ASSERT_TRUE(StartBlanking(kiv));
+    HWND main = kiv.MainWindow();
+    // Wine activates windows a moment late: KIV's start first, then the player.
+    WaitUntilSteady([] { return ::GetForegroundWindow(); }, 500ms);
+    ASSERT_TRUE(ClickAt({kPlayerRect.left + 40, kPlayerRect.top + 70}));
+    auto playerAboveKiv = [&] {
+        for (HWND w = player.Window(); w != nullptr; w = ::GetWindow(w, GW_HWNDNEXT)) {
+            if (w == main) {
+                return true;
+            }
+        }
+        return false;
+    };
+    WaitUntilSteady([] { return ::GetForegroundWindow(); }, 500ms);
+    ASSERT_TRUE(PumpUntil(playerAboveKiv));
+
+    const POINT onLeftStrip{kPlayerRect.left / 2, 300};
+    SendMouse(MOUSEEVENTF_RIGHTDOWN, onLeftStrip);
+    SendMouse(MOUSEEVENTF_RIGHTUP, onLeftStrip);
+    ASSERT_TRUE(PumpUntil([&] { return FindProcessWindow(kiv.ProcessId(), "#32768") != nullptr; }));
+    EXPECT_NE(::GetForegroundWindow(), main);
+    EXPECT_TRUE(playerAboveKiv());
+    Tap(VK_ESCAPE);
+    EXPECT_TRUE(PumpUntil([&] { return FindProcessWindow(kiv.ProcessId(), "#32768") == nullptr; }));
+    EXPECT_TRUE(playerAboveKiv());
+    EXPECT_TRUE(kiv.Close());
+}
+
 TEST_F(BlankingE2e, ABlankingSettingFromTheCommandLineKeepsTheTaskbarHiddenWithTheTrayIcon) {
     folder.WriteSettings({Movie()});
     KivProcess kiv(folder, "/S Movie");
