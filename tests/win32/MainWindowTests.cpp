@@ -77,6 +77,20 @@ TEST_F(MainWindowFixture, TheListIsSortedAndSelectingFromCodeOrByTheUserShowsThe
     EXPECT_NE(Child("-126"), nullptr);
 }
 
+// Painting the window draws the etched line, then the setting list over it.
+TEST_F(MainWindowFixture, PaintingTheWindowRedrawsTheSettingList) {
+    ::ShowWindow(window.Hwnd(), SW_SHOWNOACTIVATE);
+    PumpUntil([] { return false; }, std::chrono::milliseconds(100));
+    int listPaints = 0;
+    SubclassControl(Combo(), [&listPaints](HWND, UINT message, WPARAM&, LPARAM) {
+        listPaints += message == WM_PAINT ? 1 : 0;
+        return std::optional<LRESULT>();
+    });
+    ::InvalidateRect(window.Hwnd(), nullptr, FALSE); // the window alone, not its children
+    ::UpdateWindow(window.Hwnd());
+    EXPECT_TRUE(PumpUntil([&] { return listPaints > 0; }, std::chrono::seconds(2)));
+}
+
 TEST_F(MainWindowFixture, ShowingValuesRunsNoHandling) {
     window.ShowSettingListIndex(0);
     EXPECT_EQ(controller.CurrentSetting(), nullptr);
