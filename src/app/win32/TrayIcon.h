@@ -27,7 +27,6 @@ public:
     // Adds the icon; called again after the shell made a new notification area.
     bool Add(HWND window, HICON icon, std::string_view tip);
     bool Delete();
-    bool IsAdded() const noexcept { return mWindow != nullptr; }
 
 private:
     HWND mWindow = nullptr;

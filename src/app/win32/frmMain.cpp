@@ -466,7 +466,7 @@ void frmMain::CreateMainCommands() {
     // In the tab order it follows the application's name it chooses.
     ::SetWindowPos(chooser, Control(kApplicationName), 0, 0, 0, 0,
                    SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    // The wizard that chooses the application is not part of the program yet.
+    // Nothing chooses the application from here: the button stays disabled.
     ::EnableWindow(chooser, FALSE);
     mMenus.Create(Hwnd());
 
