@@ -15,8 +15,9 @@ extern "C" {
 
 // Watches the keyboard, whichever program has the focus. codes[i] is
 // flags * 65536 + virtual key (flags: bit 0 Shift, bit 1 Ctrl). A key press
-// whose key and Shift/Ctrl state equal codes[i] exactly posts
-// WM_USER + 1 with wParam i to window (the first such i). The table is copied
+// whose key and Shift/Ctrl state equal codes[i] exactly, with neither Alt nor
+// a Windows key held, posts WM_USER + 1 with wParam i to window (the first
+// such i) and is kept from the focused program; a held key repeats. The table is copied
 // (at most 40 entries). A null window or a count of 0 or less stops watching.
 // Returns non-zero on success.
 int WINAPI SetKeyHook(HWND window, const std::int32_t* codes, std::int16_t count) noexcept;

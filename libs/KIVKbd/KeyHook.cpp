@@ -24,6 +24,8 @@ win32::UniqueHook gKeyHook;
 
 constexpr std::uint32_t kShiftFlag = 1;
 constexpr std::uint32_t kCtrlFlag = 2;
+// Alt or a Windows key held: no entry has it, so no chord matches.
+constexpr std::uint32_t kOtherModifierFlag = 4;
 
 bool IsDown(int virtualKey) noexcept {
     return (GetAsyncKeyState(virtualKey) & 0x8000) != 0;
@@ -31,12 +33,17 @@ bool IsDown(int virtualKey) noexcept {
 
 // The modifier state is read from the system, not tracked from our own
 // events: a modifier held before the hook started, or released while the
-// hook missed it (another desktop, a hook time-out), must not stick.
+// hook missed it (another desktop, a hook time-out), must not stick. Either
+// Shift and either Ctrl count.
 std::uint32_t CurrentModifiers() noexcept {
-    return (IsDown(VK_SHIFT) ? kShiftFlag : 0) | (IsDown(VK_CONTROL) ? kCtrlFlag : 0);
+    const bool other = IsDown(VK_MENU) || IsDown(VK_LWIN) || IsDown(VK_RWIN);
+    return (IsDown(VK_SHIFT) ? kShiftFlag : 0) | (IsDown(VK_CONTROL) ? kCtrlFlag : 0) |
+           (other ? kOtherModifierFlag : 0);
 }
 
-// Must return quickly: matches and posts, nothing else.
+// Must return quickly: matches and posts, nothing else. A matched chord is
+// KIV's: the focused program does not get it too. A key held down repeats
+// its key-down events, and so its action.
 LRESULT CALLBACK KeyHookProc(int code, WPARAM wParam, LPARAM lParam) noexcept {
     if (code == HC_ACTION && (wParam == WM_KEYDOWN || wParam == WM_SYSKEYDOWN)) {
         const auto* key = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
@@ -55,7 +62,7 @@ LRESULT CALLBACK KeyHookProc(int code, WPARAM wParam, LPARAM lParam) noexcept {
             }
             if ((entry >> 16) == modifiers) {
                 PostMessageW(gTable.target, support::kHotKeyMessage, static_cast<WPARAM>(i), 0);
-                break;
+                return 1;
             }
         }
     }

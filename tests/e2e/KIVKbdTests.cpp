@@ -80,6 +80,40 @@ TEST_F(KbdTest, AChordReportsTheIndexOfTheEntryItMatchesExactly) {
     EXPECT_EQ(Reported(Chord({VK_CONTROL}, 'A')), Indices{});
     EXPECT_EQ(Reported(Chord({VK_CONTROL}, VK_F1)), Indices{});
     EXPECT_EQ(Reported(Chord({VK_SHIFT, VK_CONTROL}, VK_F1)), Indices{});
+    // Alt held as well: no match. Right Shift counts as Shift.
+    EXPECT_EQ(Reported(Chord({VK_MENU, VK_SHIFT}, VK_F1)), Indices{});
+    EXPECT_EQ(Reported(Chord({VK_RSHIFT}, VK_F1)), Indices{0});
+}
+
+// The keys a window of this thread receives while it has the focus.
+std::vector<WPARAM> gKeysDown;
+LRESULT CALLBACK KeyRecorderProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_KEYDOWN) {
+        gKeysDown.push_back(wParam);
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+TEST_F(KbdTest, AMatchedChordIsKeptFromTheFocusedWindowAndRepeatsWhileHeld) {
+    WNDCLASSW windowClass{};
+    windowClass.lpfnWndProc = KeyRecorderProc;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.lpszClassName = L"KivE2eKeyRecorder";
+    RegisterClassW(&windowClass);
+    win32::UniqueWindow focused(CreateWindowExW(0, windowClass.lpszClassName, L"Keys",
+                                                WS_OVERLAPPEDWINDOW | WS_VISIBLE, 50, 50, 300, 200,
+                                                nullptr, nullptr, windowClass.hInstance, nullptr));
+    SetForegroundWindow(focused.Get());
+    SetFocus(focused.Get());
+    ASSERT_TRUE(WaitForFocusIn(focused.Get()));
+    const std::int32_t codes[] = {kF1};
+    ASSERT_NE(mSetKeyHook(mSink.Handle(), codes, 1), 0);
+    gKeysDown.clear();
+    // F1 held: two key-downs, two reports, none for the window; F2 is the window's.
+    EXPECT_EQ(Reported({KeyEvent(VK_F1, false), KeyEvent(VK_F1, false), KeyEvent(VK_F1, true),
+                        KeyEvent(VK_F2, false), KeyEvent(VK_F2, true)}),
+              (Indices{0, 0}));
+    EXPECT_EQ(gKeysDown, std::vector<WPARAM>{VK_F2});
 }
 
 // Each call starts from a table watching F1 alone, installs its own table

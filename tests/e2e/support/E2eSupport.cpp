@@ -281,16 +281,19 @@ InputWitness::InputWitness()
 bool InputWitness::SendAndSettle(std::vector<INPUT> events) {
     static ULONG_PTR serial = 0x4B495600;
     const ULONG_PTR tag = ++serial;
-    for (INPUT& event : events) {
-        event.ki.dwExtraInfo = tag;
+    // Only the last event is watched for: a hook before the witness may keep
+    // an earlier one (a hot key) from it, but never the last, which is a release.
+    if (events.empty()) {
+        return true;
     }
+    events.back().ki.dwExtraInfo = tag;
     gWitnessSeen = 0;
     gWitnessTag = tag;
     const UINT count = static_cast<UINT>(events.size());
     if (SendInput(count, events.data(), sizeof(INPUT)) != count) {
         return false;
     }
-    const bool seen = PumpUntil([count] { return gWitnessSeen.load() >= count; });
+    const bool seen = PumpUntil([] { return gWitnessSeen.load() >= 1; });
     PumpPending();
     return seen;
 }
