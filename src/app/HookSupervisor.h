@@ -40,6 +40,9 @@ public:
     bool RestartWindowHook(const CWindowSetting* current);
     void RestartMouseHook(const CWindowSetting* current);
 
+    // The action name of the key hook's table entry `index`; "" for none.
+    std::string HotKeyActionName(int64_t index) const { return mKeyHooks.HotKeyActionName(index); }
+
 private:
     void StartWindowHook(const CWindowSetting* current);
     bool ReportMissingLibrary(std::string_view fileName);

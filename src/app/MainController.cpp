@@ -22,7 +22,9 @@ CMainController::CMainController(const MainViews& views, const Platform& platfor
       mPosition(views.position, *this, mHooks, platform.desktop, platform.reporter),
       mCommands({views.commands, views.dialogs, views.position}, *this, mMenus, mOrbitBlanking,
                 mHooks, platform.desktop, platform.reporter),
-      mMenus(views.menus, *this, mCommands, mOrbitBlanking, platform.reporter, mAppPath) {}
+      mMenus(views.menus, *this, mCommands, mOrbitBlanking, platform.reporter, mAppPath),
+      mHotKeyActions({mPosition, mCommands, mOrbitBlanking}, *this, views.main, platform.desktop),
+      mHotKeys(mHotKeyActions, platform.reporter) {}
 
 bool CMainController::Form_Load(std::string_view commandLine) {
     // Removing hooks that cannot be there yet doubles as the libraries' load test.
@@ -226,6 +228,10 @@ void CMainController::SetCheckerEnabled(bool enabled) {
 
 void CMainController::AdjustBlanking() {
     mOrbitBlanking.AdjustBlanking();
+}
+
+void CMainController::HotKeyMessage(int64_t index) {
+    mHotKeys.HotKeyPressed(mHooks.HotKeyActionName(index));
 }
 
 void CMainController::EndSession() {

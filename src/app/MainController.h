@@ -2,12 +2,14 @@
 
 #include "app/Dialogs.h"
 #include "app/HookSupervisor.h"
+#include "app/HotKeyActions.h"
 #include "app/MainView.h"
 #include "app/MenuCommands.h"
 #include "app/OrbitBlanking.h"
 #include "app/PositionEditor.h"
 #include "app/Selection.h"
 #include "app/SettingCommands.h"
+#include "hotkeys/HotKeyDispatch.h"
 #include "placement/WindowPlacement.h"
 #include "platform/Desktop.h"
 #include "platform/MessagePump.h"
@@ -86,6 +88,9 @@ public:
     CSettingCommands& Commands() noexcept { return mCommands; }
     CMenuCommands& Menus() noexcept { return mMenus; }
 
+    // The key hook reports that the hot key of its table entry `index` was pressed.
+    void HotKeyMessage(int64_t index);
+
     // The session is ending and the process may be ended at any moment.
     void EndSession();
     // The shell made a new taskbar.
@@ -116,6 +121,8 @@ private:
     CPositionEditor mPosition;
     CSettingCommands mCommands;
     CMenuCommands mMenus;
+    CHotKeyActions mHotKeyActions;
+    CHotKeyDispatcher mHotKeys;
 };
 
 } // namespace kiv

@@ -27,6 +27,10 @@ public:
     // The thread that owns the window; 0 when it cannot be had.
     virtual uint32_t WindowThreadId(WindowHandle window) = 0;
     virtual Size PrimaryScreenSize() = 0;
+    // Makes the window the foreground window, from whichever program has the
+    // focus now, and shows it (restored when minimized). True when it became
+    // the foreground window.
+    virtual bool ForceForegroundWindow(WindowHandle window) = 0;
 };
 
 } // namespace kiv

@@ -139,6 +139,53 @@ TEST_F(MainWindowE2e, RenameStoresThePendingEditUnderTheNewName) {
     })) << DataFile();
 }
 
+// With the player in front and KIV minimized, as on a home-theatre PC: a
+// setting's hot key applies it; the option hot keys nudge, expand, save,
+// re-apply and bring either window forward; a chord with Alt does nothing.
+TEST_F(MainWindowE2e, HotKeysActWhileThePlayerHasTheFocus) {
+    CWindowSetting wide = Setting("Wide", 50, 60, 300, 200);
+    wide.HotKey = "10114"; // Shift+F3
+    WritePlayerSetting({wide});
+    // Shift with F4 to F9 for the option actions.
+    folder.Write("KIV.ini", "[KIV]\r\nWindowStartMode=1\r\nShowTrayIcon=0\r\n"
+                            "HotKeyMoveLeft=10115\r\nHotKeyExpand=10116\r\nHotKeySave=10117\r\n"
+                            "HotKeyReapplyCurrent=10118\r\nHotKeySetFocusKIV=10119\r\n"
+                            "HotKeySetFocusApp=10120\r\n");
+    KivProcess kiv(folder, "/S Player");
+    main = kiv.WaitForMainWindow();
+    ASSERT_NE(main, nullptr);
+    ASSERT_TRUE(PlayerAt(kPlayer));
+    WaitUntilSteady([] { return ::GetForegroundWindow(); }, 500ms);
+    ASSERT_TRUE(ClickAt({kPlayer.left + 100, kPlayer.top + 80}));
+    ASSERT_TRUE(PumpUntil([&] { return ::GetForegroundWindow() == player.Window(); }));
+    ASSERT_TRUE(::IsIconic(main));
+
+    SendChord({VK_SHIFT}, VK_F3);
+    EXPECT_TRUE(PlayerAt(Ltwh(50, 60, 300, 200))) << RectText(WindowRectOf(player.Window()));
+    SendChord({VK_MENU, VK_SHIFT}, VK_F5); // Alt as well: no expanding
+    SendChord({VK_SHIFT}, VK_F4);          // one pixel left
+    EXPECT_TRUE(PlayerAt(Ltwh(49, 60, 300, 200))) << RectText(WindowRectOf(player.Window()));
+    SendChord({VK_SHIFT}, VK_F5); // expand
+    EXPECT_TRUE(PlayerAt(Ltwh(48, 59, 302, 202))) << RectText(WindowRectOf(player.Window()));
+    SendChord({VK_SHIFT}, VK_F6); // capture and save
+    EXPECT_TRUE(PumpUntil([&] {
+        return DataFile().find("S3=48;S4=59;S5=302;S6=202;") != std::string::npos;
+    })) << DataFile();
+    SendChord({VK_SHIFT}, VK_F4);
+    EXPECT_TRUE(PlayerAt(Ltwh(47, 59, 302, 202)));
+    SendChord({VK_SHIFT}, VK_F7); // re-apply: the unsaved nudge is gone
+    EXPECT_TRUE(PlayerAt(Ltwh(48, 59, 302, 202))) << RectText(WindowRectOf(player.Window()));
+
+    SendChord({VK_SHIFT}, VK_F8); // KIV to the front, restored
+    EXPECT_TRUE(PumpUntil([&] { return ::GetForegroundWindow() == main && !::IsIconic(main); }));
+    WaitUntilSteady([] { return ::GetForegroundWindow(); }, 500ms);
+    SendChord({VK_SHIFT}, VK_F9); // the player to the front
+    EXPECT_TRUE(PumpUntil([&] { return ::GetForegroundWindow() == player.Window(); }))
+        << "foreground " << TextOf(::GetForegroundWindow()) << " player at "
+        << RectText(WindowRectOf(player.Window()));
+    EXPECT_TRUE(kiv.Close());
+}
+
 TEST_F(MainWindowE2e, NudgesMoveAndSizeThePlayerByThePixel) {
     WritePlayerSetting();
     KivProcess kiv(folder, "/S Player");

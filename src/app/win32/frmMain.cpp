@@ -1,5 +1,6 @@
 #include "app/win32/frmMain.h"
 
+#include "KIVKbd/KIVKbd.h"
 #include "app/ToolTipTexts.h"
 #include "dialogs/win32/frmSettingName.h"
 
@@ -390,6 +391,11 @@ bool frmMain::OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
     }
     if (message == kTrayIconMessage) {
         mController->Menus().TrayIcon_MouseEvent(static_cast<int32_t>(LOWORD(lParam)));
+        result = 0;
+        return true;
+    }
+    if (message == support::kHotKeyMessage) {
+        mController->HotKeyMessage(static_cast<int64_t>(wParam));
         result = 0;
         return true;
     }

@@ -35,6 +35,29 @@ Size CWin32Desktop::PrimaryScreenSize() {
     return {::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
 }
 
+bool CWin32Desktop::ForceForegroundWindow(WindowHandle window) {
+    HWND target = ToHwnd(window);
+    HWND foreground = ::GetForegroundWindow();
+    if (foreground == target) {
+        return true;
+    }
+    // Only the thread with the input may hand the foreground on: another
+    // program's input is shared for the moment of the call.
+    const DWORD foregroundThread = ::GetWindowThreadProcessId(foreground, nullptr);
+    const DWORD targetThread = ::GetWindowThreadProcessId(target, nullptr);
+    bool done = false;
+    if (foregroundThread != 0 && foregroundThread != targetThread &&
+        foregroundThread != ::GetCurrentThreadId() &&
+        ::AttachThreadInput(foregroundThread, targetThread, TRUE)) {
+        done = ::SetForegroundWindow(target) != FALSE;
+        ::AttachThreadInput(foregroundThread, targetThread, FALSE);
+    } else {
+        done = ::SetForegroundWindow(target) != FALSE;
+    }
+    ::ShowWindow(target, ::IsIconic(target) ? SW_RESTORE : SW_SHOW);
+    return done;
+}
+
 void CWin32MessagePump::TakeOneMessage() {
     // The window-size library posts a message once its hook is in place; the
     // bound only guards against a library that forgets to.

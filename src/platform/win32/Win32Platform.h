@@ -25,6 +25,7 @@ public:
     bool IsWindow(WindowHandle window) override;
     uint32_t WindowThreadId(WindowHandle window) override;
     Size PrimaryScreenSize() override;
+    bool ForceForegroundWindow(WindowHandle window) override;
 };
 
 // The user-interface thread's queue.

@@ -18,7 +18,9 @@ void CHotKeyPage::Bind(CSettingCommands& commands) {
 void CHotKeyPage::Build() {
     mControls.Create(Hwnd(), {kShift, kCtrl, kKey, kCaption, kHotKey},
                      {"&Shift", "&Control", "Current Hot Key:"});
-    AddControl(WC_STATICA, "The hot key is kept with the setting when it is saved.",
+    AddControl(WC_STATICA,
+               "Press the hot key in any program to choose this setting. A changed hot key "
+               "works once the setting is saved.",
                SS_LEFT | SS_NOPREFIX, kNote);
 }
 

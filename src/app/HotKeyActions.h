@@ -1,0 +1,43 @@
+#pragma once
+
+#include "app/MainView.h"
+#include "app/OrbitBlanking.h"
+#include "app/PositionEditor.h"
+#include "app/Selection.h"
+#include "app/SettingCommands.h"
+#include "hotkeys/HotKeyDispatch.h"
+#include "platform/Desktop.h"
+
+namespace kiv {
+
+// The hot keys' actions, each done as the main window's own controls do it.
+class CHotKeyActions : public IHotKeyActions {
+public:
+    struct Features {
+        CPositionEditor& position;
+        CSettingCommands& commands;
+        COrbitBlanking& orbitBlanking;
+    };
+    CHotKeyActions(const Features& features, ISelection& selection, IMainView& mainView,
+                   IDesktop& desktop)
+        : mPosition(features.position), mCommands(features.commands),
+          mOrbitBlanking(features.orbitBlanking), mSelection(selection), mMainView(mainView),
+          mDesktop(desktop) {}
+
+    void SelectSettingAndPlace(std::string_view name) override;
+    void PressNudge(int32_t index) override;
+    void CaptureAndSave() override;
+    void ReapplyCurrentSetting() override;
+    void FocusApplication() override;
+    void FocusKiv() override;
+
+private:
+    CPositionEditor& mPosition;
+    CSettingCommands& mCommands;
+    COrbitBlanking& mOrbitBlanking;
+    ISelection& mSelection;
+    IMainView& mMainView;
+    IDesktop& mDesktop;
+};
+
+} // namespace kiv
