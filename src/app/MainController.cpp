@@ -156,17 +156,35 @@ void CMainController::ProcessCommandArgs(std::string_view commandLine) {
         if (readOnly == "R" || readOnly == "r") {
             mReadOnly = true;
         }
-        std::string name = args.Item("S");
-        if (name.empty() || mView.SettingListCount() == 0) {
+        SelectListEntryNamed(args.Item("S"));
+    });
+}
+
+void CMainController::SelectListEntryNamed(std::string_view name) {
+    if (name.empty()) {
+        return;
+    }
+    const std::string wanted = ToUpperAscii(name);
+    for (int32_t i = 0; i < mView.SettingListCount(); ++i) {
+        if (ToUpperAscii(mView.SettingListText(i)) == wanted) {
+            SetListIndex(i);
             return;
         }
-        std::string wanted = ToUpperAscii(name);
-        for (int32_t i = 0; i < mView.SettingListCount(); ++i) {
-            if (ToUpperAscii(mView.SettingListText(i)) == wanted) {
-                SetListIndex(i);
-                return;
-            }
+    }
+}
+
+void CMainController::SecondCopyStarted(std::string_view commandLine) {
+    TrapErrors(mPlatform.reporter, "ProcessCommandArgs", [&] {
+        CCommandArgs args(mPlatform.reporter);
+        args.TestString = commandLine;
+        args.Delim = "/";
+        args.Parse();
+        const std::string name = args.Item("S");
+        if (name.empty()) {
+            return;
         }
+        SelectListEntryNamed(name);
+        AdjustWindow();
     });
 }
 

@@ -88,6 +88,9 @@ public:
     CSettingCommands& Commands() noexcept { return mCommands; }
     CMenuCommands& Menus() noexcept { return mMenus; }
 
+    // A second copy of KIV started with `commandLine` and ended: its /S
+    // setting is selected and placed, as a hot key would; the rest is ignored.
+    void SecondCopyStarted(std::string_view commandLine);
     // The key hook reports that the hot key of its table entry `index` was pressed.
     void HotKeyMessage(int64_t index);
 
@@ -103,6 +106,8 @@ private:
 
     void AddInitialSettings();
     void ProcessCommandArgs(std::string_view commandLine);
+    // Selects the list entry of this name, letters compared without regard to case.
+    void SelectListEntryNamed(std::string_view name);
     // Sets the lock box, running its click handling when its state changes.
     void SetLockPositionCheck(bool checked);
 

@@ -122,14 +122,24 @@ TEST_F(SpineTest, FirstRunListsTheThreeSettingsAndWritesNoFile) {
     EXPECT_FALSE(folder.Read("KIV.dat").has_value());
 }
 
-TEST_F(SpineTest, ASecondCopyEndsAtOnceAndTheFirstKeepsRunning) {
+// A second copy ends at once; with /S it hands the setting to the first,
+// which places the player as a remote control expects.
+TEST_F(SpineTest, ASecondCopyEndsAtOnceAndHandsItsSettingToTheFirst) {
+    PlayerProcess player;
+    ASSERT_TRUE(player.Started());
+    folder.WriteSettings({Setting("Other", 1, 1, 100, 100), Setting("Exact", 33, 44, 555, 333)});
     KivProcess first(folder, "");
     ASSERT_NE(first.WaitForMainWindow(), nullptr);
-    KivProcess second(folder, "", false);
+    KivProcess plain(folder, "", false);
+    EXPECT_TRUE(plain.WaitForExit());
+    EXPECT_EQ(plain.ExitCode(), 0u);
+    KivProcess second(folder, "/S exact /R", false);
     EXPECT_TRUE(second.WaitForExit());
     EXPECT_EQ(second.ExitCode(), 0u);
+    EXPECT_TRUE(WaitForRect(player.Window(), kExact)) << RectText(WindowRectOf(player.Window()));
+    EXPECT_TRUE(PumpUntil([&] { return first.Caption() == "KIV - Exact"; })) << first.Caption();
     EXPECT_FALSE(first.HasExited());
-    EXPECT_NE(first.MainWindow(), nullptr);
+    EXPECT_TRUE(first.Close());
 }
 
 TEST_F(SpineTest, AMissingLibraryIsNamedAndEndsTheProgram) {

@@ -42,12 +42,27 @@ int RunMessageLoop(kiv::win32::frmMain& window) {
     return static_cast<int>(message.wParam);
 }
 
+// KIV runs already: a remote control that starts "kiv /S name" expects the
+// running copy to take the setting, so the command line goes to it.
+void HandOverToRunningKiv(const std::string& arguments) {
+    HWND running = ::FindWindowA("frmMain", nullptr);
+    if (running == nullptr || arguments.empty() || arguments.size() > kiv::kMaxHandedCommandLine) {
+        return;
+    }
+    COPYDATASTRUCT data{kiv::kCommandLineCopyData, static_cast<DWORD>(arguments.size()),
+                        const_cast<char*>(arguments.data())};
+    DWORD_PTR answer = 0;
+    ::SendMessageTimeoutA(running, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data),
+                          SMTO_ABORTIFHUNG, 5000, &answer);
+}
+
 int RunKiv() {
     // Libraries come only from System32 or from a full path we give.
     ::SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
 
     kiv::win32::UniqueKernelHandle instance = ClaimSingleInstance();
     if (!instance) {
+        HandOverToRunningKiv(kiv::CommandLineArguments(::GetCommandLineA()));
         return 0;
     }
 

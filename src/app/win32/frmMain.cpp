@@ -1,6 +1,7 @@
 #include "app/win32/frmMain.h"
 
 #include "KIVKbd/KIVKbd.h"
+#include "app/SingleInstance.h"
 #include "app/ToolTipTexts.h"
 #include "dialogs/win32/frmSettingName.h"
 
@@ -397,6 +398,18 @@ bool frmMain::OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
     if (message == support::kHotKeyMessage) {
         mController->HotKeyMessage(static_cast<int64_t>(wParam));
         result = 0;
+        return true;
+    }
+    if (message == WM_COPYDATA) {
+        // Another program's data: only a command line of ours, of a sane size.
+        const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
+        if (data == nullptr || data->dwData != kCommandLineCopyData || data->lpData == nullptr ||
+            data->cbData > kMaxHandedCommandLine) {
+            return false;
+        }
+        mController->SecondCopyStarted(
+            std::string_view(static_cast<const char*>(data->lpData), data->cbData));
+        result = TRUE;
         return true;
     }
     if (message == WM_ENDSESSION) {
