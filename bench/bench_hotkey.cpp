@@ -1,0 +1,140 @@
+// Time from a hot key pressed (SendInput) to the player at the setting's
+// rectangle, next to a minimal program that moves the window itself on the
+// same keys; and from a second "kiv.exe /S name" to the player placed.
+//
+//   bench_hotkey.exe KIV_FOLDER PLAYER_EXE
+#include "BenchSupport.h"
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace kiv::bench;
+using kiv::win32::UniqueKernelHandle;
+
+constexpr int kRuns = 10;
+constexpr RECT kFirst = {40, 30, 40 + 512, 30 + 384};
+constexpr RECT kSecond = {60, 50, 60 + 400, 50 + 300};
+
+bool At(HWND window, const RECT& wanted) {
+    RECT rect{};
+    return ::GetWindowRect(window, &rect) && ::EqualRect(&rect, &wanted);
+}
+
+// Shift with F2 or F3, pressed and released.
+void SendChord(WORD key) {
+    INPUT events[4]{};
+    const WORD keys[4] = {VK_SHIFT, key, key, VK_SHIFT};
+    for (int i = 0; i < 4; ++i) {
+        events[i].type = INPUT_KEYBOARD;
+        events[i].ki.wVk = keys[i];
+        events[i].ki.dwFlags = i < 2 ? 0 : KEYEVENTF_KEYUP;
+    }
+    ::SendInput(4, events, sizeof(INPUT));
+}
+
+// Milliseconds from each chord to the window at its rectangle, alternating.
+std::vector<double> TimeChords(HWND window) {
+    std::vector<double> times;
+    for (int run = 0; run < kRuns; ++run) {
+        const bool second = run % 2 == 0;
+        const auto start = Clock::now();
+        SendChord(second ? VK_F3 : VK_F2);
+        if (WaitFor([&] { return At(window, second ? kSecond : kFirst); },
+                    std::chrono::seconds(5))) {
+            times.push_back(Milliseconds(Clock::now() - start));
+        }
+    }
+    return times;
+}
+
+std::string Line(const char* name, const RECT& r, const char* hotKey) {
+    return std::string("S1=") + name + ";S2=Class:KivBenchPlayer;S3=" + std::to_string(r.left) +
+           ";S4=" + std::to_string(r.top) + ";S5=" + std::to_string(r.right - r.left) +
+           ";S6=" + std::to_string(r.bottom - r.top) +
+           ";S11=0;S12=0;S13=0;S14=0;S15=0;S16=" + hotKey + ";S17=" + name +
+           ";S18=0;S19=0;S20=0;S21=0;S22=0;\r\n";
+}
+
+void Report(const char* what, const std::vector<double>& times) {
+    std::printf("  %-34s %8.2f ms (%zu of %d)\n", what, Median(times), times.size(), kRuns);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: bench_hotkey KIV_FOLDER PLAYER_EXE\n");
+        return 2;
+    }
+    const ScratchFolder folder("kiv-bench-hotkey", argv[1],
+                               {"kiv.exe", "KIVKbd.dll", "KIVUtil.dll", "floor_hotkey.exe"});
+    folder.Write("KIV.dat", Line("First", kFirst, "10113") + Line("Second", kSecond, "10114"));
+    folder.Write("KIV.ini", "[KIV]\r\nWindowStartMode=1\r\nShowTrayIcon=0\r\n");
+    UniqueKernelHandle player =
+        StartProcess("\"" + std::string(argv[2]) +
+                         "\" --class KivBenchPlayer --caption \"Bench Player\" --pos 0 0 300 200",
+                     folder.Path());
+    HWND window = nullptr;
+    if (!player || !WaitFor([&] {
+            window = ::FindWindowA("KivBenchPlayer", nullptr);
+            return window != nullptr;
+        })) {
+        std::fprintf(stderr, "the stand-in player did not start\n");
+        return 1;
+    }
+
+    std::vector<double> floorTimes;
+    UniqueKernelHandle floor = StartProcess("\"" + (folder.Path() / "floor_hotkey.exe").string() +
+                                                "\" KivBenchPlayer 40 30 552 414 60 50 460 350",
+                                            folder.Path());
+    HWND floorWindow = nullptr;
+    if (floor && WaitFor([&] { return (floorWindow = ::FindWindowA("KivFloorHotKey", nullptr)); },
+                         std::chrono::seconds(10))) {
+        floorTimes = TimeChords(window);
+        ::PostMessageA(floorWindow, WM_CLOSE, 0, 0);
+    }
+    if (floor) {
+        ::WaitForSingleObject(floor.Get(), 10000);
+    }
+
+    std::vector<double> kivTimes;
+    std::vector<double> secondCopyTimes;
+    UniqueKernelHandle kiv =
+        StartProcess("\"" + (folder.Path() / "kiv.exe").string() + "\" /S First", folder.Path());
+    if (kiv && WaitFor([&] { return At(window, kFirst); }, std::chrono::seconds(20))) {
+        ::Sleep(500); // the key hook is in place once KIV's start-up has run
+        kivTimes = TimeChords(window);
+        for (int run = 0; run < kRuns; ++run) {
+            const bool second = !At(window, kSecond);
+            const auto start = Clock::now();
+            UniqueKernelHandle copy = StartProcess("\"" + (folder.Path() / "kiv.exe").string() +
+                                                       "\" /S " + (second ? "Second" : "First"),
+                                                   folder.Path());
+            if (copy && WaitFor([&] { return At(window, second ? kSecond : kFirst); },
+                                std::chrono::seconds(10))) {
+                secondCopyTimes.push_back(Milliseconds(Clock::now() - start));
+            }
+            if (copy) {
+                ::WaitForSingleObject(copy.Get(), 10000);
+            }
+        }
+    }
+    if (HWND main = ::FindWindowA("frmMain", nullptr)) {
+        ::PostMessageA(main, WM_CLOSE, 0, 0);
+    }
+    if (kiv) {
+        ::WaitForSingleObject(kiv.Get(), 10000);
+    }
+    ::PostMessageA(window, WM_CLOSE, 0, 0);
+    ::WaitForSingleObject(player.Get(), 10000);
+
+    std::printf("hot keys, chord sent to the player at its rectangle (median):\n");
+    Report("minimal program moving it itself:", floorTimes);
+    Report("KIV, a setting's hot key:", kivTimes);
+    std::printf("  difference: %.2f ms (aim: at most 5)\n", Median(kivTimes) - Median(floorTimes));
+    Report("a second kiv.exe /S, started:", secondCopyTimes);
+    return 0;
+}
