@@ -10,25 +10,23 @@ constexpr std::string_view kKeyboardLibraryName = "KIVKbd.dll";
 } // namespace
 
 bool CHookSupervisor::StopWindowHook() {
-    try {
-        mPlacement.StopWindowHook();
-    } catch (const CRuntimeError& error) {
-        if (error.Number() == ErrorNumber::FileNotFound) {
-            return ReportMissingLibrary(kSizeLibraryName);
-        }
-    } catch (...) {
-        // Any other failure of the stop call is of no consequence.
-    }
-    return true;
+    return RemoveHook([&] { mPlacement.StopWindowHook(); }, kSizeLibraryName);
 }
 
 bool CHookSupervisor::SetKeyHookOff() {
+    return RemoveHook([&] { mKeyHooks.SetKeyHookOff(); }, kKeyboardLibraryName);
+}
+
+bool CHookSupervisor::RemoveHook(const std::function<void()>& remove,
+                                 std::string_view libraryName) {
     try {
-        mKeyHooks.SetKeyHookOff();
+        remove();
     } catch (const CRuntimeError& error) {
         if (error.Number() == ErrorNumber::FileNotFound) {
-            return ReportMissingLibrary(kKeyboardLibraryName);
+            return ReportMissingLibrary(libraryName);
         }
+    } catch (...) {
+        // Any other failure of a removal is of no consequence.
     }
     return true;
 }

@@ -45,6 +45,8 @@ public:
 
 private:
     void StartWindowHook(const CWindowSetting* current);
+    // Runs a hook's removal; a missing library is reported and ends the program.
+    bool RemoveHook(const std::function<void()>& remove, std::string_view libraryName);
     bool ReportMissingLibrary(std::string_view fileName);
 
     CWindowPlacement& mPlacement;

@@ -9,6 +9,17 @@
 
 namespace kiv {
 
+namespace {
+// The program's arguments as "/" introduces them.
+CCommandArgs ParsedArguments(IErrorReporter& reporter, std::string_view commandLine) {
+    CCommandArgs args(reporter);
+    args.TestString = commandLine;
+    args.Delim = "/";
+    args.Parse();
+    return args;
+}
+} // namespace
+
 CMainController::CMainController(const MainViews& views, const Platform& platform,
                                  COptions& options, CPlayList& playList, std::string appPath)
     : mView(views.main), mPlatform(platform), mOptions(options), mPlayList(playList),
@@ -148,10 +159,7 @@ void CMainController::AddInitialSettings() {
 
 void CMainController::ProcessCommandArgs(std::string_view commandLine) {
     TrapErrors(mPlatform.reporter, "ProcessCommandArgs", [&] {
-        CCommandArgs args(mPlatform.reporter);
-        args.TestString = commandLine;
-        args.Delim = "/";
-        args.Parse();
+        const CCommandArgs args = ParsedArguments(mPlatform.reporter, commandLine);
         std::string readOnly = args.Item("R");
         if (readOnly == "R" || readOnly == "r") {
             mReadOnly = true;
@@ -175,11 +183,7 @@ void CMainController::SelectListEntryNamed(std::string_view name) {
 
 void CMainController::SecondCopyStarted(std::string_view commandLine) {
     TrapErrors(mPlatform.reporter, "ProcessCommandArgs", [&] {
-        CCommandArgs args(mPlatform.reporter);
-        args.TestString = commandLine;
-        args.Delim = "/";
-        args.Parse();
-        const std::string name = args.Item("S");
+        const std::string name = ParsedArguments(mPlatform.reporter, commandLine).Item("S");
         if (name.empty()) {
             return;
         }
