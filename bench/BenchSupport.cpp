@@ -1,5 +1,7 @@
 #include "BenchSupport.h"
 
+#include "store/WindowSettings.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <fstream>
@@ -27,6 +29,31 @@ ScratchFolder::~ScratchFolder() {
 void ScratchFolder::Write(const char* name, std::string_view bytes) const {
     std::ofstream out(mPath / name, std::ios::binary);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+std::string BenchSettingLine(const std::string& name, const RECT& rect, const std::string& hotKey) {
+    CWindowSetting setting;
+    setting.SettingName = name;
+    setting.WindowClass = "Class:KivBenchPlayer";
+    setting.WindowLeft = rect.left;
+    setting.WindowTop = rect.top;
+    setting.WindowWidth = rect.right - rect.left;
+    setting.WindowHeight = rect.bottom - rect.top;
+    setting.HotKey = hotKey;
+    setting.ApplicationName = name;
+    return SettingLine(setting) + "\r\n";
+}
+
+HWND StartBenchPlayer(const std::string& playerExe, const fs::path& folder,
+                      win32::UniqueKernelHandle& process) {
+    process = StartProcess(
+        "\"" + playerExe + "\" --class KivBenchPlayer --caption \"Bench Player\" --pos 0 0 300 200",
+        folder);
+    HWND window = nullptr;
+    if (process) {
+        WaitFor([&] { return (window = ::FindWindowA("KivBenchPlayer", nullptr)) != nullptr; });
+    }
+    return window;
 }
 
 win32::UniqueKernelHandle StartProcess(const std::string& commandLine, const fs::path& folder) {

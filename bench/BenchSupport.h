@@ -36,6 +36,16 @@ private:
 win32::UniqueKernelHandle StartProcess(const std::string& commandLine,
                                        const std::filesystem::path& folder);
 
+// A settings-file line for a setting of the stand-in player (class
+// "KivBenchPlayer") at this rectangle, with this hot key text.
+std::string BenchSettingLine(const std::string& name, const RECT& rect,
+                             const std::string& hotKey = {});
+
+// Starts the stand-in player `playerExe` in `folder` as the "KivBenchPlayer"
+// the settings name; its window, or null when it did not start.
+HWND StartBenchPlayer(const std::string& playerExe, const std::filesystem::path& folder,
+                      win32::UniqueKernelHandle& process);
+
 // Polls `condition` until it holds or `limit` passes; returns it.
 template <typename Condition>
 bool WaitFor(Condition condition, std::chrono::milliseconds limit = std::chrono::seconds(20)) {

@@ -50,14 +50,6 @@ std::vector<double> TimeChords(HWND window) {
     return times;
 }
 
-std::string Line(const char* name, const RECT& r, const char* hotKey) {
-    return std::string("S1=") + name + ";S2=Class:KivBenchPlayer;S3=" + std::to_string(r.left) +
-           ";S4=" + std::to_string(r.top) + ";S5=" + std::to_string(r.right - r.left) +
-           ";S6=" + std::to_string(r.bottom - r.top) +
-           ";S11=0;S12=0;S13=0;S14=0;S15=0;S16=" + hotKey + ";S17=" + name +
-           ";S18=0;S19=0;S20=0;S21=0;S22=0;\r\n";
-}
-
 void Report(const char* what, const std::vector<double>& times) {
     std::printf("  %-34s %8.2f ms (%zu of %d)\n", what, Median(times), times.size(), kRuns);
 }
@@ -71,17 +63,12 @@ int main(int argc, char** argv) {
     }
     const ScratchFolder folder("kiv-bench-hotkey", argv[1],
                                {"kiv.exe", "KIVKbd.dll", "KIVUtil.dll", "floor_hotkey.exe"});
-    folder.Write("KIV.dat", Line("First", kFirst, "10113") + Line("Second", kSecond, "10114"));
+    folder.Write("KIV.dat", BenchSettingLine("First", kFirst, "10113") +
+                                BenchSettingLine("Second", kSecond, "10114"));
     folder.Write("KIV.ini", "[KIV]\r\nWindowStartMode=1\r\nShowTrayIcon=0\r\n");
-    UniqueKernelHandle player =
-        StartProcess("\"" + std::string(argv[2]) +
-                         "\" --class KivBenchPlayer --caption \"Bench Player\" --pos 0 0 300 200",
-                     folder.Path());
-    HWND window = nullptr;
-    if (!player || !WaitFor([&] {
-            window = ::FindWindowA("KivBenchPlayer", nullptr);
-            return window != nullptr;
-        })) {
+    UniqueKernelHandle player;
+    HWND window = StartBenchPlayer(argv[2], folder.Path(), player);
+    if (window == nullptr) {
         std::fprintf(stderr, "the stand-in player did not start\n");
         return 1;
     }

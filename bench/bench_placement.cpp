@@ -53,24 +53,13 @@ int main(int argc, char** argv) {
     }
     const ScratchFolder folder("kiv-bench-placement", argv[1],
                                {"kiv.exe", "KIVKbd.dll", "KIVUtil.dll", "floor_mover.exe"});
-    folder.Write("KIV.dat", "S1=Bench;S2=Class:KivBenchPlayer;S3=" + std::to_string(kTarget.left) +
-                                ";S4=" + std::to_string(kTarget.top) +
-                                ";S5=" + std::to_string(kTarget.right - kTarget.left) +
-                                ";S6=" + std::to_string(kTarget.bottom - kTarget.top) +
-                                ";S11=0;S12=0;S13=0;S14=0;S15=0;S16=;S17=Bench;S18=0;S19=0;S20=0;"
-                                "S21=0;S22=0;\r\n");
+    folder.Write("KIV.dat", BenchSettingLine("Bench", kTarget));
     if (const char* ini = std::getenv("KIV_BENCH_INI")) {
         folder.Write("KIV.ini", "[KIV]\r\n" + std::string(ini) + "\r\n");
     }
-    UniqueKernelHandle player =
-        StartProcess("\"" + std::string(argv[2]) +
-                         "\" --class KivBenchPlayer --caption \"Bench Player\" --pos 0 0 300 200",
-                     folder.Path());
-    HWND window = nullptr;
-    if (!player || !WaitFor([&] {
-            window = ::FindWindowA("KivBenchPlayer", nullptr);
-            return window != nullptr;
-        })) {
+    UniqueKernelHandle player;
+    HWND window = StartBenchPlayer(argv[2], folder.Path(), player);
+    if (window == nullptr) {
         std::fprintf(stderr, "the stand-in player did not start\n");
         return 1;
     }
