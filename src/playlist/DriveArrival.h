@@ -27,8 +27,8 @@ public:
 class IDriveArrival {
 public:
     virtual ~IDriveArrival() = default;
-    virtual void DriveArriveSelectSetting(std::string_view drive, bool allowAdding,
-                                          bool autoSelect, bool autoAdd, bool showNotice) = 0;
+    virtual void DriveArriveSelectSetting(std::string_view drive, bool allowAdding, bool autoSelect,
+                                          bool autoAdd, bool showNotice) = 0;
 };
 
 } // namespace kiv

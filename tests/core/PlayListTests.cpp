@@ -1,3 +1,5 @@
+#include "playlist/DiscSerial.h"
+#include "playlist/VolumeName.h"
 #include "store/PlayList.h"
 #include "support/TestSupport.h"
 
@@ -60,6 +62,15 @@ TEST_F(PlayListFixture, AfterTheLastKeyEveryLineReportsItsFailedAddAndIsSkipped)
     ASSERT_EQ(reporter.messages.size(), 3u);
     EXPECT_EQ(reporter.messages[2].title, "Add");
     EXPECT_EQ(list.Add("x", "", "", ""), nullptr);
+}
+
+TEST(DiscIdentity, SerialTextAndTitleFromTheVolumeName) {
+    EXPECT_EQ(DiscSerialText(0), "0");
+    EXPECT_EQ(DiscSerialText(0x00AB12CDu), "AB12CD");
+    EXPECT_EQ(DiscSerialText(0x8000000Fu), "8000000F");
+    EXPECT_EQ(FixVolumeName("MY_DVD_TITLE"), "My Dvd Title");
+    EXPECT_EQ(FixVolumeName("sTAR wARS_2"), "Star Wars 2");
+    EXPECT_EQ(FixVolumeName(""), "Unnamed Volume");
 }
 
 } // namespace
