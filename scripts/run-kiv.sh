@@ -1,11 +1,17 @@
 #!/usr/bin/env bash
-# Builds KIV for Windows and runs it under Wine next to a stand-in video
-# player, applying the setting "Player Letterbox" (1024 x 1021 at top -126 on
-# the 1024 x 768 desktop, larger than the screen) from the command line.
+# Builds KIV's release archive, unpacks it into a fresh folder and runs the
+# kiv.exe found there under Wine next to a stand-in video player, applying the
+# setting "Player Letterbox" (1024 x 1021 at top -126 on the 1024 x 768
+# desktop, larger than the screen) from the command line.
 #
 # With a display (DISPLAY set) KIV stays open on it until you close its
 # window. Without one, everything runs on a virtual X display; a screenshot is
 # saved and its path printed.
+#
+#   run-kiv.sh           as above
+#   run-kiv.sh --check   headless, no screenshot: after the player is placed,
+#                        KIV is closed and must end cleanly (the test command's
+#                        check that the archive holds a working program)
 #
 #   KIV_BUILD_DIR   build trees (default: ./build)
 set -euo pipefail
@@ -15,16 +21,22 @@ build=${KIV_BUILD_DIR:-$root/build}
 windows="$build/windows"
 run="$build/run"
 
-bash "$root/scripts/setup-debian.sh"
+check=0
+if [ "${1:-}" = "--check" ]; then
+  check=1
+  shift
+fi
 
-echo "Building kiv.exe and its libraries..."
-cmake -S "$root" -B "$windows" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-  -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" >/dev/null
-cmake --build "$windows" --target kiv KIVUtil KIVKbd kiv_player window_rect >/dev/null
+echo "Building the release archive..."
+archive=$(bash "$root/scripts/package.sh" 2>/dev/null)
+cmake --build "$windows" --target kiv_player window_rect >/dev/null
 
 rm -rf "$run"
-mkdir -p "$run/KIV"
-cp "$windows/bin/kiv.exe" "$windows/bin/KIVUtil.dll" "$windows/bin/KIVKbd.dll" "$run/KIV/"
+mkdir -p "$run"
+(cd "$run" && cmake -E tar xf "$archive")
+mv "$run/$(basename "$archive" .zip)" "$run/KIV"
+echo "Unpacked $(basename "$archive"), $(stat -c %s "$archive") bytes, into $run/KIV:"
+(cd "$run/KIV" && stat -c '  %n %s bytes' -- *)
 cp "$windows/bin/kiv_player.exe" "$windows/bin/window_rect.exe" "$run/"
 printf '%s\r\n' \
   'S1=Player Letterbox;S2=Class:KivDemoPlayer;S3=0;S4=-126;S5=1024;S6=1021;S11=0;S12=0;S13=0;S14=0;S15=0;S16=10113;S17=Demo Player;S18=0;S19=0;S20=0;S21=0;S22=0;' \
@@ -33,7 +45,7 @@ printf '%s\r\n' \
   >"$run/KIV/KIV.dat"
 
 headless=0
-[ -n "${DISPLAY:-}" ] || headless=1
+[ -n "${DISPLAY:-}" ] && ((!check)) || { headless=1; unset DISPLAY; }
 
 # shellcheck source=../tests/wine/wine-env.sh
 source "$root/tests/wine/wine-env.sh"
@@ -54,7 +66,14 @@ else
   exit 1
 fi
 
-if ((headless)); then
+if ((check)); then
+  wine "$run/window_rect.exe" --close frmMain 20 >/dev/null || exit 1
+  if ! wait "$kivJob"; then
+    echo "KIV did not end cleanly after its window was closed." >&2
+    exit 1
+  fi
+  echo "KIV ended cleanly."
+elif ((headless)); then
   sleep 2
   shot="$run/kiv-run.png"
   import -window root "$shot"

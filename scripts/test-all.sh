@@ -118,6 +118,10 @@ if [ $status -eq 0 ]; then
   kiv_wine_cleanup
 fi
 
+step "release archive: unpacked and run"
+bash "$root/scripts/run-kiv.sh" --check
+record "release archive" $?
+
 step "native benchmark (release build)"
 cmake -S "$root" -B "$build/native-release" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null &&
   cmake --build "$build/native-release" -j "$jobs" --target bench_stores >/dev/null &&
