@@ -108,6 +108,7 @@ if [ $status -eq 0 ]; then
   if kiv_wine_setup "$build/windows"; then
     run_ctest "wine tests" "$build/windows" --timeout 300
     step "benchmarks (figures only)"
+    bash "$root/bench/installed-size.sh" "$build/windows/bin"
     (cd "$build/windows/bin" && wine bench_stores.exe &&
       wine bench_placement.exe "$(winepath -w .)" "$(winepath -w kiv_player.exe)" &&
       wine bench_blanking.exe "$(winepath -w .)" "$(winepath -w kiv_player.exe)" &&

@@ -1,10 +1,8 @@
+// The window-size hook. This library is loaded into the controlled program's
+// process, so it carries no C++ run-time library: no exceptions, no static
+// initialisers, nothing but kernel32 and user32. Its entry point is DllMain.
+
 #include "KIVUtil.h"
-
-#include "platform/win32/UniqueHandle.h"
-
-#include <algorithm>
-#include <atomic>
-#include <cstdint>
 
 extern "C" IMAGE_DOS_HEADER __ImageBase;
 
@@ -13,29 +11,33 @@ namespace {
 // The hook procedure runs inside the controlled program's process, so what it
 // needs lives in a section that every process mapping this DLL shares. It
 // must be constant-initialised: a run-time initialiser would reset it in each
-// process that loads the DLL.
+// process that loads the DLL. Window handles are 32-bit values in every
+// process, so the target fits a LONG in both builds of the library.
 struct SharedHookParams {
-    std::atomic<std::uint64_t> target; // window handles are global values
-    std::atomic<LONG> maxWidth;
-    std::atomic<LONG> maxHeight;
+    LONG target;
+    LONG maxWidth;
+    LONG maxHeight;
 };
-static_assert(std::atomic<std::uint64_t>::is_always_lock_free);
-static_assert(std::atomic<LONG>::is_always_lock_free);
 
 constinit SharedHookParams gShared __attribute__((section(".shared"), shared)) = {0, 0, 0};
 
 // Only the installing process owns the hook handle.
-kiv::win32::UniqueHook& InstalledHook() noexcept {
-    static kiv::win32::UniqueHook hook;
-    return hook;
+constinit HHOOK gInstalledHook = nullptr;
+
+LONG Load(const LONG& field, int order) noexcept {
+    return __atomic_load_n(&field, order);
 }
 
-HINSTANCE ModuleInstance() noexcept {
-    return reinterpret_cast<HINSTANCE>(&__ImageBase);
+void Store(LONG& field, LONG value, int order) noexcept {
+    __atomic_store_n(&field, value, order);
 }
 
-std::uint64_t HandleValue(HWND window) noexcept {
-    return static_cast<std::uint64_t>(reinterpret_cast<std::uintptr_t>(window));
+LONG HandleValue(HWND window) noexcept {
+    return HandleToLong(window);
+}
+
+LONG AtLeast(LONG value, LONG floor) noexcept {
+    return value < floor ? floor : value;
 }
 
 // Runs after the window procedure has filled in MINMAXINFO: raise the maximum
@@ -44,20 +46,23 @@ LRESULT CALLBACK SizeHookProc(int code, WPARAM wParam, LPARAM lParam) noexcept {
     if (code == HC_ACTION && lParam != 0) {
         const auto* call = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
         if (call->message == WM_GETMINMAXINFO && call->lParam != 0 &&
-            HandleValue(call->hwnd) == gShared.target.load(std::memory_order_acquire)) {
+            HandleValue(call->hwnd) == Load(gShared.target, __ATOMIC_ACQUIRE)) {
             auto* info = reinterpret_cast<MINMAXINFO*>(call->lParam);
             info->ptMaxTrackSize.x =
-                std::max(info->ptMaxTrackSize.x, gShared.maxWidth.load(std::memory_order_relaxed));
+                AtLeast(info->ptMaxTrackSize.x, Load(gShared.maxWidth, __ATOMIC_RELAXED));
             info->ptMaxTrackSize.y =
-                std::max(info->ptMaxTrackSize.y, gShared.maxHeight.load(std::memory_order_relaxed));
+                AtLeast(info->ptMaxTrackSize.y, Load(gShared.maxHeight, __ATOMIC_RELAXED));
         }
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
 void RemoveHook() noexcept {
-    InstalledHook().Reset();
-    gShared.target.store(0, std::memory_order_release);
+    if (gInstalledHook != nullptr) {
+        UnhookWindowsHookEx(gInstalledHook);
+        gInstalledHook = nullptr;
+        Store(gShared.target, 0, __ATOMIC_RELEASE);
+    }
 }
 
 // The caller waits in GetMessage right after a successful install; this
@@ -76,6 +81,16 @@ void WakeCallingThread() noexcept {
 
 } // namespace
 
+extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) noexcept {
+    if (reason == DLL_PROCESS_ATTACH) {
+        DisableThreadLibraryCalls(instance);
+    } else if (reason == DLL_PROCESS_DETACH) {
+        // The installing process is going: its hook goes with it.
+        RemoveHook();
+    }
+    return TRUE;
+}
+
 extern "C" int WINAPI SetHook(std::uint32_t threadId, HWND window, const RECT* limit) noexcept {
     RemoveHook();
     if (threadId == 0) {
@@ -87,16 +102,17 @@ extern "C" int WINAPI SetHook(std::uint32_t threadId, HWND window, const RECT* l
         return 0;
     }
 
-    gShared.maxWidth.store(limit->right, std::memory_order_relaxed);
-    gShared.maxHeight.store(limit->bottom, std::memory_order_relaxed);
-    gShared.target.store(HandleValue(window), std::memory_order_release);
+    Store(gShared.maxWidth, limit->right, __ATOMIC_RELAXED);
+    Store(gShared.maxHeight, limit->bottom, __ATOMIC_RELAXED);
+    Store(gShared.target, HandleValue(window), __ATOMIC_RELEASE);
 
-    HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROCRET, SizeHookProc, ModuleInstance(), threadId);
+    HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROCRET, SizeHookProc,
+                                   reinterpret_cast<HINSTANCE>(&__ImageBase), threadId);
     if (hook == nullptr) {
-        gShared.target.store(0, std::memory_order_release);
+        Store(gShared.target, 0, __ATOMIC_RELEASE);
         return 0;
     }
-    InstalledHook().Reset(hook);
+    gInstalledHook = hook;
     WakeCallingThread();
     return 1;
 }

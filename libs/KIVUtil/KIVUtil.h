@@ -22,4 +22,23 @@ int WINAPI SetHook(std::uint32_t threadId, HWND window, const RECT* limit) noexc
 namespace kiv::support {
 inline constexpr char kSizeLibraryFile[] = "KIVUtil.dll";
 using SetHookProc = int(WINAPI*)(std::uint32_t threadId, HWND window, const RECT* limit);
+
+// A hook runs only in a process of its own bitness. For a 32-bit controlled
+// program, KIV starts the 32-bit host beside it, which loads the 32-bit build
+// of this library and keeps the hook until it is told to stop or KIV ends:
+//
+//   KIVUtil32Host.exe OWNER READY STOP THREAD WINDOW WIDTH HEIGHT
+//
+// OWNER is an inherited handle of KIV's process, READY and STOP inherited
+// events, all in decimal. The host signals READY once the hook is in place;
+// otherwise it ends at once with one of the codes below.
+inline constexpr char kSizeLibrary32File[] = "KIVUtil32.dll";
+inline constexpr char kSizeHookHostFile[] = "KIVUtil32Host.exe";
+inline constexpr int kHostArgumentCount = 7;
+enum HostExitCode : unsigned {
+    kHostStopped = 0,
+    kHostHookRefused = 1,
+    kHostBadCommandLine = 2,
+    kHostLibraryMissing = 53,
+};
 } // namespace kiv::support

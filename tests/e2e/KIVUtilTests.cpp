@@ -1,10 +1,16 @@
 // KIVUtil.dll against a real player process: the hook must let the player's
-// window grow past the screen, only that window, only while installed.
+// window grow past the screen, only that window, only while installed. For a
+// 32-bit player, kiv.exe has its 32-bit host hold the hook.
 
 #include "KIVUtil/KIVUtil.h"
-#include "support/E2eSupport.h"
+#include "support/KivProcess.h"
+
+#include <tlhelp32.h>
 
 #include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
 
 namespace kiv::e2e {
 namespace {
@@ -91,6 +97,53 @@ TEST_F(SizeHookTest, RemovalAndRefusalsLeaveNoHook) {
         EXPECT_EQ(mSetHook(c.thread, c.window, c.limit) != 0, c.succeeds);
         MoveAndMeasure(mPlayer.Window(), 0, 0, 640, 480);
         EXPECT_LT(HeightAfterTallMove(mPlayer.Window()), kTallHeight);
+    }
+}
+
+win32::UniqueKernelHandle OpenProcessNamed(const wchar_t* exeName) {
+    win32::UniqueKernelHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+    PROCESSENTRY32W entry{};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = Process32FirstW(snapshot.Get(), &entry); more;
+         more = Process32NextW(snapshot.Get(), &entry)) {
+        if (lstrcmpiW(entry.szExeFile, exeName) == 0) {
+            return win32::UniqueKernelHandle(OpenProcess(SYNCHRONIZE, FALSE, entry.th32ProcessID));
+        }
+    }
+    return {};
+}
+
+// The real kiv.exe and a 32-bit player: KIV's own hook cannot reach it, the
+// 32-bit host does, and the host never outlives KIV, however KIV ends.
+TEST(SizeHookHostTest, AThirtyTwoBitPlayerGrowsPastTheScreenWhileKivRuns) {
+    if (const char* wine32 = std::getenv("KIV_WINE32"); wine32 && std::string(wine32) == "0") {
+        GTEST_SKIP() << "this Wine cannot run 32-bit programs (see tests/wine/wine-env.sh)";
+    }
+    KivFolder folder;
+    for (const char* file : {support::kSizeLibrary32File, support::kSizeHookHostFile}) {
+        std::filesystem::copy_file(ExeDirectory() / file, folder.File(file));
+    }
+    folder.WriteSettings({Setting("Letterbox", 0, -126, kTallWidth, kTallHeight)});
+    const RECT letterbox = Ltwh(0, -126, kTallWidth, kTallHeight);
+    for (const bool killed : {false, true}) {
+        SCOPED_TRACE(killed ? "KIV killed" : "KIV closed");
+        PlayerProcess player(PlayerSpec{.program = "kiv_player32.exe"});
+        ASSERT_TRUE(player.Started());
+        ASSERT_LT(HeightAfterTallMove(player.Window()), kTallHeight);
+        KivProcess kiv(folder, "/S Letterbox");
+        ASSERT_NE(kiv.WaitForMainWindow(), nullptr);
+        EXPECT_TRUE(PumpUntil([&] { return SameRect(WindowRectOf(player.Window()), letterbox); }))
+            << RectText(WindowRectOf(player.Window()));
+        const win32::UniqueKernelHandle host = OpenProcessNamed(L"KIVUtil32Host.exe");
+        ASSERT_TRUE(host);
+        if (killed) {
+            const win32::UniqueKernelHandle process(
+                OpenProcess(PROCESS_TERMINATE, FALSE, kiv.ProcessId()));
+            TerminateProcess(process.Get(), 9);
+        } else {
+            EXPECT_TRUE(kiv.Close());
+        }
+        EXPECT_EQ(WaitForSingleObject(host.Get(), 5000), WAIT_OBJECT_0);
     }
 }
 

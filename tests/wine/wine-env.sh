@@ -9,7 +9,9 @@
 # unset, makes the shell virtual desktop 1024x768 the prefix's default (a
 # taskbar, focus and a tray, and exit codes still reach ctest), and adds a
 # stand-in DVD drive R: (CD-ROM, label KIVTESTDVD, serial 1234ABCD).
-# The exported KIV_DVD_* variables tell the tests about that drive.
+# The exported KIV_DVD_* variables tell the tests about that drive, and
+# KIV_WINE32 whether this Wine runs 32-bit programs (1) or not (0: wine32 is
+# not installed, or the kernel runs no 32-bit binaries).
 
 kiv_wine_log() { printf 'wine-env: %s\n' "$*" >&2; }
 
@@ -81,6 +83,13 @@ kiv_wine_setup() {
     wine reg add 'HKLM\Software\Wine\Drives' /v 'r:' /d cdrom /f >/dev/null 2>&1 ||
         { kiv_wine_log "DVD drive settings failed"; return 1; }
     export KIV_DVD_DRIVE='R:' KIV_DVD_LABEL='KIVTESTDVD' KIV_DVD_SERIAL='1234ABCD'
+
+    if /usr/lib/wine/wine --version >/dev/null 2>&1; then
+        export KIV_WINE32=1
+    else
+        export KIV_WINE32=0
+        kiv_wine_log "no 32-bit Wine here: tests of 32-bit players are skipped"
+    fi
 
     wineserver -k
     wineserver -w

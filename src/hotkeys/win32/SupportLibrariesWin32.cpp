@@ -6,6 +6,9 @@
 #include "platform/win32/Win32Platform.h"
 #include "util/RuntimeError.h"
 
+#include <array>
+#include <string>
+
 namespace kiv::win32 {
 
 static_assert(kHotKeyTableSize <= static_cast<size_t>(support::kMaxHotKeys),
@@ -19,6 +22,44 @@ std::wstring Widen(const std::string& text) {
     wide.resize(wide.size() - 1);
     return wide;
 }
+
+// A 64-bit process's hook never reaches a 32-bit window.
+bool IsWow64Window(HWND window) {
+    DWORD processId = 0;
+    ::GetWindowThreadProcessId(window, &processId);
+    UniqueKernelHandle process(::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId));
+    BOOL wow64 = FALSE;
+    return process && ::IsWow64Process(process.Get(), &wow64) && wow64;
+}
+
+// The host's handles pass by value on its command line: inheritable just for
+// the moment it is created (this thread starts every child of KIV).
+class CInheritedFor {
+public:
+    explicit CInheritedFor(std::array<HANDLE, 3> handles) : mHandles(handles) {
+        for (HANDLE handle : mHandles) {
+            ::SetHandleInformation(handle, HANDLE_FLAG_INHERIT, HANDLE_FLAG_INHERIT);
+        }
+    }
+    ~CInheritedFor() {
+        for (HANDLE handle : mHandles) {
+            ::SetHandleInformation(handle, HANDLE_FLAG_INHERIT, 0);
+        }
+    }
+    CInheritedFor(const CInheritedFor&) = delete;
+    CInheritedFor& operator=(const CInheritedFor&) = delete;
+
+private:
+    std::array<HANDLE, 3> mHandles;
+};
+
+std::wstring Decimal(HANDLE handle) {
+    return std::to_wstring(::HandleToLong(handle));
+}
+
+// How long a host may take to install its hook, and to remove it and end.
+constexpr DWORD kHostStartMs = 10000;
+constexpr DWORD kHostStopMs = 3000;
 } // namespace
 
 FARPROC CSupportLibrary::Address(const char* name) {
@@ -36,15 +77,96 @@ FARPROC CSupportLibrary::Address(const char* name) {
     return address;
 }
 
+CSizeHookHost::CSizeHookHost(const std::string& folder)
+    : mPath(Widen(folder + support::kSizeHookHostFile)) {}
+
+bool CSizeHookHost::Start(uint32_t threadId, HWND window, const RECT& limit) {
+    Stop();
+    UniqueKernelHandle ready(::CreateEventW(nullptr, TRUE, FALSE, nullptr));
+    UniqueKernelHandle stop(::CreateEventW(nullptr, TRUE, FALSE, nullptr));
+    HANDLE self = nullptr;
+    ::DuplicateHandle(::GetCurrentProcess(), ::GetCurrentProcess(), ::GetCurrentProcess(), &self,
+                      SYNCHRONIZE, FALSE, 0);
+    UniqueKernelHandle owner(self);
+    if (!ready || !stop || !owner) {
+        return false;
+    }
+
+    std::wstring command = L"\"" + mPath + L"\"";
+    for (const std::wstring& argument :
+         {Decimal(owner.Get()), Decimal(ready.Get()), Decimal(stop.Get()),
+          std::to_wstring(threadId), Decimal(window), std::to_wstring(limit.right),
+          std::to_wstring(limit.bottom)}) {
+        command += L' ' + argument;
+    }
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION started{};
+    BOOL created = FALSE;
+    {
+        CInheritedFor inherited({owner.Get(), ready.Get(), stop.Get()});
+        created = ::CreateProcessW(mPath.c_str(), command.data(), nullptr, nullptr, TRUE, 0,
+                                   nullptr, nullptr, &startup, &started);
+    }
+    if (!created) {
+        const DWORD error = ::GetLastError();
+        if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) {
+            Raise(ErrorNumber::FileNotFound);
+        }
+        return false;
+    }
+    UniqueKernelHandle process(started.hProcess);
+    ::CloseHandle(started.hThread);
+
+    const HANDLE waits[2] = {ready.Get(), process.Get()};
+    const DWORD woken = ::WaitForMultipleObjects(2, waits, FALSE, kHostStartMs);
+    if (woken == WAIT_OBJECT_0) {
+        mProcess = std::move(process);
+        mStopEvent = std::move(stop);
+        return true;
+    }
+    DWORD exitCode = 0;
+    if (woken != WAIT_OBJECT_0 + 1 || !::GetExitCodeProcess(process.Get(), &exitCode)) {
+        ::TerminateProcess(process.Get(), support::kHostHookRefused);
+    } else if (exitCode == support::kHostLibraryMissing) {
+        Raise(ErrorNumber::FileNotFound);
+    }
+    return false;
+}
+
+void CSizeHookHost::Stop() noexcept {
+    if (!mProcess) {
+        return;
+    }
+    ::SetEvent(mStopEvent.Get());
+    if (::WaitForSingleObject(mProcess.Get(), kHostStopMs) != WAIT_OBJECT_0) {
+        ::TerminateProcess(mProcess.Get(), support::kHostStopped);
+    }
+    mProcess.Reset();
+    mStopEvent.Reset();
+}
+
 CWin32SizeLibrary::CWin32SizeLibrary(const std::string& folder)
-    : mLibrary(folder, support::kSizeLibraryFile) {}
+    : mLibrary(folder, support::kSizeLibraryFile), mHost(folder) {}
 
 bool CWin32SizeLibrary::SetHook(uint32_t threadId, WindowHandle window, const Rect& limit) {
+    RemoveHook();
     RECT rect{limit.left, limit.top, limit.right, limit.bottom};
-    return mLibrary.Get<support::SetHookProc>("SetHook")(threadId, ToHwnd(window), &rect) != 0;
+    const HWND hwnd = ToHwnd(window);
+    if (sizeof(void*) == 8 && IsWow64Window(hwnd)) {
+        if (!mHost.Start(threadId, hwnd, rect)) {
+            return false;
+        }
+        // What the library does for a hook of its own: the caller's single
+        // wait for a message ends.
+        ::PostThreadMessageW(::GetCurrentThreadId(), WM_NULL, 0, 0);
+        return true;
+    }
+    return mLibrary.Get<support::SetHookProc>("SetHook")(threadId, hwnd, &rect) != 0;
 }
 
 void CWin32SizeLibrary::RemoveHook() {
+    mHost.Stop();
     RECT none{};
     mLibrary.Get<support::SetHookProc>("SetHook")(0, nullptr, &none);
 }

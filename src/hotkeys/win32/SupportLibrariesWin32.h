@@ -27,6 +27,31 @@ private:
     UniqueModule mModule;
 };
 
+// KIVUtil32Host.exe beside the program, holding the window-size hook for a
+// 32-bit window while it runs. It ends when told to, when this object goes
+// and, since it waits on KIV's process, when KIV ends in any other way.
+class CSizeHookHost {
+public:
+    explicit CSizeHookHost(const std::string& folder);
+    ~CSizeHookHost() { Stop(); }
+    CSizeHookHost(const CSizeHookHost&) = delete;
+    CSizeHookHost& operator=(const CSizeHookHost&) = delete;
+
+    // Starts a host for this hook and waits until it is in place; false when
+    // the host refused it. Raises File not found when the host or its
+    // library is missing.
+    bool Start(uint32_t threadId, HWND window, const RECT& limit);
+    // Ends the running host, if any; it removes its hook on the way out.
+    void Stop() noexcept;
+
+private:
+    std::wstring mPath;
+    UniqueKernelHandle mProcess;
+    UniqueKernelHandle mStopEvent;
+};
+
+// The window-size hook for windows of either bitness: KIVUtil.dll in this
+// process for 64-bit windows, the 32-bit host for 32-bit ones.
 class CWin32SizeLibrary : public IWindowSizeLibrary {
 public:
     explicit CWin32SizeLibrary(const std::string& folder);
@@ -35,6 +60,7 @@ public:
 
 private:
     CSupportLibrary mLibrary;
+    CSizeHookHost mHost;
 };
 
 class CWin32KeyboardLibrary : public IKeyboardLibrary {

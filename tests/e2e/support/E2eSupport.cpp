@@ -50,7 +50,7 @@ PlayerProcess::PlayerProcess(const PlayerSpec& spec) {
 }
 
 std::string PlayerProcess::Launch(const PlayerSpec& spec) {
-    std::string command = "\"" + (ExeDirectory() / "kiv_player.exe").string() + "\" --class \"" +
+    std::string command = "\"" + (ExeDirectory() / spec.program).string() + "\" --class \"" +
                           spec.className + "\" --caption \"" + spec.caption + "\" --pos";
     for (LONG value : {spec.bounds.left, spec.bounds.top, spec.bounds.right, spec.bounds.bottom}) {
         command += " " + std::to_string(value);

@@ -48,6 +48,7 @@ struct PlayerSpec {
     std::string caption = "Test Player";
     RECT bounds = {0, 0, 640, 480}; // left, top, width, height
     bool secondWindow = false;
+    std::string program = "kiv_player.exe"; // kiv_player32.exe: the 32-bit build
 };
 
 // kiv_player.exe as a separate process; closed (or killed) on destruction.
