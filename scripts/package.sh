@@ -12,7 +12,7 @@ windows="$build/windows"
 bash "$root/scripts/setup-debian.sh" >&2
 cmake -S "$root" -B "$windows" -G Ninja -DCMAKE_BUILD_TYPE=Release \
   -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" >/dev/null
-cmake --build "$windows" --target kiv KIVUtil KIVKbd >&2
+cmake --build "$windows" --target kiv >&2
 (cd "$windows" && cpack -G ZIP >/dev/null)
 archive=$(ls "$windows"/kiv-*-win64.zip)
 echo "$archive"
