@@ -42,7 +42,7 @@ public:
     static void Show(HWND owner, const OptionsDialogInput& input);
 
     enum ControlId : int {
-        tabOptions = 100,
+        tabOptions = 10, // clear of the hot key editor's part ids
         cmdSave,
         cmdExit,
         // "&Window"
