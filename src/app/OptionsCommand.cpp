@@ -4,9 +4,8 @@ namespace kiv {
 
 void COptionsCommand::HandleOptionsClick() {
     TrapErrors(mReporter, "HandleOptionsClick", [&] {
-        OptionsDialogInput input{mOptions, {}, [this](bool disable) {
-                                     mHooks.DisableDVDRomContent(disable);
-                                 }};
+        OptionsDialogInput input{
+            mOptions, {}, [this](bool disable) { mHooks.DisableDVDRomContent(disable); }};
         for (int32_t i = 0; i < mSelection.ListCount(); ++i) {
             input.settingNames.push_back(mSelection.ListText(i));
         }

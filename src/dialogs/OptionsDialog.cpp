@@ -8,13 +8,13 @@ namespace kiv {
 namespace {
 // The option each feature of the list assigns a hot key to, feature 1 first.
 constexpr std::array<std::string COptions::*, 10> kFeatureOptions = {
-    &COptions::HotKeySetFocusApp, &COptions::HotKeySetFocusKIV, &COptions::HotKeyMoveUp,
-    &COptions::HotKeyMoveDown,    &COptions::HotKeyMoveLeft,    &COptions::HotKeyMoveRight,
-    &COptions::HotKeyExpand,      &COptions::HotKeyShrink,      &COptions::HotKeySave,
+    &COptions::HotKeySetFocusApp,   &COptions::HotKeySetFocusKIV, &COptions::HotKeyMoveUp,
+    &COptions::HotKeyMoveDown,      &COptions::HotKeyMoveLeft,    &COptions::HotKeyMoveRight,
+    &COptions::HotKeyExpand,        &COptions::HotKeyShrink,      &COptions::HotKeySave,
     &COptions::HotKeyReapplyCurrent};
 
 // "0" to "9", Backspace and "-": the margins that take -1 for the default.
-constexpr std::array<int16_t, 12> kMarginKeys = {'0', '1', '2', '3', '4', '5',
+constexpr std::array<int16_t, 12> kMarginKeys = {'0', '1', '2', '3', '4',           '5',
                                                  '6', '7', '8', '9', kKeyBackspace, '-'};
 } // namespace
 
@@ -80,7 +80,7 @@ void COptionsDialog::ShowCurrentValues() {
         const int32_t mode = mOptions.WindowStartMode;
         mView.ShowListIndex(OptionsList::WindowStartMode,
                             mode >= 0 && mode < static_cast<int32_t>(kStartModeNames.size()) ? mode
-                                                                                              : -1);
+                                                                                             : -1);
 
         SetCheck(OptionsCheck::PlayListAutoSelect, mOptions.PlayListAutoSelect);
         SetCheck(OptionsCheck::PlayListAutoAdd, mOptions.PlayListAutoAdd);
@@ -143,8 +143,8 @@ void COptionsDialog::hkFeature_HotKeyChanged(const std::string& hotKey) {
 }
 
 void COptionsDialog::ValidateMargin(OptionsText box) {
-    const char* procedure = box == OptionsText::SideMargin ? "txtSideMargin_Validate"
-                                                           : "txtTitleBarMargin_Validate";
+    const char* procedure =
+        box == OptionsText::SideMargin ? "txtSideMargin_Validate" : "txtTitleBarMargin_Validate";
     TrapErrors(mReporter, procedure, [&] {
         const std::string text = mView.Text(box);
         std::string_view message;

@@ -13,7 +13,7 @@ class CFileDialog {
 public:
     explicit CFileDialog(IErrorReporter& reporter) : mReporter(reporter) {}
 
-    std::string DefaultExt;  // appended when the user types no extension
+    std::string DefaultExt; // appended when the user types no extension
     std::string DialogTitle;
     std::string FileName;    // the initial name; after Show, the chosen path
     std::string FileTitle;   // after Show, the chosen file's name without its folder

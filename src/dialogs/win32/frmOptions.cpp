@@ -39,10 +39,10 @@ constexpr OptionsControlSpec kWindowPage[] = {
     {O::chkShowTrayIcon, WC_BUTTONA, "Show Tray Icon", kCheck, 12, 12, 300, 20},
     {O::lblWindowStartMode, WC_STATICA, "Start Mode", kLabel, 12, 44, 110, 18},
     {O::cboWindowStartMode, WC_COMBOBOXA, "", kList, 130, 40, 140, 120},
-    {O::chkSubClassWindowSize, WC_BUTTONA, "Allow windows larger than the desktop", kCheck, 12,
-     76, 420, 20},
-    {O::chkSpecifyDimensions, WC_BUTTONA, "Specify assumed window dimensions", kCheck, 32, 100,
-     400, 20},
+    {O::chkSubClassWindowSize, WC_BUTTONA, "Allow windows larger than the desktop", kCheck, 12, 76,
+     420, 20},
+    {O::chkSpecifyDimensions, WC_BUTTONA, "Specify assumed window dimensions", kCheck, 32, 100, 400,
+     20},
     {O::lblAssumedHeight, WC_STATICA, "Assumed Window Height", kLabel, 52, 133, 150, 18},
     {O::txtAssumedHeight, WC_EDITA, "", kBox, 210, 129, 70, 23, kSunken},
     {O::lblAssumedWidth, WC_STATICA, "Assumed Window Width", kLabel, 52, 163, 150, 18},
@@ -128,11 +128,10 @@ constexpr ToolTip kToolTips[] = {
 };
 
 int CheckId(OptionsCheck box) {
-    constexpr int ids[] = {O::chkSubClassWindowSize,   O::chkGlobalKeyHook,
-                           O::chkSpecifyDimensions,    O::chkUseCaptionNotClass,
-                           O::chkPlayListAutoSelect,   O::chkPlayListAutoAdd,
-                           O::chkDisableDVDRomContent, O::chkAutoMouseHide,
-                           O::chkShowTrayIcon};
+    constexpr int ids[] = {
+        O::chkSubClassWindowSize,   O::chkGlobalKeyHook,      O::chkSpecifyDimensions,
+        O::chkUseCaptionNotClass,   O::chkPlayListAutoSelect, O::chkPlayListAutoAdd,
+        O::chkDisableDVDRomContent, O::chkAutoMouseHide,      O::chkShowTrayIcon};
     return ids[static_cast<size_t>(box)];
 }
 int TextId(OptionsText box) {
@@ -214,8 +213,8 @@ bool frmOptions::OnCreate() {
     Keyboard().SetFirstFocus(tab);
 
     HandleNotify(tabOptions, TCN_SELCHANGE, [this](NMHDR&) {
-        const auto selected = static_cast<size_t>(
-            ::SendMessageA(Item(tabOptions), TCM_GETCURSEL, 0, 0));
+        const auto selected =
+            static_cast<size_t>(::SendMessageA(Item(tabOptions), TCM_GETCURSEL, 0, 0));
         tabOptions_Click(selected < kTabs.size() ? kTabs[selected].key : std::string_view());
         return LRESULT{0};
     });
@@ -294,30 +293,30 @@ void frmOptions::FillDriveList() {
 }
 
 void frmOptions::FilterTextBoxes() {
-    for (OptionsText box : {OptionsText::AssumedHeight, OptionsText::AssumedWidth,
-                            OptionsText::TaskBarMargin, OptionsText::TitleBarMargin,
-                            OptionsText::SideMargin}) {
+    for (OptionsText box :
+         {OptionsText::AssumedHeight, OptionsText::AssumedWidth, OptionsText::TaskBarMargin,
+          OptionsText::TitleBarMargin, OptionsText::SideMargin}) {
         const bool checked = box == OptionsText::TitleBarMargin || box == OptionsText::SideMargin;
-        SubclassControl(Item(TextId(box)),
-                        [this, box, checked](HWND, UINT message, WPARAM& wParam,
-                                             LPARAM) -> std::optional<LRESULT> {
-                            if (message == WM_CHAR) {
-                                const int16_t kept = COptionsDialog::FilterKeyPress(
-                                    box, static_cast<int16_t>(wParam));
-                                if (kept == 0) {
-                                    return 0;
-                                }
-                                wParam = static_cast<WPARAM>(kept);
-                            } else if (message == WM_KILLFOCUS && checked) {
-                                // Only a move to another control of the dialog checks the value.
-                                const auto next = reinterpret_cast<HWND>(wParam);
-                                if (next != nullptr && ::IsChild(Hwnd(), next)) {
-                                    ::PostMessageA(Hwnd(), kValidateMarginMessage,
-                                                   static_cast<WPARAM>(box), 0);
-                                }
-                            }
-                            return std::nullopt;
-                        });
+        SubclassControl(
+            Item(TextId(box)),
+            [this, box, checked](HWND, UINT message, WPARAM& wParam,
+                                 LPARAM) -> std::optional<LRESULT> {
+                if (message == WM_CHAR) {
+                    const int16_t kept =
+                        COptionsDialog::FilterKeyPress(box, static_cast<int16_t>(wParam));
+                    if (kept == 0) {
+                        return 0;
+                    }
+                    wParam = static_cast<WPARAM>(kept);
+                } else if (message == WM_KILLFOCUS && checked) {
+                    // Only a move to another control of the dialog checks the value.
+                    const auto next = reinterpret_cast<HWND>(wParam);
+                    if (next != nullptr && ::IsChild(Hwnd(), next)) {
+                        ::PostMessageA(Hwnd(), kValidateMarginMessage, static_cast<WPARAM>(box), 0);
+                    }
+                }
+                return std::nullopt;
+            });
     }
 }
 
@@ -370,7 +369,8 @@ void frmOptions::cmdGetLaunchProgram_Click() {
         }
         dialog.hWndParent = Hwnd();
         dialog.Filter = "Programs (*.EXE)|*.EXE";
-        constexpr DWORD kFlags = OFN_EXPLORER | OFN_LONGNAMES | OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;
+        constexpr DWORD kFlags =
+            OFN_EXPLORER | OFN_LONGNAMES | OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;
         static_assert(kFlags == 2625540);
         dialog.Flags = static_cast<int32_t>(kFlags);
         if (dialog.Show(true)) {
