@@ -1,5 +1,7 @@
 #pragma once
 
+#include "dialogs/OptionsDialog.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -13,6 +15,8 @@ public:
     virtual ~IDialogs() = default;
     // The setting name dialog with `initialText` selected.
     virtual std::optional<std::string> AskSettingName(std::string_view initialText) = 0;
+    // The options dialog; what the user saved is in `input.options` afterwards.
+    virtual void ShowOptions(const OptionsDialogInput& input) = 0;
 };
 
 } // namespace kiv

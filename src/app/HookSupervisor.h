@@ -39,6 +39,8 @@ public:
     bool RestartKeyHook(const CWindowSettings& settings);
     bool RestartWindowHook(const CWindowSetting* current);
     void RestartMouseHook(const CWindowSetting* current);
+    // Switches the system's automatic start of disc content off (true) or on.
+    void DisableDVDRomContent(bool disable) { mKeyHooks.DisableDVDRomContent(disable); }
 
     // The action name of the key hook's table entry `index`; "" for none.
     std::string HotKeyActionName(int64_t index) const { return mKeyHooks.HotKeyActionName(index); }

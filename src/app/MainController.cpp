@@ -31,8 +31,9 @@ CMainController::CMainController(const MainViews& views, const Platform& platfor
                      platform.reporter, mAppPath + std::string(kTaskbarMarkerName),
                      [this](int32_t x, int32_t y) { mMenus.ShowContextMenu(x, y); }),
       mPosition(views.position, *this, mHooks, platform.desktop, platform.reporter),
+      mOptionsCommand(views.dialogs, *this, mHooks, options, platform.reporter),
       mCommands({views.commands, views.dialogs, views.position}, *this, mMenus, mOrbitBlanking,
-                mHooks, platform.desktop, platform.reporter),
+                mHooks, platform.desktop, platform.reporter, mOptionsCommand),
       mMenus(views.menus, *this, mCommands, mOrbitBlanking, platform.reporter, mAppPath),
       mHotKeyActions({mPosition, mCommands, mOrbitBlanking}, *this, views.main, platform.desktop),
       mHotKeys(mHotKeyActions, platform.reporter) {}

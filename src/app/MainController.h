@@ -5,6 +5,7 @@
 #include "app/HotKeyActions.h"
 #include "app/MainView.h"
 #include "app/MenuCommands.h"
+#include "app/OptionsCommand.h"
 #include "app/OrbitBlanking.h"
 #include "app/PositionEditor.h"
 #include "app/Selection.h"
@@ -124,6 +125,7 @@ private:
     CHookSupervisor mHooks;
     COrbitBlanking mOrbitBlanking;
     CPositionEditor mPosition;
+    COptionsCommand mOptionsCommand;
     CSettingCommands mCommands;
     CMenuCommands mMenus;
     CHotKeyActions mHotKeyActions;

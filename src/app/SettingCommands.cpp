@@ -183,6 +183,9 @@ void CSettingCommands::Invoke(MainCommand command) {
     case MainCommand::SaveAs:
         HandleSaveAsClick();
         break;
+    case MainCommand::Options:
+        mOptionsCommand.HandleOptionsClick();
+        break;
     default:
         // The other commands have windows of their own and stay disabled here.
         break;

@@ -125,6 +125,11 @@ struct FakeViews : IMainView,
     }
     // IDialogs
     std::optional<std::string> AskSettingName(std::string_view) override { return nameAnswer; }
+    void ShowOptions(const OptionsDialogInput& input) override {
+        if (optionsAnswer) {
+            optionsAnswer(input);
+        }
+    }
 
     std::vector<Entry> entries;
     int32_t listIndex = -1;
@@ -148,6 +153,8 @@ struct FakeViews : IMainView,
     int32_t popupChoice = -1;
     std::string opened;
     std::optional<std::string> nameAnswer;
+    // What the user does in the options dialog.
+    std::function<void(const OptionsDialogInput&)> optionsAnswer;
 };
 
 struct ControllerFixture : ::testing::Test {

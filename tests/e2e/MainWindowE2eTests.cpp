@@ -4,6 +4,7 @@
 // notification area and the process's exit.
 #include "app/win32/TrayIcon.h"
 #include "app/win32/pages/AdjustPage.h"
+#include "dialogs/win32/frmOptions.h"
 #include "support/KivProcess.h"
 
 #include <commctrl.h>
@@ -184,6 +185,49 @@ TEST_F(MainWindowE2e, HotKeysActWhileThePlayerHasTheFocus) {
         << "foreground " << TextOf(::GetForegroundWindow()) << " player at "
         << RectText(WindowRectOf(player.Window()));
     EXPECT_TRUE(kiv.Close());
+}
+
+// A feature hot key assigned in the options works as soon as they are saved.
+TEST_F(MainWindowE2e, AFeatureHotKeyAssignedInTheOptionsMovesThePlayer) {
+    using win32::frmOptions;
+    WritePlayerSetting();
+    KivProcess kiv(folder, "/S Player");
+    Start(kiv);
+    ASSERT_TRUE(PlayerAt(kPlayer));
+    POINT options = ToolbarButton(5);
+    options.x += 6; // past the separator
+    ASSERT_TRUE(ClickAt(options));
+    HWND dialog = nullptr;
+    ASSERT_TRUE(PumpUntil([&] {
+        dialog = FindProcessWindow(kiv.ProcessId(), "frmOptions");
+        return dialog != nullptr && ::GetForegroundWindow() == dialog;
+    }));
+    WaitUntilSteady([] { return ::GetForegroundWindow(); }, 500ms);
+
+    SendChord({VK_MENU}, 'H'); // the "HotKeys" page
+    HWND feature = FindControl(dialog, frmOptions::cboFeature);
+    ASSERT_TRUE(PumpUntil([&] { return ::IsWindowVisible(feature) != FALSE; }));
+    ASSERT_TRUE(ClickAt(CentreOf(feature)));
+    Type("M"); // "Move application up"
+    Tap(VK_RETURN);
+    HWND editor = FindControl(dialog, frmOptions::hkFeature);
+    ASSERT_TRUE(ClickAt(CentreOf(::GetDlgItem(editor, win32::CHotKeyControl::kShift))));
+    ASSERT_TRUE(ClickAt(CentreOf(::GetDlgItem(editor, win32::CHotKeyControl::kKey))));
+    Type("F"); // F1, then down to F3
+    Tap(VK_DOWN);
+    Tap(VK_DOWN);
+    Tap(VK_RETURN);
+    ASSERT_TRUE(PumpUntil([&] {
+        return TextOf(::GetDlgItem(editor, win32::CHotKeyControl::kHotKey)) == "Shift-F3";
+    }));
+    ASSERT_TRUE(ClickAt(CentreOf(FindControl(dialog, frmOptions::cmdSave))));
+    ASSERT_TRUE(PumpUntil([&] { return !::IsWindow(dialog); }));
+    EXPECT_NE(folder.Read("KIV.ini").value_or("").find("HotKeyMoveUp=10114"), std::string::npos);
+
+    ASSERT_TRUE(ClickAt({kPlayer.left + 100, kPlayer.top + 80}));
+    ASSERT_TRUE(PumpUntil([&] { return ::GetForegroundWindow() == player.Window(); }));
+    SendChord({VK_SHIFT}, VK_F3);
+    EXPECT_TRUE(PlayerAt(Ltwh(10, 19, 200, 150))) << RectText(WindowRectOf(player.Window()));
 }
 
 TEST_F(MainWindowE2e, NudgesMoveAndSizeThePlayerByThePixel) {

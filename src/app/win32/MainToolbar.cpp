@@ -21,7 +21,7 @@ constexpr std::array<ButtonSpec, 9> kButtons = {{
     {"Save changes to the current setting", Glyph::Save, MainCommand::Save, true},
     {"Save the current setting under another name", Glyph::SaveAs, MainCommand::SaveAs, true},
     {"", Glyph::Add, std::nullopt, true},
-    {"Set KIV program Options", Glyph::Options, MainCommand::Options, false},
+    {"Set KIV program Options", Glyph::Options, MainCommand::Options, true},
     {"Select a DVD from the PlayList", Glyph::PlayList, MainCommand::PlayList, false},
     {"Information about KIV", Glyph::About, MainCommand::About, false},
 }};

@@ -3,6 +3,7 @@
 #include "KIVKbd/KIVKbd.h"
 #include "app/SingleInstance.h"
 #include "app/ToolTipTexts.h"
+#include "dialogs/win32/frmOptions.h"
 #include "dialogs/win32/frmSettingName.h"
 
 #include "util/GDILine.h"
@@ -596,6 +597,10 @@ HWND frmMain::TipControlWindow(TipControl control) const {
 
 std::optional<std::string> frmMain::AskSettingName(std::string_view initialText) {
     return frmSettingName::Ask(Hwnd(), initialText);
+}
+
+void frmMain::ShowOptions(const OptionsDialogInput& input) {
+    frmOptions::Show(Hwnd(), input);
 }
 
 void frmMain::SetCommandEnabled(MainCommand command, bool enabled) {

@@ -62,6 +62,10 @@ int FindStringDriveList(HWND driveList, std::string_view text, bool exact) {
     return FindStringComboBox(driveList, text, exact);
 }
 
+void DriveListSelectItem(HWND driveList, int index) {
+    ::SendMessageA(driveList, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
 void SelectAllText(HWND edit) {
     ::SendMessageA(edit, EM_SETSEL, 0, -1);
 }

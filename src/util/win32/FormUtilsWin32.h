@@ -22,6 +22,8 @@ int AddItemDataComboBox(HWND combo, std::string_view text, int32_t itemData);
 // First entry equal to (exact) or beginning with `text`, case ignored; -1 when none.
 int FindStringComboBox(HWND combo, std::string_view text, bool exact);
 int FindStringDriveList(HWND driveList, std::string_view text, bool exact);
+// Selects entry `index` of a drive list (-1: none) without raising its change handling.
+void DriveListSelectItem(HWND driveList, int index);
 void SelectAllText(HWND edit);
 
 // Line drawing into a device context.

@@ -1,0 +1,237 @@
+#include "dialogs/OptionsDialog.h"
+
+#include "util/KeyFilters.h"
+#include "util/Numbers.h"
+
+namespace kiv {
+
+namespace {
+// The option each feature of the list assigns a hot key to, feature 1 first.
+constexpr std::array<std::string COptions::*, 10> kFeatureOptions = {
+    &COptions::HotKeySetFocusApp,   &COptions::HotKeySetFocusKIV, &COptions::HotKeyMoveUp,
+    &COptions::HotKeyMoveDown,      &COptions::HotKeyMoveLeft,    &COptions::HotKeyMoveRight,
+    &COptions::HotKeyExpand,        &COptions::HotKeyShrink,      &COptions::HotKeySave,
+    &COptions::HotKeyReapplyCurrent};
+
+// "0" to "9", Backspace and "-": the margins that take -1 for the default.
+constexpr std::array<int16_t, 12> kMarginKeys = {'0', '1', '2', '3', '4',           '5',
+                                                 '6', '7', '8', '9', kKeyBackspace, '-'};
+} // namespace
+
+COptionsDialog::COptionsDialog(IOptionsView& view, const OptionsDialogInput& input,
+                               IErrorReporter& reporter)
+    : mView(view), mInput(input), mReporter(reporter), mOptions(reporter) {
+    mInput.options.AssignTo(mOptions);
+}
+
+void COptionsDialog::Form_Load() {
+    TrapErrors(mReporter, "Form_Load", [&] {
+        LoadSettingList();
+        LoadFeatureList();
+        LoadWindowStartList();
+        ShowCurrentValues();
+        mView.SetToolTips();
+        SetControlEnabledState();
+    });
+}
+
+void COptionsDialog::LoadSettingList() {
+    TrapErrors(mReporter, "LoadSettingList", [&] {
+        for (const std::string& name : mInput.settingNames) {
+            mView.AddListItem(OptionsList::PlayListDefaultSetting, name, 0);
+        }
+    });
+}
+
+void COptionsDialog::LoadWindowStartList() {
+    TrapErrors(mReporter, "LoadWindowStartList", [&] {
+        for (size_t mode = 0; mode < kStartModeNames.size(); ++mode) {
+            mView.AddListItem(OptionsList::WindowStartMode, kStartModeNames[mode],
+                              static_cast<int32_t>(mode));
+        }
+    });
+}
+
+void COptionsDialog::LoadFeatureList() {
+    TrapErrors(mReporter, "LoadFeatureList", [&] {
+        for (size_t i = 0; i < kFeatureNames.size(); ++i) {
+            mView.AddListItem(OptionsList::Feature, kFeatureNames[i], static_cast<int32_t>(i + 1));
+        }
+        mView.ShowListIndex(OptionsList::Feature, 0);
+        cboFeature_Click();
+    });
+}
+
+void COptionsDialog::ShowCurrentValues() {
+    TrapErrors(mReporter, "ShowCurrentValues", [&] {
+        SetCheck(OptionsCheck::SubClassWindowSize, mOptions.SubClassWindowSize);
+        SetCheck(OptionsCheck::GlobalKeyHook, mOptions.GlobalKeyHook);
+        SetCheck(OptionsCheck::SpecifyDimensions, mOptions.SpecifyDimensions);
+        SetCheck(OptionsCheck::UseCaptionNotClass, mOptions.UseCaptionNotClass);
+
+        mView.ShowText(OptionsText::AssumedWidth, DecimalText(mOptions.AssumedWidth));
+        mView.ShowText(OptionsText::AssumedHeight, DecimalText(mOptions.AssumedHeight));
+        mView.ShowText(OptionsText::TaskBarMargin, DecimalText(mOptions.TaskBarMargin));
+        mView.ShowText(OptionsText::TitleBarMargin, DecimalText(mOptions.TitleBarMargin));
+        mView.ShowText(OptionsText::SideMargin, DecimalText(mOptions.SideMargin));
+        mView.ShowText(OptionsText::LaunchApplication, mOptions.LaunchApplication);
+
+        // A stored mode the list does not offer leaves it without selection.
+        const int32_t mode = mOptions.WindowStartMode;
+        mView.ShowListIndex(OptionsList::WindowStartMode,
+                            mode >= 0 && mode < static_cast<int32_t>(kStartModeNames.size()) ? mode
+                                                                                             : -1);
+
+        SetCheck(OptionsCheck::PlayListAutoSelect, mOptions.PlayListAutoSelect);
+        SetCheck(OptionsCheck::PlayListAutoAdd, mOptions.PlayListAutoAdd);
+
+        mView.ShowListIndex(OptionsList::Drive,
+                            mView.FindListText(OptionsList::Drive, mOptions.Drive, false));
+        mView.ShowListIndex(OptionsList::PlayListDefaultSetting,
+                            mView.FindListText(OptionsList::PlayListDefaultSetting,
+                                               mOptions.PlayListDefaultSetting, true));
+
+        SetCheck(OptionsCheck::DisableDVDRomContent, mOptions.DisableDVDRomContent);
+        SetCheck(OptionsCheck::AutoMouseHide, mOptions.AutoMouseHide);
+        SetCheck(OptionsCheck::ShowTrayIcon, mOptions.ShowTrayIcon);
+    });
+}
+
+void COptionsDialog::SetCheck(OptionsCheck box, bool checked) {
+    if (mView.IsChecked(box) == checked) {
+        return;
+    }
+    mView.ShowChecked(box, checked);
+    if (box == OptionsCheck::SpecifyDimensions || box == OptionsCheck::SubClassWindowSize ||
+        box == OptionsCheck::GlobalKeyHook) {
+        SetControlEnabledState();
+    }
+}
+
+void COptionsDialog::SetControlEnabledState() {
+    TrapErrors(mReporter, "SetControlEnabledState", [&] {
+        const bool specifyEnabled = mView.IsChecked(OptionsCheck::SubClassWindowSize);
+        mView.EnableSpecifyDimensions(specifyEnabled);
+        mView.EnableAssumedDimensions(specifyEnabled &&
+                                      mView.IsChecked(OptionsCheck::SpecifyDimensions));
+    });
+}
+
+std::string* COptionsDialog::FeatureHotKey(COptions& options, int32_t feature) {
+    if (feature < 1 || feature > static_cast<int32_t>(kFeatureOptions.size())) {
+        return nullptr;
+    }
+    return &(options.*kFeatureOptions[static_cast<size_t>(feature - 1)]);
+}
+
+int32_t COptionsDialog::SelectedFeature() const {
+    const int32_t index = mView.ListIndex(OptionsList::Feature);
+    return index < 0 ? 0 : mView.ListItemData(OptionsList::Feature, index);
+}
+
+void COptionsDialog::cboFeature_Click() {
+    if (const std::string* hotKey = FeatureHotKey(mOptions, SelectedFeature())) {
+        mView.ShowFeatureHotKey(*hotKey);
+    }
+}
+
+void COptionsDialog::hkFeature_HotKeyChanged(const std::string& hotKey) {
+    // Kept in the copy: nothing reaches the program's options before Save.
+    if (std::string* option = FeatureHotKey(mOptions, SelectedFeature())) {
+        *option = hotKey;
+    }
+}
+
+void COptionsDialog::ValidateMargin(OptionsText box) {
+    const char* procedure =
+        box == OptionsText::SideMargin ? "txtSideMargin_Validate" : "txtTitleBarMargin_Validate";
+    TrapErrors(mReporter, procedure, [&] {
+        const std::string text = mView.Text(box);
+        std::string_view message;
+        if (!IsNumeric(text)) {
+            message = kNotNumericMessage;
+        } else if (*ParseNumeric(text) < -1) {
+            message = kBelowDefaultMessage;
+        } else {
+            return;
+        }
+        // The text stays as typed; the focus goes back to it.
+        mReporter.ShowMessage(message, kAppTitle);
+        mView.FocusText(box);
+    });
+}
+
+void COptionsDialog::WriteControls() {
+    // Field by field: a box that cannot be read ends the save there, and the
+    // fields before it keep their new values.
+    COptions& options = mInput.options;
+    options.SubClassWindowSize = mView.IsChecked(OptionsCheck::SubClassWindowSize);
+    options.GlobalKeyHook = mView.IsChecked(OptionsCheck::GlobalKeyHook);
+    options.SpecifyDimensions =
+        mView.IsChecked(OptionsCheck::SpecifyDimensions) && mView.IsSpecifyDimensionsEnabled();
+    if (options.SpecifyDimensions) {
+        options.AssumedHeight = StrictToInt32(mView.Text(OptionsText::AssumedHeight));
+        options.AssumedWidth = StrictToInt32(mView.Text(OptionsText::AssumedWidth));
+    }
+    options.TaskBarMargin = StrictToInt32(mView.Text(OptionsText::TaskBarMargin));
+    options.TitleBarMargin = StrictToInt32(mView.Text(OptionsText::TitleBarMargin));
+    options.SideMargin = StrictToInt32(mView.Text(OptionsText::SideMargin));
+    options.PlayListAutoSelect = mView.IsChecked(OptionsCheck::PlayListAutoSelect);
+    options.PlayListAutoAdd = mView.IsChecked(OptionsCheck::PlayListAutoAdd);
+    if (const int32_t drive = mView.ListIndex(OptionsList::Drive); drive >= 0) {
+        const std::string entry = mView.ListText(OptionsList::Drive, drive);
+        options.Drive = entry.substr(0, entry.find(':'));
+    }
+    if (const int32_t setting = mView.ListIndex(OptionsList::PlayListDefaultSetting);
+        setting >= 0) {
+        options.PlayListDefaultSetting =
+            mView.ListText(OptionsList::PlayListDefaultSetting, setting);
+    }
+    options.DisableDVDRomContent = mView.IsChecked(OptionsCheck::DisableDVDRomContent);
+    options.AutoMouseHide = mView.IsChecked(OptionsCheck::AutoMouseHide);
+    options.ShowTrayIcon = mView.IsChecked(OptionsCheck::ShowTrayIcon);
+    options.UseCaptionNotClass = mView.IsChecked(OptionsCheck::UseCaptionNotClass);
+    options.LaunchApplication = mView.Text(OptionsText::LaunchApplication);
+    const int32_t mode = mView.ListIndex(OptionsList::WindowStartMode);
+    if (mode < 0) {
+        Raise(ErrorNumber::SubscriptOutOfRange);
+    }
+    options.WindowStartMode = mView.ListItemData(OptionsList::WindowStartMode, mode);
+    for (int32_t feature = 1; feature <= static_cast<int32_t>(kFeatureOptions.size()); ++feature) {
+        *FeatureHotKey(options, feature) = *FeatureHotKey(mOptions, feature);
+    }
+}
+
+void COptionsDialog::cmdSave_Click() {
+    TrapErrors(mReporter, "cmdSave_Click", [&] {
+        WriteControls();
+        // The values go through the file once.
+        mInput.options.SaveSettings();
+        mInput.options.RetrieveSettings();
+        if (mInput.disableDVDRomContent) {
+            mInput.disableDVDRomContent(mInput.options.DisableDVDRomContent);
+        }
+        mView.Unload();
+    });
+}
+
+void COptionsDialog::cmdExit_Click() {
+    TrapErrors(mReporter, "cmdExit_Click", [&] { mView.Unload(); });
+}
+
+int16_t COptionsDialog::FilterKeyPress(OptionsText box, int16_t keyAscii) {
+    switch (box) {
+    case OptionsText::AssumedHeight:
+    case OptionsText::AssumedWidth:
+    case OptionsText::TaskBarMargin:
+        FilterKeyPressDigits(keyAscii);
+        return keyAscii;
+    case OptionsText::TitleBarMargin:
+    case OptionsText::SideMargin:
+        return FilterKeyPressValues(keyAscii, kMarginKeys);
+    default:
+        return keyAscii;
+    }
+}
+
+} // namespace kiv

@@ -1,0 +1,144 @@
+#pragma once
+
+#include "store/Options.h"
+#include "util/ErrorReport.h"
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kiv {
+
+// The options dialog's controls as its rules see them.
+enum class OptionsCheck {
+    SubClassWindowSize,
+    GlobalKeyHook,
+    SpecifyDimensions,
+    UseCaptionNotClass,
+    PlayListAutoSelect,
+    PlayListAutoAdd,
+    DisableDVDRomContent,
+    AutoMouseHide,
+    ShowTrayIcon,
+};
+enum class OptionsText {
+    AssumedWidth,
+    AssumedHeight,
+    TaskBarMargin,
+    TitleBarMargin,
+    SideMargin,
+    LaunchApplication,
+};
+// The start modes, the default setting for new play list entries, the drive
+// list (the window fills it with the system's drives) and the hot key features.
+enum class OptionsList { WindowStartMode, PlayListDefaultSetting, Drive, Feature };
+
+// What the options dialog's rules ask of its window. Showing a value never
+// runs a handler: the rules run the handling themselves where it is due.
+class IOptionsView {
+public:
+    virtual ~IOptionsView() = default;
+    virtual bool IsChecked(OptionsCheck box) const = 0;
+    virtual void ShowChecked(OptionsCheck box, bool checked) = 0;
+    virtual bool IsSpecifyDimensionsEnabled() const = 0;
+    virtual void EnableSpecifyDimensions(bool enabled) = 0;
+    // The two assumed dimension boxes and their labels.
+    virtual void EnableAssumedDimensions(bool enabled) = 0;
+
+    virtual std::string Text(OptionsText box) const = 0;
+    virtual void ShowText(OptionsText box, std::string_view text) = 0;
+    virtual void FocusText(OptionsText box) = 0;
+
+    virtual void AddListItem(OptionsList list, std::string_view text, int32_t itemData) = 0;
+    // -1 when nothing is selected; showing -1 clears the selection.
+    virtual int32_t ListIndex(OptionsList list) const = 0;
+    virtual void ShowListIndex(OptionsList list, int32_t index) = 0;
+    virtual std::string ListText(OptionsList list, int32_t index) const = 0;
+    virtual int32_t ListItemData(OptionsList list, int32_t index) const = 0;
+    // First entry equal to (exact) or beginning with `text`, letter case
+    // ignored; -1 when none.
+    virtual int32_t FindListText(OptionsList list, std::string_view text, bool exact) const = 0;
+
+    // Shows a hot key on the feature's editor, which then announces it
+    // (COptionsDialog::hkFeature_HotKeyChanged).
+    virtual void ShowFeatureHotKey(std::string_view hotKey) = 0;
+    virtual void SetToolTips() = 0;
+    // Closes the dialog.
+    virtual void Unload() = 0;
+};
+
+// What the options dialog is given when it opens.
+struct OptionsDialogInput {
+    // The program's options: copied when the dialog loads, written by Save.
+    COptions& options;
+    // The texts of the main window's setting list, in its order.
+    std::vector<std::string> settingNames;
+    // Switches the system's automatic start of disc content off (true) or on.
+    std::function<void(bool disable)> disableDVDRomContent;
+};
+
+// The rules of the options dialog: filling the controls from a copy of the
+// options, the enabled state, the hot key of each feature, the checks of the
+// margin boxes, and Save, which writes the controls into the program's
+// options and their file. Exit, or closing the window, drops the copy.
+class COptionsDialog {
+public:
+    // The hot key features, in the order of the feature list (feature 1 first).
+    static constexpr std::array<std::string_view, 10> kFeatureNames = {
+        "Select controlled application",
+        "Select KIV",
+        "Move application up",
+        "Move application down",
+        "Move application left",
+        "Move application right",
+        "Expand application window",
+        "Shrink application window",
+        "Save Changes",
+        "Reapply Current Settings"};
+    static constexpr std::array<std::string_view, 3> kStartModeNames = {"Normal", "Minimized",
+                                                                        "Hidden"};
+    static constexpr std::string_view kNotNumericMessage = "Value must be numeric";
+    static constexpr std::string_view kBelowDefaultMessage =
+        "Value must be -1 for default, or a positive number";
+
+    COptionsDialog(IOptionsView& view, const OptionsDialogInput& input, IErrorReporter& reporter);
+
+    // After the window has built and laid out its controls and shown the
+    // first page: fills the lists and the controls.
+    void Form_Load();
+    void cboFeature_Click();
+    void hkFeature_HotKeyChanged(const std::string& hotKey);
+    // Also the click of the window size, dimensions and global hot key boxes.
+    void SetControlEnabledState();
+    // The title bar or side margin box is about to lose the focus.
+    void ValidateMargin(OptionsText box);
+    void cmdSave_Click();
+    void cmdExit_Click();
+
+    // The keystroke a text box keeps: digits for the dimensions and the task
+    // bar margin, digits and "-" for the two margins that take -1.
+    static int16_t FilterKeyPress(OptionsText box, int16_t keyAscii);
+
+private:
+    void LoadSettingList();
+    void LoadWindowStartList();
+    void LoadFeatureList();
+    void ShowCurrentValues();
+    // Sets a box the way a click would, running its handling when it changes.
+    void SetCheck(OptionsCheck box, bool checked);
+    // The hot key option of feature 1 to 10 in `options`; null for any other number.
+    static std::string* FeatureHotKey(COptions& options, int32_t feature);
+    int32_t SelectedFeature() const;
+    // Writes the controls into the program's options, field by field.
+    void WriteControls();
+
+    IOptionsView& mView;
+    OptionsDialogInput mInput;
+    IErrorReporter& mReporter;
+    COptions mOptions;
+};
+
+} // namespace kiv

@@ -1,0 +1,498 @@
+#include "dialogs/win32/frmOptions.h"
+
+#include "dialogs/win32/FileDialog.h"
+#include "util/FileSystem.h"
+#include "util/win32/FormUtilsWin32.h"
+
+#include <commctrl.h>
+#include <commdlg.h>
+
+#include <cctype>
+#include <string>
+
+namespace kiv::win32 {
+
+namespace {
+// Layout in device-independent pixels at 96 DPI.
+constexpr int kMargin = 10;
+constexpr int kTabWidth = 460;
+constexpr int kTabHeight = 240;
+constexpr int kButtonWidth = 80;
+constexpr int kButtonHeight = 26;
+constexpr int kClientWidth = kTabWidth + 2 * kMargin;
+constexpr int kClientHeight = kMargin + kTabHeight + kMargin + kButtonHeight + kMargin;
+// The hot key editor's place on its page.
+constexpr int kHotKeyX = 24;
+constexpr int kHotKeyY = 86;
+
+// A margin box is checked once the focus has left it, outside the focus change.
+constexpr UINT kValidateMarginMessage = WM_APP + 1;
+
+constexpr DWORD kCheck = BS_AUTOCHECKBOX | WS_TABSTOP;
+constexpr DWORD kLabel = SS_LEFT | SS_NOPREFIX;
+constexpr DWORD kList = CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP;
+constexpr DWORD kBox = ES_AUTOHSCROLL | WS_TABSTOP;
+constexpr DWORD kSunken = WS_EX_CLIENTEDGE;
+
+using O = frmOptions;
+constexpr OptionsControlSpec kWindowPage[] = {
+    {O::chkShowTrayIcon, WC_BUTTONA, "Show Tray Icon", kCheck, 12, 12, 300, 20},
+    {O::lblWindowStartMode, WC_STATICA, "Start Mode", kLabel, 12, 44, 110, 18},
+    {O::cboWindowStartMode, WC_COMBOBOXA, "", kList, 130, 40, 140, 120},
+    {O::chkSubClassWindowSize, WC_BUTTONA, "Allow windows larger than the desktop", kCheck, 12, 76,
+     420, 20},
+    {O::chkSpecifyDimensions, WC_BUTTONA, "Specify assumed window dimensions", kCheck, 32, 100, 400,
+     20},
+    {O::lblAssumedHeight, WC_STATICA, "Assumed Window Height", kLabel, 52, 133, 150, 18},
+    {O::txtAssumedHeight, WC_EDITA, "", kBox, 210, 129, 70, 23, kSunken},
+    {O::lblAssumedWidth, WC_STATICA, "Assumed Window Width", kLabel, 52, 163, 150, 18},
+    {O::txtAssumedWidth, WC_EDITA, "", kBox, 210, 159, 70, 23, kSunken},
+};
+constexpr OptionsControlSpec kPlayListPage[] = {
+    {O::chkPlayListAutoSelect, WC_BUTTONA,
+     "Allow Automatic Aspect Ratio Selection when a DVD is Inserted", kCheck, 12, 12, 430, 20},
+    {O::chkPlayListAutoAdd, WC_BUTTONA, "Automatically Add New DVD's to the PlayList", kCheck, 12,
+     36, 430, 20},
+    {O::Label1, WC_STATICA, "Default Setting for New PlayList Items:", kLabel, 12, 72, 220, 18},
+    {O::cboPlayListDefaultSetting, WC_COMBOBOXA, "", kList, 236, 68, 200, 200},
+    {O::lblDrive, WC_STATICA, "DVD-ROM Drive", kLabel, 12, 104, 220, 18},
+    {O::drvDrive, WC_COMBOBOXA, "", kList, 236, 100, 200, 200},
+    {O::Label3, WC_STATICA, "Launch Program Upon DVD Insertion:", kLabel, 12, 136, 420, 18},
+    {O::txtLaunchApplication, WC_EDITA, "", kBox, 12, 156, 390, 23, kSunken},
+    {O::cmdGetLaunchProgram, WC_BUTTONA, "...", BS_PUSHBUTTON | WS_TABSTOP, 408, 156, 28, 23},
+};
+constexpr OptionsControlSpec kBlankingPage[] = {
+    {O::lblTaskBarMargin, WC_STATICA, "Task Bar Pixel Margin", kLabel, 12, 16, 280, 18},
+    {O::txtTaskBarMargin, WC_EDITA, "", kBox, 300, 12, 70, 23, kSunken},
+    {O::lblTitleBarMargin, WC_STATICA, "Title Bar Pixel Margin (-1 for default)", kLabel, 12, 48,
+     280, 18},
+    {O::txtTitleBarMargin, WC_EDITA, "", kBox, 300, 44, 70, 23, kSunken},
+    {O::lblSideMargin, WC_STATICA, "Side Window Pixel Margin (-1 for default)", kLabel, 12, 80, 280,
+     18},
+    {O::txtSideMargin, WC_EDITA, "", kBox, 300, 76, 70, 23, kSunken},
+};
+constexpr OptionsControlSpec kHotKeysPage[] = {
+    {O::fraSetHotKey, WC_BUTTONA, "Assign Hot Key", BS_GROUPBOX, 12, 6, 300, 154},
+    {O::Label2, WC_STATICA, "Select Feature to Assign HotKey", kLabel, 24, 28, 270, 18},
+    {O::cboFeature, WC_COMBOBOXA, "", kList, 24, 50, 270, 260},
+    // The hot key editor follows the list here (kHotKeyX, kHotKeyY).
+    {O::chkGlobalKeyHook, WC_BUTTONA, "Allow global hotkeys", kCheck, 12, 170, 300, 20},
+};
+constexpr OptionsControlSpec kOtherPage[] = {
+    {O::chkUseCaptionNotClass, WC_BUTTONA,
+     "Use Window Caption to identify the application (see Help for more information)",
+     kCheck | BS_MULTILINE | BS_TOP, 12, 12, 430, 36},
+    {O::chkAutoMouseHide, WC_BUTTONA, "Allow Mouse Hiding", kCheck, 12, 54, 300, 20},
+    {O::chkDisableDVDRomContent, WC_BUTTONA, "Disable PC Friendly", kCheck, 12, 80, 300, 20},
+};
+
+// The tabs in order, with their keys; each shows the page of the same index.
+struct OptionsTab {
+    std::string_view key;
+    const char* caption;
+};
+constexpr std::array<OptionsTab, 5> kTabs = {{{"WO", "&Window"},
+                                              {"PO", "&PlayList"},
+                                              {"BO", "&Blanking"},
+                                              {"HK", "&HotKeys"},
+                                              {"OO", "&Other"}}};
+constexpr size_t kHotKeysPageIndex = 3;
+
+struct ToolTip {
+    int id;
+    const char* text;
+};
+constexpr ToolTip kToolTips[] = {
+    {O::chkShowTrayIcon, "Show Task Bar Icon"},
+    {O::chkDisableDVDRomContent, "Disable PC Friendly launch while KIV is running"},
+    {O::chkGlobalKeyHook, "Enable global hotkeys even when KIV is hidden"},
+    {O::chkAutoMouseHide, "Hide the mouse pointer while the application is not maximized"},
+    {O::txtTaskBarMargin, "Amount to allow for the task bar"},
+    {O::txtTitleBarMargin, "Amount to allow for the title bar of the applicaiton"},
+    {O::txtSideMargin, "Amount to allow for the side margin of the applicaiton"},
+    {O::chkSubClassWindowSize, "Allow KIV to help the application create large windows"},
+    {O::chkSpecifyDimensions, "Override default window dimension calculation"},
+    {O::txtAssumedHeight, "Override Height Dimensions"},
+    {O::txtAssumedWidth, "Override Width Dimension"},
+    {O::chkUseCaptionNotClass, "Use Window Caption to identify the application"},
+    {O::txtLaunchApplication, "Launch this application when a DVD is inserted"},
+    {O::cboWindowStartMode, "Window start mode for main KIV window"},
+    {O::cboPlayListDefaultSetting,
+     "Setting to assign when a DVD is automatically added to the PlayList"},
+    {O::chkPlayListAutoAdd, "Automatically add new or unrecognized DVD's to the PlayList"},
+    {O::chkPlayListAutoSelect,
+     "Automatically change aspect settings when a DVD on the PlayList is loaded"},
+    {O::drvDrive, "Drive letter of the DVD-ROM drive"},
+    {O::cmdExit, "Exit the Options form"},
+    {O::cmdSave, "Save the changes to the options"},
+};
+
+int CheckId(OptionsCheck box) {
+    constexpr int ids[] = {
+        O::chkSubClassWindowSize,   O::chkGlobalKeyHook,      O::chkSpecifyDimensions,
+        O::chkUseCaptionNotClass,   O::chkPlayListAutoSelect, O::chkPlayListAutoAdd,
+        O::chkDisableDVDRomContent, O::chkAutoMouseHide,      O::chkShowTrayIcon};
+    return ids[static_cast<size_t>(box)];
+}
+int TextId(OptionsText box) {
+    constexpr int ids[] = {O::txtAssumedWidth,   O::txtAssumedHeight, O::txtTaskBarMargin,
+                           O::txtTitleBarMargin, O::txtSideMargin,    O::txtLaunchApplication};
+    return ids[static_cast<size_t>(box)];
+}
+int ListId(OptionsList list) {
+    constexpr int ids[] = {O::cboWindowStartMode, O::cboPlayListDefaultSetting, O::drvDrive,
+                           O::cboFeature};
+    return ids[static_cast<size_t>(list)];
+}
+
+// The access key of a caption: the character after its "&", upper case.
+char AccessKey(std::string_view caption) {
+    const size_t at = caption.find('&');
+    return at + 1 < caption.size()
+               ? static_cast<char>(std::toupper(static_cast<unsigned char>(caption[at + 1])))
+               : '\0';
+}
+} // namespace
+
+// --- COptionsPage ---
+
+void COptionsPage::Build() {
+    for (const OptionsControlSpec& control : mControls) {
+        AddControl(control.className, control.text, control.style, control.id, control.exStyle);
+    }
+}
+
+void COptionsPage::Layout(const CDpiScale& scale) {
+    for (const OptionsControlSpec& control : mControls) {
+        Place(control.id, scale, control.x, control.y, control.width, control.height);
+    }
+}
+
+// --- frmOptions ---
+
+frmOptions::frmOptions(const OptionsDialogInput& input) : mDialog(*this, input, mReporter) {
+    mPages[0].SetControls(kWindowPage);
+    mPages[1].SetControls(kPlayListPage);
+    mPages[2].SetControls(kBlankingPage);
+    mPages[3].SetControls(kHotKeysPage);
+    mPages[4].SetControls(kOtherPage);
+}
+
+frmOptions::~frmOptions() {
+    Destroy();
+}
+
+void frmOptions::Show(HWND owner, const OptionsDialogInput& input) {
+    frmOptions dialog(input);
+    dialog.RunModal(owner, ClassSpec{"frmOptions"}, "KIV Options");
+}
+
+bool frmOptions::OnCreate() {
+    const HWND window = Hwnd();
+    mReporter.SetOwner(window);
+    HWND tab = CreateChild(window, WC_TABCONTROLA, "", WS_TABSTOP | WS_CLIPSIBLINGS, tabOptions);
+    for (size_t i = 0; i < kTabs.size(); ++i) {
+        TCITEMA item{};
+        item.mask = TCIF_TEXT;
+        item.pszText = const_cast<char*>(kTabs[i].caption);
+        ::SendMessageA(tab, TCM_INSERTITEMA, i, reinterpret_cast<LPARAM>(&item));
+        mPages[i].CreatePage(window);
+        mPages[i].Build();
+    }
+    // The hot key editor sits between the feature list and the global box.
+    COptionsPage& hotKeys = mPages[kHotKeysPageIndex];
+    mHotKey.Create(hotKeys.Hwnd(), hkFeature, 0, 0);
+    ::SetWindowPos(mHotKey.Hwnd(), hotKeys.Control(cboFeature), 0, 0, 0, 0,
+                   SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    CreateChild(window, WC_BUTTONA, "Save", BS_PUSHBUTTON | WS_TABSTOP, cmdSave);
+    CreateChild(window, WC_BUTTONA, "E&xit", BS_PUSHBUTTON | WS_TABSTOP, cmdExit);
+    mToolTips = ::CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr,
+                                  WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0, 0, 0, 0, window,
+                                  nullptr, ::GetModuleHandleA(nullptr), nullptr);
+    Keyboard().SetButtons({0, cmdExit});
+    Keyboard().SetFirstFocus(tab);
+
+    HandleNotify(tabOptions, TCN_SELCHANGE, [this](NMHDR&) {
+        const auto selected =
+            static_cast<size_t>(::SendMessageA(Item(tabOptions), TCM_GETCURSEL, 0, 0));
+        tabOptions_Click(selected < kTabs.size() ? kTabs[selected].key : std::string_view());
+        return LRESULT{0};
+    });
+    HandleCommand(cboFeature, CBN_SELCHANGE, [this](HWND) { mDialog.cboFeature_Click(); });
+    mHotKey.HotKeyChanged = [this](const std::string& text) {
+        mDialog.hkFeature_HotKeyChanged(text);
+    };
+    for (int box : {chkSpecifyDimensions, chkSubClassWindowSize, chkGlobalKeyHook}) {
+        HandleCommand(box, BN_CLICKED, [this](HWND) { mDialog.SetControlEnabledState(); });
+    }
+    HandleCommand(cmdGetLaunchProgram, BN_CLICKED, [this](HWND) { cmdGetLaunchProgram_Click(); });
+    HandleCommand(cmdSave, BN_CLICKED, [this](HWND) { mDialog.cmdSave_Click(); });
+    HandleCommand(cmdExit, BN_CLICKED, [this](HWND) { mDialog.cmdExit_Click(); });
+    FilterTextBoxes();
+    FillDriveList();
+
+    Layout(ApplyOwnerDpi());
+    ::SendMessageA(tab, TCM_SETCURSEL, 0, 0);
+    tabOptions_Click(kTabs[0].key);
+    mDialog.Form_Load();
+    return true;
+}
+
+void frmOptions::Layout(const CDpiScale& scale) {
+    auto place = [&](int id, int x, int y, int width, int height) {
+        ::MoveWindow(Item(id), scale(x), scale(y), scale(width), scale(height), TRUE);
+    };
+    place(tabOptions, kMargin, kMargin, kTabWidth, kTabHeight);
+    const int buttonTop = kMargin + kTabHeight + kMargin;
+    place(cmdExit, kClientWidth - kMargin - kButtonWidth, buttonTop, kButtonWidth, kButtonHeight);
+    place(cmdSave, kClientWidth - kMargin - 2 * kButtonWidth - 8, buttonTop, kButtonWidth,
+          kButtonHeight);
+
+    // Every page covers the strip's display area.
+    HWND tab = Item(tabOptions);
+    RECT area{};
+    ::GetWindowRect(tab, &area);
+    ::MapWindowPoints(nullptr, Hwnd(), reinterpret_cast<POINT*>(&area), 2);
+    ::SendMessageA(tab, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
+    for (COptionsPage& page : mPages) {
+        ::SetWindowPos(page.Hwnd(), nullptr, area.left, area.top, area.right - area.left,
+                       area.bottom - area.top, SWP_NOACTIVATE | SWP_NOZORDER);
+        page.Layout(scale);
+    }
+    mHotKey.Layout(scale);
+    ::SetWindowPos(mHotKey.Hwnd(), nullptr, scale(kHotKeyX), scale(kHotKeyY), 0, 0,
+                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SizeFrameToClient(Hwnd(), scale, kClientWidth, kClientHeight);
+
+    if (mToolTips != nullptr) {
+        ::SendMessageA(mToolTips, WM_SETFONT, ::SendMessageA(Item(cmdSave), WM_GETFONT, 0, 0),
+                       FALSE);
+    }
+}
+
+void frmOptions::FillDriveList() {
+    HWND list = Item(drvDrive);
+    const DWORD drives = ::GetLogicalDrives();
+    for (char letter = 'A'; letter <= 'Z'; ++letter) {
+        if ((drives & (1u << (letter - 'A'))) == 0) {
+            continue;
+        }
+        std::string entry{letter, ':'};
+        const std::string root = entry + "\\";
+        // Only a fixed disk is asked for its name: a removable or disc drive
+        // may have nothing in it, or take seconds to spin up.
+        char label[MAX_PATH + 1] = {};
+        if (::GetDriveTypeA(root.c_str()) == DRIVE_FIXED &&
+            ::GetVolumeInformationA(root.c_str(), label, sizeof label, nullptr, nullptr, nullptr,
+                                    nullptr, 0) &&
+            label[0] != '\0') {
+            entry += std::string(" [") + label + "]";
+        }
+        ::SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
+    }
+}
+
+void frmOptions::FilterTextBoxes() {
+    for (OptionsText box :
+         {OptionsText::AssumedHeight, OptionsText::AssumedWidth, OptionsText::TaskBarMargin,
+          OptionsText::TitleBarMargin, OptionsText::SideMargin}) {
+        const bool checked = box == OptionsText::TitleBarMargin || box == OptionsText::SideMargin;
+        SubclassControl(
+            Item(TextId(box)),
+            [this, box, checked](HWND, UINT message, WPARAM& wParam,
+                                 LPARAM) -> std::optional<LRESULT> {
+                if (message == WM_CHAR) {
+                    const int16_t kept =
+                        COptionsDialog::FilterKeyPress(box, static_cast<int16_t>(wParam));
+                    if (kept == 0) {
+                        return 0;
+                    }
+                    wParam = static_cast<WPARAM>(kept);
+                } else if (message == WM_KILLFOCUS && checked) {
+                    // Only a move to another control of the dialog checks the value.
+                    const auto next = reinterpret_cast<HWND>(wParam);
+                    if (next != nullptr && ::IsChild(Hwnd(), next)) {
+                        ::PostMessageA(Hwnd(), kValidateMarginMessage, static_cast<WPARAM>(box), 0);
+                    }
+                }
+                return std::nullopt;
+            });
+    }
+}
+
+bool frmOptions::OnOtherMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
+    if (message == kValidateMarginMessage) {
+        mDialog.ValidateMargin(static_cast<OptionsText>(wParam));
+        result = 0;
+        return true;
+    }
+    if (message == WM_MENUCHAR && SelectTabByAccessKey(static_cast<char>(
+                                      std::toupper(static_cast<unsigned char>(LOWORD(wParam)))))) {
+        // Alt and a tab's access key that no control took: that tab.
+        result = MAKELRESULT(0, MNC_CLOSE);
+        return true;
+    }
+    return false;
+}
+
+void frmOptions::tabOptions_Click(std::string_view key) {
+    for (COptionsPage& page : mPages) {
+        ::ShowWindow(page.Hwnd(), SW_HIDE);
+    }
+    for (size_t i = 0; i < kTabs.size(); ++i) {
+        if (kTabs[i].key == key) {
+            ::SetWindowPos(mPages[i].Hwnd(), HWND_TOP, 0, 0, 0, 0,
+                           SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
+        }
+    }
+}
+
+bool frmOptions::SelectTabByAccessKey(char key) {
+    for (size_t i = 0; i < kTabs.size(); ++i) {
+        if (key != '\0' && AccessKey(kTabs[i].caption) == key) {
+            ::SendMessageA(Item(tabOptions), TCM_SETCURSEL, i, 0);
+            tabOptions_Click(kTabs[i].key);
+            ::SetFocus(Item(tabOptions));
+            return true;
+        }
+    }
+    return false;
+}
+
+void frmOptions::cmdGetLaunchProgram_Click() {
+    TrapErrors(mReporter, "cmdGetLaunchProgram_Click", [&] {
+        CFileDialog dialog(mReporter);
+        dialog.DialogTitle = "Location Program to Launch";
+        const std::string current = Text(OptionsText::LaunchApplication);
+        if (FileExists(current)) {
+            dialog.FileName = current;
+        }
+        dialog.hWndParent = Hwnd();
+        dialog.Filter = "Programs (*.EXE)|*.EXE";
+        constexpr DWORD kFlags =
+            OFN_EXPLORER | OFN_LONGNAMES | OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;
+        static_assert(kFlags == 2625540);
+        dialog.Flags = static_cast<int32_t>(kFlags);
+        if (dialog.Show(true)) {
+            ShowText(OptionsText::LaunchApplication, dialog.FileName);
+        }
+    });
+}
+
+HWND frmOptions::Item(int id) const {
+    if (HWND own = ::GetDlgItem(Hwnd(), id)) {
+        return own;
+    }
+    for (const COptionsPage& page : mPages) {
+        if (HWND control = page.Control(id)) {
+            return control;
+        }
+    }
+    return nullptr;
+}
+
+// --- IOptionsView ---
+
+bool frmOptions::IsChecked(OptionsCheck box) const {
+    return ::SendMessageA(Item(CheckId(box)), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void frmOptions::ShowChecked(OptionsCheck box, bool checked) {
+    ::SendMessageA(Item(CheckId(box)), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+bool frmOptions::IsSpecifyDimensionsEnabled() const {
+    return ::IsWindowEnabled(Item(chkSpecifyDimensions)) != FALSE;
+}
+
+void frmOptions::EnableSpecifyDimensions(bool enabled) {
+    ::EnableWindow(Item(chkSpecifyDimensions), enabled ? TRUE : FALSE);
+}
+
+void frmOptions::EnableAssumedDimensions(bool enabled) {
+    for (int id : {txtAssumedHeight, txtAssumedWidth, lblAssumedHeight, lblAssumedWidth}) {
+        ::EnableWindow(Item(id), enabled ? TRUE : FALSE);
+    }
+}
+
+std::string frmOptions::Text(OptionsText box) const {
+    return WindowText(Item(TextId(box)));
+}
+
+void frmOptions::ShowText(OptionsText box, std::string_view text) {
+    ::SetWindowTextA(Item(TextId(box)), std::string(text).c_str());
+}
+
+void frmOptions::FocusText(OptionsText box) {
+    HWND control = Item(TextId(box));
+    // The user may have gone to another page meanwhile: the box's page comes back.
+    for (size_t i = 0; i < mPages.size(); ++i) {
+        if (::GetParent(control) == mPages[i].Hwnd() && !::IsWindowVisible(mPages[i].Hwnd())) {
+            ::SendMessageA(Item(tabOptions), TCM_SETCURSEL, i, 0);
+            tabOptions_Click(kTabs[i].key);
+        }
+    }
+    ::SetFocus(control);
+}
+
+void frmOptions::AddListItem(OptionsList list, std::string_view text, int32_t itemData) {
+    AddItemDataComboBox(Item(ListId(list)), text, itemData);
+}
+
+int32_t frmOptions::ListIndex(OptionsList list) const {
+    return static_cast<int32_t>(::SendMessageA(Item(ListId(list)), CB_GETCURSEL, 0, 0));
+}
+
+void frmOptions::ShowListIndex(OptionsList list, int32_t index) {
+    if (list == OptionsList::Drive) {
+        DriveListSelectItem(Item(drvDrive), index);
+        return;
+    }
+    ::SendMessageA(Item(ListId(list)), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
+std::string frmOptions::ListText(OptionsList list, int32_t index) const {
+    HWND combo = Item(ListId(list));
+    const LRESULT length = ::SendMessageA(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
+    if (length == CB_ERR) {
+        return {};
+    }
+    std::string text(static_cast<size_t>(length) + 1, '\0');
+    const LRESULT copied = ::SendMessageA(combo, CB_GETLBTEXT, static_cast<WPARAM>(index),
+                                          reinterpret_cast<LPARAM>(text.data()));
+    text.resize(copied == CB_ERR ? 0 : static_cast<size_t>(copied));
+    return text;
+}
+
+int32_t frmOptions::ListItemData(OptionsList list, int32_t index) const {
+    return static_cast<int32_t>(
+        ::SendMessageA(Item(ListId(list)), CB_GETITEMDATA, static_cast<WPARAM>(index), 0));
+}
+
+int32_t frmOptions::FindListText(OptionsList list, std::string_view text, bool exact) const {
+    return list == OptionsList::Drive ? FindStringDriveList(Item(drvDrive), text, exact)
+                                      : FindStringComboBox(Item(ListId(list)), text, exact);
+}
+
+void frmOptions::ShowFeatureHotKey(std::string_view hotKey) {
+    mHotKey.SetHotKey(hotKey);
+}
+
+void frmOptions::SetToolTips() {
+    for (const ToolTip& tip : kToolTips) {
+        HWND control = Item(tip.id);
+        TTTOOLINFOA tool{};
+        tool.cbSize = sizeof tool;
+        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        tool.hwnd = ::GetParent(control);
+        tool.uId = reinterpret_cast<UINT_PTR>(control);
+        tool.lpszText = const_cast<char*>(tip.text);
+        ::SendMessageA(mToolTips, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+}
+
+void frmOptions::Unload() {
+    EndDialog(true);
+}
+
+} // namespace kiv::win32

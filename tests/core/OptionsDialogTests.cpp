@@ -1,0 +1,149 @@
+// The options dialog's rules over a stand-in for its window.
+#include "dialogs/OptionsDialog.h"
+#include "support/TestSupport.h"
+#include "util/FileSystem.h"
+#include "util/Strings.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+namespace kiv::test {
+namespace {
+
+struct FakeOptionsView : IOptionsView {
+    struct List {
+        std::vector<std::pair<std::string, int32_t>> items;
+        int32_t index = -1;
+    };
+    bool IsChecked(OptionsCheck box) const override { return checks.count(box) && checks.at(box); }
+    void ShowChecked(OptionsCheck box, bool checked) override { checks[box] = checked; }
+    bool IsSpecifyDimensionsEnabled() const override { return specifyEnabled; }
+    void EnableSpecifyDimensions(bool enabled) override { specifyEnabled = enabled; }
+    void EnableAssumedDimensions(bool enabled) override { assumedEnabled = enabled; }
+    std::string Text(OptionsText box) const override { return texts.at(box); }
+    void ShowText(OptionsText box, std::string_view text) override { texts[box] = text; }
+    void FocusText(OptionsText box) override { focused.push_back(box); }
+    void AddListItem(OptionsList list, std::string_view text, int32_t data) override {
+        lists[list].items.emplace_back(text, data);
+    }
+    int32_t ListIndex(OptionsList list) const override { return lists.at(list).index; }
+    void ShowListIndex(OptionsList list, int32_t index) override { lists[list].index = index; }
+    std::string ListText(OptionsList list, int32_t i) const override {
+        return lists.at(list).items.at(static_cast<size_t>(i)).first;
+    }
+    int32_t ListItemData(OptionsList list, int32_t i) const override {
+        return lists.at(list).items.at(static_cast<size_t>(i)).second;
+    }
+    int32_t FindListText(OptionsList list, std::string_view text, bool exact) const override {
+        const auto& items = lists[list].items;
+        for (size_t i = 0; i < items.size(); ++i) {
+            const std::string& item = items[i].first;
+            if (exact ? EqualsIgnoreCase(item, text)
+                      : EqualsIgnoreCase(item.substr(0, text.size()), text)) {
+                return static_cast<int32_t>(i);
+            }
+        }
+        return -1;
+    }
+    void ShowFeatureHotKey(std::string_view) override {}
+    void SetToolTips() override {}
+    void Unload() override { unloaded = true; }
+
+    std::map<OptionsCheck, bool> checks;
+    bool specifyEnabled = false;
+    bool assumedEnabled = false;
+    std::map<OptionsText, std::string> texts;
+    std::vector<OptionsText> focused;
+    mutable std::map<OptionsList, List> lists{
+        {OptionsList::Drive, {{{"C: [System]", 0}, {"R:", 0}}}}};
+    bool unloaded = false;
+};
+
+struct OptionsDialogRules : ::testing::Test {
+    TempDir dir;
+    RecordingReporter reporter;
+    COptions options{reporter};
+    FakeOptionsView view;
+    std::optional<COptionsDialog> dialog;
+    void Open() {
+        options.INIFilePath = (dir.Path() / "KIV.ini").string();
+        dialog.emplace(view, OptionsDialogInput{options, {"4x3", "Letterbox"}, {}}, reporter);
+        dialog->Form_Load();
+    }
+};
+
+TEST_F(OptionsDialogRules, MarginChecksRefuseTextAndValuesBelowMinusOne) {
+    Open();
+    const struct {
+        const char* text;
+        const char* message; // null: accepted
+    } cases[] = {{"abc", "Value must be numeric"},
+                 {"-2", "Value must be -1 for default, or a positive number"},
+                 {"-1", nullptr},
+                 {"0", nullptr},
+                 {"25", nullptr}};
+    for (const auto& c : cases) {
+        reporter.messages.clear();
+        view.focused.clear();
+        view.texts[OptionsText::SideMargin] = c.text;
+        dialog->ValidateMargin(OptionsText::SideMargin);
+        if (c.message) {
+            ASSERT_EQ(reporter.messages.size(), 1u) << c.text;
+            EXPECT_EQ(reporter.messages[0].text + "|" + reporter.messages[0].title,
+                      std::string(c.message) + "|KIV");
+            EXPECT_EQ(view.focused, std::vector<OptionsText>{OptionsText::SideMargin});
+        } else {
+            EXPECT_TRUE(reporter.messages.empty() && view.focused.empty()) << c.text;
+        }
+        EXPECT_EQ(view.texts[OptionsText::SideMargin], c.text);
+    }
+}
+
+TEST_F(OptionsDialogRules, SaveGathersTheControlsInOrderAndStopsAtABoxItCannotRead) {
+    options.WindowStartMode = 7; // not offered: the list shows no start mode
+    options.Drive = "r";
+    options.AssumedHeight = 480;
+    Open();
+    EXPECT_EQ(view.ListIndex(OptionsList::Drive), 1);
+    EXPECT_TRUE(view.specifyEnabled);
+    EXPECT_FALSE(view.assumedEnabled);
+
+    // Without the window size hook the dimensions are neither offered nor taken.
+    view.checks[OptionsCheck::SubClassWindowSize] = false;
+    view.checks[OptionsCheck::SpecifyDimensions] = true;
+    dialog->SetControlEnabledState();
+    EXPECT_FALSE(view.specifyEnabled || view.assumedEnabled);
+    view.texts[OptionsText::AssumedHeight] = "";
+    view.texts[OptionsText::TaskBarMargin] = "9";
+    view.texts[OptionsText::TitleBarMargin] = "-";
+    view.checks[OptionsCheck::PlayListAutoSelect] = false;
+    dialog->cmdSave_Click();
+    ASSERT_EQ(reporter.messages.size(), 1u);
+    EXPECT_EQ(reporter.messages[0].title + ": " + reporter.messages[0].text,
+              "cmdSave_Click: Error: 13. Type mismatch");
+    EXPECT_FALSE(options.SubClassWindowSize || options.SpecifyDimensions);
+    EXPECT_EQ(options.AssumedHeight, 480);
+    EXPECT_EQ(options.TaskBarMargin, 9);
+    EXPECT_TRUE(options.PlayListAutoSelect); // after the failing box: untouched
+
+    view.texts[OptionsText::TitleBarMargin] = "-1";
+    view.lists[OptionsList::PlayListDefaultSetting].index = 1;
+    dialog->cmdSave_Click();
+    EXPECT_EQ(reporter.messages.back().text, "Error: 9. Subscript out of range");
+    EXPECT_FALSE(view.unloaded || FileExists(options.INIFilePath));
+
+    view.lists[OptionsList::WindowStartMode].index = 2;
+    dialog->cmdSave_Click();
+    EXPECT_TRUE(view.unloaded);
+    COptions read(reporter);
+    read.INIFilePath = options.INIFilePath;
+    read.RetrieveSettings();
+    EXPECT_EQ(read.WindowStartMode, 2);
+    EXPECT_EQ(read.Drive, "R");
+    EXPECT_EQ(read.PlayListDefaultSetting, "Letterbox");
+    EXPECT_FALSE(read.PlayListAutoSelect);
+}
+
+} // namespace
+} // namespace kiv::test

@@ -1,0 +1,104 @@
+// The real "KIV Options" dialog driven through its controls while it runs
+// its own message loop: what Save writes, and what Exit leaves.
+#include "dialogs/win32/frmOptions.h"
+#include "hotkeys/win32/HotKeyControl.h"
+#include "support/TestSupport.h"
+#include "support/WindowSearch.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace kiv::win32 {
+namespace {
+
+using O = frmOptions;
+std::function<void(HWND)> gActions;
+
+HWND Dialog() {
+    return ::FindWindowA("frmOptions", "KIV Options");
+}
+
+void CALLBACK ActOnDialog(HWND, UINT, UINT_PTR timer, DWORD) {
+    if (Dialog() != nullptr && ::IsWindowVisible(Dialog())) {
+        ::KillTimer(nullptr, timer);
+        gActions(Dialog());
+    }
+}
+
+void CALLBACK GiveUp(HWND, UINT, UINT_PTR, DWORD) {
+    ::PostMessageA(Dialog(), WM_CLOSE, 0, 0);
+}
+
+// Opens the dialog, runs `actions` on it once it shows, and returns when it has closed.
+void RunDialog(const OptionsDialogInput& input, std::function<void(HWND)> actions) {
+    gActions = std::move(actions);
+    const UINT_PTR act = ::SetTimer(nullptr, 0, 20, &ActOnDialog);
+    const UINT_PTR giveUp = ::SetTimer(nullptr, 0, 5000, &GiveUp);
+    frmOptions::Show(nullptr, input);
+    ::KillTimer(nullptr, act);
+    ::KillTimer(nullptr, giveUp);
+}
+
+// A key or a click for a control, queued as input is: the dialog's loop
+// takes it in turn, dialog keys included.
+void Key(HWND control, UINT message, WPARAM key) {
+    ::PostMessageA(control, message, key, 0);
+}
+void Click(HWND button) {
+    ::PostMessageA(button, BM_CLICK, 0, 0);
+}
+
+struct OptionsDialogWiring : ::testing::Test {
+    test::TempDir dir;
+    test::RecordingReporter reporter;
+    COptions options{reporter};
+    bool disabledContent = false;
+    OptionsDialogInput input{
+        options, {"4x3", "Anamorphic", "Letterbox"}, [this](bool d) { disabledContent = d; }};
+    std::string IniFile() const { return test::ReadBytes(options.INIFilePath); }
+    void SetUp() override { options.INIFilePath = (dir.Path() / "KIV.ini").string(); }
+};
+
+TEST_F(OptionsDialogWiring, SaveWritesEveryKeyInOrderWithTheAssignedHotKeyAndExitKeepsThem) {
+    RunDialog(input, [](HWND dialog) {
+        Click(test::FindControl(dialog, O::chkShowTrayIcon));
+        Key(test::FindControl(dialog, O::cboPlayListDefaultSetting), WM_CHAR, 'L');
+        Key(test::FindControl(dialog, O::cboFeature), WM_CHAR, 'M'); // "Move application up"
+        HWND editor = test::FindControl(dialog, O::hkFeature);
+        Click(::GetDlgItem(editor, CHotKeyControl::kShift));
+        HWND keys = ::GetDlgItem(editor, CHotKeyControl::kKey);
+        Key(keys, WM_CHAR, 'F'); // F1, then down to F3
+        Key(keys, WM_KEYDOWN, VK_DOWN);
+        Key(keys, WM_KEYDOWN, VK_DOWN);
+        Click(test::FindControl(dialog, O::cmdSave));
+    });
+    EXPECT_EQ(IniFile(), "[KIV]\r\nSubClassWindowSize=1\r\nGlobalKeyHook=1\r\n"
+                         "SpecifyDimensions=0\r\nAssumedHeight=0\r\nAssumedWidth=0\r\n"
+                         "TaskBarMargin=3\r\nTitleBarMargin=-1\r\nSideMargin=-1\r\nDrive=D\r\n"
+                         "PlayListAutoSelect=1\r\nPlayListAutoAdd=0\r\n"
+                         "PlayListDefaultSetting=Letterbox\r\nDisableDVDRomContent=1\r\n"
+                         "AutoMouseHide=1\r\nShowTrayIcon=0\r\nLaunchApplication=\r\n"
+                         "WindowStartMode=0\r\nUseCaptionNotClass=0\r\nHotKeySetFocusApp=\r\n"
+                         "HotKeySetFocusKIV=\r\nHotKeyMoveUp=10114\r\nHotKeyMoveDown=\r\n"
+                         "HotKeyMoveLeft=\r\nHotKeyMoveRight=\r\nHotKeyExpand=\r\n"
+                         "HotKeyShrink=\r\nHotKeySave=\r\nHotKeyReapplyCurrent=\r\n");
+    EXPECT_TRUE(disabledContent);
+
+    // Esc leaves through Exit: the changes go with the dialog.
+    const std::string saved = IniFile();
+    RunDialog(input, [](HWND dialog) {
+        Click(test::FindControl(dialog, O::chkAutoMouseHide));
+        Key(test::FindControl(dialog, O::cboFeature), WM_CHAR, 'M');
+        HWND editor = test::FindControl(dialog, O::hkFeature);
+        Key(::GetDlgItem(editor, CHotKeyControl::kKey), WM_CHAR, 'N'); // "None"
+        Key(test::FindControl(dialog, O::txtSideMargin), WM_KEYDOWN, VK_ESCAPE);
+    });
+    EXPECT_EQ(IniFile(), saved);
+    EXPECT_TRUE(options.AutoMouseHide);
+    EXPECT_EQ(options.HotKeyMoveUp, "10114");
+    EXPECT_TRUE(reporter.messages.empty());
+}
+
+} // namespace
+} // namespace kiv::win32
