@@ -12,10 +12,42 @@
 
 #include <array>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
 namespace kiv::test {
+
+// The discs in the drives, by drive text as asked ("R:").
+struct FakeDriveReader : IDriveReader {
+    DiscIdentity ReadDisc(std::string_view drive) override { return discs[std::string(drive)]; }
+    std::map<std::string, DiscIdentity> discs;
+};
+
+struct FakeLauncher : IProgramLauncher {
+    bool StartProgram(std::string_view path) override {
+        started.emplace_back(path);
+        return !fails;
+    }
+    std::vector<std::string> started;
+    bool fails = false;
+};
+
+// Windows of FakeDesktop count as shown unless listed as hidden.
+struct FakeWindowWatch : IWindowCreationWatch {
+    void StartWatching(IWindowAppearanceEvents& watcher, std::chrono::milliseconds) override {
+        events = &watcher;
+    }
+    void StopWatching() override {
+        events = nullptr;
+        checkTimer = false;
+    }
+    void SetCheckTimer(bool on, std::chrono::milliseconds) override { checkTimer = on; }
+    bool IsWindowShown(WindowHandle window) override { return !hidden.contains(window); }
+    IWindowAppearanceEvents* events = nullptr; // while watching
+    bool checkTimer = false;
+    std::set<WindowHandle> hidden;
+};
 
 // Every view of the main window in one, keeping only what the tests read. The
 // setting list is sorted and carries item data like the real combo box.
@@ -68,6 +100,9 @@ struct FakeViews : IMainView,
     void SetToolTips() override {}
     void ShowAsStartMode(int32_t) override {}
     void EndProgramNow() override { ended = true; }
+    MainWindowServices Services() override { return {drives, launcher, windowWatch}; }
+    void SetCurrentDvdLabel(std::string_view text) override { dvdLabel = text; }
+    void ShowAddingNotice(std::string_view message) override { notices.emplace_back(message); }
     // IPositionView
     void ShowPosition(const CWindowSetting& s) override {
         labels = {std::to_string(s.WindowLeft), std::to_string(s.WindowTop),
@@ -148,6 +183,11 @@ struct FakeViews : IMainView,
     int32_t popupChoice = -1;
     std::string opened;
     std::optional<std::string> nameAnswer;
+    FakeDriveReader drives;
+    FakeLauncher launcher;
+    FakeWindowWatch windowWatch;
+    std::string dvdLabel = "untouched";
+    std::vector<std::string> notices;
 };
 
 struct ControllerFixture : ::testing::Test {
