@@ -490,7 +490,7 @@ void frmMain::SetCurrentDvdLabel(std::string_view text) {
 }
 
 void frmMain::ShowAddingNotice(std::string_view message) {
-    mAddingTitle.Show(message);
+    mAddingTitle.Show(Hwnd(), message);
 }
 
 void frmMain::EndProgramNow() {

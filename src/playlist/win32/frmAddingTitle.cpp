@@ -19,11 +19,11 @@ frmAddingTitle::~frmAddingTitle() {
     Destroy();
 }
 
-bool frmAddingTitle::Show(std::string_view message) {
+bool frmAddingTitle::Show(HWND owner, std::string_view message) {
     Destroy();
     mMessage = message;
     if (!Create(ClassSpec{"frmAddingTitle"}, WS_EX_TOPMOST | WS_EX_TOOLWINDOW, WS_POPUP | WS_BORDER,
-                "KIV", 0, 0, 0, 0)) {
+                "KIV", 0, 0, 0, 0, owner)) {
         return false;
     }
     CenterForm(Hwnd());

@@ -16,8 +16,9 @@ public:
     frmAddingTitle() = default;
     ~frmAddingTitle() override;
 
-    // Shows `message`, centred on the screen, and returns at once.
-    bool Show(std::string_view message);
+    // Shows `message`, centred on the screen, and returns at once. The
+    // owner keeps it off the taskbar.
+    bool Show(HWND owner, std::string_view message);
 
 private:
     bool OnCreate() override;
