@@ -18,32 +18,22 @@
 
 namespace kiv::test {
 
-// The discs in the drives, by drive text as asked ("R:").
-struct FakeDriveReader : IDriveReader {
-    DiscIdentity ReadDisc(std::string_view drive) override { return discs[std::string(drive)]; }
-    std::map<std::string, DiscIdentity> discs;
-};
-
-struct FakeLauncher : IProgramLauncher {
+// The player program, the disc in every drive and the watch for new windows.
+struct FakeDvdSystem : IDriveReader, IProgramLauncher, IWindowCreationWatch {
+    DiscIdentity ReadDisc(std::string_view) override { return disc; }
     bool StartProgram(std::string_view path) override {
         started.emplace_back(path);
-        return !fails;
+        return !launchFails;
     }
-    std::vector<std::string> started;
-    bool fails = false;
-};
-
-// Windows of FakeDesktop count as shown unless listed as hidden.
-struct FakeWindowWatch : IWindowCreationWatch {
     void StartWatching(IWindowAppearanceEvents& watcher, std::chrono::milliseconds) override {
         events = &watcher;
     }
-    void StopWatching() override {
-        events = nullptr;
-        checkTimer = false;
-    }
+    void StopWatching() override { events = nullptr, checkTimer = false; }
     void SetCheckTimer(bool on, std::chrono::milliseconds) override { checkTimer = on; }
     bool IsWindowShown(WindowHandle window) override { return !hidden.contains(window); }
+    DiscIdentity disc;
+    std::vector<std::string> started;
+    bool launchFails = false;
     IWindowAppearanceEvents* events = nullptr; // while watching
     bool checkTimer = false;
     std::set<WindowHandle> hidden;
@@ -100,7 +90,7 @@ struct FakeViews : IMainView,
     void SetToolTips() override {}
     void ShowAsStartMode(int32_t) override {}
     void EndProgramNow() override { ended = true; }
-    MainWindowServices Services() override { return {drives, launcher, windowWatch}; }
+    MainWindowServices Services() override { return {dvd, dvd, dvd}; }
     void SetCurrentDvdLabel(std::string_view text) override { dvdLabel = text; }
     void ShowAddingNotice(std::string_view message) override { notices.emplace_back(message); }
     // IPositionView
@@ -183,9 +173,7 @@ struct FakeViews : IMainView,
     int32_t popupChoice = -1;
     std::string opened;
     std::optional<std::string> nameAnswer;
-    FakeDriveReader drives;
-    FakeLauncher launcher;
-    FakeWindowWatch windowWatch;
+    FakeDvdSystem dvd;
     std::string dvdLabel = "untouched";
     std::vector<std::string> notices;
 };

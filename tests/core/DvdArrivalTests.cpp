@@ -7,20 +7,16 @@ namespace {
 
 using namespace test;
 
-enum class Call { MediaInserted, StartUp, PlayListWindow, OtherDrive };
-
-using Texts = std::vector<std::string>;
+enum class Call { Media, MediaNoAutoAdd, StartUp, PlayListWindow, OtherDrive };
 
 struct Case {
     const char* name;
     Call call;
     DiscIdentity disc;
-    bool autoAddOption;
-    std::string caption;
-    std::string label;
-    Texts notices;
-    std::string added; // the play list line written, "" when none
-    size_t moves;      // of the player, the /S selection at start-up's one included
+    const char* setting; // selected afterwards; "Other" came from /S at start-up
+    std::string title;   // shown after "Current DVD: "; "" for an empty label
+    std::string added;   // the play list line written, "" when none
+    size_t moves;        // of the player, the /S selection's included
     int launches;
 };
 
@@ -32,182 +28,99 @@ const DiscIdentity kUnknown{"MY_DVD_TITLE", "BEEF"};
 struct DvdArrivalTest : ControllerFixture, ::testing::WithParamInterface<Case> {
     void SetUp() override {
         options.Drive = "d";
+        options.PlayListAutoAdd = true;
         options.PlayListDefaultSetting = "Default";
-        // No window-size hook: its event passes would hide the arrival's own.
-        options.SubClassWindowSize = false;
+        options.SubClassWindowSize = false; // its event passes would hide the arrival's
         options.LaunchApplication = appPath + "player.exe";
         WriteBytes(options.LaunchApplication, "");
         WriteBytes(appPath + "KIVPlay.dat", std::string(kPlayList));
-        pump.onEvents = [this] { ++events; };
-    }
-    void StartWith(std::string_view commandLine) {
         WriteBytes(DataFile(), SettingLine(Setting("Movie", {10, 10, 300, 200})) + "\r\n" +
                                    SettingLine(Setting("Other", {20, 20, 300, 200})) + "\r\n");
-        ASSERT_TRUE(controller.Form_Load(commandLine));
+        pump.onEvents = [this] { ++events; };
     }
     int events = 0;
 };
 
 TEST_P(DvdArrivalTest, SelectsAddsLabelsAndStartsThePlayerAsTheCallerAsks) {
     const Case& c = GetParam();
-    options.PlayListAutoAdd = c.autoAddOption;
-    if (c.call == Call::StartUp) {
-        view.drives.discs["d:"] = c.disc;
-    }
-    StartWith("/S Other");
-    view.drives.discs = {{"d:", c.disc}, {"D:", c.disc}, {"E:", c.disc}};
-    switch (c.call) {
-    case Call::MediaInserted:
+    view.dvd.disc = c.call == Call::StartUp ? c.disc : DiscIdentity{};
+    ASSERT_TRUE(controller.Form_Load("/S Other"));
+    view.dvd.disc = c.disc;
+    options.PlayListAutoAdd = c.call != Call::MediaNoAutoAdd;
+    if (c.call == Call::Media || c.call == Call::MediaNoAutoAdd) {
         controller.MediaArrived();
-        break;
-    case Call::StartUp:
-        break;
-    case Call::PlayListWindow:
-        controller.DriveArrival().DriveArriveSelectSetting("D:", true, false, true, false);
-        break;
-    case Call::OtherDrive:
-        controller.DriveArrival().DriveArriveSelectSetting("E:", true, true, true, true);
-        break;
+    } else if (c.call != Call::StartUp) {
+        controller.DriveArrival().DriveArriveSelectSetting(
+            c.call == Call::OtherDrive ? "E:" : "D:", true, false, true, false);
     }
-    EXPECT_EQ(view.caption, c.caption);
-    EXPECT_EQ(view.dvdLabel, c.label);
-    EXPECT_EQ(view.notices, c.notices);
+    const bool notice = c.call == Call::Media && !c.added.empty();
+    EXPECT_EQ(view.caption, std::string("KIV - ") + c.setting);
+    EXPECT_EQ(view.dvdLabel, c.title.empty() ? "" : "Current DVD: " + c.title);
+    EXPECT_EQ(view.notices, notice ? Texts{"Adding '" + c.title + "'"} : Texts{});
     EXPECT_EQ(ReadBytes(appPath + "KIVPlay.dat"),
               std::string(kPlayList) + (c.added.empty() ? "" : c.added + "\r\n"));
     EXPECT_EQ(desktop.moves.size(), c.moves);
-    EXPECT_EQ(view.launcher.started, Texts(c.launches, options.LaunchApplication));
+    EXPECT_EQ(view.dvd.started, Texts(c.launches, options.LaunchApplication));
     // Ten passes of events after a start, one more for the notice to show.
-    EXPECT_EQ(events, 10 * c.launches + static_cast<int>(c.notices.size()));
+    EXPECT_EQ(events, 10 * c.launches + (notice ? 1 : 0));
     EXPECT_TRUE(reporter.messages.empty());
 }
 
 const Case kCases[] = {
-    {"KnownDiscSelectsItsSetting",
-     Call::MediaInserted,
-     kKnown,
-     true,
-     "KIV - Movie",
-     "Current DVD: Known Film",
-     {},
-     "",
-     3,
-     1},
-    {"UnknownDiscIsAddedWithANotice",
-     Call::MediaInserted,
-     kUnknown,
-     true,
-     "KIV - Other",
-     "Current DVD: My Dvd Title",
-     {"Adding 'My Dvd Title'"},
-     "S1=My Dvd Title;S2=Default;S3=MY_DVD_TITLE;S4=BEEF;",
-     1,
-     1},
-    {"UnknownDiscLeftOutWithoutAutoAdd",
-     Call::MediaInserted,
-     kUnknown,
-     false,
-     "KIV - Other",
-     "",
-     {},
-     "",
-     1,
-     1},
-    {"DiscWithoutANameIsAnUnnamedVolume",
+    {"KnownDisc", Call::Media, kKnown, "Movie", "Known Film", "", 3, 1},
+    {"UnknownDiscAdded", Call::Media, kUnknown, "Other", "My Dvd Title",
+     "S1=My Dvd Title;S2=Default;S3=MY_DVD_TITLE;S4=BEEF;", 1, 1},
+    {"UnknownDiscWithoutAutoAdd", Call::MediaNoAutoAdd, kUnknown, "Other", "", "", 1, 1},
+    {"UnnamedVolume",
      Call::PlayListWindow,
      {"", "7"},
-     false,
-     "KIV - Other",
-     "Current DVD: Unnamed Volume",
-     {},
+     "Other",
+     "Unnamed Volume",
      "S1=Unnamed Volume;S2=Default;S3=;S4=7;",
      1,
      1},
-    {"WithoutAutoSelectAKnownDiscIsAddedAgain",
-     Call::PlayListWindow,
-     kKnown,
-     false,
-     "KIV - Other",
-     "Current DVD: Known",
-     {},
-     "S1=Known;S2=Default;S3=KNOWN;S4=ABC;",
-     1,
-     1},
-    {"StartUpSelectsAKnownDisc",
-     Call::StartUp,
-     kKnown,
-     true,
-     "KIV - Movie",
-     "Current DVD: Known Film",
-     {},
-     "",
-     3,
-     1},
-    {"StartUpNeverAdds", Call::StartUp, kUnknown, true, "KIV - Other", "", {}, "", 1, 1},
-    {"MissingSettingStillPlacesAndLabels",
-     Call::MediaInserted,
-     {"LOST", "1"},
-     true,
-     "KIV - Other",
-     "Current DVD: Lost",
-     {},
-     "",
-     2,
-     1},
-    {"EmptyDriveClearsTheLabelAndStartsNothing",
-     Call::MediaInserted,
-     {},
-     true,
-     "KIV - Other",
-     "",
-     {},
-     "",
-     1,
-     0},
-    {"AnotherDriveIsIgnored", Call::OtherDrive, kUnknown, true, "KIV - Other", "", {}, "", 1, 0},
+    {"NoAutoSelectAddsAgain", Call::PlayListWindow, kKnown, "Other", "Known",
+     "S1=Known;S2=Default;S3=KNOWN;S4=ABC;", 1, 1},
+    {"StartUpSelects", Call::StartUp, kKnown, "Movie", "Known Film", "", 3, 1},
+    {"StartUpNeverAdds", Call::StartUp, kUnknown, "Other", "", "", 1, 1},
+    {"MissingSettingStillPlacesAndLabels", Call::Media, {"LOST", "1"}, "Other", "Lost", "", 2, 1},
+    {"EmptyDrive", Call::Media, {}, "Other", "", "", 1, 0},
+    {"OtherDrive", Call::OtherDrive, kUnknown, "Other", "", "", 1, 0},
 };
 INSTANTIATE_TEST_SUITE_P(Cases, DvdArrivalTest, ::testing::ValuesIn(kCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(DvdArrivalTest, APlayerThatCannotStartIsReportedAndAMissingOneSkipped) {
-    StartWith("");
-    view.drives.discs["d:"] = kKnown;
-    view.launcher.fails = true;
+TEST_F(DvdArrivalTest, APlayerThatCannotStartEndsTheArrivalWithItsError) {
+    ASSERT_TRUE(controller.Form_Load(""));
+    view.dvd.disc = kKnown;
+    view.dvd.launchFails = true;
     controller.MediaArrived();
     EXPECT_EQ(Reports(), Texts{"DriveArriveSelectSetting: Error: 53. File not found"});
-    EXPECT_EQ(controller.CurrentSetting(), nullptr) << "the rest is skipped";
-    options.LaunchApplication = appPath + "gone.exe";
-    controller.MediaArrived();
-    EXPECT_EQ(view.caption, "KIV - Movie");
-    EXPECT_EQ(view.launcher.started.size(), 1u);
+    EXPECT_EQ(controller.CurrentSetting(), nullptr);
 }
 
-TEST_F(DvdArrivalTest, APlayerWindowAppearingLaterIsPlacedOnceShownAndTheWatchEnds) {
+TEST_F(DvdArrivalTest, APlayerWindowAppearingLaterIsPlacedOnceShownOrGivenUp) {
     desktop.Close(player);
-    StartWith("/S Movie");
-    FakeWindowWatch& watch = view.windowWatch;
-    ASSERT_NE(watch.events, nullptr) << "watching for the missing window";
-    watch.events->WindowCreated();
-    EXPECT_TRUE(watch.checkTimer);
+    ASSERT_TRUE(controller.Form_Load("/S Movie"));
+    FakeDvdSystem& watch = view.dvd;
+    ASSERT_NE(watch.events, nullptr);
     WindowHandle late = desktop.Open("Player", "");
     watch.hidden.insert(late);
+    watch.events->WindowCreated();
     for (int i = 0; i < CWindowAppearance::kChecksAfterCreation; ++i) {
         watch.events->CheckTimer();
     }
     EXPECT_FALSE(watch.checkTimer) << "quiet until the next new window";
-    EXPECT_TRUE(desktop.moves.empty());
     watch.hidden.clear();
     watch.events->WindowCreated();
     watch.events->CheckTimer();
     EXPECT_EQ(desktop.Find(late)->rect, (Rect{10, 10, 310, 210}));
     EXPECT_EQ(watch.events, nullptr);
 
-    // A started player whose window is there needs no watch; one never shown is given up.
-    view.drives.discs["d:"] = kKnown;
-    controller.MediaArrived();
-    EXPECT_EQ(watch.events, nullptr);
     desktop.Close(late);
+    view.dvd.disc = kKnown;
     controller.MediaArrived();
-    ASSERT_NE(watch.events, nullptr);
+    ASSERT_NE(watch.events, nullptr) << "the player just started";
     watch.events->DeadlinePassed();
     EXPECT_EQ(watch.events, nullptr);
 }
