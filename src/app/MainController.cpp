@@ -36,7 +36,11 @@ CMainController::CMainController(const MainViews& views, const Platform& platfor
                 mHooks, platform.desktop, platform.reporter, mOptionsCommand),
       mMenus(views.menus, *this, mCommands, mOrbitBlanking, platform.reporter, mAppPath),
       mHotKeyActions({mPosition, mCommands, mOrbitBlanking}, *this, views.main, platform.desktop),
-      mHotKeys(mHotKeyActions, platform.reporter) {}
+      mHotKeys(mHotKeyActions, platform.reporter),
+      mAppearance(views.main.Services().windowWatch, platform.desktop, [this] { AdjustWindow(); }),
+      mDvdArrival({views.main, *this, views.main.Services().drives, views.main.Services().launcher,
+                   platform.pump, platform.reporter},
+                  options, playList) {}
 
 bool CMainController::Form_Load(std::string_view commandLine) {
     // Removing hooks that cannot be there yet doubles as the libraries' load test.
@@ -76,6 +80,8 @@ bool CMainController::Form_Load(std::string_view commandLine) {
             // a setting applied from the command line may be blanking.
             mOrbitBlanking.TaskbarCreated();
         }
+        // The disc already in the drive: its setting and the player, nothing added.
+        mDvdArrival.DriveArriveSelectSetting(mOptions.Drive + ":", false, true, false, false);
     });
     return true;
 }
@@ -83,6 +89,7 @@ bool CMainController::Form_Load(std::string_view commandLine) {
 void CMainController::Form_Unload() {
     TrapErrors(mPlatform.reporter, "Form_Unload", [&] {
         mOrbitBlanking.Stop();
+        mAppearance.Stop();
         mView.SetCheckerEnabled(false);
         mHooks.StopAll();
         mOrbitBlanking.RestoreTaskbar();
@@ -166,6 +173,8 @@ void CMainController::ProcessCommandArgs(std::string_view commandLine) {
             mReadOnly = true;
         }
         SelectListEntryNamed(args.Item("S"));
+        // The player may be started after KIV.
+        PlaceAppWindowWhenShown();
     });
 }
 
@@ -255,6 +264,20 @@ void CMainController::AdjustBlanking() {
 
 void CMainController::HotKeyMessage(int64_t index) {
     mHotKeys.HotKeyPressed(mHooks.HotKeyActionName(index));
+}
+
+void CMainController::MediaArrived() {
+    TrapErrors(mPlatform.reporter, "Subclass1_WndProc", [&] {
+        mDvdArrival.DriveArriveSelectSetting(mOptions.Drive + ":", true,
+                                             mOptions.PlayListAutoSelect, mOptions.PlayListAutoAdd,
+                                             true);
+    });
+}
+
+void CMainController::PlaceAppWindowWhenShown() {
+    if (mCurrentSetting) {
+        mAppearance.WatchFor(mCurrentSetting->WindowClass);
+    }
 }
 
 void CMainController::EndSession() {

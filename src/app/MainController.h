@@ -11,10 +11,12 @@
 #include "app/Selection.h"
 #include "app/SettingCommands.h"
 #include "hotkeys/HotKeyDispatch.h"
+#include "placement/WindowAppearance.h"
 #include "placement/WindowPlacement.h"
 #include "platform/Desktop.h"
 #include "platform/MessagePump.h"
 #include "platform/SupportLibraries.h"
+#include "playlist/DvdArrival.h"
 #include "store/Options.h"
 #include "store/PlayList.h"
 #include "store/WindowSettings.h"
@@ -51,7 +53,9 @@ struct MainViews {
 // and shutdown, the settings and the working copy of the selected setting,
 // placement and the lock watchdog. Each feature of the window is a class of
 // its own that the controller owns and wires to its views.
-class CMainController : public ISelection, private IPlacementListener {
+class CMainController : public ISelection,
+                        private IPlacementListener,
+                        private IDvdArrivalSelection {
 public:
     CMainController(const MainViews& views, const Platform& platform, COptions& options,
                     CPlayList& playList, std::string appPath);
@@ -88,12 +92,15 @@ public:
     COrbitBlanking& OrbitBlanking() noexcept { return mOrbitBlanking; }
     CSettingCommands& Commands() noexcept { return mCommands; }
     CMenuCommands& Menus() noexcept { return mMenus; }
+    IDriveArrival& DriveArrival() noexcept { return mDvdArrival; }
 
     // A second copy of KIV started with `commandLine` and ended: its /S
     // setting is selected and placed, as a hot key would; the rest is ignored.
     void SecondCopyStarted(std::string_view commandLine);
     // The key hook reports that the hot key of its table entry `index` was pressed.
     void HotKeyMessage(int64_t index);
+    // The media listener reports that a medium was inserted into a drive.
+    void MediaArrived();
 
     // The session is ending and the process may be ended at any moment.
     void EndSession();
@@ -104,6 +111,9 @@ private:
     // IPlacementListener
     void SetCheckerEnabled(bool enabled) override;
     void AdjustBlanking() override;
+    // IDvdArrivalSelection
+    void SelectSettingNamed(std::string_view name) override { mSettings.LocateItem(name, *this); }
+    void PlaceAppWindowWhenShown() override;
 
     void AddInitialSettings();
     void ProcessCommandArgs(std::string_view commandLine);
@@ -130,6 +140,8 @@ private:
     CMenuCommands mMenus;
     CHotKeyActions mHotKeyActions;
     CHotKeyDispatcher mHotKeys;
+    CWindowAppearance mAppearance;
+    CDvdArrival mDvdArrival;
 };
 
 } // namespace kiv

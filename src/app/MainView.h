@@ -1,6 +1,10 @@
 #pragma once
 
+#include "placement/WindowAppearance.h"
 #include "platform/Geometry.h"
+#include "playlist/DriveArrival.h"
+#include "playlist/DvdArrival.h"
+#include "playlist/ProgramLauncher.h"
 #include "store/WindowSetting.h"
 
 #include <cstdint>
@@ -9,13 +13,21 @@
 
 namespace kiv {
 
+// The pieces of the operating system that the main window brings along: the
+// drive, the program starter and the watch for new windows.
+struct MainWindowServices {
+    IDriveReader& drives;
+    IProgramLauncher& launcher;
+    IWindowCreationWatch& windowWatch;
+};
+
 // What the controller asks of the main window itself: the setting list, the
 // caption, the lock box and the lock watchdog's timer. The window only shows
 // state and reports what the user did; setting a value here never runs a
 // handler: the controller runs the handling itself where a change calls for it.
-class IMainView {
+class IMainView : public IDvdArrivalView {
 public:
-    virtual ~IMainView() = default;
+    ~IMainView() override = default;
 
     virtual WindowHandle Handle() const = 0;
 
@@ -45,6 +57,7 @@ public:
     virtual void ShowAsStartMode(int32_t startMode) = 0;
     // Ends the process at once, without the normal shutdown.
     virtual void EndProgramNow() = 0;
+    virtual MainWindowServices Services() = 0;
 };
 
 } // namespace kiv

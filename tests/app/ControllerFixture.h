@@ -12,10 +12,32 @@
 
 #include <array>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
 namespace kiv::test {
+
+// The player program, the disc in every drive and the watch for new windows.
+struct FakeDvdSystem : IDriveReader, IProgramLauncher, IWindowCreationWatch {
+    DiscIdentity ReadDisc(std::string_view) override { return disc; }
+    bool StartProgram(std::string_view path) override {
+        started.emplace_back(path);
+        return !launchFails;
+    }
+    void StartWatching(IWindowAppearanceEvents& watcher, std::chrono::milliseconds) override {
+        events = &watcher;
+    }
+    void StopWatching() override { events = nullptr, checkTimer = false; }
+    void SetCheckTimer(bool on, std::chrono::milliseconds) override { checkTimer = on; }
+    bool IsWindowShown(WindowHandle window) override { return !hidden.contains(window); }
+    DiscIdentity disc;
+    std::vector<std::string> started;
+    bool launchFails = false;
+    IWindowAppearanceEvents* events = nullptr; // while watching
+    bool checkTimer = false;
+    std::set<WindowHandle> hidden;
+};
 
 // Every view of the main window in one, keeping only what the tests read. The
 // setting list is sorted and carries item data like the real combo box.
@@ -68,6 +90,9 @@ struct FakeViews : IMainView,
     void SetToolTips() override {}
     void ShowAsStartMode(int32_t) override {}
     void EndProgramNow() override { ended = true; }
+    MainWindowServices Services() override { return {dvd, dvd, dvd}; }
+    void SetCurrentDvdLabel(std::string_view text) override { dvdLabel = text; }
+    void ShowAddingNotice(std::string_view message) override { notices.emplace_back(message); }
     // IPositionView
     void ShowPosition(const CWindowSetting& s) override {
         labels = {std::to_string(s.WindowLeft), std::to_string(s.WindowTop),
@@ -155,6 +180,9 @@ struct FakeViews : IMainView,
     std::optional<std::string> nameAnswer;
     // What the user does in the options dialog.
     std::function<void(const OptionsDialogInput&)> optionsAnswer;
+    FakeDvdSystem dvd;
+    std::string dvdLabel = "untouched";
+    std::vector<std::string> notices;
 };
 
 struct ControllerFixture : ::testing::Test {

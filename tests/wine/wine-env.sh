@@ -8,7 +8,8 @@
 # Wine's debug output, starts Xvfb 1024x768 on a free display when DISPLAY is
 # unset, makes the shell virtual desktop 1024x768 the prefix's default (a
 # taskbar, focus and a tray, and exit codes still reach ctest), and adds a
-# stand-in DVD drive R: (CD-ROM, label KIVTESTDVD, serial 1234ABCD).
+# stand-in DVD drives R: (CD-ROM, label KIVTESTDVD, serial 1234ABCD) and T:
+# (label MY_DVD_TITLE, serial 5EED).
 # The exported KIV_DVD_* variables tell the tests about that drive, and
 # KIV_WINE32 whether this Wine runs 32-bit programs (1) or not (0: wine32 is
 # not installed, or the kernel runs no 32-bit binaries).
@@ -36,6 +37,18 @@ kiv_wine_start_xvfb() {
     export KIV_XVFB_PID
     rm -f "$numberFile"
     kiv_wine_log "Xvfb pid $KIV_XVFB_PID on $DISPLAY"
+}
+
+# A CD-ROM drive LETTER holding a disc with this label and hexadecimal serial.
+kiv_wine_add_dvd() {
+    local buildDir=$1 letter=$2 label=$3 serial=$4
+    local disc="$buildDir/wine-dvd-$letter"
+    mkdir -p "$disc"
+    printf '%s' "$label" >"$disc/.windows-label"
+    printf '%s' "$serial" >"$disc/.windows-serial"
+    ln -sfn "$disc" "$WINEPREFIX/dosdevices/$letter:"
+    wine reg add 'HKLM\Software\Wine\Drives' /v "$letter:" /d cdrom /f >/dev/null 2>&1 ||
+        { kiv_wine_log "DVD drive $letter: settings failed"; return 1; }
 }
 
 kiv_wine_setup() {
@@ -74,14 +87,9 @@ kiv_wine_setup() {
             >/dev/null 2>&1 || { kiv_wine_log "desktop settings failed"; return 1; }
 
     # Wine reads a drive's label and serial when it creates the drive, so they
-    # are written before the server restarts.
-    local dvd="$buildDir/wine-dvd"
-    mkdir -p "$dvd"
-    printf 'KIVTESTDVD' >"$dvd/.windows-label"
-    printf '1234abcd' >"$dvd/.windows-serial"
-    ln -sfn "$dvd" "$WINEPREFIX/dosdevices/r:"
-    wine reg add 'HKLM\Software\Wine\Drives' /v 'r:' /d cdrom /f >/dev/null 2>&1 ||
-        { kiv_wine_log "DVD drive settings failed"; return 1; }
+    # are written before the server restarts. R: is the first CD-ROM drive.
+    kiv_wine_add_dvd "$buildDir" r KIVTESTDVD 1234abcd &&
+        kiv_wine_add_dvd "$buildDir" t MY_DVD_TITLE 5eed || return 1
     export KIV_DVD_DRIVE='R:' KIV_DVD_LABEL='KIVTESTDVD' KIV_DVD_SERIAL='1234ABCD'
 
     if /usr/lib/wine/wine --version >/dev/null 2>&1; then

@@ -43,7 +43,8 @@ constexpr int kLabelWidth = 90;
 constexpr int kGetWindowInfoWidth = 28;
 constexpr int kTabTop = 104;
 constexpr int kTabHeight = 214;
-constexpr int kClientHeight = kTabTop + kTabHeight + kMargin;
+constexpr int kDvdRowHeight = 20;
+constexpr int kClientHeight = kTabTop + kTabHeight + kMargin + kDvdRowHeight;
 
 // The access key of a caption: the character after its single "&".
 char AccessKey(std::string_view caption) {
@@ -88,6 +89,9 @@ bool frmMain::OnCreate() {
     CreateChild(Hwnd(), WC_STATICA, "Application", SS_LEFTNOWORDWRAP, kApplicationLabel);
     CreateChild(Hwnd(), WC_STATICA, "", SS_LEFT | SS_ENDELLIPSIS | SS_NOPREFIX, kApplicationName);
     CreateChild(Hwnd(), WC_TABCONTROLA, "", WS_TABSTOP | WS_CLIPSIBLINGS, kTabMain);
+    // lblCurrentDVD: the disc in the drive, once it is known.
+    CreateChild(Hwnd(), WC_STATICA, "", SS_LEFTNOWORDWRAP | SS_NOPREFIX | SS_ENDELLIPSIS,
+                kCurrentDvd);
     AddTab("WP", "&Window Position", fraAdjust);
     AddTab("HK", "Hot &Key", fraHotKey);
     AddTab("OR", "Orb&iting", fraOrbiting);
@@ -303,6 +307,8 @@ void frmMain::ApplyFontAndLayout(UINT dpi, bool withPages) {
     place(kGetWindowInfo, kClientWidth - kMargin - kGetWindowInfoWidth, y - 4, kGetWindowInfoWidth,
           kRowHeight);
     place(kTabMain, kMargin, kTabTop, kClientWidth - 2 * kMargin, kTabHeight);
+    place(kCurrentDvd, kMargin, kTabTop + kTabHeight + 6, kClientWidth - 2 * kMargin,
+          kDvdRowHeight - 4);
 
     SizeFrameToClient(Hwnd(), mDpiFont.Scale(), kClientWidth, kClientHeight);
     LayoutMainCommands();
@@ -401,6 +407,11 @@ bool frmMain::OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
         result = 0;
         return true;
     }
+    if (message == support::kMediaArrivedMessage) {
+        mController->MediaArrived();
+        result = 0;
+        return true;
+    }
     if (message == WM_COPYDATA) {
         // Another program's data: only a command line of ours, of a sane size.
         const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
@@ -473,6 +484,14 @@ void frmMain::ShowAsStartMode(int32_t startMode) {
     } else if (startMode == 1) {
         ::ShowWindow(Hwnd(), SW_SHOWMINNOACTIVE);
     }
+}
+
+void frmMain::SetCurrentDvdLabel(std::string_view text) {
+    ::SetWindowTextA(Control(kCurrentDvd), std::string(text).c_str());
+}
+
+void frmMain::ShowAddingNotice(std::string_view message) {
+    mAddingTitle.Show(Hwnd(), message);
 }
 
 void frmMain::EndProgramNow() {

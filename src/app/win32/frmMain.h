@@ -14,8 +14,12 @@
 #include "app/win32/pages/BlankingPage.h"
 #include "app/win32/pages/HotKeyPage.h"
 #include "app/win32/pages/OrbitingPage.h"
+#include "placement/win32/WindowCreationWatchWin32.h"
 #include "platform/win32/UniqueHandle.h"
 #include "platform/win32/Window.h"
+#include "playlist/win32/DriveReaderWin32.h"
+#include "playlist/win32/ProgramLauncherWin32.h"
+#include "playlist/win32/frmAddingTitle.h"
 
 #include <array>
 #include <string_view>
@@ -58,6 +62,10 @@ public:
     void SetToolTips() override;
     void ShowAsStartMode(int32_t startMode) override;
     void EndProgramNow() override;
+    MainWindowServices Services() override { return {mDriveReader, mLauncher, mWindowWatch}; }
+    // IDvdArrivalView
+    void SetCurrentDvdLabel(std::string_view text) override;
+    void ShowAddingNotice(std::string_view message) override;
     // IOrbitBlankingView
     std::string WindowPosValue(WindowPosControl control) override;
     void ShowWindowPosValue(WindowPosControl control, std::string_view value) override;
@@ -106,6 +114,7 @@ private:
         kApplicationLabel,
         kApplicationName,
         kTabMain,
+        kCurrentDvd,
     };
 
     // A tab of the strip with its key and the page it shows.
@@ -162,6 +171,10 @@ private:
     // The toolbar tip being shown, kept until the tip window has copied it.
     std::string mTipText;
     std::wstring mWideTipText;
+    CDriveReaderWin32 mDriveReader;
+    CProgramLauncherWin32 mLauncher;
+    CWindowCreationWatchWin32 mWindowWatch;
+    frmAddingTitle mAddingTitle;
 };
 
 } // namespace kiv::win32

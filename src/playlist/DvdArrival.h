@@ -1,0 +1,70 @@
+#pragma once
+
+#include "platform/MessagePump.h"
+#include "playlist/DriveArrival.h"
+#include "playlist/ProgramLauncher.h"
+#include "store/Options.h"
+#include "store/PlayList.h"
+#include "util/ErrorReport.h"
+
+#include <string_view>
+
+namespace kiv {
+
+// What the disc handling shows on the main window.
+class IDvdArrivalView {
+public:
+    virtual ~IDvdArrivalView() = default;
+    // The label naming the current DVD: "" or "Current DVD: " + a title.
+    virtual void SetCurrentDvdLabel(std::string_view text) = 0;
+    // The small notice that goes away by itself after three seconds.
+    virtual void ShowAddingNotice(std::string_view message) = 0;
+};
+
+// What the disc handling asks of the main window's selection.
+class IDvdArrivalSelection {
+public:
+    virtual ~IDvdArrivalSelection() = default;
+    // Selects the setting of exactly this name through the setting list,
+    // which applies it; a name no setting has changes nothing.
+    virtual void SelectSettingNamed(std::string_view name) = 0;
+    virtual void AdjustWindow() = 0;
+    // The player program was just started: the current setting's window,
+    // when it is not there yet, is placed as soon as it appears.
+    virtual void PlaceAppWindowWhenShown() = 0;
+};
+
+struct DvdArrivalParts {
+    IDvdArrivalView& view;
+    IDvdArrivalSelection& selection;
+    IDriveReader& drives;
+    IProgramLauncher& launcher;
+    IMessagePump& pump;
+    IErrorReporter& reporter;
+};
+
+// A disc in the configured drive: the player started, the play list looked
+// up, the mapped setting applied, an unknown disc added when asked to.
+class CDvdArrival final : public IDriveArrival {
+public:
+    static constexpr std::string_view kLabelPrefix = "Current DVD: ";
+    // Passes of pending events after the player is started, so that it can
+    // come up before its window is looked for.
+    static constexpr int kEventPassesAfterLaunch = 10;
+
+    CDvdArrival(const DvdArrivalParts& parts, const COptions& options, CPlayList& playList)
+        : mParts(parts), mOptions(options), mPlayList(playList) {}
+
+    void DriveArriveSelectSetting(std::string_view drive, bool allowAdding, bool autoSelect,
+                                  bool autoAdd, bool showNotice) override;
+
+private:
+    // Starts LaunchApplication when it names a file; true when it was started.
+    bool LaunchApplication();
+
+    DvdArrivalParts mParts;
+    const COptions& mOptions;
+    CPlayList& mPlayList;
+};
+
+} // namespace kiv

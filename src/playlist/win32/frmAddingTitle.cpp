@@ -1,0 +1,75 @@
+#include "playlist/win32/frmAddingTitle.h"
+
+#include "util/win32/FormUtilsWin32.h"
+
+#include <commctrl.h>
+
+namespace kiv::win32 {
+
+namespace {
+constexpr UINT_PTR tmrExit = 1;
+constexpr UINT kExitIntervalMs = 3000;
+// Layout in device-independent pixels at 96 DPI.
+constexpr int kClientWidth = 320;
+constexpr int kClientHeight = 64;
+constexpr int kMargin = 12;
+} // namespace
+
+frmAddingTitle::~frmAddingTitle() {
+    Destroy();
+}
+
+bool frmAddingTitle::Show(HWND owner, std::string_view message) {
+    Destroy();
+    mMessage = message;
+    if (!Create(ClassSpec{"frmAddingTitle"}, WS_EX_TOPMOST | WS_EX_TOOLWINDOW, WS_POPUP | WS_BORDER,
+                "KIV", 0, 0, 0, 0, owner)) {
+        return false;
+    }
+    CenterForm(Hwnd());
+    ::ShowWindow(Hwnd(), SW_SHOW);
+    // In front with the keyboard, so that any key takes it away.
+    ::SetForegroundWindow(Hwnd());
+    return true;
+}
+
+bool frmAddingTitle::OnCreate() {
+    CreateChild(Hwnd(), WC_STATICA, mMessage.c_str(),
+                SS_CENTER | SS_CENTERIMAGE | SS_NOPREFIX | SS_ENDELLIPSIS, lblMessage);
+    Layout(WindowDpi(Hwnd()));
+    ::SetTimer(Hwnd(), tmrExit, kExitIntervalMs, nullptr);
+    return true;
+}
+
+void frmAddingTitle::Layout(UINT dpi) {
+    mDpiFont.Apply(Hwnd(), dpi);
+    const CDpiScale& scale = mDpiFont.Scale();
+    ::MoveWindow(::GetDlgItem(Hwnd(), lblMessage), scale(kMargin), scale(kMargin),
+                 scale(kClientWidth - 2 * kMargin), scale(kClientHeight - 2 * kMargin), TRUE);
+    SizeFrameToClient(Hwnd(), scale, kClientWidth, kClientHeight);
+}
+
+bool frmAddingTitle::OnTimer(UINT_PTR id) {
+    if (id != tmrExit) {
+        return false;
+    }
+    ::KillTimer(Hwnd(), tmrExit);
+    Destroy();
+    return true;
+}
+
+bool frmAddingTitle::OnDpiChanged(UINT dpi, const RECT&) {
+    Layout(dpi);
+    return true;
+}
+
+bool frmAddingTitle::OnOtherMessage(UINT message, WPARAM, LPARAM, LRESULT& result) {
+    if (message == WM_KEYDOWN || message == WM_SYSKEYDOWN) {
+        Destroy();
+        result = 0;
+        return true;
+    }
+    return false;
+}
+
+} // namespace kiv::win32

@@ -1,0 +1,129 @@
+// A disc in the configured drive, from each caller, and the watch that places
+// a player window appearing after its setting was applied.
+#include "app/ControllerFixture.h"
+
+namespace kiv {
+namespace {
+
+using namespace test;
+
+enum class Call { Media, MediaNoAutoAdd, StartUp, PlayListWindow, OtherDrive };
+
+struct Case {
+    const char* name;
+    Call call;
+    DiscIdentity disc;
+    const char* setting; // selected afterwards; "Other" came from /S at start-up
+    std::string title;   // shown after "Current DVD: "; "" for an empty label
+    std::string added;   // the play list line written, "" when none
+    size_t moves;        // of the player, the /S selection's included
+    int launches;
+};
+
+constexpr std::string_view kPlayList = "S1=Known Film;S2=Movie;S3=KNOWN;S4=ABC;\r\n"
+                                       "S1=Lost;S2=Gone;S3=LOST;S4=1;\r\n";
+const DiscIdentity kKnown{"KNOWN", "ABC"};
+const DiscIdentity kUnknown{"MY_DVD_TITLE", "BEEF"};
+
+struct DvdArrivalTest : ControllerFixture, ::testing::WithParamInterface<Case> {
+    void SetUp() override {
+        options.Drive = "d";
+        options.PlayListAutoAdd = true;
+        options.PlayListDefaultSetting = "Default";
+        options.SubClassWindowSize = false; // its event passes would hide the arrival's
+        options.LaunchApplication = appPath + "player.exe";
+        WriteBytes(options.LaunchApplication, "");
+        WriteBytes(appPath + "KIVPlay.dat", std::string(kPlayList));
+        WriteBytes(DataFile(), SettingLine(Setting("Movie", {10, 10, 300, 200})) + "\r\n" +
+                                   SettingLine(Setting("Other", {20, 20, 300, 200})) + "\r\n");
+        pump.onEvents = [this] { ++events; };
+    }
+    int events = 0;
+};
+
+TEST_P(DvdArrivalTest, SelectsAddsLabelsAndStartsThePlayerAsTheCallerAsks) {
+    const Case& c = GetParam();
+    view.dvd.disc = c.call == Call::StartUp ? c.disc : DiscIdentity{};
+    ASSERT_TRUE(controller.Form_Load("/S Other"));
+    view.dvd.disc = c.disc;
+    options.PlayListAutoAdd = c.call != Call::MediaNoAutoAdd;
+    if (c.call == Call::Media || c.call == Call::MediaNoAutoAdd) {
+        controller.MediaArrived();
+    } else if (c.call != Call::StartUp) {
+        controller.DriveArrival().DriveArriveSelectSetting(
+            c.call == Call::OtherDrive ? "E:" : "D:", true, false, true, false);
+    }
+    const bool notice = c.call == Call::Media && !c.added.empty();
+    EXPECT_EQ(view.caption, std::string("KIV - ") + c.setting);
+    EXPECT_EQ(view.dvdLabel, c.title.empty() ? "" : "Current DVD: " + c.title);
+    EXPECT_EQ(view.notices, notice ? Texts{"Adding '" + c.title + "'"} : Texts{});
+    EXPECT_EQ(ReadBytes(appPath + "KIVPlay.dat"),
+              std::string(kPlayList) + (c.added.empty() ? "" : c.added + "\r\n"));
+    EXPECT_EQ(desktop.moves.size(), c.moves);
+    EXPECT_EQ(view.dvd.started, Texts(c.launches, options.LaunchApplication));
+    // Ten passes of events after a start, one more for the notice to show.
+    EXPECT_EQ(events, 10 * c.launches + (notice ? 1 : 0));
+    EXPECT_TRUE(reporter.messages.empty());
+}
+
+const Case kCases[] = {
+    {"KnownDisc", Call::Media, kKnown, "Movie", "Known Film", "", 3, 1},
+    {"UnknownDiscAdded", Call::Media, kUnknown, "Other", "My Dvd Title",
+     "S1=My Dvd Title;S2=Default;S3=MY_DVD_TITLE;S4=BEEF;", 1, 1},
+    {"UnknownDiscWithoutAutoAdd", Call::MediaNoAutoAdd, kUnknown, "Other", "", "", 1, 1},
+    {"UnnamedVolume",
+     Call::PlayListWindow,
+     {"", "7"},
+     "Other",
+     "Unnamed Volume",
+     "S1=Unnamed Volume;S2=Default;S3=;S4=7;",
+     1,
+     1},
+    {"NoAutoSelectAddsAgain", Call::PlayListWindow, kKnown, "Other", "Known",
+     "S1=Known;S2=Default;S3=KNOWN;S4=ABC;", 1, 1},
+    {"StartUpSelects", Call::StartUp, kKnown, "Movie", "Known Film", "", 3, 1},
+    {"StartUpNeverAdds", Call::StartUp, kUnknown, "Other", "", "", 1, 1},
+    {"MissingSettingStillPlacesAndLabels", Call::Media, {"LOST", "1"}, "Other", "Lost", "", 2, 1},
+    {"EmptyDrive", Call::Media, {}, "Other", "", "", 1, 0},
+    {"OtherDrive", Call::OtherDrive, kUnknown, "Other", "", "", 1, 0},
+};
+INSTANTIATE_TEST_SUITE_P(Cases, DvdArrivalTest, ::testing::ValuesIn(kCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(DvdArrivalTest, APlayerThatCannotStartEndsTheArrivalWithItsError) {
+    ASSERT_TRUE(controller.Form_Load(""));
+    view.dvd.disc = kKnown;
+    view.dvd.launchFails = true;
+    controller.MediaArrived();
+    EXPECT_EQ(Reports(), Texts{"DriveArriveSelectSetting: Error: 53. File not found"});
+    EXPECT_EQ(controller.CurrentSetting(), nullptr);
+}
+
+TEST_F(DvdArrivalTest, APlayerWindowAppearingLaterIsPlacedOnceShownOrGivenUp) {
+    desktop.Close(player);
+    ASSERT_TRUE(controller.Form_Load("/S Movie"));
+    FakeDvdSystem& watch = view.dvd;
+    ASSERT_NE(watch.events, nullptr);
+    WindowHandle late = desktop.Open("Player", "");
+    watch.hidden.insert(late);
+    watch.events->WindowCreated();
+    for (int i = 0; i < CWindowAppearance::kChecksAfterCreation; ++i) {
+        watch.events->CheckTimer();
+    }
+    EXPECT_FALSE(watch.checkTimer) << "quiet until the next new window";
+    watch.hidden.clear();
+    watch.events->WindowCreated();
+    watch.events->CheckTimer();
+    EXPECT_EQ(desktop.Find(late)->rect, (Rect{10, 10, 310, 210}));
+    EXPECT_EQ(watch.events, nullptr);
+
+    desktop.Close(late);
+    view.dvd.disc = kKnown;
+    controller.MediaArrived();
+    ASSERT_NE(watch.events, nullptr) << "the player just started";
+    watch.events->DeadlinePassed();
+    EXPECT_EQ(watch.events, nullptr);
+}
+
+} // namespace
+} // namespace kiv
