@@ -6,6 +6,8 @@
 
 namespace kiv {
 
+class CPlayListWindow;
+
 // The modal windows the main window's commands open. Each returns what the
 // user chose, or nothing when the user cancelled.
 class IDialogs {
@@ -13,6 +15,9 @@ public:
     virtual ~IDialogs() = default;
     // The setting name dialog with `initialText` selected.
     virtual std::optional<std::string> AskSettingName(std::string_view initialText) = 0;
+    // "KIV Play List", following the rules of `window`, over the main window;
+    // true when the user chose a title (Select), false for Exit or the close box.
+    virtual bool ShowPlayList(CPlayListWindow& window) = 0;
 };
 
 } // namespace kiv

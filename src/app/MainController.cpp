@@ -21,7 +21,8 @@ CCommandArgs ParsedArguments(IErrorReporter& reporter, std::string_view commandL
 } // namespace
 
 CMainController::CMainController(const MainViews& views, const Platform& platform,
-                                 COptions& options, CPlayList& playList, std::string appPath)
+                                 COptions& options, CPlayList& playList, std::string appPath,
+                                 IDriveArrival& driveArrival)
     : mView(views.main), mPlatform(platform), mOptions(options), mPlayList(playList),
       mAppPath(std::move(appPath)), mSettings(platform.reporter),
       mPlacement(platform.desktop, platform.sizeLibrary, platform.pump, options, *this),
@@ -31,8 +32,10 @@ CMainController::CMainController(const MainViews& views, const Platform& platfor
                      platform.reporter, mAppPath + std::string(kTaskbarMarkerName),
                      [this](int32_t x, int32_t y) { mMenus.ShowContextMenu(x, y); }),
       mPosition(views.position, *this, mHooks, platform.desktop, platform.reporter),
+      mPlayListCommand(views.dialogs, *this, options, playList, {platform.drive, driveArrival},
+                       platform.reporter),
       mCommands({views.commands, views.dialogs, views.position}, *this, mMenus, mOrbitBlanking,
-                mHooks, platform.desktop, platform.reporter),
+                mHooks, platform.desktop, platform.reporter, mPlayListCommand),
       mMenus(views.menus, *this, mCommands, mOrbitBlanking, platform.reporter, mAppPath),
       mHotKeyActions({mPosition, mCommands, mOrbitBlanking}, *this, views.main, platform.desktop),
       mHotKeys(mHotKeyActions, platform.reporter) {}

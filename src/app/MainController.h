@@ -6,6 +6,7 @@
 #include "app/MainView.h"
 #include "app/MenuCommands.h"
 #include "app/OrbitBlanking.h"
+#include "app/PlayListCommand.h"
 #include "app/PositionEditor.h"
 #include "app/Selection.h"
 #include "app/SettingCommands.h"
@@ -34,6 +35,8 @@ struct Platform {
     IErrorReporter& reporter;
     // The blanking windows and the taskbar.
     IBlankingPlatform& blanking;
+    // The disc in a drive.
+    IDriveReader& drive;
 };
 
 // The main window and the views of its pages and menus.
@@ -52,8 +55,10 @@ struct MainViews {
 // its own that the controller owns and wires to its views.
 class CMainController : public ISelection, private IPlacementListener {
 public:
+    // `driveArrival` is the DVD arrival handling the play list window's drive
+    // watch runs.
     CMainController(const MainViews& views, const Platform& platform, COptions& options,
-                    CPlayList& playList, std::string appPath);
+                    CPlayList& playList, std::string appPath, IDriveArrival& driveArrival);
 
     // Start-up of the main window. False when the program must end at once
     // (a support library is missing).
@@ -124,6 +129,7 @@ private:
     CHookSupervisor mHooks;
     COrbitBlanking mOrbitBlanking;
     CPositionEditor mPosition;
+    CPlayListCommand mPlayListCommand;
     CSettingCommands mCommands;
     CMenuCommands mMenus;
     CHotKeyActions mHotKeyActions;

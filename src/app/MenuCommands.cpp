@@ -66,8 +66,11 @@ void CMenuCommands::mnuSetting_Click(int32_t index) {
     }
 }
 
-void CMenuCommands::mnuFeature_Click(int32_t /*index*/) {
-    // "&Play List..." and "Op&tions..." are disabled: they have no window here.
+void CMenuCommands::mnuFeature_Click(int32_t index) {
+    // "Op&tions..." is disabled: it has no window here.
+    if (index == menu::kPlayList) {
+        mCommands.Invoke(MainCommand::PlayList);
+    }
 }
 
 void CMenuCommands::mnuHelp_Click(int32_t index) {

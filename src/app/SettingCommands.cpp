@@ -183,6 +183,9 @@ void CSettingCommands::Invoke(MainCommand command) {
     case MainCommand::SaveAs:
         HandleSaveAsClick();
         break;
+    case MainCommand::PlayList:
+        mPlayList.HandlePlayListClick();
+        break;
     default:
         // The other commands have windows of their own and stay disabled here.
         break;

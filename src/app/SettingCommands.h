@@ -3,6 +3,7 @@
 #include "app/Dialogs.h"
 #include "app/HookSupervisor.h"
 #include "app/OrbitBlanking.h"
+#include "app/PlayListCommand.h"
 #include "app/PositionEditor.h"
 #include "app/Selection.h"
 #include "hotkeys/HotKeyEditor.h"
@@ -61,10 +62,10 @@ public:
     };
     CSettingCommands(const Views& views, ISelection& selection, ISettingMenus& menus,
                      COrbitBlanking& orbitBlanking, CHookSupervisor& hooks, IDesktop& desktop,
-                     IErrorReporter& reporter)
+                     IErrorReporter& reporter, CPlayListCommand& playList)
         : mView(views.commands), mDialogs(views.dialogs), mPositionView(views.position),
           mSelection(selection), mMenus(menus), mOrbitBlanking(orbitBlanking), mHooks(hooks),
-          mDesktop(desktop), mReporter(reporter) {}
+          mDesktop(desktop), mReporter(reporter), mPlayList(playList) {}
 
     void Invoke(MainCommand command);
     void HandleAddSettingClick();
@@ -90,6 +91,7 @@ private:
     CHookSupervisor& mHooks;
     IDesktop& mDesktop;
     IErrorReporter& mReporter;
+    CPlayListCommand& mPlayList;
     CHotKeyEditor mHotKeyEditor{HotKeyEditorKind::MainWindow};
 };
 

@@ -4,13 +4,16 @@
 // with a settings file of the test's choosing.
 #include "app/MainController.h"
 #include "app/WindowPosValue.h"
+#include "playlist/PlayListWindow.h"
 #include "support/BlankingDoubles.h"
 #include "support/Doubles.h"
+#include "support/PlayListDoubles.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -125,6 +128,9 @@ struct FakeViews : IMainView,
     }
     // IDialogs
     std::optional<std::string> AskSettingName(std::string_view) override { return nameAnswer; }
+    bool ShowPlayList(CPlayListWindow& window) override {
+        return playListUser ? playListUser(window) : false;
+    }
 
     std::vector<Entry> entries;
     int32_t listIndex = -1;
@@ -148,6 +154,8 @@ struct FakeViews : IMainView,
     int32_t popupChoice = -1;
     std::string opened;
     std::optional<std::string> nameAnswer;
+    // What the user does in the play list window; true for Select.
+    std::function<bool(CPlayListWindow&)> playListUser;
 };
 
 struct ControllerFixture : ::testing::Test {
@@ -161,12 +169,16 @@ struct ControllerFixture : ::testing::Test {
     FakeViews view;
     COptions options{reporter};
     CPlayList playList{reporter};
+    FakeDriveReader drive;
+    AddingDriveArrival arrival{playList, drive};
     std::string appPath = (dir.Path() / "").string();
-    CMainController controller{{view, view, view, view, view, view},
-                               {desktop, sizeLibrary, keyboardLibrary, pump, reporter, blanking},
-                               options,
-                               playList,
-                               appPath};
+    CMainController controller{
+        {view, view, view, view, view, view},
+        {desktop, sizeLibrary, keyboardLibrary, pump, reporter, blanking, drive},
+        options,
+        playList,
+        appPath,
+        arrival};
     WindowHandle player = desktop.Open("Player", "");
 
     std::string DataFile() const { return appPath + "KIV.dat"; }

@@ -249,8 +249,8 @@ TEST_F(MainWindowFixture, TheTrayIconComesAndGoesWithTheWindow) {
     withIcon.WindowStartMode = 2;
     CMainController other(
         MainViews{second, second, second, second, second, second},
-        Platform{otherDesktop, sizeLibrary, keyboardLibrary, pump, reporter, blanking}, withIcon,
-        playList, (dir.Path() / "").string());
+        Platform{otherDesktop, sizeLibrary, keyboardLibrary, pump, reporter, blanking, drive},
+        withIcon, playList, (dir.Path() / "").string(), arrival);
     ASSERT_TRUE(second.Load(other, nullptr, nullptr));
     ASSERT_TRUE(other.Form_Load(""));
     HWND handle = second.Hwnd();

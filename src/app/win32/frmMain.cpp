@@ -4,6 +4,7 @@
 #include "app/SingleInstance.h"
 #include "app/ToolTipTexts.h"
 #include "dialogs/win32/frmSettingName.h"
+#include "playlist/win32/frmPlayList.h"
 
 #include "util/GDILine.h"
 #include "util/win32/FormUtilsWin32.h"
@@ -596,6 +597,10 @@ HWND frmMain::TipControlWindow(TipControl control) const {
 
 std::optional<std::string> frmMain::AskSettingName(std::string_view initialText) {
     return frmSettingName::Ask(Hwnd(), initialText);
+}
+
+bool frmMain::ShowPlayList(CPlayListWindow& window) {
+    return frmPlayList::Show(Hwnd(), window);
 }
 
 void frmMain::SetCommandEnabled(MainCommand command, bool enabled) {

@@ -70,6 +70,7 @@ public:
     void SetTestOrbitTimerEnabled(bool enabled) override;
     // IDialogs
     std::optional<std::string> AskSettingName(std::string_view initialText) override;
+    bool ShowPlayList(CPlayListWindow& window) override;
     // ISettingCommandsView
     void SetCommandEnabled(MainCommand command, bool enabled) override;
     void FocusGetWindowInfo() override;
