@@ -3,6 +3,7 @@
 #include "playlist/win32/frmPlayList.h"
 #include "support/PlayListDoubles.h"
 #include "support/TestSupport.h"
+#include "support/Win32TestSupport.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>

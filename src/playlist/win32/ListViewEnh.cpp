@@ -49,7 +49,7 @@ void CListViewEnh::AutoSizeColumns() const {
     const auto columns = static_cast<int>(::SendMessageA(header, HDM_GETITEMCOUNT, 0, 0));
     for (int column = 0; column < columns; ++column) {
         ::SendMessageA(mListView, LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column),
-                       MAKELPARAM(kSizeToFit, 0));
+                       MAKELPARAM(static_cast<WORD>(kSizeToFit), 0));
     }
 }
 
