@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
 
 namespace kiv::win32 {
 
@@ -119,8 +120,6 @@ void frmPlayList::OnDestroy() {
 
 void frmPlayList::CreateControls() {
     const HWND window = Hwnd();
-    // Frames first: they lie under the controls they group.
-    CreateChild(window, WC_BUTTONA, "Title Information", BS_GROUPBOX, fraTitleInfo);
     CreateChild(window, WC_STATICA, "&Title:", SS_LEFT, lblTitle);
     HWND title = CreateChild(window, WC_EDITA, "", ES_AUTOHSCROLL | WS_TABSTOP | WS_GROUP,
                              txtAddTitle, WS_EX_CLIENTEDGE);
@@ -129,7 +128,6 @@ void frmPlayList::CreateControls() {
                 cboSettings);
     CreateChild(window, WC_BUTTONA, "&Add", BS_PUSHBUTTON | WS_TABSTOP | WS_GROUP, cmdAdd);
     CreateChild(window, WC_BUTTONA, "&Update", BS_PUSHBUTTON | WS_TABSTOP, cmdUpdate);
-    CreateChild(window, WC_BUTTONA, "Now Showing:", BS_GROUPBOX, fraNowShowing);
     HWND list = CreateChild(window, WC_LISTVIEWA, "",
                             LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | WS_TABSTOP | WS_GROUP,
                             lvwTitles, WS_EX_CLIENTEDGE);
@@ -147,6 +145,25 @@ void frmPlayList::CreateControls() {
     CreateChild(window, WC_BUTTONA, "E&xit", BS_PUSHBUTTON | WS_TABSTOP, cmdExit);
     CreateChild(window, WC_STATICA, "Loaded:", SS_LEFT | SS_NOPREFIX, lblLoaded);
     CreateChild(window, WC_STATICA, "", SS_LEFT | SS_NOPREFIX | SS_ENDELLIPSIS, lblStatus);
+    // Frames last, under the controls they group: the window clips its
+    // children out of its own painting, so a frame fills its inside itself,
+    // leaving out the controls above it.
+    for (auto [id, caption] :
+         {std::pair{fraTitleInfo, "Title Information"}, std::pair{fraNowShowing, "Now Showing:"}}) {
+        HWND frame = CreateChild(window, WC_BUTTONA, caption, BS_GROUPBOX | WS_CLIPSIBLINGS, id);
+        SubclassControl(
+            frame,
+            [](HWND control, UINT message, WPARAM& wParam, LPARAM) -> std::optional<LRESULT> {
+                if (message != WM_ERASEBKGND) {
+                    return std::nullopt;
+                }
+                RECT inside{};
+                ::GetClientRect(control, &inside);
+                ::FillRect(reinterpret_cast<HDC>(wParam), &inside,
+                           ::GetSysColorBrush(COLOR_BTNFACE));
+                return 1;
+            });
+    }
 
     Keyboard().SetButtons({cmdSelect, cmdExit});
     Keyboard().SetFirstFocus(title);
