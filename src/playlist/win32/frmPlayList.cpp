@@ -257,6 +257,9 @@ void frmPlayList::SetToolTips() {
     if (mToolTips == nullptr) {
         return;
     }
+    // The tips are not a child: they take the controls' font at the window's DPI.
+    ::SendMessageA(mToolTips, WM_SETFONT, ::SendMessageA(Control(lblTitle), WM_GETFONT, 0, 0),
+                   FALSE);
     for (const Tip& tip : kTips) {
         TTTOOLINFOA tool{};
         tool.cbSize = sizeof tool;
