@@ -8,7 +8,6 @@ namespace kiv {
 namespace {
 
 using namespace test;
-using B = PlayListButton;
 
 // The window's rules over the fake view, a fake drive and a play list file.
 struct Harness {
@@ -54,34 +53,14 @@ TEST_F(PlayListWindowFixture, OpeningSelectsTheDiscInTheDriveElseTheFirstRow) {
         EXPECT_EQ(f.view.title, inDrive ? "Heat" : "Alien");
         EXPECT_EQ(f.view.SelectedSettingText(), inDrive ? "Anamorphic" : "4x3");
         EXPECT_EQ(f.window.CurrentSetting(), inDrive ? "anamorphic" : "4x3");
-        EXPECT_EQ(f.view.Buttons(), "1111");
-    }
-}
-
-TEST_F(PlayListWindowFixture, ButtonStatesFollowTheListTheTitleAndTheMode) {
-    struct Case {
-        bool autoAdd;
-        bool withRow;
-        std::string typed;
-        std::string opened, afterTyping; // Add, Update, Select, Delete
-    };
-    for (const Case& c :
-         {Case{false, false, "New", "1000", "1000"}, Case{false, true, "", "1111", "0011"},
-          Case{true, true, "New", "0111", "0111"}}) {
-        Harness f;
-        if (c.withRow) {
-            f.list.Add("Alien", "4x3", "ALIEN", "1A");
-        }
-        f.Open(c.autoAdd);
-        EXPECT_EQ(f.view.Buttons(), c.opened);
-        f.Type(c.typed, 0);
-        EXPECT_EQ(f.view.Buttons(), c.afterTyping);
     }
 }
 
 TEST_F(PlayListWindowFixture, AddRefusesWhatIsIncompleteOrAlreadyListedDeletedOrNot) {
-    Open(); // an empty drive
+    Open();                          // an empty drive
+    EXPECT_EQ(view.buttons, "1000"); // Add, Update, Select, Delete
     Type("", 0);
+    EXPECT_EQ(view.buttons, "0000");
     window.cmdAdd_Click();
     Type("Movie", -1);
     window.cmdAdd_Click();
@@ -96,8 +75,10 @@ TEST_F(PlayListWindowFixture, AddRefusesWhatIsIncompleteOrAlreadyListedDeletedOr
     window.cmdAdd_Click();
     view.selected = "C2";
     window.lvwTitles_ItemClick("C2");
+    EXPECT_EQ(view.buttons, "1111");
     window.cmdDelete_Click();
     EXPECT_EQ(view.title, "");
+    EXPECT_EQ(view.buttons, "1000");
     Type("Heat", 1);
     window.cmdAdd_Click(); // deleted, but still found until the window closes
 
@@ -112,21 +93,6 @@ TEST_F(PlayListWindowFixture, AddRefusesWhatIsIncompleteOrAlreadyListedDeletedOr
     EXPECT_EQ(list.Count(), 1);
 }
 
-TEST_F(PlayListWindowFixture, UpdateRenamesTheSelectedTitleAndMakesSelectTheDefault) {
-    list.Add("Alien", "4x3", "ALIEN", "1A");
-    Open();
-    window.txtAddTitle_GotFocus();
-    EXPECT_EQ(view.defaultButton, B::Update);
-    Type("Aliens", 1);
-    window.cmdUpdate_Click();
-    EXPECT_EQ(list.Item("C1")->Title, "Aliens");
-    EXPECT_EQ(view.rows[0].Setting, "Anamorphic");
-    EXPECT_EQ(window.CurrentSetting(), "Anamorphic");
-    EXPECT_EQ(view.defaultButton, B::Select);
-    window.cmdSelect_Click();
-    EXPECT_EQ(view.ended, true);
-}
-
 TEST_F(PlayListWindowFixture, DriveWatchAddsOnlyAnUnlistedDiscInAutomaticMode) {
     struct Case {
         bool autoAdd;
@@ -139,6 +105,7 @@ TEST_F(PlayListWindowFixture, DriveWatchAddsOnlyAnUnlistedDiscInAutomaticMode) {
         f.list.Add("Alien", "4x3", "ALIEN", "1A");
         f.Open(c.autoAdd);
         f.drive.disc = c.disc;
+        EXPECT_EQ(f.view.buttons, c.autoAdd ? "0111" : "1111"); // no Add in automatic mode
         f.window.tmrCurrentDVD_Timer();
         ASSERT_EQ(f.arrival.calls.size(), c.arrivals);
         if (c.arrivals == 1) {
