@@ -15,7 +15,7 @@ namespace kiv::win32 {
 
 namespace {
 // Layout in device-independent pixels at 96 DPI.
-constexpr int kClientWidth = 540;
+constexpr int kClientWidth = 480;
 constexpr int kMargin = 11;
 constexpr int kFrameInset = 12;
 constexpr int kLabelWidth = 56;
@@ -26,7 +26,7 @@ constexpr int kButtonHeight = 26;
 constexpr int kGap = 7;
 constexpr int kRowStep = 32;
 constexpr int kInfoHeight = 24 + 2 * kRowStep + 4;
-constexpr int kListHeight = 190;
+constexpr int kListHeight = 140;
 constexpr int kNowShowingHeight = 24 + kListHeight + kFrameInset;
 constexpr int kClientHeight = kMargin + kInfoHeight + kGap + kNowShowingHeight + kGap +
                               kButtonHeight + 10 + kLabelHeight + kMargin;
