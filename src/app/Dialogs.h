@@ -8,6 +8,8 @@
 
 namespace kiv {
 
+class CPlayListWindow;
+
 // The modal windows the main window's commands open. Each returns what the
 // user chose, or nothing when the user cancelled.
 class IDialogs {
@@ -17,6 +19,9 @@ public:
     virtual std::optional<std::string> AskSettingName(std::string_view initialText) = 0;
     // The options dialog; what the user saved is in `input.options` afterwards.
     virtual void ShowOptions(const OptionsDialogInput& input) = 0;
+    // "KIV Play List", following the rules of `window`, over the main window;
+    // true when the user chose a title (Select), false for Exit or the close box.
+    virtual bool ShowPlayList(CPlayListWindow& window) = 0;
 };
 
 } // namespace kiv

@@ -31,16 +31,18 @@ CMainController::CMainController(const MainViews& views, const Platform& platfor
                      platform.reporter, mAppPath + std::string(kTaskbarMarkerName),
                      [this](int32_t x, int32_t y) { mMenus.ShowContextMenu(x, y); }),
       mPosition(views.position, *this, mHooks, platform.desktop, platform.reporter),
+      mAppearance(platform.windowWatch, platform.desktop, [this] { AdjustWindow(); }),
+      mDvdArrival(
+          {views.main, *this, platform.drive, platform.launcher, platform.pump, platform.reporter},
+          options, playList),
       mOptionsCommand(views.dialogs, *this, mHooks, options, platform.reporter),
+      mPlayListCommand(views.dialogs, *this, options, playList, {platform.drive, mDvdArrival},
+                       platform.reporter),
       mCommands({views.commands, views.dialogs, views.position}, *this, mMenus, mOrbitBlanking,
-                mHooks, platform.desktop, platform.reporter, mOptionsCommand),
+                mHooks, platform.desktop, platform.reporter, mOptionsCommand, mPlayListCommand),
       mMenus(views.menus, *this, mCommands, mOrbitBlanking, platform.reporter, mAppPath),
       mHotKeyActions({mPosition, mCommands, mOrbitBlanking}, *this, views.main, platform.desktop),
-      mHotKeys(mHotKeyActions, platform.reporter),
-      mAppearance(views.main.Services().windowWatch, platform.desktop, [this] { AdjustWindow(); }),
-      mDvdArrival({views.main, *this, views.main.Services().drives, views.main.Services().launcher,
-                   platform.pump, platform.reporter},
-                  options, playList) {}
+      mHotKeys(mHotKeyActions, platform.reporter) {}
 
 bool CMainController::Form_Load(std::string_view commandLine) {
     // Removing hooks that cannot be there yet doubles as the libraries' load test.

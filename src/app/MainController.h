@@ -7,6 +7,7 @@
 #include "app/MenuCommands.h"
 #include "app/OptionsCommand.h"
 #include "app/OrbitBlanking.h"
+#include "app/PlayListCommand.h"
 #include "app/PositionEditor.h"
 #include "app/Selection.h"
 #include "app/SettingCommands.h"
@@ -37,6 +38,10 @@ struct Platform {
     IErrorReporter& reporter;
     // The blanking windows and the taskbar.
     IBlankingPlatform& blanking;
+    // The disc in a drive, starting the player, and new windows appearing.
+    IDriveReader& drive;
+    IProgramLauncher& launcher;
+    IWindowCreationWatch& windowWatch;
 };
 
 // The main window and the views of its pages and menus.
@@ -135,13 +140,14 @@ private:
     CHookSupervisor mHooks;
     COrbitBlanking mOrbitBlanking;
     CPositionEditor mPosition;
+    CWindowAppearance mAppearance;
+    CDvdArrival mDvdArrival;
     COptionsCommand mOptionsCommand;
+    CPlayListCommand mPlayListCommand;
     CSettingCommands mCommands;
     CMenuCommands mMenus;
     CHotKeyActions mHotKeyActions;
     CHotKeyDispatcher mHotKeys;
-    CWindowAppearance mAppearance;
-    CDvdArrival mDvdArrival;
 };
 
 } // namespace kiv

@@ -1,10 +1,7 @@
 #pragma once
 
-#include "placement/WindowAppearance.h"
 #include "platform/Geometry.h"
-#include "playlist/DriveArrival.h"
 #include "playlist/DvdArrival.h"
-#include "playlist/ProgramLauncher.h"
 #include "store/WindowSetting.h"
 
 #include <cstdint>
@@ -12,14 +9,6 @@
 #include <string_view>
 
 namespace kiv {
-
-// The pieces of the operating system that the main window brings along: the
-// drive, the program starter and the watch for new windows.
-struct MainWindowServices {
-    IDriveReader& drives;
-    IProgramLauncher& launcher;
-    IWindowCreationWatch& windowWatch;
-};
 
 // What the controller asks of the main window itself: the setting list, the
 // caption, the lock box and the lock watchdog's timer. The window only shows
@@ -57,7 +46,6 @@ public:
     virtual void ShowAsStartMode(int32_t startMode) = 0;
     // Ends the process at once, without the normal shutdown.
     virtual void EndProgramNow() = 0;
-    virtual MainWindowServices Services() = 0;
 };
 
 } // namespace kiv

@@ -67,8 +67,9 @@ void CMenuCommands::mnuSetting_Click(int32_t index) {
 }
 
 void CMenuCommands::mnuFeature_Click(int32_t index) {
-    // "&Play List..." is disabled: it has no window here.
-    if (index == menu::kOptions) {
+    if (index == menu::kPlayList) {
+        mCommands.Invoke(MainCommand::PlayList);
+    } else if (index == menu::kOptions) {
         mCommands.Invoke(MainCommand::Options);
     }
 }

@@ -186,6 +186,9 @@ void CSettingCommands::Invoke(MainCommand command) {
     case MainCommand::Options:
         mOptionsCommand.HandleOptionsClick();
         break;
+    case MainCommand::PlayList:
+        mPlayList.HandlePlayListClick();
+        break;
     default:
         // The other commands have windows of their own and stay disabled here.
         break;

@@ -4,6 +4,7 @@
 #include "app/HookSupervisor.h"
 #include "app/OptionsCommand.h"
 #include "app/OrbitBlanking.h"
+#include "app/PlayListCommand.h"
 #include "app/PositionEditor.h"
 #include "app/Selection.h"
 #include "hotkeys/HotKeyEditor.h"
@@ -62,10 +63,10 @@ public:
     };
     CSettingCommands(const Views& views, ISelection& selection, ISettingMenus& menus,
                      COrbitBlanking& orbitBlanking, CHookSupervisor& hooks, IDesktop& desktop,
-                     IErrorReporter& reporter, COptionsCommand& options)
+                     IErrorReporter& reporter, COptionsCommand& options, CPlayListCommand& playList)
         : mView(views.commands), mDialogs(views.dialogs), mPositionView(views.position),
           mSelection(selection), mMenus(menus), mOrbitBlanking(orbitBlanking), mHooks(hooks),
-          mDesktop(desktop), mReporter(reporter), mOptionsCommand(options) {}
+          mDesktop(desktop), mReporter(reporter), mOptionsCommand(options), mPlayList(playList) {}
 
     void Invoke(MainCommand command);
     void HandleAddSettingClick();
@@ -92,6 +93,7 @@ private:
     IDesktop& mDesktop;
     IErrorReporter& mReporter;
     COptionsCommand& mOptionsCommand;
+    CPlayListCommand& mPlayList;
     CHotKeyEditor mHotKeyEditor{HotKeyEditorKind::MainWindow};
 };
 

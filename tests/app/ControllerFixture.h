@@ -4,40 +4,22 @@
 // with a settings file of the test's choosing.
 #include "app/MainController.h"
 #include "app/WindowPosValue.h"
+#include "playlist/PlayListWindow.h"
 #include "support/BlankingDoubles.h"
 #include "support/Doubles.h"
+#include "support/PlayListDoubles.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
+#include <functional>
 #include <map>
 #include <set>
 #include <string>
 #include <vector>
 
 namespace kiv::test {
-
-// The player program, the disc in every drive and the watch for new windows.
-struct FakeDvdSystem : IDriveReader, IProgramLauncher, IWindowCreationWatch {
-    DiscIdentity ReadDisc(std::string_view) override { return disc; }
-    bool StartProgram(std::string_view path) override {
-        started.emplace_back(path);
-        return !launchFails;
-    }
-    void StartWatching(IWindowAppearanceEvents& watcher, std::chrono::milliseconds) override {
-        events = &watcher;
-    }
-    void StopWatching() override { events = nullptr, checkTimer = false; }
-    void SetCheckTimer(bool on, std::chrono::milliseconds) override { checkTimer = on; }
-    bool IsWindowShown(WindowHandle window) override { return !hidden.contains(window); }
-    DiscIdentity disc;
-    std::vector<std::string> started;
-    bool launchFails = false;
-    IWindowAppearanceEvents* events = nullptr; // while watching
-    bool checkTimer = false;
-    std::set<WindowHandle> hidden;
-};
 
 // Every view of the main window in one, keeping only what the tests read. The
 // setting list is sorted and carries item data like the real combo box.
@@ -90,7 +72,6 @@ struct FakeViews : IMainView,
     void SetToolTips() override {}
     void ShowAsStartMode(int32_t) override {}
     void EndProgramNow() override { ended = true; }
-    MainWindowServices Services() override { return {dvd, dvd, dvd}; }
     void SetCurrentDvdLabel(std::string_view text) override { dvdLabel = text; }
     void ShowAddingNotice(std::string_view message) override { notices.emplace_back(message); }
     // IPositionView
@@ -155,6 +136,9 @@ struct FakeViews : IMainView,
             optionsAnswer(input);
         }
     }
+    bool ShowPlayList(CPlayListWindow& window) override {
+        return playListUser ? playListUser(window) : false;
+    }
 
     std::vector<Entry> entries;
     int32_t listIndex = -1;
@@ -180,9 +164,10 @@ struct FakeViews : IMainView,
     std::optional<std::string> nameAnswer;
     // What the user does in the options dialog.
     std::function<void(const OptionsDialogInput&)> optionsAnswer;
-    FakeDvdSystem dvd;
     std::string dvdLabel = "untouched";
     std::vector<std::string> notices;
+    // What the user does in the play list window; true for Select.
+    std::function<bool(CPlayListWindow&)> playListUser;
 };
 
 struct ControllerFixture : ::testing::Test {
@@ -196,12 +181,14 @@ struct ControllerFixture : ::testing::Test {
     FakeViews view;
     COptions options{reporter};
     CPlayList playList{reporter};
+    FakeDvdSystem dvd;
     std::string appPath = (dir.Path() / "").string();
-    CMainController controller{{view, view, view, view, view, view},
-                               {desktop, sizeLibrary, keyboardLibrary, pump, reporter, blanking},
-                               options,
-                               playList,
-                               appPath};
+    CMainController controller{
+        {view, view, view, view, view, view},
+        {desktop, sizeLibrary, keyboardLibrary, pump, reporter, blanking, dvd, dvd, dvd},
+        options,
+        playList,
+        appPath};
     WindowHandle player = desktop.Open("Player", "");
 
     std::string DataFile() const { return appPath + "KIV.dat"; }

@@ -43,9 +43,9 @@ struct DvdArrivalTest : ControllerFixture, ::testing::WithParamInterface<Case> {
 
 TEST_P(DvdArrivalTest, SelectsAddsLabelsAndStartsThePlayerAsTheCallerAsks) {
     const Case& c = GetParam();
-    view.dvd.disc = c.call == Call::StartUp ? c.disc : DiscIdentity{};
+    dvd.disc = c.call == Call::StartUp ? c.disc : DiscIdentity{};
     ASSERT_TRUE(controller.Form_Load("/S Other"));
-    view.dvd.disc = c.disc;
+    dvd.disc = c.disc;
     options.PlayListAutoAdd = c.call != Call::MediaNoAutoAdd;
     if (c.call == Call::Media || c.call == Call::MediaNoAutoAdd) {
         controller.MediaArrived();
@@ -60,7 +60,7 @@ TEST_P(DvdArrivalTest, SelectsAddsLabelsAndStartsThePlayerAsTheCallerAsks) {
     EXPECT_EQ(ReadBytes(appPath + "KIVPlay.dat"),
               std::string(kPlayList) + (c.added.empty() ? "" : c.added + "\r\n"));
     EXPECT_EQ(desktop.moves.size(), c.moves);
-    EXPECT_EQ(view.dvd.started, Texts(c.launches, options.LaunchApplication));
+    EXPECT_EQ(dvd.started, Texts(c.launches, options.LaunchApplication));
     // Ten passes of events after a start, one more for the notice to show.
     EXPECT_EQ(events, 10 * c.launches + (notice ? 1 : 0));
     EXPECT_TRUE(reporter.messages.empty());
@@ -92,8 +92,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, DvdArrivalTest, ::testing::ValuesIn(kCases),
 
 TEST_F(DvdArrivalTest, APlayerThatCannotStartEndsTheArrivalWithItsError) {
     ASSERT_TRUE(controller.Form_Load(""));
-    view.dvd.disc = kKnown;
-    view.dvd.launchFails = true;
+    dvd.disc = kKnown;
+    dvd.launchFails = true;
     controller.MediaArrived();
     EXPECT_EQ(Reports(), Texts{"DriveArriveSelectSetting: Error: 53. File not found"});
     EXPECT_EQ(controller.CurrentSetting(), nullptr);
@@ -102,7 +102,7 @@ TEST_F(DvdArrivalTest, APlayerThatCannotStartEndsTheArrivalWithItsError) {
 TEST_F(DvdArrivalTest, APlayerWindowAppearingLaterIsPlacedOnceShownOrGivenUp) {
     desktop.Close(player);
     ASSERT_TRUE(controller.Form_Load("/S Movie"));
-    FakeDvdSystem& watch = view.dvd;
+    FakeDvdSystem& watch = dvd;
     ASSERT_NE(watch.events, nullptr);
     WindowHandle late = desktop.Open("Player", "");
     watch.hidden.insert(late);
@@ -118,7 +118,7 @@ TEST_F(DvdArrivalTest, APlayerWindowAppearingLaterIsPlacedOnceShownOrGivenUp) {
     EXPECT_EQ(watch.events, nullptr);
 
     desktop.Close(late);
-    view.dvd.disc = kKnown;
+    dvd.disc = kKnown;
     controller.MediaArrived();
     ASSERT_NE(watch.events, nullptr) << "the player just started";
     watch.events->DeadlinePassed();

@@ -247,10 +247,10 @@ TEST_F(MainWindowFixture, TheTrayIconComesAndGoesWithTheWindow) {
     FakeDesktop otherDesktop;
     COptions withIcon{reporter};
     withIcon.WindowStartMode = 2;
-    CMainController other(
-        MainViews{second, second, second, second, second, second},
-        Platform{otherDesktop, sizeLibrary, keyboardLibrary, pump, reporter, blanking}, withIcon,
-        playList, (dir.Path() / "").string());
+    CMainController other(MainViews{second, second, second, second, second, second},
+                          Platform{otherDesktop, sizeLibrary, keyboardLibrary, pump, reporter,
+                                   blanking, dvd, dvd, dvd},
+                          withIcon, playList, (dir.Path() / "").string());
     ASSERT_TRUE(second.Load(other, nullptr, nullptr));
     ASSERT_TRUE(other.Form_Load(""));
     HWND handle = second.Hwnd();

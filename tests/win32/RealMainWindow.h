@@ -7,6 +7,7 @@
 #include "app/win32/frmMain.h"
 #include "support/BlankingDoubles.h"
 #include "support/Doubles.h"
+#include "support/PlayListDoubles.h"
 #include "support/TestSupport.h"
 #include "support/Win32TestSupport.h"
 #include "support/WindowSearch.h"
@@ -31,11 +32,12 @@ struct RealMainWindowFixture : ::testing::Test {
     test::FakeBlankingPlatform blanking;
     COptions options{reporter};
     CPlayList playList{reporter};
+    test::FakeDvdSystem dvd;
     frmMain window;
     CMainController controller{
         MainViews{window, window, window, window, window, window},
-        Platform{desktop, sizeLibrary, keyboardLibrary, pump, reporter, blanking}, options,
-        playList, (dir.Path() / "").string()};
+        Platform{desktop, sizeLibrary, keyboardLibrary, pump, reporter, blanking, dvd, dvd, dvd},
+        options, playList, (dir.Path() / "").string()};
 
     // Starts the window as KIV does, but hidden and without a tray icon;
     // fixtures that need files in the folder write them first.

@@ -5,8 +5,11 @@
 #include "app/win32/frmMain.h"
 #include "blanking/win32/BlankingWin32.h"
 #include "hotkeys/win32/SupportLibrariesWin32.h"
+#include "placement/win32/WindowCreationWatchWin32.h"
 #include "platform/win32/UniqueHandle.h"
 #include "platform/win32/Win32Platform.h"
+#include "playlist/win32/DriveReaderWin32.h"
+#include "playlist/win32/ProgramLauncherWin32.h"
 #include "store/CommandArgs.h"
 #include "store/Options.h"
 #include "store/PlayList.h"
@@ -81,12 +84,16 @@ int RunKiv() {
     kiv::win32::CWin32KeyboardLibrary keyboardLibrary(appPath);
     kiv::win32::CWin32MessagePump pump;
     kiv::win32::CWin32BlankingPlatform blanking;
+    kiv::CDriveReaderWin32 driveReader;
+    kiv::win32::CProgramLauncherWin32 launcher;
+    kiv::win32::CWindowCreationWatchWin32 windowWatch;
 
     kiv::win32::frmMain mainWindow;
     kiv::CMainController controller(
         kiv::MainViews{mainWindow, mainWindow, mainWindow, mainWindow, mainWindow, mainWindow},
-        kiv::Platform{desktop, sizeLibrary, keyboardLibrary, pump, reporter, blanking}, gOptions,
-        gPlayList, appPath);
+        kiv::Platform{desktop, sizeLibrary, keyboardLibrary, pump, reporter, blanking, driveReader,
+                      launcher, windowWatch},
+        gOptions, gPlayList, appPath);
 
     HINSTANCE module = ::GetModuleHandleA(nullptr);
     HICON largeIcon = static_cast<HICON>(::LoadImageA(module, MAKEINTRESOURCEA(kIconId), IMAGE_ICON,

@@ -101,9 +101,8 @@ bool CMainMenus::Create(HWND owner) {
     }
 
     AppendAll(setting.Get(), kSettingBase, menu::kSettingItems);
-    // The play list and About windows are not in the program: their entries
-    // are shown, disabled.
-    Append(feature.Get(), kFeatureBase, menu::kFeatureItems[0], false);
+    // The About window is not in the program: its entry is shown, disabled.
+    Append(feature.Get(), kFeatureBase, menu::kFeatureItems[0]);
     Append(feature.Get(), kFeatureBase, menu::kFeatureItems[1]);
     Append(help.Get(), kHelpBase, menu::kHelpItems[0], false);
     Append(help.Get(), kHelpBase, menu::kHelpItems[1]);

@@ -22,7 +22,7 @@ constexpr std::array<ButtonSpec, 9> kButtons = {{
     {"Save the current setting under another name", Glyph::SaveAs, MainCommand::SaveAs, true},
     {"", Glyph::Add, std::nullopt, true},
     {"Set KIV program Options", Glyph::Options, MainCommand::Options, true},
-    {"Select a DVD from the PlayList", Glyph::PlayList, MainCommand::PlayList, false},
+    {"Select a DVD from the PlayList", Glyph::PlayList, MainCommand::PlayList, true},
     {"Information about KIV", Glyph::About, MainCommand::About, false},
 }};
 

@@ -5,6 +5,7 @@
 #include "app/ToolTipTexts.h"
 #include "dialogs/win32/frmOptions.h"
 #include "dialogs/win32/frmSettingName.h"
+#include "playlist/win32/frmPlayList.h"
 
 #include "util/GDILine.h"
 #include "util/win32/FormUtilsWin32.h"
@@ -620,6 +621,10 @@ std::optional<std::string> frmMain::AskSettingName(std::string_view initialText)
 
 void frmMain::ShowOptions(const OptionsDialogInput& input) {
     frmOptions::Show(Hwnd(), input);
+}
+
+bool frmMain::ShowPlayList(CPlayListWindow& window) {
+    return frmPlayList::Show(Hwnd(), window);
 }
 
 void frmMain::SetCommandEnabled(MainCommand command, bool enabled) {

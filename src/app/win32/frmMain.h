@@ -14,11 +14,8 @@
 #include "app/win32/pages/BlankingPage.h"
 #include "app/win32/pages/HotKeyPage.h"
 #include "app/win32/pages/OrbitingPage.h"
-#include "placement/win32/WindowCreationWatchWin32.h"
 #include "platform/win32/UniqueHandle.h"
 #include "platform/win32/Window.h"
-#include "playlist/win32/DriveReaderWin32.h"
-#include "playlist/win32/ProgramLauncherWin32.h"
 #include "playlist/win32/frmAddingTitle.h"
 
 #include <array>
@@ -62,7 +59,6 @@ public:
     void SetToolTips() override;
     void ShowAsStartMode(int32_t startMode) override;
     void EndProgramNow() override;
-    MainWindowServices Services() override { return {mDriveReader, mLauncher, mWindowWatch}; }
     // IDvdArrivalView
     void SetCurrentDvdLabel(std::string_view text) override;
     void ShowAddingNotice(std::string_view message) override;
@@ -79,6 +75,7 @@ public:
     // IDialogs
     std::optional<std::string> AskSettingName(std::string_view initialText) override;
     void ShowOptions(const OptionsDialogInput& input) override;
+    bool ShowPlayList(CPlayListWindow& window) override;
     // ISettingCommandsView
     void SetCommandEnabled(MainCommand command, bool enabled) override;
     void FocusGetWindowInfo() override;
@@ -171,9 +168,6 @@ private:
     // The toolbar tip being shown, kept until the tip window has copied it.
     std::string mTipText;
     std::wstring mWideTipText;
-    CDriveReaderWin32 mDriveReader;
-    CProgramLauncherWin32 mLauncher;
-    CWindowCreationWatchWin32 mWindowWatch;
     frmAddingTitle mAddingTitle;
 };
 

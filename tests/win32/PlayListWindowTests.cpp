@@ -1,0 +1,105 @@
+// The real "KIV Play List" window over a fake drive, driven while it runs its
+// own message loop.
+#include "playlist/win32/frmPlayList.h"
+#include "support/PlayListDoubles.h"
+#include "support/TestSupport.h"
+#include "support/Win32TestSupport.h"
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <utility>
+
+namespace kiv::win32 {
+namespace {
+
+using namespace test;
+using Id = frmPlayList::ControlId;
+
+HWND Dialog() {
+    return ::FindWindowA("frmPlayList", "KIV Play List");
+}
+HWND Item(int id) {
+    return ::GetDlgItem(Dialog(), id);
+}
+void Click(int id) {
+    ::SendMessageA(Item(id), BM_CLICK, 0, 0);
+}
+// The titles in the order shown.
+std::string Titles() {
+    std::string titles;
+    char text[64] = {};
+    const auto rows = ::SendMessageA(Item(Id::lvwTitles), LVM_GETITEMCOUNT, 0, 0);
+    for (int row = 0; row < rows; ++row) {
+        ListView_GetItemText(Item(Id::lvwTitles), row, 0, text, sizeof text);
+        titles += std::string(text) + "|";
+    }
+    return titles;
+}
+bool IsDefault(int id) {
+    return (::GetWindowLongA(Item(id), GWL_STYLE) & BS_DEFPUSHBUTTON) != 0;
+}
+
+// What the user does, once the window has the focus.
+std::function<void()> gUser;
+
+void CALLBACK RunUser(HWND, UINT, UINT_PTR, DWORD) {
+    HWND focus = ::GetFocus();
+    if (gUser && Dialog() != nullptr && focus != nullptr && ::IsChild(Dialog(), focus)) {
+        std::exchange(gUser, nullptr)();
+    }
+}
+
+struct PlayListWindow : ::testing::Test {
+    RecordingReporter reporter;
+    CPlayList list{reporter};
+    FakeDriveReader drive;
+    AddingDriveArrival arrival{list, drive};
+    CPlayListWindow rules{{list, "R:", {"4x3", "Wide"}, drive, arrival, reporter}};
+
+    bool Show(std::function<void()> user) {
+        gUser = std::move(user);
+        const UINT_PTR timer = ::SetTimer(nullptr, 0, 50, &RunUser);
+        const bool chosen = frmPlayList::Show(nullptr, rules);
+        ::KillTimer(nullptr, timer);
+        return chosen;
+    }
+};
+
+TEST_F(PlayListWindow, RefusesAListedDiscUpdatesSortsByTextDeletesAndSelects) {
+    list.Add("Alien", "4x3", "ALIEN", "9");
+    list.Add("Heat", "Wide", "HEAT", "2B");
+    list.Add("Zed", "4x3", "ZED", "10");
+    drive.disc = {"HEAT", "2B"};
+    const bool chosen = Show([] {
+        EXPECT_EQ(TextOf(Item(Id::txtAddTitle)), "Heat"); // the disc in the drive
+        Click(Id::cmdAdd);                                // is listed already
+        ::SetFocus(Item(Id::txtAddTitle));
+        EXPECT_TRUE(IsDefault(Id::cmdUpdate));
+        ::SetWindowTextA(Item(Id::txtAddTitle), "Heat;2");
+        ::SendMessageA(Dialog(), WM_COMMAND, IDOK, 0); // Enter presses Update
+        EXPECT_TRUE(IsDefault(Id::cmdSelect));
+
+        NMLISTVIEW click{};
+        click.hdr = {Item(Id::lvwTitles), Id::lvwTitles, LVN_COLUMNCLICK};
+        click.iSubItem = 3; // "Serial", as text: 10, 2B, 9
+        ::SendMessageA(Dialog(), WM_NOTIFY, Id::lvwTitles, reinterpret_cast<LPARAM>(&click));
+        EXPECT_EQ(Titles(), "Zed|Heat2|Alien|");
+        Click(Id::cmdDelete);
+        EXPECT_EQ(Titles(), "Zed|Alien|");
+        ListView_SetItemState(Item(Id::lvwTitles), 1, LVIS_SELECTED, LVIS_SELECTED);
+        EXPECT_EQ(TextOf(Item(Id::txtAddTitle)), "Alien");
+        Click(Id::cmdSelect);
+    });
+    EXPECT_TRUE(chosen);
+    EXPECT_EQ(rules.CurrentSetting(), "4x3");
+    EXPECT_EQ(list.Item("C2")->Title, "Heat2");
+    EXPECT_TRUE(list.Item("C2")->LogicalDelete);
+    ASSERT_EQ(reporter.messages.size(), 1u);
+    EXPECT_EQ(reporter.messages[0].text.substr(0, 31), "This DVD is already on the Play");
+    EXPECT_FALSE(Show([] { ::SendMessageA(Dialog(), WM_COMMAND, IDCANCEL, 0); })); // Esc
+}
+
+} // namespace
+} // namespace kiv::win32
