@@ -1,6 +1,8 @@
 // Time from a hot key pressed (SendInput) to the player at the setting's
 // rectangle, next to a minimal program that moves the window itself on the
-// same keys; and from a second "kiv.exe /S name" to the player placed.
+// same keys; from a second "kiv.exe /S name" to the player placed; and what
+// KIV's key hook adds to every other key: a key that is no hot key, from
+// SendInput to the focused window, with KIV running and without.
 //
 //   bench_hotkey.exe KIV_FOLDER PLAYER_EXE
 #include "BenchSupport.h"
@@ -15,6 +17,9 @@ using namespace kiv::bench;
 using kiv::win32::UniqueKernelHandle;
 
 constexpr int kRuns = 10;
+// Between chords, so that each is timed alone and not behind the work the
+// previous one left (a user presses hot keys seconds apart).
+constexpr DWORD kSettleMs = 150;
 constexpr RECT kFirst = {40, 30, 40 + 512, 30 + 384};
 constexpr RECT kSecond = {60, 50, 60 + 400, 50 + 300};
 
@@ -39,6 +44,7 @@ void SendChord(WORD key) {
 std::vector<double> TimeChords(HWND window) {
     std::vector<double> times;
     for (int run = 0; run < kRuns; ++run) {
+        ::Sleep(kSettleMs);
         const bool second = run % 2 == 0;
         const auto start = Clock::now();
         SendChord(second ? VK_F3 : VK_F2);
@@ -47,6 +53,55 @@ std::vector<double> TimeChords(HWND window) {
             times.push_back(Milliseconds(Clock::now() - start));
         }
     }
+    return times;
+}
+
+// Microseconds from SendInput of F9 to its WM_KEYDOWN in a window of this
+// program that has the focus; nothing when the window cannot get the focus.
+std::vector<double> TimeKeyDelivery() {
+    WNDCLASSA windowClass{};
+    windowClass.lpfnWndProc = ::DefWindowProcA;
+    windowClass.hInstance = ::GetModuleHandleA(nullptr);
+    windowClass.lpszClassName = "KivBenchKeys";
+    ::RegisterClassA(&windowClass);
+    HWND window =
+        ::CreateWindowExA(0, "KivBenchKeys", "keys", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 600, 500,
+                          200, 100, nullptr, nullptr, windowClass.hInstance, nullptr);
+    std::vector<double> times;
+    ::SetForegroundWindow(window);
+    ::SetFocus(window);
+    if (WaitFor(
+            [&] {
+                MSG pending;
+                while (::PeekMessageA(&pending, nullptr, 0, 0, PM_REMOVE)) {
+                    ::DispatchMessageA(&pending);
+                }
+                return ::GetFocus() == window;
+            },
+            std::chrono::seconds(5))) {
+        for (int run = 0; run < 5 * kRuns; ++run) {
+            INPUT events[2]{};
+            for (INPUT& event : events) {
+                event.type = INPUT_KEYBOARD;
+                event.ki.wVk = VK_F9;
+            }
+            events[1].ki.dwFlags = KEYEVENTF_KEYUP;
+            const auto start = Clock::now();
+            ::SendInput(2, events, sizeof(INPUT));
+            MSG message{};
+            while (::GetMessageA(&message, nullptr, 0, 0) > 0) {
+                if (message.message == WM_KEYUP && message.wParam == VK_F9) {
+                    break;
+                }
+                if (message.message == WM_KEYDOWN && message.wParam == VK_F9) {
+                    times.push_back(
+                        std::chrono::duration<double, std::micro>(Clock::now() - start).count());
+                }
+                ::DispatchMessageA(&message);
+            }
+        }
+    }
+    ::DestroyWindow(window);
     return times;
 }
 
@@ -73,7 +128,10 @@ int main(int argc, char** argv) {
         return 1;
     }
 
+    const std::vector<double> keysAlone = TimeKeyDelivery();
+
     std::vector<double> floorTimes;
+    std::vector<double> keysWithFloor;
     UniqueKernelHandle floor = StartProcess("\"" + (folder.Path() / "floor_hotkey.exe").string() +
                                                 "\" KivBenchPlayer 40 30 552 414 60 50 460 350",
                                             folder.Path());
@@ -81,6 +139,7 @@ int main(int argc, char** argv) {
     if (floor && WaitFor([&] { return (floorWindow = ::FindWindowA("KivFloorHotKey", nullptr)); },
                          std::chrono::seconds(10))) {
         floorTimes = TimeChords(window);
+        keysWithFloor = TimeKeyDelivery();
         ::PostMessageA(floorWindow, WM_CLOSE, 0, 0);
     }
     if (floor) {
@@ -88,12 +147,14 @@ int main(int argc, char** argv) {
     }
 
     std::vector<double> kivTimes;
+    std::vector<double> keysWithKiv;
     std::vector<double> secondCopyTimes;
     UniqueKernelHandle kiv =
         StartProcess("\"" + (folder.Path() / "kiv.exe").string() + "\" /S First", folder.Path());
     if (kiv && WaitFor([&] { return At(window, kFirst); }, std::chrono::seconds(20))) {
         ::Sleep(500); // the key hook is in place once KIV's start-up has run
         kivTimes = TimeChords(window);
+        keysWithKiv = TimeKeyDelivery();
         for (int run = 0; run < kRuns; ++run) {
             const bool second = !At(window, kSecond);
             const auto start = Clock::now();
@@ -123,5 +184,12 @@ int main(int argc, char** argv) {
     Report("KIV, a setting's hot key:", kivTimes);
     std::printf("  difference: %.2f ms (aim: at most 5)\n", Median(kivTimes) - Median(floorTimes));
     Report("a second kiv.exe /S, started:", secondCopyTimes);
+    std::printf("a key that is no hot key, SendInput to the focused window (median of %zu):\n",
+                keysAlone.size());
+    std::printf("  no key hook:                       %8.0f us\n", Median(keysAlone));
+    std::printf("  the minimal program's key hook:    %8.0f us\n", Median(keysWithFloor));
+    std::printf(
+        "  KIV's key hook:                    %8.0f us (%.0f us more than the minimal one)\n",
+        Median(keysWithKiv), Median(keysWithKiv) - Median(keysWithFloor));
     return 0;
 }

@@ -74,6 +74,11 @@ bool CHookSupervisor::RestartWindowHook(const CWindowSetting* current) {
     if (!mOptions.SubClassWindowSize) {
         return true;
     }
+    // Installing the same hook again costs a round trip to the player's thread
+    // on every selection and nudge, and changes nothing.
+    if (current && mPlacement.WindowHookInPlace(current->WindowClass, current)) {
+        return true;
+    }
     if (!StopWindowHook()) {
         return false;
     }

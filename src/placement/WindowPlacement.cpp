@@ -54,9 +54,7 @@ void CWindowPlacement::StartWindowHook(std::string_view windowClass,
         return;
     }
     CScopeFlag busy(mHookBusy);
-    Rect limit =
-        SizeLimitRect(mOptions, mDesktop.PrimaryScreenSize(), current ? current->WindowWidth : 0,
-                      current ? current->WindowHeight : 0);
+    const Rect limit = HookLimit(current);
     WindowHandle window = GetAppWindow(mDesktop, windowClass);
     if (window == 0) {
         return;
@@ -65,6 +63,7 @@ void CWindowPlacement::StartWindowHook(std::string_view windowClass,
     if (thread == 0 || !mSizeLibrary.SetHook(thread, window, limit)) {
         return;
     }
+    mHooked = HookedWindow{window, thread, limit};
     mPump.TakeOneMessage();
     for (int pass = 0; pass < kEventPassesAfterHook; ++pass) {
         mPump.DoEvents();
@@ -72,7 +71,23 @@ void CWindowPlacement::StartWindowHook(std::string_view windowClass,
 }
 
 void CWindowPlacement::StopWindowHook() {
+    mHooked.reset();
     mSizeLibrary.RemoveHook();
+}
+
+bool CWindowPlacement::WindowHookInPlace(std::string_view windowClass,
+                                         const CWindowSetting* current) {
+    if (!mHooked || current == nullptr) {
+        return false;
+    }
+    WindowHandle window = GetAppWindow(mDesktop, windowClass);
+    return window == mHooked->window && mDesktop.WindowThreadId(window) == mHooked->thread &&
+           HookLimit(current) == mHooked->limit;
+}
+
+Rect CWindowPlacement::HookLimit(const CWindowSetting* current) {
+    return SizeLimitRect(mOptions, mDesktop.PrimaryScreenSize(), current ? current->WindowWidth : 0,
+                         current ? current->WindowHeight : 0);
 }
 
 CWindowPlacement::CheckResult CWindowPlacement::CheckPlacedWindow() {

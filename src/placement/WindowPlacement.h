@@ -41,6 +41,9 @@ public:
     void StartWindowHook(std::string_view windowClass, const CWindowSetting* current);
     // Removes the hook. Raises File not found when the library is missing.
     void StopWindowHook();
+    // True when the hook is in place for the window `windowClass` finds, with
+    // the limit `current` asks for: installing it again would change nothing.
+    bool WindowHookInPlace(std::string_view windowClass, const CWindowSetting* current);
 
     // The window the last placement moved (0 when none) and where it put it.
     WindowHandle AppHwnd() const noexcept { return mAppHwnd; }
@@ -57,8 +60,17 @@ private:
     const COptions& mOptions;
     IPlacementListener& mListener;
 
+    Rect HookLimit(const CWindowSetting* current);
+
     WindowHandle mAppHwnd = 0;
     Rect mAppRect;
+    // Where the window-size hook was last installed, while it is.
+    struct HookedWindow {
+        WindowHandle window = 0;
+        uint32_t thread = 0;
+        Rect limit;
+    };
+    std::optional<HookedWindow> mHooked;
     bool mAdjustBusy = false;
     bool mHookBusy = false;
 };

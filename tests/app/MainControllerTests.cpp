@@ -84,5 +84,20 @@ TEST_F(ControllerFixture, TheSizeHookIsNotInstalledAgainFromTheEventsItLetsRun) 
     EXPECT_EQ(SizeLimitRect(options, {1920, 1080}, 3000, 3000), (Rect{0, 0, 800, 600}));
 }
 
+TEST_F(ControllerFixture, TheSizeHookIsInstalledAgainOnlyWhenItsLimitOrWindowChanges) {
+    Load({Setting("One", {0, 0, 640, 480}), Setting("Two", {0, 0, 800, 600}),
+          Setting("Big", {0, 0, 1400, 600})});
+    Select("One");
+    Select("Two"); // the same window, still within the screen
+    EXPECT_EQ(sizeLibrary.limits.size(), 1u);
+    desktop.Close(player);
+    player = desktop.Open("Player", "");
+    Select("One"); // a new window of the player's class
+    EXPECT_EQ(sizeLibrary.limits.size(), 2u);
+    Select("Big");
+    ASSERT_EQ(sizeLibrary.limits.size(), 3u);
+    EXPECT_EQ(sizeLibrary.limits[2].right, 1400);
+}
+
 } // namespace
 } // namespace kiv

@@ -366,7 +366,7 @@ void frmMain::SetCaption(std::string_view caption) {
 }
 
 void frmMain::ShowSetting(const CWindowSetting& setting) {
-    ::SetWindowTextA(Control(kApplicationName), setting.ApplicationName.c_str());
+    ShowText(Control(kApplicationName), setting.ApplicationName);
     fraAdjust.ShowPosition(setting);
 }
 

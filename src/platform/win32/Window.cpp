@@ -20,6 +20,12 @@ std::string WindowText(HWND window) {
     return text;
 }
 
+void ShowText(HWND control, std::string_view text) {
+    if (WindowText(control) != text) {
+        ::SetWindowTextA(control, std::string(text).c_str());
+    }
+}
+
 HWND CreateChild(HWND parent, const char* className, const char* text, DWORD style, int id,
                  DWORD exStyle) {
     return ::CreateWindowExA(exStyle, className, text, WS_CHILD | WS_VISIBLE | style, 0, 0, 0, 0,

@@ -6,6 +6,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace kiv::win32 {
@@ -14,6 +15,10 @@ namespace kiv::win32 {
 
 // The text of any window: a caption, a box's contents.
 std::string WindowText(HWND window);
+// Sets a control's text unless it already reads so: a change costs the window
+// manager a round trip and the control a repaint, which selecting a setting
+// pays for every box it shows.
+void ShowText(HWND control, std::string_view text);
 
 // Creates the visible child control `id` of `parent`, at 0, 0 with no size
 // until laid out; the parent destroys it.

@@ -135,10 +135,10 @@ void CAdjustPage::Layout(const CDpiScale& scale) {
 }
 
 void CAdjustPage::ShowPosition(const CWindowSetting& setting) {
-    ::SetWindowTextA(Control(kLeft), std::to_string(setting.WindowLeft).c_str());
-    ::SetWindowTextA(Control(kTop), std::to_string(setting.WindowTop).c_str());
-    ::SetWindowTextA(Control(kWidth), std::to_string(setting.WindowWidth).c_str());
-    ::SetWindowTextA(Control(kHeight), std::to_string(setting.WindowHeight).c_str());
+    ShowText(Control(kLeft), std::to_string(setting.WindowLeft));
+    ShowText(Control(kTop), std::to_string(setting.WindowTop));
+    ShowText(Control(kWidth), std::to_string(setting.WindowWidth));
+    ShowText(Control(kHeight), std::to_string(setting.WindowHeight));
 }
 
 bool CAdjustPage::IsLockChecked() const {

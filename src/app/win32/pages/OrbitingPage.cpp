@@ -76,7 +76,7 @@ std::string COrbitingPage::OrbitText(OrbitTextBox box) const {
 }
 
 void COrbitingPage::ShowOrbitText(OrbitTextBox box, std::string_view text) {
-    ::SetWindowTextA(Control(BoxId(box)), std::string(text).c_str());
+    ShowText(Control(BoxId(box)), text);
 }
 
 } // namespace kiv::win32

@@ -108,7 +108,7 @@ std::string CWindowPos::Value() {
 
 void CWindowPos::SetValue(std::string_view value) {
     if (WindowPosTakesValue(value)) {
-        ::SetWindowTextA(Child(kValue), std::string(value).c_str());
+        ShowText(Child(kValue), value);
     }
 }
 
