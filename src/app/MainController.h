@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Dialogs.h"
+#include "app/GetWindowInfo.h"
 #include "app/HookSupervisor.h"
 #include "app/HotKeyActions.h"
 #include "app/MainView.h"
@@ -87,6 +88,7 @@ public:
     COrbitBlanking& OrbitBlanking() noexcept { return mOrbitBlanking; }
     CSettingCommands& Commands() noexcept { return mCommands; }
     CMenuCommands& Menus() noexcept { return mMenus; }
+    CGetWindowInfo& GetWindowInfo() noexcept { return mGetWindowInfo; }
 
     // A second copy of KIV started with `commandLine` and ended: its /S
     // setting is selected and placed, as a hot key would; the rest is ignored.
@@ -126,6 +128,7 @@ private:
     CPositionEditor mPosition;
     CSettingCommands mCommands;
     CMenuCommands mMenus;
+    CGetWindowInfo mGetWindowInfo;
     CHotKeyActions mHotKeyActions;
     CHotKeyDispatcher mHotKeys;
 };

@@ -144,6 +144,10 @@ void CSettingCommands::HandleSaveAsClick() {
     });
 }
 
+void CSettingCommands::HandleAboutClick() {
+    TrapErrors(mReporter, "HandleAboutClick", [&] { mDialogs.ShowAbout(); });
+}
+
 void CSettingCommands::SetButtonEnabledState() {
     TrapErrors(mReporter, "SetButtonEnabledState", [&] {
         const bool available = mSelection.ListCount() > 0 && mSelection.CurrentSetting() != nullptr;
@@ -182,6 +186,9 @@ void CSettingCommands::Invoke(MainCommand command) {
         break;
     case MainCommand::SaveAs:
         HandleSaveAsClick();
+        break;
+    case MainCommand::About:
+        HandleAboutClick();
         break;
     default:
         // The other commands have windows of their own and stay disabled here.

@@ -9,6 +9,7 @@
 #include "platform/Desktop.h"
 #include "util/ErrorReport.h"
 
+#include <string>
 #include <string_view>
 
 namespace kiv {
@@ -38,6 +39,7 @@ public:
     // Moves the keyboard focus to the button that chooses the application.
     virtual void FocusGetWindowInfo() = 0;
     virtual void ShowApplicationName(std::string_view name) = 0;
+    virtual std::string ApplicationNameShown() const = 0;
     // The hot key page's controls.
     virtual IHotKeyEditorView& HotKeyFrame() = 0;
 };
@@ -72,6 +74,7 @@ public:
     void HandleRenameClick();
     void HandleSaveClick();
     void HandleSaveAsClick();
+    void HandleAboutClick();
     void SetButtonEnabledState();
 
     // The hot key page: the key list, showing a setting's hot key, and the

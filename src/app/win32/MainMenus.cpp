@@ -101,12 +101,11 @@ bool CMainMenus::Create(HWND owner) {
     }
 
     AppendAll(setting.Get(), kSettingBase, menu::kSettingItems);
-    // The play list, options and About windows are not in the program: their
+    // The play list and options windows are not in the program: their
     // entries are shown, disabled.
     Append(feature.Get(), kFeatureBase, menu::kFeatureItems[0], false);
     Append(feature.Get(), kFeatureBase, menu::kFeatureItems[1], false);
-    Append(help.Get(), kHelpBase, menu::kHelpItems[0], false);
-    Append(help.Get(), kHelpBase, menu::kHelpItems[1]);
+    AppendAll(help.Get(), kHelpBase, menu::kHelpItems);
     AppendAll(mTrayIcon.Get(), kTrayIconBase, menu::kTrayItems);
     AppendAll(mContext.Get(), kContextBase, menu::kContextItems);
     Append(mPositionEdit.Get(), kPositionEditBase, {menu::kPositionEdit, "Edit"});

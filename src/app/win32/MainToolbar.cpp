@@ -23,7 +23,7 @@ constexpr std::array<ButtonSpec, 9> kButtons = {{
     {"", Glyph::Add, std::nullopt, true},
     {"Set KIV program Options", Glyph::Options, MainCommand::Options, false},
     {"Select a DVD from the PlayList", Glyph::PlayList, MainCommand::PlayList, false},
-    {"Information about KIV", Glyph::About, MainCommand::About, false},
+    {"Information about KIV", Glyph::About, MainCommand::About, true},
 }};
 
 int CommandId(size_t index) {

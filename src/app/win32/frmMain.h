@@ -70,10 +70,14 @@ public:
     void SetTestOrbitTimerEnabled(bool enabled) override;
     // IDialogs
     std::optional<std::string> AskSettingName(std::string_view initialText) override;
+    std::optional<ApplicationChoice> SelectApplication(std::string_view appName,
+                                                       bool useCaption) override;
+    void ShowAbout() override;
     // ISettingCommandsView
     void SetCommandEnabled(MainCommand command, bool enabled) override;
     void FocusGetWindowInfo() override;
     void ShowApplicationName(std::string_view name) override;
+    std::string ApplicationNameShown() const override;
     IHotKeyEditorView& HotKeyFrame() override { return fraHotKey.Editor(); }
     // IPositionView
     void ShowPosition(const CWindowSetting& setting) override;
