@@ -146,7 +146,9 @@ void frmAbout::Layout(const CDpiScale& scale) {
     place(lblVersion, kTextLeft, y, kTextWidth, kLineHeight);
     y += kLineHeight + 12;
     place(lblDescription, kTextLeft, y, kTextWidth, kDescriptionHeight);
-    place(linSeparator, kMargin, kSeparatorTop, kClientWidth - 2 * kMargin, 2);
+    // An etched line is two pixels at any DPI: a taller one draws as a dark bar.
+    ::MoveWindow(::GetDlgItem(Hwnd(), linSeparator), scale(kMargin), scale(kSeparatorTop),
+                 scale(kClientWidth - 2 * kMargin), 2, TRUE);
     const int buttonLeft = kClientWidth - kMargin - kButtonWidth;
     place(lblDisclaimer, kMargin, kBottomTop, buttonLeft - 2 * kMargin, 2 * kButtonHeight + 8);
     place(cmdOK, buttonLeft, kBottomTop, kButtonWidth, kButtonHeight);

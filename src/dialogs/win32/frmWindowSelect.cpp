@@ -138,7 +138,9 @@ void frmWindowSelect::Layout(const CDpiScale& scale) {
     place(lblFrame1, kMargin, fieldTop + kEditHeight + 14, kPageWidth, kInstructionsHeight);
     place(lblWindows, kMargin, kMargin, kPageWidth, kLabelHeight);
     place(lstWindows, kMargin, fieldTop, kPageWidth, kListHeight);
-    place(linButtons, kMargin, kSeparatorTop, kPageWidth, 2);
+    // An etched line is two pixels at any DPI: a taller one draws as a dark bar.
+    ::MoveWindow(::GetDlgItem(Hwnd(), linButtons), scale(kMargin), scale(kSeparatorTop),
+                 scale(kPageWidth), 2, TRUE);
     const int cancelLeft = kClientWidth - kMargin - kButtonWidth;
     const int nextLeft = cancelLeft - kMargin - kButtonWidth;
     place(cmdCancel, cancelLeft, kButtonTop, kButtonWidth, kButtonHeight);
