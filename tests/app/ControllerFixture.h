@@ -131,8 +131,8 @@ struct FakeViews : IMainView,
     std::optional<std::string> AskSettingName(std::string_view) override { return nameAnswer; }
     std::optional<ApplicationChoice> SelectApplication(std::string_view appName,
                                                        bool useCaption) override {
-        wizardOpened = std::string(appName) + (useCaption ? " (caption)" : " (class)");
-        wizardSawMainVisible = mainVisible;
+        wizardOpened = std::string(appName) + (useCaption ? " (caption)" : " (class)") +
+                       (mainVisible ? "" : ", main window hidden");
         return wizardAnswer;
     }
     void ShowAbout() override { ++aboutShown; }
@@ -161,7 +161,6 @@ struct FakeViews : IMainView,
     std::optional<std::string> nameAnswer;
     bool mainVisible = true;
     std::string wizardOpened;
-    bool wizardSawMainVisible = true;
     std::optional<ApplicationChoice> wizardAnswer;
     int aboutShown = 0;
 };
