@@ -1,6 +1,9 @@
-// The application selection wizard end to end: kiv.exe beside the stand-in
-// player, "..." pressed, cancelled once, then the player picked from the list
-// with the keyboard and the settings file read back.
+// The application selection wizard and the About box end to end: kiv.exe
+// beside the stand-in player, "..." pressed, cancelled once, then the player
+// picked from the list with the keyboard and the settings file read back; the
+// About box from the Help menu.
+#include "Version.h"
+#include "dialogs/win32/frmAbout.h"
 #include "dialogs/win32/frmWindowSelect.h"
 #include "support/KivProcess.h"
 
@@ -96,6 +99,36 @@ TEST(WizardE2e, CancelChangesNothingAndFinishStoresThePickedWindowsClass) {
         ::PostMessageA(main, WM_CLOSE, 0, 0);
         return kiv.WaitForExit(500ms);
     }));
+}
+
+TEST(AboutE2e, ShowsTheBuildsVersionAndSaysSystemInformationIsUnavailable) {
+    KivFolder folder;
+    KivProcess kiv(folder, "");
+    HWND main = kiv.WaitForMainWindow();
+    ASSERT_TRUE(main != nullptr && WaitUntilSteady([] { return ::GetForegroundWindow(); }, 300ms) &&
+                ::GetForegroundWindow() == main && WaitForFocusIn(main));
+    SendChord({VK_MENU}, 'H');
+    ASSERT_TRUE(PumpUntil([&] { return FindProcessWindow(kiv.ProcessId(), "#32768"); }));
+    PumpUntil([] { return false; }, 1500ms);
+    Tap('A'); // "&About..."
+    PumpUntil([] { return false; }, 3000ms);
+    HWND about = nullptr;
+    ASSERT_TRUE(PumpUntil([&] {
+        about = FindProcessWindow(kiv.ProcessId(), "frmAbout");
+        return about != nullptr && ::GetForegroundWindow() == about;
+    }));
+    EXPECT_EQ(TextOf(::GetDlgItem(about, win32::frmAbout::lblVersion)),
+              "Version " KIV_VERSION_TEXT);
+    EXPECT_NE(::GetWindowLongPtrA(about, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
+    // Wine registers no System Information program.
+    SendChord({VK_MENU}, 'S');
+    const std::optional<MessageBoxSeen> box = kiv.WaitForMessageBox();
+    ASSERT_TRUE(box.has_value());
+    EXPECT_EQ(box->text, "System Information Is Unavailable At This Time");
+    kiv.DismissMessageBox();
+    EXPECT_TRUE(PumpUntil([&] { return ::GetForegroundWindow() == about; }));
+    Tap(VK_ESCAPE);
+    EXPECT_TRUE(PumpUntil([&] { return !::IsWindow(about); }));
 }
 
 } // namespace

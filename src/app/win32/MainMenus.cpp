@@ -127,10 +127,13 @@ std::optional<CMainMenus::Entry> CMainMenus::FromCommandId(int id) {
         Menu menu;
         int base;
     };
+    // Highest base first: a range of 101 indexes reaches the next menu's
+    // base (the Features menu's index 100 is the Help menu's About), and the
+    // id belongs to the menu whose base it has reached.
     for (const Range& range :
-         {Range{Menu::Setting, kSettingBase}, Range{Menu::Feature, kFeatureBase},
-          Range{Menu::Help, kHelpBase}, Range{Menu::TrayIcon, kTrayIconBase},
-          Range{Menu::Context, kContextBase}, Range{Menu::PositionEdit, kPositionEditBase}}) {
+         {Range{Menu::PositionEdit, kPositionEditBase}, Range{Menu::Context, kContextBase},
+          Range{Menu::TrayIcon, kTrayIconBase}, Range{Menu::Help, kHelpBase},
+          Range{Menu::Feature, kFeatureBase}, Range{Menu::Setting, kSettingBase}}) {
         if (id >= range.base && id < range.base + kIndexRange) {
             return Entry{range.menu, id - range.base};
         }
