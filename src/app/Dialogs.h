@@ -9,6 +9,12 @@
 namespace kiv {
 
 class CPlayListWindow;
+// The application the selection wizard's user named and picked.
+struct ApplicationChoice {
+    std::string appName;
+    // How the window is found: "Class:" + its class name, or its caption.
+    std::string windowItem;
+};
 
 // The modal windows the main window's commands open. Each returns what the
 // user chose, or nothing when the user cancelled.
@@ -22,6 +28,11 @@ public:
     // "KIV Play List", following the rules of `window`, over the main window;
     // true when the user chose a title (Select), false for Exit or the close box.
     virtual bool ShowPlayList(CPlayListWindow& window) = 0;
+    // The application selection wizard with `appName` in its name box; the
+    // window is given by its caption when `useCaption`, else by its class.
+    virtual std::optional<ApplicationChoice> SelectApplication(std::string_view appName,
+                                                               bool useCaption) = 0;
+    virtual void ShowAbout() = 0;
 };
 
 } // namespace kiv

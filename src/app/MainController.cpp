@@ -41,6 +41,8 @@ CMainController::CMainController(const MainViews& views, const Platform& platfor
       mCommands({views.commands, views.dialogs, views.position}, *this, mMenus, mOrbitBlanking,
                 mHooks, platform.desktop, platform.reporter, mOptionsCommand, mPlayListCommand),
       mMenus(views.menus, *this, mCommands, mOrbitBlanking, platform.reporter, mAppPath),
+      mGetWindowInfo({views.commands, views.menus, views.dialogs}, *this, mCommands, options,
+                     platform.reporter),
       mHotKeyActions({mPosition, mCommands, mOrbitBlanking}, *this, views.main, platform.desktop),
       mHotKeys(mHotKeyActions, platform.reporter) {}
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Dialogs.h"
+#include "app/GetWindowInfo.h"
 #include "app/HookSupervisor.h"
 #include "app/HotKeyActions.h"
 #include "app/MainView.h"
@@ -98,6 +99,7 @@ public:
     CSettingCommands& Commands() noexcept { return mCommands; }
     CMenuCommands& Menus() noexcept { return mMenus; }
     IDriveArrival& DriveArrival() noexcept { return mDvdArrival; }
+    CGetWindowInfo& GetWindowInfo() noexcept { return mGetWindowInfo; }
 
     // A second copy of KIV started with `commandLine` and ended: its /S
     // setting is selected and placed, as a hot key would; the rest is ignored.
@@ -146,6 +148,7 @@ private:
     CPlayListCommand mPlayListCommand;
     CSettingCommands mCommands;
     CMenuCommands mMenus;
+    CGetWindowInfo mGetWindowInfo;
     CHotKeyActions mHotKeyActions;
     CHotKeyDispatcher mHotKeys;
 };

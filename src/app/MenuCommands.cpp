@@ -75,7 +75,10 @@ void CMenuCommands::mnuFeature_Click(int32_t index) {
 }
 
 void CMenuCommands::mnuHelp_Click(int32_t index) {
-    // "&About..." is disabled: it has no window here.
+    if (index == menu::kAbout) {
+        mCommands.HandleAboutClick();
+        return;
+    }
     if (index != menu::kHelpOnKiv) {
         return;
     }

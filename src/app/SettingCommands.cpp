@@ -144,6 +144,10 @@ void CSettingCommands::HandleSaveAsClick() {
     });
 }
 
+void CSettingCommands::HandleAboutClick() {
+    TrapErrors(mReporter, "HandleAboutClick", [&] { mDialogs.ShowAbout(); });
+}
+
 void CSettingCommands::SetButtonEnabledState() {
     TrapErrors(mReporter, "SetButtonEnabledState", [&] {
         const bool available = mSelection.ListCount() > 0 && mSelection.CurrentSetting() != nullptr;
@@ -189,8 +193,11 @@ void CSettingCommands::Invoke(MainCommand command) {
     case MainCommand::PlayList:
         mPlayList.HandlePlayListClick();
         break;
+    case MainCommand::About:
+        HandleAboutClick();
+        break;
     default:
-        // The other commands have windows of their own and stay disabled here.
+        // The others are controls of the window, reached through their own handlers.
         break;
     }
 }

@@ -11,6 +11,7 @@
 #include "platform/Desktop.h"
 #include "util/ErrorReport.h"
 
+#include <string>
 #include <string_view>
 
 namespace kiv {
@@ -40,6 +41,7 @@ public:
     // Moves the keyboard focus to the button that chooses the application.
     virtual void FocusGetWindowInfo() = 0;
     virtual void ShowApplicationName(std::string_view name) = 0;
+    virtual std::string ApplicationNameShown() const = 0;
     // The hot key page's controls.
     virtual IHotKeyEditorView& HotKeyFrame() = 0;
 };
@@ -74,6 +76,7 @@ public:
     void HandleRenameClick();
     void HandleSaveClick();
     void HandleSaveAsClick();
+    void HandleAboutClick();
     void SetButtonEnabledState();
 
     // The hot key page: the key list, showing a setting's hot key, and the

@@ -5,8 +5,19 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace kiv {
+
+// A top-level window as the desktop lists it.
+struct TopLevelWindow {
+    WindowHandle handle = 0;
+    std::string caption;
+    std::string className;
+    bool visible = false;
+    // Owned by another window, as a dialog box is.
+    bool owned = false;
+};
 
 // What the program asks of the desktop about other programs' windows.
 class IDesktop {
@@ -31,6 +42,8 @@ public:
     // focus now, and shows it (restored when minimized). True when it became
     // the foreground window.
     virtual bool ForceForegroundWindow(WindowHandle window) = 0;
+    // Every top-level window, front to back.
+    virtual std::vector<TopLevelWindow> TopLevelWindows() = 0;
 };
 
 } // namespace kiv

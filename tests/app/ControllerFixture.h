@@ -64,7 +64,10 @@ struct FakeViews : IMainView,
     int32_t SettingListIndex() const override { return listIndex; }
     void ShowSettingListIndex(int32_t index) override { listIndex = index; }
     void SetCaption(std::string_view text) override { caption = text; }
-    void ShowSetting(const CWindowSetting& setting) override { ShowPosition(setting); }
+    void ShowSetting(const CWindowSetting& setting) override {
+        applicationName = setting.ApplicationName;
+        ShowPosition(setting);
+    }
     bool IsLockPositionChecked() const override { return lockChecked; }
     void ShowLockPositionChecked(bool checked) override { lockChecked = checked; }
     void SetCheckerEnabled(bool enabled) override { checker = enabled; }
@@ -115,13 +118,14 @@ struct FakeViews : IMainView,
     }
     void FocusGetWindowInfo() override {}
     void ShowApplicationName(std::string_view name) override { applicationName = name; }
+    std::string ApplicationNameShown() const override { return applicationName; }
     IHotKeyEditorView& HotKeyFrame() override { return hotKeyFrame; }
     // IMenuView
     void ShowSettingMenus(const AspectMenuState& shown) override { menus = shown; }
     int32_t ShowPopupMenu(MainPopup, std::optional<ScreenPoint>) override { return popupChoice; }
     bool AddTrayIcon() override { return true; }
     bool DeleteTrayIcon() override { return true; }
-    void SetMainWindowVisible(bool) override {}
+    void SetMainWindowVisible(bool visible) override { mainVisible = visible; }
     void BringMainWindowToFront() override {}
     void UnloadMainWindow() override {}
     void ShowHelpContents(std::string_view helpFile) override { opened = helpFile; }
@@ -139,6 +143,13 @@ struct FakeViews : IMainView,
     bool ShowPlayList(CPlayListWindow& window) override {
         return playListUser ? playListUser(window) : false;
     }
+    std::optional<ApplicationChoice> SelectApplication(std::string_view appName,
+                                                       bool useCaption) override {
+        wizardOpened = std::string(appName) + (useCaption ? " (caption)" : " (class)") +
+                       (mainVisible ? "" : ", main window hidden");
+        return wizardAnswer;
+    }
+    void ShowAbout() override { ++aboutShown; }
 
     std::vector<Entry> entries;
     int32_t listIndex = -1;
@@ -168,6 +179,10 @@ struct FakeViews : IMainView,
     std::vector<std::string> notices;
     // What the user does in the play list window; true for Select.
     std::function<bool(CPlayListWindow&)> playListUser;
+    bool mainVisible = true;
+    std::string wizardOpened;
+    std::optional<ApplicationChoice> wizardAnswer;
+    int aboutShown = 0;
 };
 
 struct ControllerFixture : ::testing::Test {

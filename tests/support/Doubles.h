@@ -81,6 +81,13 @@ public:
         return IsWindow(window);
     }
     std::vector<WindowHandle> foreground;
+    std::vector<TopLevelWindow> TopLevelWindows() override {
+        std::vector<TopLevelWindow> listed;
+        for (const Window& w : windows) {
+            listed.push_back({w.handle, w.caption, w.className, true, false});
+        }
+        return listed;
+    }
 
     struct Move {
         WindowHandle window;

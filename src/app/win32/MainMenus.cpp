@@ -9,12 +9,11 @@ namespace {
 
 using menu::Item;
 
-void Append(HMENU menu, int base, const Item& item, bool enabled = true) {
+void Append(HMENU menu, int base, const Item& item) {
     MENUITEMINFOA info{};
     info.cbSize = sizeof info;
-    info.fMask = MIIM_ID | MIIM_FTYPE | MIIM_STATE;
+    info.fMask = MIIM_ID | MIIM_FTYPE;
     info.wID = static_cast<UINT>(base + item.index);
-    info.fState = enabled ? MFS_ENABLED : MFS_DISABLED;
     if (item.caption == nullptr) {
         info.fType = MFT_SEPARATOR;
     } else {
@@ -101,11 +100,8 @@ bool CMainMenus::Create(HWND owner) {
     }
 
     AppendAll(setting.Get(), kSettingBase, menu::kSettingItems);
-    // The About window is not in the program: its entry is shown, disabled.
-    Append(feature.Get(), kFeatureBase, menu::kFeatureItems[0]);
-    Append(feature.Get(), kFeatureBase, menu::kFeatureItems[1]);
-    Append(help.Get(), kHelpBase, menu::kHelpItems[0], false);
-    Append(help.Get(), kHelpBase, menu::kHelpItems[1]);
+    AppendAll(feature.Get(), kFeatureBase, menu::kFeatureItems);
+    AppendAll(help.Get(), kHelpBase, menu::kHelpItems);
     AppendAll(mTrayIcon.Get(), kTrayIconBase, menu::kTrayItems);
     AppendAll(mContext.Get(), kContextBase, menu::kContextItems);
     Append(mPositionEdit.Get(), kPositionEditBase, {menu::kPositionEdit, "Edit"});
@@ -127,10 +123,13 @@ std::optional<CMainMenus::Entry> CMainMenus::FromCommandId(int id) {
         Menu menu;
         int base;
     };
+    // Highest base first: a range of 101 indexes reaches the next menu's
+    // base (the Features menu's index 100 is the Help menu's About), and the
+    // id belongs to the menu whose base it has reached.
     for (const Range& range :
-         {Range{Menu::Setting, kSettingBase}, Range{Menu::Feature, kFeatureBase},
-          Range{Menu::Help, kHelpBase}, Range{Menu::TrayIcon, kTrayIconBase},
-          Range{Menu::Context, kContextBase}, Range{Menu::PositionEdit, kPositionEditBase}}) {
+         {Range{Menu::PositionEdit, kPositionEditBase}, Range{Menu::Context, kContextBase},
+          Range{Menu::TrayIcon, kTrayIconBase}, Range{Menu::Help, kHelpBase},
+          Range{Menu::Feature, kFeatureBase}, Range{Menu::Setting, kSettingBase}}) {
         if (id >= range.base && id < range.base + kIndexRange) {
             return Entry{range.menu, id - range.base};
         }

@@ -11,19 +11,18 @@ struct ButtonSpec {
     std::string_view tip;
     Glyph glyph;
     std::optional<MainCommand> command; // none for the separator
-    bool built;                         // false: shown, always disabled
 };
 
 constexpr std::array<ButtonSpec, 9> kButtons = {{
-    {"Add a new setting", Glyph::Add, MainCommand::Add, true},
-    {"Delete the current setting", Glyph::Delete, MainCommand::Delete, true},
-    {"Rename the current setting", Glyph::Rename, MainCommand::Rename, true},
-    {"Save changes to the current setting", Glyph::Save, MainCommand::Save, true},
-    {"Save the current setting under another name", Glyph::SaveAs, MainCommand::SaveAs, true},
-    {"", Glyph::Add, std::nullopt, true},
-    {"Set KIV program Options", Glyph::Options, MainCommand::Options, true},
-    {"Select a DVD from the PlayList", Glyph::PlayList, MainCommand::PlayList, true},
-    {"Information about KIV", Glyph::About, MainCommand::About, false},
+    {"Add a new setting", Glyph::Add, MainCommand::Add},
+    {"Delete the current setting", Glyph::Delete, MainCommand::Delete},
+    {"Rename the current setting", Glyph::Rename, MainCommand::Rename},
+    {"Save changes to the current setting", Glyph::Save, MainCommand::Save},
+    {"Save the current setting under another name", Glyph::SaveAs, MainCommand::SaveAs},
+    {"", Glyph::Add, std::nullopt},
+    {"Set KIV program Options", Glyph::Options, MainCommand::Options},
+    {"Select a DVD from the PlayList", Glyph::PlayList, MainCommand::PlayList},
+    {"Information about KIV", Glyph::About, MainCommand::About},
 }};
 
 int CommandId(size_t index) {
@@ -62,7 +61,7 @@ bool CMainToolbar::Create(HWND owner, int id) {
         }
         button.iBitmap = image++;
         button.fsStyle = BTNS_BUTTON;
-        button.fsState = kButtons[i].built ? TBSTATE_ENABLED : 0;
+        button.fsState = TBSTATE_ENABLED;
     }
     ::SendMessageA(mToolbar, TB_ADDBUTTONSA, buttons.size(),
                    reinterpret_cast<LPARAM>(buttons.data()));
@@ -115,7 +114,7 @@ std::string_view CMainToolbar::TipOf(int commandId) {
 
 void CMainToolbar::SetEnabled(MainCommand command, bool enabled) {
     for (size_t i = 0; i < kButtons.size(); ++i) {
-        if (kButtons[i].command == command && kButtons[i].built) {
+        if (kButtons[i].command == command) {
             ::SendMessageA(mToolbar, TB_ENABLEBUTTON, static_cast<WPARAM>(CommandId(i)),
                            MAKELPARAM(enabled ? TRUE : FALSE, 0));
         }

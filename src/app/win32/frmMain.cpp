@@ -3,8 +3,10 @@
 #include "KIVKbd/KIVKbd.h"
 #include "app/SingleInstance.h"
 #include "app/ToolTipTexts.h"
+#include "dialogs/win32/frmAbout.h"
 #include "dialogs/win32/frmOptions.h"
 #include "dialogs/win32/frmSettingName.h"
+#include "dialogs/win32/frmWindowSelect.h"
 #include "playlist/win32/frmPlayList.h"
 
 #include "util/GDILine.h"
@@ -203,8 +205,11 @@ bool frmMain::OnCommand(int id, int code, HWND control) {
             return true;
         }
     }
-    // The button beside the application's name stays disabled: it has no window to open here.
-    return id == kGetWindowInfo;
+    if (id == kGetWindowInfo && code == BN_CLICKED) {
+        mController->GetWindowInfo().cmdGetWindowInfo_Click();
+        return true;
+    }
+    return false;
 }
 
 bool frmMain::OnTimer(UINT_PTR id) {
@@ -506,8 +511,6 @@ void frmMain::CreateMainCommands() {
     // In the tab order it follows the application's name it chooses.
     ::SetWindowPos(chooser, Control(kApplicationName), 0, 0, 0, 0,
                    SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    // Nothing chooses the application from here: the button stays disabled.
-    ::EnableWindow(chooser, FALSE);
     mMenus.Create(Hwnd());
 
     mToolTips = ::CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr,
@@ -627,10 +630,19 @@ bool frmMain::ShowPlayList(CPlayListWindow& window) {
     return frmPlayList::Show(Hwnd(), window);
 }
 
+std::optional<ApplicationChoice> frmMain::SelectApplication(std::string_view appName,
+                                                            bool useCaption) {
+    return frmWindowSelect::Run(Hwnd(), appName, useCaption);
+}
+
+void frmMain::ShowAbout() {
+    frmAbout::Show(Hwnd());
+}
+
 void frmMain::SetCommandEnabled(MainCommand command, bool enabled) {
     switch (command) {
     case MainCommand::GetWindowInfo:
-        // Stays disabled until the wizard it opens is part of the program.
+        ::EnableWindow(Control(kGetWindowInfo), enabled ? TRUE : FALSE);
         break;
     case MainCommand::HotKeyShift:
     case MainCommand::HotKeyCtrl:
@@ -651,6 +663,10 @@ void frmMain::FocusGetWindowInfo() {
 
 void frmMain::ShowApplicationName(std::string_view name) {
     ::SetWindowTextA(Control(kApplicationName), std::string(name).c_str());
+}
+
+std::string frmMain::ApplicationNameShown() const {
+    return WindowText(Control(kApplicationName));
 }
 
 void frmMain::ShowPosition(const CWindowSetting& setting) {

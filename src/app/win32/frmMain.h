@@ -76,10 +76,14 @@ public:
     std::optional<std::string> AskSettingName(std::string_view initialText) override;
     void ShowOptions(const OptionsDialogInput& input) override;
     bool ShowPlayList(CPlayListWindow& window) override;
+    std::optional<ApplicationChoice> SelectApplication(std::string_view appName,
+                                                       bool useCaption) override;
+    void ShowAbout() override;
     // ISettingCommandsView
     void SetCommandEnabled(MainCommand command, bool enabled) override;
     void FocusGetWindowInfo() override;
     void ShowApplicationName(std::string_view name) override;
+    std::string ApplicationNameShown() const override;
     IHotKeyEditorView& HotKeyFrame() override { return fraHotKey.Editor(); }
     // IPositionView
     void ShowPosition(const CWindowSetting& setting) override;

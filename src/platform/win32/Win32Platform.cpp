@@ -58,6 +58,21 @@ bool CWin32Desktop::ForceForegroundWindow(WindowHandle window) {
     return done;
 }
 
+std::vector<TopLevelWindow> CWin32Desktop::TopLevelWindows() {
+    std::vector<TopLevelWindow> windows;
+    // The first top-level window, then each one behind it.
+    for (HWND window = ::FindWindowA(nullptr, nullptr); window != nullptr;
+         window = ::GetWindow(window, GW_HWNDNEXT)) {
+        char caption[256] = {};
+        ::GetWindowTextA(window, caption, sizeof caption);
+        char className[101] = {};
+        ::GetClassNameA(window, className, sizeof className);
+        windows.push_back({FromHwnd(window), caption, className, ::IsWindowVisible(window) != FALSE,
+                           ::GetWindow(window, GW_OWNER) != nullptr});
+    }
+    return windows;
+}
+
 void CWin32MessagePump::TakeOneMessage() {
     // The window-size library posts a message once its hook is in place; the
     // bound only guards against a library that forgets to.

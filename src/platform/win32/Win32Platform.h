@@ -26,6 +26,7 @@ public:
     uint32_t WindowThreadId(WindowHandle window) override;
     Size PrimaryScreenSize() override;
     bool ForceForegroundWindow(WindowHandle window) override;
+    std::vector<TopLevelWindow> TopLevelWindows() override;
 };
 
 // The user-interface thread's queue.

@@ -1,0 +1,224 @@
+#include "dialogs/win32/frmWindowSelect.h"
+
+#include "util/win32/FormUtilsWin32.h"
+
+#include <commctrl.h>
+
+#include <array>
+
+namespace kiv::win32 {
+
+namespace {
+// Layout in device-independent pixels at 96 DPI. Both pages take the same
+// place; the window is a page wide plus its margins.
+constexpr int kMargin = 12;
+constexpr int kPageWidth = 372;
+constexpr int kClientWidth = kPageWidth + 2 * kMargin;
+constexpr int kLabelHeight = 16;
+constexpr int kEditHeight = 23;
+constexpr int kInstructionsHeight = 104;
+constexpr int kListHeight = 150;
+constexpr int kButtonWidth = 84;
+constexpr int kButtonHeight = 26;
+constexpr int kSeparatorTop = kMargin + kLabelHeight + 4 + kListHeight + 12;
+constexpr int kButtonTop = kSeparatorTop + 12;
+constexpr int kClientHeight = kButtonTop + kButtonHeight + kMargin;
+
+struct ToolTip {
+    int control;
+    const char* text;
+};
+constexpr std::array<ToolTip, 5> kToolTips = {{
+    {frmWindowSelect::cmdNext, "Go to the Next Page"},
+    {frmWindowSelect::cmdCancel, "Exit"},
+    {frmWindowSelect::cmdBack, "Go to the Previous Page"},
+    {frmWindowSelect::lstWindows, "Select the application you wish to control from this list"},
+    {frmWindowSelect::txtAppName, "Enter a name for the application"},
+}};
+
+HICON ProgramIcon(int sizeMetric) {
+    constexpr int kIconId = 1;
+    return static_cast<HICON>(::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kIconId),
+                                           IMAGE_ICON, ::GetSystemMetrics(sizeMetric),
+                                           ::GetSystemMetrics(sizeMetric), LR_SHARED));
+}
+} // namespace
+
+frmWindowSelect::~frmWindowSelect() {
+    Destroy();
+}
+
+std::optional<ApplicationChoice> frmWindowSelect::Run(HWND owner, std::string_view appName,
+                                                      bool useCaption) {
+    frmWindowSelect wizard;
+    wizard.mInitialAppName = appName;
+    wizard.mUseCaption = useCaption;
+    const ClassSpec spec{"frmWindowSelect", ProgramIcon(SM_CXICON), ProgramIcon(SM_CXSMICON)};
+    if (!wizard.RunModal(owner, spec, "KIV - Select Application")) {
+        return std::nullopt;
+    }
+    return wizard.mAnswer;
+}
+
+bool frmWindowSelect::OnCreate() {
+    return TrapErrors(mReporter, "Form_Load", [&] {
+        const HWND window = Hwnd();
+        mReporter.SetOwner(window);
+        // The main window is hidden while the wizard runs: the wizard stands in
+        // for it on the taskbar.
+        ::SetWindowLongPtrA(window, GWL_EXSTYLE,
+                            ::GetWindowLongPtrA(window, GWL_EXSTYLE) | WS_EX_APPWINDOW);
+
+        // Page 1, then page 2, then the buttons: the Tab order.
+        CreateChild(window, WC_STATICA, "&Application Name:", SS_LEFTNOWORDWRAP, lblAppName);
+        HWND name =
+            CreateChild(window, WC_EDITA, mInitialAppName.c_str(),
+                        ES_AUTOHSCROLL | WS_TABSTOP | WS_GROUP, txtAppName, WS_EX_CLIENTEDGE);
+        CreateChild(window, WC_STATICA, std::string(CWindowSelect::kInstructions).c_str(),
+                    SS_LEFT | SS_NOPREFIX, lblFrame1);
+        CreateChild(window, WC_STATICA,
+                    "&Select an application from the following list:", SS_LEFTNOWORDWRAP,
+                    lblWindows);
+        CreateChild(window, WC_LISTBOXA, "",
+                    LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP | WS_GROUP,
+                    lstWindows, WS_EX_CLIENTEDGE);
+        CreateChild(window, WC_STATICA, "", SS_ETCHEDHORZ, linButtons);
+        CreateChild(window, WC_BUTTONA, "<&Back", BS_PUSHBUTTON | WS_TABSTOP | WS_GROUP, cmdBack);
+        CreateChild(window, WC_BUTTONA, "&Next>", BS_DEFPUSHBUTTON | WS_TABSTOP, cmdNext);
+        CreateChild(window, WC_BUTTONA, "&Cancel", BS_PUSHBUTTON | WS_TABSTOP, cmdCancel);
+        Keyboard().SetButtons({cmdNext, cmdCancel});
+        Keyboard().SetFirstFocus(name);
+
+        HandleCommand(txtAppName, EN_CHANGE, [this](HWND) { txtAppName_Change(); });
+        HandleCommand(txtAppName, EN_SETFOCUS, [](HWND control) { SelectAllText(control); });
+        HandleCommand(lstWindows, LBN_SELCHANGE, [this](HWND) { lstWindows_Click(); });
+        // A double click picks the entry and finishes.
+        HandleCommand(lstWindows, LBN_DBLCLK, [this](HWND) {
+            lstWindows_Click();
+            if (mWizard.Buttons().nextEnabled) {
+                cmdNext_Click();
+            }
+        });
+        HandleCommand(cmdNext, BN_CLICKED, [this](HWND) { cmdNext_Click(); });
+        HandleCommand(cmdBack, BN_CLICKED, [this](HWND) { cmdBack_Click(); });
+        HandleCommand(cmdCancel, BN_CLICKED, [this](HWND) { EndDialog(false); });
+
+        Layout(ApplyOwnerDpi());
+        AddToolTips();
+        ShowPage();
+        // The name the main window showed, as if typed.
+        txtAppName_Change();
+    });
+}
+
+void frmWindowSelect::AddToolTips() {
+    // Owned by the wizard, the tip window goes with it.
+    HWND tips = ::CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr,
+                                  WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0, 0, 0, 0, Hwnd(),
+                                  nullptr, ::GetModuleHandleA(nullptr), nullptr);
+    for (const ToolTip& tip : kToolTips) {
+        TTTOOLINFOA tool{};
+        tool.cbSize = sizeof tool;
+        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        tool.hwnd = Hwnd();
+        tool.uId = reinterpret_cast<UINT_PTR>(::GetDlgItem(Hwnd(), tip.control));
+        tool.lpszText = const_cast<char*>(tip.text);
+        ::SendMessageA(tips, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+}
+
+void frmWindowSelect::Layout(const CDpiScale& scale) {
+    auto place = [&](int id, int x, int y, int width, int height) {
+        ::MoveWindow(::GetDlgItem(Hwnd(), id), scale(x), scale(y), scale(width), scale(height),
+                     TRUE);
+    };
+    const int fieldTop = kMargin + kLabelHeight + 4;
+    place(lblAppName, kMargin, kMargin, kPageWidth, kLabelHeight);
+    place(txtAppName, kMargin, fieldTop, kPageWidth, kEditHeight);
+    place(lblFrame1, kMargin, fieldTop + kEditHeight + 14, kPageWidth, kInstructionsHeight);
+    place(lblWindows, kMargin, kMargin, kPageWidth, kLabelHeight);
+    place(lstWindows, kMargin, fieldTop, kPageWidth, kListHeight);
+    // An etched line is two pixels at any DPI: a taller one draws as a dark bar.
+    ::MoveWindow(::GetDlgItem(Hwnd(), linButtons), scale(kMargin), scale(kSeparatorTop),
+                 scale(kPageWidth), 2, TRUE);
+    const int cancelLeft = kClientWidth - kMargin - kButtonWidth;
+    const int nextLeft = cancelLeft - kMargin - kButtonWidth;
+    place(cmdCancel, cancelLeft, kButtonTop, kButtonWidth, kButtonHeight);
+    place(cmdNext, nextLeft, kButtonTop, kButtonWidth, kButtonHeight);
+    place(cmdBack, nextLeft - kButtonWidth, kButtonTop, kButtonWidth, kButtonHeight);
+    SizeFrameToClient(Hwnd(), scale, kClientWidth, kClientHeight);
+}
+
+void frmWindowSelect::ShowPage() {
+    const bool first = mWizard.Page() == 1;
+    for (int id : {lblAppName, txtAppName, lblFrame1}) {
+        ::ShowWindow(::GetDlgItem(Hwnd(), id), first ? SW_SHOW : SW_HIDE);
+    }
+    for (int id : {lblWindows, lstWindows}) {
+        ::ShowWindow(::GetDlgItem(Hwnd(), id), first ? SW_HIDE : SW_SHOW);
+    }
+}
+
+void frmWindowSelect::ShowButtons() {
+    const WindowSelectButtons buttons = mWizard.Buttons();
+    HWND next = ::GetDlgItem(Hwnd(), cmdNext);
+    ::SetWindowTextA(next, std::string(buttons.nextCaption).c_str());
+    ::EnableWindow(next, buttons.nextEnabled ? TRUE : FALSE);
+    ::EnableWindow(::GetDlgItem(Hwnd(), cmdBack), buttons.backEnabled ? TRUE : FALSE);
+}
+
+void frmWindowSelect::txtAppName_Change() {
+    TrapErrors(mReporter, "txtAppName_Change", [&] {
+        mWizard.AppNameChanged(AppName());
+        ShowButtons();
+    });
+}
+
+void frmWindowSelect::lstWindows_Click() {
+    TrapErrors(mReporter, "lstWindows_Click", [&] {
+        const auto index =
+            static_cast<int>(::SendDlgItemMessageA(Hwnd(), lstWindows, LB_GETCURSEL, 0, 0));
+        mWizard.ListClicked(index);
+        ShowButtons();
+    });
+}
+
+void frmWindowSelect::cmdNext_Click() {
+    TrapErrors(mReporter, "cmdNext_Click", [&] {
+        if (mWizard.Page() == 2) {
+            std::string item = mWizard.WindowItem(mUseCaption);
+            if (!item.empty()) {
+                mAnswer = ApplicationChoice{AppName(), std::move(item)};
+                EndDialog(true);
+            }
+            return;
+        }
+        HWND list = ::GetDlgItem(Hwnd(), lstWindows);
+        std::vector<std::string> captions;
+        TrapErrors(mReporter, "FillListBoxWithWindows",
+                   [&] { captions = mWizard.FillListBoxWithWindows(mDesktop.TopLevelWindows()); });
+        ::SendMessageA(list, LB_RESETCONTENT, 0, 0);
+        for (const std::string& caption : captions) {
+            ::SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(caption.c_str()));
+        }
+        // The list takes the focus before the button that had it is disabled.
+        ShowPage();
+        ::SetFocus(list);
+        ShowButtons();
+    });
+}
+
+void frmWindowSelect::cmdBack_Click() {
+    TrapErrors(mReporter, "cmdBack_Click", [&] {
+        mWizard.Back();
+        ShowPage();
+        ::SetFocus(::GetDlgItem(Hwnd(), txtAppName));
+        ShowButtons();
+    });
+}
+
+std::string frmWindowSelect::AppName() const {
+    return WindowText(::GetDlgItem(Hwnd(), txtAppName));
+}
+
+} // namespace kiv::win32
