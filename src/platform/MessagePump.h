@@ -7,8 +7,8 @@ namespace kiv {
 class IMessagePump {
 public:
     virtual ~IMessagePump() = default;
-    // Takes one message off the queue, waiting for one when it is empty; the
-    // message is neither translated nor dispatched.
+    // Waits for one message, such as the signal a library posts to this
+    // thread; any other message taken is handled as the message loop would.
     virtual void TakeOneMessage() = 0;
     // Handles the messages already waiting, then returns.
     virtual void DoEvents() = 0;

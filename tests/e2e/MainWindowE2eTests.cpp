@@ -226,6 +226,9 @@ TEST_F(MainWindowE2e, AFeatureHotKeyAssignedInTheOptionsMovesThePlayer) {
 
     ASSERT_TRUE(ClickAt({kPlayer.left + 100, kPlayer.top + 80}));
     ASSERT_TRUE(PumpUntil([&] { return ::GetForegroundWindow() == player.Window(); }));
+    // KIV re-installs its key hook and applies the setting again once the
+    // options close; a user's next key comes well after that.
+    WaitUntilSteady([] { return ::GetForegroundWindow(); }, 500ms);
     SendChord({VK_SHIFT}, VK_F3);
     EXPECT_TRUE(PlayerAt(Ltwh(10, 19, 200, 150))) << RectText(WindowRectOf(player.Window()));
 }

@@ -84,6 +84,14 @@ void CWin32MessagePump::TakeOneMessage() {
     }
     if (message.message == WM_QUIT) {
         ::PostQuitMessage(static_cast<int>(message.wParam));
+        return;
+    }
+    // Whatever came before the library's signal (a close, a hot key, a timer)
+    // is handled, not lost.
+    const bool librarySignal = message.hwnd == nullptr && message.message == WM_NULL;
+    if (!librarySignal) {
+        ::TranslateMessage(&message);
+        ::DispatchMessageA(&message);
     }
 }
 
