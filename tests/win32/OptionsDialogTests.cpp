@@ -26,8 +26,15 @@ void CALLBACK ActOnDialog(HWND, UINT, UINT_PTR timer, DWORD) {
     }
 }
 
+// Closes every window the test's thread still shows: the dialog and any box it opened.
 void CALLBACK GiveUp(HWND, UINT, UINT_PTR, DWORD) {
-    ::PostMessageA(Dialog(), WM_CLOSE, 0, 0);
+    ::EnumThreadWindows(
+        ::GetCurrentThreadId(),
+        [](HWND window, LPARAM) {
+            ::PostMessageA(window, WM_CLOSE, 0, 0);
+            return TRUE;
+        },
+        0);
 }
 
 // Opens the dialog, runs `actions` on it once it shows, and returns when it has closed.
@@ -38,6 +45,27 @@ void RunDialog(const OptionsDialogInput& input, std::function<void(HWND)> action
     frmOptions::Show(nullptr, input);
     ::KillTimer(nullptr, act);
     ::KillTimer(nullptr, giveUp);
+}
+
+// The Open dialog the launch program's "..." shows, while it is open.
+HWND OpenDialog() {
+    return ::FindWindowA(nullptr, "Location Program to Launch");
+}
+std::string gProgramToPick;
+
+// Types the program's path into the Open dialog's name box and presses Open.
+void CALLBACK PickProgram(HWND, UINT, UINT_PTR timer, DWORD) {
+    HWND open = OpenDialog();
+    if (open == nullptr || !::IsWindowVisible(open)) {
+        return;
+    }
+    ::KillTimer(nullptr, timer);
+    for (int nameBox : {0x47C /* the name combo box */, 0x480 /* the name edit */}) {
+        ::SetDlgItemTextA(open, nameBox, gProgramToPick.c_str());
+    }
+    ::PostMessageA(open, WM_COMMAND, IDOK, 0);
+    // Queued behind Open, so the options dialog handles it once the Open dialog is done.
+    ::PostMessageA(test::FindControl(Dialog(), frmOptions::cmdSave), BM_CLICK, 0, 0);
 }
 
 // A key or a click for a control, queued as input is: the dialog's loop
@@ -98,6 +126,18 @@ TEST_F(OptionsDialogWiring, SaveWritesEveryKeyInOrderWithTheAssignedHotKeyAndExi
     EXPECT_TRUE(options.AutoMouseHide);
     EXPECT_EQ(options.HotKeyMoveUp, "10114");
     EXPECT_TRUE(reporter.messages.empty());
+}
+
+TEST_F(OptionsDialogWiring, TheProgramToLaunchIsChosenInTheOpenDialog) {
+    gProgramToPick = (dir.Path() / "player.exe").string();
+    test::WriteBytes(gProgramToPick, "MZ");
+    RunDialog(input, [](HWND dialog) {
+        ::SetTimer(nullptr, 0, 20, &PickProgram);
+        Click(test::FindControl(dialog, O::cmdGetLaunchProgram));
+    });
+    EXPECT_NE(IniFile().find("\r\nLaunchApplication=" + gProgramToPick + "\r\n"), std::string::npos)
+        << IniFile();
+    EXPECT_EQ(OpenDialog(), nullptr);
 }
 
 } // namespace
