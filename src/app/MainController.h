@@ -4,6 +4,7 @@
 #include "app/GetWindowInfo.h"
 #include "app/HookSupervisor.h"
 #include "app/HotKeyActions.h"
+#include "app/MainCommands.h"
 #include "app/MainView.h"
 #include "app/MenuCommands.h"
 #include "app/OptionsCommand.h"
@@ -97,6 +98,7 @@ public:
     CPositionEditor& Position() noexcept { return mPosition; }
     COrbitBlanking& OrbitBlanking() noexcept { return mOrbitBlanking; }
     CSettingCommands& Commands() noexcept { return mCommands; }
+    CMainCommands& MainCommands() noexcept { return mMainCommands; }
     CMenuCommands& Menus() noexcept { return mMenus; }
     IDriveArrival& DriveArrival() noexcept { return mDvdArrival; }
     CGetWindowInfo& GetWindowInfo() noexcept { return mGetWindowInfo; }
@@ -147,6 +149,7 @@ private:
     COptionsCommand mOptionsCommand;
     CPlayListCommand mPlayListCommand;
     CSettingCommands mCommands;
+    CMainCommands mMainCommands;
     CMenuCommands mMenus;
     CGetWindowInfo mGetWindowInfo;
     CHotKeyActions mHotKeyActions;

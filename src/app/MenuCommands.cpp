@@ -43,19 +43,19 @@ void CMenuCommands::ChooseSettingFromMenu(int32_t index) {
 void CMenuCommands::mnuSetting_Click(int32_t index) {
     switch (index) {
     case menu::kAdd:
-        mCommands.HandleAddSettingClick();
+        mCommands.Invoke(MainCommand::Add);
         break;
     case menu::kDelete:
-        mCommands.HandleDeleteClick();
+        mCommands.Invoke(MainCommand::Delete);
         break;
     case menu::kRename:
-        mCommands.HandleRenameClick();
+        mCommands.Invoke(MainCommand::Rename);
         break;
     case menu::kSave:
-        mCommands.HandleSaveClick();
+        mCommands.Invoke(MainCommand::Save);
         break;
     case menu::kSaveAs:
-        mCommands.HandleSaveAsClick();
+        mCommands.Invoke(MainCommand::SaveAs);
         break;
     case menu::kExit:
         mView.UnloadMainWindow();
@@ -76,7 +76,7 @@ void CMenuCommands::mnuFeature_Click(int32_t index) {
 
 void CMenuCommands::mnuHelp_Click(int32_t index) {
     if (index == menu::kAbout) {
-        mCommands.HandleAboutClick();
+        mCommands.Invoke(MainCommand::About);
         return;
     }
     if (index != menu::kHelpOnKiv) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/AspectMenu.h"
+#include "app/MainCommands.h"
 #include "app/OrbitBlanking.h"
 #include "app/Selection.h"
 #include "app/SettingCommands.h"
@@ -48,7 +49,7 @@ public:
 // and its menu, and the blanking windows' context menu.
 class CMenuCommands : public ISettingMenus {
 public:
-    CMenuCommands(IMenuView& view, ISelection& selection, CSettingCommands& commands,
+    CMenuCommands(IMenuView& view, ISelection& selection, CMainCommands& commands,
                   COrbitBlanking& orbitBlanking, IErrorReporter& reporter, std::string appPath)
         : mView(view), mSelection(selection), mCommands(commands), mOrbitBlanking(orbitBlanking),
           mReporter(reporter), mAppPath(std::move(appPath)) {}
@@ -78,7 +79,7 @@ private:
 
     IMenuView& mView;
     ISelection& mSelection;
-    CSettingCommands& mCommands;
+    CMainCommands& mCommands;
     COrbitBlanking& mOrbitBlanking;
     IErrorReporter& mReporter;
     std::string mAppPath;

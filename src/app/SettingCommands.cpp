@@ -144,10 +144,6 @@ void CSettingCommands::HandleSaveAsClick() {
     });
 }
 
-void CSettingCommands::HandleAboutClick() {
-    TrapErrors(mReporter, "HandleAboutClick", [&] { mDialogs.ShowAbout(); });
-}
-
 void CSettingCommands::SetButtonEnabledState() {
     TrapErrors(mReporter, "SetButtonEnabledState", [&] {
         const bool available = mSelection.ListCount() > 0 && mSelection.CurrentSetting() != nullptr;
@@ -168,38 +164,6 @@ void CSettingCommands::SetButtonEnabledState() {
             mView.SetCommandEnabled(command, available);
         }
     });
-}
-
-void CSettingCommands::Invoke(MainCommand command) {
-    switch (command) {
-    case MainCommand::Add:
-        HandleAddSettingClick();
-        break;
-    case MainCommand::Delete:
-        HandleDeleteClick();
-        break;
-    case MainCommand::Rename:
-        HandleRenameClick();
-        break;
-    case MainCommand::Save:
-        HandleSaveClick();
-        break;
-    case MainCommand::SaveAs:
-        HandleSaveAsClick();
-        break;
-    case MainCommand::Options:
-        mOptionsCommand.HandleOptionsClick();
-        break;
-    case MainCommand::PlayList:
-        mPlayList.HandlePlayListClick();
-        break;
-    case MainCommand::About:
-        HandleAboutClick();
-        break;
-    default:
-        // The others are controls of the window, reached through their own handlers.
-        break;
-    }
 }
 
 void CSettingCommands::LoadKeyCombo() {

@@ -2,9 +2,7 @@
 
 #include "app/Dialogs.h"
 #include "app/HookSupervisor.h"
-#include "app/OptionsCommand.h"
 #include "app/OrbitBlanking.h"
-#include "app/PlayListCommand.h"
 #include "app/PositionEditor.h"
 #include "app/Selection.h"
 #include "hotkeys/HotKeyEditor.h"
@@ -65,18 +63,16 @@ public:
     };
     CSettingCommands(const Views& views, ISelection& selection, ISettingMenus& menus,
                      COrbitBlanking& orbitBlanking, CHookSupervisor& hooks, IDesktop& desktop,
-                     IErrorReporter& reporter, COptionsCommand& options, CPlayListCommand& playList)
+                     IErrorReporter& reporter)
         : mView(views.commands), mDialogs(views.dialogs), mPositionView(views.position),
           mSelection(selection), mMenus(menus), mOrbitBlanking(orbitBlanking), mHooks(hooks),
-          mDesktop(desktop), mReporter(reporter), mOptionsCommand(options), mPlayList(playList) {}
+          mDesktop(desktop), mReporter(reporter) {}
 
-    void Invoke(MainCommand command);
     void HandleAddSettingClick();
     void HandleDeleteClick();
     void HandleRenameClick();
     void HandleSaveClick();
     void HandleSaveAsClick();
-    void HandleAboutClick();
     void SetButtonEnabledState();
 
     // The hot key page: the key list, showing a setting's hot key, and the
@@ -95,8 +91,6 @@ private:
     CHookSupervisor& mHooks;
     IDesktop& mDesktop;
     IErrorReporter& mReporter;
-    COptionsCommand& mOptionsCommand;
-    CPlayListCommand& mPlayList;
     CHotKeyEditor mHotKeyEditor{HotKeyEditorKind::MainWindow};
 };
 

@@ -25,7 +25,7 @@ TEST_F(ControllerFixture, FinishingTheWizardStoresTheChoiceShowsTheWindowAgainAn
 
 TEST_F(ControllerFixture, TheToolbarButtonAndTheHelpMenuOpenTheAboutBox) {
     Load({});
-    controller.Commands().Invoke(MainCommand::About);
+    controller.MainCommands().Invoke(MainCommand::About);
     controller.Menus().mnuHelp_Click(menu::kAbout);
     EXPECT_EQ(view.aboutShown, 2);
 }

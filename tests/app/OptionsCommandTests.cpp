@@ -25,7 +25,7 @@ TEST_F(OptionsCommand, AfterTheOptionsTheKeyHookFollowsThemAndTheSettingIsReappl
     EXPECT_EQ(keyboardLibrary.keyHooks.back().window, 0); // removed
     EXPECT_EQ(Current().WindowLeft, 10);
 
-    controller.Commands().Invoke(MainCommand::Options); // the toolbar button
+    controller.MainCommands().Invoke(MainCommand::Options); // the toolbar button
     EXPECT_EQ(keyboardLibrary.keyHooks.back().window, view.Handle());
     EXPECT_EQ(keyboardLibrary.keyHooks.back().codes, std::vector<int32_t>{65650});
     EXPECT_TRUE(reporter.messages.empty());

@@ -26,7 +26,7 @@ TEST_F(ControllerFixture, PlayListSelectAppliesTheChosenTitleExitAppliesNothing)
         if (chosen) {
             controller.Menus().mnuFeature_Click(menu::kPlayList);
         } else {
-            controller.Commands().Invoke(MainCommand::PlayList);
+            controller.MainCommands().Invoke(MainCommand::PlayList);
         }
         EXPECT_EQ(during, "001");
         EXPECT_EQ(window.settings, (Texts{"Movie", "Wide"}));

@@ -183,7 +183,7 @@ bool frmMain::OnCommand(int id, int code, HWND control) {
     }
     if (control != nullptr && control == tlbMain.Hwnd()) {
         if (std::optional<MainCommand> command = CMainToolbar::CommandOf(id)) {
-            mController->Commands().Invoke(*command);
+            mController->MainCommands().Invoke(*command);
         }
         return true;
     }
