@@ -1,5 +1,6 @@
 #include "Internal.h"
 #include "KIVKbd.h"
+#include "platform/win32/QuietDriveErrors.h"
 
 #include <algorithm>
 #include <array>
@@ -8,20 +9,6 @@
 namespace kiv::kbd {
 
 namespace {
-
-// No "insert a disk" box for an empty drive: just fail.
-class QuietDriveErrors {
-public:
-    QuietDriveErrors() noexcept {
-        SetThreadErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX, &mPrevious);
-    }
-    ~QuietDriveErrors() { SetThreadErrorMode(mPrevious, nullptr); }
-    QuietDriveErrors(const QuietDriveErrors&) = delete;
-    QuietDriveErrors& operator=(const QuietDriveErrors&) = delete;
-
-private:
-    DWORD mPrevious = 0;
-};
 
 using RootPath = std::array<char, 4>; // "X:\" and the terminator
 
@@ -90,7 +77,7 @@ bool ReadVolumeInfo(char* volumeName, char* fileSystem, std::uint32_t* serial) n
     DWORD number = 0;
     bool ok = false;
     if (root) {
-        QuietDriveErrors quiet;
+        win32::CQuietDriveErrors quiet;
         ok = GetVolumeInformationA(root->data(), name.data(), static_cast<DWORD>(name.size()),
                                    &number, nullptr, nullptr, system.data(),
                                    static_cast<DWORD>(system.size())) != 0;

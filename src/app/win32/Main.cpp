@@ -84,7 +84,7 @@ int RunKiv() {
     kiv::win32::CWin32KeyboardLibrary keyboardLibrary(appPath);
     kiv::win32::CWin32MessagePump pump;
     kiv::win32::CWin32BlankingPlatform blanking;
-    kiv::CDriveReaderWin32 driveReader;
+    kiv::win32::CDriveReaderWin32 driveReader;
     kiv::win32::CProgramLauncherWin32 launcher;
     kiv::win32::CWindowCreationWatchWin32 windowWatch;
 

@@ -1,28 +1,15 @@
 #include "playlist/win32/DriveReaderWin32.h"
 
+#include "platform/win32/QuietDriveErrors.h"
 #include "platform/win32/Win32.h"
 #include "playlist/DiscSerial.h"
 
 #include <array>
 #include <cstring>
 
-namespace kiv {
+namespace kiv::win32 {
 
 namespace {
-
-// Fails quietly on an empty drive instead of asking for a disk.
-class CQuietDriveErrors {
-public:
-    CQuietDriveErrors() noexcept {
-        SetThreadErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX, &mPrevious);
-    }
-    ~CQuietDriveErrors() { SetThreadErrorMode(mPrevious, nullptr); }
-    CQuietDriveErrors(const CQuietDriveErrors&) = delete;
-    CQuietDriveErrors& operator=(const CQuietDriveErrors&) = delete;
-
-private:
-    DWORD mPrevious = 0;
-};
 
 std::string UpToNul(const char* text, size_t capacity) {
     return std::string(text, strnlen(text, capacity));
@@ -74,4 +61,4 @@ DiscIdentity CDriveReaderWin32::ReadDisc(std::string_view drive) {
             GetDriveLetterInfo(drive, DriveInfoKind::SerialNumber)};
 }
 
-} // namespace kiv
+} // namespace kiv::win32

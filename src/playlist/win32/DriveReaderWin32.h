@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-namespace kiv {
+namespace kiv::win32 {
 
 // What GetDriveLetterInfo reports about a drive's volume.
 enum class DriveInfoKind : int32_t {
@@ -28,4 +28,4 @@ public:
     DiscIdentity ReadDisc(std::string_view drive) override;
 };
 
-} // namespace kiv
+} // namespace kiv::win32
