@@ -41,11 +41,10 @@ void CPlayListWindow::InitializeSettings() {
 }
 
 void CPlayListWindow::RefreshCurrentDVD() {
-    const DiscIdentity disc = mSources.driveReader.ReadDisc(mSources.drive);
-    mVolume = disc.Volume;
-    mSerNo = disc.SerNo;
-    View().ShowStatus(disc.Present() ? "Current Volume: " + mVolume + ", Serial Number: " + mSerNo
-                                     : std::string("Drive is empty"));
+    mDisc = mSources.driveReader.ReadDisc(mSources.drive);
+    View().ShowStatus(mDisc.Present()
+                          ? "Current Volume: " + mDisc.Volume + ", Serial Number: " + mDisc.SerNo
+                          : std::string("Drive is empty"));
 }
 
 void CPlayListWindow::LoadSettingList() {
@@ -65,9 +64,9 @@ void CPlayListWindow::LoadPlayList() {
             AddToPlayList(*item);
         }
         bool selected = false;
-        if (!(mVolume + mSerNo).empty()) {
+        if (mDisc.Present()) {
             if (CPlayList::Pointer inDrive =
-                    mSources.playList.LocatePlayListItem(mVolume, mSerNo)) {
+                    mSources.playList.LocatePlayListItem(mDisc.Volume, mDisc.SerNo)) {
                 selected = view.SelectRow(inDrive->ItemKey);
             }
         }
@@ -145,13 +144,13 @@ void CPlayListWindow::cmdAdd_Click() {
             return;
         }
         // Deleted titles count until the window closes.
-        if (mSources.playList.LocatePlayListItem(mVolume, mSerNo)) {
+        if (mSources.playList.LocatePlayListItem(mDisc.Volume, mDisc.SerNo)) {
             mSources.reporter.ShowMessage(kAlreadyListed, kAppTitle);
             SetButtonEnabledState();
             return;
         }
         const std::string setting = view.SelectedSettingText();
-        CPlayList::Pointer added = mSources.playList.Add(title, setting, mVolume, mSerNo);
+        CPlayList::Pointer added = mSources.playList.Add(title, setting, mDisc.Volume, mDisc.SerNo);
         if (!added) {
             return; // Add has said why
         }
@@ -201,8 +200,8 @@ void CPlayListWindow::cmdExit_Click() {
 void CPlayListWindow::tmrCurrentDVD_Timer() {
     TrapErrors(mSources.reporter, "tmrCurrentDVD_Timer", [&] {
         RefreshCurrentDVD();
-        if ((mVolume + mSerNo).empty() || !AutoAdd ||
-            mSources.playList.LocatePlayListItem(mVolume, mSerNo)) {
+        if (!mDisc.Present() || !AutoAdd ||
+            mSources.playList.LocatePlayListItem(mDisc.Volume, mDisc.SerNo)) {
             return;
         }
         // The main window's arrival handling adds the disc and saves the file.

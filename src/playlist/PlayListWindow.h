@@ -110,8 +110,7 @@ private:
 
     PlayListSources mSources;
     IPlayListView* mView = nullptr;
-    std::string mVolume;
-    std::string mSerNo;
+    DiscIdentity mDisc; // in the drive at the last look
     std::string mCurrentSetting;
     CPlayList::Pointer mSelectedItem;
 };
