@@ -10,7 +10,7 @@ void CDvdArrival::DriveArriveSelectSetting(std::string_view drive, bool allowAdd
                                            bool autoSelect, bool autoAdd, bool showNotice) {
     TrapErrors(mParts.reporter, "DriveArriveSelectSetting", [&] {
         mParts.view.SetCurrentDvdLabel("");
-        if (ToUpperAscii(drive) != ToUpperAscii(mOptions.Drive) + ":") {
+        if (!EqualsIgnoreCase(drive, mOptions.Drive + ":")) {
             return;
         }
         const DiscIdentity disc = mParts.drives.ReadDisc(drive);
