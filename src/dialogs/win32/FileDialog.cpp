@@ -7,19 +7,23 @@
 namespace kiv::win32 {
 
 namespace {
-// `text` in a buffer of `size` characters padded with NULs, one more for the
-// terminator; Invalid procedure call when the text does not fit.
-std::string PaddedBuffer(const std::string& text, int16_t size) {
-    if (size <= 0 || text.size() > static_cast<size_t>(size)) {
+// Characters of the name buffer, its terminator aside.
+constexpr size_t kMaxFileSize = 260;
+
+// `text` in a buffer of kMaxFileSize characters padded with NULs, one more for
+// the terminator; Invalid procedure call when the text does not fit.
+std::string PaddedBuffer(const std::string& text) {
+    if (text.size() > kMaxFileSize) {
         Raise(ErrorNumber::InvalidProcedureCall);
     }
     std::string buffer = text;
-    buffer.resize(static_cast<size_t>(size) + 1, '\0');
+    buffer.resize(kMaxFileSize + 1, '\0');
     return buffer;
 }
-} // namespace
 
-std::string CFileDialog::TrimNulls(const std::string& buffer) {
+// The buffer's text up to the first pair of NULs, single NULs shown as
+// blanks; the whole text when there is no such pair.
+std::string TextBeforeNulPair(const std::string& buffer) {
     // A pair whose second NUL is the text's last character does not count.
     for (size_t i = 0; i + 2 < buffer.size(); ++i) {
         if (buffer[i] == '\0' && buffer[i + 1] == '\0') {
@@ -30,16 +34,16 @@ std::string CFileDialog::TrimNulls(const std::string& buffer) {
     }
     return buffer;
 }
+} // namespace
 
-bool CFileDialog::Show(bool open) {
+bool CFileDialog::Show() {
     bool confirmed = false;
     TrapErrors(mReporter, "Show", [&] {
         // The pairs of the filter separated by NULs, the list ended by two more.
         std::string filter = Filter;
         std::replace(filter.begin(), filter.end(), '|', '\0');
         filter.append(2, '\0');
-        std::string file = PaddedBuffer(FileName, MaxFileSize);
-        std::string title = PaddedBuffer(FileTitle, MaxFileSize);
+        std::string file = PaddedBuffer(FileName);
 
         // The structure of this system's size, so the dialog shows its
         // current look (places bar included).
@@ -47,22 +51,15 @@ bool CFileDialog::Show(bool open) {
         dialog.lStructSize = sizeof dialog;
         dialog.hwndOwner = hWndParent;
         dialog.lpstrFilter = filter.c_str();
-        dialog.nFilterIndex = static_cast<DWORD>(std::max<int16_t>(FilterIndex, 0));
         dialog.lpstrFile = file.data();
-        dialog.nMaxFile = static_cast<DWORD>(MaxFileSize);
-        dialog.lpstrFileTitle = title.data();
-        dialog.nMaxFileTitle = static_cast<DWORD>(MaxFileSize);
-        dialog.lpstrInitialDir = InitialDir.empty() ? nullptr : InitialDir.c_str();
+        dialog.nMaxFile = static_cast<DWORD>(kMaxFileSize);
         dialog.lpstrTitle = DialogTitle.empty() ? nullptr : DialogTitle.c_str();
-        dialog.Flags = static_cast<DWORD>(Flags);
-        dialog.lpstrDefExt = DefaultExt.empty() ? nullptr : DefaultExt.c_str();
-        if (!(open ? ::GetOpenFileNameA(&dialog) : ::GetSaveFileNameA(&dialog))) {
+        dialog.Flags = Flags;
+        if (!::GetOpenFileNameA(&dialog)) {
             return;
         }
-        file.resize(static_cast<size_t>(MaxFileSize));
-        title.resize(static_cast<size_t>(MaxFileSize));
-        FileName = TrimNulls(file);
-        FileTitle = TrimNulls(title);
+        file.resize(kMaxFileSize);
+        FileName = TextBeforeNulPair(file);
         confirmed = true;
     });
     return confirmed;

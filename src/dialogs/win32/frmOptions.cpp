@@ -371,9 +371,8 @@ void frmOptions::cmdGetLaunchProgram_Click() {
         dialog.Filter = "Programs (*.EXE)|*.EXE";
         constexpr DWORD kFlags =
             OFN_EXPLORER | OFN_LONGNAMES | OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;
-        static_assert(kFlags == 2625540);
-        dialog.Flags = static_cast<int32_t>(kFlags);
-        if (dialog.Show(true)) {
+        dialog.Flags = kFlags;
+        if (dialog.Show()) {
             ShowText(OptionsText::LaunchApplication, dialog.FileName);
         }
     });
@@ -420,7 +419,7 @@ std::string frmOptions::Text(OptionsText box) const {
 }
 
 void frmOptions::ShowText(OptionsText box, std::string_view text) {
-    ::SetWindowTextA(Item(TextId(box)), std::string(text).c_str());
+    win32::ShowText(Item(TextId(box)), text);
 }
 
 void frmOptions::FocusText(OptionsText box) {
