@@ -64,10 +64,10 @@ void COptionsDialog::LoadFeatureList() {
 
 void COptionsDialog::ShowCurrentValues() {
     TrapErrors(mReporter, "ShowCurrentValues", [&] {
-        SetCheck(OptionsCheck::SubClassWindowSize, mOptions.SubClassWindowSize);
-        SetCheck(OptionsCheck::GlobalKeyHook, mOptions.GlobalKeyHook);
-        SetCheck(OptionsCheck::SpecifyDimensions, mOptions.SpecifyDimensions);
-        SetCheck(OptionsCheck::UseCaptionNotClass, mOptions.UseCaptionNotClass);
+        mView.ShowChecked(OptionsCheck::SubClassWindowSize, mOptions.SubClassWindowSize);
+        mView.ShowChecked(OptionsCheck::GlobalKeyHook, mOptions.GlobalKeyHook);
+        mView.ShowChecked(OptionsCheck::SpecifyDimensions, mOptions.SpecifyDimensions);
+        mView.ShowChecked(OptionsCheck::UseCaptionNotClass, mOptions.UseCaptionNotClass);
 
         mView.ShowText(OptionsText::AssumedWidth, DecimalText(mOptions.AssumedWidth));
         mView.ShowText(OptionsText::AssumedHeight, DecimalText(mOptions.AssumedHeight));
@@ -82,8 +82,8 @@ void COptionsDialog::ShowCurrentValues() {
                             mode >= 0 && mode < static_cast<int32_t>(kStartModeNames.size()) ? mode
                                                                                              : -1);
 
-        SetCheck(OptionsCheck::PlayListAutoSelect, mOptions.PlayListAutoSelect);
-        SetCheck(OptionsCheck::PlayListAutoAdd, mOptions.PlayListAutoAdd);
+        mView.ShowChecked(OptionsCheck::PlayListAutoSelect, mOptions.PlayListAutoSelect);
+        mView.ShowChecked(OptionsCheck::PlayListAutoAdd, mOptions.PlayListAutoAdd);
 
         mView.ShowListIndex(OptionsList::Drive,
                             mView.FindListText(OptionsList::Drive, mOptions.Drive, false));
@@ -91,21 +91,10 @@ void COptionsDialog::ShowCurrentValues() {
                             mView.FindListText(OptionsList::PlayListDefaultSetting,
                                                mOptions.PlayListDefaultSetting, true));
 
-        SetCheck(OptionsCheck::DisableDVDRomContent, mOptions.DisableDVDRomContent);
-        SetCheck(OptionsCheck::AutoMouseHide, mOptions.AutoMouseHide);
-        SetCheck(OptionsCheck::ShowTrayIcon, mOptions.ShowTrayIcon);
+        mView.ShowChecked(OptionsCheck::DisableDVDRomContent, mOptions.DisableDVDRomContent);
+        mView.ShowChecked(OptionsCheck::AutoMouseHide, mOptions.AutoMouseHide);
+        mView.ShowChecked(OptionsCheck::ShowTrayIcon, mOptions.ShowTrayIcon);
     });
-}
-
-void COptionsDialog::SetCheck(OptionsCheck box, bool checked) {
-    if (mView.IsChecked(box) == checked) {
-        return;
-    }
-    mView.ShowChecked(box, checked);
-    if (box == OptionsCheck::SpecifyDimensions || box == OptionsCheck::SubClassWindowSize ||
-        box == OptionsCheck::GlobalKeyHook) {
-        SetControlEnabledState();
-    }
 }
 
 void COptionsDialog::SetControlEnabledState() {

@@ -127,8 +127,6 @@ private:
     void LoadWindowStartList();
     void LoadFeatureList();
     void ShowCurrentValues();
-    // Sets a box the way a click would, running its handling when it changes.
-    void SetCheck(OptionsCheck box, bool checked);
     // The hot key option of feature 1 to 10 in `options`; null for any other number.
     static std::string* FeatureHotKey(COptions& options, int32_t feature);
     int32_t SelectedFeature() const;
