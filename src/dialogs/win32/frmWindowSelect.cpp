@@ -162,7 +162,7 @@ void frmWindowSelect::ShowPage() {
 void frmWindowSelect::ShowButtons() {
     const WindowSelectButtons buttons = mWizard.Buttons();
     HWND next = ::GetDlgItem(Hwnd(), cmdNext);
-    ::SetWindowTextA(next, std::string(buttons.nextCaption).c_str());
+    ShowText(next, buttons.nextCaption);
     ::EnableWindow(next, buttons.nextEnabled ? TRUE : FALSE);
     ::EnableWindow(::GetDlgItem(Hwnd(), cmdBack), buttons.backEnabled ? TRUE : FALSE);
 }
