@@ -15,14 +15,6 @@ static_assert(kHotKeyTableSize <= static_cast<size_t>(support::kMaxHotKeys),
               "the key hook must be able to watch every hot key KIV builds");
 
 namespace {
-std::wstring Widen(const std::string& text) {
-    int length = ::MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
-    std::wstring wide(static_cast<size_t>(std::max(length, 1)), L'\0');
-    ::MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, wide.data(), length);
-    wide.resize(wide.size() - 1);
-    return wide;
-}
-
 // A 64-bit process's hook never reaches a 32-bit window.
 bool IsWow64Window(HWND window) {
     DWORD processId = 0;
@@ -53,8 +45,8 @@ private:
     std::array<HANDLE, 3> mHandles;
 };
 
-std::wstring Decimal(HANDLE handle) {
-    return std::to_wstring(::HandleToLong(handle));
+std::string Decimal(HANDLE handle) {
+    return std::to_string(::HandleToLong(handle));
 }
 
 // How long a host may take to install its hook, and to remove it and end.
@@ -65,7 +57,7 @@ constexpr DWORD kHostStopMs = 3000;
 FARPROC CSupportLibrary::Address(const char* name) {
     if (!mModule) {
         // A full path only: the library search order must never pick another file.
-        mModule.Reset(::LoadLibraryExW(Widen(mPath).c_str(), nullptr, 0));
+        mModule.Reset(::LoadLibraryExA(mPath.c_str(), nullptr, 0));
         if (!mModule) {
             Raise(ErrorNumber::FileNotFound);
         }
@@ -78,7 +70,7 @@ FARPROC CSupportLibrary::Address(const char* name) {
 }
 
 CSizeHookHost::CSizeHookHost(const std::string& folder)
-    : mPath(Widen(folder + support::kSizeHookHostFile)) {}
+    : mPath(folder + support::kSizeHookHostFile) {}
 
 bool CSizeHookHost::Start(uint32_t threadId, HWND window, const RECT& limit) {
     Stop();
@@ -92,20 +84,19 @@ bool CSizeHookHost::Start(uint32_t threadId, HWND window, const RECT& limit) {
         return false;
     }
 
-    std::wstring command = L"\"" + mPath + L"\"";
-    for (const std::wstring& argument :
-         {Decimal(owner.Get()), Decimal(ready.Get()), Decimal(stop.Get()),
-          std::to_wstring(threadId), Decimal(window), std::to_wstring(limit.right),
-          std::to_wstring(limit.bottom)}) {
-        command += L' ' + argument;
+    std::string command = '"' + mPath + '"';
+    for (const std::string& argument :
+         {Decimal(owner.Get()), Decimal(ready.Get()), Decimal(stop.Get()), std::to_string(threadId),
+          Decimal(window), std::to_string(limit.right), std::to_string(limit.bottom)}) {
+        command += ' ' + argument;
     }
-    STARTUPINFOW startup{};
+    STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION started{};
     BOOL created = FALSE;
     {
         CInheritedFor inherited({owner.Get(), ready.Get(), stop.Get()});
-        created = ::CreateProcessW(mPath.c_str(), command.data(), nullptr, nullptr, TRUE, 0,
+        created = ::CreateProcessA(mPath.c_str(), command.data(), nullptr, nullptr, TRUE, 0,
                                    nullptr, nullptr, &startup, &started);
     }
     if (!created) {

@@ -45,7 +45,7 @@ public:
     void Stop() noexcept;
 
 private:
-    std::wstring mPath;
+    std::string mPath;
     UniqueKernelHandle mProcess;
     UniqueKernelHandle mStopEvent;
 };
