@@ -4,7 +4,7 @@
 # prefix and exports undecorated names from its .def file.
 function(kiv_support_library name)
   add_library(${name} SHARED ${ARGN})
-  set_target_properties(${name} PROPERTIES PREFIX "" OUTPUT_NAME ${name})
+  set_target_properties(${name} PROPERTIES PREFIX "")
   target_include_directories(${name} PRIVATE ${KIV_LIBS_DIR}/../src)
   target_link_options(${name} PRIVATE $<$<CONFIG:Release>:-s>)
   if(CMAKE_SIZEOF_VOID_P EQUAL 4)
