@@ -25,14 +25,6 @@ std::string ItemText(HWND listView, int item, int column) {
     return text;
 }
 
-LPARAM ItemData(HWND listView, int item) {
-    LVITEMA request{};
-    request.mask = LVIF_PARAM;
-    request.iItem = item;
-    ::SendMessageA(listView, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&request));
-    return request.lParam;
-}
-
 int CALLBACK CompareRanks(LPARAM first, LPARAM second, LPARAM ranks) {
     const auto& rank = *reinterpret_cast<const std::unordered_map<LPARAM, int>*>(ranks);
     const auto a = rank.find(first);
@@ -43,6 +35,14 @@ int CALLBACK CompareRanks(LPARAM first, LPARAM second, LPARAM ranks) {
     return a->second - b->second;
 }
 } // namespace
+
+LPARAM ListViewItemData(HWND listView, int item) {
+    LVITEMA request{};
+    request.mask = LVIF_PARAM;
+    request.iItem = item;
+    ::SendMessageA(listView, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&request));
+    return request.lParam;
+}
 
 void CListViewEnh::AutoSizeColumns() const {
     HWND header = reinterpret_cast<HWND>(::SendMessageA(mListView, LVM_GETHEADER, 0, 0));
@@ -74,7 +74,7 @@ void CListViewEnh::SortBy(int column) const {
     std::vector<LPARAM> data;
     for (int item = 0; item < count; ++item) {
         texts.push_back(ItemText(mListView, item, column));
-        data.push_back(ItemData(mListView, item));
+        data.push_back(ListViewItemData(mListView, item));
     }
     std::vector<size_t> order(texts.size());
     std::iota(order.begin(), order.end(), size_t{0});

@@ -6,6 +6,9 @@
 
 namespace kiv::win32 {
 
+// The item data of row `item` (0-based) of a list view.
+LPARAM ListViewItemData(HWND listView, int item);
+
 // Column sizing and sorting for a report-style list view whose rows each
 // carry a distinct number as item data.
 class CListViewEnh {

@@ -73,11 +73,7 @@ LPARAM RowData(std::string_view key) {
 }
 
 std::string RowKey(HWND listView, int index) {
-    LVITEMA item{};
-    item.mask = LVIF_PARAM;
-    item.iItem = index;
-    ::SendMessageA(listView, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
-    return "C" + std::to_string(item.lParam);
+    return "C" + std::to_string(ListViewItemData(listView, index));
 }
 
 void SetSubItemText(HWND listView, int index, int column, const std::string& text) {
@@ -434,7 +430,8 @@ void frmPlayList::SetDefaultButton(PlayListButton button) {
 }
 
 void frmPlayList::ShowStatus(std::string_view text) {
-    ::SetWindowTextA(Control(lblStatus), std::string(text).c_str());
+    // Shown anew every second by the drive watch: unchanged, it is left alone.
+    ShowText(Control(lblStatus), text);
 }
 
 void frmPlayList::EndModal(bool chosen) {
