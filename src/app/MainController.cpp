@@ -58,7 +58,7 @@ bool CMainController::Form_Load(std::string_view commandLine) {
         mPlayList.PlayListFile = mAppPath + "KIVPlay.dat";
         mPlayList.LoadItems();
 
-        mSettings.AppDataFile = mAppPath + "KIV.dat";
+        mSettings.AppDataFile = mAppPath + kSettingsFileName;
         mSettings.LoadItems();
         if (mSettings.Count() == 0) {
             // First run: these reach the file only when the user saves.

@@ -2,6 +2,7 @@
 // the message loop.
 #include "app/MainController.h"
 #include "app/SingleInstance.h"
+#include "app/StartPlacement.h"
 #include "app/win32/frmMain.h"
 #include "blanking/win32/BlankingWin32.h"
 #include "hotkeys/win32/SupportLibrariesWin32.h"
@@ -69,6 +70,15 @@ int RunKiv() {
         return 0;
     }
 
+    const std::string appPath = kiv::AppPath();
+    const std::string commandLine = kiv::CommandLineArguments(::GetCommandLineA());
+    kiv::win32::CWin32Desktop desktop;
+    // The player need not wait for the main window to be built. Without its
+    // libraries KIV only says so and ends, so it leaves the player alone then.
+    if (kiv::win32::SupportLibrariesPresent(appPath)) {
+        kiv::PlaceCommandLineSettingEarly(desktop, commandLine, appPath + kiv::kSettingsFileName);
+    }
+
     INITCOMMONCONTROLSEX controls{sizeof controls,
                                   ICC_STANDARD_CLASSES | ICC_TAB_CLASSES | ICC_BAR_CLASSES};
     ::InitCommonControlsEx(&controls);
@@ -78,8 +88,6 @@ int RunKiv() {
     gOptions.RetrieveSettings();
     kiv::CPlayList gPlayList(reporter);
 
-    const std::string appPath = kiv::AppPath();
-    kiv::win32::CWin32Desktop desktop;
     kiv::win32::CWin32SizeLibrary sizeLibrary(appPath);
     kiv::win32::CWin32KeyboardLibrary keyboardLibrary(appPath);
     kiv::win32::CWin32MessagePump pump;
@@ -106,7 +114,7 @@ int RunKiv() {
         return 1;
     }
     reporter.SetOwner(mainWindow.Hwnd());
-    if (!controller.Form_Load(kiv::CommandLineArguments(::GetCommandLineA()))) {
+    if (!controller.Form_Load(commandLine)) {
         return 2;
     }
     return RunMessageLoop(mainWindow);

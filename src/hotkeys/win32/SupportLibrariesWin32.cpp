@@ -4,6 +4,7 @@
 #include "KIVUtil/KIVUtil.h"
 #include "hotkeys/HotKeyTable.h"
 #include "platform/win32/Win32Platform.h"
+#include "util/FileSystem.h"
 #include "util/RuntimeError.h"
 
 #include <array>
@@ -182,6 +183,11 @@ void CWin32KeyboardLibrary::SetMouseHook(WindowHandle window) {
 
 void CWin32KeyboardLibrary::AllowPCFriendly(bool suppressContent) {
     mLibrary.Get<support::AllowPCFriendlyProc>("AllowPCFriendly")(suppressContent ? 1 : 0);
+}
+
+bool SupportLibrariesPresent(const std::string& folder) {
+    return FileExists(folder + support::kSizeLibraryFile) &&
+           FileExists(folder + support::kKeyboardLibraryFile);
 }
 
 } // namespace kiv::win32

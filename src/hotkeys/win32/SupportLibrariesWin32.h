@@ -63,6 +63,9 @@ private:
     CSizeHookHost mHost;
 };
 
+// Both libraries are in `folder`; whether they load is found out on first use.
+bool SupportLibrariesPresent(const std::string& folder);
+
 class CWin32KeyboardLibrary : public IKeyboardLibrary {
 public:
     explicit CWin32KeyboardLibrary(const std::string& folder);

@@ -1,0 +1,63 @@
+#include "app/StartPlacement.h"
+
+#include "placement/AppWindow.h"
+#include "store/CommandArgs.h"
+#include "util/Strings.h"
+
+namespace kiv {
+
+namespace {
+class CQuietReporter : public IErrorReporter {
+public:
+    void ShowMessage(std::string_view, std::string_view) override {}
+};
+} // namespace
+
+std::optional<CWindowSetting> SettingToPlaceAtStart(std::string_view commandLine,
+                                                    const CWindowSettings& settings, Size screen) {
+    CQuietReporter quiet;
+    CCommandArgs args(quiet);
+    args.TestString = commandLine;
+    args.Delim = "/";
+    args.Parse();
+    const std::string name = args.Item("S");
+    if (name.empty()) {
+        return std::nullopt;
+    }
+    std::optional<CWindowSetting> found;
+    for (const CWindowSettings::Pointer& setting : settings) {
+        if (EqualsIgnoreCase(setting->SettingName, name)) {
+            if (found) {
+                // Which of two equal names the list selects is the list's business.
+                return std::nullopt;
+            }
+            found = *setting;
+        }
+    }
+    if (!found || found->WindowWidth <= 0 || found->WindowHeight <= 0 ||
+        found->WindowWidth > screen.width || found->WindowHeight > screen.height) {
+        return std::nullopt;
+    }
+    return found;
+}
+
+void PlaceCommandLineSettingEarly(IDesktop& desktop, std::string_view commandLine,
+                                  const std::string& settingsFile) {
+    CQuietReporter quiet;
+    TrapErrors(quiet, "", [&] {
+        CWindowSettings settings(quiet);
+        settings.AppDataFile = settingsFile;
+        settings.LoadItems();
+        const std::optional<CWindowSetting> setting =
+            SettingToPlaceAtStart(commandLine, settings, desktop.PrimaryScreenSize());
+        if (!setting) {
+            return;
+        }
+        if (WindowHandle window = GetAppWindow(desktop, setting->WindowClass)) {
+            desktop.MoveWindow(window, setting->WindowLeft, setting->WindowTop,
+                               setting->WindowWidth, setting->WindowHeight);
+        }
+    });
+}
+
+} // namespace kiv
