@@ -2,6 +2,7 @@
 
 #include "util/FileSystem.h"
 #include "util/Ini.h"
+#include "util/IniText.h"
 #include "util/Numbers.h"
 
 #include <array>
@@ -120,33 +121,23 @@ void COptions::RetrieveSettings() {
 
 void COptions::SaveSettings() {
     TrapErrors(*mReporter, "SaveSettings", [&] {
-        // The keys are written into a copy beside the file, which then takes
-        // the file's place: a failure part-way leaves the old file whole.
-        std::string staging = INIFilePath + ".new";
-        std::string current;
+        std::string text;
         try {
-            current = ReadWholeFile(INIFilePath);
+            text = ReadWholeFile(INIFilePath);
         } catch (const CRuntimeError& error) {
             // No file yet: the options make a new one. A file that is there
             // but cannot be read is left alone, since a copy without its
-            // other keys would replace it; the error is reported.
+            // other keys would replace it.
             if (error.Number() != ErrorNumber::FileNotFound) {
                 throw;
             }
         }
-        try {
-            SaveFileAtomically(staging, current);
-        } catch (const CRuntimeError&) {
-            return; // a folder that refuses writing is the platform's silent refusal
-        }
+        // Every key goes into the text first and the file is replaced once,
+        // so a failure at any step leaves the old file whole.
         for (const OptionKey& key : kOptionKeys) {
-            WriteIniString(kSection, key.name, ValueText(*this, key.field), staging);
+            text = ProfileUpdate(text, kSection, key.name, ValueText(*this, key.field));
         }
-        try {
-            ReplaceFileWith(INIFilePath, staging);
-        } catch (const CRuntimeError&) {
-            RemoveFile(staging); // a read-only options file refuses the write, silently
-        }
+        SaveFileAtomically(INIFilePath, text);
     });
 }
 

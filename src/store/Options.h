@@ -47,8 +47,8 @@ public:
     // leave their fields as they are. A missing file changes nothing.
     void RetrieveSettings();
     // Writes every option into the file, keeping keys the program does not
-    // write. The previous file stays intact when the write is refused, and
-    // when it cannot be read (reported titled "SaveSettings").
+    // write. A file that cannot be read or replaced (read-only, held open, a
+    // full disk) stays as it was; the failure is reported titled "SaveSettings".
     void SaveSettings();
     // Copies every option, the file path included, into `other`.
     void AssignTo(COptions& other) const;

@@ -25,7 +25,8 @@ std::string AppPath();
 std::string FolderWithSeparator(std::string_view folder);
 
 // The whole file as bytes. Raises File not found when there is no such file
-// and Path/File access error when it exists but cannot be opened or read.
+// and Path/File access error when it exists but cannot be opened or read. A
+// file held open for a moment is waited for, as ReplaceFileWith does.
 std::string ReadWholeFile(const std::string& path);
 
 // Replaces `path` with `contents`, never losing the previous file: the bytes go
@@ -35,7 +36,8 @@ std::string ReadWholeFile(const std::string& path);
 void SaveFileAtomically(const std::string& path, std::string_view contents);
 
 // Moves `source` over `target` in one step. Raises Path/File access error,
-// leaving both as they were, when the target is read-only or cannot be replaced.
+// leaving both as they were, when the target is read-only, a folder, or cannot
+// be replaced.
 // On Windows a file that another program holds open for a moment (a virus
 // scanner, an indexer, an editor reading it) is waited for, up to a second.
 void ReplaceFileWith(const std::string& target, const std::string& source);

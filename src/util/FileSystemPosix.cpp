@@ -40,6 +40,9 @@ bool WriteAll(int fd, std::string_view data) {
             }
             return false;
         }
+        if (written == 0) {
+            return false; // a device that takes nothing more would loop here for ever
+        }
         data.remove_prefix(static_cast<size_t>(written));
     }
     return true;

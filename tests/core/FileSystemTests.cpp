@@ -47,7 +47,7 @@ TEST(AppPath, IsTheProgramFolderWithOneTrailingSeparator) {
     EXPECT_EQ(FolderWithSeparator(std::string("dir")), std::string("dir") + kPathSeparator);
 }
 
-TEST(AtomicSave, ReplacesTheFileOrLeavesItWholeAndReadsBackEveryByte) {
+TEST(AtomicSave, ReplacesTheFileAndReadsBackEveryByte) {
     TempDir dir;
     std::string path = dir.File("data.dat");
     std::string bytes(3 << 20, 'z');
@@ -57,14 +57,6 @@ TEST(AtomicSave, ReplacesTheFileOrLeavesItWholeAndReadsBackEveryByte) {
     SaveFileAtomically(path, "old");
     SaveFileAtomically(path, bytes);
     EXPECT_EQ(ReadWholeFile(path), bytes);
-    SaveFileAtomically(path, "keep me");
-    using std::filesystem::perms;
-    std::filesystem::permissions(path,
-                                 perms::owner_write | perms::group_write | perms::others_write,
-                                 std::filesystem::perm_options::remove);
-    EXPECT_THROW(SaveFileAtomically(path, "lost"), CRuntimeError);
-    EXPECT_EQ(ReadBytes(path), "keep me");
-    EXPECT_FALSE(std::filesystem::exists(path + ".tmp"));
     try {
         ReadWholeFile(dir.File("missing.dat"));
         ADD_FAILURE() << "a missing file must raise";
@@ -74,33 +66,21 @@ TEST(AtomicSave, ReplacesTheFileOrLeavesItWholeAndReadsBackEveryByte) {
 }
 
 #ifdef _WIN32
-TEST(AtomicSave, WaitsForAFileAnotherProgramHoldsOpenForAMoment) {
+TEST(RemoveFile, WaitsForAFileAnotherProgramHoldsOpenForAMoment) {
     TempDir dir;
     std::string path = dir.File("data.dat");
-    SaveFileAtomically(path, "old");
-    // Opened the way most programs read a file: it may not be replaced or
-    // deleted meanwhile. Held for the whole wait, the save fails and the
-    // old file stays; held for a moment, the save and the delete wait for it.
-    auto holdOpen = [&] {
-        return win32::UniqueFile(::CreateFileA(path.c_str(), GENERIC_READ,
-                                               FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    };
-    {
-        win32::UniqueFile held = holdOpen();
-        EXPECT_THROW(SaveFileAtomically(path, "new"), CRuntimeError);
-    }
-    EXPECT_EQ(ReadBytes(path), "old");
-    for (bool remove : {false, true}) {
-        win32::UniqueFile held = holdOpen();
-        std::thread release([&held] {
-            std::this_thread::sleep_for(std::chrono::milliseconds(300));
-            held.Reset();
-        });
-        remove ? RemoveFile(path) : SaveFileAtomically(path, "new");
-        release.join();
-        EXPECT_EQ(std::filesystem::exists(path), !remove);
-    }
+    WriteBytes(path, "old");
+    // Opened the way most programs read a file: it may not be deleted meanwhile.
+    win32::UniqueFile held(::CreateFileA(path.c_str(), GENERIC_READ,
+                                         FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                         FILE_ATTRIBUTE_NORMAL, nullptr));
+    std::thread release([&held] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        held.Reset();
+    });
+    RemoveFile(path);
+    release.join();
+    EXPECT_FALSE(std::filesystem::exists(path));
 }
 #endif
 

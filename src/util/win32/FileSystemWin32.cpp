@@ -32,6 +32,11 @@ template <typename Attempt> bool RetryWhileHeldOpen(Attempt attempt) noexcept {
     }
 }
 
+bool IsDirectory(const std::string& path) {
+    DWORD attributes = ::GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
 } // namespace
 
 bool IsOrdinaryFile(const std::string& name) {
@@ -69,11 +74,21 @@ std::string AppPath() {
 }
 
 std::string ReadWholeFile(const std::string& path) {
-    UniqueFile file(::CreateFileA(path.c_str(), GENERIC_READ,
-                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    // A folder refuses opening as a file with the error of a file held open;
+    // it is not worth the wait.
+    if (IsDirectory(path)) {
+        Raise(ErrorNumber::PathFileAccess);
+    }
+    UniqueFile file;
+    DWORD error = ERROR_SUCCESS;
+    RetryWhileHeldOpen([&] {
+        file.Reset(::CreateFileA(path.c_str(), GENERIC_READ,
+                                 FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+        error = ::GetLastError();
+        return static_cast<bool>(file);
+    });
     if (!file) {
-        DWORD error = ::GetLastError();
         bool absent = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
         Raise(absent ? ErrorNumber::FileNotFound : ErrorNumber::PathFileAccess);
     }
@@ -94,9 +109,11 @@ std::string ReadWholeFile(const std::string& path) {
 
 void ReplaceFileWith(const std::string& target, const std::string& source) {
     // Windows refuses to replace a read-only file; say so ourselves so that
-    // every platform, Wine included, keeps such a file.
+    // every platform, Wine included, keeps such a file. A folder in the
+    // file's place is refused at once, not waited for.
     DWORD attributes = ::GetFileAttributesA(target.c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
+    constexpr DWORD kNotReplaceable = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY;
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & kNotReplaceable) != 0) {
         Raise(ErrorNumber::PathFileAccess);
     }
     if (!RetryWhileHeldOpen([&] {

@@ -1,0 +1,260 @@
+// Every store's save against every way the file system can fail it. Natively
+// the C library's own calls fail (this program links with --wrap for write,
+// fsync and rename); under Wine the conditions are real ones.
+#include "store/Options.h"
+#include "store/PlayList.h"
+#include "store/WindowSettings.h"
+#include "support/TestSupport.h"
+#include "util/Numbers.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <filesystem>
+#include <functional>
+#include <map>
+
+#ifdef _WIN32
+#include "platform/win32/UniqueHandle.h"
+
+#include <chrono>
+#include <thread>
+#else
+#include <cerrno>
+#include <unistd.h>
+#include <utility>
+#endif
+
+namespace kiv {
+namespace {
+
+using namespace test;
+
+#ifndef _WIN32
+enum class Injected { None, ShortWrite, NoSpace, FailedFlush, FailedReplace };
+Injected gInjected = Injected::None;
+bool gWrittenShort = false;
+#endif
+
+} // namespace
+} // namespace kiv
+
+#ifndef _WIN32
+extern "C" {
+ssize_t __real_write(int fd, const void* data, size_t size);
+int __real_fsync(int fd);
+int __real_rename(const char* from, const char* to);
+
+ssize_t __wrap_write(int fd, const void* data, size_t size) {
+    using kiv::Injected;
+    switch (kiv::gInjected) {
+    case Injected::ShortWrite: // part of the bytes, then nothing more and no error
+        return std::exchange(kiv::gWrittenShort, true) ? 0 : __real_write(fd, data, size / 2);
+    case Injected::NoSpace:
+        errno = ENOSPC;
+        return -1;
+    default:
+        return __real_write(fd, data, size);
+    }
+}
+int __wrap_fsync(int fd) {
+    if (kiv::gInjected == kiv::Injected::FailedFlush) {
+        errno = EIO;
+        return -1;
+    }
+    return __real_fsync(fd);
+}
+int __wrap_rename(const char* from, const char* to) {
+    if (kiv::gInjected == kiv::Injected::FailedReplace) {
+        errno = EIO;
+        return -1;
+    }
+    return __real_rename(from, to);
+}
+}
+#endif
+
+namespace kiv {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct StoreKind {
+    std::string_view file;
+    // Who reports the failure: a store that raises is reported by the command
+    // that saved it.
+    std::string_view title;
+    // In the file once the number 2 is saved.
+    std::string_view savedTwo;
+};
+const std::array<StoreKind, 3> kStores = {{
+    {"KIV.dat", "HandleSaveClick", "S3=2;"},
+    {"KIVPlay.dat", "Form_Unload", "S1=2;"},
+    {"KIV.ini", "SaveSettings", "TaskBarMargin=2\r\n"},
+}};
+
+// The three stores in a folder of their own, each holding one number.
+struct Stores {
+    TempDir dir;
+    RecordingReporter reporter;
+    CWindowSettings settings{reporter};
+    CPlayList playList{reporter};
+    COptions options{reporter};
+#ifdef _WIN32
+    win32::UniqueFile held;
+    std::thread releaser;
+#endif
+
+    Stores() {
+        settings.AppDataFile = dir.File("KIV.dat");
+        playList.PlayListFile = dir.File("KIVPlay.dat");
+        options.INIFilePath = dir.File("KIV.ini");
+        settings.Add(CWindowSetting{});
+        playList.Add("", "Anamorphic", "MY_MOVIE", "1A2B");
+    }
+    void Set(int32_t value) {
+        settings.Item(1)->WindowLeft = value;
+        playList.Item(1)->Title = DecimalText(value);
+        options.TaskBarMargin = value;
+    }
+    void Save(size_t store) {
+        switch (store) {
+        case 0:
+            TrapErrors(reporter, kStores[0].title, [&] { settings.SaveItems(); });
+            break;
+        case 1:
+            TrapErrors(reporter, kStores[1].title, [&] { playList.SaveItems(); });
+            break;
+        default:
+            options.SaveSettings();
+        }
+    }
+    bool SavedTwo(size_t store) const {
+        return ReadBytes(dir.File(kStores[store].file)).find(kStores[store].savedTwo) !=
+               std::string::npos;
+    }
+    // Every entry of the folder: a file's bytes, or a mark for a folder.
+    std::map<std::string, std::string> Contents() const {
+        std::map<std::string, std::string> contents;
+        for (const auto& entry : fs::directory_iterator(dir.Path())) {
+            contents[entry.path().filename().string()] =
+                entry.is_directory() ? "<folder>" : ReadBytes(entry.path().string());
+        }
+        return contents;
+    }
+};
+
+using Step = std::function<void(Stores&, const std::string& path)>;
+struct Fault {
+    std::string_view name;
+    Step prepare; // before the old state is taken
+    Step hold;    // after it: the file cannot be read meanwhile
+    Step release; // after the save, before the old state is compared
+    bool waitedFor = false;
+};
+
+void Nothing(Stores&, const std::string&) {}
+
+void MakeReadOnly(Stores&, const std::string& path) {
+    fs::permissions(path, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                    fs::perm_options::remove);
+}
+void MakeWritable(Stores&, const std::string& path) {
+    fs::permissions(path, fs::perms::owner_write, fs::perm_options::add);
+}
+void PutFolderInPlace(Stores&, const std::string& path) {
+    fs::remove(path);
+    fs::create_directory(path);
+}
+
+#ifndef _WIN32
+Fault Injection(std::string_view name, Injected injected) {
+    return {name,
+            [injected](Stores&, const std::string&) {
+                gWrittenShort = false;
+                gInjected = injected;
+            },
+            Nothing, [](Stores&, const std::string&) { gInjected = Injected::None; }};
+}
+
+std::vector<Fault> Faults() {
+    return {
+        Injection("short write", Injected::ShortWrite),
+        Injection("no space left", Injected::NoSpace),
+        Injection("failed flush", Injected::FailedFlush),
+        Injection("failed replace", Injected::FailedReplace),
+        {"read-only file", MakeReadOnly, Nothing, MakeWritable},
+        {"folder in the file's place", PutFolderInPlace, Nothing, Nothing},
+    };
+}
+#else
+// Opened without sharing, as an editor or a backup program may hold it.
+void HoldOpen(Stores& stores, const std::string& path) {
+    stores.held.Reset(::CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr));
+    ASSERT_TRUE(stores.held);
+}
+
+std::vector<Fault> Faults() {
+    return {
+        {"read-only file", MakeReadOnly, Nothing, MakeWritable},
+        {"folder in the file's place", PutFolderInPlace, Nothing, Nothing},
+        {"held open past the wait", Nothing, HoldOpen,
+         [](Stores& stores, const std::string&) { stores.held.Reset(); }},
+        {"held open for a moment", Nothing,
+         [](Stores& stores, const std::string& path) {
+             HoldOpen(stores, path);
+             stores.releaser = std::thread([&stores] {
+                 std::this_thread::sleep_for(std::chrono::milliseconds(300));
+                 stores.held.Reset();
+             });
+         },
+         [](Stores& stores, const std::string&) { stores.releaser.join(); }, true},
+    };
+}
+#endif
+
+TEST(SaveFaults, AFailedSaveIsReportedOnceKeepsTheOldFileAndLeavesNoTemporaryFile) {
+    for (size_t store = 0; store < kStores.size(); ++store) {
+        for (const Fault& fault : Faults()) {
+            SCOPED_TRACE(std::string(kStores[store].file) + ", " + std::string(fault.name));
+            Stores stores;
+            const std::string path = stores.dir.File(kStores[store].file);
+            stores.Set(1);
+            stores.Save(store);
+            stores.Set(2);
+
+            fault.prepare(stores, path);
+            const auto before = stores.Contents();
+            fault.hold(stores, path);
+            stores.Save(store);
+            fault.release(stores, path);
+
+            if (fault.waitedFor) {
+                EXPECT_TRUE(stores.reporter.messages.empty());
+                EXPECT_TRUE(stores.SavedTwo(store));
+                EXPECT_EQ(stores.Contents().size(), 1u);
+                continue;
+            }
+            const std::vector<RecordingReporter::Message>& messages = stores.reporter.messages;
+            EXPECT_EQ(messages.size(), 1u);
+            if (!messages.empty()) {
+                EXPECT_EQ(messages[0].text, "Error: 75. Path/File access error");
+                EXPECT_EQ(messages[0].title, kStores[store].title);
+            }
+            EXPECT_EQ(stores.Contents(), before);
+
+            // The store still holds its change and saves it once the fault is gone.
+            if (fs::is_directory(path)) {
+                fs::remove(path);
+            }
+            stores.reporter.messages.clear();
+            stores.Save(store);
+            EXPECT_TRUE(stores.reporter.messages.empty());
+            EXPECT_TRUE(stores.SavedTwo(store));
+        }
+    }
+}
+
+} // namespace
+} // namespace kiv
