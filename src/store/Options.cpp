@@ -137,7 +137,15 @@ void COptions::SaveSettings() {
         for (const OptionKey& key : kOptionKeys) {
             text = ProfileUpdate(text, kSection, key.name, ValueText(*this, key.field));
         }
-        SaveFileAtomically(INIFilePath, text);
+        try {
+            SaveFileAtomically(INIFilePath, text);
+        } catch (const CRuntimeError& error) {
+            // A write the system refuses (a read-only file, a full disk) goes
+            // unsaid; the old file stays as it was.
+            if (error.Number() != ErrorNumber::PathFileAccess) {
+                throw;
+            }
+        }
     });
 }
 
