@@ -47,7 +47,6 @@ TEST_F(InstantLockTest, AReportedMovePutsTheLockedWindowBackWithinABudget) {
         {"KIV's own placement reported", true, false, false, false, {0, 5}, 0},
         {"not locked", false, true, false, false, {0}, 0},
         {"another window reported", true, true, false, true, {0}, 0},
-        {"moved again and again", true, true, false, false, {0, 100, 200, 300, 1200}, 4},
         // Its program moves it on after every placement.
         {"a window that will not stay", true, true, true, false, {0, 1, 2, 3, 999}, 3},
         {"...gets its budget again later", true, true, true, false, {0, 1, 2, 3, 1000, 1001}, 5},
