@@ -112,6 +112,7 @@ if [ $status -eq 0 ]; then
     (cd "$build/windows/bin" && wine bench_stores.exe &&
       wine bench_placement.exe "$(winepath -w .)" "$(winepath -w kiv_player.exe)" &&
       wine bench_blanking.exe "$(winepath -w .)" "$(winepath -w kiv_player.exe)" &&
+      wine bench_lock.exe "$(winepath -w .)" "$(winepath -w kiv_player.exe)" &&
       wine bench_hotkey.exe "$(winepath -w .)" "$(winepath -w kiv_player.exe)")
   else
     record "wine set-up" 1

@@ -13,13 +13,16 @@ namespace {
 // must be constant-initialised: a run-time initialiser would reset it in each
 // process that loads the DLL. Window handles are 32-bit values in every
 // process, so the target fits a LONG in both builds of the library.
+// A move of the target is posted to `notifyWindow` as `notifyMessage`.
 struct SharedHookParams {
     LONG target;
     LONG maxWidth;
     LONG maxHeight;
+    LONG notifyWindow;
+    LONG notifyMessage;
 };
 
-constinit SharedHookParams gShared __attribute__((section(".shared"), shared)) = {0, 0, 0};
+constinit SharedHookParams gShared __attribute__((section(".shared"), shared)) = {0, 0, 0, 0, 0};
 
 // Only the installing process owns the hook handle.
 constinit HHOOK gInstalledHook = nullptr;
@@ -40,18 +43,38 @@ LONG AtLeast(LONG value, LONG floor) noexcept {
     return value < floor ? floor : value;
 }
 
-// Runs after the window procedure has filled in MINMAXINFO: raise the maximum
-// tracking size, never lower anything, so the window may exceed the screen.
+// The window has moved or changed size (not only its place in the z-order or
+// its visibility): tell whoever asked, and nothing more.
+void ReportMove(HWND window, const WINDOWPOS& pos) noexcept {
+    if ((pos.flags & (SWP_NOMOVE | SWP_NOSIZE)) == (SWP_NOMOVE | SWP_NOSIZE)) {
+        return;
+    }
+    const LONG notify = Load(gShared.notifyWindow, __ATOMIC_ACQUIRE);
+    if (notify != 0) {
+        PostMessageW(static_cast<HWND>(LongToHandle(notify)),
+                     static_cast<UINT>(Load(gShared.notifyMessage, __ATOMIC_RELAXED)),
+                     reinterpret_cast<WPARAM>(window), 0);
+    }
+}
+
+// Runs after the window procedure: for WM_GETMINMAXINFO, raise the maximum
+// tracking size, never lower anything, so the window may exceed the screen;
+// for WM_WINDOWPOSCHANGED, report the move.
 LRESULT CALLBACK SizeHookProc(int code, WPARAM wParam, LPARAM lParam) noexcept {
     if (code == HC_ACTION && lParam != 0) {
         const auto* call = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
-        if (call->message == WM_GETMINMAXINFO && call->lParam != 0 &&
+        if ((call->message == WM_GETMINMAXINFO || call->message == WM_WINDOWPOSCHANGED) &&
+            call->lParam != 0 &&
             HandleValue(call->hwnd) == Load(gShared.target, __ATOMIC_ACQUIRE)) {
-            auto* info = reinterpret_cast<MINMAXINFO*>(call->lParam);
-            info->ptMaxTrackSize.x =
-                AtLeast(info->ptMaxTrackSize.x, Load(gShared.maxWidth, __ATOMIC_RELAXED));
-            info->ptMaxTrackSize.y =
-                AtLeast(info->ptMaxTrackSize.y, Load(gShared.maxHeight, __ATOMIC_RELAXED));
+            if (call->message == WM_WINDOWPOSCHANGED) {
+                ReportMove(call->hwnd, *reinterpret_cast<const WINDOWPOS*>(call->lParam));
+            } else {
+                auto* info = reinterpret_cast<MINMAXINFO*>(call->lParam);
+                info->ptMaxTrackSize.x =
+                    AtLeast(info->ptMaxTrackSize.x, Load(gShared.maxWidth, __ATOMIC_RELAXED));
+                info->ptMaxTrackSize.y =
+                    AtLeast(info->ptMaxTrackSize.y, Load(gShared.maxHeight, __ATOMIC_RELAXED));
+            }
         }
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
@@ -89,6 +112,12 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) noexcep
         RemoveHook();
     }
     return TRUE;
+}
+
+extern "C" void WINAPI SetMoveNotify(HWND window, UINT message) noexcept {
+    // The message first: a hook that sees the window sees both.
+    Store(gShared.notifyMessage, static_cast<LONG>(message), __ATOMIC_RELAXED);
+    Store(gShared.notifyWindow, HandleValue(window), __ATOMIC_RELEASE);
 }
 
 extern "C" int WINAPI SetHook(std::uint32_t threadId, HWND window, const RECT* limit) noexcept {

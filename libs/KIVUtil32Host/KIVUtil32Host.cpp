@@ -78,12 +78,18 @@ HMODULE LoadSizeLibrary() noexcept {
 unsigned Run() noexcept {
     SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
 
-    long long values[kiv::support::kHostArgumentCount] = {};
+    constexpr int kRequired = kiv::support::kHostArgumentCount;
+    long long values[kRequired + kiv::support::kHostOptionalArgumentCount] = {};
     const wchar_t* text = Arguments();
+    int count = 0;
     for (long long& value : values) {
         if (!NextNumber(text, value)) {
-            return HostExitCode::kHostBadCommandLine;
+            break;
         }
+        ++count;
+    }
+    if (count != kRequired && count != kRequired + kiv::support::kHostOptionalArgumentCount) {
+        return HostExitCode::kHostBadCommandLine;
     }
     const HANDLE owner = HandleFrom(values[0]);
     const HANDLE ready = HandleFrom(values[1]);
@@ -99,6 +105,16 @@ unsigned Run() noexcept {
                                  reinterpret_cast<void (*)()>(GetProcAddress(library, "SetHook")));
     if (setHook == nullptr) {
         return HostExitCode::kHostLibraryMissing;
+    }
+    if (count > kRequired) {
+        // Moves are reported to KIV directly; a library without the export
+        // only leaves them to KIV's watchdog.
+        const auto setMoveNotify = reinterpret_cast<kiv::support::SetMoveNotifyProc>(
+            reinterpret_cast<void (*)()>(GetProcAddress(library, "SetMoveNotify")));
+        if (setMoveNotify != nullptr) {
+            setMoveNotify(static_cast<HWND>(HandleFrom(values[kRequired])),
+                          static_cast<UINT>(values[kRequired + 1]));
+        }
     }
     if (setHook(threadId, window, &limit) == 0) {
         return HostExitCode::kHostHookRefused;

@@ -25,6 +25,7 @@ CMainController::CMainController(const MainViews& views, const Platform& platfor
     : mView(views.main), mPlatform(platform), mOptions(options), mPlayList(playList),
       mAppPath(std::move(appPath)), mSettings(platform.reporter),
       mPlacement(platform.desktop, platform.sizeLibrary, platform.pump, options, *this),
+      mInstantLock(platform.sizeLibrary, mPlacement, [this] { tmrChecker_Timer(); }),
       mHooks(mPlacement, platform.keyboardLibrary, platform.desktop, options, platform.reporter,
              [&view = views.main] { view.EndProgramNow(); }),
       mOrbitBlanking(views.orbitBlanking, *this, platform.desktop, platform.blanking, options,
@@ -95,7 +96,7 @@ void CMainController::Form_Unload() {
     TrapErrors(mPlatform.reporter, "Form_Unload", [&] {
         mOrbitBlanking.Stop();
         mAppearance.Stop();
-        mView.SetCheckerEnabled(false);
+        SetCheckerEnabled(false);
         mHooks.StopAll();
         mOrbitBlanking.RestoreTaskbar();
         mMenus.RemoveTrayIcon();
@@ -261,6 +262,7 @@ void CMainController::SetListIndex(int32_t index) {
 
 void CMainController::SetCheckerEnabled(bool enabled) {
     mView.SetCheckerEnabled(enabled);
+    mInstantLock.LockArmed(enabled);
 }
 
 void CMainController::AdjustBlanking() {

@@ -14,6 +14,7 @@
 #include "app/Selection.h"
 #include "app/SettingCommands.h"
 #include "hotkeys/HotKeyDispatch.h"
+#include "placement/InstantLock.h"
 #include "placement/WindowAppearance.h"
 #include "placement/WindowPlacement.h"
 #include "platform/Desktop.h"
@@ -141,6 +142,7 @@ private:
     std::unique_ptr<CWindowSetting> mCurrentSetting;
     bool mReadOnly = false;
     CWindowPlacement mPlacement;
+    CInstantLock mInstantLock;
     CHookSupervisor mHooks;
     COrbitBlanking mOrbitBlanking;
     CPositionEditor mPosition;

@@ -7,6 +7,13 @@
 
 namespace kiv {
 
+// Told when a watched window has moved or changed size.
+class IWindowMoveEvents {
+public:
+    virtual ~IWindowMoveEvents() = default;
+    virtual void WindowMoved(WindowHandle window) = 0;
+};
+
 // The window-size library. Calls raise the File not found error when the
 // library cannot be loaded.
 class IWindowSizeLibrary {
@@ -17,6 +24,11 @@ public:
     virtual bool SetHook(uint32_t threadId, WindowHandle window, const Rect& limit) = 0;
     // Removes the hook, if any.
     virtual void RemoveHook() = 0;
+    // Reports each move or resize of `window` to `events` soon after it
+    // happens, on this thread, until called again (no events: none). The hook
+    // reports the window it is on; without it the system's window events do,
+    // where the system delivers them. Never raises.
+    virtual void ReportMoves(WindowHandle window, IWindowMoveEvents* events) = 0;
 };
 
 // The keyboard library: the key, media and mouse hooks and the DVD-ROM

@@ -117,8 +117,14 @@ public:
         return true;
     }
     void RemoveHook() override { FailIfMissing(missing); }
+    void ReportMoves(WindowHandle window, IWindowMoveEvents* events) override {
+        movesOf = window;
+        moveEvents = events;
+    }
     std::vector<Rect> limits; // of each hook installed
     bool missing = false;
+    WindowHandle movesOf = 0;
+    IWindowMoveEvents* moveEvents = nullptr;
 };
 
 class FakeKeyboardLibrary : public IKeyboardLibrary {

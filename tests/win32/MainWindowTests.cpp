@@ -144,6 +144,28 @@ TEST_F(MainWindowFixture, EachKindOfControlReachesTheController) {
     EXPECT_EQ(TextOf(window.Hwnd()), "KIV");
 }
 
+// A new screen layout, or waking from sleep, may have moved the player.
+TEST_F(MainWindowFixture, ADisplayChangeOrAResumePlacesThePlayerAgain) {
+    WindowHandle player = SelectPlayerSetting();
+    const Rect placed = desktop.Find(player)->rect;
+    const struct {
+        UINT message;
+        WPARAM wParam;
+        bool places;
+    } cases[] = {
+        {WM_DISPLAYCHANGE, 32, true},
+        {WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC, true},
+        {WM_POWERBROADCAST, PBT_APMRESUMESUSPEND, true},
+        {WM_POWERBROADCAST, PBT_APMSUSPEND, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.message << " " << c.wParam);
+        desktop.Find(player)->rect = {1, 2, 3, 4};
+        ::SendMessageA(window.Hwnd(), c.message, c.wParam, MAKELPARAM(1024, 768));
+        EXPECT_EQ(desktop.Find(player)->rect == placed, c.places);
+    }
+}
+
 TEST_F(MainWindowFixture, TabsFollowTheirAccessKeysAndCtrlTab) {
     ::ShowWindow(window.Hwnd(), SW_SHOWNOACTIVATE);
     HWND adjust = VisiblePage();

@@ -430,6 +430,14 @@ bool frmMain::OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
         result = TRUE;
         return true;
     }
+    if (message == WM_DISPLAYCHANGE ||
+        (message == WM_POWERBROADCAST &&
+         (wParam == PBT_APMRESUMEAUTOMATIC || wParam == PBT_APMRESUMESUSPEND))) {
+        // A new screen layout, or waking up, may have moved the player.
+        mController->AdjustWindow();
+        result = message == WM_POWERBROADCAST ? TRUE : 0;
+        return true;
+    }
     if (message == WM_ENDSESSION) {
         if (wParam != FALSE) {
             mController->EndSession();

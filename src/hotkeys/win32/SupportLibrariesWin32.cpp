@@ -73,7 +73,8 @@ FARPROC CSupportLibrary::Address(const char* name) {
 CSizeHookHost::CSizeHookHost(const std::string& folder)
     : mPath(folder + support::kSizeHookHostFile) {}
 
-bool CSizeHookHost::Start(uint32_t threadId, HWND window, const RECT& limit) {
+bool CSizeHookHost::Start(uint32_t threadId, HWND window, const RECT& limit, HWND notify,
+                          UINT notifyMessage) {
     Stop();
     UniqueKernelHandle ready(::CreateEventW(nullptr, TRUE, FALSE, nullptr));
     UniqueKernelHandle stop(::CreateEventW(nullptr, TRUE, FALSE, nullptr));
@@ -90,6 +91,9 @@ bool CSizeHookHost::Start(uint32_t threadId, HWND window, const RECT& limit) {
          {Decimal(owner.Get()), Decimal(ready.Get()), Decimal(stop.Get()), std::to_string(threadId),
           Decimal(window), std::to_string(limit.right), std::to_string(limit.bottom)}) {
         command += ' ' + argument;
+    }
+    if (notify != nullptr) {
+        command += ' ' + Decimal(notify) + ' ' + std::to_string(notifyMessage);
     }
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
@@ -145,22 +149,43 @@ bool CWin32SizeLibrary::SetHook(uint32_t threadId, WindowHandle window, const Re
     RemoveHook();
     RECT rect{limit.left, limit.top, limit.right, limit.bottom};
     const HWND hwnd = ToHwnd(window);
+    const HWND notify = mMoves.NotifyWindow();
     if (sizeof(void*) == 8 && IsWow64Window(hwnd)) {
-        if (!mHost.Start(threadId, hwnd, rect)) {
+        if (!mHost.Start(threadId, hwnd, rect, notify, mMoves.NotifyMessage())) {
             return false;
         }
         // What the library does for a hook of its own: the caller's single
         // wait for a message ends.
         ::PostThreadMessageW(::GetCurrentThreadId(), WM_NULL, 0, 0);
-        return true;
+    } else {
+        mLibrary.Get<support::SetMoveNotifyProc>("SetMoveNotify")(notify, mMoves.NotifyMessage());
+        if (mLibrary.Get<support::SetHookProc>("SetHook")(threadId, hwnd, &rect) == 0) {
+            return false;
+        }
     }
-    return mLibrary.Get<support::SetHookProc>("SetHook")(threadId, hwnd, &rect) != 0;
+    mHooked = hwnd;
+    WatchMoves();
+    return true;
 }
 
 void CWin32SizeLibrary::RemoveHook() {
+    if (mHooked != nullptr) {
+        mHooked = nullptr;
+        WatchMoves();
+    }
     mHost.Stop();
     RECT none{};
     mLibrary.Get<support::SetHookProc>("SetHook")(0, nullptr, &none);
+}
+
+void CWin32SizeLibrary::ReportMoves(WindowHandle window, IWindowMoveEvents* events) {
+    mMovesOf = ToHwnd(window);
+    mMoveEvents = events;
+    WatchMoves();
+}
+
+void CWin32SizeLibrary::WatchMoves() {
+    mMoves.Watch(mMovesOf, mMovesOf != nullptr && mMovesOf == mHooked, mMoveEvents);
 }
 
 CWin32KeyboardLibrary::CWin32KeyboardLibrary(const std::string& folder)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "placement/win32/WindowMoveWatchWin32.h"
 #include "platform/SupportLibraries.h"
 #include "platform/win32/UniqueHandle.h"
 
@@ -38,9 +39,10 @@ public:
     CSizeHookHost& operator=(const CSizeHookHost&) = delete;
 
     // Starts a host for this hook and waits until it is in place; false when
-    // the host refused it. Raises File not found when the host or its
-    // library is missing.
-    bool Start(uint32_t threadId, HWND window, const RECT& limit);
+    // the host refused it. The hook posts `notifyMessage` to `notify` when the
+    // window moves. Raises File not found when the host or its library is
+    // missing.
+    bool Start(uint32_t threadId, HWND window, const RECT& limit, HWND notify, UINT notifyMessage);
     // Ends the running host, if any; it removes its hook on the way out.
     void Stop() noexcept;
 
@@ -51,16 +53,26 @@ private:
 };
 
 // The window-size hook for windows of either bitness: KIVUtil.dll in this
-// process for 64-bit windows, the 32-bit host for 32-bit ones.
+// process for 64-bit windows, the 32-bit host for 32-bit ones. Either hook
+// reports its window's moves; another window's moves come from the system's
+// location-change events.
 class CWin32SizeLibrary : public IWindowSizeLibrary {
 public:
     explicit CWin32SizeLibrary(const std::string& folder);
     bool SetHook(uint32_t threadId, WindowHandle window, const Rect& limit) override;
     void RemoveHook() override;
+    void ReportMoves(WindowHandle window, IWindowMoveEvents* events) override;
 
 private:
+    // Who reports the moves follows the hook.
+    void WatchMoves();
+
     CSupportLibrary mLibrary;
+    CWindowMoveWatchWin32 mMoves;
     CSizeHookHost mHost;
+    HWND mHooked = nullptr;
+    HWND mMovesOf = nullptr;
+    IWindowMoveEvents* mMoveEvents = nullptr;
 };
 
 // Both libraries are in `folder`; whether they load is found out on first use.

@@ -1,0 +1,79 @@
+#include "placement/InstantLock.h"
+#include "support/Doubles.h"
+#include "support/TestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace kiv {
+namespace {
+
+constexpr Rect kPlaced = {10, 20, 310, 220};
+
+struct InstantLockTest : ::testing::Test, IPlacementListener {
+    test::RecordingReporter reporter;
+    test::FakeDesktop desktop;
+    test::FakeSizeLibrary library;
+    test::FakePump pump;
+    COptions options{reporter};
+    CWindowPlacement placement{desktop, library, pump, options, *this};
+    CWindowSetting setting;
+    int putBacks = 0;
+    CInstantLock lock{library, placement, [this] {
+                          ++putBacks;
+                          placement.AdjustWindow(&setting);
+                      }};
+    WindowHandle player = desktop.Open("Player", "");
+    WindowHandle other = desktop.Open("Other", "");
+
+    void SetCheckerEnabled(bool enabled) override { lock.LockArmed(enabled); }
+    void AdjustBlanking() override {}
+};
+
+TEST_F(InstantLockTest, AReportedMovePutsTheLockedWindowBackWithinABudget) {
+    setting.WindowClass = "Class:Player";
+    setting.WindowLeft = kPlaced.left;
+    setting.WindowTop = kPlaced.top;
+    setting.WindowWidth = 300;
+    setting.WindowHeight = 200;
+    const struct {
+        const char* name;
+        bool locked, movedAway, refuses, otherWindow;
+        std::vector<int> reportsAtMs;
+        int putBacks;
+    } cases[] = {
+        {"moved by another program", true, true, false, false, {0}, 1},
+        {"KIV's own placement reported", true, false, false, false, {0, 5}, 0},
+        {"not locked", false, true, false, false, {0}, 0},
+        {"another window reported", true, true, false, true, {0}, 0},
+        // Its program moves it on after every placement.
+        {"a window that will not stay", true, true, true, false, {0, 1, 2, 3, 999}, 3},
+        {"...gets its budget again later", true, true, true, false, {0, 1, 2, 3, 1000, 1001}, 5},
+    };
+    const auto start = CInstantLock::Clock::now();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        setting.LockPosition = c.locked ? 1 : 0;
+        desktop.onMove = nullptr;
+        placement.AdjustWindow(&setting);
+        ASSERT_EQ(desktop.Find(player)->rect, kPlaced);
+        EXPECT_TRUE(!c.locked || (library.movesOf == player && library.moveEvents != nullptr));
+        if (c.refuses) {
+            desktop.onMove = [&] { desktop.Find(player)->rect.left += 1; };
+        }
+        putBacks = 0;
+        for (int ms : c.reportsAtMs) {
+            if (c.movedAway) {
+                desktop.Find(player)->rect = {0, 0, 100, 100};
+            }
+            lock.WindowMovedAt(c.otherWindow ? other : player,
+                               start + std::chrono::milliseconds(ms + 10000 * (&c - cases)));
+        }
+        EXPECT_EQ(putBacks, c.putBacks);
+        EXPECT_TRUE(c.putBacks == 0 || c.refuses || desktop.Find(player)->rect == kPlaced);
+    }
+}
+
+} // namespace
+} // namespace kiv
