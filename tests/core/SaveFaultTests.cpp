@@ -203,7 +203,7 @@ std::vector<Fault> Faults() {
         {"read-only file", MakeReadOnly, Nothing, MakeWritable},
         {"folder in the file's place", PutFolderInPlace, Nothing, Nothing, false, true},
         {"held open past the wait", Nothing, HoldOpen,
-         [](Stores& stores, const std::string&) { stores.held.Reset(); }},
+         [](Stores& stores, const std::string&) { stores.held.Reset(); }, false, true},
         {"held open for a moment", Nothing,
          [](Stores& stores, const std::string& path) {
              HoldOpen(stores, path);
