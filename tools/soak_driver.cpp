@@ -54,7 +54,7 @@ constexpr std::array kSettings = {
     SoakSetting{"Soak Plain", 150, 100, 640, 400, 0, 0, 0, VK_F4},
 };
 
-// The option hot keys, Shift+F5..F11, in KIV.ini.
+// The option hot keys in KIV.ini: Shift with F5 to F9, F11 and F12.
 struct OptionKey {
     const char* option;
     WORD key;
@@ -340,10 +340,47 @@ long long HandlesInSystemTable(DWORD processId) {
     return -1;
 }
 
+// Wine keeps a process's GDI objects in a table of its own that the PEB
+// points at (GdiSharedHandleTable, as older Windows did), an entry in use
+// having a non-zero type; read from outside it gives the count that
+// GetGuiResources does not. Stock objects are included.
+long long GdiObjectsInHandleTable(HANDLE process) {
+    struct Entry {
+        UINT64 object;
+        ULONG owner;
+        USHORT unique;
+        UCHAR type;
+        UCHAR flags;
+        UINT64 userPointer;
+    };
+    static_assert(sizeof(Entry) == 24);
+    constexpr std::size_t kEntries = 0x10000;
+    constexpr std::size_t kPebGdiTableOffset = 0xF8; // 64-bit PEB
+    PROCESS_BASIC_INFORMATION basic = {};
+    if (::NtQueryInformationProcess(process, ProcessBasicInformation, &basic, sizeof basic,
+                                    nullptr) != 0) {
+        return -1;
+    }
+    UINT64 table = 0;
+    const auto* peb = reinterpret_cast<const unsigned char*>(basic.PebBaseAddress);
+    if (!::ReadProcessMemory(process, peb + kPebGdiTableOffset, &table, sizeof table, nullptr) ||
+        table == 0) {
+        return -1;
+    }
+    std::vector<Entry> entries(kEntries);
+    if (!::ReadProcessMemory(process, reinterpret_cast<const void*>(table), entries.data(),
+                             entries.size() * sizeof(Entry), nullptr)) {
+        return -1;
+    }
+    return std::count_if(entries.begin(), entries.end(),
+                         [](const Entry& e) { return e.type != 0; });
+}
+
 // Which source each figure came from, settled by the first sample.
 struct Sources {
     bool handleCountWorks = false;
     bool gdiWorks = false;
+    bool gdiFromTable = false;
     bool userWorks = false;
 };
 
@@ -357,6 +394,8 @@ Sample TakeSample(HANDLE process, DWORD processId, const Sources& sources) {
     }
     if (sources.gdiWorks) {
         s.gdi = ::GetGuiResources(process, GR_GDIOBJECTS);
+    } else if (sources.gdiFromTable) {
+        s.gdi = GdiObjectsInHandleTable(process);
     }
     if (sources.userWorks) {
         s.user = ::GetGuiResources(process, GR_USEROBJECTS);
@@ -381,14 +420,18 @@ Sources ProbeSources(HANDLE process) {
     sources.handleCountWorks = ::GetProcessHandleCount(process, &handles) && handles > 0;
     // A live GUI process always holds some GDI and USER objects; 0 means "not counted".
     sources.gdiWorks = ::GetGuiResources(process, GR_GDIOBJECTS) > 0;
+    sources.gdiFromTable = !sources.gdiWorks && GdiObjectsInHandleTable(process) > 0;
     sources.userWorks = ::GetGuiResources(process, GR_USEROBJECTS) > 0;
     std::printf("handles: %s\n", sources.handleCountWorks
                                      ? "GetProcessHandleCount"
                                      : "GetProcessHandleCount gives 0 here; counted in the "
                                        "system handle table (NtQuerySystemInformation)");
     std::printf("GDI objects: %s\n", sources.gdiWorks ? "GetGuiResources(GR_GDIOBJECTS)"
-                                                      : "not available (GetGuiResources "
-                                                        "gives 0 here)");
+                                     : sources.gdiFromTable
+                                         ? "GetGuiResources gives 0 here; counted in KIV's GDI "
+                                           "handle table (PEB GdiSharedHandleTable), stock "
+                                           "objects included"
+                                         : "not available (GetGuiResources gives 0 here)");
     std::printf("USER objects: %s\n", sources.userWorks
                                           ? "GetGuiResources(GR_USEROBJECTS)"
                                           : "not available (GetGuiResources gives 0 here); KIV's "
@@ -511,6 +554,8 @@ void Soak::WatchMessageBoxes() {
     }
 }
 
+constexpr int kCycleSteps = 16;
+
 // One action of the cycle; the lock brings a pushed player back, a setting's
 // hot key places a restarted one.
 void Soak::Step(int index) {
@@ -519,7 +564,7 @@ void Soak::Step(int index) {
         SendChord(VK_SHIFT, key);
         ++mChords;
     };
-    switch (index % 16) {
+    switch (index % kCycleSteps) {
     case 0:
         chord(setting.key);
         break;
@@ -647,7 +692,8 @@ int Soak::Run() {
         std::printf("could not write KIV.dat and KIV.ini in %s\n", mFolder.string().c_str());
         return 2;
     }
-    if (Taskbar() == nullptr || !TaskbarVisible()) {
+    // The shell desktop comes up with the first program of the session: this one.
+    if (!WaitFor([] { return Taskbar() != nullptr && TaskbarVisible(); }, 30s)) {
         std::printf("no visible taskbar (Shell_TrayWnd) before the start: run on Wine's shell "
                     "desktop\n");
         return 2;
@@ -669,10 +715,13 @@ int Soak::Run() {
     mSources = ProbeSources(mKiv.Get());
     PrintSample("start", Elapsed(), TakeSample(mKiv.Get(), mKivId, mSources));
 
+    // Warm-up: one whole cycle at least, since the first time a window is
+    // shown or painted creates objects that stay (under Wine about 150 GDI
+    // objects appear in the first cycle and stay).
     const double warmUp = std::min(60.0, mSeconds / 5.0);
     const double sampleEvery = std::max(30.0, mSeconds / 10.0);
     std::optional<Sample> baseline;
-    double nextSample = warmUp + sampleEvery;
+    double nextSample = 0;
     bool alive = true;
     bool responding = true;
     bool framed = true;
@@ -689,10 +738,11 @@ int Soak::Run() {
                         step - 1);
             break;
         }
-        if (!baseline && Elapsed() >= warmUp) {
+        if (!baseline && step >= kCycleSteps && Elapsed() >= warmUp) {
             framed = Settle() && framed;
             baseline = TakeSample(mKiv.Get(), mKivId, mSources);
             PrintSample("warmed up", Elapsed(), *baseline);
+            nextSample = Elapsed() + sampleEvery;
         } else if (baseline && Elapsed() >= nextSample) {
             PrintSample("sample", Elapsed(), TakeSample(mKiv.Get(), mKivId, mSources));
             nextSample += sampleEvery;
