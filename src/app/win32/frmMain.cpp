@@ -521,9 +521,7 @@ void frmMain::CreateMainCommands() {
                    SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     mMenus.Create(Hwnd());
 
-    mToolTips = ::CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr,
-                                  WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0, 0, 0, 0, Hwnd(),
-                                  nullptr, ::GetModuleHandleA(nullptr), nullptr);
+    mToolTips = CreateToolTips(Hwnd());
 }
 
 void frmMain::LayoutMainCommands() {
@@ -686,26 +684,16 @@ void frmMain::SetToolTips() {
         return;
     }
     mToolTipsSet = true;
-    auto addTool = [&](HWND control, std::string_view text) {
-        std::string copy(text);
-        TTTOOLINFOA tool{};
-        tool.cbSize = sizeof tool;
-        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-        tool.hwnd = ::GetParent(control);
-        tool.uId = reinterpret_cast<UINT_PTR>(control);
-        tool.lpszText = copy.data();
-        ::SendMessageA(mToolTips, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
-    };
     for (const ToolTipText& tip : kMainToolTips) {
         HWND control = TipControlWindow(tip.control);
         if (control == nullptr) {
             continue;
         }
-        addTool(control, tip.text);
+        AddToolTip(mToolTips, control, tip.text);
         // A control made of parts shows its tip over each part.
         for (HWND part = ::GetWindow(control, GW_CHILD); part;
              part = ::GetWindow(part, GW_HWNDNEXT)) {
-            addTool(part, tip.text);
+            AddToolTip(mToolTips, part, tip.text);
         }
     }
 }

@@ -206,9 +206,7 @@ bool frmOptions::OnCreate() {
                    SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     CreateChild(window, WC_BUTTONA, "Save", BS_PUSHBUTTON | WS_TABSTOP, cmdSave);
     CreateChild(window, WC_BUTTONA, "E&xit", BS_PUSHBUTTON | WS_TABSTOP, cmdExit);
-    mToolTips = ::CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr,
-                                  WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0, 0, 0, 0, window,
-                                  nullptr, ::GetModuleHandleA(nullptr), nullptr);
+    mToolTips = CreateToolTips(window);
     Keyboard().SetButtons({0, cmdExit});
     Keyboard().SetFirstFocus(tab);
 
@@ -479,14 +477,7 @@ void frmOptions::ShowFeatureHotKey(std::string_view hotKey) {
 
 void frmOptions::SetToolTips() {
     for (const ToolTip& tip : kToolTips) {
-        HWND control = Item(tip.id);
-        TTTOOLINFOA tool{};
-        tool.cbSize = sizeof tool;
-        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-        tool.hwnd = ::GetParent(control);
-        tool.uId = reinterpret_cast<UINT_PTR>(control);
-        tool.lpszText = const_cast<char*>(tip.text);
-        ::SendMessageA(mToolTips, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+        AddToolTip(mToolTips, Item(tip.id), tip.text);
     }
 }
 

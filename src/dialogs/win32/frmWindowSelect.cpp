@@ -113,17 +113,9 @@ bool frmWindowSelect::OnCreate() {
 
 void frmWindowSelect::AddToolTips() {
     // Owned by the wizard, the tip window goes with it.
-    HWND tips = ::CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr,
-                                  WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0, 0, 0, 0, Hwnd(),
-                                  nullptr, ::GetModuleHandleA(nullptr), nullptr);
+    HWND tips = CreateToolTips(Hwnd());
     for (const ToolTip& tip : kToolTips) {
-        TTTOOLINFOA tool{};
-        tool.cbSize = sizeof tool;
-        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-        tool.hwnd = Hwnd();
-        tool.uId = reinterpret_cast<UINT_PTR>(::GetDlgItem(Hwnd(), tip.control));
-        tool.lpszText = const_cast<char*>(tip.text);
-        ::SendMessageA(tips, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+        AddToolTip(tips, ::GetDlgItem(Hwnd(), tip.control), tip.text);
     }
 }
 

@@ -104,21 +104,14 @@ bool CHotKeyControl::OnCreate() {
         }
     };
 
-    mToolTip = ::CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0,
-                                 Hwnd(), nullptr, ::GetModuleHandleA(nullptr), nullptr);
+    mToolTip = CreateToolTips(Hwnd());
     const std::pair<HWND, const char*> tips[] = {
         {mControls.ShiftBox(), "Hotkey includes the Shift Key"},
         {mControls.CtrlBox(), "Hotkey includes Ctrl Key"},
         {mControls.KeyList(), "Hotkey includes this Key"},
     };
     for (const auto& [control, text] : tips) {
-        TTTOOLINFOA tool{};
-        tool.cbSize = sizeof tool;
-        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-        tool.hwnd = Hwnd();
-        tool.uId = reinterpret_cast<UINT_PTR>(control);
-        tool.lpszText = const_cast<char*>(text);
-        ::SendMessageA(mToolTip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+        AddToolTip(mToolTip, control, text);
     }
     Layout(CDpiScale(WindowDpi(Hwnd())));
     return true;

@@ -33,6 +33,26 @@ HWND CreateChild(HWND parent, const char* className, const char* text, DWORD sty
                              ::GetModuleHandleA(nullptr), nullptr);
 }
 
+HWND CreateToolTips(HWND owner) {
+    return ::CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr,
+                             WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0, 0, 0, 0, owner, nullptr,
+                             ::GetModuleHandleA(nullptr), nullptr);
+}
+
+void AddToolTip(HWND tips, HWND control, std::string_view text) {
+    if (tips == nullptr || control == nullptr) {
+        return;
+    }
+    std::string copy(text); // the tip window keeps its own copy
+    TTTOOLINFOA tool{};
+    tool.cbSize = sizeof tool;
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = ::GetParent(control);
+    tool.uId = reinterpret_cast<UINT_PTR>(control);
+    tool.lpszText = copy.data();
+    ::SendMessageA(tips, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
 namespace {
 LRESULT CALLBACK SubclassProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                               DWORD_PTR data) noexcept {

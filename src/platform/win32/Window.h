@@ -25,6 +25,11 @@ void ShowText(HWND control, std::string_view text);
 HWND CreateChild(HWND parent, const char* className, const char* text, DWORD style, int id,
                  DWORD exStyle = 0);
 
+// A tip window owned by `owner`, which destroys it; null when none can be made.
+HWND CreateToolTips(HWND owner);
+// Shows `text` in `tips` while the mouse rests over `control`.
+void AddToolTip(HWND tips, HWND control, std::string_view text);
+
 // A control's message, seen before the control's own procedure: a result
 // answers it, nothing passes it on with `wParam` as the handler left it.
 using SubclassHandler = std::function<std::optional<LRESULT>(HWND control, UINT message,

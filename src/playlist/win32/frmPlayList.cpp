@@ -247,9 +247,7 @@ void frmPlayList::Layout(const CDpiScale& scale) {
 }
 
 void frmPlayList::SetToolTips() {
-    mToolTips = ::CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr,
-                                  WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0, 0, 0, 0, Hwnd(),
-                                  nullptr, ::GetModuleHandleA(nullptr), nullptr);
+    mToolTips = CreateToolTips(Hwnd());
     if (mToolTips == nullptr) {
         return;
     }
@@ -257,13 +255,7 @@ void frmPlayList::SetToolTips() {
     ::SendMessageA(mToolTips, WM_SETFONT, ::SendMessageA(Control(lblTitle), WM_GETFONT, 0, 0),
                    FALSE);
     for (const Tip& tip : kTips) {
-        TTTOOLINFOA tool{};
-        tool.cbSize = sizeof tool;
-        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-        tool.hwnd = Hwnd();
-        tool.uId = reinterpret_cast<UINT_PTR>(Control(tip.control));
-        tool.lpszText = const_cast<char*>(tip.text);
-        ::SendMessageA(mToolTips, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+        AddToolTip(mToolTips, Control(tip.control), tip.text);
     }
 }
 
