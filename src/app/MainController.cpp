@@ -21,14 +21,16 @@ CCommandArgs ParsedArguments(IErrorReporter& reporter, std::string_view commandL
 } // namespace
 
 CMainController::CMainController(const MainViews& views, const Platform& platform,
-                                 COptions& options, CPlayList& playList, std::string appPath)
+                                 COptions& options, CPlayList& playList, std::string appPath,
+                                 std::string dataFolder)
     : mView(views.main), mPlatform(platform), mOptions(options), mPlayList(playList),
-      mAppPath(std::move(appPath)), mSettings(platform.reporter),
+      mAppPath(std::move(appPath)), mDataFolder(std::move(dataFolder)),
+      mSettings(platform.reporter),
       mPlacement(platform.desktop, platform.sizeLibrary, platform.pump, options, *this),
       mHooks(mPlacement, platform.keyboardLibrary, platform.desktop, options, platform.reporter,
              [&view = views.main] { view.EndProgramNow(); }),
       mOrbitBlanking(views.orbitBlanking, *this, platform.desktop, platform.blanking, options,
-                     platform.reporter, mAppPath + std::string(kTaskbarMarkerName),
+                     platform.reporter, mDataFolder + std::string(kTaskbarMarkerName),
                      [this](int32_t x, int32_t y) { mMenus.ShowContextMenu(x, y); }),
       mPosition(views.position, *this, mHooks, platform.desktop, platform.reporter),
       mAppearance(platform.windowWatch, platform.desktop, [this] { AdjustWindow(); }),
@@ -55,10 +57,10 @@ bool CMainController::Form_Load(std::string_view commandLine) {
     TrapErrors(mPlatform.reporter, "Form_Load", [&] {
         mOrbitBlanking.Start();
 
-        mPlayList.PlayListFile = mAppPath + "KIVPlay.dat";
+        mPlayList.PlayListFile = mDataFolder + "KIVPlay.dat";
         mPlayList.LoadItems();
 
-        mSettings.AppDataFile = mAppPath + "KIV.dat";
+        mSettings.AppDataFile = mDataFolder + "KIV.dat";
         mSettings.LoadItems();
         if (mSettings.Count() == 0) {
             // First run: these reach the file only when the user saves.

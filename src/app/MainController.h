@@ -64,8 +64,9 @@ class CMainController : public ISelection,
                         private IPlacementListener,
                         private IDvdArrivalSelection {
 public:
+    // `appPath` holds the program and its help; `dataFolder` the data files.
     CMainController(const MainViews& views, const Platform& platform, COptions& options,
-                    CPlayList& playList, std::string appPath);
+                    CPlayList& playList, std::string appPath, std::string dataFolder);
 
     // Start-up of the main window. False when the program must end at once
     // (a support library is missing).
@@ -136,6 +137,7 @@ private:
     COptions& mOptions;
     CPlayList& mPlayList;
     std::string mAppPath;
+    std::string mDataFolder;
 
     CWindowSettings mSettings;
     std::unique_ptr<CWindowSetting> mCurrentSetting;

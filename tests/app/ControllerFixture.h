@@ -203,6 +203,7 @@ struct ControllerFixture : ::testing::Test {
         {desktop, sizeLibrary, keyboardLibrary, pump, reporter, blanking, dvd, dvd, dvd},
         options,
         playList,
+        appPath,
         appPath};
     WindowHandle player = desktop.Open("Player", "");
 

@@ -3,6 +3,7 @@
 #include "app/MainController.h"
 #include "app/SingleInstance.h"
 #include "app/win32/frmMain.h"
+#include "blanking/Taskbar.h"
 #include "blanking/win32/BlankingWin32.h"
 #include "hotkeys/win32/SupportLibrariesWin32.h"
 #include "placement/win32/WindowCreationWatchWin32.h"
@@ -13,13 +14,19 @@
 #include "store/CommandArgs.h"
 #include "store/Options.h"
 #include "store/PlayList.h"
+#include "store/win32/DataFolderWin32.h"
 #include "util/FileSystem.h"
 
 #include <commctrl.h>
 
+#include <array>
+
 namespace {
 
 constexpr int kIconId = 1;
+
+// Where the taskbar marker is, for the crash handler, which must not allocate.
+std::array<char, MAX_PATH * 2> crashMarkerPath{};
 
 // Held for the life of the process; a second copy finds it and ends.
 kiv::win32::UniqueKernelHandle ClaimSingleInstance() {
@@ -73,12 +80,22 @@ int RunKiv() {
                                   ICC_STANDARD_CLASSES | ICC_TAB_CLASSES | ICC_BAR_CLASSES};
     ::InitCommonControlsEx(&controls);
 
+    const std::string appPath = kiv::AppPath();
+    kiv::win32::CDataFolderWin32 fileSystem;
+    const kiv::CDataFolder dataFolder(fileSystem, appPath);
+    const std::string marker = dataFolder.Path() + std::string(kiv::kTaskbarMarkerName);
+    if (marker.size() < crashMarkerPath.size()) {
+        marker.copy(crashMarkerPath.data(), marker.size());
+    }
+
     kiv::win32::CMessageBoxReporter reporter;
-    kiv::COptions gOptions(reporter);
+    if (!dataFolder.Notice().empty()) {
+        reporter.ShowMessage(dataFolder.Notice(), kiv::kAppTitle);
+    }
+    kiv::COptions gOptions(reporter, dataFolder.Path());
     gOptions.RetrieveSettings();
     kiv::CPlayList gPlayList(reporter);
 
-    const std::string appPath = kiv::AppPath();
     kiv::win32::CWin32Desktop desktop;
     kiv::win32::CWin32SizeLibrary sizeLibrary(appPath);
     kiv::win32::CWin32KeyboardLibrary keyboardLibrary(appPath);
@@ -93,7 +110,7 @@ int RunKiv() {
         kiv::MainViews{mainWindow, mainWindow, mainWindow, mainWindow, mainWindow, mainWindow},
         kiv::Platform{desktop, sizeLibrary, keyboardLibrary, pump, reporter, blanking, driveReader,
                       launcher, windowWatch},
-        gOptions, gPlayList, appPath);
+        gOptions, gPlayList, appPath, dataFolder.Path());
 
     HINSTANCE module = ::GetModuleHandleA(nullptr);
     HICON largeIcon = static_cast<HICON>(::LoadImageA(module, MAKEINTRESOURCEA(kIconId), IMAGE_ICON,
@@ -115,7 +132,7 @@ int RunKiv() {
 // A crash must not leave the user without a taskbar; the crash then goes on
 // to the system's own handling.
 LONG WINAPI ShowTaskbarAndCrash(EXCEPTION_POINTERS*) {
-    kiv::win32::ShowTaskbarAtCrash();
+    kiv::win32::ShowTaskbarAtCrash(crashMarkerPath.data());
     return EXCEPTION_CONTINUE_SEARCH;
 }
 
