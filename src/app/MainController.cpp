@@ -25,7 +25,7 @@ CMainController::CMainController(const MainViews& views, const Platform& platfor
                                  std::string dataFolder)
     : mView(views.main), mPlatform(platform), mOptions(options), mPlayList(playList),
       mAppPath(std::move(appPath)), mDataFolder(std::move(dataFolder)),
-      mSettings(platform.reporter),
+      mSettings(platform.reporter), mMoveNotice(views.main),
       mPlacement(platform.desktop, platform.sizeLibrary, platform.pump, options, *this),
       mHooks(mPlacement, platform.keyboardLibrary, platform.desktop, options, platform.reporter,
              [&view = views.main] { view.EndProgramNow(); }),
@@ -106,6 +106,7 @@ void CMainController::Form_Unload() {
 
 void CMainController::cboSettingName_Click() {
     TrapErrors(mPlatform.reporter, "cboSettingName_Click", [&] {
+        mMoveNotice.SelectionStarting();
         int32_t index = mView.SettingListIndex();
         if (index < 0) {
             mView.SetCaption(kAppTitle);
@@ -127,7 +128,7 @@ void CMainController::cboSettingName_Click() {
         mHooks.RestartMouseHook(mCurrentSetting.get());
         AdjustWindow();
         mCommands.SetButtonEnabledState();
-        mView.SetCaption(std::string(kAppTitle) + " - " + mView.SettingListText(index));
+        mMoveNotice.ShowCaption(std::string(kAppTitle) + " - " + mView.SettingListText(index));
     });
 }
 
@@ -161,6 +162,7 @@ void CMainController::tmrChecker_Timer() {
 void CMainController::AdjustWindow() {
     TrapErrors(mPlatform.reporter, "AdjustWindow",
                [&] { mPlacement.AdjustWindow(mCurrentSetting.get()); });
+    mMoveNotice.Placed(mPlacement.MoveRefused());
 }
 
 void CMainController::AddInitialSettings() {

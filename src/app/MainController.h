@@ -7,6 +7,7 @@
 #include "app/MainCommands.h"
 #include "app/MainView.h"
 #include "app/MenuCommands.h"
+#include "app/MoveRefusalNotice.h"
 #include "app/OptionsCommand.h"
 #include "app/OrbitBlanking.h"
 #include "app/PlayListCommand.h"
@@ -142,6 +143,7 @@ private:
     CWindowSettings mSettings;
     std::unique_ptr<CWindowSetting> mCurrentSetting;
     bool mReadOnly = false;
+    CMoveRefusalNotice mMoveNotice;
     CWindowPlacement mPlacement;
     CHookSupervisor mHooks;
     COrbitBlanking mOrbitBlanking;
