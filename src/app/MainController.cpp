@@ -21,15 +21,17 @@ CCommandArgs ParsedArguments(IErrorReporter& reporter, std::string_view commandL
 } // namespace
 
 CMainController::CMainController(const MainViews& views, const Platform& platform,
-                                 COptions& options, CPlayList& playList, std::string appPath)
+                                 COptions& options, CPlayList& playList, std::string appPath,
+                                 std::string dataFolder)
     : mView(views.main), mPlatform(platform), mOptions(options), mPlayList(playList),
-      mAppPath(std::move(appPath)), mSettings(platform.reporter),
+      mAppPath(std::move(appPath)), mDataFolder(std::move(dataFolder)),
+      mSettings(platform.reporter), mMoveNotice(views.main),
       mPlacement(platform.desktop, platform.sizeLibrary, platform.pump, options, *this),
       mInstantLock(platform.sizeLibrary, mPlacement, [this] { tmrChecker_Timer(); }),
       mHooks(mPlacement, platform.keyboardLibrary, platform.desktop, options, platform.reporter,
              [&view = views.main] { view.EndProgramNow(); }),
       mOrbitBlanking(views.orbitBlanking, *this, platform.desktop, platform.blanking, options,
-                     platform.reporter, mAppPath + std::string(kTaskbarMarkerName),
+                     platform.reporter, mDataFolder + std::string(kTaskbarMarkerName),
                      [this](int32_t x, int32_t y) { mMenus.ShowContextMenu(x, y); }),
       mPosition(views.position, *this, mHooks, platform.desktop, platform.reporter),
       mAppearance(platform.windowWatch, platform.desktop, [this] { AdjustWindow(); }),
@@ -56,10 +58,10 @@ bool CMainController::Form_Load(std::string_view commandLine) {
     TrapErrors(mPlatform.reporter, "Form_Load", [&] {
         mOrbitBlanking.Start();
 
-        mPlayList.PlayListFile = mAppPath + "KIVPlay.dat";
+        mPlayList.PlayListFile = mDataFolder + "KIVPlay.dat";
         mPlayList.LoadItems();
 
-        mSettings.AppDataFile = mAppPath + kSettingsFileName;
+        mSettings.AppDataFile = mDataFolder + kSettingsFileName;
         mSettings.LoadItems();
         if (mSettings.Count() == 0) {
             // First run: these reach the file only when the user saves.
@@ -105,6 +107,7 @@ void CMainController::Form_Unload() {
 
 void CMainController::cboSettingName_Click() {
     TrapErrors(mPlatform.reporter, "cboSettingName_Click", [&] {
+        mMoveNotice.SelectionStarting();
         int32_t index = mView.SettingListIndex();
         if (index < 0) {
             mView.SetCaption(kAppTitle);
@@ -126,7 +129,7 @@ void CMainController::cboSettingName_Click() {
         mHooks.RestartMouseHook(mCurrentSetting.get());
         AdjustWindow();
         mCommands.SetButtonEnabledState();
-        mView.SetCaption(std::string(kAppTitle) + " - " + mView.SettingListText(index));
+        mMoveNotice.ShowCaption(std::string(kAppTitle) + " - " + mView.SettingListText(index));
     });
 }
 
@@ -160,6 +163,7 @@ void CMainController::tmrChecker_Timer() {
 void CMainController::AdjustWindow() {
     TrapErrors(mPlatform.reporter, "AdjustWindow",
                [&] { mPlacement.AdjustWindow(mCurrentSetting.get()); });
+    mMoveNotice.Placed(mPlacement.MoveRefused());
 }
 
 void CMainController::AddInitialSettings() {

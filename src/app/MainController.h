@@ -7,6 +7,7 @@
 #include "app/MainCommands.h"
 #include "app/MainView.h"
 #include "app/MenuCommands.h"
+#include "app/MoveRefusalNotice.h"
 #include "app/OptionsCommand.h"
 #include "app/OrbitBlanking.h"
 #include "app/PlayListCommand.h"
@@ -65,8 +66,9 @@ class CMainController : public ISelection,
                         private IPlacementListener,
                         private IDvdArrivalSelection {
 public:
+    // `appPath` holds the program and its help; `dataFolder` the data files.
     CMainController(const MainViews& views, const Platform& platform, COptions& options,
-                    CPlayList& playList, std::string appPath);
+                    CPlayList& playList, std::string appPath, std::string dataFolder);
 
     // Start-up of the main window. False when the program must end at once
     // (a support library is missing).
@@ -137,10 +139,12 @@ private:
     COptions& mOptions;
     CPlayList& mPlayList;
     std::string mAppPath;
+    std::string mDataFolder;
 
     CWindowSettings mSettings;
     std::unique_ptr<CWindowSetting> mCurrentSetting;
     bool mReadOnly = false;
+    CMoveRefusalNotice mMoveNotice;
     CWindowPlacement mPlacement;
     CInstantLock mInstantLock;
     CHookSupervisor mHooks;

@@ -28,6 +28,7 @@ void CWindowPlacement::AdjustWindow(const CWindowSetting* current) {
     mListener.SetCheckerEnabled(false);
     mAppHwnd = 0;
     mAppRect = {};
+    mMoveRefused = false;
     if (current == nullptr) {
         return;
     }
@@ -39,7 +40,8 @@ void CWindowPlacement::AdjustWindow(const CWindowSetting* current) {
     if (window == 0) {
         return;
     }
-    mDesktop.MoveWindow(window, left, top, width, height);
+    mMoveRefused =
+        !mDesktop.MoveWindow(window, left, top, width, height) || !CornerIsAt(window, left, top);
     mAppHwnd = window;
     mAppRect = {left, top, CheckedAdd32(left, width), CheckedAdd32(top, height)};
     mListener.AdjustBlanking();
@@ -88,6 +90,13 @@ bool CWindowPlacement::WindowHookInPlace(std::string_view windowClass,
 Rect CWindowPlacement::HookLimit(const CWindowSetting* current) {
     return SizeLimitRect(mOptions, mDesktop.PrimaryScreenSize(), current ? current->WindowWidth : 0,
                          current ? current->WindowHeight : 0);
+}
+
+bool CWindowPlacement::CornerIsAt(WindowHandle window, int32_t left, int32_t top) {
+    // Only the corner: the screen and the player's own limits may change the
+    // size of a window that did move.
+    std::optional<Rect> rect = mDesktop.WindowRect(window);
+    return !rect || (rect->left == left && rect->top == top);
 }
 
 CWindowPlacement::CheckResult CWindowPlacement::CheckPlacedWindow() {

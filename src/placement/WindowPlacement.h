@@ -48,6 +48,9 @@ public:
     // The window the last placement moved (0 when none) and where it put it.
     WindowHandle AppHwnd() const noexcept { return mAppHwnd; }
     const Rect& AppRect() const noexcept { return mAppRect; }
+    // The last placement found the window but the system refused to move it,
+    // or it stayed elsewhere.
+    bool MoveRefused() const noexcept { return mMoveRefused; }
 
     enum class CheckResult { InPlace, Moved, Gone };
     // What the lock watchdog sees of the last placed window.
@@ -61,9 +64,11 @@ private:
     IPlacementListener& mListener;
 
     Rect HookLimit(const CWindowSetting* current);
+    bool CornerIsAt(WindowHandle window, int32_t left, int32_t top);
 
     WindowHandle mAppHwnd = 0;
     Rect mAppRect;
+    bool mMoveRefused = false;
     // Where the window-size hook was last installed, while it is.
     struct HookedWindow {
         WindowHandle window = 0;

@@ -29,8 +29,9 @@ public:
     // case; 0 when there is none.
     virtual WindowHandle FindTopLevelWindow(const std::optional<std::string>& className,
                                             const std::optional<std::string>& caption) = 0;
-    // Moves and sizes a window in one step, repainting it.
-    virtual void MoveWindow(WindowHandle window, int32_t left, int32_t top, int32_t width,
+    // Moves and sizes a window in one step, repainting it. False when the
+    // system refused (a program running with more rights than KIV's).
+    virtual bool MoveWindow(WindowHandle window, int32_t left, int32_t top, int32_t width,
                             int32_t height) = 0;
     // The window's outer rectangle; nothing when it cannot be read.
     virtual std::optional<Rect> WindowRect(WindowHandle window) = 0;

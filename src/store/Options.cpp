@@ -101,8 +101,8 @@ std::string ValueText(const COptions& options, const OptionField& field) {
 
 } // namespace
 
-COptions::COptions(IErrorReporter& reporter) : mReporter(&reporter) {
-    TrapErrors(reporter, "Class_Initialize", [&] { INIFilePath = AppPath() + "KIV.ini"; });
+COptions::COptions(IErrorReporter& reporter, const std::string& dataFolder) : mReporter(&reporter) {
+    TrapErrors(reporter, "Class_Initialize", [&] { INIFilePath = dataFolder + "KIV.ini"; });
 }
 
 void COptions::RetrieveSettings() {

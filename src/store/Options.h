@@ -1,6 +1,7 @@
 #pragma once
 
 #include "util/ErrorReport.h"
+#include "util/FileSystem.h"
 
 #include <cstdint>
 #include <string>
@@ -10,8 +11,8 @@ namespace kiv {
 // The program-wide options, one section "[KIV]" of the options file.
 class COptions {
 public:
-    // Every option at its default; the file is program folder + "KIV.ini".
-    explicit COptions(IErrorReporter& reporter);
+    // Every option at its default; the file is `dataFolder` + "KIV.ini".
+    explicit COptions(IErrorReporter& reporter, const std::string& dataFolder = AppPath());
 
     std::string INIFilePath;
     bool SubClassWindowSize = true;

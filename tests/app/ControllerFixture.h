@@ -63,7 +63,7 @@ struct FakeViews : IMainView,
     }
     int32_t SettingListIndex() const override { return listIndex; }
     void ShowSettingListIndex(int32_t index) override { listIndex = index; }
-    void SetCaption(std::string_view text) override { caption = text; }
+    void SetCaption(std::string_view text) override { captions.emplace_back(caption = text); }
     void ShowSetting(const CWindowSetting& setting) override {
         applicationName = setting.ApplicationName;
         ShowPosition(setting);
@@ -155,6 +155,7 @@ struct FakeViews : IMainView,
     int32_t listIndex = -1;
     bool listFails = false;
     std::string caption;
+    std::vector<std::string> captions;
     bool lockChecked = false;
     bool checker = false;
     bool ended = false;
@@ -203,6 +204,7 @@ struct ControllerFixture : ::testing::Test {
         {desktop, sizeLibrary, keyboardLibrary, pump, reporter, blanking, dvd, dvd, dvd},
         options,
         playList,
+        appPath,
         appPath};
     WindowHandle player = desktop.Open("Player", "");
 

@@ -52,6 +52,53 @@ TEST_F(ControllerFixture, TheLockWatchdogPutsAMovedWindowBackAndLetsAClosedOneGo
     EXPECT_TRUE(reporter.messages.empty());
 }
 
+constexpr std::string_view kWillNotMove =
+    " (the window will not move: run KIV as administrator to place it)";
+
+TEST_F(ControllerFixture, AWindowLeftElsewhereIsRefusedAndOneOnlyResizedIsNot) {
+    Load({Setting("A", {10, 10, 200, 900}), Setting("B", {20, 20, 200, 100})});
+    auto alreadyThere = [&] {
+        desktop.Find(player)->rect = {Current().WindowLeft, Current().WindowTop};
+    };
+    struct Case {
+        bool refuse;
+        std::function<void()> afterMove;
+        bool notice;
+    } cases[] = {
+        {false, nullptr, false},
+        {false, [&] { desktop.Find(player)->rect.bottom = 768; }, false}, // the screen's clamp
+        {true, nullptr, true},                                            // the system said no
+        {false, [&] { desktop.Find(player)->rect.left = 0; }, true},      // the player said no
+        {true, alreadyThere, true}, // the system said no to a window at the corner already
+    };
+    for (const Case& c : cases) {
+        desktop.refuseMoves = c.refuse;
+        desktop.onMove = c.afterMove;
+        const std::string name = view.listIndex == 0 ? "B" : "A";
+        Select(name);
+        EXPECT_EQ(view.caption, "KIV - " + name + (c.notice ? std::string(kWillNotMove) : ""));
+    }
+}
+
+TEST_F(ControllerFixture, ARefusedMoveIsSaidOncePerSelectionAndTakenBackWhenAMoveWorks) {
+    CWindowSetting locked = Setting("Locked", {10, 10, 200, 100});
+    locked.LockPosition = 1;
+    Load({locked, Setting("Other", {0, 0, 300, 200})});
+    desktop.refuseMoves = true;
+    Select("Locked");
+    controller.tmrChecker_Timer(); // the watchdog finds it elsewhere and places it again
+    controller.AdjustWindow();     // so does a hot key
+    const std::string refused = "KIV - Locked" + std::string(kWillNotMove);
+    EXPECT_EQ(view.captions, (Texts{refused}));
+    desktop.refuseMoves = false;
+    controller.tmrChecker_Timer();
+    EXPECT_EQ(view.captions, (Texts{refused, "KIV - Locked"}));
+    desktop.refuseMoves = true;
+    Select("Other");
+    EXPECT_EQ(view.caption, "KIV - Other" + std::string(kWillNotMove));
+    EXPECT_TRUE(reporter.messages.empty());
+}
+
 TEST_F(ControllerFixture, FarEdgesBeyond32BitsAreReportedAfterTheMoveAndLeaveNothingBusy) {
     Load({Setting("Huge", {2000000000, 0, 2000000000, 10})});
     Select("Huge");

@@ -417,5 +417,89 @@ TEST_F(MainWindowE2e, TheAspectRatioMenuChoosesASettingAndExitsLikeTheCloseBox) 
     EXPECT_EQ(DataFile(), before);
 }
 
+// The folder made one that even root cannot write (chmod does not stop root),
+// and writable again however the test ends, so that it can be removed.
+class ImmutableFolder {
+public:
+    explicit ImmutableFolder(std::filesystem::path folder) : mFolder(std::move(folder)) {
+        using UnixName = char*(CDECL*)(const wchar_t*);
+        auto unixName = reinterpret_cast<UnixName>(reinterpret_cast<void*>(
+            ::GetProcAddress(::GetModuleHandleA("kernel32"), "wine_get_unix_file_name")));
+        if (char* name = unixName ? unixName(mFolder.c_str()) : nullptr) {
+            mUnixPath = name;
+            ::HeapFree(::GetProcessHeap(), 0, name);
+        }
+        mSet = Chattr("+i", false);
+    }
+    ~ImmutableFolder() { Chattr("-i", true); }
+    bool Set() const { return mSet; }
+
+private:
+    // Wine starts a Unix program as it starts a Windows one, but gives no
+    // handle to wait on: the folder is watched until it takes the change.
+    bool Chattr(const char* flag, bool writable) {
+        std::string command = std::string("chattr ") + flag + " \"" + mUnixPath + "\"";
+        STARTUPINFOA startup{};
+        startup.cb = sizeof startup;
+        PROCESS_INFORMATION process{};
+        if (mUnixPath.empty() ||
+            !::CreateProcessA("/usr/bin/chattr", command.data(), nullptr, nullptr, FALSE, 0,
+                              nullptr, nullptr, &startup, &process)) {
+            return false;
+        }
+        win32::UniqueKernelHandle thread(process.hThread), child(process.hProcess);
+        return PumpUntil([&] {
+            win32::UniqueFile probe(::CreateFileW((mFolder / "probe.tmp").c_str(), GENERIC_WRITE, 0,
+                                                  nullptr, CREATE_NEW, FILE_FLAG_DELETE_ON_CLOSE,
+                                                  nullptr));
+            return probe.IsValid() == writable;
+        });
+    }
+    std::filesystem::path mFolder;
+    std::string mUnixPath;
+    bool mSet = false;
+};
+
+TEST_F(MainWindowE2e, AReadOnlyProgramFolderKeepsTheDataInAppDataSayingSoOnce) {
+    WritePlayerSetting();
+    folder.Write("KIV.ini", "[KIV]\r\nTaskBarMargin=7\r\n");
+    const char* roaming = std::getenv("APPDATA");
+    ASSERT_NE(roaming, nullptr);
+    const std::filesystem::path appData = std::filesystem::path(roaming) / "KIV";
+    std::filesystem::remove_all(appData);
+    // The folder's reader, which never locks a file against KIV, given a full path.
+    auto inAppData = [&](const char* name) { return folder.Read((appData / name).string()); };
+    const std::string before = DataFile();
+    ImmutableFolder locked(folder.Path());
+    ASSERT_TRUE(locked.Set());
+    {
+        KivProcess kiv(folder, "/S Player");
+        std::optional<MessageBoxSeen> notice = kiv.WaitForMessageBox();
+        ASSERT_TRUE(notice.has_value());
+        EXPECT_EQ(notice->title, "KIV");
+        EXPECT_NE(notice->text.find((appData / "").string()), std::string::npos) << notice->text;
+        kiv.DismissMessageBox();
+        Start(kiv);
+        ASSERT_TRUE(PlayerAt(kPlayer)); // the copied settings
+        ::MoveWindow(player.Window(), 100, 50, 640, 480, TRUE);
+        ASSERT_TRUE(PlayerAt(Ltwh(100, 50, 640, 480)));
+        ASSERT_TRUE(ClickAt(CentreOf(FindControl(main, CAdjustPage::kCapture))));
+        ASSERT_TRUE(ClickAt(ToolbarButton(3))); // Save
+        EXPECT_TRUE(PumpUntil([&] {
+            return inAppData("KIV.dat").value_or("").find("S3=100;S4=50;") != std::string::npos;
+        }));
+        EXPECT_TRUE(kiv.Close());
+    }
+    EXPECT_EQ(inAppData("KIV.ini"), folder.Read("KIV.ini"));
+    EXPECT_FALSE(inAppData("KIVPlay.dat").has_value());
+    EXPECT_EQ(DataFile(), before);
+    KivProcess again(folder, "/S Player"); // says nothing and places from the saved file
+    Start(again);
+    EXPECT_EQ(FindProcessWindow(again.ProcessId(), "#32770", false), nullptr);
+    EXPECT_TRUE(PlayerAt(Ltwh(100, 50, 640, 480)));
+    EXPECT_TRUE(again.Close());
+    std::filesystem::remove_all(appData);
+}
+
 } // namespace
 } // namespace kiv::e2e

@@ -56,17 +56,22 @@ public:
         }
         return found;
     }
-    void MoveWindow(WindowHandle window, int32_t left, int32_t top, int32_t width,
+    bool MoveWindow(WindowHandle window, int32_t left, int32_t top, int32_t width,
                     int32_t height) override {
         moves.push_back({window, {left, top, width, height}});
-        if (Window* w = Find(window)) {
+        Window* w = Find(window);
+        const bool moved = w != nullptr && !refuseMoves;
+        if (moved) {
             w->rect = {left, top, static_cast<int32_t>(int64_t{left} + width),
                        static_cast<int32_t>(int64_t{top} + height)};
         }
         if (onMove) {
             onMove();
         }
+        return moved;
     }
+    // The windows belong to a program with more rights than KIV's.
+    bool refuseMoves = false;
     std::optional<Rect> WindowRect(WindowHandle window) override {
         if (Window* w = Find(window)) {
             return w->rect;

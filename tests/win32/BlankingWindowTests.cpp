@@ -132,7 +132,7 @@ TEST(TaskbarTest, HidesAndShowsTheShellsTaskbarAndTheCrashHandlerShowsItAgain) {
     CTaskbar taskbar(window, marker);
     taskbar.HideTaskbar();
     ASSERT_TRUE(std::filesystem::exists(marker));
-    ShowTaskbarAtCrash();
+    ShowTaskbarAtCrash(marker.c_str());
     // Posted to the shell, which shows it when it next runs its messages.
     EXPECT_TRUE(PumpUntil([bar] { return ::IsWindowVisible(bar) != FALSE; }));
     EXPECT_FALSE(std::filesystem::exists(marker));

@@ -272,7 +272,8 @@ TEST_F(MainWindowFixture, TheTrayIconComesAndGoesWithTheWindow) {
     CMainController other(MainViews{second, second, second, second, second, second},
                           Platform{otherDesktop, sizeLibrary, keyboardLibrary, pump, reporter,
                                    blanking, dvd, dvd, dvd},
-                          withIcon, playList, (dir.Path() / "").string());
+                          withIcon, playList, (dir.Path() / "").string(),
+                          (dir.Path() / "").string());
     ASSERT_TRUE(second.Load(other, nullptr, nullptr));
     ASSERT_TRUE(other.Form_Load(""));
     HWND handle = second.Hwnd();

@@ -37,7 +37,10 @@ struct RealMainWindowFixture : ::testing::Test {
     CMainController controller{
         MainViews{window, window, window, window, window, window},
         Platform{desktop, sizeLibrary, keyboardLibrary, pump, reporter, blanking, dvd, dvd, dvd},
-        options, playList, (dir.Path() / "").string()};
+        options,
+        playList,
+        (dir.Path() / "").string(),
+        (dir.Path() / "").string()};
 
     // Starts the window as KIV does, but hidden and without a tray icon;
     // fixtures that need files in the folder write them first.

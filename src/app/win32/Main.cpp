@@ -4,6 +4,7 @@
 #include "app/SingleInstance.h"
 #include "app/StartPlacement.h"
 #include "app/win32/frmMain.h"
+#include "blanking/Taskbar.h"
 #include "blanking/win32/BlankingWin32.h"
 #include "hotkeys/win32/SupportLibrariesWin32.h"
 #include "placement/win32/WindowCreationWatchWin32.h"
@@ -14,13 +15,19 @@
 #include "store/CommandArgs.h"
 #include "store/Options.h"
 #include "store/PlayList.h"
+#include "store/win32/DataFolderWin32.h"
 #include "util/FileSystem.h"
 
 #include <commctrl.h>
 
+#include <array>
+
 namespace {
 
 constexpr int kIconId = 1;
+
+// Where the taskbar marker is, for the crash handler, which must not allocate.
+std::array<char, MAX_PATH * 2> crashMarkerPath{};
 
 // Held for the life of the process; a second copy finds it and ends.
 kiv::win32::UniqueKernelHandle ClaimSingleInstance() {
@@ -72,11 +79,19 @@ int RunKiv() {
 
     const std::string appPath = kiv::AppPath();
     const std::string commandLine = kiv::CommandLineArguments(::GetCommandLineA());
+    kiv::win32::CDataFolderWin32 fileSystem;
+    const kiv::CDataFolder dataFolder(fileSystem, appPath);
+    const std::string marker = dataFolder.Path() + std::string(kiv::kTaskbarMarkerName);
+    if (marker.size() < crashMarkerPath.size()) {
+        marker.copy(crashMarkerPath.data(), marker.size());
+    }
+
     kiv::win32::CWin32Desktop desktop;
     // The player need not wait for the main window to be built. Without its
     // libraries KIV only says so and ends, so it leaves the player alone then.
     if (kiv::win32::SupportLibrariesPresent(appPath)) {
-        kiv::PlaceCommandLineSettingEarly(desktop, commandLine, appPath + kiv::kSettingsFileName);
+        kiv::PlaceCommandLineSettingEarly(desktop, commandLine,
+                                          dataFolder.Path() + kiv::kSettingsFileName);
     }
 
     INITCOMMONCONTROLSEX controls{sizeof controls,
@@ -84,7 +99,10 @@ int RunKiv() {
     ::InitCommonControlsEx(&controls);
 
     kiv::win32::CMessageBoxReporter reporter;
-    kiv::COptions gOptions(reporter);
+    if (!dataFolder.Notice().empty()) {
+        reporter.ShowMessage(dataFolder.Notice(), kiv::kAppTitle);
+    }
+    kiv::COptions gOptions(reporter, dataFolder.Path());
     gOptions.RetrieveSettings();
     kiv::CPlayList gPlayList(reporter);
 
@@ -101,7 +119,7 @@ int RunKiv() {
         kiv::MainViews{mainWindow, mainWindow, mainWindow, mainWindow, mainWindow, mainWindow},
         kiv::Platform{desktop, sizeLibrary, keyboardLibrary, pump, reporter, blanking, driveReader,
                       launcher, windowWatch},
-        gOptions, gPlayList, appPath);
+        gOptions, gPlayList, appPath, dataFolder.Path());
 
     HINSTANCE module = ::GetModuleHandleA(nullptr);
     HICON largeIcon = static_cast<HICON>(::LoadImageA(module, MAKEINTRESOURCEA(kIconId), IMAGE_ICON,
@@ -123,7 +141,7 @@ int RunKiv() {
 // A crash must not leave the user without a taskbar; the crash then goes on
 // to the system's own handling.
 LONG WINAPI ShowTaskbarAndCrash(EXCEPTION_POINTERS*) {
-    kiv::win32::ShowTaskbarAtCrash();
+    kiv::win32::ShowTaskbarAtCrash(crashMarkerPath.data());
     return EXCEPTION_CONTINUE_SEARCH;
 }
 

@@ -1,6 +1,5 @@
 #include "blanking/win32/BlankingWin32.h"
 
-#include "blanking/Taskbar.h"
 #include "blanking/win32/frmBlank.h"
 #include "util/FileSystem.h"
 
@@ -46,27 +45,15 @@ int32_t CWin32BlankingPlatform::FrameHeight() {
     return ::GetSystemMetrics(SM_CYFRAME);
 }
 
-void ShowTaskbarAtCrash() noexcept {
+void ShowTaskbarAtCrash(const char* markerPath) noexcept {
     HWND taskbar = CWin32Taskbar::Find();
     if (taskbar != nullptr && !::IsWindowVisible(taskbar)) {
         // Posted, not sent: a crashing KIV must not wait on a busy shell.
         ::ShowWindowAsync(taskbar, SW_SHOWNA);
     }
-    // The marker sits beside kiv.exe; built in a fixed buffer, no heap.
-    char path[MAX_PATH + 32] = {};
-    DWORD length = ::GetModuleFileNameA(nullptr, path, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH) {
-        return;
+    if (markerPath != nullptr && *markerPath != '\0') {
+        RemoveFile(markerPath);
     }
-    DWORD slash = length;
-    while (slash > 0 && path[slash - 1] != '\\' && path[slash - 1] != '/') {
-        --slash;
-    }
-    for (char c : kTaskbarMarkerName) {
-        path[slash++] = c;
-    }
-    path[slash] = '\0';
-    RemoveFile(path);
 }
 
 } // namespace kiv::win32

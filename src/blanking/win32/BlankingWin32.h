@@ -29,8 +29,8 @@ private:
 };
 
 // For the last moments of a process that is going down with an unhandled
-// exception: shows the taskbar if it is hidden and removes KIV's marker.
-// Allocates nothing and never throws.
-void ShowTaskbarAtCrash() noexcept;
+// exception: shows the taskbar if it is hidden and removes KIV's marker at
+// `markerPath`. Allocates nothing and never throws.
+void ShowTaskbarAtCrash(const char* markerPath) noexcept;
 
 } // namespace kiv::win32

@@ -10,9 +10,9 @@ WindowHandle CWin32Desktop::FindTopLevelWindow(const std::optional<std::string>&
                                   caption ? caption->c_str() : nullptr));
 }
 
-void CWin32Desktop::MoveWindow(WindowHandle window, int32_t left, int32_t top, int32_t width,
+bool CWin32Desktop::MoveWindow(WindowHandle window, int32_t left, int32_t top, int32_t width,
                                int32_t height) {
-    ::MoveWindow(ToHwnd(window), left, top, width, height, TRUE);
+    return ::MoveWindow(ToHwnd(window), left, top, width, height, TRUE) != FALSE;
 }
 
 std::optional<Rect> CWin32Desktop::WindowRect(WindowHandle window) {

@@ -19,7 +19,7 @@ class CWin32Desktop : public IDesktop {
 public:
     WindowHandle FindTopLevelWindow(const std::optional<std::string>& className,
                                     const std::optional<std::string>& caption) override;
-    void MoveWindow(WindowHandle window, int32_t left, int32_t top, int32_t width,
+    bool MoveWindow(WindowHandle window, int32_t left, int32_t top, int32_t width,
                     int32_t height) override;
     std::optional<Rect> WindowRect(WindowHandle window) override;
     bool IsWindow(WindowHandle window) override;

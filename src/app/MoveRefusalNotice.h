@@ -1,0 +1,30 @@
+#pragma once
+
+#include "app/MainView.h"
+
+#include <string>
+
+namespace kiv {
+
+// Says in the main window's caption that the selected setting's window would
+// not move (a player running with more rights than KIV's), once per
+// selection: the lock watchdog, a hot key or orbiting that place the same
+// window again add nothing, and a later placement that works takes it back.
+class CMoveRefusalNotice {
+public:
+    explicit CMoveRefusalNotice(IMainView& view) : mView(view) {}
+
+    // A selection begins: its placement is remembered until its caption is shown.
+    void SelectionStarting();
+    // The selection's caption, with the notice when its placement was refused.
+    void ShowCaption(std::string caption);
+    // A placement ended.
+    void Placed(bool refused);
+
+private:
+    IMainView& mView;
+    std::string mCaption; // "" while a selection has shown none
+    bool mRefused = false;
+};
+
+} // namespace kiv

@@ -1,0 +1,39 @@
+#include "store/win32/DataFolderWin32.h"
+
+#include "platform/win32/UniqueHandle.h"
+
+#include <shlobj.h>
+
+namespace kiv::win32 {
+
+bool CDataFolderWin32::CanWriteIn(const std::string& folder) {
+    // A file of a name nobody else uses, gone again when its handle closes.
+    const std::string probe = folder + "KIV-" + std::to_string(::GetCurrentProcessId()) + "-" +
+                              std::to_string(::GetTickCount64()) + ".tmp";
+    UniqueFile file(::CreateFileA(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                  FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr));
+    return file.IsValid();
+}
+
+std::string CDataFolderWin32::UserAppDataFolder() {
+    char path[MAX_PATH] = {};
+    if (FAILED(::SHGetFolderPathA(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, path))) {
+        return {};
+    }
+    return path;
+}
+
+bool CDataFolderWin32::FolderExists(const std::string& folder) {
+    DWORD attributes = ::GetFileAttributesA(folder.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+bool CDataFolderWin32::CreateFolder(const std::string& folder) {
+    return ::CreateDirectoryA(folder.c_str(), nullptr) != FALSE || FolderExists(folder);
+}
+
+void CDataFolderWin32::CopyFileIfAbsent(const std::string& from, const std::string& to) {
+    ::CopyFileA(from.c_str(), to.c_str(), TRUE);
+}
+
+} // namespace kiv::win32
