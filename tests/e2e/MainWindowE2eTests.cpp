@@ -417,8 +417,9 @@ TEST_F(MainWindowE2e, TheAspectRatioMenuChoosesASettingAndExitsLikeTheCloseBox) 
     EXPECT_EQ(DataFile(), before);
 }
 
-// The folder made one that even root cannot write (chmod does not stop root),
-// and writable again however the test ends, so that it can be removed.
+// The folder made one that KIV cannot write (chattr, since chmod does not stop
+// root; chmod where chattr is refused), and writable again however the test
+// ends, so that it can be removed.
 class ImmutableFolder {
 public:
     explicit ImmutableFolder(std::filesystem::path folder) : mFolder(std::move(folder)) {
@@ -429,22 +430,24 @@ public:
             mUnixPath = name;
             ::HeapFree(::GetProcessHeap(), 0, name);
         }
-        mSet = Chattr("+i", false);
+        mSet = Run("/usr/bin/chattr", "+i", false) || Run("/bin/chmod", "a-w", false);
     }
-    ~ImmutableFolder() { Chattr("-i", true); }
+    ~ImmutableFolder() {
+        Run("/usr/bin/chattr", "-i", true);
+        Run("/bin/chmod", "u+w", true);
+    }
     bool Set() const { return mSet; }
 
 private:
     // Wine starts a Unix program as it starts a Windows one, but gives no
     // handle to wait on: the folder is watched until it takes the change.
-    bool Chattr(const char* flag, bool writable) {
-        std::string command = std::string("chattr ") + flag + " \"" + mUnixPath + "\"";
+    bool Run(const char* program, const char* flag, bool writable) {
+        std::string command = std::string(program) + " " + flag + " \"" + mUnixPath + "\"";
         STARTUPINFOA startup{};
         startup.cb = sizeof startup;
         PROCESS_INFORMATION process{};
-        if (mUnixPath.empty() ||
-            !::CreateProcessA("/usr/bin/chattr", command.data(), nullptr, nullptr, FALSE, 0,
-                              nullptr, nullptr, &startup, &process)) {
+        if (mUnixPath.empty() || !::CreateProcessA(program, command.data(), nullptr, nullptr, FALSE,
+                                                   0, nullptr, nullptr, &startup, &process)) {
             return false;
         }
         win32::UniqueKernelHandle thread(process.hThread), child(process.hProcess);
