@@ -1,5 +1,7 @@
 #include "dialogs/win32/FileDialog.h"
 
+#include "platform/win32/UniqueHandle.h"
+
 #include <commdlg.h>
 
 #include <algorithm>
@@ -34,6 +36,10 @@ std::string TextBeforeNulPair(const std::string& buffer) {
     }
     return buffer;
 }
+// The common dialogs are loaded when a file is chosen, which is seldom: as
+// an import they, and the libraries they pull in, would be loaded on every
+// start, before KIV can place the player.
+using GetOpenFileNameProc = BOOL(WINAPI*)(OPENFILENAMEA*);
 } // namespace
 
 bool CFileDialog::Show() {
@@ -55,7 +61,14 @@ bool CFileDialog::Show() {
         dialog.nMaxFile = static_cast<DWORD>(kMaxFileSize);
         dialog.lpstrTitle = DialogTitle.empty() ? nullptr : DialogTitle.c_str();
         dialog.Flags = Flags;
-        if (!::GetOpenFileNameA(&dialog)) {
+        UniqueModule library(
+            ::LoadLibraryExA("comdlg32.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32));
+        auto getOpenFileName = reinterpret_cast<GetOpenFileNameProc>(reinterpret_cast<void (*)()>(
+            library ? ::GetProcAddress(library.Get(), "GetOpenFileNameA") : nullptr));
+        if (getOpenFileName == nullptr) {
+            Raise(ErrorNumber::FileNotFound);
+        }
+        if (!getOpenFileName(&dialog)) {
             return;
         }
         file.resize(kMaxFileSize);
