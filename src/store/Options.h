@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace kiv {
 
@@ -46,6 +47,9 @@ public:
     // Reads every key present in the file; missing, empty or unusable values
     // leave their fields as they are. A missing file changes nothing.
     void RetrieveSettings();
+    // The same from the text of an options file, with the platform's
+    // private-profile rules: a value is cut at 259 characters and trimmed.
+    void LoadFromText(std::string_view fileText);
     // Writes every option into the file, keeping keys the program does not
     // write. The previous file stays intact when the write is refused, and
     // when it cannot be read (reported titled "SaveSettings").
