@@ -26,23 +26,24 @@ build=${KIV_BUILD_DIR:-$root/build}
 # shellcheck source=../fuzz/fuzz-args.sh
 source "$root/fuzz/fuzz-args.sh"
 
+# Every target fuzz/CMakeLists.txt lists, or those named.
+if [ $# -gt 0 ]; then
+  names=("$@")
+else
+  mapfile -t names < <(sed -n '/^set(KIV_FUZZ_TARGETS/,/)/s/^ *\(fuzz_[a-z_]*\).*/\1/p' \
+    "$root/fuzz/CMakeLists.txt")
+fi
+
 CC=clang CXX=clang++ cmake -S "$root" -B "$build/fuzz" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DKIV_FUZZ=ON >/dev/null && cmake --build "$build/fuzz" -j 2 >/dev/null || {
+  -DKIV_FUZZ=ON >/dev/null && cmake --build "$build/fuzz" -j 2 --target "${names[@]}" >/dev/null || {
   echo "fuzz build failed" >&2
   exit 1
 }
 
-if [ $# -gt 0 ]; then
-  fuzzers=()
-  for name in "$@"; do fuzzers+=("$build/fuzz/bin/$name"); done
-else
-  fuzzers=("$build"/fuzz/bin/fuzz_*)
-fi
-
 results=()
 status=0
-for fuzzer in "${fuzzers[@]}"; do
-  name=$(basename "$fuzzer")
+for name in "${names[@]}"; do
+  fuzzer="$build/fuzz/bin/$name"
   work="$build/fuzz/campaign/$name"
   mkdir -p "$work/corpus" "$work/findings"
   seeds="$root/fuzz/corpus/$name"
