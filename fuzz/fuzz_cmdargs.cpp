@@ -5,11 +5,17 @@
 #include <algorithm>
 #include <cstdlib>
 
-// Parses any bytes as a command line.
+// Parses any bytes as the program's whole command line.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    std::string_view commandLine(reinterpret_cast<const char*>(data), size);
     kiv::fuzz::SilentReporter reporter;
     kiv::CCommandArgs args(reporter);
-    args.TestString.assign(reinterpret_cast<const char*>(data), size);
+    args.TestString = kiv::CommandLineArguments(commandLine);
+    // The arguments are the command line's tail, without the blanks before them.
+    if (!commandLine.ends_with(args.TestString) ||
+        (!args.TestString.empty() && (args.TestString[0] == ' ' || args.TestString[0] == '\t'))) {
+        std::abort();
+    }
     args.Delim = "/";
     args.Parse();
     auto delimiters = std::count(args.TestString.begin(), args.TestString.end(), '/');

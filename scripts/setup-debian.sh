@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Installs everything KIV needs to build and test on Debian 12: the native and
-# MinGW-w64 compilers, CMake and Ninja, GoogleTest, clang for the fuzzers,
-# Wine with its own fonts (fonts-wine: caption buttons are drawn with its
-# Marlett font) and a virtual X display, and for 32-bit players the i686
-# MinGW-w64 compiler and 32-bit Wine. Installs only what is missing.
+# MinGW-w64 compilers, CMake and Ninja, GoogleTest, clang for the fuzzers and
+# clang-tidy for the static analysis, Wine with its own fonts (fonts-wine:
+# caption buttons are drawn with its Marlett font) and a virtual X display,
+# and for 32-bit players the i686 MinGW-w64 compiler and 32-bit Wine. Installs
+# only what is missing.
 #
 # 32-bit Wine (wine32:i386) is installed only where the kernel runs 32-bit
 # binaries: elsewhere its loader cannot start, and with it installed the
@@ -13,7 +14,7 @@
 set -euo pipefail
 
 packages=(
-  cmake ninja-build g++ clang libclang-rt-14-dev clang-format
+  cmake ninja-build g++ clang libclang-rt-14-dev clang-format clang-tidy clang-tidy-14
   googletest libgtest-dev
   g++-mingw-w64-x86-64 g++-mingw-w64-i686
   wine wine64 fonts-wine xvfb xauth x11-utils imagemagick

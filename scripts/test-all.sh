@@ -60,13 +60,29 @@ bash "$root/scripts/check-layers.sh"
 record "layer check" $?
 
 step "native build (AddressSanitizer + UBSan)"
-cmake -S "$root" -B "$build/native" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKIV_SANITIZE=ON >/dev/null &&
+cmake -S "$root" -B "$build/native" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKIV_SANITIZE=ON \
+  -DCMAKE_EXPORT_COMPILE_COMMANDS=ON >/dev/null &&
   cmake --build "$build/native" -j "$jobs"
 status=$?
 record "native build" $status
 if [ $status -eq 0 ]; then
   step "native tests"
   run_ctest "native tests" "$build/native"
+fi
+
+step "clang-tidy (portable code)"
+# Every portable source file (src/ outside win32/) with the checks in
+# .clang-tidy, from the native build's compile commands.
+if [ -f "$build/native/compile_commands.json" ]; then
+  tidyStart=$SECONDS
+  run-clang-tidy-14 -quiet -p "$build/native" -j "$jobs" '/src/[a-z]+/[A-Za-z]+\.cpp$' \
+    >"$build/native/clang-tidy.log" 2>&1
+  status=$?
+  grep -E '(warning|error): ' "$build/native/clang-tidy.log"
+  echo "clang-tidy: $((SECONDS - tidyStart)) s"
+  record "clang-tidy" $status
+else
+  record "clang-tidy (no compile commands)" 1
 fi
 
 step "fuzzers (${fuzzSeconds} s each)"
@@ -80,12 +96,19 @@ if [ $status -eq 0 ]; then
     record "fuzzers (none built)" 1
     fuzzers=()
   fi
+  # shellcheck source=../fuzz/fuzz-args.sh
+  source "$root/fuzz/fuzz-args.sh"
   for fuzzer in "${fuzzers[@]}"; do
     name=$(basename "$fuzzer")
+    # Starts from the committed seeds, copied, so new inputs stay in the build tree.
     corpus="$build/fuzz/corpus/$name"
     mkdir -p "$corpus"
-    (cd "$build/fuzz" && "$fuzzer" -max_total_time="$fuzzSeconds" -max_len=65536 -timeout=10 \
-      -rss_limit_mb=2048 "$corpus" >"$build/fuzz/$name.log" 2>&1)
+    if [ -d "$root/fuzz/corpus/$name" ]; then
+      cp -n "$root/fuzz/corpus/$name"/* "$corpus"/ 2>/dev/null
+    fi
+    # shellcheck disable=SC2046 # the arguments are words
+    (cd "$build/fuzz" && "$fuzzer" -max_total_time="$fuzzSeconds" $(kiv_fuzz_args "$fuzzer") \
+      "$corpus" >"$build/fuzz/$name.log" 2>&1)
     status=$?
     tail -n 1 "$build/fuzz/$name.log"
     if [ $status -ne 0 ]; then

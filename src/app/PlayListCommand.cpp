@@ -3,6 +3,8 @@
 
 #include "playlist/PlayListWindow.h"
 
+#include <algorithm>
+
 namespace kiv {
 
 namespace {
@@ -37,6 +39,7 @@ void CPlayListCommand::HandlePlayListClick() {
         CAutoDvdHandlingPaused paused(mOptions);
 
         std::vector<std::string> names;
+        names.reserve(static_cast<size_t>(std::max(mSelection.ListCount(), 0)));
         for (int32_t i = 0; i < mSelection.ListCount(); ++i) {
             names.push_back(mSelection.ListText(i));
         }

@@ -4,9 +4,11 @@
 #include "util/Ini.h"
 #include "util/IniText.h"
 #include "util/Numbers.h"
+#include "util/Strings.h"
 
 #include <array>
 #include <cstdlib>
+#include <optional>
 #include <variant>
 
 namespace kiv {
@@ -14,8 +16,6 @@ namespace kiv {
 namespace {
 
 constexpr std::string_view kSection = kAppTitle;
-// What the reader gets back for a key that is missing or empty.
-constexpr std::string_view kNotFound = "~nf~";
 
 // The start mode is written as its absolute value, so a hidden start (-1)
 // comes back as minimized (1).
@@ -110,9 +110,28 @@ void COptions::RetrieveSettings() {
         if (INIFilePath.empty() || !FileExists(INIFilePath)) {
             return;
         }
+        std::string text;
+        try {
+            text = ReadWholeFile(INIFilePath);
+        } catch (const CRuntimeError&) {
+            return; // the profile calls read a file they cannot open as an empty one
+        }
+        LoadFromText(text);
+    });
+}
+
+void COptions::LoadFromText(std::string_view fileText) {
+    TrapErrors(*mReporter, "RetrieveSettings", [&] {
         for (const OptionKey& key : kOptionKeys) {
-            std::string text = ReadIniString(kSection, key.name, kNotFound, INIFilePath);
-            if (text != kNotFound) {
+            std::optional<std::string> value = ProfileLookup(fileText, kSection, key.name);
+            if (!value) {
+                continue;
+            }
+            if (value->size() > kIniValueLimit) {
+                value->resize(kIniValueLimit);
+            }
+            std::string text = TrimSpaces(*value);
+            if (!text.empty()) { // an empty value counts as missing
                 ApplyValue(*this, key.field, text);
             }
         }

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace kiv {
 
@@ -47,6 +48,9 @@ public:
     // Reads every key present in the file; missing, empty or unusable values
     // leave their fields as they are. A missing file changes nothing.
     void RetrieveSettings();
+    // The same from the text of an options file, with the platform's
+    // private-profile rules: a value is cut at 259 characters and trimmed.
+    void LoadFromText(std::string_view fileText);
     // Writes every option into the file, keeping keys the program does not
     // write. A file that cannot be read or replaced (read-only, held open, a
     // full disk) stays as it was; the failure is reported titled "SaveSettings".

@@ -1,5 +1,7 @@
 #include "util/ErrorReport.h"
 
+#include <utility>
+
 namespace kiv {
 
 namespace {
@@ -30,7 +32,7 @@ void ReportUtilityError(IErrorReporter& reporter, const CRuntimeError& error) {
 
 CRuntimeError CurrentErrorAsRuntimeError(std::exception_ptr error) {
     try {
-        std::rethrow_exception(error);
+        std::rethrow_exception(std::move(error));
     } catch (const CRuntimeError& runtimeError) {
         return runtimeError;
     } catch (const std::bad_alloc&) {

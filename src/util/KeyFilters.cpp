@@ -27,7 +27,8 @@ void FilterKeyPressDigits(int16_t& keyAscii) {
 }
 
 int16_t FilterKeyPressValues(int16_t keyAscii, std::span<const int16_t> allowed) {
-    return std::find(allowed.begin(), allowed.end(), keyAscii) != allowed.end() ? keyAscii : 0;
+    return std::find(allowed.begin(), allowed.end(), keyAscii) != allowed.end() ? keyAscii
+                                                                                : int16_t{0};
 }
 
 } // namespace kiv
