@@ -1,7 +1,6 @@
 #include "store/Options.h"
 
 #include "util/FileSystem.h"
-#include "util/Ini.h"
 #include "util/IniText.h"
 #include "util/Numbers.h"
 #include "util/Strings.h"

@@ -6,6 +6,10 @@
 
 namespace kiv {
 
+// The longest value a key yields; longer values are cut, as the platform's
+// profile read cuts them at its 260-character buffer.
+inline constexpr size_t kIniValueLimit = 259;
+
 // The text rules of private-profile (INI) files, as the platform applies them:
 // section and key names compared without regard to case and trimmed, values
 // trimmed and stripped of one pair of enclosing quotes, ";" lines are comments.

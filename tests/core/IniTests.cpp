@@ -1,8 +1,11 @@
 #include "support/TestSupport.h"
-#include "util/Ini.h"
 #include "util/IniText.h"
 
 #include <gtest/gtest.h>
+
+#ifdef _WIN32
+#include "platform/win32/Win32.h"
+#endif
 
 namespace kiv {
 namespace {
@@ -20,22 +23,29 @@ TEST(ProfileText, LookupFollowsThePlatformRules) {
     EXPECT_EQ(ProfileLookup(text, "Other", "Key"), "other");
 }
 
-// These run against the platform's own profile calls on Windows and against
-// our own implementation elsewhere: both must behave the same.
-TEST(IniFile, ReadAndWriteThroughTheFile) {
+#ifdef _WIN32
+// Our text rules against the platform's own profile calls: the same file
+// written key by key, and the same values read back.
+TEST(ProfileText, UpdateAndLookupAgreeWithThePlatformsProfileCalls) {
     TempDir dir;
-    std::string path = dir.File("test.ini");
-    EXPECT_EQ(ReadIniString("KIV", "Drive", "~nf~", path), "~nf~"); // no file
-    EXPECT_TRUE(WriteIniString("KIV", "Drive", "E", path));
-    EXPECT_TRUE(WriteIniString("KIV", "Margin", "-1", path));
-    EXPECT_TRUE(WriteIniString("KIV", "Blank", "", path));
-    EXPECT_EQ(ReadIniString("KIV", "Drive", "~nf~", path), "E");
-    EXPECT_EQ(ReadIniString("kiv", "MARGIN", "~nf~", path), "-1");
-    EXPECT_EQ(ReadIniString("KIV", "Blank", "~nf~", path), "~nf~"); // empty counts as missing
-    EXPECT_EQ(ReadIniString("Other", "Drive", "~nf~", path), "~nf~");
-    EXPECT_TRUE(WriteIniString("KIV", "Drive", "F", path));
-    EXPECT_EQ(ReadBytes(path), "[KIV]\r\nDrive=F\r\nMargin=-1\r\nBlank=\r\n");
+    const std::string path = dir.File("test.ini");
+    const std::string start = "; notes\r\n[Other]\r\nDrive=Z\r\n[KIV]\r\nDrive=\"E\"\r\n";
+    WriteBytes(path, start);
+    std::string text = start;
+    const std::pair<const char*, const char*> writes[] = {
+        {"Drive", "F"}, {"Margin", "-1"}, {"Blank", ""}, {"Margin", "2"}};
+    for (const auto& [key, value] : writes) {
+        ASSERT_TRUE(::WritePrivateProfileStringA("KIV", key, value, path.c_str()));
+        text = ProfileUpdate(text, "KIV", key, value);
+    }
+    EXPECT_EQ(ReadBytes(path), text);
+    for (const char* key : {"Drive", "MARGIN", "Blank", "Missing"}) {
+        char buffer[kIniValueLimit + 1] = {};
+        ::GetPrivateProfileStringA("KIV", key, "~nf~", buffer, sizeof buffer, path.c_str());
+        EXPECT_EQ(ProfileLookup(text, "KIV", key).value_or("~nf~"), buffer) << key;
+    }
 }
+#endif
 
 } // namespace
 } // namespace kiv

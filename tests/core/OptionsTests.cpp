@@ -1,6 +1,6 @@
 #include "store/Options.h"
 #include "support/TestSupport.h"
-#include "util/Ini.h"
+#include "util/IniText.h"
 
 #include <gtest/gtest.h>
 
@@ -59,7 +59,7 @@ TEST_F(OptionsFixture, UnusableValuesLeaveTheirFieldsAndNumbersRoundHalvesToEven
     EXPECT_EQ(read.Drive, "D"); // an empty value counts as missing
     EXPECT_EQ(read.LaunchApplication, std::string(259, 'p'));
     read.SaveSettings();
-    EXPECT_EQ(ReadIniString("KIV", "WindowStartMode", "", read.INIFilePath), "1");
+    EXPECT_EQ(ProfileLookup(ReadBytes(read.INIFilePath), "KIV", "WindowStartMode"), "1");
 }
 
 TEST_F(OptionsFixture, NumberTooLargeStopsReadingWithEarlierKeysApplied) {
