@@ -142,38 +142,6 @@ TEST_F(MainWindowE2e, RenameStoresThePendingEditUnderTheNewName) {
     })) << DataFile();
 }
 
-// A read-only settings file: Save says so once and the file keeps its bytes;
-// KIV goes on, and the edit is saved once the file may be written again.
-TEST_F(MainWindowE2e, SavingIntoAReadOnlySettingsFileIsReportedAndKeepsTheEdit) {
-    WritePlayerSetting();
-    const std::string before = DataFile();
-    const std::string path = folder.File("KIV.dat").string();
-    ASSERT_TRUE(::SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY));
-    KivProcess kiv(folder, "/S Player");
-    Start(kiv);
-    ASSERT_TRUE(PlayerAt(kPlayer));
-    ASSERT_TRUE(ClickAt(CentreOf(Nudge(1)))); // right
-    ASSERT_TRUE(PlayerAt(Ltwh(11, 20, 200, 150))) << RectText(WindowRectOf(player.Window()));
-
-    ASSERT_TRUE(ClickAt(ToolbarButton(3))); // Save
-    const std::optional<MessageBoxSeen> box = kiv.WaitForMessageBox();
-    ASSERT_TRUE(box.has_value());
-    EXPECT_EQ(box->title, "HandleSaveClick");
-    EXPECT_EQ(box->text, "Error: 75. Path/File access error");
-    kiv.DismissMessageBox();
-    EXPECT_EQ(DataFile(), before);
-    EXPECT_FALSE(std::filesystem::exists(folder.File("KIV.dat.tmp")));
-
-    ASSERT_TRUE(::SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL));
-    ASSERT_TRUE(PumpUntil([&] { return ::GetForegroundWindow() == main; }));
-    WaitUntilSteady([] { return ::GetForegroundWindow(); }, 500ms);
-    ASSERT_TRUE(ClickAt(ToolbarButton(3)));
-    EXPECT_TRUE(PumpUntil([&] {
-        return DataFile().rfind("S1=Player;S2=Class:KivTestPlayer;S3=11;S4=20;", 0) == 0;
-    })) << DataFile();
-    EXPECT_EQ(FindProcessWindow(kiv.ProcessId(), "#32770"), nullptr);
-}
-
 // With the player in front and KIV minimized, as on a home-theatre PC: a
 // setting's hot key applies it; the option hot keys nudge, expand, save,
 // re-apply and bring either window forward; a chord with Alt does nothing.
