@@ -14,7 +14,9 @@ public:
         askedCaption = caption;
         return 0;
     }
-    void MoveWindow(kiv::WindowHandle, int32_t, int32_t, int32_t, int32_t) override {}
+    bool MoveWindow(kiv::WindowHandle, int32_t, int32_t, int32_t, int32_t) override {
+        return false;
+    }
     std::optional<kiv::Rect> WindowRect(kiv::WindowHandle) override { return std::nullopt; }
     bool IsWindow(kiv::WindowHandle) override { return false; }
     uint32_t WindowThreadId(kiv::WindowHandle) override { return 0; }
