@@ -9,6 +9,8 @@
 #
 #   scripts/fuzz-campaign.sh SECONDS [TARGET...]
 #   KIV_BUILD_DIR   build trees (default: ./build)
+#   KIV_FUZZ_RUNS   stop each target after this many executions instead,
+#                   SECONDS still being the most it may take
 #
 # Not part of the test command; run it niced on a shared machine:
 #   nice -n 19 scripts/fuzz-campaign.sh 480
@@ -52,7 +54,8 @@ for name in "${names[@]}"; do
   echo "== $name: $seconds s" >&2
   TIMEFORMAT='%U %S'
   # shellcheck disable=SC2046 # the arguments are words
-  { time "$fuzzer" -max_total_time="$seconds" -print_final_stats=1 $(kiv_fuzz_args "$fuzzer") \
+  { time "$fuzzer" -max_total_time="$seconds" ${KIV_FUZZ_RUNS:+-runs="$KIV_FUZZ_RUNS"} \
+    -print_final_stats=1 $(kiv_fuzz_args "$fuzzer") \
     -artifact_prefix="$work/findings/" "$work/corpus" "$seeds" >"$log" 2>&1; } 2>"$work/cpu"
   runStatus=$?
   execs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -n 1)
