@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <optional>
 #include <variant>
+#include <vector>
 
 namespace kiv {
 
@@ -121,8 +122,9 @@ void COptions::RetrieveSettings() {
 
 void COptions::LoadFromText(std::string_view fileText) {
     TrapErrors(*mReporter, "RetrieveSettings", [&] {
+        const std::vector<ProfileEntry> entries = ProfileSectionEntries(fileText, kSection);
         for (const OptionKey& key : kOptionKeys) {
-            std::optional<std::string> value = ProfileLookup(fileText, kSection, key.name);
+            std::optional<std::string> value = ProfileValue(entries, key.name);
             if (!value) {
                 continue;
             }

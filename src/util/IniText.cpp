@@ -57,15 +57,12 @@ std::string StripQuotes(std::string_view value) {
 
 } // namespace
 
-std::optional<std::string> ProfileLookup(std::string_view fileText, std::string_view section,
-                                         std::string_view key) {
+std::vector<ProfileEntry> ProfileSectionEntries(std::string_view fileText,
+                                                std::string_view section) {
     bool inSection = false;
     bool seenSection = false;
-    std::optional<std::string> found;
+    std::vector<ProfileEntry> entries;
     ForEachLine(fileText, [&](std::string_view line) {
-        if (found) {
-            return;
-        }
         if (auto name = SectionName(line)) {
             // Only the first section of that name counts.
             inSection = !seenSection && EqualsIgnoreCase(*name, TrimWhite(section));
@@ -73,13 +70,27 @@ std::optional<std::string> ProfileLookup(std::string_view fileText, std::string_
             return;
         }
         if (inSection) {
-            if (auto entry = KeyValue(line);
-                entry && EqualsIgnoreCase(entry->key, TrimWhite(key))) {
-                found = StripQuotes(entry->value);
+            if (auto entry = KeyValue(line)) {
+                entries.push_back({std::string(entry->key), StripQuotes(entry->value)});
             }
         }
     });
-    return found;
+    return entries;
+}
+
+std::optional<std::string> ProfileValue(const std::vector<ProfileEntry>& entries,
+                                        std::string_view key) {
+    for (const ProfileEntry& entry : entries) {
+        if (EqualsIgnoreCase(entry.key, TrimWhite(key))) {
+            return entry.value;
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> ProfileLookup(std::string_view fileText, std::string_view section,
+                                         std::string_view key) {
+    return ProfileValue(ProfileSectionEntries(fileText, section), key);
 }
 
 std::string ProfileUpdate(std::string_view fileText, std::string_view section, std::string_view key,

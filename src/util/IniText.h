@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace kiv {
 
@@ -13,6 +14,19 @@ inline constexpr size_t kIniValueLimit = 259;
 // The text rules of private-profile (INI) files, as the platform applies them:
 // section and key names compared without regard to case and trimmed, values
 // trimmed and stripped of one pair of enclosing quotes, ";" lines are comments.
+
+struct ProfileEntry {
+    std::string key;
+    std::string value;
+};
+
+// The entries of the first section named `section`, in file order: one pass
+// over the text for a reader that wants many keys.
+std::vector<ProfileEntry> ProfileSectionEntries(std::string_view fileText,
+                                                std::string_view section);
+// The value of the first of `entries` named `key`; nothing when absent.
+std::optional<std::string> ProfileValue(const std::vector<ProfileEntry>& entries,
+                                        std::string_view key);
 
 // The value of `key` in the first section named `section`; nothing when absent.
 std::optional<std::string> ProfileLookup(std::string_view fileText, std::string_view section,
