@@ -287,7 +287,7 @@ void CMainController::MediaArrived() {
 
 void CMainController::PlaceAppWindowWhenShown() {
     if (mCurrentSetting) {
-        mAppearance.WatchFor(mCurrentSetting->WindowClass);
+        mAppearance.WatchFor(mCurrentSetting->WindowClass, mPlacement.AppHwnd());
     }
 }
 

@@ -45,7 +45,7 @@ struct Platform {
     // The disc in a drive, starting the player, and new windows appearing.
     IDriveReader& drive;
     IProgramLauncher& launcher;
-    IWindowCreationWatch& windowWatch;
+    IWindowShowWatch& windowWatch;
 };
 
 // The main window and the views of its pages and menus.

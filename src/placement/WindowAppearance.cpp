@@ -4,19 +4,25 @@
 
 namespace kiv {
 
-void CWindowAppearance::WatchFor(std::string_view locator) {
-    Stop();
+WindowHandle CWindowAppearance::ShownWindow(std::string_view locator) {
     const WindowHandle window = GetAppWindow(mDesktop, locator);
-    if (locator.empty() || (window != 0 && mWatch.IsWindowShown(window))) {
+    return window != 0 && mWatch.IsWindowShown(window) ? window : 0;
+}
+
+void CWindowAppearance::WatchFor(std::string_view locator, WindowHandle placed) {
+    Stop();
+    if (locator.empty()) {
+        return;
+    }
+    if (const WindowHandle shown = ShownWindow(locator)) {
+        if (shown != placed) {
+            mPlace();
+        }
         return;
     }
     mLocator = locator;
     mWatching = true;
-    mWatch.StartWatching(*this, kWatchTime);
-    if (window != 0) {
-        // There but hidden: it is about to be shown.
-        CheckSoon();
-    }
+    mWatch.StartWatching(*this, kCheckInterval, kWatchTime);
 }
 
 void CWindowAppearance::Stop() {
@@ -24,34 +30,13 @@ void CWindowAppearance::Stop() {
         return;
     }
     mWatching = false;
-    mChecksLeft = 0;
     mWatch.StopWatching();
 }
 
-void CWindowAppearance::WindowCreated() {
-    if (mWatching) {
-        CheckSoon();
-    }
-}
-
-void CWindowAppearance::CheckSoon() {
-    mChecksLeft = kChecksAfterCreation;
-    mWatch.SetCheckTimer(true, kCheckInterval);
-}
-
 void CWindowAppearance::CheckTimer() {
-    if (!mWatching) {
-        return;
-    }
-    const WindowHandle window = GetAppWindow(mDesktop, mLocator);
-    if (window != 0 && mWatch.IsWindowShown(window)) {
+    if (mWatching && ShownWindow(mLocator) != 0) {
         Stop();
         mPlace();
-        return;
-    }
-    if (--mChecksLeft <= 0) {
-        // Quiet until the next new window.
-        mWatch.SetCheckTimer(false, kCheckInterval);
     }
 }
 

@@ -106,13 +106,9 @@ TEST_F(DvdArrivalTest, APlayerWindowAppearingLaterIsPlacedOnceShownOrGivenUp) {
     ASSERT_NE(watch.events, nullptr);
     WindowHandle late = desktop.Open("Player", "");
     watch.hidden.insert(late);
-    watch.events->WindowCreated();
-    for (int i = 0; i < CWindowAppearance::kChecksAfterCreation; ++i) {
-        watch.events->CheckTimer();
-    }
-    EXPECT_FALSE(watch.checkTimer) << "quiet until the next new window";
+    watch.events->CheckTimer();
+    EXPECT_EQ(desktop.moves.size(), 0u) << "not while hidden";
     watch.hidden.clear();
-    watch.events->WindowCreated();
     watch.events->CheckTimer();
     EXPECT_EQ(desktop.Find(late)->rect, (Rect{10, 10, 310, 210}));
     EXPECT_EQ(watch.events, nullptr);
@@ -122,6 +118,20 @@ TEST_F(DvdArrivalTest, APlayerWindowAppearingLaterIsPlacedOnceShownOrGivenUp) {
     controller.MediaArrived();
     ASSERT_NE(watch.events, nullptr) << "the player just started";
     watch.events->DeadlinePassed();
+    EXPECT_EQ(watch.events, nullptr);
+}
+
+TEST(WindowAppearanceTest, AWindowShownWhenTheWatchStartsIsPlacedUnlessItWasJustPlaced) {
+    FakeDesktop desktop;
+    FakeDvdSystem watch;
+    int placements = 0;
+    CWindowAppearance appearance(watch, desktop, [&] { ++placements; });
+    const WindowHandle window = desktop.Open("Player", "");
+    appearance.WatchFor("Class:Player", window);
+    EXPECT_EQ(placements, 0);
+    // Shown after the placement looked for it and found nothing.
+    appearance.WatchFor("Class:Player", 0);
+    EXPECT_EQ(placements, 1);
     EXPECT_EQ(watch.events, nullptr);
 }
 

@@ -23,21 +23,20 @@ struct FakeDriveReader : IDriveReader {
 };
 
 // The player program, the disc in every drive and the watch for new windows.
-struct FakeDvdSystem : FakeDriveReader, IProgramLauncher, IWindowCreationWatch {
+struct FakeDvdSystem : FakeDriveReader, IProgramLauncher, IWindowShowWatch {
     bool StartProgram(std::string_view path) override {
         started.emplace_back(path);
         return !launchFails;
     }
-    void StartWatching(IWindowAppearanceEvents& watcher, std::chrono::milliseconds) override {
+    void StartWatching(IWindowAppearanceEvents& watcher, std::chrono::milliseconds,
+                       std::chrono::milliseconds) override {
         events = &watcher;
     }
-    void StopWatching() override { events = nullptr, checkTimer = false; }
-    void SetCheckTimer(bool on, std::chrono::milliseconds) override { checkTimer = on; }
+    void StopWatching() override { events = nullptr; }
     bool IsWindowShown(WindowHandle window) override { return !hidden.contains(window); }
     std::vector<std::string> started;
     bool launchFails = false;
     IWindowAppearanceEvents* events = nullptr; // while watching
-    bool checkTimer = false;
     std::set<WindowHandle> hidden;
 };
 

@@ -7,7 +7,7 @@
 #include "blanking/Taskbar.h"
 #include "blanking/win32/BlankingWin32.h"
 #include "hotkeys/win32/SupportLibrariesWin32.h"
-#include "placement/win32/WindowCreationWatchWin32.h"
+#include "placement/win32/WindowShowWatchWin32.h"
 #include "platform/win32/UniqueHandle.h"
 #include "platform/win32/Win32Platform.h"
 #include "playlist/win32/DriveReaderWin32.h"
@@ -112,7 +112,7 @@ int RunKiv() {
     kiv::win32::CWin32BlankingPlatform blanking;
     kiv::win32::CDriveReaderWin32 driveReader;
     kiv::win32::CProgramLauncherWin32 launcher;
-    kiv::win32::CWindowCreationWatchWin32 windowWatch;
+    kiv::win32::CWindowShowWatchWin32 windowWatch;
 
     kiv::win32::frmMain mainWindow;
     kiv::CMainController controller(
