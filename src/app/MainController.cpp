@@ -3,22 +3,12 @@
 #include "app/InitialSettings.h"
 #include "blanking/Taskbar.h"
 #include "store/CommandArgs.h"
+#include "store/DataFolder.h"
 #include "util/FileSystem.h"
 #include "util/Numbers.h"
 #include "util/Strings.h"
 
 namespace kiv {
-
-namespace {
-// The program's arguments as "/" introduces them.
-CCommandArgs ParsedArguments(IErrorReporter& reporter, std::string_view commandLine) {
-    CCommandArgs args(reporter);
-    args.TestString = commandLine;
-    args.Delim = "/";
-    args.Parse();
-    return args;
-}
-} // namespace
 
 CMainController::CMainController(const MainViews& views, const Platform& platform,
                                  COptions& options, CPlayList& playList, std::string appPath,
@@ -58,7 +48,7 @@ bool CMainController::Form_Load(std::string_view commandLine) {
     TrapErrors(mPlatform.reporter, "Form_Load", [&] {
         mOrbitBlanking.Start();
 
-        mPlayList.PlayListFile = mDataFolder + "KIVPlay.dat";
+        mPlayList.PlayListFile = mDataFolder + kPlayListFileName;
         mPlayList.LoadItems();
 
         mSettings.AppDataFile = mDataFolder + kSettingsFileName;

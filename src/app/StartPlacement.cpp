@@ -16,11 +16,7 @@ public:
 std::optional<CWindowSetting> SettingToPlaceAtStart(std::string_view commandLine,
                                                     const CWindowSettings& settings, Size screen) {
     CQuietReporter quiet;
-    CCommandArgs args(quiet);
-    args.TestString = commandLine;
-    args.Delim = "/";
-    args.Parse();
-    const std::string name = args.Item("S");
+    const std::string name = ParsedArguments(quiet, commandLine).Item("S");
     if (name.empty()) {
         return std::nullopt;
     }

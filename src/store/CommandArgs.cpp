@@ -95,4 +95,12 @@ std::string CCommandArgs::Item(std::string_view index) const {
     return result;
 }
 
+CCommandArgs ParsedArguments(IErrorReporter& reporter, std::string_view arguments) {
+    CCommandArgs args(reporter);
+    args.TestString = arguments;
+    args.Delim = "/";
+    args.Parse();
+    return args;
+}
+
 } // namespace kiv

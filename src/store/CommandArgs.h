@@ -42,4 +42,7 @@ private:
     std::vector<std::pair<std::string, std::string>> mArguments;
 };
 
+// KIV's own arguments, each introduced by "/".
+CCommandArgs ParsedArguments(IErrorReporter& reporter, std::string_view arguments);
+
 } // namespace kiv

@@ -7,8 +7,11 @@
 namespace kiv {
 
 // The program's three data files, kept together in one folder.
-inline constexpr std::array<std::string_view, 3> kDataFileNames = {"KIV.dat", "KIV.ini",
-                                                                   "KIVPlay.dat"};
+inline constexpr char kSettingsFileName[] = "KIV.dat";
+inline constexpr char kOptionsFileName[] = "KIV.ini";
+inline constexpr char kPlayListFileName[] = "KIVPlay.dat";
+inline constexpr std::array<std::string_view, 3> kDataFileNames = {
+    kSettingsFileName, kOptionsFileName, kPlayListFileName};
 
 // What choosing the data folder asks of the file system. Folders carry a
 // trailing separator.

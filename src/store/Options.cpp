@@ -1,5 +1,6 @@
 #include "store/Options.h"
 
+#include "store/DataFolder.h"
 #include "util/FileSystem.h"
 #include "util/IniText.h"
 #include "util/Numbers.h"
@@ -102,7 +103,7 @@ std::string ValueText(const COptions& options, const OptionField& field) {
 } // namespace
 
 COptions::COptions(IErrorReporter& reporter, const std::string& dataFolder) : mReporter(&reporter) {
-    TrapErrors(reporter, "Class_Initialize", [&] { INIFilePath = dataFolder + "KIV.ini"; });
+    TrapErrors(reporter, "Class_Initialize", [&] { INIFilePath = dataFolder + kOptionsFileName; });
 }
 
 void COptions::RetrieveSettings() {

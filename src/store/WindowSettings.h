@@ -11,9 +11,6 @@
 
 namespace kiv {
 
-// The settings file, in the folder the program keeps its data in.
-inline constexpr char kSettingsFileName[] = "KIV.dat";
-
 // One line of the settings file, without its CR LF:
 // S1=name;S2=class;S3=left;...;S22=lock;
 std::string SettingLine(const CWindowSetting& setting);
