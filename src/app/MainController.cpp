@@ -281,6 +281,13 @@ void CMainController::PlaceAppWindowWhenShown() {
     }
 }
 
+void CMainController::ScreenChanged() {
+    if (mCurrentSetting && !mHooks.RestartWindowHook(mCurrentSetting.get())) {
+        return;
+    }
+    AdjustWindow();
+}
+
 void CMainController::EndSession() {
     mOrbitBlanking.EndSession();
 }

@@ -114,6 +114,9 @@ public:
     // The media listener reports that a medium was inserted into a drive.
     void MediaArrived();
 
+    // The screen layout changed, or the machine woke up: the size hook's
+    // limit follows the screen, and the player may have been moved.
+    void ScreenChanged();
     // The session is ending and the process may be ended at any moment.
     void EndSession();
     // The shell made a new taskbar.

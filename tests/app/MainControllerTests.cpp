@@ -144,6 +144,12 @@ TEST_F(ControllerFixture, TheSizeHookIsInstalledAgainOnlyWhenItsLimitOrWindowCha
     Select("Big");
     ASSERT_EQ(sizeLibrary.limits.size(), 3u);
     EXPECT_EQ(sizeLibrary.limits[2].right, 1400);
+    controller.ScreenChanged(); // the same screen
+    EXPECT_EQ(sizeLibrary.limits.size(), 3u);
+    desktop.screen = {1600, 900};
+    controller.ScreenChanged();
+    ASSERT_EQ(sizeLibrary.limits.size(), 4u);
+    EXPECT_EQ(sizeLibrary.limits[3], (Rect{0, 0, 1600, 900}));
 }
 
 } // namespace

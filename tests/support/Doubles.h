@@ -80,7 +80,8 @@ public:
     }
     bool IsWindow(WindowHandle window) override { return Find(window) != nullptr; }
     uint32_t WindowThreadId(WindowHandle window) override { return IsWindow(window) ? 77 : 0; }
-    Size PrimaryScreenSize() override { return {1024, 768}; }
+    Size PrimaryScreenSize() override { return screen; }
+    Size screen{1024, 768};
     bool ForceForegroundWindow(WindowHandle window) override {
         foreground.push_back(window);
         return IsWindow(window);

@@ -433,8 +433,7 @@ bool frmMain::OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
     if (message == WM_DISPLAYCHANGE ||
         (message == WM_POWERBROADCAST &&
          (wParam == PBT_APMRESUMEAUTOMATIC || wParam == PBT_APMRESUMESUSPEND))) {
-        // A new screen layout, or waking up, may have moved the player.
-        mController->AdjustWindow();
+        mController->ScreenChanged();
         result = message == WM_POWERBROADCAST ? TRUE : 0;
         return true;
     }
