@@ -7,7 +7,10 @@
 
 #include <gtest/gtest.h>
 
+#include <commctrl.h>
+
 #include <functional>
+#include <vector>
 
 namespace kiv::win32 {
 namespace {
@@ -138,6 +141,33 @@ TEST_F(OptionsDialogWiring, TheProgramToLaunchIsChosenInTheOpenDialog) {
     EXPECT_NE(IniFile().find("\r\nLaunchApplication=" + gProgramToPick + "\r\n"), std::string::npos)
         << IniFile();
     EXPECT_EQ(OpenDialog(), nullptr);
+}
+
+// The pages the keys chose: Alt+H, then Ctrl+Tab, then Ctrl+PgDn round to the first.
+std::vector<LRESULT> gPagesChosen;
+void CALLBACK NoteTabAndExit(HWND, UINT, UINT_PTR timer, DWORD) {
+    ::KillTimer(nullptr, timer);
+    HWND tab = test::FindControl(Dialog(), O::tabOptions);
+    gPagesChosen.push_back(::SendMessageA(tab, TCM_GETCURSEL, 0, 0));
+    BYTE keys[256] = {};
+    ::SetKeyboardState(keys);
+    Click(test::FindControl(Dialog(), O::cmdExit));
+}
+
+TEST_F(OptionsDialogWiring, TheKeysTurnThePages) {
+    gPagesChosen.clear();
+    RunDialog(input, [](HWND dialog) {
+        HWND tab = test::FindControl(dialog, O::tabOptions);
+        ::SendMessageA(dialog, WM_MENUCHAR, MAKEWPARAM('h', MF_POPUP), 0);
+        gPagesChosen.push_back(::SendMessageA(tab, TCM_GETCURSEL, 0, 0));
+        BYTE keys[256] = {};
+        keys[VK_CONTROL] = 0x80;
+        ::SetKeyboardState(keys);
+        Key(tab, WM_KEYDOWN, VK_TAB);
+        Key(tab, WM_KEYDOWN, VK_NEXT);
+        ::SetTimer(nullptr, 0, 50, &NoteTabAndExit);
+    });
+    EXPECT_EQ(gPagesChosen, (std::vector<LRESULT>{3, 0}));
 }
 
 } // namespace

@@ -15,7 +15,6 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
-#include <cctype>
 
 #include <string>
 #include <utility>
@@ -48,19 +47,6 @@ constexpr int kTabTop = 104;
 constexpr int kTabHeight = 214;
 constexpr int kDvdRowHeight = 20;
 constexpr int kClientHeight = kTabTop + kTabHeight + kMargin + kDvdRowHeight;
-
-// The access key of a caption: the character after its single "&".
-char AccessKey(std::string_view caption) {
-    for (size_t i = 0; i + 1 < caption.size(); ++i) {
-        if (caption[i] == '&') {
-            if (caption[i + 1] != '&') {
-                return static_cast<char>(std::toupper(static_cast<unsigned char>(caption[i + 1])));
-            }
-            ++i;
-        }
-    }
-    return 0;
-}
 
 } // namespace
 
@@ -105,7 +91,11 @@ bool frmMain::OnCreate() {
     // back where it was, and an access key no control takes chooses a tab.
     UseDialogKeyboard(mKeyboard);
     mKeyboard.SetFirstFocus(Control(kSettingName));
-    mKeyboard.unclaimedAccessKey = [this](char key) { return SelectTabByAccessKey(key); };
+    mKeyboard.UseTabStrip(Control(kTabMain), [this](size_t index) {
+        if (index < mTabs.size()) {
+            SetupTabPages(false, mTabs[index].key);
+        }
+    });
     // Start-up lays the pages out and shows the first one (SetupTabPages).
     ApplyFontAndLayout(WindowDpi(Hwnd()), false);
     return true;
@@ -540,46 +530,7 @@ void frmMain::LayoutMainCommands() {
 }
 
 bool frmMain::PreTranslateMessage(MSG& message) {
-    if (Hwnd() == nullptr || (message.hwnd != Hwnd() && !::IsChild(Hwnd(), message.hwnd))) {
-        return false;
-    }
-    if (message.message != WM_KEYDOWN) {
-        return mKeyboard.PreTranslate(message);
-    }
-    const bool ctrl = ::GetKeyState(VK_CONTROL) < 0;
-    const bool shift = ::GetKeyState(VK_SHIFT) < 0;
-    if (ctrl && message.wParam == VK_TAB) {
-        SelectTabBy(shift ? -1 : 1);
-        return true;
-    }
-    if (ctrl && (message.wParam == VK_NEXT || message.wParam == VK_PRIOR)) {
-        SelectTabBy(message.wParam == VK_NEXT ? 1 : -1);
-        return true;
-    }
     return mKeyboard.PreTranslate(message);
-}
-
-bool frmMain::SelectTabByAccessKey(char key) {
-    for (size_t i = 0; i < mTabs.size(); ++i) {
-        if (AccessKey(mTabs[i].caption) == key) {
-            ::SendMessageA(Control(kTabMain), TCM_SETCURSEL, i, 0);
-            SetupTabPages(false, mTabs[i].key);
-            ::SetFocus(Control(kTabMain));
-            return true;
-        }
-    }
-    return false;
-}
-
-void frmMain::SelectTabBy(int offset) {
-    const int count = static_cast<int>(mTabs.size());
-    if (count == 0) {
-        return;
-    }
-    const int current = static_cast<int>(::SendMessageA(Control(kTabMain), TCM_GETCURSEL, 0, 0));
-    const int next = ((current < 0 ? 0 : current) + offset % count + count) % count;
-    ::SendMessageA(Control(kTabMain), TCM_SETCURSEL, static_cast<WPARAM>(next), 0);
-    SetupTabPages(false, mTabs[static_cast<size_t>(next)].key);
 }
 
 HWND frmMain::TipControlWindow(TipControl control) const {

@@ -104,8 +104,8 @@ public:
     void ShowHelpContents(std::string_view helpFile) override;
     bool OpenDocument(std::string_view path) override;
 
-    // Keys the window handles before the dialog navigation does: Ctrl+Tab and
-    // Ctrl+Shift+Tab switch pages. True when the message was used.
+    // In the message loop, before TranslateMessage: the window's dialog keys,
+    // its pages' included. True when the message was used.
     bool PreTranslateMessage(MSG& message);
 
 private:
@@ -145,9 +145,7 @@ private:
     void CreateMainCommands();
     void LayoutMainCommands();
     // Selects the tab `offset` places on, wrapping round.
-    void SelectTabBy(int offset);
     // Chooses the tab whose caption has the access key `key`; false when none has.
-    bool SelectTabByAccessKey(char key);
     // The window of a control that shows a tool tip.
     HWND TipControlWindow(TipControl control) const;
 

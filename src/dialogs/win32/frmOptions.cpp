@@ -7,7 +7,6 @@
 #include <commctrl.h>
 #include <commdlg.h>
 
-#include <cctype>
 #include <string>
 
 namespace kiv::win32 {
@@ -144,14 +143,6 @@ int ListId(OptionsList list) {
                            O::cboFeature};
     return ids[static_cast<size_t>(list)];
 }
-
-// The access key of a caption: the character after its "&", upper case.
-char AccessKey(std::string_view caption) {
-    const size_t at = caption.find('&');
-    return at + 1 < caption.size()
-               ? static_cast<char>(std::toupper(static_cast<unsigned char>(caption[at + 1])))
-               : '\0';
-}
 } // namespace
 
 // --- COptionsPage ---
@@ -209,6 +200,11 @@ bool frmOptions::OnCreate() {
     mToolTips = CreateToolTips(window);
     Keyboard().SetButtons({0, cmdExit});
     Keyboard().SetFirstFocus(tab);
+    Keyboard().UseTabStrip(tab, [this](size_t index) {
+        if (index < kTabs.size()) {
+            tabOptions_Click(kTabs[index].key);
+        }
+    });
 
     HandleNotify(tabOptions, TCN_SELCHANGE, [this](NMHDR&) {
         const auto selected =
@@ -324,12 +320,6 @@ bool frmOptions::OnOtherMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& re
         result = 0;
         return true;
     }
-    if (message == WM_MENUCHAR && SelectTabByAccessKey(static_cast<char>(
-                                      std::toupper(static_cast<unsigned char>(LOWORD(wParam)))))) {
-        // Alt and a tab's access key that no control took: that tab.
-        result = MAKELRESULT(0, MNC_CLOSE);
-        return true;
-    }
     return false;
 }
 
@@ -343,18 +333,6 @@ void frmOptions::tabOptions_Click(std::string_view key) {
                            SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
         }
     }
-}
-
-bool frmOptions::SelectTabByAccessKey(char key) {
-    for (size_t i = 0; i < kTabs.size(); ++i) {
-        if (key != '\0' && AccessKey(kTabs[i].caption) == key) {
-            ::SendMessageA(Item(tabOptions), TCM_SETCURSEL, i, 0);
-            tabOptions_Click(kTabs[i].key);
-            ::SetFocus(Item(tabOptions));
-            return true;
-        }
-    }
-    return false;
 }
 
 void frmOptions::cmdGetLaunchProgram_Click() {

@@ -95,7 +95,6 @@ private:
     void FilterTextBoxes();
     // Hides every page, then shows the one of the tab `key` in front.
     void tabOptions_Click(std::string_view key);
-    bool SelectTabByAccessKey(char key);
     void cmdGetLaunchProgram_Click();
     // A control of the dialog or of any of its pages.
     HWND Item(int id) const;

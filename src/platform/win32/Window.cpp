@@ -4,6 +4,7 @@
 
 #include <commctrl.h>
 
+#include <array>
 #include <cctype>
 #include <memory>
 #include <string_view>
@@ -133,6 +134,19 @@ LRESULT PageControlColours(HDC dc) {
 // --- Dialog keyboard ----------------------------------------------------------------
 
 namespace {
+// The access key of a caption: the character after its single "&", upper case.
+char AccessKey(std::string_view caption) {
+    for (size_t i = 0; i + 1 < caption.size(); ++i) {
+        if (caption[i] == '&') {
+            if (caption[i + 1] != '&') {
+                return static_cast<char>(std::toupper(static_cast<unsigned char>(caption[i + 1])));
+            }
+            ++i;
+        }
+    }
+    return '\0';
+}
+
 bool IsPushButton(HWND window) {
     const LRESULT code = ::SendMessageA(window, WM_GETDLGCODE, 0, 0);
     return (code & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)) != 0;
@@ -154,10 +168,52 @@ void CDialogKeyboard::RestoreFocus() const {
     }
 }
 
+void CDialogKeyboard::UseTabStrip(HWND tabStrip, std::function<void(size_t index)> showPage) {
+    mTabStrip = tabStrip;
+    mShowPage = std::move(showPage);
+}
+
+void CDialogKeyboard::SelectTab(int index) const {
+    ::SendMessageA(mTabStrip, TCM_SETCURSEL, static_cast<WPARAM>(index), 0);
+    mShowPage(static_cast<size_t>(index));
+}
+
+bool CDialogKeyboard::SelectTabByAccessKey(char key) const {
+    const int count = static_cast<int>(::SendMessageA(mTabStrip, TCM_GETITEMCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        std::array<char, 128> caption{};
+        TCITEMA item{};
+        item.mask = TCIF_TEXT;
+        item.pszText = caption.data();
+        item.cchTextMax = static_cast<int>(caption.size());
+        if (::SendMessageA(mTabStrip, TCM_GETITEMA, static_cast<WPARAM>(i),
+                           reinterpret_cast<LPARAM>(&item)) != FALSE &&
+            AccessKey(item.pszText) == key) {
+            SelectTab(i);
+            ::SetFocus(mTabStrip);
+            return true;
+        }
+    }
+    return false;
+}
+
 bool CDialogKeyboard::PreTranslate(MSG& message) const {
     if (mWindow == nullptr || !::IsWindow(mWindow) ||
         (message.hwnd != mWindow && !::IsChild(mWindow, message.hwnd))) {
         return false;
+    }
+    const bool pageKey =
+        message.wParam == VK_TAB || message.wParam == VK_NEXT || message.wParam == VK_PRIOR;
+    if (message.message == WM_KEYDOWN && pageKey && mTabStrip != nullptr &&
+        ::GetKeyState(VK_CONTROL) < 0) {
+        const int count = static_cast<int>(::SendMessageA(mTabStrip, TCM_GETITEMCOUNT, 0, 0));
+        if (count > 0) {
+            const bool back = message.wParam == VK_PRIOR ||
+                              (message.wParam == VK_TAB && ::GetKeyState(VK_SHIFT) < 0);
+            const int current = static_cast<int>(::SendMessageA(mTabStrip, TCM_GETCURSEL, 0, 0));
+            SelectTab(((current < 0 ? 0 : current) + (back ? count - 1 : 1)) % count);
+        }
+        return true;
     }
     return ::IsDialogMessageA(mWindow, &message) != FALSE;
 }
@@ -212,8 +268,8 @@ bool CDialogKeyboard::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM
         result = 0;
         return true;
     case WM_MENUCHAR:
-        if ((HIWORD(wParam) & MF_SYSMENU) == 0 && unclaimedAccessKey &&
-            unclaimedAccessKey(
+        if ((HIWORD(wParam) & MF_SYSMENU) == 0 && mTabStrip != nullptr &&
+            SelectTabByAccessKey(
                 static_cast<char>(std::toupper(static_cast<unsigned char>(LOWORD(wParam)))))) {
             result = MAKELRESULT(0, MNC_CLOSE);
             return true;

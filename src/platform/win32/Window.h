@@ -98,8 +98,11 @@ public:
     void SetFirstFocus(HWND control) noexcept { mFirstFocus = control; }
     // Puts the focus back where it was, or on the first control.
     void RestoreFocus() const;
-    // An access key that no control took, upper case; true when it was used.
-    std::function<bool(char key)> unclaimedAccessKey;
+    // A tab strip the keys turn: Ctrl+Tab and Ctrl+PgDn the next page,
+    // Ctrl+Shift+Tab and Ctrl+PgUp the previous one, Alt and a tab's access
+    // key, when no control took it, that tab. `showPage` shows the page of the
+    // tab just selected.
+    void UseTabStrip(HWND tabStrip, std::function<void(size_t index)> showPage);
 
     // In the message loop, before TranslateMessage: true when the message
     // was a dialog key for the window and has been handled.
@@ -109,8 +112,12 @@ public:
 
 private:
     void Press(int buttonId) const;
+    void SelectTab(int index) const;
+    bool SelectTabByAccessKey(char key) const;
 
     HWND mWindow = nullptr;
+    HWND mTabStrip = nullptr;
+    std::function<void(size_t index)> mShowPage;
     Buttons mButtons;
     HWND mFirstFocus = nullptr;
     HWND mLastFocus = nullptr;
