@@ -19,7 +19,7 @@ mkdir -p "$build"
 passed=0
 failed=0
 failures=()
-step() { printf '\n=== %s\n' "$*"; }
+step() { printf '\n=== %s (at %d s)\n' "$*" "$SECONDS"; }
 record() { # name, exit status
   if [ "$2" -eq 0 ]; then
     passed=$((passed + 1))
@@ -157,5 +157,5 @@ bash "$root/scripts/test-ratio.sh"
 if ((failed > 0)); then
   printf 'failed: %s\n' "${failures[@]}"
 fi
-echo "KIV: $passed passed, $failed failed"
+echo "KIV: $passed passed, $failed failed, in $SECONDS s"
 [ "$failed" -eq 0 ]
