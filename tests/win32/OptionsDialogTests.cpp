@@ -158,7 +158,7 @@ TEST_F(OptionsDialogWiring, TheKeysTurnThePages) {
     gPagesChosen.clear();
     RunDialog(input, [](HWND dialog) {
         HWND tab = test::FindControl(dialog, O::tabOptions);
-        ::SendMessageA(dialog, WM_MENUCHAR, MAKEWPARAM('h', MF_POPUP), 0);
+        ::SendMessageA(dialog, WM_MENUCHAR, MAKEWPARAM('h', MF_SYSMENU), 0); // no menu bar
         gPagesChosen.push_back(::SendMessageA(tab, TCM_GETCURSEL, 0, 0));
         BYTE keys[256] = {};
         keys[VK_CONTROL] = 0x80;

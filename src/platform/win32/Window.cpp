@@ -268,7 +268,11 @@ bool CDialogKeyboard::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM
         result = 0;
         return true;
     case WM_MENUCHAR:
-        if ((HIWORD(wParam) & MF_SYSMENU) == 0 && mTabStrip != nullptr &&
+        // Alt and a key the menu bar does not have; without a menu bar the
+        // key goes to the system menu. A key typed in an open system menu
+        // stays the menu's.
+        if (mTabStrip != nullptr &&
+            ((HIWORD(wParam) & MF_SYSMENU) == 0 || ::GetMenu(window) == nullptr) &&
             SelectTabByAccessKey(
                 static_cast<char>(std::toupper(static_cast<unsigned char>(LOWORD(wParam)))))) {
             result = MAKELRESULT(0, MNC_CLOSE);
