@@ -317,16 +317,16 @@ TEST_F(MainWindowE2e, APositionEditedInPlaceMovesThePlayer) {
 
 TEST_F(MainWindowE2e, TheTrayIconsMenuOpensAtThePointerAndExitEndsKiv) {
     WritePlayerSetting();
+    // Wine passes a new pointer position on to the X server a moment later;
+    // until then other processes may read the old one. KIV's start gives it
+    // that moment.
+    const POINT pointer{700, 600};
+    ASSERT_TRUE(MovePointerTo(pointer));
     KivProcess kiv(folder, "/S Player");
     Start(kiv);
     ASSERT_TRUE(PumpUntil([&] { return TrayIconPresent(main); }));
 
     // The shell reports a right press on the icon; the menu opens where the pointer is.
-    const POINT pointer{700, 600};
-    ASSERT_TRUE(MovePointerTo(pointer));
-    // Wine passes the new position on to the X server a moment later; until
-    // then other processes may read the old one.
-    PumpUntil([] { return false; }, std::chrono::milliseconds(300));
     ::PostMessageA(main, win32::kTrayIconMessage, 0, WM_RBUTTONDOWN);
     HWND menu = OpenMenu(kiv);
     ASSERT_NE(menu, nullptr);
