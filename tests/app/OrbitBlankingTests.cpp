@@ -40,6 +40,13 @@ TEST_F(OrbitBlanking, APadIsStoredAndItsStripFollowsAtOnceANegativeOneShowsZero)
     EXPECT_EQ(Strip(0), (Rect{0, 0, 104, 768}));
 }
 
+TEST_F(OrbitBlanking, ATaskbarTheShellMakesAgainIsHiddenWhileBlanking) {
+    LoadMovie();
+    blanking.taskbar.visible = true;
+    controller.TaskbarCreated();
+    EXPECT_FALSE(blanking.taskbar.visible);
+}
+
 TEST_F(OrbitBlanking, AbsurdPadsAreReportedAndASaneOneBlanksAsUsual) {
     LoadMovie(2147483647);
     // Both the blanking box's handling and the placement update the strips.

@@ -7,7 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
 #include <limits>
 
@@ -72,7 +71,7 @@ struct BlankingFixture : ::testing::Test, IBlankingEvents {
 
 TEST_F(BlankingFixture, StripsMoveOnlyWhileOnAndTheTaskbarHidesMeanwhile) {
     blanking.SetBlankingOn(false); // a visible taskbar is left alone
-    EXPECT_EQ(std::count(platform.log.begin(), platform.log.end(), "taskbar show"), 0);
+    EXPECT_EQ(platform.taskbar.shows, 0);
     blanking.SetLeftBlankPixels(104);
     EXPECT_EQ(Ltwh(0), (Rect{0, 0, 0, 0}));
     blanking.SetBlankingOn(true);
@@ -114,8 +113,7 @@ TEST_F(BlankingFixture, ARecreatedTaskbarIsHiddenAgainOnlyWhileOnAndARightClickA
 
 struct TaskbarFixture : ::testing::Test {
     TempDir dir;
-    std::vector<std::string> log;
-    FakeBlankingPlatform::FakeTaskbar window{log};
+    FakeBlankingPlatform::FakeTaskbar window;
     std::string marker = dir.File("KIV.taskbar");
     bool MarkerExists() const { return std::filesystem::exists(marker); }
 };

@@ -81,18 +81,5 @@ TEST_F(OptionsFixture, SavingKeepsForeignKeysAndReplacesInPlace) {
         << text;
 }
 
-#ifndef _WIN32
-TEST_F(OptionsFixture, AFileThatCannotBeReadIsLeftAsItWasAndReported) {
-    // A link to itself: there, but no program can read it (root included).
-    std::filesystem::create_symlink("KIV.ini", options.INIFilePath);
-    options.SaveSettings();
-    EXPECT_TRUE(std::filesystem::is_symlink(options.INIFilePath));
-    EXPECT_FALSE(std::filesystem::exists(options.INIFilePath + ".new"));
-    ASSERT_EQ(reporter.messages.size(), 1u);
-    EXPECT_EQ(reporter.messages[0].title, "SaveSettings");
-    EXPECT_EQ(reporter.messages[0].text, "Error: 75. Path/File access error");
-}
-#endif
-
 } // namespace
 } // namespace kiv

@@ -16,30 +16,9 @@ bool WaitForRect(HWND window, const RECT& wanted) {
     return PumpUntil([&] { return SameRect(WindowRectOf(window), wanted); });
 }
 
-// Selects an entry of the setting list as a user's choice does.
-void Choose(HWND main, int index) {
-    HWND combo = ::FindWindowExA(main, nullptr, WC_COMBOBOXA, nullptr);
-    ::SendMessageA(combo, CB_SETCURSEL, index, 0);
-    ::SendMessageA(main, WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(combo), CBN_SELCHANGE),
-                   reinterpret_cast<LPARAM>(combo));
-}
-
 struct SpineTest : ::testing::Test {
     KivFolder folder;
 };
-
-TEST_F(SpineTest, CommandLinePlacesThePlayerAtTheStoredPixels) {
-    PlayerProcess player;
-    ASSERT_TRUE(player.Started());
-    folder.WriteSettings({Setting("Other", 1, 1, 100, 100),
-                          Setting("Exact", 33, 44, 555, 333, "Class:kivtestplayer")});
-    KivProcess kiv(folder, "/S exact");
-    ASSERT_NE(kiv.WaitForMainWindow(), nullptr);
-    EXPECT_TRUE(WaitForRect(player.Window(), kExact)) << RectText(WindowRectOf(player.Window()));
-    EXPECT_TRUE(PumpUntil([&] { return kiv.Caption() == "KIV - Exact"; })) << kiv.Caption();
-    EXPECT_TRUE(kiv.Close());
-    EXPECT_EQ(kiv.ExitCode(), 0u);
-}
 
 TEST_F(SpineTest, CaptionLocatorFindsTheWholeTitleWithoutRegardToCase) {
     PlayerProcess player;
@@ -120,12 +99,6 @@ TEST_F(SpineTest, FirstRunListsTheThreeSettingsAndWritesNoFile) {
     HWND combo = ::FindWindowExA(main, nullptr, WC_COMBOBOXA, nullptr);
     ASSERT_EQ(::SendMessageA(combo, CB_GETCOUNT, 0, 0), 3);
     EXPECT_EQ(::SendMessageA(combo, CB_GETCURSEL, 0, 0), CB_ERR);
-    // Choosing Letterbox shows the first-run geometry for this 1024 x 768 screen.
-    Choose(main, 2);
-    EXPECT_EQ(kiv.Caption(), "KIV - Letterbox");
-    for (const char* text : {"-126", "1021", "Your Application"}) {
-        EXPECT_NE(ChildWithText(main, text), nullptr) << text;
-    }
     EXPECT_TRUE(kiv.Close());
     EXPECT_FALSE(folder.Read("KIV.dat").has_value());
 }
@@ -180,23 +153,6 @@ TEST_F(SpineTest, ReadOnlySwitchDisablesTheSettingCommands) {
         EXPECT_EQ(::SendMessageA(toolbar, TB_ISBUTTONENABLED, kAddButton, 0) != 0, !readOnly);
         EXPECT_TRUE(kiv.Close());
     }
-}
-
-TEST_F(SpineTest, AbsurdCoordinatesAreReportedAndKivCarriesOn) {
-    PlayerProcess player;
-    ASSERT_TRUE(player.Started());
-    folder.WriteSettings(
-        {Setting("Far", 2000000000, 0, 2000000000, 10), Setting("Near", 33, 44, 555, 333)});
-    KivProcess kiv(folder, "/S Far");
-    std::optional<MessageBoxSeen> box = kiv.WaitForMessageBox();
-    ASSERT_TRUE(box.has_value());
-    EXPECT_EQ(box->title, "AdjustWindow");
-    EXPECT_EQ(box->text, "Error: 6. Overflow");
-    kiv.DismissMessageBox();
-    HWND main = kiv.WaitForMainWindow();
-    ASSERT_NE(main, nullptr);
-    Choose(main, 1);
-    EXPECT_TRUE(WaitForRect(player.Window(), kExact));
 }
 
 TEST_F(SpineTest, HostileTextsInTheSettingsFileDoNoHarm) {

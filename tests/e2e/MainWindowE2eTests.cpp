@@ -4,7 +4,6 @@
 // notification area and the process's exit.
 #include "app/win32/TrayIcon.h"
 #include "app/win32/pages/AdjustPage.h"
-#include "dialogs/win32/frmOptions.h"
 #include "support/KivProcess.h"
 
 #include <commctrl.h>
@@ -104,27 +103,9 @@ struct MainWindowE2e : ::testing::Test {
     }
 };
 
-TEST_F(MainWindowE2e, AddingASettingThroughTheToolbarAndSavingWritesItsLine) {
-    WritePlayerSetting();
-    KivProcess kiv(folder, "/S Player");
-    Start(kiv);
-
-    ASSERT_TRUE(ClickAt(ToolbarButton(0))); // Add
-    ASSERT_TRUE(AnswerNameDialog(kiv, "Projector"));
-    EXPECT_TRUE(PumpUntil([&] { return kiv.Caption() == "KIV - Projector"; })) << kiv.Caption();
-    // Not written yet: the file changes at the next save.
-    EXPECT_EQ(DataFile().find("Projector"), std::string::npos);
-
-    ASSERT_TRUE(ClickAt(ToolbarButton(3))); // Save
-    const std::string expected =
-        "S1=Projector;S2=;S3=0;S4=0;S5=" + std::to_string(::GetSystemMetrics(SM_CXSCREEN)) +
-        ";S6=" + std::to_string(::GetSystemMetrics(SM_CYSCREEN)) + ";";
-    EXPECT_TRUE(PumpUntil([&] { return DataFile().find(expected) != std::string::npos; }))
-        << DataFile();
-    EXPECT_NE(DataFile().find("S1=Player;"), std::string::npos);
-}
-
-TEST_F(MainWindowE2e, RenameStoresThePendingEditUnderTheNewName) {
+// Rename stores the pending nudge under the new name at once; a setting added
+// is written at the next save.
+TEST_F(MainWindowE2e, RenameStoresThePendingEditAndAnAddedSettingWaitsForSave) {
     WritePlayerSetting();
     KivProcess kiv(folder, "/S Player");
     Start(kiv);
@@ -137,14 +118,25 @@ TEST_F(MainWindowE2e, RenameStoresThePendingEditUnderTheNewName) {
     ASSERT_TRUE(AnswerNameDialog(kiv, "Beamer", &shown));
     EXPECT_EQ(shown, "Player");
     EXPECT_TRUE(PumpUntil([&] { return kiv.Caption() == "KIV - Beamer"; })) << kiv.Caption();
-    EXPECT_TRUE(PumpUntil([&] {
-        return DataFile().rfind("S1=Beamer;S2=Class:KivTestPlayer;S3=11;S4=20;", 0) == 0;
-    })) << DataFile();
+    const std::string renamed = "S1=Beamer;S2=Class:KivTestPlayer;S3=11;S4=20;";
+    EXPECT_TRUE(PumpUntil([&] { return DataFile().rfind(renamed, 0) == 0; })) << DataFile();
+
+    ASSERT_TRUE(ClickAt(ToolbarButton(0))); // Add
+    ASSERT_TRUE(AnswerNameDialog(kiv, "Projector"));
+    EXPECT_TRUE(PumpUntil([&] { return kiv.Caption() == "KIV - Projector"; })) << kiv.Caption();
+    EXPECT_EQ(DataFile().find("Projector"), std::string::npos);
+    ASSERT_TRUE(ClickAt(ToolbarButton(3))); // Save
+    const std::string added =
+        "S1=Projector;S2=;S3=0;S4=0;S5=" + std::to_string(::GetSystemMetrics(SM_CXSCREEN)) +
+        ";S6=" + std::to_string(::GetSystemMetrics(SM_CYSCREEN)) + ";";
+    EXPECT_TRUE(PumpUntil([&] { return DataFile().find(added) != std::string::npos; }))
+        << DataFile();
+    EXPECT_NE(DataFile().find(renamed), std::string::npos);
 }
 
 // With the player in front and KIV minimized, as on a home-theatre PC: a
 // setting's hot key applies it; the option hot keys nudge, expand, save,
-// re-apply and bring either window forward; a chord with Alt does nothing.
+// re-apply and bring either window forward.
 TEST_F(MainWindowE2e, HotKeysActWhileThePlayerHasTheFocus) {
     CWindowSetting wide = Setting("Wide", 50, 60, 300, 200);
     wide.HotKey = "10114"; // Shift+F3
@@ -165,8 +157,7 @@ TEST_F(MainWindowE2e, HotKeysActWhileThePlayerHasTheFocus) {
 
     SendChord({VK_SHIFT}, VK_F3);
     EXPECT_TRUE(PlayerAt(Ltwh(50, 60, 300, 200))) << RectText(WindowRectOf(player.Window()));
-    SendChord({VK_MENU, VK_SHIFT}, VK_F5); // Alt as well: no expanding
-    SendChord({VK_SHIFT}, VK_F4);          // one pixel left
+    SendChord({VK_SHIFT}, VK_F4); // one pixel left
     EXPECT_TRUE(PlayerAt(Ltwh(49, 60, 300, 200))) << RectText(WindowRectOf(player.Window()));
     SendChord({VK_SHIFT}, VK_F5); // expand
     EXPECT_TRUE(PlayerAt(Ltwh(48, 59, 302, 202))) << RectText(WindowRectOf(player.Window()));
@@ -189,68 +180,6 @@ TEST_F(MainWindowE2e, HotKeysActWhileThePlayerHasTheFocus) {
     EXPECT_TRUE(kiv.Close());
 }
 
-// A feature hot key assigned in the options works as soon as they are saved.
-TEST_F(MainWindowE2e, AFeatureHotKeyAssignedInTheOptionsMovesThePlayer) {
-    using win32::frmOptions;
-    WritePlayerSetting();
-    KivProcess kiv(folder, "/S Player");
-    Start(kiv);
-    ASSERT_TRUE(PlayerAt(kPlayer));
-    POINT options = ToolbarButton(5);
-    options.x += 6; // past the separator
-    ASSERT_TRUE(ClickAt(options));
-    HWND dialog = nullptr;
-    ASSERT_TRUE(PumpUntil([&] {
-        dialog = FindProcessWindow(kiv.ProcessId(), "frmOptions");
-        return dialog != nullptr && ::GetForegroundWindow() == dialog;
-    }));
-    WaitUntilSteady([] { return ::GetForegroundWindow(); }, 500ms);
-
-    SendChord({VK_MENU}, 'H'); // the "HotKeys" page
-    HWND feature = FindControl(dialog, frmOptions::cboFeature);
-    ASSERT_TRUE(PumpUntil([&] { return ::IsWindowVisible(feature) != FALSE; }));
-    ASSERT_TRUE(ClickAt(CentreOf(feature)));
-    Type("M"); // "Move application up"
-    Tap(VK_RETURN);
-    HWND editor = FindControl(dialog, frmOptions::hkFeature);
-    ASSERT_TRUE(ClickAt(CentreOf(::GetDlgItem(editor, win32::CHotKeyControl::kShift))));
-    ASSERT_TRUE(ClickAt(CentreOf(::GetDlgItem(editor, win32::CHotKeyControl::kKey))));
-    Type("F"); // F1, then down to F3
-    Tap(VK_DOWN);
-    Tap(VK_DOWN);
-    Tap(VK_RETURN);
-    ASSERT_TRUE(PumpUntil([&] {
-        return TextOf(::GetDlgItem(editor, win32::CHotKeyControl::kHotKey)) == "Shift-F3";
-    }));
-    ASSERT_TRUE(ClickAt(CentreOf(FindControl(dialog, frmOptions::cmdSave))));
-    ASSERT_TRUE(PumpUntil([&] { return !::IsWindow(dialog); }));
-    EXPECT_NE(folder.Read("KIV.ini").value_or("").find("HotKeyMoveUp=10114"), std::string::npos);
-
-    ASSERT_TRUE(ClickAt({kPlayer.left + 100, kPlayer.top + 80}));
-    ASSERT_TRUE(PumpUntil([&] { return ::GetForegroundWindow() == player.Window(); }));
-    // KIV re-installs its key hook and applies the setting again once the
-    // options close; a user's next key comes well after that.
-    WaitUntilSteady([] { return ::GetForegroundWindow(); }, 500ms);
-    SendChord({VK_SHIFT}, VK_F3);
-    EXPECT_TRUE(PlayerAt(Ltwh(10, 19, 200, 150))) << RectText(WindowRectOf(player.Window()));
-}
-
-TEST_F(MainWindowE2e, NudgesMoveAndSizeThePlayerByThePixel) {
-    WritePlayerSetting();
-    KivProcess kiv(folder, "/S Player");
-    Start(kiv);
-    ASSERT_TRUE(PlayerAt(kPlayer));
-
-    ASSERT_TRUE(ClickAt(CentreOf(Nudge(3)))); // down
-    EXPECT_TRUE(PlayerAt(Ltwh(10, 21, 200, 150))) << RectText(WindowRectOf(player.Window()));
-    ASSERT_TRUE(ClickAt(CentreOf(Nudge(5)))); // wider about the centre
-    EXPECT_TRUE(PlayerAt(Ltwh(9, 21, 202, 150))) << RectText(WindowRectOf(player.Window()));
-    ASSERT_TRUE(ClickAt(CentreOf(Nudge(9)))); // shrink on every side
-    EXPECT_TRUE(PlayerAt(Ltwh(10, 22, 200, 148))) << RectText(WindowRectOf(player.Window()));
-    EXPECT_EQ(TextOf(FindControl(main, CAdjustPage::kLeft)), "10");
-    EXPECT_EQ(TextOf(FindControl(main, CAdjustPage::kHeight)), "148");
-}
-
 TEST_F(MainWindowE2e, HoldingANudgeRepeatsUntilTheButtonIsReleased) {
     WritePlayerSetting();
     KivProcess kiv(folder, "/S Player");
@@ -271,28 +200,6 @@ TEST_F(MainWindowE2e, HoldingANudgeRepeatsUntilTheButtonIsReleased) {
     EXPECT_FALSE(PumpUntil([&] { return left() != released; }, 1000ms));
     EXPECT_EQ(TextOf(FindControl(main, CAdjustPage::kLeft)), std::to_string(released));
     EXPECT_EQ(WindowRectOf(player.Window()).right - released, 200);
-}
-
-TEST_F(MainWindowE2e, CaptureTakesThePlayersRectangleAndSaveStoresIt) {
-    WritePlayerSetting();
-    KivProcess kiv(folder, "/S Player");
-    Start(kiv);
-    ASSERT_TRUE(PlayerAt(kPlayer));
-    // The user drags the player somewhere else by hand.
-    ::MoveWindow(player.Window(), 100, 50, 640, 480, TRUE);
-    ASSERT_TRUE(PlayerAt(Ltwh(100, 50, 640, 480)));
-
-    ASSERT_TRUE(ClickAt(CentreOf(FindControl(main, CAdjustPage::kCapture))));
-    EXPECT_TRUE(PumpUntil([&] {
-        return TextOf(FindControl(main, CAdjustPage::kLeft)) == "100" &&
-               TextOf(FindControl(main, CAdjustPage::kTop)) == "50" &&
-               TextOf(FindControl(main, CAdjustPage::kWidth)) == "640" &&
-               TextOf(FindControl(main, CAdjustPage::kHeight)) == "480";
-    }));
-    ASSERT_TRUE(ClickAt(ToolbarButton(3))); // Save
-    EXPECT_TRUE(PumpUntil([&] {
-        return DataFile().find("S3=100;S4=50;S5=640;S6=480;") != std::string::npos;
-    })) << DataFile();
 }
 
 TEST_F(MainWindowE2e, APositionEditedInPlaceMovesThePlayer) {

@@ -5,113 +5,73 @@
 #include "platform/Geometry.h"
 
 #include <memory>
-#include <string>
 #include <vector>
 
 namespace kiv::test {
 
-// Blank windows and a taskbar that record what is done to them, in one log
-// shared by all, so tests can check the order of the steps.
+// Blank windows and a taskbar that keep what is done to them, on a 1024 x 768
+// screen with an 18-pixel caption and a 4-pixel frame.
 class FakeBlankingPlatform : public IBlankingPlatform {
 public:
     struct WindowState {
-        int index = 0;
         bool onTop = false;
         bool visible = false;
         Rect ltwh; // left, top, width, height
-        int moves = 0;
         IBlankWindowEvents* events = nullptr;
     };
 
     class FakeTaskbar : public ITaskbarWindow {
     public:
-        explicit FakeTaskbar(std::vector<std::string>& log) : mLog(log) {}
         bool IsVisible() override { return visible; }
-        void Hide() override {
-            visible = false;
-            mLog.push_back("taskbar hide");
-        }
+        void Hide() override { visible = false; }
         void Show() override {
             visible = true;
-            mLog.push_back("taskbar show");
+            ++shows;
         }
         bool visible = true;
-
-    private:
-        std::vector<std::string>& mLog;
+        int shows = 0;
     };
 
     std::unique_ptr<IBlankWindow> CreateBlankWindow(IBlankWindowEvents& events) override {
-        auto state = std::make_shared<WindowState>();
-        state->index = static_cast<int>(windows.size());
-        state->events = &events;
-        windows.push_back(state);
-        return std::make_unique<Window>(state, log);
+        windows.push_back(std::make_shared<WindowState>());
+        windows.back()->events = &events;
+        return std::make_unique<Window>(windows.back());
     }
-    Size ScreenSize() override { return screen; }
-    int32_t CaptionHeight() override { return caption; }
-    int32_t FrameHeight() override { return frame; }
+    Size ScreenSize() override { return {1024, 768}; }
+    int32_t CaptionHeight() override { return 18; }
+    int32_t FrameHeight() override { return 4; }
     ITaskbarWindow& Taskbar() override { return taskbar; }
 
     // Left, top, right, bottom, as the controller makes them.
     WindowState& Strip(size_t index) { return *windows.at(index); }
 
     std::vector<std::shared_ptr<WindowState>> windows;
-    std::vector<std::string> log;
-    Size screen{1024, 768};
-    int32_t caption = 18;
-    int32_t frame = 4;
-    FakeTaskbar taskbar{log};
+    FakeTaskbar taskbar;
 
 private:
     class Window : public IBlankWindow {
     public:
-        Window(std::shared_ptr<WindowState> state, std::vector<std::string>& log)
-            : mState(std::move(state)), mLog(log) {}
-        ~Window() override { mLog.push_back(Name() + " destroy"); }
-        void SetOnTop(bool onTop) override {
-            mState->onTop = onTop;
-            mLog.push_back(Name() + " ontop " + std::to_string(onTop));
-        }
-        void SetVisible(bool visible) override {
-            mState->visible = visible;
-            mLog.push_back(Name() + " visible " + std::to_string(visible));
-        }
+        explicit Window(std::shared_ptr<WindowState> state) : mState(std::move(state)) {}
+        void SetOnTop(bool onTop) override { mState->onTop = onTop; }
+        void SetVisible(bool visible) override { mState->visible = visible; }
         void Move(int32_t left, int32_t top, int32_t width, int32_t height) override {
             mState->ltwh = {left, top, width, height};
-            ++mState->moves;
-            mLog.push_back(Name() + " move " + std::to_string(left) + "," + std::to_string(top) +
-                           "," + std::to_string(width) + "," + std::to_string(height));
         }
-        void Animate() override { mLog.push_back(Name() + " animate"); }
+        void Animate() override {}
 
     private:
-        std::string Name() const { return "w" + std::to_string(mState->index); }
         std::shared_ptr<WindowState> mState;
-        std::vector<std::string>& mLog;
     };
 };
 
-// A blank window's surface with its two timers on a simulated clock.
+// A blank window's surface: the fades started and the colours painted.
 class FakeBlankSurface : public IBlankWindowSurface {
 public:
-    void ShowPointer(bool visible) override { pointerVisible = visible; }
-    void SetPointerTimer(bool enabled) override {
-        pointerDue = enabled ? now + kPointerHideMs : kNever;
-    }
-    void SetFadeTimer(bool enabled) override {
-        fadeDue = enabled ? now + kFadeTickMs : kNever;
-        if (enabled) {
-            ++fadeStarts;
-        }
-    }
+    void ShowPointer(bool) override {}
+    void SetPointerTimer(bool) override {}
+    void SetFadeTimer(bool enabled) override { fadeStarts += enabled ? 1 : 0; }
     void SetBackground(uint32_t colour) override { backgrounds.push_back(colour); }
 
-    static constexpr uint64_t kNever = UINT64_MAX;
-    uint64_t now = 0;
-    uint64_t pointerDue = kNever;
-    uint64_t fadeDue = kNever;
-    bool pointerVisible = true;
     int fadeStarts = 0;
     std::vector<uint32_t> backgrounds;
 };

@@ -82,11 +82,7 @@ public:
     uint32_t WindowThreadId(WindowHandle window) override { return IsWindow(window) ? 77 : 0; }
     Size PrimaryScreenSize() override { return screen; }
     Size screen{1024, 768};
-    bool ForceForegroundWindow(WindowHandle window) override {
-        foreground.push_back(window);
-        return IsWindow(window);
-    }
-    std::vector<WindowHandle> foreground;
+    bool ForceForegroundWindow(WindowHandle window) override { return IsWindow(window); }
     std::vector<TopLevelWindow> TopLevelWindows() override {
         std::vector<TopLevelWindow> listed;
         for (const Window& w : windows) {

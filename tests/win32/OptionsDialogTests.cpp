@@ -3,7 +3,7 @@
 #include "dialogs/win32/frmOptions.h"
 #include "hotkeys/win32/HotKeyControl.h"
 #include "support/TestSupport.h"
-#include "support/WindowSearch.h"
+#include "support/Win32TestSupport.h"
 
 #include <gtest/gtest.h>
 

@@ -10,7 +10,6 @@
 #include "support/PlayListDoubles.h"
 #include "support/TestSupport.h"
 #include "support/Win32TestSupport.h"
-#include "support/WindowSearch.h"
 
 #include <gtest/gtest.h>
 

@@ -32,7 +32,6 @@ class Library {
 public:
     explicit Library(const std::filesystem::path& path)
         : mModule(LoadLibraryExW(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH)) {}
-    bool IsLoaded() const noexcept { return mModule.IsValid(); }
 
     template <typename Proc> Proc Get(const char* name) const noexcept {
         FARPROC proc = GetProcAddress(mModule.Get(), name);
