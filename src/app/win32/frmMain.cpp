@@ -15,7 +15,6 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
-
 #include <string>
 #include <utility>
 
