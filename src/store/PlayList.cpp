@@ -1,7 +1,7 @@
 #include "store/PlayList.h"
 
 #include "store/StoreFile.h"
-#include "util/Strings.h"
+#include "store/TaggedLine.h"
 
 namespace kiv {
 
@@ -17,11 +17,12 @@ std::string PlayListLine(const CPlayListItem& item) {
 }
 
 CPlayListItem ParsePlayListLine(std::string_view line) {
+    CTaggedLine fields(line);
     CPlayListItem item;
-    item.Title = GetTaggedValue(line, "S1", ";", "");
-    item.Setting = GetTaggedValue(line, "S2", ";", "");
-    item.Volume = GetTaggedValue(line, "S3", ";", "");
-    item.SerNo = GetTaggedValue(line, "S4", ";", "");
+    item.Title = fields.Value(1, "");
+    item.Setting = fields.Value(2, "");
+    item.Volume = fields.Value(3, "");
+    item.SerNo = fields.Value(4, "");
     if (!line.empty() && item.Title.empty()) {
         if (size_t equals = line.find('='); equals != std::string_view::npos) {
             item.Title = std::string(line.substr(0, equals));

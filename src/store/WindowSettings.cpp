@@ -1,8 +1,8 @@
 #include "store/WindowSettings.h"
 
 #include "store/StoreFile.h"
+#include "store/TaggedLine.h"
 #include "util/Numbers.h"
-#include "util/Strings.h"
 
 namespace kiv {
 
@@ -19,16 +19,12 @@ void AppendField(std::string& line, std::string_view tag, int64_t value) {
     AppendField(line, tag, DecimalText(value));
 }
 
-std::string Field(std::string_view line, std::string_view tag, std::string_view defaultValue) {
-    return GetTaggedValue(line, tag, ";", defaultValue);
+int32_t Int32Field(const CTaggedLine& fields, int tag) {
+    return StrictToInt32(fields.Value(tag, "0"));
 }
 
-int32_t Int32Field(std::string_view line, std::string_view tag) {
-    return StrictToInt32(Field(line, tag, "0"));
-}
-
-int16_t Int16Field(std::string_view line, std::string_view tag) {
-    return StrictToInt16(Field(line, tag, "0"));
+int16_t Int16Field(const CTaggedLine& fields, int tag) {
+    return StrictToInt16(fields.Value(tag, "0"));
 }
 
 } // namespace
@@ -59,25 +55,26 @@ std::string SettingLine(const CWindowSetting& s) {
 
 CWindowSetting ParseSettingLine(std::string_view line) {
     // Fields are taken in the reader's order, S17 last since its default is the S2 value.
+    CTaggedLine fields(line);
     CWindowSetting s;
-    s.SettingName = Field(line, "S1", "");
-    s.WindowClass = Field(line, "S2", "");
-    s.WindowLeft = Int32Field(line, "S3");
-    s.WindowTop = Int32Field(line, "S4");
-    s.WindowWidth = Int32Field(line, "S5");
-    s.WindowHeight = Int32Field(line, "S6");
-    s.OrbitRangeHorizontal = Int32Field(line, "S11");
-    s.OrbitRangeVertical = Int32Field(line, "S12");
-    s.OrbitInterval = Int32Field(line, "S13");
-    s.OrbitIncrement = Int32Field(line, "S14");
-    s.BlankingOn = Int16Field(line, "S15");
-    s.HotKey = Field(line, "S16", "");
-    s.BlankingPadLeft = Int32Field(line, "S18");
-    s.BlankingPadRight = Int32Field(line, "S19");
-    s.BlankingPadTop = Int32Field(line, "S20");
-    s.BlankingPadBottom = Int32Field(line, "S21");
-    s.LockPosition = Int16Field(line, "S22");
-    s.ApplicationName = Field(line, "S17", s.WindowClass);
+    s.SettingName = fields.Value(1, "");
+    s.WindowClass = fields.Value(2, "");
+    s.WindowLeft = Int32Field(fields, 3);
+    s.WindowTop = Int32Field(fields, 4);
+    s.WindowWidth = Int32Field(fields, 5);
+    s.WindowHeight = Int32Field(fields, 6);
+    s.OrbitRangeHorizontal = Int32Field(fields, 11);
+    s.OrbitRangeVertical = Int32Field(fields, 12);
+    s.OrbitInterval = Int32Field(fields, 13);
+    s.OrbitIncrement = Int32Field(fields, 14);
+    s.BlankingOn = Int16Field(fields, 15);
+    s.HotKey = fields.Value(16, "");
+    s.BlankingPadLeft = Int32Field(fields, 18);
+    s.BlankingPadRight = Int32Field(fields, 19);
+    s.BlankingPadTop = Int32Field(fields, 20);
+    s.BlankingPadBottom = Int32Field(fields, 21);
+    s.LockPosition = Int16Field(fields, 22);
+    s.ApplicationName = fields.Value(17, s.WindowClass);
     return s;
 }
 

@@ -10,8 +10,12 @@ namespace kiv {
 template <typename OnLine> void ForEachLine(std::string_view text, OnLine&& onLine) {
     size_t start = 0;
     while (start < text.size()) {
-        size_t end = text.find_first_of("\r\n", start);
-        if (end == std::string_view::npos) {
+        // A plain scan: find_first_of makes a library call per character.
+        size_t end = start;
+        while (end < text.size() && text[end] != '\r' && text[end] != '\n') {
+            ++end;
+        }
+        if (end == text.size()) {
             onLine(text.substr(start));
             return;
         }
