@@ -5,15 +5,11 @@
 
 namespace kiv {
 
-std::string PlayListLine(const CPlayListItem& item) {
-    std::string line;
-    line.reserve(20 + item.Title.size() + item.Setting.size() + item.Volume.size() +
-                 item.SerNo.size());
-    line += "S1=" + item.Title + ";";
-    line += "S2=" + item.Setting + ";";
-    line += "S3=" + item.Volume + ";";
-    line += "S4=" + item.SerNo + ";";
-    return line;
+void AppendPlayListLine(std::string& text, const CPlayListItem& item) {
+    AppendField(text, "S1", item.Title);
+    AppendField(text, "S2", item.Setting);
+    AppendField(text, "S3", item.Volume);
+    AppendField(text, "S4", item.SerNo);
 }
 
 CPlayListItem ParsePlayListLine(std::string_view line) {
@@ -60,7 +56,7 @@ CPlayList::Pointer CPlayList::LocatePlayListItem(std::string_view volume,
 }
 
 std::string CPlayList::FileText() const {
-    return StoreFileText(mItems, PlayListLine,
+    return StoreFileText(mItems, AppendPlayListLine,
                          [](const CPlayListItem& item) { return !item.LogicalDelete; });
 }
 

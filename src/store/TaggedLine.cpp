@@ -14,28 +14,17 @@ bool IsDigit(char c) {
 
 CTaggedLine::CTaggedLine(std::string_view line) : mLine(line) {
     mStart.fill(kAbsent);
-    mEnd.fill(kAbsent);
-    // Tags seen since the last ";", which ends each of their values.
-    std::array<int, kLastTag + 1> open{};
-    size_t openCount = 0;
-    for (size_t i = 0; i < line.size(); ++i) {
-        if (line[i] == ';') {
-            for (size_t k = 0; k < openCount; ++k) {
-                mEnd[open[k]] = i;
+    // Jumps from "S" to "S" (a library search, not a test per character).
+    for (size_t s = line.find('S'); s != kAbsent; s = line.find('S', s + 1)) {
+        // "S221" holds the tags "S2" and "S22"; "S05" holds none.
+        int tag = 0;
+        for (size_t i = s + 1; i < line.size() && IsDigit(line[i]); ++i) {
+            tag = tag * 10 + (line[i] - '0');
+            if (tag == 0 || tag > kLastTag) {
+                break;
             }
-            openCount = 0;
-        } else if (line[i] == 'S') {
-            // "S221" holds the tags "S2" and "S22"; "S05" holds none.
-            int tag = 0;
-            for (size_t j = i + 1; j < line.size() && IsDigit(line[j]); ++j) {
-                tag = tag * 10 + (line[j] - '0');
-                if (tag == 0 || tag > kLastTag) {
-                    break;
-                }
-                if (mStart[tag] == kAbsent) {
-                    mStart[tag] = i;
-                    open[openCount++] = tag;
-                }
+            if (mStart[tag] == kAbsent) {
+                mStart[tag] = s;
             }
         }
     }
@@ -43,12 +32,11 @@ CTaggedLine::CTaggedLine(std::string_view line) : mLine(line) {
 
 std::string_view CTaggedLine::Value(int tag, std::string_view defaultValue) const {
     size_t start = mStart[tag];
-    size_t end = mEnd[tag];
-    if (start == kAbsent || end == kAbsent) {
+    size_t end = start == kAbsent ? kAbsent : mLine.find(';', start);
+    if (end == kAbsent) {
         return defaultValue;
     }
-    size_t tagLength = tag < 10 ? 2 : 3;
-    size_t valueStart = start + tagLength + 1;
+    size_t valueStart = start + (tag < 10 ? 2 : 3) + 1;
     // The ";" sits right after the tag ("S1;"): nothing between.
     return valueStart >= end ? std::string_view() : mLine.substr(valueStart, end - valueStart);
 }

@@ -24,8 +24,7 @@ public:
 
 private:
     std::string_view mLine;
-    std::array<size_t, kLastTag + 1> mStart; // of the tag's first occurrence
-    std::array<size_t, kLastTag + 1> mEnd;   // of the first ";" after it
+    std::array<size_t, kLastTag + 1> mStart; // of each tag's first occurrence
 };
 
 } // namespace kiv

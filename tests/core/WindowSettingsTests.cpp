@@ -127,6 +127,16 @@ TEST_F(SettingsFixture, AfterTheLastKeyEveryLineReportsItsFailedAddAndIsSkipped)
     EXPECT_EQ(reporter.messages[2].text, "Error: 6. Overflow");
 }
 
+TEST_F(SettingsFixture, AKeyIsExactlyCAndTheNumberOfAStoredSetting) {
+    settings.Add({});
+    settings.Add({});
+    settings.Remove("C1");
+    for (const char* key : {"C1", "C02", "c2", "C2 ", "C", "2", "C2x", "C65538", "C100002"}) {
+        EXPECT_FALSE(settings.Contains(key)) << key;
+    }
+    EXPECT_EQ(settings.Item("C2"), settings.Item(1));
+}
+
 TEST_F(SettingsFixture, LocateSelectsTheFirstListEntryByExactNameOrByKey) {
     for (const char* name : {"Anamorphic", "Letterbox", "4x3", "Anamorphic"}) {
         CWindowSetting setting;
