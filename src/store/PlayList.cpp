@@ -56,8 +56,9 @@ CPlayList::Pointer CPlayList::LocatePlayListItem(std::string_view volume,
 }
 
 std::string CPlayList::FileText() const {
-    return StoreFileText(mItems, AppendPlayListLine,
-                         [](const CPlayListItem& item) { return !item.LogicalDelete; });
+    return StoreFileText(
+        mItems, AppendPlayListLine, [](const CPlayListItem& item) { return !item.LogicalDelete; },
+        48);
 }
 
 void CPlayList::SaveItems() const {

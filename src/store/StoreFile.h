@@ -19,11 +19,13 @@ inline void AppendField(std::string& line, std::string_view tag, std::string_vie
 }
 
 // The text of a store's file: the line of every entry `isStored` keeps, each
-// ended by CR LF, in collection order. `appendLine` appends an entry's line.
+// ended by CR LF, in collection order. `appendLine` appends an entry's line;
+// room for `lineSize` bytes a line is made at once.
 template <typename T, typename AppendLine, typename IsStored>
 std::string StoreFileText(const CKeyedCollection<T>& items, AppendLine appendLine,
-                          IsStored isStored) {
+                          IsStored isStored, size_t lineSize) {
     std::string text;
+    text.reserve(static_cast<size_t>(items.Count()) * lineSize);
     for (const auto& item : items) {
         if (isStored(*item)) {
             appendLine(text, *item);

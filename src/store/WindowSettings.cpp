@@ -130,7 +130,9 @@ void CWindowSettings::LocateItemByKey(std::string_view key, ISettingList& list) 
 }
 
 std::string CWindowSettings::FileText() const {
-    return StoreFileText(mItems, AppendSettingLine, [](const CWindowSetting&) { return true; });
+    // A line with empty texts and zeros is about 110 bytes.
+    return StoreFileText(
+        mItems, AppendSettingLine, [](const CWindowSetting&) { return true; }, 128);
 }
 
 void CWindowSettings::SaveItems() const {
