@@ -2,12 +2,12 @@
 
 #include "util/RuntimeError.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <limits>
 #include <memory>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 namespace kiv {
@@ -25,30 +25,27 @@ public:
         if (mKeyCounter == std::numeric_limits<int16_t>::max()) {
             Raise(ErrorNumber::Overflow);
         }
-        std::string key = "C" + std::to_string(mKeyCounter + 1);
-        mItems.push_back(item);
+        int16_t number = static_cast<int16_t>(mKeyCounter + 1);
+        std::string key = "C" + std::to_string(number);
+        mItems.push_back(std::move(item));
         try {
-            mKeys.push_back(key);
-            mIndex.emplace(key, std::move(item));
+            mNumbers.push_back(number);
         } catch (...) {
             // Out of memory part-way: leave the collection as it was.
-            if (mKeys.size() == mItems.size()) {
-                mKeys.pop_back();
-            }
             mItems.pop_back();
             throw;
         }
-        ++mKeyCounter;
+        mKeyCounter = number;
         return key;
     }
 
     // By key; Invalid procedure call when the key is not there.
     const Pointer& Item(std::string_view key) const {
-        auto it = mIndex.find(std::string(key));
-        if (it == mIndex.end()) {
+        size_t index = IndexOf(key);
+        if (index == kAbsent) {
             Raise(ErrorNumber::InvalidProcedureCall);
         }
-        return it->second;
+        return mItems[index];
     }
 
     // By 1-based position; Subscript out of range outside 1..Count.
@@ -59,16 +56,11 @@ public:
         return mItems[static_cast<size_t>(position) - 1];
     }
 
-    bool Contains(std::string_view key) const { return mIndex.count(std::string(key)) != 0; }
+    bool Contains(std::string_view key) const { return IndexOf(key) != kAbsent; }
 
     void Remove(std::string_view key) {
         Item(key);
-        for (size_t i = 0; i < mKeys.size(); ++i) {
-            if (mKeys[i] == key) {
-                RemoveAt(i);
-                return;
-            }
-        }
+        RemoveAt(IndexOf(key));
     }
 
     void Remove(int32_t position) {
@@ -82,23 +74,41 @@ public:
     // Empties the collection; the key counter carries on.
     void Clear() noexcept {
         mItems.clear();
-        mKeys.clear();
-        mIndex.clear();
+        mNumbers.clear();
     }
 
     auto begin() const noexcept { return mItems.begin(); }
     auto end() const noexcept { return mItems.end(); }
 
 private:
+    static constexpr size_t kAbsent = static_cast<size_t>(-1);
+
+    // A key is exactly "C" and its number's decimal text ("C01" and "c1" are
+    // none). Numbers only grow as keys are added and removing keeps the order,
+    // so mNumbers is sorted.
+    size_t IndexOf(std::string_view key) const {
+        if (key.size() < 2 || key.size() > 6 || key[0] != 'C' || key[1] == '0') {
+            return kAbsent;
+        }
+        int32_t number = 0;
+        for (char c : key.substr(1)) {
+            if (c < '0' || c > '9') {
+                return kAbsent;
+            }
+            number = number * 10 + (c - '0');
+        }
+        auto at = std::lower_bound(mNumbers.begin(), mNumbers.end(), number);
+        return at != mNumbers.end() && *at == number ? static_cast<size_t>(at - mNumbers.begin())
+                                                     : kAbsent;
+    }
+
     void RemoveAt(size_t index) {
-        mIndex.erase(mKeys[index]);
-        mKeys.erase(mKeys.begin() + static_cast<std::ptrdiff_t>(index));
+        mNumbers.erase(mNumbers.begin() + static_cast<std::ptrdiff_t>(index));
         mItems.erase(mItems.begin() + static_cast<std::ptrdiff_t>(index));
     }
 
     std::vector<Pointer> mItems;
-    std::vector<std::string> mKeys; // parallel to mItems
-    std::unordered_map<std::string, Pointer> mIndex;
+    std::vector<int16_t> mNumbers; // of the keys, parallel to mItems
     int16_t mKeyCounter = 0;
 };
 

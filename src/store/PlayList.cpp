@@ -1,27 +1,24 @@
 #include "store/PlayList.h"
 
 #include "store/StoreFile.h"
-#include "util/Strings.h"
+#include "store/TaggedLine.h"
 
 namespace kiv {
 
-std::string PlayListLine(const CPlayListItem& item) {
-    std::string line;
-    line.reserve(20 + item.Title.size() + item.Setting.size() + item.Volume.size() +
-                 item.SerNo.size());
-    line += "S1=" + item.Title + ";";
-    line += "S2=" + item.Setting + ";";
-    line += "S3=" + item.Volume + ";";
-    line += "S4=" + item.SerNo + ";";
-    return line;
+void AppendPlayListLine(std::string& text, const CPlayListItem& item) {
+    AppendField(text, "S1", item.Title);
+    AppendField(text, "S2", item.Setting);
+    AppendField(text, "S3", item.Volume);
+    AppendField(text, "S4", item.SerNo);
 }
 
 CPlayListItem ParsePlayListLine(std::string_view line) {
+    CTaggedLine fields(line);
     CPlayListItem item;
-    item.Title = GetTaggedValue(line, "S1", ";", "");
-    item.Setting = GetTaggedValue(line, "S2", ";", "");
-    item.Volume = GetTaggedValue(line, "S3", ";", "");
-    item.SerNo = GetTaggedValue(line, "S4", ";", "");
+    item.Title = fields.Value(1, "");
+    item.Setting = fields.Value(2, "");
+    item.Volume = fields.Value(3, "");
+    item.SerNo = fields.Value(4, "");
     if (!line.empty() && item.Title.empty()) {
         if (size_t equals = line.find('='); equals != std::string_view::npos) {
             item.Title = std::string(line.substr(0, equals));
@@ -59,8 +56,9 @@ CPlayList::Pointer CPlayList::LocatePlayListItem(std::string_view volume,
 }
 
 std::string CPlayList::FileText() const {
-    return StoreFileText(mItems, PlayListLine,
-                         [](const CPlayListItem& item) { return !item.LogicalDelete; });
+    return StoreFileText(
+        mItems, AppendPlayListLine, [](const CPlayListItem& item) { return !item.LogicalDelete; },
+        48);
 }
 
 void CPlayList::SaveItems() const {

@@ -20,8 +20,8 @@ struct CPlayListItem {
     std::string ItemKey;        // never stored in the file
 };
 
-// S1=title;S2=setting;S3=volume;S4=serial; without its CR LF.
-std::string PlayListLine(const CPlayListItem& item);
+// Appends S1=title;S2=setting;S3=volume;S4=serial; without its CR LF.
+void AppendPlayListLine(std::string& text, const CPlayListItem& item);
 
 // The entry a line holds. A non-empty line without an S1 value but with an "="
 // is the older "title=setting" form.

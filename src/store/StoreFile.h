@@ -10,14 +10,25 @@
 
 namespace kiv {
 
+// Appends one field of a line: "S1=value;".
+inline void AppendField(std::string& line, std::string_view tag, std::string_view value) {
+    line += tag;
+    line += '=';
+    line += value;
+    line += ';';
+}
+
 // The text of a store's file: the line of every entry `isStored` keeps, each
-// ended by CR LF, in collection order.
-template <typename T, typename LineOf, typename IsStored>
-std::string StoreFileText(const CKeyedCollection<T>& items, LineOf lineOf, IsStored isStored) {
+// ended by CR LF, in collection order. `appendLine` appends an entry's line;
+// room for `lineSize` bytes a line is made at once.
+template <typename T, typename AppendLine, typename IsStored>
+std::string StoreFileText(const CKeyedCollection<T>& items, AppendLine appendLine,
+                          IsStored isStored, size_t lineSize) {
     std::string text;
+    text.reserve(static_cast<size_t>(items.Count()) * lineSize);
     for (const auto& item : items) {
         if (isStored(*item)) {
-            text += lineOf(*item);
+            appendLine(text, *item);
             text += "\r\n";
         }
     }

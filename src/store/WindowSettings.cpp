@@ -1,34 +1,38 @@
 #include "store/WindowSettings.h"
 
 #include "store/StoreFile.h"
+#include "store/TaggedLine.h"
 #include "util/Numbers.h"
-#include "util/Strings.h"
+
+#include <charconv>
+#include <iterator>
 
 namespace kiv {
 
 namespace {
 
-void AppendField(std::string& line, std::string_view tag, std::string_view value) {
-    line += tag;
-    line += '=';
-    line += value;
-    line += ';';
+void AppendNumberField(std::string& line, std::string_view tag, int64_t value) {
+    char digits[24];
+    char* end = std::to_chars(std::begin(digits), std::end(digits), value).ptr;
+    AppendField(line, tag, std::string_view(digits, static_cast<size_t>(end - digits)));
 }
 
-void AppendField(std::string& line, std::string_view tag, int64_t value) {
-    AppendField(line, tag, DecimalText(value));
+// A number as the writer writes it, "-" and digits, is read directly; the
+// strict rule, which gives it the same value, reads anything else and raises.
+template <typename Int>
+Int IntegerField(const CTaggedLine& fields, int tag, Int (*strict)(std::string_view)) {
+    std::string_view text = fields.Value(tag, "0");
+    Int value = 0;
+    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return error == std::errc() && end == text.data() + text.size() ? value : strict(text);
 }
 
-std::string Field(std::string_view line, std::string_view tag, std::string_view defaultValue) {
-    return GetTaggedValue(line, tag, ";", defaultValue);
+int32_t Int32Field(const CTaggedLine& fields, int tag) {
+    return IntegerField<int32_t>(fields, tag, StrictToInt32);
 }
 
-int32_t Int32Field(std::string_view line, std::string_view tag) {
-    return StrictToInt32(Field(line, tag, "0"));
-}
-
-int16_t Int16Field(std::string_view line, std::string_view tag) {
-    return StrictToInt16(Field(line, tag, "0"));
+int16_t Int16Field(const CTaggedLine& fields, int tag) {
+    return IntegerField<int16_t>(fields, tag, StrictToInt16);
 }
 
 } // namespace
@@ -36,55 +40,60 @@ int16_t Int16Field(std::string_view line, std::string_view tag) {
 std::string SettingLine(const CWindowSetting& s) {
     std::string line;
     line.reserve(160 + s.SettingName.size() + s.WindowClass.size() + s.ApplicationName.size());
+    AppendSettingLine(line, s);
+    return line;
+}
+
+void AppendSettingLine(std::string& line, const CWindowSetting& s) {
     AppendField(line, "S1", s.SettingName);
     AppendField(line, "S2", s.WindowClass);
-    AppendField(line, "S3", s.WindowLeft);
-    AppendField(line, "S4", s.WindowTop);
-    AppendField(line, "S5", s.WindowWidth);
-    AppendField(line, "S6", s.WindowHeight);
-    AppendField(line, "S11", s.OrbitRangeHorizontal);
-    AppendField(line, "S12", s.OrbitRangeVertical);
-    AppendField(line, "S13", s.OrbitInterval);
-    AppendField(line, "S14", s.OrbitIncrement);
-    AppendField(line, "S15", s.BlankingOn);
+    AppendNumberField(line, "S3", s.WindowLeft);
+    AppendNumberField(line, "S4", s.WindowTop);
+    AppendNumberField(line, "S5", s.WindowWidth);
+    AppendNumberField(line, "S6", s.WindowHeight);
+    AppendNumberField(line, "S11", s.OrbitRangeHorizontal);
+    AppendNumberField(line, "S12", s.OrbitRangeVertical);
+    AppendNumberField(line, "S13", s.OrbitInterval);
+    AppendNumberField(line, "S14", s.OrbitIncrement);
+    AppendNumberField(line, "S15", s.BlankingOn);
     AppendField(line, "S16", s.HotKey);
     AppendField(line, "S17", s.ApplicationName);
-    AppendField(line, "S18", s.BlankingPadLeft);
-    AppendField(line, "S19", s.BlankingPadRight);
-    AppendField(line, "S20", s.BlankingPadTop);
-    AppendField(line, "S21", s.BlankingPadBottom);
-    AppendField(line, "S22", s.LockPosition);
-    return line;
+    AppendNumberField(line, "S18", s.BlankingPadLeft);
+    AppendNumberField(line, "S19", s.BlankingPadRight);
+    AppendNumberField(line, "S20", s.BlankingPadTop);
+    AppendNumberField(line, "S21", s.BlankingPadBottom);
+    AppendNumberField(line, "S22", s.LockPosition);
 }
 
 CWindowSetting ParseSettingLine(std::string_view line) {
     // Fields are taken in the reader's order, S17 last since its default is the S2 value.
+    CTaggedLine fields(line);
     CWindowSetting s;
-    s.SettingName = Field(line, "S1", "");
-    s.WindowClass = Field(line, "S2", "");
-    s.WindowLeft = Int32Field(line, "S3");
-    s.WindowTop = Int32Field(line, "S4");
-    s.WindowWidth = Int32Field(line, "S5");
-    s.WindowHeight = Int32Field(line, "S6");
-    s.OrbitRangeHorizontal = Int32Field(line, "S11");
-    s.OrbitRangeVertical = Int32Field(line, "S12");
-    s.OrbitInterval = Int32Field(line, "S13");
-    s.OrbitIncrement = Int32Field(line, "S14");
-    s.BlankingOn = Int16Field(line, "S15");
-    s.HotKey = Field(line, "S16", "");
-    s.BlankingPadLeft = Int32Field(line, "S18");
-    s.BlankingPadRight = Int32Field(line, "S19");
-    s.BlankingPadTop = Int32Field(line, "S20");
-    s.BlankingPadBottom = Int32Field(line, "S21");
-    s.LockPosition = Int16Field(line, "S22");
-    s.ApplicationName = Field(line, "S17", s.WindowClass);
+    s.SettingName = fields.Value(1, "");
+    s.WindowClass = fields.Value(2, "");
+    s.WindowLeft = Int32Field(fields, 3);
+    s.WindowTop = Int32Field(fields, 4);
+    s.WindowWidth = Int32Field(fields, 5);
+    s.WindowHeight = Int32Field(fields, 6);
+    s.OrbitRangeHorizontal = Int32Field(fields, 11);
+    s.OrbitRangeVertical = Int32Field(fields, 12);
+    s.OrbitInterval = Int32Field(fields, 13);
+    s.OrbitIncrement = Int32Field(fields, 14);
+    s.BlankingOn = Int16Field(fields, 15);
+    s.HotKey = fields.Value(16, "");
+    s.BlankingPadLeft = Int32Field(fields, 18);
+    s.BlankingPadRight = Int32Field(fields, 19);
+    s.BlankingPadTop = Int32Field(fields, 20);
+    s.BlankingPadBottom = Int32Field(fields, 21);
+    s.LockPosition = Int16Field(fields, 22);
+    s.ApplicationName = fields.Value(17, s.WindowClass);
     return s;
 }
 
-CWindowSettings::Pointer CWindowSettings::Add(const CWindowSetting& values) {
+CWindowSettings::Pointer CWindowSettings::Add(CWindowSetting values) {
     Pointer added;
     TrapErrors(mReporter, "Add", [&] {
-        auto setting = std::make_shared<CWindowSetting>(values);
+        auto setting = std::make_shared<CWindowSetting>(std::move(values));
         setting->ItemKey = mItems.Append(setting);
         added = std::move(setting);
     });
@@ -121,7 +130,9 @@ void CWindowSettings::LocateItemByKey(std::string_view key, ISettingList& list) 
 }
 
 std::string CWindowSettings::FileText() const {
-    return StoreFileText(mItems, SettingLine, [](const CWindowSetting&) { return true; });
+    // A line with empty texts and zeros is about 110 bytes.
+    return StoreFileText(
+        mItems, AppendSettingLine, [](const CWindowSetting&) { return true; }, 128);
 }
 
 void CWindowSettings::SaveItems() const {

@@ -14,6 +14,8 @@ namespace kiv {
 // One line of the settings file, without its CR LF:
 // S1=name;S2=class;S3=left;...;S22=lock;
 std::string SettingLine(const CWindowSetting& setting);
+// The same line appended to `text`.
+void AppendSettingLine(std::string& text, const CWindowSetting& setting);
 
 // The setting a line holds. Absent fields take their defaults (S17 defaults to
 // the S2 value); a numeric field that is not a number, or too large for its
@@ -38,7 +40,7 @@ public:
 
     // Stores a copy of `values` under the next key and returns it; reports the
     // error titled "Add" and returns nothing when no key is left.
-    Pointer Add(const CWindowSetting& values);
+    Pointer Add(CWindowSetting values);
     void Remove(std::string_view key) { mItems.Remove(key); }
     void Remove(int32_t position) { mItems.Remove(position); }
 

@@ -64,24 +64,6 @@ std::string ReplaceString(std::string_view source, std::string_view find,
     return result;
 }
 
-std::string GetTaggedValue(std::string_view line, std::string_view tag, std::string_view terminator,
-                           std::string_view defaultValue) {
-    size_t tagPos = line.find(tag);
-    if (tagPos == std::string_view::npos) {
-        return std::string(defaultValue);
-    }
-    size_t endPos = line.find(terminator, tagPos);
-    if (endPos == std::string_view::npos) {
-        return std::string(defaultValue);
-    }
-    size_t valuePos = tagPos + tag.size() + 1;
-    if (valuePos >= endPos) {
-        // The terminator sits inside the tag or right after it ("S1;"): nothing between.
-        return {};
-    }
-    return std::string(line.substr(valuePos, endPos - valuePos));
-}
-
 std::string TrimNulls(std::string_view text) {
     return std::string(text.substr(0, std::min(text.find('\0'), text.size())));
 }

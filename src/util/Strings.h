@@ -21,12 +21,6 @@ size_t FindIgnoreCase(std::string_view haystack, std::string_view needle, size_t
 std::string ReplaceString(std::string_view source, std::string_view find,
                           std::string_view replacement, bool caseSensitive);
 
-// The value tagged `tag` in a line of the form "S1=value;S2=value;": from one
-// character after the first occurrence of `tag` (skipping the "=") up to the
-// first `terminator` at or after the tag; `defaultValue` when either is missing.
-std::string GetTaggedValue(std::string_view line, std::string_view tag, std::string_view terminator,
-                           std::string_view defaultValue);
-
 // The text before the first NUL character.
 std::string TrimNulls(std::string_view text);
 

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace kiv {
 namespace {
 
@@ -83,6 +85,10 @@ TEST_F(SettingsFixture, ToleratesOlderHandEditedAndHostileLines) {
     EXPECT_EQ(settings.Item(2)->WindowLeft, 99);
     EXPECT_TRUE(settings.Item(3)->CopyWithoutKey() == CWindowSetting{}); // a blank line
     EXPECT_EQ(settings.Item(4)->SettingName, "Last"); // the last line needs no CR LF
+    settings.LoadFromText("S3= 1e3 ;S4=-2.5;S15=+7;");
+    EXPECT_EQ(std::tuple(settings.Item(1)->WindowLeft, settings.Item(1)->WindowTop,
+                         settings.Item(1)->BlankingOn),
+              std::tuple(1000, -2, int16_t{7})); // any number the strict rule reads
     settings.LoadFromText(std::string("S1=A\0B;S3=1;\r\n", 14));
     EXPECT_EQ(settings.Item(1)->SettingName, std::string("A\0B", 3));
     EXPECT_TRUE(reporter.messages.empty());
@@ -91,6 +97,7 @@ TEST_F(SettingsFixture, ToleratesOlderHandEditedAndHostileLines) {
 TEST(SettingsFileReading, BadNumberStopsTheLoadKeepingEarlierSettings) {
     const std::pair<const char*, const char*> badLines[] = {
         {"S1=Bad;S3=abc;", "Error: 13. Type mismatch"},
+        {"S1=Bad;S3=12abc;", "Error: 13. Type mismatch"},
         {"S1=Bad;S15=32768;", "Error: 6. Overflow"},
     };
     for (const auto& [bad, message] : badLines) {
@@ -125,6 +132,16 @@ TEST_F(SettingsFixture, AfterTheLastKeyEveryLineReportsItsFailedAddAndIsSkipped)
     ASSERT_EQ(reporter.messages.size(), 3u);
     EXPECT_EQ(reporter.messages[2].title, "Add");
     EXPECT_EQ(reporter.messages[2].text, "Error: 6. Overflow");
+}
+
+TEST_F(SettingsFixture, AKeyIsExactlyCAndTheNumberOfAStoredSetting) {
+    settings.Add({});
+    settings.Add({});
+    settings.Remove("C1");
+    for (const char* key : {"C1", "C02", "c2", "C2 ", "C", "2", "C2x", "C65538", "C100002"}) {
+        EXPECT_FALSE(settings.Contains(key)) << key;
+    }
+    EXPECT_EQ(settings.Item("C2"), settings.Item(1));
 }
 
 TEST_F(SettingsFixture, LocateSelectsTheFirstListEntryByExactNameOrByKey) {
