@@ -31,7 +31,10 @@ CTaggedLine::CTaggedLine(std::string_view line) : mLine(line) {
 }
 
 std::string_view CTaggedLine::Value(int tag, std::string_view defaultValue) const {
-    size_t start = mStart[tag];
+    if (tag < 1 || tag > kLastTag) {
+        return defaultValue;
+    }
+    size_t start = mStart[static_cast<size_t>(tag)];
     size_t end = start == kAbsent ? kAbsent : mLine.find(';', start);
     if (end == kAbsent) {
         return defaultValue;

@@ -19,7 +19,8 @@ public:
 
     explicit CTaggedLine(std::string_view line);
 
-    // The value tagged "S<tag>", 1 <= tag <= kLastTag; a view into the line.
+    // The value tagged "S<tag>", a view into the line; any other tag than 1 to
+    // kLastTag gives the default.
     std::string_view Value(int tag, std::string_view defaultValue) const;
 
 private:
