@@ -228,7 +228,7 @@ std::string CMainController::ListText(int32_t index) const {
 }
 
 std::string CMainController::CurrentItemKey() const {
-    return "C" + std::to_string(mView.SettingListItemData(mView.SettingListIndex()));
+    return ItemKeyOf(mView.SettingListItemData(mView.SettingListIndex()));
 }
 
 int32_t CMainController::FindStringExact(std::string_view text) const {

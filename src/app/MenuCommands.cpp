@@ -2,6 +2,7 @@
 // and the tray icon's mouse events.
 #include "app/MenuCommands.h"
 
+#include "store/KeyedCollection.h"
 #include "util/FileSystem.h"
 
 namespace kiv {
@@ -23,7 +24,7 @@ void CMenuCommands::PopulateAspectmenu() {
                 SettingMenuEntry& entry = menus.Entries[static_cast<size_t>(n - 1)];
                 entry.Caption = "&" + std::to_string(n) + ". " + mSelection.ListText(n - 1);
                 entry.Visible = true;
-                entry.Tag = "C" + std::to_string(mSelection.ItemData(n - 1));
+                entry.Tag = ItemKeyOf(mSelection.ItemData(n - 1));
             }
         }
         mAspectMenu = menus;

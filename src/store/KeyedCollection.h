@@ -12,6 +12,13 @@
 
 namespace kiv {
 
+// The key of the entry numbered `number`: "C" and the number.
+inline std::string ItemKeyOf(int32_t number) {
+    std::string key(1, 'C');
+    key += std::to_string(number);
+    return key;
+}
+
 // An ordered collection whose entries are shared objects stored under keys
 // "C1", "C2", ... from a signed 16-bit counter that only ever counts up: it is
 // not reset when the collection is cleared, and it overflows after 32767 keys.
@@ -26,7 +33,7 @@ public:
             Raise(ErrorNumber::Overflow);
         }
         int16_t number = static_cast<int16_t>(mKeyCounter + 1);
-        std::string key = "C" + std::to_string(number);
+        std::string key = ItemKeyOf(number);
         mItems.push_back(std::move(item));
         try {
             mNumbers.push_back(number);

@@ -1,6 +1,7 @@
 #include "playlist/win32/frmPlayList.h"
 
 #include "dialogs/SettingNameRules.h"
+#include "store/KeyedCollection.h"
 #include "util/Numbers.h"
 #include "util/ScopeFlag.h"
 #include "util/win32/FormUtilsWin32.h"
@@ -73,7 +74,7 @@ LPARAM RowData(std::string_view key) {
 }
 
 std::string RowKey(HWND listView, int index) {
-    return "C" + std::to_string(ListViewItemData(listView, index));
+    return ItemKeyOf(static_cast<int32_t>(ListViewItemData(listView, index)));
 }
 
 void SetSubItemText(HWND listView, int index, int column, const std::string& text) {
