@@ -11,6 +11,7 @@
 // would and checks that the taskbar is back. Exit code 0: KIV lived, ended
 // cleanly, grew no more than the tolerances after warm-up and gave the
 // taskbar back; 1 otherwise; 2 for a bad command line or a failed start.
+#include "BenchSupport.h"
 #include "platform/win32/UniqueHandle.h"
 
 #include <psapi.h>
@@ -199,24 +200,6 @@ void SendChord(WORD modifier, WORD key) {
     ::SendInput(static_cast<UINT>(events.size()), events.data(), sizeof(INPUT));
 }
 
-struct Started {
-    UniqueKernelHandle process;
-    DWORD processId = 0;
-};
-
-std::optional<Started> StartProcess(std::string command, const std::filesystem::path& folder) {
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION info = {};
-    if (!::CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                          folder.string().c_str(), &startup, &info)) {
-        std::printf("could not start %s: error %lu\n", command.c_str(), ::GetLastError());
-        return std::nullopt;
-    }
-    UniqueKernelHandle thread(info.hThread);
-    return Started{UniqueKernelHandle(info.hProcess), info.dwProcessId};
-}
-
 bool HasExited(HANDLE process) {
     return ::WaitForSingleObject(process, 0) == WAIT_OBJECT_0;
 }
@@ -233,12 +216,12 @@ public:
              {kPlayerStart.left, kPlayerStart.top, kPlayerStart.right, kPlayerStart.bottom}) {
             command += " " + std::to_string(v);
         }
-        auto started = StartProcess(command, ExeDirectory());
-        if (!started) {
+        mProcess = kiv::bench::StartProcess(command, ExeDirectory());
+        if (!mProcess) {
+            std::printf("could not start %s: error %lu\n", command.c_str(), ::GetLastError());
             return false;
         }
-        mProcess = std::move(started->process);
-        const DWORD id = started->processId;
+        const DWORD id = ::GetProcessId(mProcess.Get());
         WaitFor(
             [&] {
                 auto windows = TopLevelWindowsOf(id, kPlayerClass);
@@ -499,12 +482,12 @@ private:
 bool Soak::StartKiv() {
     const std::string command =
         "\"" + (mFolder / "kiv.exe").string() + "\" /S \"" + kSettings[0].name + "\"";
-    auto started = StartProcess(command, mFolder);
-    if (!started) {
+    mKiv = kiv::bench::StartProcess(command, mFolder);
+    if (!mKiv) {
+        std::printf("could not start %s: error %lu\n", command.c_str(), ::GetLastError());
         return false;
     }
-    mKiv = std::move(started->process);
-    mKivId = started->processId;
+    mKivId = ::GetProcessId(mKiv.Get());
     WaitFor(
         [&] {
             auto windows = TopLevelWindowsOf(mKivId, "frmMain");
