@@ -1,6 +1,7 @@
 #pragma once
 
-// The pieces behind KIVKbd's exports. All run on the caller's thread.
+// The pieces behind KIVKbd's exports. All run on the caller's thread; the key
+// hook procedure alone runs on a thread of its own (KeyHook.cpp).
 
 #include "platform/win32/Win32.h"
 

@@ -5,7 +5,9 @@
 // describe its exports for the loader and the tests.
 //
 // Every function must be called from the one thread that runs KIV's message
-// loop: the hooks, the timer and the listening window live on that thread.
+// loop, never from a DllMain: the media and mouse listener and its timer live
+// on that thread. The key hook runs on a thread of the library's own, started
+// by SetKeyHook and ended by its off call.
 
 #include "platform/win32/Win32.h"
 
