@@ -153,7 +153,11 @@ void CMainController::tmrChecker_Timer() {
 void CMainController::AdjustWindow() {
     TrapErrors(mPlatform.reporter, "AdjustWindow",
                [&] { mPlacement.AdjustWindow(mCurrentSetting.get()); });
-    mMoveNotice.Placed(mPlacement.MoveRefused());
+    mMoveNotice.Placed(mPlacement.LastMoveTrouble());
+    if (mPlacement.LastMoveTrouble() == CWindowPlacement::MoveTrouble::NoAnswer &&
+        mCurrentSetting) {
+        mAppearance.WatchForAnswer(mCurrentSetting->WindowClass);
+    }
 }
 
 void CMainController::AddInitialSettings() {

@@ -1,15 +1,17 @@
 #pragma once
 
 #include "app/MainView.h"
+#include "placement/WindowPlacement.h"
 
 #include <string>
 
 namespace kiv {
 
 // Says in the main window's caption that the selected setting's window would
-// not move (a player running with more rights than KIV's), once per
-// selection: the lock watchdog, a hot key or orbiting that place the same
-// window again add nothing, and a later placement that works takes it back.
+// not move (a player running with more rights than KIV's) or did not answer
+// (a player stopped or busy), once per selection: the lock watchdog, a hot
+// key or orbiting that place the same window again add nothing, and a later
+// placement that works takes it back.
 class CMoveRefusalNotice {
 public:
     explicit CMoveRefusalNotice(IMainView& view) : mView(view) {}
@@ -19,12 +21,15 @@ public:
     // The selection's caption, with the notice when its placement was refused.
     void ShowCaption(std::string caption);
     // A placement ended.
-    void Placed(bool refused);
+    void Placed(CWindowPlacement::MoveTrouble trouble);
 
 private:
+    using MoveTrouble = CWindowPlacement::MoveTrouble;
+    std::string WithNotice(const std::string& caption) const;
+
     IMainView& mView;
     std::string mCaption; // "" while a selection has shown none
-    bool mRefused = false;
+    MoveTrouble mTrouble = MoveTrouble::None;
 };
 
 } // namespace kiv

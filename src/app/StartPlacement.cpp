@@ -49,7 +49,8 @@ void PlaceCommandLineSettingEarly(IDesktop& desktop, std::string_view commandLin
         if (!setting) {
             return;
         }
-        if (WindowHandle window = GetAppWindow(desktop, setting->WindowClass)) {
+        if (WindowHandle window = GetAppWindow(desktop, setting->WindowClass);
+            window != 0 && desktop.WindowAnswers(window)) {
             desktop.MoveWindow(window, setting->WindowLeft, setting->WindowTop,
                                setting->WindowWidth, setting->WindowHeight);
         }

@@ -25,6 +25,16 @@ void CWindowAppearance::WatchFor(std::string_view locator, WindowHandle placed) 
     mWatch.StartWatching(*this, kCheckInterval, kWatchTime);
 }
 
+void CWindowAppearance::WatchForAnswer(std::string_view locator) {
+    Stop();
+    if (locator.empty()) {
+        return;
+    }
+    mLocator = locator;
+    mWatching = true;
+    mWatch.StartWatching(*this, kAnswerInterval, kWatchTime);
+}
+
 void CWindowAppearance::Stop() {
     if (!mWatching) {
         return;

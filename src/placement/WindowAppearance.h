@@ -36,11 +36,15 @@ public:
 // before it shows may be put back by its own program. The watch looks on a
 // timer rather than waiting to be told: a report of a new window comes before
 // it is shown, and one sent while the watch starts would be lost. It ends when
-// the window has been placed, or after a while without it.
+// the window has been placed, or after a while without it. It also places a
+// window that did not answer when it was to be placed, once it does.
 class CWindowAppearance final : private IWindowAppearanceEvents {
 public:
     static constexpr std::chrono::milliseconds kWatchTime{15000};
     static constexpr std::chrono::milliseconds kCheckInterval{100};
+    // Each try at a silent window waits a moment for its answer: seldom, so
+    // that KIV stays quick meanwhile.
+    static constexpr std::chrono::milliseconds kAnswerInterval{1000};
 
     CWindowAppearance(IWindowShowWatch& watch, IDesktop& desktop, std::function<void()> place)
         : mWatch(watch), mDesktop(desktop), mPlace(std::move(place)) {}
@@ -53,6 +57,11 @@ public:
     // last placement moved: one shown since that placement looked is placed
     // at once.
     void WatchFor(std::string_view locator, WindowHandle placed);
+    // The window `locator` finds did not answer when it was to be placed: it
+    // is placed again a while later, while it is shown. A placement that
+    // finds it silent again starts this anew, so the window is watched for
+    // as long as it stays silent, and for a while once it has gone.
+    void WatchForAnswer(std::string_view locator);
     void Stop();
     bool Watching() const noexcept { return mWatching; }
 

@@ -28,7 +28,7 @@ void CWindowPlacement::AdjustWindow(const CWindowSetting* current) {
     mListener.SetCheckerEnabled(false);
     mAppHwnd = 0;
     mAppRect = {};
-    mMoveRefused = false;
+    mTrouble = MoveTrouble::None;
     if (current == nullptr) {
         return;
     }
@@ -40,8 +40,15 @@ void CWindowPlacement::AdjustWindow(const CWindowSetting* current) {
     if (window == 0) {
         return;
     }
-    mMoveRefused =
-        !mDesktop.MoveWindow(window, left, top, width, height) || !CornerIsAt(window, left, top);
+    // A move waits for the window's program: one that is stopped or busy is
+    // left for later rather than holding KIV meanwhile.
+    if (!mDesktop.WindowAnswers(window)) {
+        mTrouble = MoveTrouble::NoAnswer;
+        return;
+    }
+    if (!mDesktop.MoveWindow(window, left, top, width, height) || !CornerIsAt(window, left, top)) {
+        mTrouble = MoveTrouble::Refused;
+    }
     mAppHwnd = window;
     mAppRect = {left, top, CheckedAdd32(left, width), CheckedAdd32(top, height)};
     mListener.AdjustBlanking();

@@ -32,8 +32,10 @@ public:
           mListener(listener) {}
 
     // Finds the window anew, moves it and records it; a nested call while a
-    // placement runs is dropped. Raises Overflow, after the move, when the
-    // setting's far edges leave the 32-bit range.
+    // placement runs is dropped. A window that does not answer is not moved
+    // now and nothing is recorded, as for a window not found. Raises
+    // Overflow, after the move, when the setting's far edges leave the
+    // 32-bit range.
     void AdjustWindow(const CWindowSetting* current);
 
     // Removes any window-size hook and, for the window `windowClass` finds,
@@ -48,9 +50,11 @@ public:
     // The window the last placement moved (0 when none) and where it put it.
     WindowHandle AppHwnd() const noexcept { return mAppHwnd; }
     const Rect& AppRect() const noexcept { return mAppRect; }
-    // The last placement found the window but the system refused to move it,
-    // or it stayed elsewhere.
-    bool MoveRefused() const noexcept { return mMoveRefused; }
+    // Why the last placement left the window it found elsewhere, if it did:
+    // the system refused the move, or the window stayed elsewhere (Refused);
+    // the window did not answer and was not moved (NoAnswer).
+    enum class MoveTrouble { None, Refused, NoAnswer };
+    MoveTrouble LastMoveTrouble() const noexcept { return mTrouble; }
 
     enum class CheckResult { InPlace, Moved, Gone };
     // What the lock watchdog sees of the last placed window.
@@ -68,7 +72,7 @@ private:
 
     WindowHandle mAppHwnd = 0;
     Rect mAppRect;
-    bool mMoveRefused = false;
+    MoveTrouble mTrouble = MoveTrouble::None;
     // Where the window-size hook was last installed, while it is.
     struct HookedWindow {
         WindowHandle window = 0;

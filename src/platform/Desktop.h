@@ -33,6 +33,11 @@ public:
     // system refused (a program running with more rights than KIV's).
     virtual bool MoveWindow(WindowHandle window, int32_t left, int32_t top, int32_t width,
                             int32_t height) = 0;
+    // Whether the window's program takes a message within a short time. A
+    // move waits for the window's program, so one that is stopped or busy
+    // would hold KIV until it runs again. A window of KIV's own thread always
+    // answers.
+    virtual bool WindowAnswers(WindowHandle window) = 0;
     // The window's outer rectangle; nothing when it cannot be read.
     virtual std::optional<Rect> WindowRect(WindowHandle window) = 0;
     virtual bool IsWindow(WindowHandle window) = 0;

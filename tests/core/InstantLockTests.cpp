@@ -1,5 +1,7 @@
 #include "placement/InstantLock.h"
+#include "placement/WindowAppearance.h"
 #include "support/Doubles.h"
+#include "support/PlayListDoubles.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -27,7 +29,12 @@ struct InstantLockTest : ::testing::Test, IPlacementListener {
     WindowHandle player = desktop.Open("Player", "");
     WindowHandle other = desktop.Open("Other", "");
 
-    void SetCheckerEnabled(bool enabled) override { lock.LockArmed(enabled); }
+    bool checkerOn = false;
+
+    void SetCheckerEnabled(bool enabled) override {
+        checkerOn = enabled;
+        lock.LockArmed(enabled);
+    }
     void AdjustBlanking() override {}
 };
 
@@ -73,6 +80,63 @@ TEST_F(InstantLockTest, AReportedMovePutsTheLockedWindowBackWithinABudget) {
         EXPECT_EQ(putBacks, c.putBacks);
         EXPECT_TRUE(c.putBacks == 0 || c.refuses || desktop.Find(player)->rect == kPlaced);
     }
+}
+
+// A window whose program is stopped or busy is not moved, since the move would
+// wait for it; nothing is recorded, as for a window not found.
+TEST_F(InstantLockTest, AWindowThatDoesNotAnswerIsNotMovedNorRecorded) {
+    setting.WindowClass = "Class:Player";
+    setting.WindowLeft = kPlaced.left;
+    setting.WindowTop = kPlaced.top;
+    setting.WindowWidth = 300;
+    setting.WindowHeight = 200;
+    setting.LockPosition = 1;
+    using Trouble = CWindowPlacement::MoveTrouble;
+    const struct {
+        const char* name;
+        bool silent, refuses;
+        Trouble trouble;
+        bool moved, recorded;
+    } cases[] = {
+        {"answers", false, false, Trouble::None, true, true},
+        {"refused", false, true, Trouble::Refused, false, true},
+        {"does not answer", true, false, Trouble::NoAnswer, false, false},
+        {"does not answer, would refuse", true, true, Trouble::NoAnswer, false, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        desktop.Find(player)->rect = {0, 0, 100, 100};
+        desktop.moves.clear();
+        desktop.silent = c.silent;
+        desktop.refuseMoves = c.refuses;
+        placement.AdjustWindow(&setting);
+        EXPECT_EQ(placement.LastMoveTrouble(), c.trouble);
+        EXPECT_EQ(desktop.moves.empty(), c.silent);
+        EXPECT_EQ(desktop.Find(player)->rect == kPlaced, c.moved);
+        EXPECT_EQ(placement.AppHwnd(), c.recorded ? player : 0);
+        EXPECT_EQ(checkerOn, c.recorded) << "the lock watchdog guards what was recorded";
+    }
+}
+
+// Such a window is tried again, seldom, for as long as it does not answer.
+TEST(WindowAppearanceTest, AWindowThatDidNotAnswerIsPlacedAgainWhileShown) {
+    test::FakeDesktop desktop;
+    test::FakeDvdSystem watch;
+    int placements = 0;
+    CWindowAppearance appearance(watch, desktop, [&] { ++placements; });
+    appearance.WatchForAnswer("");
+    EXPECT_EQ(watch.events, nullptr);
+    const WindowHandle window = desktop.Open("Player", "");
+    appearance.WatchForAnswer("Class:Player");
+    EXPECT_EQ(placements, 0) << "not at once: it has just been asked";
+    ASSERT_NE(watch.events, nullptr);
+    watch.hidden.insert(window);
+    watch.events->CheckTimer();
+    EXPECT_EQ(placements, 0) << "not while hidden";
+    watch.hidden.clear();
+    watch.events->CheckTimer();
+    EXPECT_EQ(placements, 1);
+    EXPECT_EQ(watch.events, nullptr);
 }
 
 } // namespace

@@ -72,6 +72,8 @@ public:
     }
     // The windows belong to a program with more rights than KIV's.
     bool refuseMoves = false;
+    bool WindowAnswers(WindowHandle) override { return !silent; }
+    bool silent = false; // the windows' program is stopped
     std::optional<Rect> WindowRect(WindowHandle window) override {
         if (Window* w = Find(window)) {
             return w->rect;

@@ -15,6 +15,21 @@ bool CWin32Desktop::MoveWindow(WindowHandle window, int32_t left, int32_t top, i
     return ::MoveWindow(ToHwnd(window), left, top, width, height, TRUE) != FALSE;
 }
 
+bool CWin32Desktop::WindowAnswers(WindowHandle window) {
+    // Long enough for a busy player to look up from its work, short enough
+    // that a click on KIV meanwhile still takes effect at once.
+    constexpr UINT kAnswerWaitMs = 250;
+    HWND target = ToHwnd(window);
+    DWORD_PTR result = 0;
+    ::SetLastError(ERROR_SUCCESS);
+    if (::SendMessageTimeoutW(target, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, kAnswerWaitMs, &result)) {
+        return true;
+    }
+    // Only silence counts: a window that is gone, or whose program refuses
+    // our messages, is for the move itself to find out.
+    return ::GetLastError() != ERROR_TIMEOUT && !::IsHungAppWindow(target);
+}
+
 std::optional<Rect> CWin32Desktop::WindowRect(WindowHandle window) {
     RECT rect{};
     if (!::GetWindowRect(ToHwnd(window), &rect)) {
@@ -54,7 +69,14 @@ bool CWin32Desktop::ForceForegroundWindow(WindowHandle window) {
     } else {
         done = ::SetForegroundWindow(target) != FALSE;
     }
-    ::ShowWindow(target, ::IsIconic(target) ? SW_RESTORE : SW_SHOW);
+    // Another program's window is shown by its own thread, whenever that runs:
+    // a stopped player must not hold KIV.
+    const int show = ::IsIconic(target) ? SW_RESTORE : SW_SHOW;
+    if (targetThread == ::GetCurrentThreadId()) {
+        ::ShowWindow(target, show);
+    } else {
+        ::ShowWindowAsync(target, show);
+    }
     return done;
 }
 

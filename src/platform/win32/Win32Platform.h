@@ -21,6 +21,7 @@ public:
                                     const std::optional<std::string>& caption) override;
     bool MoveWindow(WindowHandle window, int32_t left, int32_t top, int32_t width,
                     int32_t height) override;
+    bool WindowAnswers(WindowHandle window) override;
     std::optional<Rect> WindowRect(WindowHandle window) override;
     bool IsWindow(WindowHandle window) override;
     uint32_t WindowThreadId(WindowHandle window) override;
