@@ -1,5 +1,7 @@
 #include "placement/InstantLock.h"
 
+#include "util/DebugLog.h"
+
 namespace kiv {
 
 CInstantLock::~CInstantLock() {
@@ -39,6 +41,7 @@ void CInstantLock::WindowMovedAt(WindowHandle window, Clock::time_point now) {
     } catch (...) {
         // Like the watchdog's tick: nobody to report to, the next report or
         // tick tries again.
+        LogDebug("CInstantLock::WindowMovedAt", "the put-back failed");
     }
 }
 
