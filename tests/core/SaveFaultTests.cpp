@@ -31,7 +31,7 @@ namespace {
 using namespace test;
 
 #ifndef _WIN32
-enum class Injected { None, ShortWrite, NoSpace, FailedFlush, FailedReplace };
+enum class Injected { None, FailedRead, ShortWrite, NoSpace, FailedFlush, FailedReplace };
 Injected gInjected = Injected::None;
 bool gWrittenShort = false;
 #endif
@@ -41,10 +41,18 @@ bool gWrittenShort = false;
 
 #ifndef _WIN32
 extern "C" {
+ssize_t __real_read(int fd, void* data, size_t size);
 ssize_t __real_write(int fd, const void* data, size_t size);
 int __real_fsync(int fd);
 int __real_rename(const char* from, const char* to);
 
+ssize_t __wrap_read(int fd, void* data, size_t size) {
+    if (kiv::gInjected == kiv::Injected::FailedRead) {
+        errno = EIO;
+        return -1;
+    }
+    return __real_read(fd, data, size);
+}
 ssize_t __wrap_write(int fd, const void* data, size_t size) {
     using kiv::Injected;
     switch (kiv::gInjected) {
@@ -258,6 +266,95 @@ TEST(SaveFaults, AFailedSaveKeepsTheOldFileLeavesNoTemporaryFileAndIsReportedAtM
             EXPECT_TRUE(stores.reporter.messages.empty());
             EXPECT_TRUE(stores.SavedTwo(store));
         }
+    }
+}
+
+// The store's file cannot be read (at a load) or renamed (at a save) meanwhile.
+#ifndef _WIN32
+void BlockReading(Stores&, const std::string&) {
+    gInjected = Injected::FailedRead;
+}
+void BlockSaving(Stores&, const std::string&) {
+    gInjected = Injected::FailedReplace;
+}
+void Unblock(Stores&, const std::string&) {
+    gInjected = Injected::None;
+}
+#else
+const auto BlockReading = HoldOpen;
+const auto BlockSaving = HoldOpen;
+void Unblock(Stores& stores, const std::string&) {
+    stores.held.Reset();
+}
+#endif
+
+TEST(SaveFaults, AFileNotReadInFullIsSetAsideBeforeTheFirstSaveReplacesItAndThatIsSaidOnce) {
+    const struct {
+        size_t store;
+        std::string_view old;
+        bool readFails;
+        int32_t read; // entries loaded
+        std::string_view loadMessage;
+    } cases[] = {
+        {0, "S1=Kept;S3=1;\r\n", true, 0, "Error: 75. Path/File access error"},
+        {0, "S1=One;\r\nS1=Bad;S3=x;\r\nS1=Later;\r\n", false, 1, "Error: 13. Type mismatch"},
+        {1, "S1=Kept;S2=Wide;S3=VOL;S4=1;\r\n", true, 0, "Error: 75. Path/File access error"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.old));
+        Stores stores;
+        const std::string path = stores.dir.File(kStores[c.store].file);
+        WriteBytes(path, std::string(c.old));
+        WriteBytes(path + ".unread", "earlier"); // a name taken: the next one is used
+        auto load = [&] {
+            if (c.store == 0) {
+                stores.settings.LoadItems();
+                return std::pair(stores.settings.Count(), stores.settings.FileUnread());
+            }
+            stores.playList.LoadItems();
+            return std::pair(stores.playList.Count(), stores.playList.FileUnread());
+        };
+        if (c.readFails) {
+            BlockReading(stores, path);
+        }
+        const auto [count, unread] = load();
+        Unblock(stores, path);
+        EXPECT_EQ(count, c.read);
+        EXPECT_TRUE(unread);
+        ASSERT_EQ(stores.reporter.messages.size(), 1u);
+        EXPECT_EQ(stores.reporter.messages[0].title, "LoadItems");
+        EXPECT_EQ(stores.reporter.messages[0].text, c.loadMessage);
+
+        // A save that cannot set the file aside replaces nothing.
+        stores.reporter.messages.clear();
+        BlockSaving(stores, path);
+        stores.Save(c.store);
+        Unblock(stores, path);
+        ASSERT_EQ(stores.reporter.messages.size(), 1u);
+        EXPECT_EQ(stores.reporter.messages[0].text, "Error: 75. Path/File access error");
+        EXPECT_EQ(ReadBytes(path), c.old);
+        EXPECT_FALSE(fs::exists(path + ".unread2"));
+
+        stores.reporter.messages.clear();
+        stores.Save(c.store);
+        EXPECT_EQ(ReadBytes(path + ".unread2"), c.old);
+        EXPECT_EQ(ReadBytes(path + ".unread"), "earlier");
+        ASSERT_EQ(stores.reporter.messages.size(), 1u);
+        EXPECT_EQ(stores.reporter.messages[0].title, "KIV");
+        const std::string& said = stores.reporter.messages[0].text;
+        EXPECT_NE(said.find("could not read all of " + std::string(kStores[c.store].file)),
+                  std::string::npos)
+            << said;
+        EXPECT_NE(said.find(path + ".unread2"), std::string::npos) << said;
+
+        // Only once: the file now holds what the store holds.
+        stores.reporter.messages.clear();
+        stores.Save(c.store);
+        EXPECT_TRUE(stores.reporter.messages.empty());
+        EXPECT_EQ(stores.Contents().size(), 3u);
+        const auto [reloaded, stillUnread] = load();
+        EXPECT_EQ(reloaded, c.read);
+        EXPECT_FALSE(stillUnread);
     }
 }
 
