@@ -28,6 +28,11 @@ bool CDataFolderWin32::FolderExists(const std::string& folder) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
+bool CDataFolderWin32::HasFile(const std::string& path) {
+    DWORD attributes = ::GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
 bool CDataFolderWin32::CreateFolder(const std::string& folder) {
     return ::CreateDirectoryA(folder.c_str(), nullptr) != FALSE || FolderExists(folder);
 }
