@@ -1,19 +1,8 @@
 #include "FuzzReporter.h"
 #include "store/PlayList.h"
 
-#include <algorithm>
 #include <cstdlib>
 #include <vector>
-
-namespace {
-
-// A text the file can hold as it is: no separator, no "=", no line break.
-std::string Storable(std::string text) {
-    std::erase_if(text, [](char c) { return c == ';' || c == '=' || c == '\r' || c == '\n'; });
-    return text;
-}
-
-} // namespace
 
 // Loads any bytes as a play list file, saves the result and loads that again;
 // then saves the entries read, their texts made storable, and checks that
@@ -27,10 +16,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     kiv::CPlayList roundTrip(reporter);
     for (const auto& item : list) {
         kiv::CPlayListItem entry;
-        entry.Title = Storable(item->Title);
-        entry.Setting = Storable(item->Setting);
-        entry.Volume = Storable(item->Volume);
-        entry.SerNo = Storable(item->SerNo);
+        entry.Title = kiv::fuzz::Storable(item->Title);
+        entry.Setting = kiv::fuzz::Storable(item->Setting);
+        entry.Volume = kiv::fuzz::Storable(item->Volume);
+        entry.SerNo = kiv::fuzz::Storable(item->SerNo);
         storable.push_back(entry);
         roundTrip.Add(entry.Title, entry.Setting, entry.Volume, entry.SerNo);
     }

@@ -1,19 +1,8 @@
 #include "FuzzReporter.h"
 #include "store/WindowSettings.h"
 
-#include <algorithm>
 #include <cstdlib>
 #include <vector>
-
-namespace {
-
-// A text the file can hold as it is: no separator, no "=", no line break.
-std::string Storable(std::string text) {
-    std::erase_if(text, [](char c) { return c == ';' || c == '=' || c == '\r' || c == '\n'; });
-    return text;
-}
-
-} // namespace
 
 // Loads any bytes as a settings file, saves the result and loads that again;
 // then saves the settings read, their texts made storable, and checks that
@@ -29,10 +18,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     kiv::CWindowSettings roundTrip(reporter);
     for (const auto& setting : settings) {
         kiv::CWindowSetting s = setting->CopyWithoutKey();
-        s.SettingName = Storable(s.SettingName);
-        s.WindowClass = Storable(s.WindowClass);
-        s.HotKey = Storable(s.HotKey);
-        s.ApplicationName = Storable(s.ApplicationName);
+        s.SettingName = kiv::fuzz::Storable(s.SettingName);
+        s.WindowClass = kiv::fuzz::Storable(s.WindowClass);
+        s.HotKey = kiv::fuzz::Storable(s.HotKey);
+        s.ApplicationName = kiv::fuzz::Storable(s.ApplicationName);
         storable.push_back(s);
         roundTrip.Add(s);
     }
