@@ -91,10 +91,6 @@ public:
     void Save(const std::string& path, std::string_view contents, IErrorReporter& reporter,
               const StoreFileWords& words);
 
-    // The message that says where a file that could not be read was kept.
-    static std::string KeptMessage(const std::string& path, const std::string& kept,
-                                   const StoreFileWords& words);
-
 private:
     std::string mPath;
 };
