@@ -53,8 +53,9 @@ bool CMainController::Form_Load(std::string_view commandLine) {
 
         mSettings.AppDataFile = mDataFolder + kSettingsFileName;
         mSettings.LoadItems();
-        if (mSettings.Count() == 0) {
-            // First run: these reach the file only when the user saves.
+        if (mSettings.Count() == 0 && !mSettings.FileUnread()) {
+            // First run: these reach the file only when the user saves. A file
+            // that is there but could not be read is no first run.
             AddInitialSettings();
         }
         FillSettingCombo();

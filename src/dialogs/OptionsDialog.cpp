@@ -193,9 +193,16 @@ void COptionsDialog::WriteControls() {
 
 void COptionsDialog::cmdSave_Click() {
     TrapErrors(mReporter, "cmdSave_Click", [&] {
+        COptions before(mReporter);
+        mInput.options.AssignTo(before);
         WriteControls();
+        if (!mInput.options.SaveSettings()) {
+            // Said by SaveSettings. The program goes on with the options its
+            // file holds; the dialog stays open with the user's values.
+            before.AssignTo(mInput.options);
+            return;
+        }
         // The values go through the file once.
-        mInput.options.SaveSettings();
         mInput.options.RetrieveSettings();
         if (mInput.disableDVDRomContent) {
             mInput.disableDVDRomContent(mInput.options.DisableDVDRomContent);

@@ -83,7 +83,9 @@ struct OptionsDialogInput {
 // The rules of the options dialog: filling the controls from a copy of the
 // options, the enabled state, the hot key of each feature, the checks of the
 // margin boxes, and Save, which writes the controls into the program's
-// options and their file. Exit, or closing the window, drops the copy.
+// options and their file; when the file cannot be written the dialog stays
+// open and the program's options keep their values. Exit, or closing the
+// window, drops the copy.
 class COptionsDialog {
 public:
     // The hot key features, in the order of the feature list (feature 1 first).

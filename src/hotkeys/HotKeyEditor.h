@@ -24,7 +24,21 @@ public:
     virtual void ShowCtrlChecked(bool checked) = 0;
     virtual void ShowKeyListIndex(int32_t index) = 0;
     virtual void ShowHotKeyText(std::string_view text) = 0;
+    // Tells the user why a choice was not taken: a message with only an OK
+    // button, titled "KIV".
+    virtual void ShowRefusal(std::string_view message) = 0;
 };
+
+// True for a key that types text when pressed without Ctrl: a letter, a
+// digit, space, punctuation, Enter, Tab, Backspace, the numeric keypad's
+// digits and signs.
+bool KeyTypesText(int64_t keyCode);
+// True when a hot key text, its key kept from every program while KIV
+// watches it, would stop that character being typed anywhere: a key that
+// types text, without Ctrl.
+bool HotKeyStopsTyping(std::string_view hotKey);
+// What the editors say when they refuse such a hot key.
+std::string StopsTypingMessage(std::string_view hotKey);
 
 // The two editors differ in a few rules: the main window's frame clears its
 // boxes for an empty hot key and stores what the user builds in the current
@@ -33,7 +47,10 @@ enum class HotKeyEditorKind { Control, MainWindow };
 
 // The rules of a hot key editor: showing a hot key text on the controls, and
 // building the text from them when the user changes one. While a text is being
-// shown (the loading flag), the controls' change handling builds nothing.
+// shown (the loading flag), the controls' change handling builds nothing. A
+// hot key that would stop ordinary typing is refused: the controls go back to
+// the hot key they showed, and the user is told why. A text given to
+// Let_HotKey is shown as it is.
 class CHotKeyEditor {
 public:
     explicit CHotKeyEditor(HotKeyEditorKind kind) : mKind(kind) {}
@@ -44,7 +61,8 @@ public:
     // Shows `hotKey` on the controls; the control kind then raises HotKeyChanged.
     void Let_HotKey(IHotKeyEditorView& view, std::string_view hotKey);
 
-    // The text the controls now make: nothing while loading. The control kind
+    // The text the controls now make: nothing while loading or when it is
+    // refused. The control kind
     // takes the text as its hot key at once (Let_HotKey); the main window's
     // caller stores it in its setting and shows it (ShowBuiltHotKey).
     std::optional<std::string> SetNewKeyCode(IHotKeyEditorView& view);
@@ -64,7 +82,8 @@ public:
     std::function<void(const std::string&)> HotKeyChanged;
 
 private:
-    // Sets the flag for a scope and puts the previous value back, however the
+    // Steps 2 to 4 of Let_HotKey: the controls, not the announcement.
+    void ShowOnControls(IHotKeyEditorView& view, std::string_view hotKey);
 
     HotKeyEditorKind mKind;
     std::string mHotKey;

@@ -23,6 +23,8 @@ public:
     // The user's roaming application data folder; "" when there is none.
     virtual std::string UserAppDataFolder() = 0;
     virtual bool FolderExists(const std::string& folder) = 0;
+    // True when `path` names a file (not a folder).
+    virtual bool HasFile(const std::string& path) = 0;
     // True when the folder exists afterwards.
     virtual bool CreateFolder(const std::string& folder) = 0;
     // Copies `from` to `to` unless `to` exists already; a missing source or a
@@ -30,12 +32,15 @@ public:
     virtual void CopyFileIfAbsent(const std::string& from, const std::string& to) = 0;
 };
 
-// Where KIV reads and writes its data files. Beside the program as long as
-// that folder can be written; otherwise (an installation under Program Files)
-// in the user's application data folder + "KIV", made the first time and
-// seeded then with the data files found beside the program. A folder KIV
-// finds already made is the user's own: nothing is copied over it, and the
-// notice that says where the files went is given only the time it is made.
+// Where KIV reads and writes its data files. Once the user's application
+// data folder + "KIV" holds any of them, that folder, whoever runs KIV (an
+// elevated run can write beside the program, yet must not switch folders).
+// Otherwise beside the program as long as that folder can be written, so a
+// portable copy keeps its files with it; failing that (an installation under
+// Program Files) in the user's folder, made the first time and seeded with
+// the data files found beside the program. Files already there are never
+// copied over, and the notice that says where the files went is given only
+// the time the folder is made.
 class CDataFolder {
 public:
     CDataFolder(IDataFolderPlatform& platform, const std::string& programFolder);

@@ -1,6 +1,7 @@
 #include "store/Options.h"
 
 #include "store/DataFolder.h"
+#include "util/DebugLog.h"
 #include "util/FileSystem.h"
 #include "util/IniText.h"
 #include "util/Numbers.h"
@@ -114,8 +115,10 @@ void COptions::RetrieveSettings() {
         std::string text;
         try {
             text = ReadWholeFile(INIFilePath);
-        } catch (const CRuntimeError&) {
-            return; // the profile calls read a file they cannot open as an empty one
+        } catch (const CRuntimeError& error) {
+            // The profile calls read a file they cannot open as an empty one.
+            LogDebug("RetrieveSettings", FormatErrorMessage(error));
+            return;
         }
         LoadFromText(text);
     });
@@ -140,8 +143,8 @@ void COptions::LoadFromText(std::string_view fileText) {
     });
 }
 
-void COptions::SaveSettings() {
-    TrapErrors(*mReporter, "SaveSettings", [&] {
+bool COptions::SaveSettings() {
+    return TrapErrors(*mReporter, "SaveSettings", [&] {
         std::string text;
         try {
             text = ReadWholeFile(INIFilePath);
@@ -158,15 +161,9 @@ void COptions::SaveSettings() {
         for (const OptionKey& key : kOptionKeys) {
             text = ProfileUpdate(text, kSection, key.name, ValueText(*this, key.field));
         }
-        try {
-            SaveFileAtomically(INIFilePath, text);
-        } catch (const CRuntimeError& error) {
-            // A write the system refuses (a read-only file, a full disk) goes
-            // unsaid; the old file stays as it was.
-            if (error.Number() != ErrorNumber::PathFileAccess) {
-                throw;
-            }
-        }
+        // A write the system refuses (a read-only file, a full disk) is
+        // reported; the old file stays as it was.
+        SaveFileAtomically(INIFilePath, text);
     });
 }
 

@@ -53,8 +53,9 @@ public:
     void LoadFromText(std::string_view fileText);
     // Writes every option into the file, keeping keys the program does not
     // write. A file that cannot be read or replaced (read-only, held open, a
-    // full disk) stays as it was; the failure is reported titled "SaveSettings".
-    void SaveSettings();
+    // full disk) stays as it was; the failure is reported titled "SaveSettings"
+    // and false returned.
+    bool SaveSettings();
     // Copies every option, the file path included, into `other`.
     void AssignTo(COptions& other) const;
 

@@ -19,7 +19,9 @@ CPlayListItem ParsePlayListLine(std::string_view line) {
     item.Setting = fields.Value(2, "");
     item.Volume = fields.Value(3, "");
     item.SerNo = fields.Value(4, "");
-    if (!line.empty() && item.Title.empty()) {
+    // A line of the current form keeps its fields even with an empty title,
+    // so that every entry reads back as it was written.
+    if (!line.empty() && !fields.Has(1)) {
         if (size_t equals = line.find('='); equals != std::string_view::npos) {
             item.Title = std::string(line.substr(0, equals));
             item.Setting = std::string(line.substr(equals + 1));
@@ -61,13 +63,12 @@ std::string CPlayList::FileText() const {
         48);
 }
 
-void CPlayList::SaveItems() const {
-    SaveFileAtomically(PlayListFile, FileText());
+void CPlayList::SaveItems() {
+    mFile.Save(PlayListFile, FileText(), mReporter, {"the play list", "discs"});
 }
 
 void CPlayList::LoadItems() {
-    LoadStoreFile(mItems, mReporter, PlayListFile,
-                  [this](std::string_view line) { AddLine(line); });
+    mFile.Load(mItems, mReporter, PlayListFile, [this](std::string_view line) { AddLine(line); });
 }
 
 void CPlayList::LoadFromText(std::string_view text) {

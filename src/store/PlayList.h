@@ -1,6 +1,7 @@
 #pragma once
 
 #include "store/KeyedCollection.h"
+#include "store/StoreFile.h"
 #include "util/ErrorReport.h"
 
 #include <memory>
@@ -23,7 +24,7 @@ struct CPlayListItem {
 // Appends S1=title;S2=setting;S3=volume;S4=serial; without its CR LF.
 void AppendPlayListLine(std::string& text, const CPlayListItem& item);
 
-// The entry a line holds. A non-empty line without an S1 value but with an "="
+// The entry a line holds. A non-empty line without an S1 field but with an "="
 // is the older "title=setting" form.
 CPlayListItem ParsePlayListLine(std::string_view line);
 
@@ -50,9 +51,12 @@ public:
     Pointer LocatePlayListItem(std::string_view volume, std::string_view serNo) const;
 
     // Writes the entries not marked deleted; raises to the caller when it
-    // cannot, leaving the previous file as it was.
-    void SaveItems() const;
+    // cannot, leaving the previous file as it was. A file the last load could
+    // not read in full is set aside first, and the user told so.
+    void SaveItems();
     void LoadItems();
+    // True when the last LoadItems found the file but could not read all of it.
+    bool FileUnread() const noexcept { return mFile.IsUnread(); }
     void LoadFromText(std::string_view text);
     std::string FileText() const;
 
@@ -64,6 +68,7 @@ private:
 
     IErrorReporter& mReporter;
     CKeyedCollection<CPlayListItem> mItems;
+    CUnreadFile mFile;
 };
 
 } // namespace kiv

@@ -5,6 +5,7 @@
 #include "util/FileSystem.h"
 #include "util/TextLines.h"
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -46,16 +47,52 @@ void LoadStoreText(CKeyedCollection<T>& items, IErrorReporter& reporter, std::st
     TrapErrors(reporter, "LoadItems", [&] { ForEachLine(text, addLine); });
 }
 
-// The same from the file at `path`; a missing file leaves no entries.
-template <typename T, typename AddLine>
-void LoadStoreFile(CKeyedCollection<T>& items, IErrorReporter& reporter, const std::string& path,
-                   AddLine addLine) {
-    items.Clear();
-    TrapErrors(reporter, "LoadItems", [&] {
-        if (FileExists(path)) {
-            ForEachLine(ReadWholeFile(path), addLine);
+// What the message about a file that was set aside calls its contents.
+struct StoreFileWords {
+    std::string_view list;    // "the setting list"
+    std::string_view entries; // "settings"
+};
+
+// A store's file that was there but could not be read in full: it could not
+// be opened or read, or one of its lines failed to load. Such a file is never
+// replaced unasked: the first save after such a load renames it to
+// "<name>.unread" (a second one "<name>.unread2", and so on) and says so once.
+class CUnreadFile {
+public:
+    // The same as LoadStoreText, from the file at `path`; a missing file
+    // leaves no entries. Remembers whether the file was read in full.
+    template <typename T, typename AddLine>
+    void Load(CKeyedCollection<T>& items, IErrorReporter& reporter, const std::string& path,
+              AddLine addLine) {
+        items.Clear();
+        mPath.clear();
+        int32_t lines = 0;
+        const bool read = TrapErrors(reporter, "LoadItems", [&] {
+            if (FileExists(path)) {
+                mPath = path; // until every line is in
+                ForEachLine(ReadWholeFile(path), [&](std::string_view line) {
+                    ++lines;
+                    addLine(line);
+                });
+            }
+        });
+        if (read && items.Count() == lines) {
+            mPath.clear();
         }
-    });
-}
+    }
+
+    // True when the file last loaded was there but not read in full, and no
+    // save has set it aside since.
+    bool IsUnread() const noexcept { return !mPath.empty(); }
+
+    // Writes `contents` to `path` as SaveFileAtomically does. When `path` is
+    // the file that was not read in full, the old file is set aside first and
+    // the user told where it went. Raises to the caller when the save fails.
+    void Save(const std::string& path, std::string_view contents, IErrorReporter& reporter,
+              const StoreFileWords& words);
+
+private:
+    std::string mPath;
+};
 
 } // namespace kiv

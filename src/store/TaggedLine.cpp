@@ -13,35 +13,48 @@ bool IsDigit(char c) {
 } // namespace
 
 CTaggedLine::CTaggedLine(std::string_view line) : mLine(line) {
-    mStart.fill(kAbsent);
-    // Jumps from "S" to "S" (a library search, not a test per character).
-    for (size_t s = line.find('S'); s != kAbsent; s = line.find('S', s + 1)) {
-        // "S221" holds the tags "S2" and "S22"; "S05" holds none.
-        int tag = 0;
-        for (size_t i = s + 1; i < line.size() && IsDigit(line[i]); ++i) {
-            tag = tag * 10 + (line[i] - '0');
-            if (tag == 0 || tag > kLastTag) {
-                break;
+    mValueStart.fill(kAbsent);
+    // Only the start of the line and the place after each ";" can begin a
+    // field: a jump from ";" to ";" (a library search, not a test per character).
+    for (size_t s = 0;;) {
+        if (s + 1 < line.size() && line[s] == 'S' && line[s + 1] != '0') {
+            // "S" and a number without leading zeros, then "=": "S05=" is no key.
+            int tag = 0;
+            size_t i = s + 1;
+            for (; i < line.size() && IsDigit(line[i]) && tag <= kLastTag; ++i) {
+                tag = tag * 10 + (line[i] - '0');
             }
-            if (mStart[tag] == kAbsent) {
-                mStart[tag] = s;
+            if (tag >= 1 && tag <= kLastTag && i < line.size() && line[i] == '=' &&
+                mValueStart[static_cast<size_t>(tag)] == kAbsent) {
+                mValueStart[static_cast<size_t>(tag)] = i + 1;
             }
         }
+        const size_t separator = line.find(';', s);
+        if (separator == kAbsent) {
+            break;
+        }
+        s = separator + 1;
     }
 }
 
+bool CTaggedLine::Has(int tag) const {
+    return ValueEnd(tag) != kAbsent;
+}
+
 std::string_view CTaggedLine::Value(int tag, std::string_view defaultValue) const {
-    if (tag < 1 || tag > kLastTag) {
-        return defaultValue;
-    }
-    size_t start = mStart[static_cast<size_t>(tag)];
-    size_t end = start == kAbsent ? kAbsent : mLine.find(';', start);
+    const size_t end = ValueEnd(tag);
     if (end == kAbsent) {
         return defaultValue;
     }
-    size_t valueStart = start + (tag < 10 ? 2 : 3) + 1;
-    // The ";" sits right after the tag ("S1;"): nothing between.
-    return valueStart >= end ? std::string_view() : mLine.substr(valueStart, end - valueStart);
+    const size_t start = mValueStart[static_cast<size_t>(tag)];
+    return mLine.substr(start, end - start);
+}
+
+size_t CTaggedLine::ValueEnd(int tag) const {
+    if (tag < 1 || tag > kLastTag || mValueStart[static_cast<size_t>(tag)] == kAbsent) {
+        return kAbsent;
+    }
+    return mLine.find(';', mValueStart[static_cast<size_t>(tag)]);
 }
 
 } // namespace kiv

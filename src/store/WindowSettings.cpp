@@ -135,13 +135,13 @@ std::string CWindowSettings::FileText() const {
         mItems, AppendSettingLine, [](const CWindowSetting&) { return true; }, 128);
 }
 
-void CWindowSettings::SaveItems() const {
-    SaveFileAtomically(AppDataFile, FileText());
+void CWindowSettings::SaveItems() {
+    mFile.Save(AppDataFile, FileText(), mReporter, {"the setting list", "settings"});
 }
 
 void CWindowSettings::LoadItems() {
-    LoadStoreFile(mItems, mReporter, AppDataFile,
-                  [this](std::string_view line) { Add(ParseSettingLine(line)); });
+    mFile.Load(mItems, mReporter, AppDataFile,
+               [this](std::string_view line) { Add(ParseSettingLine(line)); });
 }
 
 void CWindowSettings::LoadFromText(std::string_view text) {

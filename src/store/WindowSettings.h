@@ -2,6 +2,7 @@
 
 #include "store/KeyedCollection.h"
 #include "store/SettingList.h"
+#include "store/StoreFile.h"
 #include "store/WindowSetting.h"
 #include "util/ErrorReport.h"
 
@@ -50,10 +51,14 @@ public:
     void LocateItemByKey(std::string_view key, ISettingList& list);
 
     // Writes every setting to AppDataFile; raises to the caller when it cannot,
-    // leaving the previous file as it was.
-    void SaveItems() const;
+    // leaving the previous file as it was. A file the last load could not read
+    // in full is set aside first, and the user told so.
+    void SaveItems();
     // Replaces the collection by the file's settings; a missing file gives none.
     void LoadItems();
+    // True when the last LoadItems found the file but could not read all of
+    // it: the collection holds only what it could read.
+    bool FileUnread() const noexcept { return mFile.IsUnread(); }
     // Replaces the collection by the settings in `text`, one a line. A line
     // whose Add fails is reported by Add and skipped; a bad number is
     // reported titled "LoadItems" and ends the load at that line.
@@ -67,6 +72,7 @@ public:
 private:
     IErrorReporter& mReporter;
     CKeyedCollection<CWindowSetting> mItems;
+    CUnreadFile mFile;
 };
 
 } // namespace kiv

@@ -1,5 +1,7 @@
 #include "util/FileSystem.h"
 
+#include "util/DebugLog.h"
+#include "util/RuntimeError.h"
 #include "util/Strings.h"
 
 #include <array>
@@ -39,6 +41,7 @@ bool FileExists(std::string_view name) {
     try {
         return IsOrdinaryFile(std::string(name));
     } catch (...) {
+        LogDebug("FileExists", "the file test failed; taken as no file");
         return false;
     }
 }
@@ -52,6 +55,42 @@ void SaveFileAtomically(const std::string& path, std::string_view contents) {
         RemoveFile(temporary);
         throw;
     }
+}
+
+std::string SaveFileSettingOldAside(const std::string& path, std::string_view contents,
+                                    std::string_view suffix) {
+    constexpr int kNames = 1000;
+    const std::string temporary = path + ".tmp";
+    std::string aside;
+    try {
+        WriteFlushedFile(temporary, contents);
+        if (IsOrdinaryFile(path)) {
+            for (int number = 1; aside.empty(); ++number) {
+                if (number > kNames) {
+                    Raise(ErrorNumber::PathFileAccess);
+                }
+                std::string name = path + std::string(suffix);
+                if (number > 1) {
+                    name += std::to_string(number);
+                }
+                if (RenameUnlessTaken(path, name)) {
+                    aside = std::move(name);
+                }
+            }
+        }
+        ReplaceFileWith(path, temporary);
+    } catch (...) {
+        if (!aside.empty()) {
+            try {
+                RenameUnlessTaken(aside, path);
+            } catch (...) {
+                LogDebug("SaveFileSettingOldAside", "the old file stays under its other name");
+            }
+        }
+        RemoveFile(temporary);
+        throw;
+    }
+    return aside;
 }
 
 std::string FolderWithSeparator(std::string_view folder) {

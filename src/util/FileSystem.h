@@ -35,6 +35,20 @@ std::string ReadWholeFile(const std::string& path);
 // was, when any step fails.
 void SaveFileAtomically(const std::string& path, std::string_view contents);
 
+// SaveFileAtomically, first setting the old file at `path` aside: it is
+// renamed to `path` + `suffix`, or, when that name is taken, + `suffix` + "2",
+// "3" and so on. Returns the name it was given, "" when there was no old file.
+// When any step fails the old file is put back and Path/File access error
+// raised.
+std::string SaveFileSettingOldAside(const std::string& path, std::string_view contents,
+                                    std::string_view suffix);
+
+// Renames `from` to `to` unless a file or folder is there already; returns
+// false then, leaving both as they are. Raises Path/File access error when the
+// rename fails otherwise. A file held open for a moment is waited for, as
+// ReplaceFileWith does.
+bool RenameUnlessTaken(const std::string& from, const std::string& to);
+
 // Moves `source` over `target` in one step. Raises Path/File access error,
 // leaving both as they were, when the target is read-only, a folder, or cannot
 // be replaced.

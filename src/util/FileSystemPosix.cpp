@@ -110,6 +110,17 @@ void ReplaceFileWith(const std::string& target, const std::string& source) {
     }
 }
 
+bool RenameUnlessTaken(const std::string& from, const std::string& to) {
+    struct stat info {};
+    if (::lstat(to.c_str(), &info) == 0) {
+        return false;
+    }
+    if (::rename(from.c_str(), to.c_str()) != 0) {
+        Raise(ErrorNumber::PathFileAccess);
+    }
+    return true;
+}
+
 void RemoveFile(const std::string& path) noexcept {
     RemoveFile(path.c_str());
 }

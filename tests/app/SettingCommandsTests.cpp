@@ -105,9 +105,10 @@ TEST_F(SettingCommands, TheHotKeyBoxesEditOnlyTheWorkingCopy) {
     EXPECT_EQ(view.hotKeyFrame.text, "Shift-Ctrl-A");
     const size_t keyHooks = keyboardLibrary.keyHooks.size();
     view.hotKeyFrame.ctrl = false;
+    view.hotKeyFrame.keyIndex = 1; // F1
     commands.SetNewKeyCode();
-    EXPECT_EQ(Current().HotKey, "1065");
-    EXPECT_EQ(view.hotKeyFrame.text, "Shift-A");
+    EXPECT_EQ(Current().HotKey, "10112");
+    EXPECT_EQ(view.hotKeyFrame.text, "Shift-F1");
     EXPECT_EQ(controller.Settings().Item("C3")->HotKey, "1165");
     EXPECT_EQ(keyboardLibrary.keyHooks.size(), keyHooks); // the hook learns it at the save
 }

@@ -30,13 +30,14 @@ TEST_F(PlayListFixture, OlderFormAndBlankLinesThroughTwoSaveLoadCycles) {
                                             "S1=;S2=;S3=;S4=;\r\n"
                                             "S1=Alien;S2=4x3;S3=VOL;S4=FF;\r\n");
     ASSERT_EQ(list.Count(), 3);
-    // The blank entry, now written with an empty title, reads as the older form.
-    EXPECT_EQ(list.Item(2)->Title, "S1");
-    EXPECT_EQ(list.Item(2)->Setting, ";S2=;S3=;S4=;");
-    SaveAndReload();
-    // Written as S1=S1;S2=;S2=;S3=;S4=;;S3=;S4=; its first S2 field is empty.
+    // The blank entry, now written with an empty title, keeps its empty fields.
+    EXPECT_EQ(list.Item(2)->Title, "");
     EXPECT_EQ(list.Item(2)->Setting, "");
-    EXPECT_EQ(list.Item(3)->SerNo, "FF");
+    // A title holding a field key's text is only text: the disc is still known.
+    list.Item(3)->Title = "PS3 Game";
+    SaveAndReload();
+    EXPECT_EQ(list.Item(3)->Title, "PS3 Game");
+    EXPECT_EQ(list.LocatePlayListItem("VOL", "FF"), list.Item(3));
     EXPECT_TRUE(reporter.messages.empty());
 }
 

@@ -75,14 +75,33 @@ TEST_F(SettingsFixture, EveryFieldSurvivesSaveAndLoadInOrderUnderNewKeys) {
     EXPECT_THROW(settings.Item("C1"), CRuntimeError);
 }
 
+TEST_F(SettingsFixture, NamesHoldingAFieldKeysTextSurviveSaveAndLoad) {
+    std::vector<CWindowSetting> saved;
+    for (const char* name : {"PS3", "PS5", "Galaxy S20", "PS3 Pro", "S3", "S1S2S3"}) {
+        CWindowSetting named = kFull;
+        named.SettingName = name;
+        named.WindowClass = std::string("Class:") + name;
+        named.ApplicationName = std::string(name) + " S17 S2";
+        saved.push_back(named);
+        settings.Add(named);
+    }
+    settings.SaveItems();
+    settings.LoadItems();
+    ASSERT_EQ(settings.Count(), 6);
+    for (int32_t i = 1; i <= 6; ++i) {
+        EXPECT_EQ(settings.Item(i)->CopyWithoutKey(), saved[static_cast<size_t>(i - 1)]) << i;
+    }
+    EXPECT_TRUE(reporter.messages.empty());
+}
+
 TEST_F(SettingsFixture, ToleratesOlderHandEditedAndHostileLines) {
     settings.LoadFromText("S1=Old;S2=Class:Player;S6=40;\r\nS1=Wide S3=99;Screen;\n\rS1=Last;");
     ASSERT_EQ(settings.Count(), 4);
     EXPECT_EQ(settings.Item(1)->ApplicationName, "Class:Player"); // no S17: the class
     EXPECT_EQ(settings.Item(1)->WindowHeight, 40);
-    // No escaping: a ";" ends a text, and a key inside a text is found first.
+    // No escaping: a ";" ends a text; a key's text inside a text is only text.
     EXPECT_EQ(settings.Item(2)->SettingName, "Wide S3=99");
-    EXPECT_EQ(settings.Item(2)->WindowLeft, 99);
+    EXPECT_EQ(settings.Item(2)->WindowLeft, 0);
     EXPECT_TRUE(settings.Item(3)->CopyWithoutKey() == CWindowSetting{}); // a blank line
     EXPECT_EQ(settings.Item(4)->SettingName, "Last"); // the last line needs no CR LF
     settings.LoadFromText("S3= 1e3 ;S4=-2.5;S15=+7;");

@@ -172,5 +172,56 @@ TEST_F(SpineTest, HostileTextsInTheSettingsFileDoNoHarm) {
     EXPECT_TRUE(WaitForRect(player.Window(), kExact));
 }
 
+// A settings file that another program holds open while KIV starts is said
+// to be unreadable, is not taken for a first run, and is kept as it was by the
+// first save, which says where.
+TEST_F(SpineTest, ASettingsFileHeldOpenAtStartIsKeptAsItWasByTheFirstSave) {
+    folder.WriteSettings({Setting("Mine", 33, 44, 555, 333), Setting("Also", 1, 2, 300, 200)});
+    const std::string old = folder.Read("KIV.dat").value_or("");
+    win32::UniqueFile held(::CreateFileW(folder.File("KIV.dat").c_str(), GENERIC_READ, 0, nullptr,
+                                         OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    ASSERT_TRUE(held);
+    KivProcess kiv(folder, "");
+    std::optional<MessageBoxSeen> box = kiv.WaitForMessageBox();
+    ASSERT_TRUE(box.has_value());
+    EXPECT_EQ(box->title, "LoadItems");
+    EXPECT_EQ(box->text, "Error: 75. Path/File access error");
+    held.Reset();
+    kiv.DismissMessageBox();
+    HWND main = kiv.WaitForMainWindow();
+    ASSERT_NE(main, nullptr);
+    HWND combo = ::FindWindowExA(main, nullptr, WC_COMBOBOXA, nullptr);
+    EXPECT_EQ(::SendMessageA(combo, CB_GETCOUNT, 0, 0), 0); // no first-run settings
+
+    // Add "New" through the name dialog, then Save: the toolbar's first and fourth buttons.
+    HWND toolbar = ::FindWindowExA(main, nullptr, TOOLBARCLASSNAMEA, nullptr);
+    const auto size = static_cast<DWORD>(::SendMessageA(toolbar, TB_GETBUTTONSIZE, 0, 0));
+    const auto button = [&](int index) {
+        POINT point{index * LOWORD(size) + LOWORD(size) / 2, HIWORD(size) / 2};
+        ::ClientToScreen(toolbar, &point);
+        return point;
+    };
+    ASSERT_TRUE(ClickAt(button(0)));
+    HWND dialog = nullptr;
+    ASSERT_TRUE(PumpUntil([&] {
+        dialog = FindProcessWindow(kiv.ProcessId(), "frmSettingName");
+        return dialog != nullptr && FocusOnThreadOf(dialog) == ::GetDlgItem(dialog, 101);
+    }));
+    Type("New");
+    Tap(VK_RETURN);
+    ASSERT_TRUE(PumpUntil([&] { return kiv.Caption() == "KIV - New"; })) << kiv.Caption();
+    ASSERT_TRUE(ClickAt(button(3)));
+
+    box = kiv.WaitForMessageBox();
+    ASSERT_TRUE(box.has_value());
+    EXPECT_EQ(box->title, "KIV");
+    EXPECT_EQ(box->text.rfind("KIV could not read all of KIV.dat", 0), 0u) << box->text;
+    EXPECT_NE(box->text.find("\\KIV.dat.unread\r\n"), std::string::npos) << box->text;
+    kiv.DismissMessageBox();
+    EXPECT_EQ(folder.Read("KIV.dat.unread"), old);
+    EXPECT_EQ(folder.Read("KIV.dat").value_or("").rfind("S1=New;", 0), 0u);
+    EXPECT_TRUE(kiv.Close());
+}
+
 } // namespace
 } // namespace kiv::e2e

@@ -177,6 +177,7 @@ public:
     void ShowCtrlChecked(bool checked) override { Changed(ctrl, checked); }
     void ShowKeyListIndex(int32_t index) override { Changed(keyIndex, index); }
     void ShowHotKeyText(std::string_view shown) override { text = shown; }
+    void ShowRefusal(std::string_view message) override { refusals.emplace_back(message); }
 
     struct Key {
         std::string text;
@@ -187,6 +188,7 @@ public:
     bool ctrl = false;
     int32_t keyIndex = -1;
     std::string text;
+    std::vector<std::string> refusals;
     std::function<void()> onShow;
 
 private:

@@ -170,5 +170,41 @@ TEST_F(OptionsDialogWiring, TheKeysTurnThePages) {
     EXPECT_EQ(gPagesChosen, (std::vector<LRESULT>{3, 0}));
 }
 
+// What the dialog shows once a Save has been pressed, then Exit.
+struct AfterSave {
+    bool open = false;
+    bool trayIconChecked = true;
+};
+AfterSave gAfterSave;
+void CALLBACK NoteAfterSaveAndExit(HWND, UINT, UINT_PTR timer, DWORD) {
+    ::KillTimer(nullptr, timer);
+    HWND dialog = Dialog();
+    gAfterSave.open = dialog != nullptr && ::IsWindowVisible(dialog);
+    gAfterSave.trayIconChecked = ::SendMessageA(test::FindControl(dialog, O::chkShowTrayIcon),
+                                                BM_GETCHECK, 0, 0) == BST_CHECKED;
+    Click(test::FindControl(dialog, O::cmdExit));
+}
+
+TEST_F(OptionsDialogWiring, ASaveThatCannotWriteTheFileSaysSoAndKeepsTheDialogOpen) {
+    const std::string before = "[KIV]\r\nShowTrayIcon=1\r\n";
+    test::WriteBytes(options.INIFilePath, before);
+    ASSERT_TRUE(::SetFileAttributesA(options.INIFilePath.c_str(), FILE_ATTRIBUTE_READONLY));
+    gAfterSave = {};
+    RunDialog(input, [](HWND dialog) {
+        Click(test::FindControl(dialog, O::chkShowTrayIcon));
+        Click(test::FindControl(dialog, O::cmdSave));
+        ::SetTimer(nullptr, 0, 50, &NoteAfterSaveAndExit);
+    });
+    ::SetFileAttributesA(options.INIFilePath.c_str(), FILE_ATTRIBUTE_NORMAL);
+    ASSERT_EQ(reporter.messages.size(), 1u);
+    EXPECT_EQ(reporter.messages[0].title, "SaveSettings");
+    EXPECT_EQ(reporter.messages[0].text, "Error: 75. Path/File access error");
+    EXPECT_TRUE(gAfterSave.open);
+    EXPECT_FALSE(gAfterSave.trayIconChecked); // the user's value, still shown
+    EXPECT_EQ(IniFile(), before);
+    EXPECT_TRUE(options.ShowTrayIcon); // the program goes on with what its file holds
+    EXPECT_FALSE(disabledContent);
+}
+
 } // namespace
 } // namespace kiv::win32

@@ -1,5 +1,6 @@
 #include "hotkeys/win32/HotKeyControl.h"
 
+#include "platform/win32/Win32Platform.h"
 #include "util/win32/FormUtilsWin32.h"
 
 #include <commctrl.h>
@@ -75,6 +76,12 @@ void CHotKeyEditorControls::ShowKeyListIndex(int32_t index) {
 
 void CHotKeyEditorControls::ShowHotKeyText(std::string_view text) {
     ::SetWindowTextA(HotKeyLabel(), std::string(text).c_str());
+}
+
+void CHotKeyEditorControls::ShowRefusal(std::string_view message) {
+    CMessageBoxReporter box;
+    box.SetOwner(::GetAncestor(mParent, GA_ROOT));
+    box.ShowMessage(message, kAppTitle);
 }
 
 // --- CHotKeyControl ---

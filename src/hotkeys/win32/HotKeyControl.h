@@ -50,6 +50,7 @@ public:
     void ShowCtrlChecked(bool checked) override;
     void ShowKeyListIndex(int32_t index) override;
     void ShowHotKeyText(std::string_view text) override;
+    void ShowRefusal(std::string_view message) override;
 
 private:
     HWND Item(int id) const { return ::GetDlgItem(mParent, id); }

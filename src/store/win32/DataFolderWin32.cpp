@@ -1,6 +1,7 @@
 #include "store/win32/DataFolderWin32.h"
 
 #include "platform/win32/UniqueHandle.h"
+#include "util/DebugLog.h"
 
 #include <shlobj.h>
 
@@ -28,12 +29,24 @@ bool CDataFolderWin32::FolderExists(const std::string& folder) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
+bool CDataFolderWin32::HasFile(const std::string& path) {
+    DWORD attributes = ::GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
 bool CDataFolderWin32::CreateFolder(const std::string& folder) {
     return ::CreateDirectoryA(folder.c_str(), nullptr) != FALSE || FolderExists(folder);
 }
 
 void CDataFolderWin32::CopyFileIfAbsent(const std::string& from, const std::string& to) {
-    ::CopyFileA(from.c_str(), to.c_str(), TRUE);
+    if (::CopyFileA(from.c_str(), to.c_str(), TRUE) == FALSE) {
+        // No such file beside the program, or one already there: nothing to seed.
+        const DWORD error = ::GetLastError();
+        if (error != ERROR_FILE_NOT_FOUND && error != ERROR_FILE_EXISTS) {
+            LogDebug("CopyFileIfAbsent",
+                     "not copied: " + from + ", error " + std::to_string(error));
+        }
+    }
 }
 
 } // namespace kiv::win32

@@ -10,6 +10,7 @@ public:
     bool CanWriteIn(const std::string& folder) override;
     std::string UserAppDataFolder() override;
     bool FolderExists(const std::string& folder) override;
+    bool HasFile(const std::string& path) override;
     bool CreateFolder(const std::string& folder) override;
     void CopyFileIfAbsent(const std::string& from, const std::string& to) override;
 };

@@ -124,6 +124,22 @@ void ReplaceFileWith(const std::string& target, const std::string& source) {
     }
 }
 
+bool RenameUnlessTaken(const std::string& from, const std::string& to) {
+    DWORD error = ERROR_SUCCESS;
+    const bool renamed = RetryWhileHeldOpen([&] {
+        const bool done = ::MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_WRITE_THROUGH) != FALSE;
+        error = ::GetLastError();
+        return done;
+    });
+    if (renamed) {
+        return true;
+    }
+    if (error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS) {
+        return false;
+    }
+    Raise(ErrorNumber::PathFileAccess);
+}
+
 void RemoveFile(const std::string& path) noexcept {
     RemoveFile(path.c_str());
 }
