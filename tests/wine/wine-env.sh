@@ -39,6 +39,16 @@ kiv_wine_start_xvfb() {
     kiv_wine_log "Xvfb pid $KIV_XVFB_PID on $DISPLAY"
 }
 
+# The 64-bit loader where 32-bit Wine sits beside it: plain `wine reg` may then
+# run the 32-bit reg, whose HKLM\Software writes land under Wow6432Node.
+kiv_wine64() {
+    if [ -x /usr/lib/wine/wine64 ]; then
+        echo /usr/lib/wine/wine64
+    else
+        echo wine
+    fi
+}
+
 # A CD-ROM drive LETTER holding a disc with this label and hexadecimal serial.
 kiv_wine_add_dvd() {
     local buildDir=$1 letter=$2 label=$3 serial=$4
@@ -47,7 +57,7 @@ kiv_wine_add_dvd() {
     printf '%s' "$label" >"$disc/.windows-label"
     printf '%s' "$serial" >"$disc/.windows-serial"
     ln -sfn "$disc" "$WINEPREFIX/dosdevices/$letter:"
-    wine reg add 'HKLM\Software\Wine\Drives' /v "$letter:" /d cdrom /f >/dev/null 2>&1 ||
+    "$(kiv_wine64)" reg add 'HKLM\Software\Wine\Drives' /v "$letter:" /d cdrom /f >/dev/null 2>&1 ||
         { kiv_wine_log "DVD drive $letter: settings failed"; return 1; }
 }
 
