@@ -19,6 +19,7 @@ public:
     }
     std::optional<kiv::Rect> WindowRect(kiv::WindowHandle) override { return std::nullopt; }
     bool IsWindow(kiv::WindowHandle) override { return false; }
+    bool WindowAnswers(kiv::WindowHandle) override { return true; }
     uint32_t WindowThreadId(kiv::WindowHandle) override { return 0; }
     kiv::Size PrimaryScreenSize() override { return {}; }
     bool ForceForegroundWindow(kiv::WindowHandle) override { return false; }
