@@ -20,7 +20,16 @@ struct InstantLockTest : ::testing::Test, IPlacementListener {
     test::FakePump pump;
     COptions options{reporter};
     CWindowPlacement placement{desktop, library, pump, options, *this};
-    CWindowSetting setting;
+    // The player's setting, placing it at kPlaced.
+    CWindowSetting setting = [] {
+        CWindowSetting placed;
+        placed.WindowClass = "Class:Player";
+        placed.WindowLeft = kPlaced.left;
+        placed.WindowTop = kPlaced.top;
+        placed.WindowWidth = 300;
+        placed.WindowHeight = 200;
+        return placed;
+    }();
     int putBacks = 0;
     CInstantLock lock{library, placement, [this] {
                           ++putBacks;
@@ -39,11 +48,6 @@ struct InstantLockTest : ::testing::Test, IPlacementListener {
 };
 
 TEST_F(InstantLockTest, AReportedMovePutsTheLockedWindowBackWithinABudget) {
-    setting.WindowClass = "Class:Player";
-    setting.WindowLeft = kPlaced.left;
-    setting.WindowTop = kPlaced.top;
-    setting.WindowWidth = 300;
-    setting.WindowHeight = 200;
     const struct {
         const char* name;
         bool locked, movedAway, refuses, otherWindow;
@@ -85,11 +89,6 @@ TEST_F(InstantLockTest, AReportedMovePutsTheLockedWindowBackWithinABudget) {
 // A window whose program is stopped or busy is not moved, since the move would
 // wait for it; nothing is recorded, as for a window not found.
 TEST_F(InstantLockTest, AWindowThatDoesNotAnswerIsNotMovedNorRecorded) {
-    setting.WindowClass = "Class:Player";
-    setting.WindowLeft = kPlaced.left;
-    setting.WindowTop = kPlaced.top;
-    setting.WindowWidth = 300;
-    setting.WindowHeight = 200;
     setting.LockPosition = 1;
     using Trouble = CWindowPlacement::MoveTrouble;
     const struct {
