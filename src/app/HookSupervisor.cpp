@@ -63,11 +63,9 @@ bool CHookSupervisor::RestartKeyHook(const CWindowSettings& settings) {
     if (!mOptions.GlobalKeyHook) {
         return true;
     }
-    if (!SetKeyHookOff()) {
-        return false;
-    }
-    mKeyHooks.SetKeyHookOn(mMainWindow, settings, mOptions);
-    return true;
+    // The running hook takes the new table in one hand-over: switched off
+    // and on again, it would drop a hot key pressed between the two.
+    return mKeyHooks.RenewKeyHook(mMainWindow, settings, mOptions) || SetKeyHookOff();
 }
 
 bool CHookSupervisor::RestartWindowHook(const CWindowSetting* current) {

@@ -15,6 +15,20 @@ void CKeyHooks::SetKeyHookOn(WindowHandle window, const CWindowSettings& setting
     });
 }
 
+bool CKeyHooks::RenewKeyHook(WindowHandle window, const CWindowSettings& settings,
+                             const COptions& options) {
+    bool renewed = false;
+    TrapErrors(mReporter, "SetKeyHookOn", [&] {
+        mTable.Build(settings, options);
+        if (mTable.Count > 0) {
+            mLibrary.SetKeyHook(
+                window, std::span(mTable.HotKeyCodes.data(), static_cast<size_t>(mTable.Count)));
+            renewed = true;
+        }
+    });
+    return renewed;
+}
+
 void CKeyHooks::SetKeyHookOff() {
     mTable.Clear();
     try {

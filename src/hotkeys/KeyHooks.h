@@ -23,6 +23,13 @@ public:
     // Clears the table and stops the key hook. Raises File not found when the
     // library is missing; every other failure is ignored.
     void SetKeyHookOff();
+    // Hands a running key hook the table built anew, in one call, so that no
+    // key pressed meanwhile falls between an off and an on. False when the
+    // library was not given a table (no hot keys, a text that does not
+    // convert, reported as SetKeyHookOn does): the caller then switches the
+    // hook off.
+    bool RenewKeyHook(WindowHandle window, const CWindowSettings& settings,
+                      const COptions& options);
 
     void SetMediaHookOn(WindowHandle window) { mLibrary.SetMediaHook(window); }
     void SetMediaHookOff() noexcept;

@@ -25,7 +25,10 @@ TEST_F(OptionsCommand, AfterTheOptionsTheKeyHookFollowsThemAndTheSettingIsReappl
     EXPECT_EQ(keyboardLibrary.keyHooks.back().window, 0); // removed
     EXPECT_EQ(Current().WindowLeft, 10);
 
+    const size_t calls = keyboardLibrary.keyHooks.size();
     controller.MainCommands().Invoke(MainCommand::Options); // the toolbar button
+    // One hand-over, no off before it: a key pressed between would be lost.
+    ASSERT_EQ(keyboardLibrary.keyHooks.size(), calls + 1);
     EXPECT_EQ(keyboardLibrary.keyHooks.back().window, view.Handle());
     EXPECT_EQ(keyboardLibrary.keyHooks.back().codes, std::vector<int32_t>{65650});
     EXPECT_TRUE(reporter.messages.empty());

@@ -165,8 +165,8 @@ TEST_F(MainWindowE2e, HotKeysActWhileThePlayerHasTheFocus) {
     EXPECT_TRUE(PumpUntil([&] {
         return DataFile().find("S3=48;S4=59;S5=302;S6=202;") != std::string::npos;
     })) << DataFile();
-    SendChord({VK_SHIFT}, VK_F4);
-    EXPECT_TRUE(PlayerAt(Ltwh(47, 59, 302, 202)));
+    SendChord({VK_SHIFT}, VK_F4); // as soon as the file is written: the hook is not gone
+    EXPECT_TRUE(PlayerAt(Ltwh(47, 59, 302, 202))) << RectText(WindowRectOf(player.Window()));
     SendChord({VK_SHIFT}, VK_F7); // re-apply: the unsaved nudge is gone
     EXPECT_TRUE(PlayerAt(Ltwh(48, 59, 302, 202))) << RectText(WindowRectOf(player.Window()));
 
