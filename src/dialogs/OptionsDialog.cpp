@@ -3,6 +3,8 @@
 #include "util/KeyFilters.h"
 #include "util/Numbers.h"
 
+#include <utility>
+
 namespace kiv {
 
 namespace {
@@ -131,6 +133,17 @@ void COptionsDialog::hkFeature_HotKeyChanged(const std::string& hotKey) {
     }
 }
 
+void COptionsDialog::MarginLeft(OptionsText box, bool towardsExit) {
+    if (towardsExit) {
+        return;
+    }
+    const std::optional<OptionsText> givenBack = std::exchange(mFocusGivenBack, std::nullopt);
+    if (givenBack && *givenBack != box) {
+        return; // only the box holding the focus again can lose it next
+    }
+    ValidateMargin(box);
+}
+
 void COptionsDialog::ValidateMargin(OptionsText box) {
     const char* procedure =
         box == OptionsText::SideMargin ? "txtSideMargin_Validate" : "txtTitleBarMargin_Validate";
@@ -146,6 +159,7 @@ void COptionsDialog::ValidateMargin(OptionsText box) {
         }
         // The text stays as typed; the focus goes back to it.
         mReporter.ShowMessage(message, kAppTitle);
+        mFocusGivenBack = box;
         mView.FocusText(box);
     });
 }

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -115,6 +116,12 @@ public:
     void hkFeature_HotKeyChanged(const std::string& hotKey);
     // Also the click of the window size, dimensions and global hot key boxes.
     void SetControlEnabledState();
+    // The title bar or side margin box lost the focus to another control of
+    // the dialog. Checked, except on the way to Exit (nothing is kept, so
+    // nothing needs checking) and when it lost the focus to the box a failed
+    // check gave it back to: two failing boxes would else hand the focus and
+    // their messages back and forth for ever.
+    void MarginLeft(OptionsText box, bool towardsExit);
     // The title bar or side margin box is about to lose the focus.
     void ValidateMargin(OptionsText box);
     void cmdSave_Click();
@@ -138,6 +145,8 @@ private:
     IOptionsView& mView;
     OptionsDialogInput mInput;
     IErrorReporter& mReporter;
+    // The box a failed check put the focus back into, until its own next check.
+    std::optional<OptionsText> mFocusGivenBack;
     COptions mOptions;
 };
 

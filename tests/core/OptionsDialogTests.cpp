@@ -98,6 +98,18 @@ TEST_F(OptionsDialogRules, MarginChecksRefuseTextAndValuesBelowMinusOne) {
         }
         EXPECT_EQ(view.texts[OptionsText::SideMargin], c.text);
     }
+
+    // Two failing boxes: the focus given back to the side margin takes it
+    // from the title bar margin, whose check that causes is dropped; leaving
+    // for Exit checks nothing; the side margin's own next check counts.
+    reporter.messages.clear();
+    view.texts[OptionsText::TitleBarMargin] = view.texts[OptionsText::SideMargin] = "-2";
+    dialog->MarginLeft(OptionsText::SideMargin, false);
+    dialog->MarginLeft(OptionsText::TitleBarMargin, false);
+    dialog->MarginLeft(OptionsText::SideMargin, true);
+    EXPECT_EQ(reporter.messages.size(), 1u);
+    dialog->MarginLeft(OptionsText::SideMargin, false);
+    EXPECT_EQ(reporter.messages.size(), 2u);
 }
 
 TEST_F(OptionsDialogRules, SaveGathersTheControlsInOrderAndStopsAtABoxItCannotRead) {

@@ -37,11 +37,10 @@ class CSysInfoPlatform : public ISysInfoPlatform {
 public:
     std::optional<RegistryValue> ReadMachineValue(std::string_view keyName,
                                                   std::string_view valueName) override {
-        // Every right on the key is asked for, as the System Information
-        // location has always been read.
-        constexpr REGSAM kAllAccess = 0x2003F;
+        // Read rights only: a normal user's token is refused any right to
+        // change HKLM, and asking for one would fail the whole open.
         HKEY opened = nullptr;
-        if (::RegOpenKeyExA(HKEY_LOCAL_MACHINE, std::string(keyName).c_str(), 0, kAllAccess,
+        if (::RegOpenKeyExA(HKEY_LOCAL_MACHINE, std::string(keyName).c_str(), 0, KEY_QUERY_VALUE,
                             &opened) != ERROR_SUCCESS) {
             return std::nullopt;
         }

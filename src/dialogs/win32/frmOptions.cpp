@@ -306,7 +306,8 @@ void frmOptions::FilterTextBoxes() {
                     // Only a move to another control of the dialog checks the value.
                     const auto next = reinterpret_cast<HWND>(wParam);
                     if (next != nullptr && ::IsChild(Hwnd(), next)) {
-                        ::PostMessageA(Hwnd(), kValidateMarginMessage, static_cast<WPARAM>(box), 0);
+                        ::PostMessageA(Hwnd(), kValidateMarginMessage, static_cast<WPARAM>(box),
+                                       next == Item(cmdExit) ? 1 : 0);
                     }
                 }
                 return std::nullopt;
@@ -314,9 +315,9 @@ void frmOptions::FilterTextBoxes() {
     }
 }
 
-bool frmOptions::OnOtherMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
+bool frmOptions::OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     if (message == kValidateMarginMessage) {
-        mDialog.ValidateMargin(static_cast<OptionsText>(wParam));
+        mDialog.MarginLeft(static_cast<OptionsText>(wParam), lParam != 0);
         result = 0;
         return true;
     }
