@@ -9,6 +9,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <functional>
 #include <vector>
 
@@ -154,10 +155,38 @@ void CALLBACK NoteTabAndExit(HWND, UINT, UINT_PTR timer, DWORD) {
     Click(test::FindControl(Dialog(), O::cmdExit));
 }
 
+// The access keys of the tabs and of every control on any page, upper-cased.
+std::string gAccessKeys;
+void NoteAccessKey(const std::string& caption) {
+    const size_t amp = caption.find('&');
+    if (amp != std::string::npos && amp + 1 < caption.size() && caption[amp + 1] != '&') {
+        gAccessKeys += static_cast<char>(::toupper(static_cast<unsigned char>(caption[amp + 1])));
+    }
+}
+
 TEST_F(OptionsDialogWiring, TheKeysTurnThePages) {
     gPagesChosen.clear();
+    gAccessKeys.clear();
     RunDialog(input, [](HWND dialog) {
         HWND tab = test::FindControl(dialog, O::tabOptions);
+        for (int i = 0; i < ::SendMessageA(tab, TCM_GETITEMCOUNT, 0, 0); ++i) {
+            char text[64] = {};
+            TCITEMA item{TCIF_TEXT, 0, 0, text, sizeof text, 0, 0};
+            ::SendMessageA(tab, TCM_GETITEMA, i, reinterpret_cast<LPARAM>(&item));
+            NoteAccessKey(text);
+        }
+        ::EnumChildWindows(
+            dialog,
+            [](HWND child, LPARAM) {
+                char kind[32] = {};
+                ::GetClassNameA(child, kind, sizeof kind);
+                const bool prefixed = (::GetWindowLongA(child, GWL_STYLE) & SS_NOPREFIX) == 0;
+                if (std::string(kind) == "Button" || (std::string(kind) == "Static" && prefixed)) {
+                    NoteAccessKey(test::TextOf(child));
+                }
+                return TRUE;
+            },
+            0);
         ::SendMessageA(dialog, WM_MENUCHAR, MAKEWPARAM('h', MF_SYSMENU), 0); // no menu bar
         gPagesChosen.push_back(::SendMessageA(tab, TCM_GETCURSEL, 0, 0));
         BYTE keys[256] = {};
@@ -168,6 +197,10 @@ TEST_F(OptionsDialogWiring, TheKeysTurnThePages) {
         ::SetTimer(nullptr, 0, 50, &NoteTabAndExit);
     });
     EXPECT_EQ(gPagesChosen, (std::vector<LRESULT>{3, 0}));
+    std::string sorted = gAccessKeys;
+    std::sort(sorted.begin(), sorted.end());
+    EXPECT_EQ(std::adjacent_find(sorted.begin(), sorted.end()), sorted.end())
+        << "an access key taken twice: " << sorted;
 }
 
 // What the dialog shows once a Save has been pressed, then Exit.

@@ -99,7 +99,7 @@ bool CHotKeyControl::Create(HWND parent, int id, int x, int y) {
 
 bool CHotKeyControl::OnCreate() {
     mControls.Create(Hwnd(), {kShift, kCtrl, kKey, kCaption, kHotKey},
-                     {"&Shift", "C&ontrol", "Current Hot Key:"});
+                     {"&Shift", "&Control", "Current Hot Key:"});
     CHotKeyEditor::LoadKeyCombo(mControls);
     for (int id : {kShift, kCtrl}) {
         HandleCommand(id, BN_CLICKED, [this](HWND) { mEditor.SetNewKeyCode(mControls); });
