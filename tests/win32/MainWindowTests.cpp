@@ -3,6 +3,7 @@
 // and which of its changes run handling, its layout at every DPI, and the
 // tray icon.
 #include "RealMainWindow.h"
+#include "platform/win32/Win32Platform.h"
 #include "store/WindowSettings.h"
 
 #include <commctrl.h>
@@ -288,6 +289,19 @@ TEST_F(MainWindowFixture, TheTrayIconComesAndGoesWithTheWindow) {
     EXPECT_FALSE(TrayIconPresent(handle));
     MSG message{};
     ::PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+}
+
+// "Select KIV" on a minimized KIV that still holds the foreground, as when
+// it was minimized with nothing behind it: restored all the same.
+TEST_F(MainWindowFixture, BroughtForwardAMinimizedWindowIsRestoredEvenInFront) {
+    HWND handle = window.Hwnd();
+    ::ShowWindow(handle, SW_SHOWNORMAL);
+    ::SetForegroundWindow(handle);
+    ::ShowWindow(handle, SW_SHOWMINIMIZED);
+    ASSERT_TRUE(::IsIconic(handle));
+    ASSERT_EQ(::GetForegroundWindow(), handle);
+    CWin32Desktop().ForceForegroundWindow(FromHwnd(handle));
+    EXPECT_FALSE(::IsIconic(handle));
 }
 
 } // namespace

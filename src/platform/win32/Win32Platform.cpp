@@ -52,6 +52,17 @@ Size CWin32Desktop::PrimaryScreenSize() {
 
 bool CWin32Desktop::ForceForegroundWindow(WindowHandle window) {
     HWND target = ToHwnd(window);
+    // Restored first: a minimized window can be the foreground one already,
+    // and it should not come forward as an icon either.
+    // Another program's window is shown by its own thread, whenever that runs:
+    // a stopped player must not hold KIV.
+    const DWORD targetThread = ::GetWindowThreadProcessId(target, nullptr);
+    const int show = ::IsIconic(target) ? SW_RESTORE : SW_SHOW;
+    if (targetThread == ::GetCurrentThreadId()) {
+        ::ShowWindow(target, show);
+    } else {
+        ::ShowWindowAsync(target, show);
+    }
     HWND foreground = ::GetForegroundWindow();
     if (foreground == target) {
         return true;
@@ -59,7 +70,6 @@ bool CWin32Desktop::ForceForegroundWindow(WindowHandle window) {
     // Only the thread with the input may hand the foreground on: another
     // program's input is shared for the moment of the call.
     const DWORD foregroundThread = ::GetWindowThreadProcessId(foreground, nullptr);
-    const DWORD targetThread = ::GetWindowThreadProcessId(target, nullptr);
     bool done = false;
     if (foregroundThread != 0 && foregroundThread != targetThread &&
         foregroundThread != ::GetCurrentThreadId() &&
@@ -68,14 +78,6 @@ bool CWin32Desktop::ForceForegroundWindow(WindowHandle window) {
         ::AttachThreadInput(foregroundThread, targetThread, FALSE);
     } else {
         done = ::SetForegroundWindow(target) != FALSE;
-    }
-    // Another program's window is shown by its own thread, whenever that runs:
-    // a stopped player must not hold KIV.
-    const int show = ::IsIconic(target) ? SW_RESTORE : SW_SHOW;
-    if (targetThread == ::GetCurrentThreadId()) {
-        ::ShowWindow(target, show);
-    } else {
-        ::ShowWindowAsync(target, show);
     }
     return done;
 }
