@@ -4,6 +4,10 @@
 
 namespace kiv {
 
+// A file named "….exe" is started as a program; anything else (a shortcut, a
+// document, a script) is opened by the shell as Explorer would.
+bool StartsAsProgram(std::string_view path);
+
 // Starts another program.
 class IProgramLauncher {
 public:

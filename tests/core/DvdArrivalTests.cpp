@@ -1,6 +1,9 @@
 // A disc in the configured drive, from each caller, and the watch that places
 // a player window appearing after its setting was applied.
 #include "app/ControllerFixture.h"
+#include "playlist/ProgramLauncher.h"
+
+#include <utility>
 
 namespace kiv {
 namespace {
@@ -133,6 +136,16 @@ TEST(WindowAppearanceTest, AWindowShownWhenTheWatchStartsIsPlacedUnlessItWasJust
     appearance.WatchFor("Class:Player", 0);
     EXPECT_EQ(placements, 1);
     EXPECT_EQ(watch.events, nullptr);
+}
+
+TEST(ProgramLauncherRule, OnlyAFileNamedExeStartsAsAProgram) {
+    const std::pair<std::string_view, bool> cases[] = {
+        {"C:\\Players\\Player.exe", true},  {"player.EXE", true},
+        {"C:\\Players\\Player.lnk", false}, {"C:\\x.exe\\movie.mkv", false},
+        {"C:\\Players\\.exe", false},       {"", false}};
+    for (const auto& [path, program] : cases) {
+        EXPECT_EQ(StartsAsProgram(path), program) << path;
+    }
 }
 
 } // namespace

@@ -1,18 +1,53 @@
 #include "playlist/win32/ProgramLauncherWin32.h"
 
+#include "platform/win32/UniqueHandle.h"
 #include "platform/win32/Win32.h"
 
+#include <objbase.h>
 #include <shellapi.h>
 
 #include <string>
 
 namespace kiv::win32 {
 
-bool CProgramLauncherWin32::StartProgram(std::string_view path) {
-    const std::string file(path);
-    const size_t separator = file.find_last_of("\\/");
-    const std::string folder =
-        separator == std::string::npos ? std::string() : file.substr(0, separator);
+namespace {
+
+// The shell's open of a shortcut or a document may run shell extensions,
+// which need COM on the calling thread.
+class CComApartment {
+public:
+    CComApartment()
+        : mResult(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE)) {}
+    ~CComApartment() {
+        if (SUCCEEDED(mResult)) {
+            ::CoUninitialize();
+        }
+    }
+    CComApartment(const CComApartment&) = delete;
+    CComApartment& operator=(const CComApartment&) = delete;
+
+private:
+    HRESULT mResult;
+};
+
+bool StartExecutable(const std::string& file, const std::string& folder) {
+    std::string commandLine = "\"" + file + "\"";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = SW_SHOWNORMAL;
+    PROCESS_INFORMATION started{};
+    if (!::CreateProcessA(file.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                          folder.empty() ? nullptr : folder.c_str(), &startup, &started)) {
+        return false;
+    }
+    UniqueKernelHandle process(started.hProcess);
+    UniqueKernelHandle thread(started.hThread);
+    return true;
+}
+
+bool OpenWithShell(const std::string& file, const std::string& folder) {
+    CComApartment apartment;
     SHELLEXECUTEINFOA info{};
     info.cbSize = sizeof info;
     // Synchronous and without the shell's own error box: a failure is ours to report.
@@ -22,6 +57,16 @@ bool CProgramLauncherWin32::StartProgram(std::string_view path) {
     info.lpDirectory = folder.empty() ? nullptr : folder.c_str();
     info.nShow = SW_SHOWNORMAL;
     return ::ShellExecuteExA(&info) != FALSE;
+}
+
+} // namespace
+
+bool CProgramLauncherWin32::StartProgram(std::string_view path) {
+    const std::string file(path);
+    const size_t separator = file.find_last_of("\\/");
+    const std::string folder =
+        separator == std::string::npos ? std::string() : file.substr(0, separator);
+    return StartsAsProgram(path) ? StartExecutable(file, folder) : OpenWithShell(file, folder);
 }
 
 } // namespace kiv::win32
