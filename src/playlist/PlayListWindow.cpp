@@ -156,6 +156,8 @@ void CPlayListWindow::cmdAdd_Click() {
         }
         mSelectedItem = added;
         AddToPlayList(*added);
+        // The row the buttons act on is the one highlighted.
+        view.SelectRow(added->ItemKey);
         mCurrentSetting = setting;
         SetButtonEnabledState();
     });

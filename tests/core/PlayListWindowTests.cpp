@@ -72,9 +72,8 @@ TEST_F(PlayListWindowFixture, AddRefusesWhatIsIncompleteOrAlreadyListedDeletedOr
 
     drive.disc = {"HEAT", "2B"};
     window.tmrCurrentDVD_Timer();
-    window.cmdAdd_Click();
-    view.selected = "C2";
-    window.lvwTitles_ItemClick("C2");
+    window.cmdAdd_Click(); // the added row is the highlighted one
+    EXPECT_EQ(view.selected, "C2");
     EXPECT_EQ(view.buttons, "1111");
     window.cmdDelete_Click();
     EXPECT_EQ(view.title, "");

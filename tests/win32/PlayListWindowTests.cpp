@@ -90,6 +90,19 @@ TEST_F(PlayListWindow, RefusesAListedDiscUpdatesSortsByTextDeletesAndSelects) {
         EXPECT_EQ(Titles(), "Zed|Alien|");
         ListView_SetItemState(Item(Id::lvwTitles), 1, LVIS_SELECTED, LVIS_SELECTED);
         EXPECT_EQ(TextOf(Item(Id::txtAddTitle)), "Alien");
+        // A click on the highlighted row loads it again; one on empty space,
+        // which takes the highlight away, runs the enable rules.
+        ::SetWindowTextA(Item(Id::txtAddTitle), "Edited");
+        NMITEMACTIVATE rowClick{};
+        rowClick.hdr = {Item(Id::lvwTitles), Id::lvwTitles, static_cast<UINT>(NM_CLICK)};
+        rowClick.iItem = 1;
+        ::SendMessageA(Dialog(), WM_NOTIFY, Id::lvwTitles, reinterpret_cast<LPARAM>(&rowClick));
+        EXPECT_EQ(TextOf(Item(Id::txtAddTitle)), "Alien");
+        ListView_SetItemState(Item(Id::lvwTitles), -1, 0, LVIS_SELECTED);
+        rowClick.iItem = -1;
+        ::SendMessageA(Dialog(), WM_NOTIFY, Id::lvwTitles, reinterpret_cast<LPARAM>(&rowClick));
+        EXPECT_FALSE(::IsWindowEnabled(Item(Id::cmdDelete)));
+        ListView_SetItemState(Item(Id::lvwTitles), 1, LVIS_SELECTED, LVIS_SELECTED);
         Click(Id::cmdSelect);
     });
     EXPECT_TRUE(chosen);

@@ -197,6 +197,17 @@ void frmPlayList::RouteControls() {
         mListViewEnh.HandleColumnClick(reinterpret_cast<NMLISTVIEW&>(header).iSubItem);
         return 0;
     });
+    // A row that is highlighted already changes nothing, so only its click
+    // loads it again; a click on empty space has taken the highlight away.
+    HandleNotify(lvwTitles, NM_CLICK, [this](NMHDR& header) -> LRESULT {
+        const auto& click = reinterpret_cast<NMITEMACTIVATE&>(header);
+        if (click.iItem >= 0) {
+            mRules.lvwTitles_ItemClick(RowKey(Control(lvwTitles), click.iItem));
+        } else {
+            mRules.SetButtonEnabledState();
+        }
+        return 0;
+    });
     HandleNotify(lvwTitles, LVN_ITEMCHANGED, [this](NMHDR& header) -> LRESULT {
         const auto& change = reinterpret_cast<NMLISTVIEW&>(header);
         const bool nowSelected = (change.uChanged & LVIF_STATE) != 0 &&
