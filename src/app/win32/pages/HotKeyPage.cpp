@@ -19,8 +19,8 @@ void CHotKeyPage::Build() {
     mControls.Create(Hwnd(), {kShift, kCtrl, kKey, kCaption, kHotKey},
                      {"&Shift", "&Control", "Current Hot Key:"});
     AddControl(WC_STATICA,
-               "A letter or digit needs Ctrl. Press the hot key in any program to choose "
-               "this setting once it is saved.",
+               "A letter or digit needs Ctrl. Saved, it works in any program while Options "
+               "allow global hotkeys.",
                SS_LEFT | SS_NOPREFIX, kNote);
 }
 
