@@ -187,12 +187,11 @@ void CMainController::SelectListEntryNamed(std::string_view name) {
     if (name.empty()) {
         return;
     }
-    const std::string wanted = ToUpperAscii(name);
-    for (int32_t i = 0; i < mView.SettingListCount(); ++i) {
-        if (ToUpperAscii(mView.SettingListText(i)) == wanted) {
-            SetListIndex(i);
-            return;
-        }
+    // The list's own exact search: the first entry of this name, every
+    // letter's case folded as the list folds it, not only ASCII's.
+    const int32_t index = mView.FindSettingListText(name);
+    if (index >= 0) {
+        SetListIndex(index);
     }
 }
 

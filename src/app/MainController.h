@@ -132,7 +132,7 @@ private:
 
     void AddInitialSettings();
     void ProcessCommandArgs(std::string_view commandLine);
-    // Selects the list entry of this name, letters compared without regard to case.
+    // Selects the first list entry of this name, compared without regard to case.
     void SelectListEntryNamed(std::string_view name);
     // Sets the lock box, running its click handling when its state changes.
     void SetLockPositionCheck(bool checked);

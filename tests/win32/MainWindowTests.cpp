@@ -304,5 +304,15 @@ TEST_F(MainWindowFixture, BroughtForwardAMinimizedWindowIsRestoredEvenInFront) {
     EXPECT_FALSE(::IsIconic(handle));
 }
 
+// A remote's "/S übersicht" finds "Übersicht" as the list's own search does.
+TEST_F(MainWindowFixture, ANameHandedOverFindsItsEntryWhateverTheCaseOfItsLetters) {
+    CWindowSetting setting;
+    setting.SettingName = "\334bersicht"; // Windows-1252 capital U with diaeresis
+    controller.Settings().Add(setting);
+    controller.FillSettingCombo();
+    controller.SecondCopyStarted("/S \374bersicht");
+    EXPECT_EQ(TextOf(Combo()), "\334bersicht");
+}
+
 } // namespace
 } // namespace kiv::win32

@@ -62,6 +62,9 @@ bool frmMain::Load(CMainController& controller, HICON largeIcon, HICON smallIcon
         return false;
     }
     CenterForm(Hwnd());
+    // A remote control's second copy may run with less privilege than KIV:
+    // its hand-over is let in, and checked by its marker and size on arrival.
+    ::ChangeWindowMessageFilterEx(Hwnd(), WM_COPYDATA, MSGFLT_ALLOW, nullptr);
     // Each page reports its own controls to the feature behind it.
     fraAdjust.Bind(controller);
     fraHotKey.Bind(controller.Commands());
