@@ -6,7 +6,8 @@
 namespace kiv::win32 {
 
 namespace {
-constexpr UINT kTaskbarFlags = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
+// Asked, not waited for: a shell that does not answer must not hold KIV.
+constexpr UINT kTaskbarFlags = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_ASYNCWINDOWPOS;
 } // namespace
 
 HWND CWin32Taskbar::Find() {
