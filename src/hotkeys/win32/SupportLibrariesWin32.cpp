@@ -119,8 +119,11 @@ bool CSizeHookHost::Start(uint32_t threadId, HWND window, const RECT& limit, HWN
     const HANDLE waits[2] = {ready.Get(), process.Get()};
     const DWORD woken = WaitPumping(waits, kHostStartMs);
     if (woken == WAIT_OBJECT_0) {
-        // A host started while this one was waiting gives way to it.
-        Stop();
+        // A host that a message handled meanwhile started gives way, ended
+        // at once: its way out would clear the limit this host shares.
+        if (mProcess) {
+            ::TerminateProcess(mProcess.Get(), support::kHostStopped);
+        }
         mProcess = std::move(process);
         mStopEvent = std::move(stop);
         return true;
