@@ -48,8 +48,10 @@ int32_t CWin32BlankingPlatform::FrameHeight() {
 
 void ShowTaskbarAtCrash(const char* markerPath) noexcept {
     HWND taskbar = CWin32Taskbar::Find();
-    if (taskbar != nullptr && !::IsWindowVisible(taskbar)) {
-        // Posted, not sent: a crashing KIV must not wait on a busy shell.
+    if (taskbar != nullptr) {
+        // Posted, not sent: a crashing KIV must not wait on a busy shell. A
+        // taskbar that still looks visible may have a hide of KIV's pending,
+        // which this show follows.
         ::ShowWindowAsync(taskbar, SW_SHOWNA);
     }
     if (markerPath != nullptr && *markerPath != '\0') {
