@@ -16,8 +16,11 @@ namespace kiv::win32 {
 
 namespace {
 
-// How long a drive may take to name its disc.
+// How long a drive may take to name its disc, and how long the usual quick
+// answer is waited for before other messages are let in: a read that needs
+// no more runs nothing else in the middle of the procedure that asked.
 constexpr DWORD kLongestReadMs = 10000;
+constexpr DWORD kQuickReadMs = 100;
 
 // One volume read, shared by the waiting thread and the reading one: a read
 // that outlasts the wait finishes into it unseen.
@@ -58,7 +61,8 @@ DiscIdentity CDriveReaderWin32::ReadDisc(std::string_view drive) {
         volume->Run();
     } else {
         const HANDLE done = volume->done.Get();
-        if (WaitPumping({&done, 1}, kLongestReadMs) != WAIT_OBJECT_0) {
+        if (::WaitForSingleObject(done, kQuickReadMs) != WAIT_OBJECT_0 &&
+            WaitPumping({&done, 1}, kLongestReadMs - kQuickReadMs) != WAIT_OBJECT_0) {
             return {};
         }
     }
