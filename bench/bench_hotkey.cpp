@@ -4,7 +4,8 @@
 // KIV's key hook adds to every other key: a key that is no hot key, from
 // SendInput to the focused window, with KIV running and without, and while
 // KIV's user-interface thread is busy: a save waiting on its file, which
-// another program holds open for a moment.
+// another program holds open for a moment; and, meanwhile, how long KIV's
+// window takes to answer a message sent to it.
 //
 //   bench_hotkey.exe KIV_FOLDER PLAYER_EXE
 #include "BenchSupport.h"
@@ -167,9 +168,11 @@ HWND MessageBoxOf(DWORD processId) {
 // The key delivery while KIV's user-interface thread waits in a save: the
 // Save hot key (Shift+F6) with the settings file held open by this program
 // for a while, so that KIV's replacing it waits until the file is let go.
-// Should KIV give up first, its message box is dismissed.
+// Should KIV give up first, its message box is dismissed. `answers` gets the
+// time KIV's main window takes to answer a sent message during the wait.
 std::vector<double> TimeKeysWhileKivBusy(const std::filesystem::path& settingsFile,
-                                         DWORD kivProcess) {
+                                         DWORD kivProcess, std::vector<double>& answers) {
+    const HWND main = ::FindWindowA("frmMain", nullptr);
     std::vector<double> times;
     const KeyWindow keys;
     for (int run = 0; keys.Focused() && run < kRuns; ++run) {
@@ -191,6 +194,11 @@ std::vector<double> TimeKeysWhileKivBusy(const std::filesystem::path& settingsFi
         ::Sleep(kBusyStartMs); // KIV is in the save by now
         if (const auto time = keys.TimeKey()) {
             times.push_back(*time);
+        }
+        const auto asked = Clock::now();
+        DWORD_PTR unused = 0;
+        if (::SendMessageTimeoutA(main, WM_NULL, 0, 0, SMTO_NORMAL, 2000, &unused)) {
+            answers.push_back(Milliseconds(Clock::now() - asked));
         }
         release.join();
         HWND box = nullptr;
@@ -269,8 +277,10 @@ int main(int argc, char** argv) {
         }
     }
     std::vector<double> keysWhileBusy;
+    std::vector<double> answersWhileBusy;
     if (kiv && ::WaitForSingleObject(kiv.Get(), 0) == WAIT_TIMEOUT) {
-        keysWhileBusy = TimeKeysWhileKivBusy(folder.Path() / "KIV.dat", ::GetProcessId(kiv.Get()));
+        keysWhileBusy = TimeKeysWhileKivBusy(folder.Path() / "KIV.dat", ::GetProcessId(kiv.Get()),
+                                             answersWhileBusy);
     }
     if (HWND main = ::FindWindowA("frmMain", nullptr)) {
         ::PostMessageA(main, WM_CLOSE, 0, 0);
@@ -297,5 +307,6 @@ int main(int argc, char** argv) {
                 "one; %zu of %d; aim: at most 1000)\n",
                 Median(keysWhileBusy), Median(keysWhileBusy) - Median(keysWithFloor),
                 keysWhileBusy.size(), kRuns);
+    Report("KIV answering, busy in a save:", answersWhileBusy);
     return 0;
 }

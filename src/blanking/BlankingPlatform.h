@@ -31,7 +31,8 @@ public:
     virtual void Animate() = 0;
 };
 
-// The system's taskbar.
+// The system's taskbar. Hide and Show only ask the shell, which may carry the
+// request out later; neither waits for it.
 class ITaskbarWindow {
 public:
     virtual ~ITaskbarWindow() = default;

@@ -19,17 +19,15 @@ CTaskbar::~CTaskbar() {
 }
 
 bool CTaskbar::IsTaskBarVisible() {
-    bool visible = mWindow.IsVisible();
-    if (visible && mHidden) {
-        // Shown again by someone else: nothing is left for KIV to give back.
-        mHidden = false;
-        RemoveFile(mMarkerPath);
-    }
-    return visible;
+    // The shell carries out a request when it gets to it: a taskbar KIV has
+    // hidden counts as hidden until KIV shows it again.
+    return !mHidden && mWindow.IsVisible();
 }
 
 void CTaskbar::HideTaskbar() {
-    // Blanking hides again on every update; the marker is written once.
+    // Blanking hides on every update; the shell is asked once, and again only
+    // when its taskbar shows all the same (a new one, or shown by another
+    // program). The marker is written once.
     if (!mHidden) {
         try {
             SaveFileAtomically(mMarkerPath, kMarkerText);
@@ -39,8 +37,10 @@ void CTaskbar::HideTaskbar() {
             // blanking off.
         }
         mHidden = true;
+        mWindow.Hide();
+    } else if (mWindow.IsVisible()) {
+        mWindow.Hide();
     }
-    mWindow.Hide();
 }
 
 void CTaskbar::UnhideTaskbar() {

@@ -14,7 +14,8 @@ inline constexpr std::string_view kTaskbarMarkerName = "KIV.taskbar";
 // The taskbar routines: whether it is visible, hiding and showing it. Hiding
 // writes the marker first and showing removes it last, so at every moment a
 // hidden taskbar has a marker. An object that hid the taskbar shows it again
-// when it is destroyed: no way out of KIV leaves the user without one.
+// when it is destroyed: no way out of KIV leaves the user without one. The
+// window is asked to hide or show only when that changes something.
 class CTaskbar {
 public:
     CTaskbar(ITaskbarWindow& window, std::string markerPath)

@@ -53,12 +53,13 @@ bool RenameUnlessTaken(const std::string& from, const std::string& to);
 // leaving both as they were, when the target is read-only, a folder, or cannot
 // be replaced.
 // On Windows a file that another program holds open for a moment (a virus
-// scanner, an indexer, an editor reading it) is waited for, up to a second.
+// scanner, an indexer, an editor reading it) is waited for, up to a second;
+// the thread's messages are handled meanwhile.
 void ReplaceFileWith(const std::string& target, const std::string& source);
 
 // Deletes a file, ignoring any failure; waits, as ReplaceFileWith does, for a
-// file held open for a moment. The `const char*` form uses no heap, so a crash
-// handler may call it.
+// file held open for a moment. The `const char*` form uses no heap and
+// handles no messages while it waits, so a crash handler may call it.
 void RemoveFile(const std::string& path) noexcept;
 void RemoveFile(const char* path) noexcept;
 

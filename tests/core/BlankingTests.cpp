@@ -97,6 +97,21 @@ TEST_F(BlankingFixture, StripsMoveOnlyWhileOnAndTheTaskbarHidesMeanwhile) {
     EXPECT_TRUE(platform.taskbar.visible);
 }
 
+TEST_F(BlankingFixture, TheShellIsAskedOnlyWhenTheTaskbarMustChange) {
+    for (int update = 0; update < 3; ++update) {
+        blanking.SetBlankingOn(true);
+    }
+    blanking.SetBlankingOn(false);
+    blanking.SetBlankingOn(false);
+    EXPECT_EQ(platform.taskbar.hides, 1);
+    EXPECT_EQ(platform.taskbar.shows, 1);
+    // A hide the shell has not carried out yet is undone all the same.
+    platform.taskbar.carriesOut = false;
+    blanking.SetBlankingOn(true);
+    blanking.SetBlankingOn(false);
+    EXPECT_EQ(platform.taskbar.shows, 2);
+}
+
 TEST_F(BlankingFixture, ARecreatedTaskbarIsHiddenAgainOnlyWhileOnAndARightClickAsksForTheMenu) {
     blanking.TaskbarCreated();
     EXPECT_TRUE(platform.taskbar.visible);

@@ -66,7 +66,7 @@ TEST(AtomicSave, ReplacesTheFileAndReadsBackEveryByte) {
 }
 
 #ifdef _WIN32
-TEST(RemoveFile, WaitsForAFileAnotherProgramHoldsOpenForAMoment) {
+TEST(RemoveFile, WaitsForAFileAnotherProgramHoldsOpenForAMomentHandlingMessages) {
     TempDir dir;
     std::string path = dir.File("data.dat");
     WriteBytes(path, "old");
@@ -78,9 +78,14 @@ TEST(RemoveFile, WaitsForAFileAnotherProgramHoldsOpenForAMoment) {
         std::this_thread::sleep_for(std::chrono::milliseconds(300));
         held.Reset();
     });
+    // The thread's messages are handled while it waits.
+    MSG message{};
+    ::PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE);
+    ::PostThreadMessageA(::GetCurrentThreadId(), WM_APP, 0, 0);
     RemoveFile(path);
     release.join();
     EXPECT_FALSE(std::filesystem::exists(path));
+    EXPECT_FALSE(::PeekMessageA(&message, nullptr, WM_APP, WM_APP, PM_REMOVE));
 }
 #endif
 

@@ -23,12 +23,17 @@ public:
     class FakeTaskbar : public ITaskbarWindow {
     public:
         bool IsVisible() override { return visible; }
-        void Hide() override { visible = false; }
+        void Hide() override {
+            visible = !carriesOut;
+            ++hides;
+        }
         void Show() override {
             visible = true;
             ++shows;
         }
         bool visible = true;
+        bool carriesOut = true; // false: a shell that has not got to a hide yet
+        int hides = 0;
         int shows = 0;
     };
 

@@ -110,11 +110,13 @@ TEST(TaskbarTest, HidesAndShowsTheShellsTaskbarAndTheCrashHandlerShowsItAgain) {
     }
     CWin32Taskbar window;
     ASSERT_TRUE(window.IsVisible());
+    // Asked of the shell, which carries it out when it next runs its messages.
+    auto shown = [bar] { return ::IsWindowVisible(bar) != FALSE; };
     window.Hide();
-    EXPECT_FALSE(::IsWindowVisible(bar));
+    EXPECT_TRUE(PumpUntil([&] { return !shown(); }));
     EXPECT_FALSE(window.IsVisible());
     window.Show();
-    EXPECT_TRUE(::IsWindowVisible(bar));
+    EXPECT_TRUE(PumpUntil(shown));
 
     // Shown again, it is back on top of its band of the z-order.
     DWORD band = ::GetWindowLongPtrA(bar, GWL_EXSTYLE) & WS_EX_TOPMOST;
@@ -123,7 +125,9 @@ TEST(TaskbarTest, HidesAndShowsTheShellsTaskbarAndTheCrashHandlerShowsItAgain) {
     ::SetWindowPos(above.Get(), HWND_TOP, 0, 0, 0, 0,
                    SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
     window.Hide();
+    ASSERT_TRUE(PumpUntil([&] { return !shown(); }));
     window.Show();
+    ASSERT_TRUE(PumpUntil(shown));
     for (HWND w = bar; w != nullptr; w = ::GetWindow(w, GW_HWNDPREV)) {
         EXPECT_NE(w, above.Get()) << "a window stays above the shown taskbar";
     }
@@ -132,9 +136,9 @@ TEST(TaskbarTest, HidesAndShowsTheShellsTaskbarAndTheCrashHandlerShowsItAgain) {
     CTaskbar taskbar(window, marker);
     taskbar.HideTaskbar();
     ASSERT_TRUE(std::filesystem::exists(marker));
+    ASSERT_TRUE(PumpUntil([&] { return !shown(); }));
     ShowTaskbarAtCrash(marker.c_str());
-    // Posted to the shell, which shows it when it next runs its messages.
-    EXPECT_TRUE(PumpUntil([bar] { return ::IsWindowVisible(bar) != FALSE; }));
+    EXPECT_TRUE(PumpUntil(shown));
     EXPECT_FALSE(std::filesystem::exists(marker));
 }
 

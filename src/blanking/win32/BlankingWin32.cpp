@@ -6,7 +6,8 @@
 namespace kiv::win32 {
 
 namespace {
-constexpr UINT kTaskbarFlags = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
+// Asked, not waited for: a shell that does not answer must not hold KIV.
+constexpr UINT kTaskbarFlags = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_ASYNCWINDOWPOS;
 } // namespace
 
 HWND CWin32Taskbar::Find() {
@@ -47,8 +48,10 @@ int32_t CWin32BlankingPlatform::FrameHeight() {
 
 void ShowTaskbarAtCrash(const char* markerPath) noexcept {
     HWND taskbar = CWin32Taskbar::Find();
-    if (taskbar != nullptr && !::IsWindowVisible(taskbar)) {
-        // Posted, not sent: a crashing KIV must not wait on a busy shell.
+    if (taskbar != nullptr) {
+        // Posted, not sent: a crashing KIV must not wait on a busy shell. A
+        // taskbar that still looks visible may have a hide of KIV's pending,
+        // which this show follows.
         ::ShowWindowAsync(taskbar, SW_SHOWNA);
     }
     if (markerPath != nullptr && *markerPath != '\0') {

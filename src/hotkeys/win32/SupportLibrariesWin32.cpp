@@ -3,6 +3,7 @@
 #include "KIVKbd/KIVKbd.h"
 #include "KIVUtil/KIVUtil.h"
 #include "hotkeys/HotKeyTable.h"
+#include "platform/win32/PumpingWait.h"
 #include "platform/win32/Win32Platform.h"
 #include "util/FileSystem.h"
 #include "util/RuntimeError.h"
@@ -76,6 +77,7 @@ CSizeHookHost::CSizeHookHost(const std::string& folder)
 bool CSizeHookHost::Start(uint32_t threadId, HWND window, const RECT& limit, HWND notify,
                           UINT notifyMessage) {
     Stop();
+    FinishStopping();
     UniqueKernelHandle ready(::CreateEventW(nullptr, TRUE, FALSE, nullptr));
     UniqueKernelHandle stop(::CreateEventW(nullptr, TRUE, FALSE, nullptr));
     HANDLE self = nullptr;
@@ -115,8 +117,13 @@ bool CSizeHookHost::Start(uint32_t threadId, HWND window, const RECT& limit, HWN
     ::CloseHandle(started.hThread);
 
     const HANDLE waits[2] = {ready.Get(), process.Get()};
-    const DWORD woken = ::WaitForMultipleObjects(2, waits, FALSE, kHostStartMs);
+    const DWORD woken = WaitPumping(waits, kHostStartMs);
     if (woken == WAIT_OBJECT_0) {
+        // A host that a message handled meanwhile started gives way, ended
+        // at once: its way out would clear the limit this host shares.
+        if (mProcess) {
+            ::TerminateProcess(mProcess.Get(), support::kHostStopped);
+        }
         mProcess = std::move(process);
         mStopEvent = std::move(stop);
         return true;
@@ -134,12 +141,23 @@ void CSizeHookHost::Stop() noexcept {
     if (!mProcess) {
         return;
     }
+    // The host removes its hook and ends by itself; only a new host has to
+    // wait for that (the hook's limit is shared by every host).
     ::SetEvent(mStopEvent.Get());
-    if (::WaitForSingleObject(mProcess.Get(), kHostStopMs) != WAIT_OBJECT_0) {
-        ::TerminateProcess(mProcess.Get(), support::kHostStopped);
+    if (mStopping) {
+        ::TerminateProcess(mStopping.Get(), support::kHostStopped);
     }
-    mProcess.Reset();
+    mStopping = std::move(mProcess);
     mStopEvent.Reset();
+}
+
+void CSizeHookHost::FinishStopping() noexcept {
+    // Held here: what runs during the wait cannot close the handle under it.
+    const UniqueKernelHandle stopping = std::move(mStopping);
+    const HANDLE process = stopping.Get();
+    if (process != nullptr && WaitPumping({&process, 1}, kHostStopMs) != WAIT_OBJECT_0) {
+        ::TerminateProcess(process, support::kHostStopped);
+    }
 }
 
 CWin32SizeLibrary::CWin32SizeLibrary(const std::string& folder)

@@ -38,17 +38,23 @@ public:
     CSizeHookHost(const CSizeHookHost&) = delete;
     CSizeHookHost& operator=(const CSizeHookHost&) = delete;
 
-    // Starts a host for this hook and waits until it is in place; false when
-    // the host refused it. The hook posts `notifyMessage` to `notify` when the
+    // Starts a host for this hook and waits until it is in place, handling
+    // messages meanwhile (a host still ending is waited for first); false
+    // when the host refused it. The hook posts `notifyMessage` to `notify` when the
     // window moves. Raises File not found when the host or its library is
     // missing.
     bool Start(uint32_t threadId, HWND window, const RECT& limit, HWND notify, UINT notifyMessage);
-    // Ends the running host, if any; it removes its hook on the way out.
+    // Tells the running host, if any, to end; it removes its hook on the way
+    // out. Nothing waits for it here.
     void Stop() noexcept;
 
 private:
+    // Waits, handling messages, for the host told to end, up to a bound.
+    void FinishStopping() noexcept;
+
     std::string mPath;
     UniqueKernelHandle mProcess;
+    UniqueKernelHandle mStopping;
     UniqueKernelHandle mStopEvent;
 };
 

@@ -1,5 +1,7 @@
 #include "platform/win32/Win32Platform.h"
 
+#include "platform/win32/PumpingWait.h"
+
 #include <string>
 
 namespace kiv::win32 {
@@ -114,23 +116,12 @@ void CWin32MessagePump::TakeOneMessage() {
     // is handled, not lost.
     const bool librarySignal = message.hwnd == nullptr && message.message == WM_NULL;
     if (!librarySignal) {
-        ::TranslateMessage(&message);
-        ::DispatchMessageA(&message);
+        HandleMessage(message);
     }
 }
 
 void CWin32MessagePump::DoEvents() {
-    MSG message{};
-    // Only what is waiting now: a pass must end even while messages keep coming.
-    for (int handled = 0; handled < 1000 && ::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE);
-         ++handled) {
-        if (message.message == WM_QUIT) {
-            ::PostQuitMessage(static_cast<int>(message.wParam));
-            return;
-        }
-        ::TranslateMessage(&message);
-        ::DispatchMessageA(&message);
-    }
+    HandleWaitingMessages();
 }
 
 void CMessageBoxReporter::ShowMessage(std::string_view text, std::string_view title) {

@@ -2,27 +2,14 @@
 
 #include "playlist/DriveArrival.h"
 
-#include <cstdint>
-#include <string>
 #include <string_view>
 
 namespace kiv::win32 {
 
-// What GetDriveLetterInfo reports about a drive's volume.
-enum class DriveInfoKind : int32_t {
-    VolumeName = 0,
-    SerialNumber = 1,
-    MaxComponentLength = 2,
-    FileSystemFlags = 3,
-    FileSystemName = 4,
-    DriveType = 5
-};
-
-// One fact about the volume in `drive` ("D:"), as text; numbers in decimal.
-// Empty when the volume cannot be read (no disc, drive not ready) and for a
-// kind outside the list. An empty drive shows no "insert a disk" box.
-std::string GetDriveLetterInfo(std::string_view drive, DriveInfoKind kind);
-
+// Reads the disc on a thread of its own: a drive spinning up, or a scratched
+// disc, can take seconds to answer, while KIV's window keeps handling its
+// messages. A drive that has not answered within a bound counts as empty. An
+// empty drive shows no "insert a disk" box.
 class CDriveReaderWin32 final : public IDriveReader {
 public:
     DiscIdentity ReadDisc(std::string_view drive) override;

@@ -1,5 +1,6 @@
 #include "util/FileSystem.h"
 
+#include "platform/win32/PumpingWait.h"
 #include "platform/win32/UniqueHandle.h"
 #include "util/RuntimeError.h"
 
@@ -18,7 +19,10 @@ bool IsMomentaryFailure(DWORD error) {
            error == ERROR_ACCESS_DENIED; // also a file whose deletion is pending
 }
 
-template <typename Attempt> bool RetryWhileHeldOpen(Attempt attempt) noexcept {
+// Up to a second in all. The pauses handle messages, so KIV's window answers
+// meanwhile; a crash handler's call pauses without them.
+template <typename Attempt>
+bool RetryWhileHeldOpen(Attempt attempt, bool handleMessages = true) noexcept {
     constexpr int kAttempts = 20;
     constexpr DWORD kPauseMs = 50;
     for (int tried = 1;; ++tried) {
@@ -28,7 +32,11 @@ template <typename Attempt> bool RetryWhileHeldOpen(Attempt attempt) noexcept {
         if (tried == kAttempts || !IsMomentaryFailure(::GetLastError())) {
             return false;
         }
-        ::Sleep(kPauseMs);
+        if (handleMessages) {
+            win32::PausePumping(kPauseMs);
+        } else {
+            ::Sleep(kPauseMs);
+        }
     }
 }
 
@@ -141,11 +149,11 @@ bool RenameUnlessTaken(const std::string& from, const std::string& to) {
 }
 
 void RemoveFile(const std::string& path) noexcept {
-    RemoveFile(path.c_str());
+    RetryWhileHeldOpen([&path] { return ::DeleteFileA(path.c_str()) != FALSE; });
 }
 
 void RemoveFile(const char* path) noexcept {
-    RetryWhileHeldOpen([path] { return ::DeleteFileA(path) != FALSE; });
+    RetryWhileHeldOpen([path] { return ::DeleteFileA(path) != FALSE; }, false);
 }
 
 void WriteFlushedFile(const std::string& path, std::string_view contents) {
