@@ -73,7 +73,9 @@ void CBlanking::SetBlankingOn(bool on) {
 
 void CBlanking::SetLeftBlankPixels(int32_t pixels) {
     TrapErrors(mReporter, "LeftBlankPixels", [&] {
-        // The screen measured last will do: the top, right and bottom setters measure it.
+        // Measured here too: the left strip is set first, and after a display
+        // change the screen measured last is the old one.
+        UpdateScreenSize();
         mStrips.left = pixels < 1 ? 0 : pixels;
         if (mBlankingOn) {
             Window(kLeft).Move(0, 0, mStrips.left, mScreen.height);

@@ -85,6 +85,10 @@ TEST_F(BlankingFixture, StripsMoveOnlyWhileOnAndTheTaskbarHidesMeanwhile) {
     EXPECT_EQ(Ltwh(2), (Rect{896, 0, 128, 768}));
     EXPECT_EQ(Ltwh(3), (Rect{0, 646, 1024, 122}));
     EXPECT_TRUE(platform.Strip(3).visible && platform.Strip(3).onTop);
+    platform.screen = {1280, 1024}; // a display change: the left strip, set first, follows
+    blanking.SetLeftBlankPixels(104);
+    EXPECT_EQ(Ltwh(0), (Rect{0, 0, 104, 1024}));
+    platform.screen = {1024, 768};
     // Sizes below one become zero; the bottom never goes below the taskbar margin.
     blanking.SetRightBlankPixels(-5);
     EXPECT_EQ(Ltwh(2), (Rect{1024, 0, 0, 768}));

@@ -42,11 +42,12 @@ public:
         windows.back()->events = &events;
         return std::make_unique<Window>(windows.back());
     }
-    Size ScreenSize() override { return {1024, 768}; }
+    Size ScreenSize() override { return screen; }
     int32_t CaptionHeight() override { return 18; }
     int32_t FrameHeight() override { return 4; }
     ITaskbarWindow& Taskbar() override { return taskbar; }
 
+    Size screen{1024, 768};
     // Left, top, right, bottom, as the controller makes them.
     WindowState& Strip(size_t index) { return *windows.at(index); }
 
