@@ -286,11 +286,13 @@ void CMainController::HotKeyMessage(int64_t index) {
 }
 
 void CMainController::MediaArrived() {
-    mQueue.RunLatest(LatestOnly::DiscArrival, [this] {
+    // With the options as they are now: the play list window turns the
+    // automatic handling off while it is open.
+    mQueue.RunLatest(LatestOnly::DiscArrival, [this, drive = mOptions.Drive + ":",
+                                               autoSelect = mOptions.PlayListAutoSelect,
+                                               autoAdd = mOptions.PlayListAutoAdd] {
         TrapErrors(mPlatform.reporter, "Subclass1_WndProc", [&] {
-            mDvdArrival.DriveArriveSelectSetting(mOptions.Drive + ":", true,
-                                                 mOptions.PlayListAutoSelect,
-                                                 mOptions.PlayListAutoAdd, true);
+            mDvdArrival.DriveArriveSelectSetting(drive, true, autoSelect, autoAdd, true);
         });
     });
 }

@@ -154,7 +154,7 @@ TEST_F(ControllerFixture, TheSizeHookIsInstalledAgainOnlyWhenItsLimitOrWindowCha
 
 // Each way a command arrives, while each kind of modal window or the wait for
 // the size hook runs: the command waits for it, then runs once.
-TEST_F(ControllerFixture, ACommandArrivingWhileAModalWindowOrAWaitRunsRunsOnceAfterIt) {
+TEST_F(ControllerFixture, ACommandArrivingWhileAModalWindowOrAWaitIsOpenRunsOnceAfterIt) {
     Load({Setting("A", {0, 0, 640, 480}), Setting("B", {5, 5, 300, 200}, "1066"),
           Setting("Big", {0, 0, 1400, 600})});
     playList.Add("Movie", "B", "MOVIE", "1234");
@@ -162,8 +162,8 @@ TEST_F(ControllerFixture, ACommandArrivingWhileAModalWindowOrAWaitRunsRunsOnceAf
     view.popupChoice = 52; // the tray menu's "B"
     view.nameAnswer = "A"; // Rename answers OK, writing through the working copy
     using Step = std::function<void()>;
+    // Each with whether only the latest of two counts.
     const std::pair<Step, bool> arrivals[] = {
-        // with whether only the latest counts
         {[&] { controller.HotKeyMessage(0); }, false},
         {[&] { controller.MediaArrived(); }, true},
         {[&] { controller.Menus().TrayIcon_MouseEvent(516); }, false},
@@ -200,9 +200,11 @@ TEST_F(ControllerFixture, ACommandArrivingWhileAModalWindowOrAWaitRunsRunsOnceAf
             armed = true;
             modal();
             EXPECT_FALSE(armed);
+            // The play list window keeps a disc from choosing a setting.
+            const bool paused = &arrive == &arrivals[1] && &modal == &modals[3];
             EXPECT_NE(during, "B");
-            EXPECT_EQ(std::count(view.captions.begin(), view.captions.end(), "KIV - B"), 1);
-            EXPECT_EQ(Current().SettingName, "B");
+            EXPECT_EQ(std::count(view.captions.begin(), view.captions.end(), "KIV - B"), !paused);
+            EXPECT_EQ(Current().SettingName, paused ? "A" : "B");
         }
     }
 }
