@@ -1,6 +1,5 @@
 #include "app/CommandQueue.h"
 
-#include <algorithm>
 #include <utility>
 
 namespace kiv {
