@@ -7,6 +7,7 @@ void CGetWindowInfo::cmdGetWindowInfo_Click() {
     const bool playListAutoSelect = mOptions.PlayListAutoSelect;
     const bool globalKeyHook = mOptions.GlobalKeyHook;
     TrapErrors(mReporter, "cmdGetWindowInfo_Click", [&] {
+        const std::string key = mSelection.SelectedItemKey();
         mViews.mainWindow.SetMainWindowVisible(false);
         const std::optional<ApplicationChoice> choice = mViews.dialogs.SelectApplication(
             mViews.commands.ApplicationNameShown(), mOptions.UseCaptionNotClass);
@@ -14,8 +15,18 @@ void CGetWindowInfo::cmdGetWindowInfo_Click() {
             mViews.mainWindow.SetMainWindowVisible(true);
             return;
         }
+        // The wizard ran messages: the choice is for the setting selected when
+        // it opened, which is only stored when another one is selected by now.
+        CWindowSetting* current = mSelection.CurrentSettingOf(key);
+        if (!current && !key.empty()) {
+            const CWindowSettings::Pointer& stored = mSelection.Settings().Item(key);
+            stored->ApplicationName = choice->appName;
+            stored->WindowClass = choice->windowItem;
+            mSelection.Settings().SaveItems();
+            return;
+        }
         mViews.commands.ShowApplicationName(choice->appName);
-        if (CWindowSetting* current = mSelection.CurrentSetting()) {
+        if (current) {
             current->ApplicationName = choice->appName;
             current->WindowClass = choice->windowItem;
         }

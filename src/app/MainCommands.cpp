@@ -3,6 +3,10 @@
 namespace kiv {
 
 void CMainCommands::Invoke(MainCommand command) {
+    mQueue.Run([this, command] { Run(command); });
+}
+
+void CMainCommands::Run(MainCommand command) {
     switch (command) {
     case MainCommand::Add:
         mSettings.HandleAddSettingClick();

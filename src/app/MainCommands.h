@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/CommandQueue.h"
 #include "app/Dialogs.h"
 #include "app/OptionsCommand.h"
 #include "app/PlayListCommand.h"
@@ -12,15 +13,24 @@ namespace kiv {
 // them: the setting commands, the options, the play list and the About box.
 class CMainCommands {
 public:
-    CMainCommands(CSettingCommands& settings, COptionsCommand& options, CPlayListCommand& playList,
-                  IDialogs& dialogs, IErrorReporter& reporter)
-        : mSettings(settings), mOptions(options), mPlayList(playList), mDialogs(dialogs),
-          mReporter(reporter) {}
+    struct Features {
+        CSettingCommands& settings;
+        COptionsCommand& options;
+        CPlayListCommand& playList;
+    };
+    CMainCommands(CCommandQueue& queue, const Features& features, IDialogs& dialogs,
+                  IErrorReporter& reporter)
+        : mQueue(queue), mSettings(features.settings), mOptions(features.options),
+          mPlayList(features.playList), mDialogs(dialogs), mReporter(reporter) {}
 
+    // Runs the command, after the one running when there is one.
     void Invoke(MainCommand command);
     void HandleAboutClick();
 
 private:
+    void Run(MainCommand command);
+
+    CCommandQueue& mQueue;
     CSettingCommands& mSettings;
     COptionsCommand& mOptions;
     CPlayListCommand& mPlayList;

@@ -13,9 +13,9 @@ namespace kiv {
 CMainController::CMainController(const MainViews& views, const Platform& platform,
                                  COptions& options, CPlayList& playList, std::string appPath,
                                  std::string dataFolder)
-    : mView(views.main), mPlatform(platform), mOptions(options), mPlayList(playList),
-      mAppPath(std::move(appPath)), mDataFolder(std::move(dataFolder)),
-      mSettings(platform.reporter), mMoveNotice(views.main),
+    : mView(views.main), mQueue([&view = views.main] { view.CancelModalWindows(); }),
+      mPlatform(platform), mOptions(options), mPlayList(playList), mAppPath(std::move(appPath)),
+      mDataFolder(std::move(dataFolder)), mSettings(platform.reporter), mMoveNotice(views.main),
       mPlacement(platform.desktop, platform.sizeLibrary, platform.pump, options, *this),
       mInstantLock(platform.sizeLibrary, mPlacement, [this] { tmrChecker_Timer(); }),
       mHooks(mPlacement, platform.keyboardLibrary, platform.desktop, options, platform.reporter,
@@ -33,8 +33,10 @@ CMainController::CMainController(const MainViews& views, const Platform& platfor
                        platform.reporter),
       mCommands({views.commands, views.dialogs, views.position}, *this, mMenus, mOrbitBlanking,
                 mHooks, platform.desktop, platform.reporter),
-      mMainCommands(mCommands, mOptionsCommand, mPlayListCommand, views.dialogs, platform.reporter),
-      mMenus(views.menus, *this, mMainCommands, mOrbitBlanking, platform.reporter, mAppPath),
+      mMainCommands(mQueue, {mCommands, mOptionsCommand, mPlayListCommand}, views.dialogs,
+                    platform.reporter),
+      mMenus(views.menus, *this, mQueue, mMainCommands, mOrbitBlanking, platform.reporter,
+             mAppPath),
       mGetWindowInfo({views.commands, views.menus, views.dialogs}, *this, mCommands, options,
                      platform.reporter),
       mHotKeyActions({mPosition, mCommands, mOrbitBlanking}, *this, views.main, platform.desktop),
@@ -45,6 +47,12 @@ bool CMainController::Form_Load(std::string_view commandLine) {
     if (!mHooks.StopWindowHook() || !mHooks.SetKeyHookOff()) {
         return false;
     }
+    // Commands that arrive while start-up waits (a second copy's) run after it.
+    mQueue.Hold([&] { StartUp(commandLine); });
+    return true;
+}
+
+void CMainController::StartUp(std::string_view commandLine) {
     TrapErrors(mPlatform.reporter, "Form_Load", [&] {
         mOrbitBlanking.Start();
 
@@ -82,7 +90,6 @@ bool CMainController::Form_Load(std::string_view commandLine) {
         // The disc already in the drive: its setting and the player, nothing added.
         mDvdArrival.DriveArriveSelectSetting(mOptions.Drive + ":", false, true, false, false);
     });
-    return true;
 }
 
 void CMainController::Form_Unload() {
@@ -115,6 +122,10 @@ void CMainController::cboSettingName_Click() {
         mCommands.Let_HotKey(mCurrentSetting->HotKey);
 
         if (!mHooks.RestartWindowHook(mCurrentSetting.get())) {
+            return;
+        }
+        // The wait for the hook ran messages: a timer may have chosen again meanwhile.
+        if (!mCurrentSetting || mView.SettingListIndex() != index) {
             return;
         }
         mHooks.RestartMouseHook(mCurrentSetting.get());
@@ -196,13 +207,15 @@ void CMainController::SelectListEntryNamed(std::string_view name) {
 }
 
 void CMainController::SecondCopyStarted(std::string_view commandLine) {
-    TrapErrors(mPlatform.reporter, "ProcessCommandArgs", [&] {
-        const std::string name = ParsedArguments(mPlatform.reporter, commandLine).Item("S");
-        if (name.empty()) {
-            return;
-        }
-        SelectListEntryNamed(name);
-        AdjustWindow();
+    mQueue.RunLatest(LatestOnly::SecondCopy, [this, line = std::string(commandLine)] {
+        TrapErrors(mPlatform.reporter, "ProcessCommandArgs", [&] {
+            const std::string name = ParsedArguments(mPlatform.reporter, line).Item("S");
+            if (name.empty()) {
+                return;
+            }
+            SelectListEntryNamed(name);
+            AdjustWindow();
+        });
     });
 }
 
@@ -268,14 +281,19 @@ void CMainController::AdjustBlanking() {
 }
 
 void CMainController::HotKeyMessage(int64_t index) {
-    mHotKeys.HotKeyPressed(mHooks.HotKeyActionName(index));
+    // The key is the one of the table as it is now, which a save may rebuild meanwhile.
+    mQueue.Run([this, action = mHooks.HotKeyActionName(index)] { mHotKeys.HotKeyPressed(action); });
 }
 
 void CMainController::MediaArrived() {
-    TrapErrors(mPlatform.reporter, "Subclass1_WndProc", [&] {
-        mDvdArrival.DriveArriveSelectSetting(mOptions.Drive + ":", true,
-                                             mOptions.PlayListAutoSelect, mOptions.PlayListAutoAdd,
-                                             true);
+    // With the options as they are now: the play list window turns the
+    // automatic handling off while it is open.
+    mQueue.RunLatest(LatestOnly::DiscArrival, [this, drive = mOptions.Drive + ":",
+                                               autoSelect = mOptions.PlayListAutoSelect,
+                                               autoAdd = mOptions.PlayListAutoAdd] {
+        TrapErrors(mPlatform.reporter, "Subclass1_WndProc", [&] {
+            mDvdArrival.DriveArriveSelectSetting(drive, true, autoSelect, autoAdd, true);
+        });
     });
 }
 
@@ -286,10 +304,12 @@ void CMainController::PlaceAppWindowWhenShown() {
 }
 
 void CMainController::ScreenChanged() {
-    if (mCurrentSetting && !mHooks.RestartWindowHook(mCurrentSetting.get())) {
-        return;
-    }
-    AdjustWindow();
+    mQueue.RunLatest(LatestOnly::ScreenChange, [this] {
+        if (mCurrentSetting && !mHooks.RestartWindowHook(mCurrentSetting.get())) {
+            return;
+        }
+        AdjustWindow();
+    });
 }
 
 void CMainController::EndSession() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/CommandQueue.h"
 #include "app/Dialogs.h"
 #include "app/GetWindowInfo.h"
 #include "app/HookSupervisor.h"
@@ -105,6 +106,8 @@ public:
     CMenuCommands& Menus() noexcept { return mMenus; }
     IDriveArrival& DriveArrival() noexcept { return mDvdArrival; }
     CGetWindowInfo& GetWindowInfo() noexcept { return mGetWindowInfo; }
+    // Every command of the user or the system goes through it, one at a time.
+    CCommandQueue& Queue() noexcept { return mQueue; }
 
     // A second copy of KIV started with `commandLine` and ended: its /S
     // setting is selected and placed, as a hot key would; the rest is ignored.
@@ -130,6 +133,7 @@ private:
     void SelectSettingNamed(std::string_view name) override { mSettings.LocateItem(name, *this); }
     void PlaceAppWindowWhenShown() override;
 
+    void StartUp(std::string_view commandLine);
     void AddInitialSettings();
     void ProcessCommandArgs(std::string_view commandLine);
     // Selects the first list entry of this name, compared without regard to case.
@@ -138,6 +142,7 @@ private:
     void SetLockPositionCheck(bool checked);
 
     IMainView& mView;
+    CCommandQueue mQueue;
     Platform mPlatform;
     COptions& mOptions;
     CPlayList& mPlayList;

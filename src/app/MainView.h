@@ -46,6 +46,8 @@ public:
     virtual void ShowAsStartMode(int32_t startMode) = 0;
     // Ends the process at once, without the normal shutdown.
     virtual void EndProgramNow() = 0;
+    // Closes every modal window of the program that is open, as Cancel would.
+    virtual void CancelModalWindows() = 0;
 };
 
 } // namespace kiv

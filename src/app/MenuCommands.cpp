@@ -37,8 +37,11 @@ void CMenuCommands::ChooseSettingFromMenu(int32_t index) {
     if (entry == nullptr) {
         return;
     }
-    mSelection.Settings().LocateItemByKey(entry->Tag, mSelection);
-    mSelection.AdjustWindow();
+    // The entry's key as the menu showed it, whatever a refill does before it runs.
+    mQueue.Run([this, key = entry->Tag] {
+        mSelection.Settings().LocateItemByKey(key, mSelection);
+        mSelection.AdjustWindow();
+    });
 }
 
 void CMenuCommands::mnuSetting_Click(int32_t index) {
@@ -78,11 +81,12 @@ void CMenuCommands::mnuFeature_Click(int32_t index) {
 void CMenuCommands::mnuHelp_Click(int32_t index) {
     if (index == menu::kAbout) {
         mCommands.Invoke(MainCommand::About);
-        return;
+    } else if (index == menu::kHelpOnKiv) {
+        mQueue.Run([this] { ShowHelp(); });
     }
-    if (index != menu::kHelpOnKiv) {
-        return;
-    }
+}
+
+void CMenuCommands::ShowHelp() {
     if (!mHelpFile.empty()) {
         mView.ShowHelpContents(mHelpFile);
         return;
@@ -97,18 +101,16 @@ void CMenuCommands::mnuHelp_Click(int32_t index) {
 
 void CMenuCommands::mnuTrayIcon_Click(int32_t index) {
     switch (index) {
-    case menu::kTrayShow:
-        // Only made visible: a minimized window stays minimized.
-        mView.SetMainWindowVisible(true);
-        break;
-    case menu::kTrayHide:
-        mView.SetMainWindowVisible(false);
-        break;
     case menu::kTrayExit:
         mView.UnloadMainWindow();
         break;
+    case menu::kTrayShow:
+    case menu::kTrayHide:
+        // Only made visible: a minimized window stays minimized.
+        mQueue.Run([this, index] { mView.SetMainWindowVisible(index == menu::kTrayShow); });
+        break;
     case menu::kTrayApply:
-        mSelection.cboSettingName_Click();
+        mQueue.Run([this] { mSelection.cboSettingName_Click(); });
         break;
     default:
         ChooseSettingFromMenu(index);
@@ -117,6 +119,14 @@ void CMenuCommands::mnuTrayIcon_Click(int32_t index) {
 }
 
 void CMenuCommands::mnuContext_Click(int32_t index) {
+    if (index >= menu::kContextBlankingOff && index <= menu::kContextApply) {
+        mQueue.Run([this, index] { RunContextEntry(index); });
+    } else {
+        ChooseSettingFromMenu(index);
+    }
+}
+
+void CMenuCommands::RunContextEntry(int32_t index) {
     TrapErrors(mReporter, "mnuContext_Click", [&] {
         switch (index) {
         case menu::kContextBlankingOff:
@@ -133,7 +143,6 @@ void CMenuCommands::mnuContext_Click(int32_t index) {
             mSelection.cboSettingName_Click();
             break;
         default:
-            ChooseSettingFromMenu(index);
             break;
         }
     });

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/AspectMenu.h"
+#include "app/CommandQueue.h"
 #include "app/MainCommands.h"
 #include "app/OrbitBlanking.h"
 #include "app/Selection.h"
@@ -49,15 +50,17 @@ public:
 // and its menu, and the blanking windows' context menu.
 class CMenuCommands : public ISettingMenus {
 public:
-    CMenuCommands(IMenuView& view, ISelection& selection, CMainCommands& commands,
-                  COrbitBlanking& orbitBlanking, IErrorReporter& reporter, std::string appPath)
-        : mView(view), mSelection(selection), mCommands(commands), mOrbitBlanking(orbitBlanking),
-          mReporter(reporter), mAppPath(std::move(appPath)) {}
+    CMenuCommands(IMenuView& view, ISelection& selection, CCommandQueue& queue,
+                  CMainCommands& commands, COrbitBlanking& orbitBlanking, IErrorReporter& reporter,
+                  std::string appPath)
+        : mView(view), mSelection(selection), mQueue(queue), mCommands(commands),
+          mOrbitBlanking(orbitBlanking), mReporter(reporter), mAppPath(std::move(appPath)) {}
 
     // Start-up: the help file when there is one.
     void SetHelpFile(std::string helpFile) { mHelpFile = std::move(helpFile); }
     void PopulateAspectmenu() override;
-    // Each handler gets the entry's index.
+    // Each handler gets the entry's index. A chosen entry runs after the
+    // command running when there is one; Exit first closes what is open.
     void mnuSetting_Click(int32_t index);
     void mnuFeature_Click(int32_t index);
     void mnuHelp_Click(int32_t index);
@@ -76,9 +79,12 @@ public:
 private:
     // Choosing a setting entry (51-60) of a menu.
     void ChooseSettingFromMenu(int32_t index);
+    void RunContextEntry(int32_t index);
+    void ShowHelp();
 
     IMenuView& mView;
     ISelection& mSelection;
+    CCommandQueue& mQueue;
     CMainCommands& mCommands;
     COrbitBlanking& mOrbitBlanking;
     IErrorReporter& mReporter;

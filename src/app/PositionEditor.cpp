@@ -80,17 +80,20 @@ void CPositionEditor::cmdCapture_Click() {
             // Closed since it was found: there is nothing to capture.
             return;
         }
-        CWindowSetting& setting = *current;
-        setting.WindowLeft = rect->left;
-        setting.WindowWidth = RoundToInt32(static_cast<double>(rect->right) - rect->left);
-        setting.WindowTop = rect->top;
-        setting.WindowHeight = RoundToInt32(static_cast<double>(rect->bottom) - rect->top);
-        mView.ShowPosition(setting);
+        current->WindowLeft = rect->left;
+        current->WindowWidth = RoundToInt32(static_cast<double>(rect->right) - rect->left);
+        current->WindowTop = rect->top;
+        current->WindowHeight = RoundToInt32(static_cast<double>(rect->bottom) - rect->top);
+        mView.ShowPosition(*current);
+        const std::string key = mSelection.SelectedItemKey();
         if (!mHooks.RestartWindowHook(current)) {
             return;
         }
-        mHooks.RestartMouseHook(current);
-        mSelection.AdjustWindow();
+        // The wait for the hook ran messages: the working copy is looked up again.
+        if (CWindowSetting* still = mSelection.CurrentSettingOf(key)) {
+            mHooks.RestartMouseHook(still);
+            mSelection.AdjustWindow();
+        }
     });
 }
 

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace kiv {
 
@@ -28,6 +29,17 @@ public:
     virtual void FillSettingCombo() = 0;
     virtual void AdjustWindow() = 0;
     virtual bool ReadOnly() const = 0;
+
+    // CurrentItemKey, or "" when no entry is selected.
+    std::string SelectedItemKey() const {
+        return ListIndex() >= 0 ? CurrentItemKey() : std::string();
+    }
+    // The working copy while the entry of `key` is still the one selected,
+    // else null: what ran messages meanwhile may have chosen another one.
+    CWindowSetting* CurrentSettingOf(std::string_view key) {
+        CWindowSetting* current = CurrentSetting();
+        return current && !key.empty() && SelectedItemKey() == key ? current : nullptr;
+    }
 };
 
 } // namespace kiv

@@ -79,19 +79,29 @@ void CSettingCommands::HandleDeleteClick() {
 
 void CSettingCommands::HandleRenameClick() {
     TrapErrors(mReporter, "HandleRenameClick", [&] {
-        CWindowSetting* current = mSelection.CurrentSetting();
-        if (!current) {
+        if (!mSelection.CurrentSetting()) {
             return;
         }
         int32_t index = mSelection.ListIndex();
+        const std::string key = mSelection.SelectedItemKey();
         std::optional<std::string> name =
             mDialogs.AskSettingName(index >= 0 ? mSelection.ListText(index) : std::string());
         if (!name) {
             return;
         }
-        current->SettingName = *name;
-        // Saving stores every other pending edit of the working copy too.
-        HandleSaveClick();
+        // The dialog ran messages: the working copy is looked up again, and
+        // when another entry is selected by now, the stored setting is renamed.
+        if (CWindowSetting* current = mSelection.CurrentSettingOf(key)) {
+            current->SettingName = *name;
+            // Saving stores every other pending edit of the working copy too.
+            HandleSaveClick();
+        } else {
+            CWindowSettings& settings = mSelection.Settings();
+            settings.Item(key)->SettingName = *name;
+            settings.SaveItems();
+            mSelection.FillSettingCombo();
+            mHooks.RestartKeyHook(settings);
+        }
         mMenus.PopulateAspectmenu();
         mSelection.Settings().LocateItem(*name, mSelection);
     });
@@ -126,11 +136,11 @@ void CSettingCommands::HandleSaveAsClick() {
         if (!current) {
             return;
         }
-        std::optional<std::string> name =
-            mDialogs.AskSettingName("Copy of " + current->SettingName);
+        // The copy takes the pending edits as they are now: the dialog runs messages.
+        CWindowSetting values = current->CopyWithoutKey();
+        std::optional<std::string> name = mDialogs.AskSettingName("Copy of " + values.SettingName);
         if (name) {
-            // The copy takes the pending edits; the source keeps its stored values.
-            CWindowSetting values = current->CopyWithoutKey();
+            // The source keeps its stored values.
             values.SettingName = *name;
             CWindowSettings& settings = mSelection.Settings();
             settings.Add(values);

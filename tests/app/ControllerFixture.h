@@ -75,6 +75,7 @@ struct FakeViews : IMainView,
     void SetToolTips() override {}
     void ShowAsStartMode(int32_t) override {}
     void EndProgramNow() override { ended = true; }
+    void CancelModalWindows() override { ++cancels; }
     void SetCurrentDvdLabel(std::string_view text) override { dvdLabel = text; }
     void ShowAddingNotice(std::string_view message) override { notices.emplace_back(message); }
     // IPositionView
@@ -133,23 +134,37 @@ struct FakeViews : IMainView,
         opened = path;
         return true;
     }
-    // IDialogs
-    std::optional<std::string> AskSettingName(std::string_view) override { return nameAnswer; }
+    // IDialogs; `whileOpen` runs in each dialog, for what arrives meanwhile.
+    std::optional<std::string> AskSettingName(std::string_view) override {
+        Open();
+        return nameAnswer;
+    }
     void ShowOptions(const OptionsDialogInput& input) override {
+        Open();
         if (optionsAnswer) {
             optionsAnswer(input);
         }
     }
     bool ShowPlayList(CPlayListWindow& window) override {
+        Open();
         return playListUser ? playListUser(window) : false;
     }
     std::optional<ApplicationChoice> SelectApplication(std::string_view appName,
                                                        bool useCaption) override {
+        Open();
         wizardOpened = std::string(appName) + (useCaption ? " (caption)" : " (class)") +
                        (mainVisible ? "" : ", main window hidden");
         return wizardAnswer;
     }
-    void ShowAbout() override { ++aboutShown; }
+    void ShowAbout() override {
+        Open();
+        ++aboutShown;
+    }
+    void Open() {
+        if (whileOpen) {
+            whileOpen();
+        }
+    }
 
     std::vector<Entry> entries;
     int32_t listIndex = -1;
@@ -159,6 +174,7 @@ struct FakeViews : IMainView,
     bool lockChecked = false;
     bool checker = false;
     bool ended = false;
+    int cancels = 0;
     std::array<std::string, 4> labels;
     bool repeater = false;
     std::map<WindowPosControl, std::string> windowPos;
@@ -184,6 +200,7 @@ struct FakeViews : IMainView,
     std::string wizardOpened;
     std::optional<ApplicationChoice> wizardAnswer;
     int aboutShown = 0;
+    std::function<void()> whileOpen;
 };
 
 struct ControllerFixture : ::testing::Test {

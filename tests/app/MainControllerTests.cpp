@@ -152,5 +152,85 @@ TEST_F(ControllerFixture, TheSizeHookIsInstalledAgainOnlyWhenItsLimitOrWindowCha
     EXPECT_EQ(sizeLibrary.limits[3], (Rect{0, 0, 1600, 900}));
 }
 
+// Each way a command arrives, while each kind of modal window or the wait for
+// the size hook runs: the command waits for it, then runs once.
+TEST_F(ControllerFixture, ACommandArrivingWhileAModalWindowOrAWaitIsOpenRunsOnceAfterIt) {
+    Load({Setting("A", {0, 0, 640, 480}), Setting("B", {5, 5, 300, 200}, "1066"),
+          Setting("Big", {0, 0, 1400, 600})});
+    playList.Add("Movie", "B", "MOVIE", "1234");
+    dvd.disc = {"MOVIE", "1234"};
+    view.popupChoice = 52; // the tray menu's "B"
+    view.nameAnswer = "A"; // Rename answers OK, writing through the working copy
+    using Step = std::function<void()>;
+    // Each with whether only the latest of two counts.
+    const std::pair<Step, bool> arrivals[] = {
+        {[&] { controller.HotKeyMessage(0); }, false},
+        {[&] { controller.MediaArrived(); }, true},
+        {[&] { controller.Menus().TrayIcon_MouseEvent(516); }, false},
+        {[&] { controller.SecondCopyStarted("/S b"); }, true}};
+    auto invoke = [&](MainCommand command) {
+        return [&, command] { controller.MainCommands().Invoke(command); };
+    };
+    const Step modals[] = {
+        invoke(MainCommand::Rename),
+        invoke(MainCommand::Options),
+        invoke(MainCommand::About),
+        invoke(MainCommand::PlayList),
+        [&] {
+            controller.Queue().Run([&] { controller.GetWindowInfo().cmdGetWindowInfo_Click(); });
+        },
+        [&] { controller.Menus().mnuHelp_Click(menu::kHelpOnKiv); }, // the guide's message box
+        [&] { controller.Queue().Run([&] { Select("Big"); }); }};    // the size hook's wait
+    const std::pair<Step, bool>* arrival = nullptr;
+    std::string during;
+    bool armed = false;
+    view.whileOpen = reporter.whileShown = pump.onEvents = [&] {
+        if (std::exchange(armed, false)) {
+            for (int n = arrival->second ? 2 : 1; n > 0; --n) {
+                arrival->first();
+            }
+            during = Current().SettingName;
+        }
+    };
+    for (const auto& arrive : arrivals) {
+        for (const Step& modal : modals) {
+            Select("A");
+            view.captions.clear();
+            arrival = &arrive;
+            armed = true;
+            modal();
+            EXPECT_FALSE(armed);
+            // The play list window keeps a disc from choosing a setting.
+            const bool paused = &arrive == &arrivals[1] && &modal == &modals[3];
+            EXPECT_NE(during, "B");
+            EXPECT_EQ(std::count(view.captions.begin(), view.captions.end(), "KIV - B"), !paused);
+            EXPECT_EQ(Current().SettingName, paused ? "A" : "B");
+        }
+    }
+}
+
+// Leaving while a dialog is open: it closes, its own follow-up runs, then the
+// program ends, and a command that was waiting is dropped.
+TEST_F(ControllerFixture, LeavingDuringADialogWaitsForItAndDropsWaitingCommands) {
+    Load({Setting("A", {0, 0, 640, 480}), Setting("B", {5, 5, 300, 200}, "1066")});
+    Select("A");
+    size_t hooksAtExit = 0;
+    view.whileOpen = [&] {
+        controller.HotKeyMessage(0);
+        controller.Queue().Exit([&] {
+            hooksAtExit = keyboardLibrary.keyHooks.size();
+            controller.Form_Unload();
+        });
+        EXPECT_EQ(view.cancels, 1);
+        EXPECT_EQ(hooksAtExit, 0u);
+    };
+    const size_t hooksBefore = keyboardLibrary.keyHooks.size();
+    controller.MainCommands().Invoke(MainCommand::Options);
+    EXPECT_GT(hooksAtExit, hooksBefore);                        // the dialog's follow-up ran first
+    EXPECT_TRUE(keyboardLibrary.keyHooks.back().codes.empty()); // and off it stays
+    controller.HotKeyMessage(0);
+    EXPECT_EQ(Current().SettingName, "A");
+}
+
 } // namespace
 } // namespace kiv

@@ -113,5 +113,23 @@ TEST_F(SettingCommands, TheHotKeyBoxesEditOnlyTheWorkingCopy) {
     EXPECT_EQ(keyboardLibrary.keyHooks.size(), keyHooks); // the hook learns it at the save
 }
 
+// The lock watchdog runs while the name dialog is open; when it lets a closed
+// player's setting go, the stored setting is renamed, and no freed copy.
+TEST_F(SettingCommands, RenameAfterTheWatchdogDeselectedRenamesTheStoredSetting) {
+    CWindowSetting locked = Setting("Locked", {10, 10, 200, 100});
+    locked.LockPosition = 1;
+    Load({locked});
+    Select("Locked");
+    view.nameAnswer = "Renamed";
+    view.whileOpen = [&] {
+        desktop.Close(player);
+        controller.tmrChecker_Timer();
+    };
+    commands.HandleRenameClick();
+    EXPECT_TRUE(FileHas("Renamed"));
+    EXPECT_EQ(Current().SettingName, "Renamed");
+    EXPECT_TRUE(reporter.messages.empty());
+}
+
 } // namespace
 } // namespace kiv

@@ -379,5 +379,50 @@ TEST_F(MainWindowE2e, AReadOnlyProgramFolderKeepsTheDataInAppDataSayingSoOnce) {
     std::filesystem::remove_all(appData);
 }
 
+// A setting's hot key pressed while the name dialog is open waits for it: the
+// rename is stored, then the setting is applied under its own caption.
+TEST_F(MainWindowE2e, AHotKeyPressedDuringRenameIsAppliedAfterOk) {
+    CWindowSetting wide = Setting("Wide", 50, 60, 300, 200);
+    wide.HotKey = "10114"; // Shift+F3
+    WritePlayerSetting({wide});
+    KivProcess kiv(folder, "/S Player");
+    Start(kiv);
+    ASSERT_TRUE(PlayerAt(kPlayer));
+    ASSERT_TRUE(ClickAt(ToolbarButton(2))); // Rename
+    ASSERT_TRUE(
+        PumpUntil([&] { return FindProcessWindow(kiv.ProcessId(), "frmSettingName") != nullptr; }));
+    InputWitness witness;
+    ASSERT_TRUE(witness.SendAndSettle(Chord({VK_SHIFT}, VK_F3)));
+    EXPECT_TRUE(SameRect(WindowRectOf(player.Window()), kPlayer));
+    ASSERT_TRUE(AnswerNameDialog(kiv, "Beamer"));
+    EXPECT_TRUE(PlayerAt(Ltwh(50, 60, 300, 200))) << RectText(WindowRectOf(player.Window()));
+    EXPECT_TRUE(PumpUntil([&] { return kiv.Caption() == "KIV - Wide"; })) << kiv.Caption();
+    EXPECT_NE(DataFile().find("S1=Beamer;"), std::string::npos) << DataFile();
+    EXPECT_TRUE(kiv.Close());
+}
+
+// "Exit KIV" from the tray while the options dialog is open: KIV closes the
+// dialog itself, as Cancel would, and then ends cleanly, with no message box
+// holding it; a dialog left open would keep it running.
+TEST_F(MainWindowE2e, ExitFromTheTrayWhileOptionsIsOpenEndsKivCleanly) {
+    WritePlayerSetting();
+    KivProcess kiv(folder, "/S Player");
+    Start(kiv);
+    ASSERT_TRUE(PumpUntil([&] { return TrayIconPresent(main); }));
+    SendChord({VK_MENU}, 'F');
+    Tap('T'); // "Op&tions..."
+    ASSERT_TRUE(
+        PumpUntil([&] { return FindProcessWindow(kiv.ProcessId(), "frmOptions") != nullptr; }));
+    ::PostMessageA(main, win32::kTrayIconMessage, 0, WM_RBUTTONDOWN);
+    ASSERT_NE(OpenMenu(kiv), nullptr);
+    Tap(VK_DOWN);
+    Tap(VK_DOWN);
+    Tap(VK_DOWN);
+    Tap(VK_RETURN); // "Exit KIV"
+    ASSERT_TRUE(kiv.WaitForExit());
+    EXPECT_EQ(kiv.ExitCode(), 0u);
+    EXPECT_FALSE(TrayIconPresent(main));
+}
+
 } // namespace
 } // namespace kiv::e2e

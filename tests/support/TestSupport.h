@@ -3,6 +3,7 @@
 #include "util/ErrorReport.h"
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,8 +19,12 @@ public:
     };
     void ShowMessage(std::string_view text, std::string_view title) override {
         messages.push_back({std::string(text), std::string(title)});
+        if (whileShown) {
+            whileShown();
+        }
     }
     std::vector<Message> messages;
+    std::function<void()> whileShown; // what arrives while the message box is open
 };
 
 // A fresh directory for one test, removed with everything in it afterwards.

@@ -39,16 +39,19 @@ kiv::win32::UniqueKernelHandle ClaimSingleInstance() {
     return mutex;
 }
 
-int RunMessageLoop(kiv::win32::frmMain& window) {
+int RunMessageLoop(kiv::win32::frmMain& window, kiv::CCommandQueue& commands) {
     MSG message{};
     while (::GetMessageA(&message, nullptr, 0, 0) > 0) {
-        // Ctrl+Tab switches pages; Tab, the arrows and access keys move
-        // between the main window's controls.
-        if (window.PreTranslateMessage(message)) {
-            continue;
-        }
-        ::TranslateMessage(&message);
-        ::DispatchMessageA(&message);
+        // A command that arrives while this message is handled (in a dialog
+        // it opens, or a wait) runs after it.
+        commands.Hold([&] {
+            // Ctrl+Tab switches pages; Tab, the arrows and access keys move
+            // between the main window's controls.
+            if (!window.PreTranslateMessage(message)) {
+                ::TranslateMessage(&message);
+                ::DispatchMessageA(&message);
+            }
+        });
     }
     return static_cast<int>(message.wParam);
 }
@@ -135,7 +138,7 @@ int RunKiv() {
     if (!controller.Form_Load(commandLine)) {
         return 2;
     }
-    return RunMessageLoop(mainWindow);
+    return RunMessageLoop(mainWindow, controller.Queue());
 }
 
 // A crash must not leave the user without a taskbar; the crash then goes on

@@ -17,6 +17,7 @@
 
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace kiv::win32 {
 
@@ -161,7 +162,13 @@ void frmMain::OnDestroy() {
 }
 
 bool frmMain::OnClose() {
-    Destroy();
+    if (!mController) {
+        Destroy();
+        return true;
+    }
+    // A close while a command runs (from the tray menu over a dialog) waits
+    // for the command, whose dialogs close first, so none of it runs after.
+    mController->Queue().Exit([this] { Destroy(); });
     return true;
 }
 
@@ -170,7 +177,8 @@ bool frmMain::OnCommand(int id, int code, HWND control) {
         return false;
     }
     if (id == kSettingName && code == CBN_SELCHANGE) {
-        mController->cboSettingName_Click();
+        mController->Queue().Run(
+            [controller = mController] { controller->cboSettingName_Click(); });
         return true;
     }
     if (control != nullptr && control == tlbMain.Hwnd()) {
@@ -198,7 +206,8 @@ bool frmMain::OnCommand(int id, int code, HWND control) {
         }
     }
     if (id == kGetWindowInfo && code == BN_CLICKED) {
-        mController->GetWindowInfo().cmdGetWindowInfo_Click();
+        mController->Queue().Run(
+            [controller = mController] { controller->GetWindowInfo().cmdGetWindowInfo_Click(); });
         return true;
     }
     return false;
@@ -501,6 +510,31 @@ void frmMain::ShowAddingNotice(std::string_view message) {
 
 void frmMain::EndProgramNow() {
     ::ExitProcess(2);
+}
+
+void frmMain::CancelModalWindows() {
+    // Every captioned window of this thread owned by the main window: the
+    // dialogs and message boxes, the topmost first. A posted close is taken
+    // by the innermost loop, which ends it as its close box would.
+    struct Search {
+        HWND main;
+        std::vector<HWND> found;
+    } search{Hwnd(), {}};
+    ::EnumThreadWindows(
+        ::GetCurrentThreadId(),
+        [](HWND window, LPARAM data) -> BOOL {
+            auto& s = *reinterpret_cast<Search*>(data);
+            if (window != s.main && ::IsWindowVisible(window) &&
+                (::GetWindowLongA(window, GWL_STYLE) & WS_CAPTION) == WS_CAPTION &&
+                ::GetAncestor(window, GA_ROOTOWNER) == s.main) {
+                s.found.push_back(window);
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    for (HWND window : search.found) {
+        ::PostMessageA(window, WM_CLOSE, 0, 0);
+    }
 }
 
 void frmMain::CreateMainCommands() {

@@ -59,6 +59,7 @@ public:
     void SetToolTips() override;
     void ShowAsStartMode(int32_t startMode) override;
     void EndProgramNow() override;
+    void CancelModalWindows() override;
     // IDvdArrivalView
     void SetCurrentDvdLabel(std::string_view text) override;
     void ShowAddingNotice(std::string_view message) override;
