@@ -7,6 +7,9 @@ void CGetWindowInfo::cmdGetWindowInfo_Click() {
     const bool playListAutoSelect = mOptions.PlayListAutoSelect;
     const bool globalKeyHook = mOptions.GlobalKeyHook;
     TrapErrors(mReporter, "cmdGetWindowInfo_Click", [&] {
+        if (!mSelection.CurrentSetting()) {
+            return; // a choice would have no setting to go to
+        }
         const std::string key = mSelection.SelectedItemKey();
         mViews.mainWindow.SetMainWindowVisible(false);
         const std::optional<ApplicationChoice> choice = mViews.dialogs.SelectApplication(

@@ -111,6 +111,8 @@ void CMainController::cboSettingName_Click() {
             mView.SetCaption(kAppTitle);
             mCurrentSetting.reset();
             mOrbitBlanking.AdjustBlanking();
+            // Nothing to delete, rename, save or choose an application for.
+            mCommands.SetButtonEnabledState();
             return;
         }
         const CWindowSettings::Pointer& stored = mSettings.Item(CurrentItemKey());

@@ -49,6 +49,14 @@ TEST_F(ControllerFixture, TheLockWatchdogPutsAMovedWindowBackAndLetsAClosedOneGo
     EXPECT_EQ(controller.CurrentSetting(), nullptr);
     EXPECT_EQ(view.caption, "KIV");
     EXPECT_FALSE(view.checker);
+    // Nothing is selected, so nothing acts on a setting; "..." runs no wizard.
+    for (MainCommand command : {MainCommand::Delete, MainCommand::Rename, MainCommand::Save,
+                                MainCommand::SaveAs, MainCommand::GetWindowInfo}) {
+        EXPECT_FALSE(view.commands[command]) << static_cast<int>(command);
+    }
+    view.wizardOpened.clear();
+    controller.MainCommands().Invoke(MainCommand::GetWindowInfo);
+    EXPECT_EQ(view.wizardOpened, "");
     EXPECT_TRUE(reporter.messages.empty());
 }
 
