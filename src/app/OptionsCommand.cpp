@@ -9,7 +9,13 @@ void COptionsCommand::HandleOptionsClick() {
         for (int32_t i = 0; i < mSelection.ListCount(); ++i) {
             input.settingNames.push_back(mSelection.ListText(i));
         }
+        const bool allowedLarger = mOptions.SubClassWindowSize;
         mDialogs.ShowOptions(input);
+        // Unticked, larger windows end at once: the hook already in the player
+        // would else let it grow until KIV ends. The placement below clamps it.
+        if (allowedLarger && !mOptions.SubClassWindowSize && !mHooks.StopWindowHook()) {
+            return; // the size library is missing: the program has ended
+        }
 
         // Saved or not, the hot keys and the hook follow the options as they now are.
         const bool hooksKept = mOptions.GlobalKeyHook ? mHooks.RestartKeyHook(mSelection.Settings())

@@ -34,5 +34,16 @@ TEST_F(OptionsCommand, AfterTheOptionsTheKeyHookFollowsThemAndTheSettingIsReappl
     EXPECT_TRUE(reporter.messages.empty());
 }
 
+TEST_F(OptionsCommand, UntickingLargerWindowsTakesTheSizeHookOutAtOnce) {
+    Load({Setting("Tall", {0, 0, 200, 5000})});
+    Select("Tall");
+    const int removals = sizeLibrary.removals;
+    view.optionsAnswer = [](const OptionsDialogInput& input) {
+        input.options.SubClassWindowSize = false;
+    };
+    controller.MainCommands().Invoke(MainCommand::Options);
+    EXPECT_EQ(sizeLibrary.removals, removals + 1);
+}
+
 } // namespace
 } // namespace kiv

@@ -120,12 +120,16 @@ public:
         limits.push_back(limit);
         return true;
     }
-    void RemoveHook() override { FailIfMissing(missing); }
+    void RemoveHook() override {
+        FailIfMissing(missing);
+        ++removals;
+    }
     void ReportMoves(WindowHandle window, IWindowMoveEvents* events) override {
         movesOf = window;
         moveEvents = events;
     }
     std::vector<Rect> limits; // of each hook installed
+    int removals = 0;
     bool missing = false;
     WindowHandle movesOf = 0;
     IWindowMoveEvents* moveEvents = nullptr;
