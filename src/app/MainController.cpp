@@ -8,6 +8,8 @@
 #include "util/Numbers.h"
 #include "util/Strings.h"
 
+#include <optional>
+
 namespace kiv {
 
 CMainController::CMainController(const MainViews& views, const Platform& platform,
@@ -223,14 +225,22 @@ void CMainController::SecondCopyStarted(std::string_view commandLine) {
 
 void CMainController::FillSettingCombo() {
     // Traps nothing: a failure reaches the command that refills the list.
-    int32_t remembered = mView.SettingListIndex();
+    // The entry is found again by its item key, not its place: a name added
+    // before it in the sorted list would else put a neighbour there, and
+    // selecting that would apply it to the player for a moment.
+    const int32_t remembered = mView.SettingListIndex();
+    const std::optional<int32_t> rememberedKey =
+        remembered >= 0 ? std::optional(mView.SettingListItemData(remembered)) : std::nullopt;
     mView.ClearSettingList();
     for (const CWindowSettings::Pointer& setting : mSettings) {
         mView.AddSettingListItem(setting->SettingName,
                                  StrictToInt32(std::string_view(setting->ItemKey).substr(1)));
     }
-    if (remembered >= 0 && remembered < mView.SettingListCount()) {
-        SetListIndex(remembered);
+    for (int32_t i = 0; rememberedKey && i < mView.SettingListCount(); ++i) {
+        if (mView.SettingListItemData(i) == *rememberedKey) {
+            SetListIndex(i);
+            return;
+        }
     }
 }
 

@@ -89,6 +89,20 @@ TEST_F(SettingCommands, SaveAsPutsThePendingEditsIntoTheCopyOnly) {
     EXPECT_EQ(Current().WindowWidth, 300);
 }
 
+// "Aa" sorts before C and takes its place in the list: the refill keeps C, so
+// B, now where C was, is never applied to the player.
+TEST_F(SettingCommands, AnAddedNameSortedBeforeTheSelectedOneAppliesNoNeighbour) {
+    LoadThree();
+    Select("C");
+    const size_t moves = desktop.moves.size();
+    view.nameAnswer = "Aa";
+    commands.HandleAddSettingClick();
+    EXPECT_EQ(Current().SettingName, "Aa");
+    for (size_t i = moves; i < desktop.moves.size(); ++i) {
+        EXPECT_NE(desktop.moves[i].leftTopWidthHeight, (Rect{30, 40, 500, 400}));
+    }
+}
+
 TEST_F(SettingCommands, ARefillThatFailsIsReportedByTheCommandThatAskedForIt) {
     LoadThree();
     view.listFails = true;
