@@ -26,7 +26,7 @@ CMainController::CMainController(const MainViews& views, const Platform& platfor
                      platform.reporter, mDataFolder + std::string(kTaskbarMarkerName),
                      [this](int32_t x, int32_t y) { mMenus.ShowContextMenu(x, y); }),
       mPosition(views.position, *this, mHooks, platform.desktop, platform.reporter),
-      mAppearance(platform.windowWatch, platform.desktop, [this] { AdjustWindow(); }),
+      mAppearance(platform.windowWatch, platform.desktop, [this] { PlaceShownWindow(); }),
       mDvdArrival(
           {views.main, *this, platform.drive, platform.launcher, platform.pump, platform.reporter},
           options, playList),
@@ -107,6 +107,8 @@ void CMainController::Form_Unload() {
 
 void CMainController::cboSettingName_Click() {
     TrapErrors(mPlatform.reporter, "cboSettingName_Click", [&] {
+        // A window still awaited belongs to the setting chosen before.
+        mAppearance.Stop();
         mMoveNotice.SelectionStarting();
         int32_t index = mView.SettingListIndex();
         if (index < 0) {
@@ -307,6 +309,19 @@ void CMainController::MediaArrived() {
             mDvdArrival.DriveArriveSelectSetting(drive, true, autoSelect, autoAdd, true);
         });
     });
+}
+
+void CMainController::PlaceShownWindow() {
+    // The selection found no window to hook: the one shown now gets the hooks
+    // it would have had, so a setting taller than the screen can grow past it.
+    if (mCurrentSetting && !mHooks.RestartWindowHook(mCurrentSetting.get())) {
+        return;
+    }
+    // The hook's wait ran messages: the setting may be gone by now.
+    if (mCurrentSetting) {
+        mHooks.RestartMouseHook(mCurrentSetting.get());
+    }
+    AdjustWindow();
 }
 
 void CMainController::PlaceAppWindowWhenShown() {

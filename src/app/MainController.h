@@ -134,6 +134,8 @@ private:
     void PlaceAppWindowWhenShown() override;
 
     void StartUp(std::string_view commandLine);
+    // The late-window watch found the setting's window: hooks, then placement.
+    void PlaceShownWindow();
     void AddInitialSettings();
     void ProcessCommandArgs(std::string_view commandLine);
     // Selects the first list entry of this name, compared without regard to case.

@@ -114,6 +114,9 @@ TEST_F(DvdArrivalTest, APlayerWindowAppearingLaterIsPlacedOnceShownOrGivenUp) {
     watch.hidden.clear();
     watch.events->CheckTimer();
     EXPECT_EQ(desktop.Find(late)->rect, (Rect{10, 10, 310, 210}));
+    // Hooked as a selection would have hooked it (the size hook is off here).
+    ASSERT_FALSE(keyboardLibrary.mouseHooks.empty());
+    EXPECT_EQ(keyboardLibrary.mouseHooks.back(), late);
     EXPECT_EQ(watch.events, nullptr);
 
     desktop.Close(late);
@@ -121,6 +124,10 @@ TEST_F(DvdArrivalTest, APlayerWindowAppearingLaterIsPlacedOnceShownOrGivenUp) {
     controller.MediaArrived();
     ASSERT_NE(watch.events, nullptr) << "the player just started";
     watch.events->DeadlinePassed();
+    EXPECT_EQ(watch.events, nullptr);
+    controller.MediaArrived();
+    ASSERT_NE(watch.events, nullptr);
+    controller.SetListIndex(-1); // another selection: the old watch has nothing to place
     EXPECT_EQ(watch.events, nullptr);
 }
 

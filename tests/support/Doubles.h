@@ -145,7 +145,10 @@ public:
         FailIfMissing(missing);
         mediaHooks.push_back(window);
     }
-    void SetMouseHook(WindowHandle /*window*/) override { FailIfMissing(missing); }
+    void SetMouseHook(WindowHandle window) override {
+        FailIfMissing(missing);
+        mouseHooks.push_back(window);
+    }
     void AllowPCFriendly(bool /*suppress*/) override { FailIfMissing(missing); }
     struct KeyHook {
         WindowHandle window;
@@ -153,6 +156,7 @@ public:
     };
     std::vector<KeyHook> keyHooks;
     std::vector<WindowHandle> mediaHooks;
+    std::vector<WindowHandle> mouseHooks;
     bool missing = false;
 };
 
