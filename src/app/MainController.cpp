@@ -299,7 +299,11 @@ void CMainController::HotKeyMessage(int64_t index) {
     mQueue.Run([this, action = mHooks.HotKeyActionName(index)] { mHotKeys.HotKeyPressed(action); });
 }
 
-void CMainController::MediaArrived() {
+void CMainController::MediaArrived(uint32_t unitMask) {
+    // Only the drive KIV watches: a stick or a disc elsewhere is not the film.
+    if (!ArrivalIsInDrive(unitMask, mOptions.Drive)) {
+        return;
+    }
     // With the options as they are now: the play list window turns the
     // automatic handling off while it is open.
     mQueue.RunLatest(LatestOnly::DiscArrival, [this, drive = mOptions.Drive + ":",

@@ -114,8 +114,9 @@ public:
     void SecondCopyStarted(std::string_view commandLine);
     // The key hook reports that the hot key of its table entry `index` was pressed.
     void HotKeyMessage(int64_t index);
-    // The media listener reports that a medium was inserted into a drive.
-    void MediaArrived();
+    // The media listener reports a medium inserted into the drives of
+    // `unitMask` (bit 0 for A:); only the configured drive counts.
+    void MediaArrived(uint32_t unitMask);
 
     // The screen layout changed, or the machine woke up: the size hook's
     // limit follows the screen, and the player may have been moved.

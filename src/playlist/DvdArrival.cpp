@@ -6,6 +6,17 @@
 
 namespace kiv {
 
+bool ArrivalIsInDrive(uint32_t unitMask, std::string_view drive) {
+    if (unitMask == 0 || drive.empty()) {
+        return true;
+    }
+    const char letter = ToUpperAscii(drive.substr(0, 1))[0];
+    if (letter < 'A' || letter > 'Z') {
+        return true;
+    }
+    return (unitMask >> (letter - 'A') & 1u) != 0;
+}
+
 void CDvdArrival::DriveArriveSelectSetting(std::string_view drive, bool allowAdding,
                                            bool autoSelect, bool autoAdd, bool showNotice) {
     TrapErrors(mParts.reporter, "DriveArriveSelectSetting", [&] {

@@ -7,6 +7,7 @@
 #include "store/PlayList.h"
 #include "util/ErrorReport.h"
 
+#include <cstdint>
 #include <string_view>
 
 namespace kiv {
@@ -42,6 +43,12 @@ struct DvdArrivalParts {
     IMessagePump& pump;
     IErrorReporter& reporter;
 };
+
+// Whether a medium's arrival, reported with the system's unit mask (bit 0 for
+// A:), is in `drive` ("D" or "D:"). A mask that names no drive, or a drive
+// that is no letter, cannot tell: the arrival counts, as the system's
+// message always names its drive.
+bool ArrivalIsInDrive(uint32_t unitMask, std::string_view drive);
 
 // A disc in the configured drive: the player started, the play list looked
 // up, the mapped setting applied, an unknown disc added when asked to.

@@ -173,7 +173,7 @@ TEST_F(ControllerFixture, ACommandArrivingWhileAModalWindowOrAWaitIsOpenRunsOnce
     // Each with whether only the latest of two counts.
     const std::pair<Step, bool> arrivals[] = {
         {[&] { controller.HotKeyMessage(0); }, false},
-        {[&] { controller.MediaArrived(); }, true},
+        {[&] { controller.MediaArrived(1u << 3); }, true}, // D:
         {[&] { controller.Menus().TrayIcon_MouseEvent(516); }, false},
         {[&] { controller.SecondCopyStarted("/S b"); }, true}};
     auto invoke = [&](MainCommand command) {

@@ -10,7 +10,11 @@ namespace {
 
 using namespace test;
 
-enum class Call { Media, MediaNoAutoAdd, StartUp, PlayListWindow, OtherDrive };
+enum class Call { Media, MediaNoAutoAdd, MediaElsewhere, StartUp, PlayListWindow, OtherDrive };
+
+// The system's unit masks: the configured drive D:, and E:.
+constexpr uint32_t kDriveD = 1u << 3;
+constexpr uint32_t kDriveE = 1u << 4;
 
 struct Case {
     const char* name;
@@ -51,7 +55,9 @@ TEST_P(DvdArrivalTest, SelectsAddsLabelsAndStartsThePlayerAsTheCallerAsks) {
     dvd.disc = c.disc;
     options.PlayListAutoAdd = c.call != Call::MediaNoAutoAdd;
     if (c.call == Call::Media || c.call == Call::MediaNoAutoAdd) {
-        controller.MediaArrived();
+        controller.MediaArrived(kDriveD);
+    } else if (c.call == Call::MediaElsewhere) {
+        controller.MediaArrived(kDriveE);
     } else if (c.call != Call::StartUp) {
         controller.DriveArrival().DriveArriveSelectSetting(
             c.call == Call::OtherDrive ? "E:" : "D:", true, false, true, false);
@@ -89,6 +95,7 @@ const Case kCases[] = {
     {"MissingSettingStillPlacesAndLabels", Call::Media, {"LOST", "1"}, "Other", "Lost", "", 2, 1},
     {"EmptyDrive", Call::Media, {}, "Other", "", "", 1, 0},
     {"OtherDrive", Call::OtherDrive, kUnknown, "Other", "", "", 1, 0},
+    {"MediaInAnotherDriveIgnored", Call::MediaElsewhere, kKnown, "Other", "", "", 1, 0},
 };
 INSTANTIATE_TEST_SUITE_P(Cases, DvdArrivalTest, ::testing::ValuesIn(kCases),
                          [](const auto& info) { return std::string(info.param.name); });
@@ -97,7 +104,7 @@ TEST_F(DvdArrivalTest, APlayerThatCannotStartEndsTheArrivalWithItsError) {
     ASSERT_TRUE(controller.Form_Load(""));
     dvd.disc = kKnown;
     dvd.launchFails = true;
-    controller.MediaArrived();
+    controller.MediaArrived(kDriveD);
     EXPECT_EQ(Reports(), Texts{"DriveArriveSelectSetting: Error: 53. File not found"});
     EXPECT_EQ(controller.CurrentSetting(), nullptr);
 }
@@ -121,11 +128,11 @@ TEST_F(DvdArrivalTest, APlayerWindowAppearingLaterIsPlacedOnceShownOrGivenUp) {
 
     desktop.Close(late);
     dvd.disc = kKnown;
-    controller.MediaArrived();
+    controller.MediaArrived(kDriveD);
     ASSERT_NE(watch.events, nullptr) << "the player just started";
     watch.events->DeadlinePassed();
     EXPECT_EQ(watch.events, nullptr);
-    controller.MediaArrived();
+    controller.MediaArrived(kDriveD);
     ASSERT_NE(watch.events, nullptr);
     controller.SetListIndex(-1); // another selection: the old watch has nothing to place
     EXPECT_EQ(watch.events, nullptr);

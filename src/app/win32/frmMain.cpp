@@ -415,7 +415,7 @@ bool frmMain::OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
         return true;
     }
     if (message == support::kMediaArrivedMessage) {
-        mController->MediaArrived();
+        mController->MediaArrived(static_cast<uint32_t>(wParam));
         result = 0;
         return true;
     }
