@@ -2,6 +2,7 @@
 
 #include "Version.h"
 #include "dialogs/About.h"
+#include "platform/win32/StartExecutable.h"
 #include "util/FileSystem.h"
 #include "util/win32/FormUtilsWin32.h"
 
@@ -56,20 +57,7 @@ public:
     }
     bool FileExists(std::string_view path) override { return kiv::FileExists(path); }
     bool StartProgram(std::string_view path) override {
-        std::string program(path);
-        std::string commandLine = "\"" + program + "\"";
-        STARTUPINFOA startup{};
-        startup.cb = sizeof startup;
-        startup.dwFlags = STARTF_USESHOWWINDOW;
-        startup.wShowWindow = SW_SHOWNORMAL;
-        PROCESS_INFORMATION started{};
-        if (!::CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
-                              nullptr, nullptr, &startup, &started)) {
-            return false;
-        }
-        UniqueKernelHandle process(started.hProcess);
-        UniqueKernelHandle thread(started.hThread);
-        return true;
+        return StartExecutable(std::string(path), "");
     }
 };
 } // namespace

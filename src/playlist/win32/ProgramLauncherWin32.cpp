@@ -1,6 +1,6 @@
 #include "playlist/win32/ProgramLauncherWin32.h"
 
-#include "platform/win32/UniqueHandle.h"
+#include "platform/win32/StartExecutable.h"
 #include "platform/win32/Win32.h"
 
 #include <objbase.h>
@@ -29,22 +29,6 @@ public:
 private:
     HRESULT mResult;
 };
-
-bool StartExecutable(const std::string& file, const std::string& folder) {
-    std::string commandLine = "\"" + file + "\"";
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESHOWWINDOW;
-    startup.wShowWindow = SW_SHOWNORMAL;
-    PROCESS_INFORMATION started{};
-    if (!::CreateProcessA(file.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                          folder.empty() ? nullptr : folder.c_str(), &startup, &started)) {
-        return false;
-    }
-    UniqueKernelHandle process(started.hProcess);
-    UniqueKernelHandle thread(started.hThread);
-    return true;
-}
 
 bool OpenWithShell(const std::string& file, const std::string& folder) {
     CComApartment apartment;
