@@ -246,9 +246,9 @@ public:
         RECT main = WindowRectOf(mMain);
         Require(MovePointerTo({main.left > 40 ? 8 : 1015, 300}), "the pointer parked");
     }
-    // A dialog's push button, pressed as the keyboard's space bar presses it:
-    // under Wine another window now and then covers a dialog for a moment
-    // (the player raised by the lock), and a pointer click would land there.
+    // A dialog's push button, pressed by its click message: under Wine a
+    // dialog is now and then reported under another window for a moment, and
+    // a pointer click would land on that one.
     void PressButton(HWND parent, std::string_view text) {
         HWND button = ButtonOf(parent, text);
         Require(button != nullptr, "the button " + std::string(text));
