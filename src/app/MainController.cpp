@@ -130,6 +130,7 @@ void CMainController::cboSettingName_Click() {
         if (!mHooks.RestartWindowHook(mCurrentSetting.get())) {
             return;
         }
+        mMoveNotice.HookInstalled(mPlacement.MissingHookHelper());
         // The wait for the hook ran messages: a timer may have chosen again meanwhile.
         if (!mCurrentSetting || mView.SettingListIndex() != index) {
             return;
@@ -321,6 +322,7 @@ void CMainController::PlaceShownWindow() {
     if (mCurrentSetting && !mHooks.RestartWindowHook(mCurrentSetting.get())) {
         return;
     }
+    mMoveNotice.HookInstalled(mPlacement.MissingHookHelper());
     // The hook's wait ran messages: the setting may be gone by now.
     if (mCurrentSetting) {
         mHooks.RestartMouseHook(mCurrentSetting.get());
