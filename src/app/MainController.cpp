@@ -2,6 +2,7 @@
 
 #include "app/InitialSettings.h"
 #include "blanking/Taskbar.h"
+#include "placement/AppWindow.h"
 #include "store/CommandArgs.h"
 #include "store/DataFolder.h"
 #include "util/FileSystem.h"
@@ -328,6 +329,17 @@ void CMainController::PlaceShownWindow() {
         mHooks.RestartMouseHook(mCurrentSetting.get());
     }
     AdjustWindow();
+}
+
+bool CMainController::SettingWindowShown(std::string_view name) {
+    const CWindowSetting* setting = mCurrentSetting.get();
+    for (const CWindowSettings::Pointer& item : mSettings) {
+        if (!name.empty() && item->SettingName == name) {
+            setting = item.get();
+            break;
+        }
+    }
+    return setting && GetAppWindow(mPlatform.desktop, setting->WindowClass) != 0;
 }
 
 void CMainController::PlaceAppWindowWhenShown() {
