@@ -3,10 +3,10 @@
 #include "KIVKbd/KIVKbd.h"
 #include "KIVUtil/KIVUtil.h"
 #include "hotkeys/HotKeyTable.h"
-#include "platform/win32/PumpingWait.h"
 #include "platform/win32/Win32Platform.h"
 #include "util/FileSystem.h"
 #include "util/RuntimeError.h"
+#include "util/win32/PumpingWait.h"
 
 #include <array>
 #include <string>
