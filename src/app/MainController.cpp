@@ -1,7 +1,7 @@
 #include "app/MainController.h"
 
-#include "app/InitialSettings.h"
 #include "blanking/Taskbar.h"
+#include "placement/InitialSettings.h"
 #include "store/CommandArgs.h"
 #include "store/DataFolder.h"
 #include "util/FileSystem.h"

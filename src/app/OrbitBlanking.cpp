@@ -1,7 +1,7 @@
 #include "app/OrbitBlanking.h"
 
-#include "app/WindowPosValue.h"
 #include "placement/AppWindow.h"
+#include "placement/WindowPosValue.h"
 #include "util/Numbers.h"
 #include "util/ScopeFlag.h"
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "app/HookSupervisor.h"
-#include "app/PositionRules.h"
 #include "app/Selection.h"
+#include "placement/PositionRules.h"
 #include "platform/Desktop.h"
 #include "util/ErrorReport.h"
 

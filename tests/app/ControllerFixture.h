@@ -3,7 +3,7 @@
 // The main controller over doubles of its views and of the operating system,
 // with a settings file of the test's choosing.
 #include "app/MainController.h"
-#include "app/WindowPosValue.h"
+#include "placement/WindowPosValue.h"
 #include "playlist/PlayListWindow.h"
 #include "support/BlankingDoubles.h"
 #include "support/Doubles.h"

@@ -1,13 +1,13 @@
 // Program entry: one instance per session, the options, the main window and
 // the message loop.
 #include "app/MainController.h"
-#include "app/SingleInstance.h"
 #include "app/StartPlacement.h"
+#include "app/win32/SingleInstance.h"
 #include "app/win32/frmMain.h"
 #include "blanking/Taskbar.h"
 #include "blanking/win32/BlankingWin32.h"
-#include "hotkeys/win32/SupportLibrariesWin32.h"
 #include "placement/win32/WindowShowWatchWin32.h"
+#include "platform/win32/SupportLibrariesWin32.h"
 #include "platform/win32/UniqueHandle.h"
 #include "platform/win32/Win32Platform.h"
 #include "playlist/win32/DriveReaderWin32.h"

@@ -1,8 +1,8 @@
 #include "app/win32/frmMain.h"
 
 #include "KIVKbd/KIVKbd.h"
-#include "app/SingleInstance.h"
-#include "app/ToolTipTexts.h"
+#include "app/win32/SingleInstance.h"
+#include "app/win32/ToolTipTexts.h"
 #include "dialogs/win32/frmAbout.h"
 #include "dialogs/win32/frmOptions.h"
 #include "dialogs/win32/frmSettingName.h"

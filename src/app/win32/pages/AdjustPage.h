@@ -1,8 +1,8 @@
 #pragma once
 
 #include "app/MainController.h"
-#include "app/PositionRules.h"
 #include "app/win32/pages/TabPage.h"
+#include "placement/PositionRules.h"
 #include "platform/win32/UniqueHandle.h"
 #include "store/WindowSetting.h"
 

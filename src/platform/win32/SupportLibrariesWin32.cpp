@@ -1,4 +1,4 @@
-#include "hotkeys/win32/SupportLibrariesWin32.h"
+#include "platform/win32/SupportLibrariesWin32.h"
 
 #include "KIVKbd/KIVKbd.h"
 #include "KIVUtil/KIVUtil.h"
