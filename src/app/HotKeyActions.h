@@ -1,7 +1,7 @@
 #pragma once
 
+#include "app/BlankingSeams.h"
 #include "app/MainView.h"
-#include "app/OrbitBlanking.h"
 #include "app/PositionEditor.h"
 #include "app/Selection.h"
 #include "app/SettingCommands.h"
@@ -16,13 +16,12 @@ public:
     struct Features {
         CPositionEditor& position;
         CSettingCommands& commands;
-        COrbitBlanking& orbitBlanking;
+        IStripFollower& blanking;
     };
     CHotKeyActions(const Features& features, ISelection& selection, IMainView& mainView,
                    IDesktop& desktop)
-        : mPosition(features.position), mCommands(features.commands),
-          mOrbitBlanking(features.orbitBlanking), mSelection(selection), mMainView(mainView),
-          mDesktop(desktop) {}
+        : mPosition(features.position), mCommands(features.commands), mBlanking(features.blanking),
+          mSelection(selection), mMainView(mainView), mDesktop(desktop) {}
 
     void SelectSettingAndPlace(std::string_view name) override;
     void PressNudge(int32_t index) override;
@@ -34,7 +33,7 @@ public:
 private:
     CPositionEditor& mPosition;
     CSettingCommands& mCommands;
-    COrbitBlanking& mOrbitBlanking;
+    IStripFollower& mBlanking;
     ISelection& mSelection;
     IMainView& mMainView;
     IDesktop& mDesktop;

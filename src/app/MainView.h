@@ -11,7 +11,7 @@
 namespace kiv {
 
 // What the controller asks of the main window itself: the setting list, the
-// caption, the lock box and the lock watchdog's timer. The window only shows
+// caption, the tab strip and the lock watchdog's timer. The window only shows
 // state and reports what the user did; setting a value here never runs a
 // handler: the controller runs the handling itself where a change calls for it.
 class IMainView : public IDvdArrivalView {
@@ -32,10 +32,8 @@ public:
     virtual void ShowSettingListIndex(int32_t index) = 0;
 
     virtual void SetCaption(std::string_view caption) = 0;
-    // The application name and the position labels.
+    // The setting's application name.
     virtual void ShowSetting(const CWindowSetting& setting) = 0;
-    virtual bool IsLockPositionChecked() const = 0;
-    virtual void ShowLockPositionChecked(bool checked) = 0;
     virtual void SetCheckerEnabled(bool enabled) = 0;
 
     // Lays out and shows the page of the tab `key`; with `initialize`, first

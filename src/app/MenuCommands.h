@@ -1,11 +1,10 @@
 #pragma once
 
 #include "app/AspectMenu.h"
+#include "app/BlankingSeams.h"
 #include "app/CommandQueue.h"
 #include "app/MainCommands.h"
-#include "app/OrbitBlanking.h"
 #include "app/Selection.h"
-#include "app/SettingCommands.h"
 #include "util/ErrorReport.h"
 
 #include <cstdint>
@@ -48,17 +47,18 @@ public:
 
 // The menu bar's entries, the menus that list the settings, the tray icon
 // and its menu, and the blanking windows' context menu.
-class CMenuCommands : public ISettingMenus {
+class CMenuCommands {
 public:
     CMenuCommands(IMenuView& view, ISelection& selection, CCommandQueue& queue,
-                  CMainCommands& commands, COrbitBlanking& orbitBlanking, IErrorReporter& reporter,
+                  CMainCommands& commands, IBlankingSwitch& blanking, IErrorReporter& reporter,
                   std::string appPath)
         : mView(view), mSelection(selection), mQueue(queue), mCommands(commands),
-          mOrbitBlanking(orbitBlanking), mReporter(reporter), mAppPath(std::move(appPath)) {}
+          mBlanking(blanking), mReporter(reporter), mAppPath(std::move(appPath)) {}
 
     // Start-up: the help file when there is one.
     void SetHelpFile(std::string helpFile) { mHelpFile = std::move(helpFile); }
-    void PopulateAspectmenu() override;
+    // The setting list changed: the menus that list it are built anew.
+    void PopulateAspectmenu();
     // Each handler gets the entry's index. A chosen entry runs after the
     // command running when there is one; Exit first closes what is open.
     void mnuSetting_Click(int32_t index);
@@ -86,7 +86,7 @@ private:
     ISelection& mSelection;
     CCommandQueue& mQueue;
     CMainCommands& mCommands;
-    COrbitBlanking& mOrbitBlanking;
+    IBlankingSwitch& mBlanking;
     IErrorReporter& mReporter;
     std::string mAppPath;
     std::string mHelpFile;

@@ -13,13 +13,15 @@
 
 namespace kiv {
 
-// The "Window Position" page's position labels, their in-place edit box and
-// the nudge buttons' repeat timer.
+// The "Window Position" page: the position labels, their in-place edit box,
+// the lock box and the nudge buttons' repeat timer.
 class IPositionView {
 public:
     virtual ~IPositionView() = default;
     // The four position labels only.
     virtual void ShowPosition(const CWindowSetting& setting) = 0;
+    virtual bool IsLockPositionChecked() const = 0;
+    virtual void ShowLockPositionChecked(bool checked) = 0;
     virtual std::string PositionLabelText(PositionLabel label) const = 0;
     // The label's "Edit" pop-up at the pointer; true when it was chosen.
     virtual bool ChoosePositionEdit() = 0;
@@ -33,14 +35,22 @@ public:
 };
 
 // Editing the selected setting's rectangle: the nudge buttons with their
-// auto-repeat, the capture of the window's own rectangle and the in-place
-// editing of a position label. Each change is placed at once.
+// auto-repeat, the capture of the window's own rectangle, the in-place
+// editing of a position label and the lock. Each change is placed at once.
 class CPositionEditor {
 public:
     CPositionEditor(IPositionView& view, ISelection& selection, CHookSupervisor& hooks,
                     IDesktop& desktop, IErrorReporter& reporter)
         : mView(view), mSelection(selection), mHooks(hooks), mDesktop(desktop),
           mReporter(reporter) {}
+
+    // Shows a setting's rectangle on the labels.
+    void ShowSetting(const CWindowSetting& setting) { mView.ShowPosition(setting); }
+    // The labels show no setting's rectangle: every field 0.
+    void ShowNoValues() { mView.ShowPosition(CWindowSetting{}); }
+    void chkLockPosition_Click();
+    // Sets the lock box, running its click handling when its state changes.
+    void SetLockPositionCheck(bool checked);
 
     void cmdSize_Click(int32_t index);
     // One nudge step; false when it failed and was reported.

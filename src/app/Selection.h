@@ -25,10 +25,13 @@ public:
     // Applies the selected entry anew: the working copy is renewed from the
     // stored setting and the window placed.
     virtual void cboSettingName_Click() = 0;
-    // Refills the list from the settings, selecting the same index again.
+    // Refills the list from the settings, selecting the same entry again;
+    // the menus that list the settings follow.
     virtual void FillSettingCombo() = 0;
     virtual void AdjustWindow() = 0;
     virtual bool ReadOnly() const = 0;
+    // The deleted setting's values leave every page: each shows none.
+    virtual void ShowNoSetting() = 0;
 
     // CurrentItemKey, or "" when no entry is selected.
     std::string SelectedItemKey() const {

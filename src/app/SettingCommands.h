@@ -2,8 +2,6 @@
 
 #include "app/Dialogs.h"
 #include "app/HookSupervisor.h"
-#include "app/OrbitBlanking.h"
-#include "app/PositionEditor.h"
 #include "app/Selection.h"
 #include "hotkeys/HotKeyEditor.h"
 #include "platform/Desktop.h"
@@ -40,15 +38,6 @@ public:
     virtual void FocusGetWindowInfo() = 0;
     virtual void ShowApplicationName(std::string_view name) = 0;
     virtual std::string ApplicationNameShown() const = 0;
-    // The hot key page's controls.
-    virtual IHotKeyEditorView& HotKeyFrame() = 0;
-};
-
-// The menus that list the settings, rebuilt whenever the collection changes.
-class ISettingMenus {
-public:
-    virtual ~ISettingMenus() = default;
-    virtual void PopulateAspectmenu() = 0;
 };
 
 // The commands on the named settings (add, delete, rename, save, save under
@@ -59,14 +48,13 @@ public:
     struct Views {
         ISettingCommandsView& commands;
         IDialogs& dialogs;
-        IPositionView& position;
+        // The hot key page's controls.
+        IHotKeyEditorView& hotKey;
     };
-    CSettingCommands(const Views& views, ISelection& selection, ISettingMenus& menus,
-                     COrbitBlanking& orbitBlanking, CHookSupervisor& hooks, IDesktop& desktop,
-                     IErrorReporter& reporter)
-        : mView(views.commands), mDialogs(views.dialogs), mPositionView(views.position),
-          mSelection(selection), mMenus(menus), mOrbitBlanking(orbitBlanking), mHooks(hooks),
-          mDesktop(desktop), mReporter(reporter) {}
+    CSettingCommands(const Views& views, ISelection& selection, CHookSupervisor& hooks,
+                     IDesktop& desktop, IErrorReporter& reporter)
+        : mView(views.commands), mDialogs(views.dialogs), mHotKeyView(views.hotKey),
+          mSelection(selection), mHooks(hooks), mDesktop(desktop), mReporter(reporter) {}
 
     void HandleAddSettingClick();
     void HandleDeleteClick();
@@ -84,10 +72,8 @@ public:
 private:
     ISettingCommandsView& mView;
     IDialogs& mDialogs;
-    IPositionView& mPositionView;
+    IHotKeyEditorView& mHotKeyView;
     ISelection& mSelection;
-    ISettingMenus& mMenus;
-    COrbitBlanking& mOrbitBlanking;
     CHookSupervisor& mHooks;
     IDesktop& mDesktop;
     IErrorReporter& mReporter;

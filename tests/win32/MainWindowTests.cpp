@@ -102,8 +102,9 @@ TEST_F(MainWindowFixture, ShowingValuesRunsNoHandling) {
     window.ShowSettingListIndex(0);
     EXPECT_EQ(controller.CurrentSetting(), nullptr);
     EXPECT_EQ(TextOf(window.Hwnd()), "KIV");
-    window.ShowLockPositionChecked(true);
-    EXPECT_TRUE(window.IsLockPositionChecked());
+    IPositionView& page = window.Views().position;
+    page.ShowLockPositionChecked(true);
+    EXPECT_TRUE(page.IsLockPositionChecked());
     EXPECT_TRUE(reporter.messages.empty());
 }
 

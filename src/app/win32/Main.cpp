@@ -118,11 +118,11 @@ int RunKiv() {
     kiv::win32::CWindowShowWatchWin32 windowWatch;
 
     kiv::win32::frmMain mainWindow;
-    kiv::CMainController controller(
-        kiv::MainViews{mainWindow, mainWindow, mainWindow, mainWindow, mainWindow, mainWindow},
-        kiv::Platform{desktop, sizeLibrary, keyboardLibrary, pump, reporter, blanking, driveReader,
-                      launcher, windowWatch},
-        gOptions, gPlayList, appPath, dataFolder.Path());
+    kiv::CMainController controller(mainWindow.Views(),
+                                    kiv::Platform{desktop, sizeLibrary, keyboardLibrary, pump,
+                                                  reporter, blanking, driveReader, launcher,
+                                                  windowWatch},
+                                    gOptions, gPlayList, appPath, dataFolder.Path());
 
     HINSTANCE module = ::GetModuleHandleA(nullptr);
     HICON largeIcon = static_cast<HICON>(::LoadImageA(module, MAKEINTRESOURCEA(kIconId), IMAGE_ICON,

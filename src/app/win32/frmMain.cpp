@@ -2,12 +2,6 @@
 
 #include "KIVKbd/KIVKbd.h"
 #include "app/win32/SingleInstance.h"
-#include "app/win32/ToolTipTexts.h"
-#include "dialogs/win32/frmAbout.h"
-#include "dialogs/win32/frmOptions.h"
-#include "dialogs/win32/frmSettingName.h"
-#include "dialogs/win32/frmWindowSelect.h"
-#include "playlist/win32/frmPlayList.h"
 
 #include "util/GDILine.h"
 #include "util/win32/FormUtilsWin32.h"
@@ -22,19 +16,9 @@
 namespace kiv::win32 {
 
 namespace {
-// The window's timers: each id is its interval's index plus one.
-enum class MainTimer : UINT_PTR { Checker = 1, Repeater, Orbit, TestOrbit };
-constexpr std::array<UINT, 4> kTimerIntervalsMs = {1000, 250, 1000, 2000};
-UINT_PTR TimerId(MainTimer timer) {
-    return static_cast<UINT_PTR>(timer);
-}
-void SetTimerEnabled(HWND window, MainTimer timer, bool enabled) {
-    if (enabled) {
-        ::SetTimer(window, TimerId(timer), kTimerIntervalsMs[TimerId(timer) - 1], nullptr);
-    } else {
-        ::KillTimer(window, TimerId(timer));
-    }
-}
+// The lock watchdog's timer; the pages keep timers of their own.
+constexpr UINT_PTR kCheckerTimer = 1;
+constexpr UINT kCheckerIntervalMs = 1000;
 
 // Layout in device-independent pixels at 96 DPI.
 constexpr int kClientWidth = 440;
@@ -67,10 +51,11 @@ bool frmMain::Load(CMainController& controller, HICON largeIcon, HICON smallIcon
     // its hand-over is let in, and checked by its marker and size on arrival.
     ::ChangeWindowMessageFilterEx(Hwnd(), WM_COPYDATA, MSGFLT_ALLOW, nullptr);
     // Each page reports its own controls to the feature behind it.
-    fraAdjust.Bind(controller);
+    fraAdjust.Bind(controller.Position());
+    fraAdjust.UsePositionEditMenu([this] { return mMenus.TrackPositionEdit(Hwnd()); });
     fraHotKey.Bind(controller.Commands());
-    fraOrbiting.Bind(controller.OrbitBlanking());
-    fraBlanking.Bind(controller.OrbitBlanking());
+    fraOrbiting.Bind(controller.Orbiting());
+    fraBlanking.Bind(controller.Blanking());
     return true;
 }
 
@@ -84,77 +69,38 @@ bool frmMain::OnCreate() {
     // lblCurrentDVD: the disc in the drive, once it is known.
     CreateChild(Hwnd(), WC_STATICA, "", SS_LEFTNOWORDWRAP | SS_NOPREFIX | SS_ENDELLIPSIS,
                 kCurrentDvd);
-    AddTab("WP", "&Window Position", fraAdjust);
-    AddTab("HK", "Hot &Key", fraHotKey);
-    AddTab("OR", "Orb&iting", fraOrbiting);
-    AddTab("BL", "&Blanking", fraBlanking);
+    mTabStrip.Attach(Hwnd(), kTabMain);
+    mTabStrip.AddTab("WP", "&Window Position", fraAdjust);
+    mTabStrip.AddTab("HK", "Hot &Key", fraHotKey);
+    mTabStrip.AddTab("OR", "Orb&iting", fraOrbiting);
+    mTabStrip.AddTab("BL", "&Blanking", fraBlanking);
     mTaskbarCreatedMessage = ::RegisterWindowMessageA("TaskbarCreated");
     CreateMainCommands();
     // Keys as in a dialog: Enter presses the focused button, the focus comes
     // back where it was, and an access key no control takes chooses a tab.
     UseDialogKeyboard(mKeyboard);
     mKeyboard.SetFirstFocus(Control(kSettingName));
-    mKeyboard.UseTabStrip(Control(kTabMain), [this](size_t index) {
-        if (index < mTabs.size()) {
-            SetupTabPages(false, mTabs[index].key);
-        }
-    });
+    mKeyboard.UseTabStrip(Control(kTabMain), [this](size_t index) { mTabStrip.ShowPageAt(index); });
     // Start-up lays the pages out and shows the first one (SetupTabPages).
     ApplyFontAndLayout(WindowDpi(Hwnd()), false);
     return true;
 }
 
-void frmMain::AddTab(std::string_view key, const char* caption, CTabPage& page) {
-    HWND tab = Control(kTabMain);
-    TCITEMA item{};
-    item.mask = TCIF_TEXT;
-    item.pszText = const_cast<char*>(caption);
-    int index = static_cast<int>(::SendMessageA(tab, TCM_GETITEMCOUNT, 0, 0));
-    ::SendMessageA(tab, TCM_INSERTITEMA, static_cast<WPARAM>(index),
-                   reinterpret_cast<LPARAM>(&item));
-    page.CreatePage(Hwnd());
-    page.Build();
-    mTabs.push_back({key, caption, &page});
-}
-
 void frmMain::SetupTabPages(bool initialize, std::string_view key) {
     if (initialize) {
-        LayoutPages();
-        for (size_t i = 0; i < mTabs.size(); ++i) {
-            if (mTabs[i].key == key) {
-                ::SendMessageA(Control(kTabMain), TCM_SETCURSEL, i, 0);
-            }
-        }
+        mTabStrip.LayoutPages(mDpiFont.Scale());
     }
-    for (const Tab& tab : mTabs) {
-        ::ShowWindow(tab.page->Hwnd(), SW_HIDE);
-    }
-    for (const Tab& tab : mTabs) {
-        if (tab.key == key) {
-            ::SetWindowPos(tab.page->Hwnd(), HWND_TOP, 0, 0, 0, 0,
-                           SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
-        }
-    }
+    mTabStrip.ShowPage(key, initialize);
 }
 
-void frmMain::LayoutPages() {
-    // Every page covers the strip's display area, in front of the strip.
-    HWND tab = Control(kTabMain);
-    RECT area{};
-    ::GetWindowRect(tab, &area);
-    ::MapWindowPoints(nullptr, Hwnd(), reinterpret_cast<POINT*>(&area), 2);
-    ::SendMessageA(tab, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
-    for (const Tab& page : mTabs) {
-        ::SetWindowPos(page.page->Hwnd(), HWND_TOP, area.left, area.top, area.right - area.left,
-                       area.bottom - area.top, SWP_NOACTIVATE);
-        page.page->Layout(mDpiFont.Scale());
-    }
+MainViews frmMain::Views() {
+    return {*this, fraAdjust, fraOrbiting, fraBlanking, fraHotKey.Editor(), *this, *this, mDialogs};
 }
 
 void frmMain::OnDestroy() {
-    for (UINT_PTR id = 1; id <= kTimerIntervalsMs.size(); ++id) {
-        ::KillTimer(Hwnd(), id);
-    }
+    // No tick may reach a feature while the controller shuts down.
+    SetCheckerEnabled(false);
+    mTabStrip.StopTimers();
     if (mController) {
         mController->Form_Unload();
     }
@@ -214,23 +160,11 @@ bool frmMain::OnCommand(int id, int code, HWND control) {
 }
 
 bool frmMain::OnTimer(UINT_PTR id) {
-    if (mController && id == TimerId(MainTimer::Checker)) {
-        mController->tmrChecker_Timer();
-        return true;
+    if (mController == nullptr || id != kCheckerTimer) {
+        return false;
     }
-    if (mController && id == TimerId(MainTimer::Orbit)) {
-        mController->OrbitBlanking().tmrOrbit_Timer();
-        return true;
-    }
-    if (mController && id == TimerId(MainTimer::TestOrbit)) {
-        mController->OrbitBlanking().tmrTestOrbit_Timer();
-        return true;
-    }
-    if (mController && id == TimerId(MainTimer::Repeater)) {
-        mController->Position().tmrRepeater_Timer();
-        return true;
-    }
-    return false;
+    mController->tmrChecker_Timer();
+    return true;
 }
 
 bool frmMain::OnPaint(HDC dc, const PAINTSTRUCT&) {
@@ -279,14 +213,7 @@ bool frmMain::OnNotify(NMHDR& header, LRESULT& result) {
         result = 0;
         return true;
     }
-    if (header.idFrom == kTabMain && header.code == TCN_SELCHANGE) {
-        auto selected = static_cast<size_t>(::SendMessageA(Control(kTabMain), TCM_GETCURSEL, 0, 0));
-        if (selected < mTabs.size()) {
-            SetupTabPages(false, mTabs[selected].key);
-        }
-        return true;
-    }
-    return false;
+    return mTabStrip.OnNotify(header);
 }
 
 bool frmMain::OnDpiChanged(UINT dpi, const RECT& suggested) {
@@ -320,7 +247,7 @@ void frmMain::ApplyFontAndLayout(UINT dpi, bool withPages) {
     SizeFrameToClient(Hwnd(), mDpiFont.Scale(), kClientWidth, kClientHeight);
     LayoutMainCommands();
     if (withPages) {
-        LayoutPages();
+        mTabStrip.LayoutPages(mDpiFont.Scale());
     }
     ::InvalidateRect(Hwnd(), nullptr, TRUE);
 }
@@ -373,31 +300,14 @@ void frmMain::SetCaption(std::string_view caption) {
 
 void frmMain::ShowSetting(const CWindowSetting& setting) {
     ShowText(Control(kApplicationName), setting.ApplicationName);
-    fraAdjust.ShowPosition(setting);
-}
-
-bool frmMain::IsLockPositionChecked() const {
-    return fraAdjust.IsLockChecked();
-}
-
-void frmMain::ShowLockPositionChecked(bool checked) {
-    fraAdjust.ShowLockChecked(checked);
 }
 
 void frmMain::SetCheckerEnabled(bool enabled) {
-    SetTimerEnabled(Hwnd(), MainTimer::Checker, enabled);
-}
-
-void frmMain::SetRepeaterEnabled(bool enabled) {
-    SetTimerEnabled(Hwnd(), MainTimer::Repeater, enabled);
-}
-
-void frmMain::SetOrbitTimerEnabled(bool enabled) {
-    SetTimerEnabled(Hwnd(), MainTimer::Orbit, enabled);
-}
-
-void frmMain::SetTestOrbitTimerEnabled(bool enabled) {
-    SetTimerEnabled(Hwnd(), MainTimer::TestOrbit, enabled);
+    if (enabled) {
+        ::SetTimer(Hwnd(), kCheckerTimer, kCheckerIntervalMs, nullptr);
+    } else {
+        ::KillTimer(Hwnd(), kCheckerTimer);
+    }
 }
 
 bool frmMain::OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
@@ -451,44 +361,6 @@ bool frmMain::OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
         return true;
     }
     return false;
-}
-
-CWindowPos& frmMain::WindowPos(WindowPosControl control) {
-    if (control == WindowPosControl::OrbitHorizontal) {
-        return fraOrbiting.orbHorizontal();
-    }
-    if (control == WindowPosControl::OrbitVertical) {
-        return fraOrbiting.orbVertical();
-    }
-    return fraBlanking.Pad(control);
-}
-
-std::string frmMain::WindowPosValue(WindowPosControl control) {
-    return WindowPos(control).Value();
-}
-
-void frmMain::ShowWindowPosValue(WindowPosControl control, std::string_view value) {
-    WindowPos(control).SetValue(value);
-}
-
-std::string frmMain::OrbitText(OrbitTextBox box) const {
-    return fraOrbiting.OrbitText(box);
-}
-
-void frmMain::ShowOrbitText(OrbitTextBox box, std::string_view text) {
-    fraOrbiting.ShowOrbitText(box, text);
-}
-
-bool frmMain::IsBlankingOnChecked() const {
-    return fraBlanking.IsBlankingChecked();
-}
-
-void frmMain::ShowBlankingOnChecked(bool checked) {
-    fraBlanking.ShowBlankingChecked(checked);
-}
-
-bool frmMain::IsOrbitingOnChecked() const {
-    return fraOrbiting.IsOrbitingChecked();
 }
 
 void frmMain::ShowAsStartMode(int32_t startMode) {
@@ -569,67 +441,7 @@ bool frmMain::PreTranslateMessage(MSG& message) {
     return mKeyboard.PreTranslate(message);
 }
 
-HWND frmMain::TipControlWindow(TipControl control) const {
-    switch (control) {
-    case TipControl::SettingName:
-        return Control(kSettingName);
-    case TipControl::GetWindowInfo:
-        return Control(kGetWindowInfo);
-    case TipControl::BlankingOn:
-        return fraBlanking.Control(CBlankingPage::kBlankingOn);
-    case TipControl::LockPosition:
-        return fraAdjust.Control(CAdjustPage::kLockPosition);
-    case TipControl::Capture:
-        return fraAdjust.Control(CAdjustPage::kCapture);
-    case TipControl::TestOrbiting:
-        return fraOrbiting.Control(COrbitingPage::kTestOrbiting);
-    case TipControl::OrbitIncrement:
-        return fraOrbiting.Control(COrbitingPage::kOrbitIncrement);
-    case TipControl::OrbitInterval:
-        return fraOrbiting.Control(COrbitingPage::kOrbitInterval);
-    case TipControl::OrbitingOn:
-        return fraOrbiting.Control(COrbitingPage::kOrbitingOn);
-    case TipControl::OrbitHorizontal:
-        return fraOrbiting.Control(COrbitingPage::kOrbHorizontal);
-    case TipControl::OrbitVertical:
-        return fraOrbiting.Control(COrbitingPage::kOrbVertical);
-    case TipControl::BlankLeft:
-        return fraBlanking.Control(CBlankingPage::kBlankLeft);
-    case TipControl::BlankRight:
-        return fraBlanking.Control(CBlankingPage::kBlankRight);
-    case TipControl::BlankTop:
-        return fraBlanking.Control(CBlankingPage::kBlankTop);
-    case TipControl::BlankBottom:
-        return fraBlanking.Control(CBlankingPage::kBlankBottom);
-    default:
-        // The nudge buttons, in order.
-        return fraAdjust.Control(CAdjustPage::kSize0 +
-                                 (static_cast<int>(control) - static_cast<int>(TipControl::Size0)));
-    }
-}
-
-// --- ISettingCommandsView, IDialogs ---
-
-std::optional<std::string> frmMain::AskSettingName(std::string_view initialText) {
-    return frmSettingName::Ask(Hwnd(), initialText);
-}
-
-void frmMain::ShowOptions(const OptionsDialogInput& input) {
-    frmOptions::Show(Hwnd(), input);
-}
-
-bool frmMain::ShowPlayList(CPlayListWindow& window) {
-    return frmPlayList::Show(Hwnd(), window);
-}
-
-std::optional<ApplicationChoice> frmMain::SelectApplication(std::string_view appName,
-                                                            bool useCaption) {
-    return frmWindowSelect::Run(Hwnd(), appName, useCaption);
-}
-
-void frmMain::ShowAbout() {
-    frmAbout::Show(Hwnd());
-}
+// --- ISettingCommandsView ---
 
 void frmMain::SetCommandEnabled(MainCommand command, bool enabled) {
     switch (command) {
@@ -661,48 +473,16 @@ std::string frmMain::ApplicationNameShown() const {
     return WindowText(Control(kApplicationName));
 }
 
-void frmMain::ShowPosition(const CWindowSetting& setting) {
-    fraAdjust.ShowPosition(setting);
-}
-
 void frmMain::SetToolTips() {
     if (mToolTips == nullptr || mToolTipsSet) {
         return;
     }
     mToolTipsSet = true;
-    for (const ToolTipText& tip : kMainToolTips) {
-        HWND control = TipControlWindow(tip.control);
-        if (control == nullptr) {
-            continue;
-        }
-        AddToolTip(mToolTips, control, tip.text);
-        // A control made of parts shows its tip over each part.
-        for (HWND part = ::GetWindow(control, GW_CHILD); part;
-             part = ::GetWindow(part, GW_HWNDNEXT)) {
-            AddToolTip(mToolTips, part, tip.text);
-        }
-    }
-}
-
-// --- IPositionView ---
-
-std::string frmMain::PositionLabelText(PositionLabel label) const {
-    return fraAdjust.LabelText(label);
-}
-
-void frmMain::BeginPositionEdit(PositionLabel label, std::string_view text) {
-    fraAdjust.BeginEdit(label, text);
-}
-
-void frmMain::EndPositionEdit(PositionLabel label, std::string_view caption) {
-    fraAdjust.EndEdit(label, caption);
-}
-
-void frmMain::MoveFocusToNextControl() {
-    HWND next = ::GetNextDlgTabItem(Hwnd(), ::GetFocus(), FALSE);
-    if (next != nullptr) {
-        ::SetFocus(next);
-    }
+    // The toolbar's buttons carry their own.
+    constexpr ControlTip kTips[] = {{kSettingName, "Select an aspect ratio setting"},
+                                    {kGetWindowInfo, "Select an application to control"}};
+    AddToolTips(mToolTips, Hwnd(), kTips);
+    mTabStrip.AddToolTips(mToolTips);
 }
 
 // --- IMenuView ---
@@ -714,10 +494,6 @@ void frmMain::ShowSettingMenus(const AspectMenuState& menus) {
 
 int32_t frmMain::ShowPopupMenu(MainPopup popup, std::optional<ScreenPoint> at) {
     return mMenus.TrackPopup(popup, at);
-}
-
-bool frmMain::ChoosePositionEdit() {
-    return mMenus.TrackPositionEdit(Hwnd());
 }
 
 bool frmMain::AddTrayIcon() {

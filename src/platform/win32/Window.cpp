@@ -54,6 +54,20 @@ void AddToolTip(HWND tips, HWND control, std::string_view text) {
     ::SendMessageA(tips, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
+void AddToolTips(HWND tips, HWND parent, std::span<const ControlTip> table) {
+    for (const ControlTip& tip : table) {
+        HWND control = ::GetDlgItem(parent, tip.id);
+        if (control == nullptr) {
+            continue;
+        }
+        AddToolTip(tips, control, tip.text);
+        for (HWND part = ::GetWindow(control, GW_CHILD); part;
+             part = ::GetWindow(part, GW_HWNDNEXT)) {
+            AddToolTip(tips, part, tip.text);
+        }
+    }
+}
+
 namespace {
 LRESULT CALLBACK SubclassProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                               DWORD_PTR data) noexcept {

@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -29,6 +30,14 @@ HWND CreateChild(HWND parent, const char* className, const char* text, DWORD sty
 HWND CreateToolTips(HWND owner);
 // Shows `text` in `tips` while the mouse rests over `control`.
 void AddToolTip(HWND tips, HWND control, std::string_view text);
+// A window's tool tip table: the child control `id` shows `text`.
+struct ControlTip {
+    int id;
+    std::string_view text;
+};
+// Adds the tips of `table` for the children of `parent`; a control made of
+// parts shows its tip over each part.
+void AddToolTips(HWND tips, HWND parent, std::span<const ControlTip> table);
 
 // A control's message, seen before the control's own procedure: a result
 // answers it, nothing passes it on with `wParam` as the handler left it.
