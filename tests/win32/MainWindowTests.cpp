@@ -274,7 +274,7 @@ TEST_F(MainWindowFixture, TheTrayIconComesAndGoesWithTheWindow) {
     FakeDesktop otherDesktop;
     COptions withIcon{reporter};
     withIcon.WindowStartMode = 2;
-    CMainController other(MainViews{second, second, second, second, second, second},
+    CMainController other(second.Views(),
                           Platform{otherDesktop, sizeLibrary, keyboardLibrary, pump, reporter,
                                    blanking, dvd, dvd, dvd},
                           withIcon, playList, (dir.Path() / "").string(),

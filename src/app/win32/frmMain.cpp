@@ -4,14 +4,11 @@
 #include "app/win32/SingleInstance.h"
 
 #include "util/GDILine.h"
-#include "util/win32/FormUtilsWin32.h"
 
 #include <commctrl.h>
 #include <shellapi.h>
 
 #include <string>
-#include <utility>
-#include <vector>
 
 namespace kiv::win32 {
 
@@ -36,6 +33,12 @@ constexpr int kClientHeight = kTabTop + kTabHeight + kMargin + kDvdRowHeight;
 
 frmMain::~frmMain() {
     Destroy();
+}
+
+// --- Creation and layout ---
+
+MainViews frmMain::Views() {
+    return {*this, fraAdjust, fraOrbiting, fraBlanking, fraHotKey.Editor(), *this, *this, mDialogs};
 }
 
 bool frmMain::Load(CMainController& controller, HICON largeIcon, HICON smallIcon) {
@@ -86,16 +89,75 @@ bool frmMain::OnCreate() {
     return true;
 }
 
-void frmMain::SetupTabPages(bool initialize, std::string_view key) {
-    if (initialize) {
-        mTabStrip.LayoutPages(mDpiFont.Scale());
-    }
-    mTabStrip.ShowPage(key, initialize);
+void frmMain::CreateMainCommands() {
+    tlbMain.Create(Hwnd(), kToolbar);
+    HWND chooser =
+        CreateChild(Hwnd(), WC_BUTTONA, "...", BS_PUSHBUTTON | WS_TABSTOP, kGetWindowInfo);
+    // In the tab order it follows the application's name it chooses.
+    ::SetWindowPos(chooser, Control(kApplicationName), 0, 0, 0, 0,
+                   SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    mMenus.Create(Hwnd());
+
+    mToolTips = CreateToolTips(Hwnd());
 }
 
-MainViews frmMain::Views() {
-    return {*this, fraAdjust, fraOrbiting, fraBlanking, fraHotKey.Editor(), *this, *this, mDialogs};
+void frmMain::ApplyFontAndLayout(UINT dpi, bool withPages) {
+    mDpiFont.Apply(Hwnd(), dpi);
+    auto place = [&](int id, int x, int y, int width, int height) {
+        ::MoveWindow(Control(id), mDpiFont.Scale()(x), mDpiFont.Scale()(y), mDpiFont.Scale()(width),
+                     mDpiFont.Scale()(height), TRUE);
+    };
+    const int fieldLeft = kMargin + kLabelWidth;
+    const int fieldWidth = kClientWidth - fieldLeft - kMargin;
+    int y = kToolbarHeight + kMargin;
+    place(kSettingNameLabel, kMargin, y + 4, kLabelWidth, kRowHeight - 4);
+    place(kSettingName, fieldLeft, y, fieldWidth, 200);
+    y += kRowHeight + 8;
+    place(kApplicationLabel, kMargin, y, kLabelWidth, kRowHeight - 4);
+    // Room on the right for the button that chooses the application.
+    place(kApplicationName, fieldLeft, y, fieldWidth - kGetWindowInfoWidth - 6, kRowHeight - 4);
+    place(kGetWindowInfo, kClientWidth - kMargin - kGetWindowInfoWidth, y - 4, kGetWindowInfoWidth,
+          kRowHeight);
+    place(kTabMain, kMargin, kTabTop, kClientWidth - 2 * kMargin, kTabHeight);
+    place(kCurrentDvd, kMargin, kTabTop + kTabHeight + 6, kClientWidth - 2 * kMargin,
+          kDvdRowHeight - 4);
+
+    SizeFrameToClient(Hwnd(), mDpiFont.Scale(), kClientWidth, kClientHeight);
+    LayoutMainCommands();
+    if (withPages) {
+        mTabStrip.LayoutPages(mDpiFont.Scale());
+    }
+    ::InvalidateRect(Hwnd(), nullptr, TRUE);
 }
+
+void frmMain::LayoutMainCommands() {
+    RECT client{};
+    ::GetClientRect(Hwnd(), &client);
+    tlbMain.Layout(mDpiFont.Scale().Dpi(), client.right, mDpiFont.Scale()(kToolbarHeight) - 1);
+    // The tips take the window's font, and a little room after the text, which
+    // some tip windows otherwise clip by a character.
+    HWND toolbarTips = reinterpret_cast<HWND>(::SendMessageA(tlbMain.Hwnd(), TB_GETTOOLTIPS, 0, 0));
+    RECT margin{mDpiFont.Scale()(2), mDpiFont.Scale()(1), mDpiFont.Scale()(6), mDpiFont.Scale()(1)};
+    for (HWND tips : {mToolTips, toolbarTips}) {
+        if (tips != nullptr) {
+            ::SendMessageA(tips, WM_SETFONT, reinterpret_cast<WPARAM>(mDpiFont.Font()), FALSE);
+            ::SendMessageA(tips, TTM_SETMARGIN, 0, reinterpret_cast<LPARAM>(&margin));
+        }
+    }
+}
+
+bool frmMain::OnDpiChanged(UINT dpi, const RECT& suggested) {
+    ApplyFontAndLayout(dpi);
+    ::SetWindowPos(Hwnd(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                   suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    return true;
+}
+
+bool frmMain::PreTranslateMessage(MSG& message) {
+    return mKeyboard.PreTranslate(message);
+}
+
+// --- Messages ---
 
 void frmMain::OnDestroy() {
     // No tick may reach a feature while the controller shuts down.
@@ -135,18 +197,13 @@ bool frmMain::OnCommand(int id, int code, HWND control) {
     }
     if (control == nullptr && code == 0) {
         if (std::optional<CMainMenus::Entry> entry = CMainMenus::FromCommandId(id)) {
-            switch (entry->menu) {
-            case CMainMenus::Menu::Setting:
-                mController->Menus().mnuSetting_Click(entry->index);
-                break;
-            case CMainMenus::Menu::Feature:
-                mController->Menus().mnuFeature_Click(entry->index);
-                break;
-            case CMainMenus::Menu::Help:
-                mController->Menus().mnuHelp_Click(entry->index);
-                break;
-            default:
-                break;
+            CMenuCommands& menus = mController->Menus();
+            if (entry->menu == CMainMenus::Menu::Setting) {
+                menus.mnuSetting_Click(entry->index);
+            } else if (entry->menu == CMainMenus::Menu::Feature) {
+                menus.mnuFeature_Click(entry->index);
+            } else if (entry->menu == CMainMenus::Menu::Help) {
+                menus.mnuHelp_Click(entry->index);
             }
             return true;
         }
@@ -197,117 +254,11 @@ bool frmMain::OnNotify(NMHDR& header, LRESULT& result) {
         result = CDRF_DODEFAULT;
         return true;
     }
-    if ((header.code == TTN_GETDISPINFOA || header.code == TTN_GETDISPINFOW) &&
-        header.hwndFrom == toolbarTips) {
-        const std::string_view text = CMainToolbar::TipOf(static_cast<int>(header.idFrom));
-        if (text.empty()) {
-        }
-        // The tip window copies the text before the buffer changes again.
-        if (header.code == TTN_GETDISPINFOA) {
-            mTipText.assign(text);
-            reinterpret_cast<NMTTDISPINFOA&>(header).lpszText = mTipText.data();
-        } else {
-            mWideTipText.assign(text.begin(), text.end());
-            reinterpret_cast<NMTTDISPINFOW&>(header).lpszText = mWideTipText.data();
-        }
+    if (tlbMain.OnTipNotify(header)) {
         result = 0;
         return true;
     }
     return mTabStrip.OnNotify(header);
-}
-
-bool frmMain::OnDpiChanged(UINT dpi, const RECT& suggested) {
-    ApplyFontAndLayout(dpi);
-    ::SetWindowPos(Hwnd(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-                   suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    return true;
-}
-
-void frmMain::ApplyFontAndLayout(UINT dpi, bool withPages) {
-    mDpiFont.Apply(Hwnd(), dpi);
-    auto place = [&](int id, int x, int y, int width, int height) {
-        ::MoveWindow(Control(id), mDpiFont.Scale()(x), mDpiFont.Scale()(y), mDpiFont.Scale()(width),
-                     mDpiFont.Scale()(height), TRUE);
-    };
-    const int fieldLeft = kMargin + kLabelWidth;
-    const int fieldWidth = kClientWidth - fieldLeft - kMargin;
-    int y = kToolbarHeight + kMargin;
-    place(kSettingNameLabel, kMargin, y + 4, kLabelWidth, kRowHeight - 4);
-    place(kSettingName, fieldLeft, y, fieldWidth, 200);
-    y += kRowHeight + 8;
-    place(kApplicationLabel, kMargin, y, kLabelWidth, kRowHeight - 4);
-    // Room on the right for the button that chooses the application.
-    place(kApplicationName, fieldLeft, y, fieldWidth - kGetWindowInfoWidth - 6, kRowHeight - 4);
-    place(kGetWindowInfo, kClientWidth - kMargin - kGetWindowInfoWidth, y - 4, kGetWindowInfoWidth,
-          kRowHeight);
-    place(kTabMain, kMargin, kTabTop, kClientWidth - 2 * kMargin, kTabHeight);
-    place(kCurrentDvd, kMargin, kTabTop + kTabHeight + 6, kClientWidth - 2 * kMargin,
-          kDvdRowHeight - 4);
-
-    SizeFrameToClient(Hwnd(), mDpiFont.Scale(), kClientWidth, kClientHeight);
-    LayoutMainCommands();
-    if (withPages) {
-        mTabStrip.LayoutPages(mDpiFont.Scale());
-    }
-    ::InvalidateRect(Hwnd(), nullptr, TRUE);
-}
-
-void frmMain::ClearSettingList() {
-    ::SendMessageA(Control(kSettingName), CB_RESETCONTENT, 0, 0);
-}
-
-int32_t frmMain::AddSettingListItem(std::string_view text, int32_t itemData) {
-    return AddItemDataComboBox(Control(kSettingName), text, itemData);
-}
-
-int32_t frmMain::SettingListCount() const {
-    return static_cast<int32_t>(::SendMessageA(Control(kSettingName), CB_GETCOUNT, 0, 0));
-}
-
-int32_t frmMain::SettingListItemData(int32_t index) const {
-    return static_cast<int32_t>(
-        ::SendMessageA(Control(kSettingName), CB_GETITEMDATA, static_cast<WPARAM>(index), 0));
-}
-
-std::string frmMain::SettingListText(int32_t index) const {
-    HWND combo = Control(kSettingName);
-    LRESULT length = ::SendMessageA(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
-    if (length == CB_ERR) {
-        return {};
-    }
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    LRESULT copied = ::SendMessageA(combo, CB_GETLBTEXT, static_cast<WPARAM>(index),
-                                    reinterpret_cast<LPARAM>(text.data()));
-    text.resize(copied == CB_ERR ? 0 : static_cast<size_t>(copied));
-    return text;
-}
-
-int32_t frmMain::FindSettingListText(std::string_view text) const {
-    return FindStringComboBox(Control(kSettingName), text, true);
-}
-
-int32_t frmMain::SettingListIndex() const {
-    return static_cast<int32_t>(::SendMessageA(Control(kSettingName), CB_GETCURSEL, 0, 0));
-}
-
-void frmMain::ShowSettingListIndex(int32_t index) {
-    ::SendMessageA(Control(kSettingName), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
-}
-
-void frmMain::SetCaption(std::string_view caption) {
-    ::SetWindowTextA(Hwnd(), std::string(caption).c_str());
-}
-
-void frmMain::ShowSetting(const CWindowSetting& setting) {
-    ShowText(Control(kApplicationName), setting.ApplicationName);
-}
-
-void frmMain::SetCheckerEnabled(bool enabled) {
-    if (enabled) {
-        ::SetTimer(Hwnd(), kCheckerTimer, kCheckerIntervalMs, nullptr);
-    } else {
-        ::KillTimer(Hwnd(), kCheckerTimer);
-    }
 }
 
 bool frmMain::OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
@@ -363,6 +314,35 @@ bool frmMain::OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
     return false;
 }
 
+// --- IMainView ---
+
+void frmMain::SetupTabPages(bool initialize, std::string_view key) {
+    if (initialize) {
+        mTabStrip.LayoutPages(mDpiFont.Scale());
+    }
+    mTabStrip.ShowPage(key, initialize);
+}
+
+void frmMain::SetCheckerEnabled(bool enabled) {
+    if (enabled) {
+        ::SetTimer(Hwnd(), kCheckerTimer, kCheckerIntervalMs, nullptr);
+    } else {
+        ::KillTimer(Hwnd(), kCheckerTimer);
+    }
+}
+
+void frmMain::SetToolTips() {
+    if (mToolTips == nullptr || mToolTipsSet) {
+        return;
+    }
+    mToolTipsSet = true;
+    // The toolbar's buttons carry their own.
+    constexpr ControlTip kTips[] = {{kSettingName, "Select an aspect ratio setting"},
+                                    {kGetWindowInfo, "Select an application to control"}};
+    AddToolTips(mToolTips, Hwnd(), kTips);
+    mTabStrip.AddToolTips(mToolTips);
+}
+
 void frmMain::ShowAsStartMode(int32_t startMode) {
     if (startMode == 0) {
         ::ShowWindow(Hwnd(), SW_SHOWNORMAL);
@@ -385,60 +365,7 @@ void frmMain::EndProgramNow() {
 }
 
 void frmMain::CancelModalWindows() {
-    // Every captioned window of this thread owned by the main window: the
-    // dialogs and message boxes, the topmost first. A posted close is taken
-    // by the innermost loop, which ends it as its close box would.
-    struct Search {
-        HWND main;
-        std::vector<HWND> found;
-    } search{Hwnd(), {}};
-    ::EnumThreadWindows(
-        ::GetCurrentThreadId(),
-        [](HWND window, LPARAM data) -> BOOL {
-            auto& s = *reinterpret_cast<Search*>(data);
-            if (window != s.main && ::IsWindowVisible(window) &&
-                (::GetWindowLongA(window, GWL_STYLE) & WS_CAPTION) == WS_CAPTION &&
-                ::GetAncestor(window, GA_ROOTOWNER) == s.main) {
-                s.found.push_back(window);
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    for (HWND window : search.found) {
-        ::PostMessageA(window, WM_CLOSE, 0, 0);
-    }
-}
-
-void frmMain::CreateMainCommands() {
-    tlbMain.Create(Hwnd(), kToolbar);
-    HWND chooser =
-        CreateChild(Hwnd(), WC_BUTTONA, "...", BS_PUSHBUTTON | WS_TABSTOP, kGetWindowInfo);
-    // In the tab order it follows the application's name it chooses.
-    ::SetWindowPos(chooser, Control(kApplicationName), 0, 0, 0, 0,
-                   SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    mMenus.Create(Hwnd());
-
-    mToolTips = CreateToolTips(Hwnd());
-}
-
-void frmMain::LayoutMainCommands() {
-    RECT client{};
-    ::GetClientRect(Hwnd(), &client);
-    tlbMain.Layout(mDpiFont.Scale().Dpi(), client.right, mDpiFont.Scale()(kToolbarHeight) - 1);
-    // The tips take the window's font, and a little room after the text, which
-    // some tip windows otherwise clip by a character.
-    HWND toolbarTips = reinterpret_cast<HWND>(::SendMessageA(tlbMain.Hwnd(), TB_GETTOOLTIPS, 0, 0));
-    RECT margin{mDpiFont.Scale()(2), mDpiFont.Scale()(1), mDpiFont.Scale()(6), mDpiFont.Scale()(1)};
-    for (HWND tips : {mToolTips, toolbarTips}) {
-        if (tips != nullptr) {
-            ::SendMessageA(tips, WM_SETFONT, reinterpret_cast<WPARAM>(mDpiFont.Font()), FALSE);
-            ::SendMessageA(tips, TTM_SETMARGIN, 0, reinterpret_cast<LPARAM>(&margin));
-        }
-    }
-}
-
-bool frmMain::PreTranslateMessage(MSG& message) {
-    return mKeyboard.PreTranslate(message);
+    CloseOwnedWindows(Hwnd());
 }
 
 // --- ISettingCommandsView ---
@@ -469,22 +396,6 @@ void frmMain::ShowApplicationName(std::string_view name) {
     ::SetWindowTextA(Control(kApplicationName), std::string(name).c_str());
 }
 
-std::string frmMain::ApplicationNameShown() const {
-    return WindowText(Control(kApplicationName));
-}
-
-void frmMain::SetToolTips() {
-    if (mToolTips == nullptr || mToolTipsSet) {
-        return;
-    }
-    mToolTipsSet = true;
-    // The toolbar's buttons carry their own.
-    constexpr ControlTip kTips[] = {{kSettingName, "Select an aspect ratio setting"},
-                                    {kGetWindowInfo, "Select an application to control"}};
-    AddToolTips(mToolTips, Hwnd(), kTips);
-    mTabStrip.AddToolTips(mToolTips);
-}
-
 // --- IMenuView ---
 
 void frmMain::ShowSettingMenus(const AspectMenuState& menus) {
@@ -497,14 +408,7 @@ int32_t frmMain::ShowPopupMenu(MainPopup popup, std::optional<ScreenPoint> at) {
 }
 
 bool frmMain::AddTrayIcon() {
-    auto icon = reinterpret_cast<HICON>(::GetClassLongPtrA(Hwnd(), GCLP_HICONSM));
-    if (icon == nullptr) {
-        icon = reinterpret_cast<HICON>(::GetClassLongPtrA(Hwnd(), GCLP_HICON));
-    }
-    if (icon == nullptr) {
-        icon = ::LoadIconA(nullptr, IDI_APPLICATION);
-    }
-    return mTrayIcon.Add(Hwnd(), icon, "KIV");
+    return mTrayIcon.Add(Hwnd(), "KIV");
 }
 
 bool frmMain::DeleteTrayIcon() {

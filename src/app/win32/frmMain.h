@@ -15,6 +15,7 @@
 #include "platform/win32/UniqueHandle.h"
 #include "platform/win32/Window.h"
 #include "playlist/win32/frmAddingTitle.h"
+#include "util/win32/FormUtilsWin32.h"
 
 #include <array>
 #include <string_view>
@@ -38,16 +39,37 @@ public:
 
     // IMainView
     WindowHandle Handle() const override { return reinterpret_cast<WindowHandle>(Hwnd()); }
-    void ClearSettingList() override;
-    int32_t AddSettingListItem(std::string_view text, int32_t itemData) override;
-    int32_t SettingListCount() const override;
-    int32_t SettingListItemData(int32_t index) const override;
-    std::string SettingListText(int32_t index) const override;
-    int32_t FindSettingListText(std::string_view text) const override;
-    int32_t SettingListIndex() const override;
-    void ShowSettingListIndex(int32_t index) override;
-    void SetCaption(std::string_view caption) override;
-    void ShowSetting(const CWindowSetting& setting) override;
+    void ClearSettingList() override {
+        ::SendMessageA(Control(kSettingName), CB_RESETCONTENT, 0, 0);
+    }
+    int32_t AddSettingListItem(std::string_view text, int32_t itemData) override {
+        return AddItemDataComboBox(Control(kSettingName), text, itemData);
+    }
+    int32_t SettingListCount() const override {
+        return static_cast<int32_t>(::SendMessageA(Control(kSettingName), CB_GETCOUNT, 0, 0));
+    }
+    int32_t SettingListItemData(int32_t index) const override {
+        return static_cast<int32_t>(
+            ::SendMessageA(Control(kSettingName), CB_GETITEMDATA, static_cast<WPARAM>(index), 0));
+    }
+    std::string SettingListText(int32_t index) const override {
+        return ComboBoxItemText(Control(kSettingName), index);
+    }
+    int32_t FindSettingListText(std::string_view text) const override {
+        return FindStringComboBox(Control(kSettingName), text, true);
+    }
+    int32_t SettingListIndex() const override {
+        return static_cast<int32_t>(::SendMessageA(Control(kSettingName), CB_GETCURSEL, 0, 0));
+    }
+    void ShowSettingListIndex(int32_t index) override {
+        ::SendMessageA(Control(kSettingName), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    }
+    void SetCaption(std::string_view caption) override {
+        ::SetWindowTextA(Hwnd(), std::string(caption).c_str());
+    }
+    void ShowSetting(const CWindowSetting& setting) override {
+        ShowText(Control(kApplicationName), setting.ApplicationName);
+    }
     void SetCheckerEnabled(bool enabled) override;
     void SetupTabPages(bool initialize, std::string_view key) override;
     void SetToolTips() override;
@@ -61,7 +83,9 @@ public:
     void SetCommandEnabled(MainCommand command, bool enabled) override;
     void FocusGetWindowInfo() override;
     void ShowApplicationName(std::string_view name) override;
-    std::string ApplicationNameShown() const override;
+    std::string ApplicationNameShown() const override {
+        return WindowText(Control(kApplicationName));
+    }
     // IMenuView
     void ShowSettingMenus(const AspectMenuState& menus) override;
     int32_t ShowPopupMenu(MainPopup popup, std::optional<ScreenPoint> at) override;
@@ -121,9 +145,6 @@ private:
     HWND mToolTips = nullptr; // owned by the window, destroyed with it
     bool mToolTipsSet = false;
     CDialogKeyboard mKeyboard;
-    // The toolbar tip being shown, kept until the tip window has copied it.
-    std::string mTipText;
-    std::wstring mWideTipText;
     frmAddingTitle mAddingTitle;
     CMainDialogs mDialogs{*this};
 };

@@ -428,16 +428,7 @@ void frmOptions::ShowListIndex(OptionsList list, int32_t index) {
 }
 
 std::string frmOptions::ListText(OptionsList list, int32_t index) const {
-    HWND combo = Item(ListId(list));
-    const LRESULT length = ::SendMessageA(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
-    if (length == CB_ERR) {
-        return {};
-    }
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    const LRESULT copied = ::SendMessageA(combo, CB_GETLBTEXT, static_cast<WPARAM>(index),
-                                          reinterpret_cast<LPARAM>(text.data()));
-    text.resize(copied == CB_ERR ? 0 : static_cast<size_t>(copied));
-    return text;
+    return ComboBoxItemText(Item(ListId(list)), index);
 }
 
 int32_t frmOptions::ListItemData(OptionsList list, int32_t index) const {

@@ -68,6 +68,28 @@ void AddToolTips(HWND tips, HWND parent, std::span<const ControlTip> table) {
     }
 }
 
+void CloseOwnedWindows(HWND owner) {
+    struct Search {
+        HWND main;
+        std::vector<HWND> found;
+    } search{owner, {}};
+    ::EnumThreadWindows(
+        ::GetCurrentThreadId(),
+        [](HWND window, LPARAM data) -> BOOL {
+            auto& s = *reinterpret_cast<Search*>(data);
+            if (window != s.main && ::IsWindowVisible(window) &&
+                (::GetWindowLongA(window, GWL_STYLE) & WS_CAPTION) == WS_CAPTION &&
+                ::GetAncestor(window, GA_ROOTOWNER) == s.main) {
+                s.found.push_back(window);
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    for (HWND window : search.found) {
+        ::PostMessageA(window, WM_CLOSE, 0, 0);
+    }
+}
+
 namespace {
 LRESULT CALLBACK SubclassProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                               DWORD_PTR data) noexcept {

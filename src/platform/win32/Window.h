@@ -39,6 +39,11 @@ struct ControlTip {
 // parts shows its tip over each part.
 void AddToolTips(HWND tips, HWND parent, std::span<const ControlTip> table);
 
+// Closes every visible captioned window of this thread that `owner` owns (the
+// dialogs and message boxes over it), the topmost first, as their close boxes
+// would: the close is posted, for the innermost loop to take.
+void CloseOwnedWindows(HWND owner);
+
 // A control's message, seen before the control's own procedure: a result
 // answers it, nothing passes it on with `wParam` as the handler left it.
 using SubclassHandler = std::function<std::optional<LRESULT>(HWND control, UINT message,
