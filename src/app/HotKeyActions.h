@@ -1,10 +1,8 @@
 #pragma once
 
-#include "app/BlankingSeams.h"
+#include "app/FeatureSeams.h"
 #include "app/MainView.h"
-#include "app/PositionEditor.h"
 #include "app/Selection.h"
-#include "app/SettingCommands.h"
 #include "hotkeys/HotKeyDispatch.h"
 #include "platform/Desktop.h"
 
@@ -14,8 +12,8 @@ namespace kiv {
 class CHotKeyActions : public IHotKeyActions {
 public:
     struct Features {
-        CPositionEditor& position;
-        CSettingCommands& commands;
+        IPositionButtons& position;
+        ISettingCommandSet& commands;
         IStripFollower& blanking;
     };
     CHotKeyActions(const Features& features, ISelection& selection, IMainView& mainView,
@@ -31,8 +29,8 @@ public:
     void FocusKiv() override;
 
 private:
-    CPositionEditor& mPosition;
-    CSettingCommands& mCommands;
+    IPositionButtons& mPosition;
+    ISettingCommandSet& mCommands;
     IStripFollower& mBlanking;
     ISelection& mSelection;
     IMainView& mMainView;

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "app/AspectMenu.h"
-#include "app/BlankingSeams.h"
 #include "app/CommandQueue.h"
-#include "app/MainCommands.h"
+#include "app/FeatureSeams.h"
+#include "app/MainView.h"
 #include "app/Selection.h"
 #include "util/ErrorReport.h"
 
@@ -14,43 +14,12 @@
 
 namespace kiv {
 
-// The pop-up menus that are never shown in the menu bar.
-enum class MainPopup { TrayIcon, Context };
-// A point on the screen, in pixels.
-struct ScreenPoint {
-    int32_t x = 0;
-    int32_t y = 0;
-};
-
-// The menus, the tray icon and the main window as the menus show and hide it.
-class IMenuView {
-public:
-    virtual ~IMenuView() = default;
-    // The setting entries of the "Aspect Ratio", tray and context menus.
-    virtual void ShowSettingMenus(const AspectMenuState& menus) = 0;
-    // Shows a pop-up menu at `at` (at the pointer when not given) and returns
-    // the index of the chosen entry, -1 when none was chosen.
-    virtual int32_t ShowPopupMenu(MainPopup popup, std::optional<ScreenPoint> at) = 0;
-    // The notification-area icon, with the window's icon and the tip "KIV".
-    virtual bool AddTrayIcon() = 0;
-    virtual bool DeleteTrayIcon() = 0;
-    virtual void SetMainWindowVisible(bool visible) = 0;
-    // Restores the window when minimized, gives it the focus and puts it on top.
-    virtual void BringMainWindowToFront() = 0;
-    // Closes the main window as its close box does: the program shuts down.
-    virtual void UnloadMainWindow() = 0;
-    // The help file's contents and index.
-    virtual void ShowHelpContents(std::string_view helpFile) = 0;
-    // Opens a document with the program the system associates with it.
-    virtual bool OpenDocument(std::string_view path) = 0;
-};
-
 // The menu bar's entries, the menus that list the settings, the tray icon
 // and its menu, and the blanking windows' context menu.
 class CMenuCommands {
 public:
     CMenuCommands(IMenuView& view, ISelection& selection, CCommandQueue& queue,
-                  CMainCommands& commands, IBlankingSwitch& blanking, IErrorReporter& reporter,
+                  IMainCommandRunner& commands, IBlankingSwitch& blanking, IErrorReporter& reporter,
                   std::string appPath)
         : mView(view), mSelection(selection), mQueue(queue), mCommands(commands),
           mBlanking(blanking), mReporter(reporter), mAppPath(std::move(appPath)) {}
@@ -85,7 +54,7 @@ private:
     IMenuView& mView;
     ISelection& mSelection;
     CCommandQueue& mQueue;
-    CMainCommands& mCommands;
+    IMainCommandRunner& mCommands;
     IBlankingSwitch& mBlanking;
     IErrorReporter& mReporter;
     std::string mAppPath;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/BlankingSeams.h"
+#include "app/FeatureSeams.h"
 #include "app/Selection.h"
 #include "placement/Orbit.h"
 #include "platform/Desktop.h"
@@ -35,8 +35,8 @@ public:
 // strips follow each step.
 class COrbiting {
 public:
-    COrbiting(IOrbitingView& view, ISelection& selection, IStripFollower& strips, IDesktop& desktop,
-              IErrorReporter& reporter)
+    COrbiting(IOrbitingView& view, ICurrentSetting& selection, IStripFollower& strips,
+              IDesktop& desktop, IErrorReporter& reporter)
         : mView(view), mSelection(selection), mStrips(strips), mDesktop(desktop),
           mReporter(reporter) {}
 
@@ -58,7 +58,7 @@ private:
     void OrbitWindow();
 
     IOrbitingView& mView;
-    ISelection& mSelection;
+    ICurrentSetting& mSelection;
     IStripFollower& mStrips;
     IDesktop& mDesktop;
     IErrorReporter& mReporter;

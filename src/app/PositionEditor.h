@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/FeatureSeams.h"
 #include "app/HookSupervisor.h"
 #include "app/Selection.h"
 #include "placement/PositionRules.h"
@@ -37,9 +38,9 @@ public:
 // Editing the selected setting's rectangle: the nudge buttons with their
 // auto-repeat, the capture of the window's own rectangle, the in-place
 // editing of a position label and the lock. Each change is placed at once.
-class CPositionEditor {
+class CPositionEditor : public IPositionButtons {
 public:
-    CPositionEditor(IPositionView& view, ISelection& selection, CHookSupervisor& hooks,
+    CPositionEditor(IPositionView& view, ICurrentSetting& selection, CHookSupervisor& hooks,
                     IDesktop& desktop, IErrorReporter& reporter)
         : mView(view), mSelection(selection), mHooks(hooks), mDesktop(desktop),
           mReporter(reporter) {}
@@ -52,13 +53,13 @@ public:
     // Sets the lock box, running its click handling when its state changes.
     void SetLockPositionCheck(bool checked);
 
-    void cmdSize_Click(int32_t index);
+    void cmdSize_Click(int32_t index) override;
     // One nudge step; false when it failed and was reported.
     bool Nudge(int32_t index);
     void cmdSize_MouseDown(int32_t index);
     void cmdSize_MouseUp();
     void tmrRepeater_Timer();
-    void cmdCapture_Click();
+    void cmdCapture_Click() override;
 
     void lblPosition_MouseUp(PositionLabel label);
     void mnuPositionEdit_Click(int32_t index);
@@ -70,7 +71,7 @@ public:
 
 private:
     IPositionView& mView;
-    ISelection& mSelection;
+    ICurrentSetting& mSelection;
     CHookSupervisor& mHooks;
     IDesktop& mDesktop;
     IErrorReporter& mReporter;

@@ -27,7 +27,7 @@ template <typename Setting> auto& PadField(Setting& setting, BlankPad pad) {
 constexpr BlankPad kPads[] = {BlankPad::Left, BlankPad::Right, BlankPad::Top, BlankPad::Bottom};
 } // namespace
 
-CScreenBlanking::CScreenBlanking(IBlankingView& view, ISelection& selection, IDesktop& desktop,
+CScreenBlanking::CScreenBlanking(IBlankingView& view, ICurrentSetting& selection, IDesktop& desktop,
                                  IBlankingPlatform& blankingPlatform, const COptions& options,
                                  IErrorReporter& reporter, std::string taskbarMarkerPath,
                                  IBlankingContextMenu& contextMenu)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/BlankingSeams.h"
+#include "app/FeatureSeams.h"
 #include "app/Selection.h"
 #include "blanking/Blanking.h"
 #include "blanking/Taskbar.h"
@@ -33,7 +33,7 @@ public:
 // Blanking around the placed window and the taskbar it hides.
 class CScreenBlanking : public IStripFollower, public IBlankingSwitch, private IBlankingEvents {
 public:
-    CScreenBlanking(IBlankingView& view, ISelection& selection, IDesktop& desktop,
+    CScreenBlanking(IBlankingView& view, ICurrentSetting& selection, IDesktop& desktop,
                     IBlankingPlatform& blankingPlatform, const COptions& options,
                     IErrorReporter& reporter, std::string taskbarMarkerPath,
                     IBlankingContextMenu& contextMenu);
@@ -75,7 +75,7 @@ private:
     WindowHandle CheckWindowExists();
 
     IBlankingView& mView;
-    ISelection& mSelection;
+    ICurrentSetting& mSelection;
     IDesktop& mDesktop;
     IBlankingPlatform& mBlankingPlatform;
     const COptions& mOptions;

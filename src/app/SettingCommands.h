@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Dialogs.h"
+#include "app/FeatureSeams.h"
 #include "app/HookSupervisor.h"
 #include "app/Selection.h"
 #include "hotkeys/HotKeyEditor.h"
@@ -12,38 +13,10 @@
 
 namespace kiv {
 
-// Commands whose enabled state the setting rules decide; each stands for its
-// toolbar button and its menu entry alike.
-enum class MainCommand {
-    Add,
-    Delete,
-    Rename,
-    Save,
-    SaveAs,
-    GetWindowInfo,
-    HotKeyShift,
-    HotKeyCtrl,
-    HotKeyKey,
-    Options,
-    PlayList,
-    About
-};
-
-// The controls the setting commands enable and fill.
-class ISettingCommandsView {
-public:
-    virtual ~ISettingCommandsView() = default;
-    virtual void SetCommandEnabled(MainCommand command, bool enabled) = 0;
-    // Moves the keyboard focus to the button that chooses the application.
-    virtual void FocusGetWindowInfo() = 0;
-    virtual void ShowApplicationName(std::string_view name) = 0;
-    virtual std::string ApplicationNameShown() const = 0;
-};
-
 // The commands on the named settings (add, delete, rename, save, save under
 // another name), the rules that enable them, and the hot key of the selected
 // setting on the hot key page.
-class CSettingCommands {
+class CSettingCommands : public ISettingCommandSet {
 public:
     struct Views {
         ISettingCommandsView& commands;
@@ -56,11 +29,11 @@ public:
         : mView(views.commands), mDialogs(views.dialogs), mHotKeyView(views.hotKey),
           mSelection(selection), mHooks(hooks), mDesktop(desktop), mReporter(reporter) {}
 
-    void HandleAddSettingClick();
-    void HandleDeleteClick();
-    void HandleRenameClick();
-    void HandleSaveClick();
-    void HandleSaveAsClick();
+    void HandleAddSettingClick() override;
+    void HandleDeleteClick() override;
+    void HandleRenameClick() override;
+    void HandleSaveClick() override;
+    void HandleSaveAsClick() override;
     void SetButtonEnabledState();
 
     // The hot key page: the key list, showing a setting's hot key, and the
