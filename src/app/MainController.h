@@ -109,7 +109,6 @@ public:
     CSettingCommands& Commands() noexcept { return mCommands; }
     CMainCommands& MainCommands() noexcept { return mMainCommands; }
     CMenuCommands& Menus() noexcept { return mMenus; }
-    IDriveArrival& DriveArrival() noexcept { return mDvdArrival; }
     CGetWindowInfo& GetWindowInfo() noexcept { return mGetWindowInfo; }
     // Every command of the user or the system goes through it, one at a time.
     CCommandQueue& Queue() noexcept { return mQueue; }
