@@ -339,7 +339,7 @@ void frmMain::SetToolTips() {
     // The toolbar's buttons carry their own.
     constexpr ControlTip kTips[] = {{kSettingName, "Select an aspect ratio setting"},
                                     {kGetWindowInfo, "Select an application to control"}};
-    AddToolTips(mToolTips, Hwnd(), kTips);
+    AddToolTips(mToolTips, kTips, [this](int id) { return Control(id); });
     mTabStrip.AddToolTips(mToolTips);
 }
 

@@ -97,11 +97,7 @@ constexpr std::array<OptionsTab, 5> kTabs = {{{"WO", "&Window"},
                                               {"OO", "&Other"}}};
 constexpr size_t kHotKeysPageIndex = 3;
 
-struct ToolTip {
-    int id;
-    const char* text;
-};
-constexpr ToolTip kToolTips[] = {
+constexpr ControlTip kToolTips[] = {
     {O::chkShowTrayIcon, "Show Task Bar Icon"},
     {O::chkDisableDVDRomContent, "Disable PC Friendly launch while KIV is running"},
     {O::chkGlobalKeyHook, "Enable global hotkeys even when KIV is hidden"},
@@ -446,9 +442,7 @@ void frmOptions::ShowFeatureHotKey(std::string_view hotKey) {
 }
 
 void frmOptions::SetToolTips() {
-    for (const ToolTip& tip : kToolTips) {
-        AddToolTip(mToolTips, Item(tip.id), tip.text);
-    }
+    AddToolTips(mToolTips, kToolTips, [this](int id) { return Item(id); });
 }
 
 void frmOptions::Unload() {

@@ -124,7 +124,8 @@ void CTabStrip::StopTimers() {
 
 void CTabStrip::AddToolTips(HWND tips) const {
     for (const Tab& tab : mTabs) {
-        ::kiv::win32::AddToolTips(tips, tab.page->Hwnd(), tab.page->ToolTips());
+        ::kiv::win32::AddToolTips(
+            tips, tab.page->ToolTips(), [&tab](int id) { return tab.page->Control(id); }, true);
     }
 }
 

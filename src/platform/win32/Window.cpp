@@ -54,14 +54,12 @@ void AddToolTip(HWND tips, HWND control, std::string_view text) {
     ::SendMessageA(tips, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
-void AddToolTips(HWND tips, HWND parent, std::span<const ControlTip> table) {
+void AddToolTips(HWND tips, std::span<const ControlTip> table,
+                 const std::function<HWND(int id)>& controlOf, bool overParts) {
     for (const ControlTip& tip : table) {
-        HWND control = ::GetDlgItem(parent, tip.id);
-        if (control == nullptr) {
-            continue;
-        }
+        HWND control = controlOf(tip.id);
         AddToolTip(tips, control, tip.text);
-        for (HWND part = ::GetWindow(control, GW_CHILD); part;
+        for (HWND part = overParts && control ? ::GetWindow(control, GW_CHILD) : nullptr; part;
              part = ::GetWindow(part, GW_HWNDNEXT)) {
             AddToolTip(tips, part, tip.text);
         }

@@ -35,9 +35,10 @@ struct ControlTip {
     int id;
     std::string_view text;
 };
-// Adds the tips of `table` for the children of `parent`; a control made of
-// parts shows its tip over each part.
-void AddToolTips(HWND tips, HWND parent, std::span<const ControlTip> table);
+// Adds the tips of `table` in `tips`, each control found by its id; with
+// `overParts`, a control made of parts shows its tip over each part too.
+void AddToolTips(HWND tips, std::span<const ControlTip> table,
+                 const std::function<HWND(int id)>& controlOf, bool overParts = false);
 
 // Closes every visible captioned window of this thread that `owner` owns (the
 // dialogs and message boxes over it), the topmost first, as their close boxes
