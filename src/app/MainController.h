@@ -137,6 +137,7 @@ private:
     // IDvdArrivalSelection
     void SelectSettingNamed(std::string_view name) override { mSettings.LocateItem(name, *this); }
     void PlaceAppWindowWhenShown() override;
+    bool SettingWindowShown(std::string_view name) override;
     // IBlankingContextMenu
     void ShowBlankingContextMenu(int32_t screenX, int32_t screenY) override;
 

@@ -6,8 +6,8 @@
 #include "app/win32/frmMain.h"
 #include "blanking/Taskbar.h"
 #include "blanking/win32/BlankingWin32.h"
+#include "hotkeys/win32/SupportLibrariesWin32.h"
 #include "placement/win32/WindowShowWatchWin32.h"
-#include "platform/win32/SupportLibrariesWin32.h"
 #include "platform/win32/UniqueHandle.h"
 #include "platform/win32/Win32Platform.h"
 #include "playlist/win32/DriveReaderWin32.h"
@@ -17,6 +17,7 @@
 #include "store/PlayList.h"
 #include "store/win32/DataFolderWin32.h"
 #include "util/FileSystem.h"
+#include "util/win32/DebugLogWin32.h"
 
 #include <commctrl.h>
 
@@ -84,6 +85,7 @@ int RunKiv() {
     const std::string commandLine = kiv::CommandLineArguments(::GetCommandLineA());
     kiv::win32::CDataFolderWin32 fileSystem;
     const kiv::CDataFolder dataFolder(fileSystem, appPath);
+    const kiv::win32::CDebugLog debugLog(dataFolder.Path());
     const std::string marker = dataFolder.Path() + std::string(kiv::kTaskbarMarkerName);
     if (marker.size() < crashMarkerPath.size()) {
         marker.copy(crashMarkerPath.data(), marker.size());
