@@ -4,7 +4,7 @@
 //
 //   bench_lock.exe KIV_FOLDER PLAYER_EXE
 #include "BenchSupport.h"
-#include "app/SingleInstance.h"
+#include "app/win32/SingleInstance.h"
 #include "store/WindowSettings.h"
 
 #include <cstdio>

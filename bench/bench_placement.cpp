@@ -4,7 +4,7 @@
 //
 //   bench_placement.exe KIV_FOLDER PLAYER_EXE
 #include "BenchSupport.h"
-#include "app/SingleInstance.h"
+#include "app/win32/SingleInstance.h"
 
 #include <cstdio>
 #include <cstdlib>

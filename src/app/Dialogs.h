@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dialogs/OptionsDialog.h"
+#include "dialogs/WindowSelect.h"
 
 #include <optional>
 #include <string>
@@ -9,12 +10,6 @@
 namespace kiv {
 
 class CPlayListWindow;
-// The application the selection wizard's user named and picked.
-struct ApplicationChoice {
-    std::string appName;
-    // How the window is found: "Class:" + its class name, or its caption.
-    std::string windowItem;
-};
 
 // The modal windows the main window's commands open. Each returns what the
 // user chose, or nothing when the user cancelled.

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "app/Dialogs.h"
-#include "app/MenuCommands.h"
+#include "app/FeatureSeams.h"
+#include "app/MainView.h"
 #include "app/Selection.h"
-#include "app/SettingCommands.h"
 #include "store/Options.h"
 #include "util/ErrorReport.h"
 
@@ -19,7 +19,7 @@ public:
         IMenuView& mainWindow;
         IDialogs& dialogs;
     };
-    CGetWindowInfo(const Views& views, ISelection& selection, CSettingCommands& commands,
+    CGetWindowInfo(const Views& views, ISelection& selection, ISettingCommandSet& commands,
                    COptions& options, IErrorReporter& reporter)
         : mViews(views), mSelection(selection), mCommands(commands), mOptions(options),
           mReporter(reporter) {}
@@ -29,7 +29,7 @@ public:
 private:
     Views mViews;
     ISelection& mSelection;
-    CSettingCommands& mCommands;
+    ISettingCommandSet& mCommands;
     COptions& mOptions;
     IErrorReporter& mReporter;
 };

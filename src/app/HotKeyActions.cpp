@@ -33,7 +33,7 @@ void CHotKeyActions::FocusApplication() {
     if (window != 0 && mDesktop.IsWindow(window)) {
         mDesktop.ForceForegroundWindow(window);
     }
-    mOrbitBlanking.AdjustBlanking();
+    mBlanking.AdjustBlanking();
 }
 
 void CHotKeyActions::FocusKiv() {
@@ -41,7 +41,7 @@ void CHotKeyActions::FocusKiv() {
     if (window != 0 && mDesktop.IsWindow(window)) {
         mDesktop.ForceForegroundWindow(window);
     }
-    mOrbitBlanking.AdjustBlanking();
+    mBlanking.AdjustBlanking();
 }
 
 } // namespace kiv

@@ -1,10 +1,8 @@
 #pragma once
 
+#include "app/FeatureSeams.h"
 #include "app/MainView.h"
-#include "app/OrbitBlanking.h"
-#include "app/PositionEditor.h"
 #include "app/Selection.h"
-#include "app/SettingCommands.h"
 #include "hotkeys/HotKeyDispatch.h"
 #include "platform/Desktop.h"
 
@@ -14,15 +12,14 @@ namespace kiv {
 class CHotKeyActions : public IHotKeyActions {
 public:
     struct Features {
-        CPositionEditor& position;
-        CSettingCommands& commands;
-        COrbitBlanking& orbitBlanking;
+        IPositionButtons& position;
+        ISettingCommandSet& commands;
+        IStripFollower& blanking;
     };
     CHotKeyActions(const Features& features, ISelection& selection, IMainView& mainView,
                    IDesktop& desktop)
-        : mPosition(features.position), mCommands(features.commands),
-          mOrbitBlanking(features.orbitBlanking), mSelection(selection), mMainView(mainView),
-          mDesktop(desktop) {}
+        : mPosition(features.position), mCommands(features.commands), mBlanking(features.blanking),
+          mSelection(selection), mMainView(mainView), mDesktop(desktop) {}
 
     void SelectSettingAndPlace(std::string_view name) override;
     void PressNudge(int32_t index) override;
@@ -32,9 +29,9 @@ public:
     void FocusKiv() override;
 
 private:
-    CPositionEditor& mPosition;
-    CSettingCommands& mCommands;
-    COrbitBlanking& mOrbitBlanking;
+    IPositionButtons& mPosition;
+    ISettingCommandSet& mCommands;
+    IStripFollower& mBlanking;
     ISelection& mSelection;
     IMainView& mMainView;
     IDesktop& mDesktop;

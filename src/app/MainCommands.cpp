@@ -24,10 +24,10 @@ void CMainCommands::Run(MainCommand command) {
         mSettings.HandleSaveAsClick();
         break;
     case MainCommand::Options:
-        mOptions.HandleOptionsClick();
+        mOptions.OpenDialog();
         break;
     case MainCommand::PlayList:
-        mPlayList.HandlePlayListClick();
+        mPlayList.OpenDialog();
         break;
     case MainCommand::About:
         HandleAboutClick();

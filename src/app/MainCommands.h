@@ -2,21 +2,19 @@
 
 #include "app/CommandQueue.h"
 #include "app/Dialogs.h"
-#include "app/OptionsCommand.h"
-#include "app/PlayListCommand.h"
-#include "app/SettingCommands.h"
+#include "app/FeatureSeams.h"
 #include "util/ErrorReport.h"
 
 namespace kiv {
 
 // The main window's commands as its toolbar buttons and menu entries run
 // them: the setting commands, the options, the play list and the About box.
-class CMainCommands {
+class CMainCommands : public IMainCommandRunner {
 public:
     struct Features {
-        CSettingCommands& settings;
-        COptionsCommand& options;
-        CPlayListCommand& playList;
+        ISettingCommandSet& settings;
+        IDialogCommand& options;
+        IDialogCommand& playList;
     };
     CMainCommands(CCommandQueue& queue, const Features& features, IDialogs& dialogs,
                   IErrorReporter& reporter)
@@ -24,16 +22,16 @@ public:
           mPlayList(features.playList), mDialogs(dialogs), mReporter(reporter) {}
 
     // Runs the command, after the one running when there is one.
-    void Invoke(MainCommand command);
+    void Invoke(MainCommand command) override;
     void HandleAboutClick();
 
 private:
     void Run(MainCommand command);
 
     CCommandQueue& mQueue;
-    CSettingCommands& mSettings;
-    COptionsCommand& mOptions;
-    CPlayListCommand& mPlayList;
+    ISettingCommandSet& mSettings;
+    IDialogCommand& mOptions;
+    IDialogCommand& mPlayList;
     IDialogs& mDialogs;
     IErrorReporter& mReporter;
 };

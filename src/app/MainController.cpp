@@ -1,8 +1,8 @@
 #include "app/MainController.h"
 
-#include "app/InitialSettings.h"
 #include "blanking/Taskbar.h"
 #include "placement/AppWindow.h"
+#include "placement/InitialSettings.h"
 #include "store/CommandArgs.h"
 #include "store/DataFolder.h"
 #include "util/FileSystem.h"
@@ -23,9 +23,9 @@ CMainController::CMainController(const MainViews& views, const Platform& platfor
       mInstantLock(platform.sizeLibrary, mPlacement, [this] { tmrChecker_Timer(); }),
       mHooks(mPlacement, platform.keyboardLibrary, platform.desktop, options, platform.reporter,
              [&view = views.main] { view.EndProgramNow(); }),
-      mOrbitBlanking(views.orbitBlanking, *this, platform.desktop, platform.blanking, options,
-                     platform.reporter, mDataFolder + std::string(kTaskbarMarkerName),
-                     [this](int32_t x, int32_t y) { mMenus.ShowContextMenu(x, y); }),
+      mBlanking(views.blanking, *this, platform.desktop, platform.blanking, options,
+                platform.reporter, mDataFolder + std::string(kTaskbarMarkerName), *this),
+      mOrbiting(views.orbiting, *this, mBlanking, platform.desktop, platform.reporter),
       mPosition(views.position, *this, mHooks, platform.desktop, platform.reporter),
       mAppearance(platform.windowWatch, platform.desktop, [this] { PlaceShownWindow(); }),
       mDvdArrival(
@@ -34,15 +34,14 @@ CMainController::CMainController(const MainViews& views, const Platform& platfor
       mOptionsCommand(views.dialogs, *this, mHooks, options, platform.reporter),
       mPlayListCommand(views.dialogs, *this, options, playList, {platform.drive, mDvdArrival},
                        platform.reporter),
-      mCommands({views.commands, views.dialogs, views.position}, *this, mMenus, mOrbitBlanking,
-                mHooks, platform.desktop, platform.reporter),
+      mCommands({views.commands, views.dialogs, views.hotKey}, *this, mHooks, platform.desktop,
+                platform.reporter),
       mMainCommands(mQueue, {mCommands, mOptionsCommand, mPlayListCommand}, views.dialogs,
                     platform.reporter),
-      mMenus(views.menus, *this, mQueue, mMainCommands, mOrbitBlanking, platform.reporter,
-             mAppPath),
+      mMenus(views.menus, *this, mQueue, mMainCommands, mBlanking, platform.reporter, mAppPath),
       mGetWindowInfo({views.commands, views.menus, views.dialogs}, *this, mCommands, options,
                      platform.reporter),
-      mHotKeyActions({mPosition, mCommands, mOrbitBlanking}, *this, views.main, platform.desktop),
+      mHotKeyActions({mPosition, mCommands, mBlanking}, *this, views.main, platform.desktop),
       mHotKeys(mHotKeyActions, platform.reporter) {}
 
 bool CMainController::Form_Load(std::string_view commandLine) {
@@ -57,7 +56,7 @@ bool CMainController::Form_Load(std::string_view commandLine) {
 
 void CMainController::StartUp(std::string_view commandLine) {
     TrapErrors(mPlatform.reporter, "Form_Load", [&] {
-        mOrbitBlanking.Start();
+        mBlanking.Start();
 
         mPlayList.PlayListFile = mDataFolder + kPlayListFileName;
         mPlayList.LoadItems();
@@ -70,7 +69,6 @@ void CMainController::StartUp(std::string_view commandLine) {
             AddInitialSettings();
         }
         FillSettingCombo();
-        mMenus.PopulateAspectmenu();
         mView.SetupTabPages(true, "WP");
         mCommands.LoadKeyCombo();
         mView.SetToolTips();
@@ -88,7 +86,7 @@ void CMainController::StartUp(std::string_view commandLine) {
             mMenus.AddTrayIcon();
             // A shell may show its taskbar when an icon arrives (Wine's does);
             // a setting applied from the command line may be blanking.
-            mOrbitBlanking.TaskbarCreated();
+            mBlanking.TaskbarCreated();
         }
         // The disc already in the drive: its setting and the player, nothing added.
         mDvdArrival.DriveArriveSelectSetting(mOptions.Drive + ":", false, true, false, false);
@@ -97,11 +95,11 @@ void CMainController::StartUp(std::string_view commandLine) {
 
 void CMainController::Form_Unload() {
     TrapErrors(mPlatform.reporter, "Form_Unload", [&] {
-        mOrbitBlanking.Stop();
+        mBlanking.Stop();
         mAppearance.Stop();
         SetCheckerEnabled(false);
         mHooks.StopAll();
-        mOrbitBlanking.RestoreTaskbar();
+        mBlanking.RestoreTaskbar();
         mMenus.RemoveTrayIcon();
     });
 }
@@ -115,7 +113,7 @@ void CMainController::cboSettingName_Click() {
         if (index < 0) {
             mView.SetCaption(kAppTitle);
             mCurrentSetting.reset();
-            mOrbitBlanking.AdjustBlanking();
+            mBlanking.AdjustBlanking();
             // Nothing to delete, rename, save or choose an application for.
             mCommands.SetButtonEnabledState();
             return;
@@ -124,8 +122,10 @@ void CMainController::cboSettingName_Click() {
         mCurrentSetting = std::make_unique<CWindowSetting>(stored->CopyWithoutKey());
 
         mView.ShowSetting(*mCurrentSetting);
-        mOrbitBlanking.ShowSetting(*mCurrentSetting);
-        SetLockPositionCheck(mCurrentSetting->LockPosition == 1);
+        mPosition.ShowSetting(*mCurrentSetting);
+        mOrbiting.ShowSetting(*mCurrentSetting);
+        mBlanking.ShowSetting(*mCurrentSetting);
+        mPosition.SetLockPositionCheck(mCurrentSetting->LockPosition == 1);
         mCommands.Let_HotKey(mCurrentSetting->HotKey);
 
         if (!mHooks.RestartWindowHook(mCurrentSetting.get())) {
@@ -141,14 +141,6 @@ void CMainController::cboSettingName_Click() {
         mCommands.SetButtonEnabledState();
         mMoveNotice.ShowCaption(std::string(kAppTitle) + " - " + mView.SettingListText(index));
     });
-}
-
-void CMainController::chkLockPosition_Click() {
-    if (!mCurrentSetting) {
-        return;
-    }
-    mCurrentSetting->LockPosition = mView.IsLockPositionChecked() ? 1 : 0;
-    AdjustWindow();
 }
 
 void CMainController::tmrChecker_Timer() {
@@ -240,6 +232,9 @@ void CMainController::FillSettingCombo() {
         mView.AddSettingListItem(setting->SettingName,
                                  StrictToInt32(std::string_view(setting->ItemKey).substr(1)));
     }
+    // The list changed: so do the menus that list it, before the selection
+    // below runs anything.
+    mMenus.PopulateAspectmenu();
     for (int32_t i = 0; rememberedKey && i < mView.SettingListCount(); ++i) {
         if (mView.SettingListItemData(i) == *rememberedKey) {
             SetListIndex(i);
@@ -293,7 +288,18 @@ void CMainController::SetCheckerEnabled(bool enabled) {
 }
 
 void CMainController::AdjustBlanking() {
-    mOrbitBlanking.AdjustBlanking();
+    mBlanking.AdjustBlanking();
+}
+
+void CMainController::ShowBlankingContextMenu(int32_t screenX, int32_t screenY) {
+    mMenus.ShowContextMenu(screenX, screenY);
+}
+
+void CMainController::ShowNoSetting() {
+    // A page that fails to clear leaves the others to clear all the same.
+    SkippingErrors([&] { mPosition.ShowNoValues(); });
+    SkippingErrors([&] { mOrbiting.ShowNoValues(); });
+    SkippingErrors([&] { mBlanking.ShowNoValues(); });
 }
 
 void CMainController::HotKeyMessage(int64_t index) {
@@ -358,22 +364,14 @@ void CMainController::ScreenChanged() {
 }
 
 void CMainController::EndSession() {
-    mOrbitBlanking.EndSession();
+    mBlanking.EndSession();
 }
 
 void CMainController::TaskbarCreated() {
     // The new notification area knows nothing of the icon; the taskbar is
     // hidden last, as a shell may show it when an icon arrives.
     mMenus.TaskbarCreated();
-    mOrbitBlanking.TaskbarCreated();
-}
-
-void CMainController::SetLockPositionCheck(bool checked) {
-    if (mView.IsLockPositionChecked() == checked) {
-        return;
-    }
-    mView.ShowLockPositionChecked(checked);
-    chkLockPosition_Click();
+    mBlanking.TaskbarCreated();
 }
 
 } // namespace kiv

@@ -10,9 +10,10 @@
 #include "app/MenuCommands.h"
 #include "app/MoveRefusalNotice.h"
 #include "app/OptionsCommand.h"
-#include "app/OrbitBlanking.h"
+#include "app/Orbiting.h"
 #include "app/PlayListCommand.h"
 #include "app/PositionEditor.h"
+#include "app/ScreenBlanking.h"
 #include "app/Selection.h"
 #include "app/SettingCommands.h"
 #include "hotkeys/HotKeyDispatch.h"
@@ -49,11 +50,13 @@ struct Platform {
     IWindowShowWatch& windowWatch;
 };
 
-// The main window and the views of its pages and menus.
+// The main window, its pages, its menus and its dialogs: each feature talks to its own.
 struct MainViews {
     IMainView& main;
     IPositionView& position;
-    IOrbitBlankingView& orbitBlanking;
+    IOrbitingView& orbiting;
+    IBlankingView& blanking;
+    IHotKeyEditorView& hotKey;
     ISettingCommandsView& commands;
     IMenuView& menus;
     IDialogs& dialogs;
@@ -65,7 +68,8 @@ struct MainViews {
 // its own that the controller owns and wires to its views.
 class CMainController : public ISelection,
                         private IPlacementListener,
-                        private IDvdArrivalSelection {
+                        private IDvdArrivalSelection,
+                        private IBlankingContextMenu {
 public:
     // `appPath` holds the program and its help; `dataFolder` the data files.
     CMainController(const MainViews& views, const Platform& platform, COptions& options,
@@ -78,7 +82,6 @@ public:
 
     // Runs whenever the selected entry of the setting list changes.
     void cboSettingName_Click() override;
-    void chkLockPosition_Click();
     void tmrChecker_Timer();
     void AdjustWindow() override;
     void FillSettingCombo() override;
@@ -91,6 +94,7 @@ public:
     std::string ListText(int32_t index) const override;
     std::string CurrentItemKey() const override;
     bool ReadOnly() const override { return mReadOnly; }
+    void ShowNoSetting() override;
     // The setting list as every selecting procedure sees it: setting a
     // different index runs the selection at once.
     int32_t FindStringExact(std::string_view text) const override;
@@ -100,11 +104,11 @@ public:
 
     // The features of the main window, for the window to reach them.
     CPositionEditor& Position() noexcept { return mPosition; }
-    COrbitBlanking& OrbitBlanking() noexcept { return mOrbitBlanking; }
+    COrbiting& Orbiting() noexcept { return mOrbiting; }
+    CScreenBlanking& Blanking() noexcept { return mBlanking; }
     CSettingCommands& Commands() noexcept { return mCommands; }
     CMainCommands& MainCommands() noexcept { return mMainCommands; }
     CMenuCommands& Menus() noexcept { return mMenus; }
-    IDriveArrival& DriveArrival() noexcept { return mDvdArrival; }
     CGetWindowInfo& GetWindowInfo() noexcept { return mGetWindowInfo; }
     // Every command of the user or the system goes through it, one at a time.
     CCommandQueue& Queue() noexcept { return mQueue; }
@@ -134,6 +138,8 @@ private:
     void SelectSettingNamed(std::string_view name) override { mSettings.LocateItem(name, *this); }
     void PlaceAppWindowWhenShown() override;
     bool SettingWindowShown(std::string_view name) override;
+    // IBlankingContextMenu
+    void ShowBlankingContextMenu(int32_t screenX, int32_t screenY) override;
 
     void StartUp(std::string_view commandLine);
     // The late-window watch found the setting's window: hooks, then placement.
@@ -142,8 +148,6 @@ private:
     void ProcessCommandArgs(std::string_view commandLine);
     // Selects the first list entry of this name, compared without regard to case.
     void SelectListEntryNamed(std::string_view name);
-    // Sets the lock box, running its click handling when its state changes.
-    void SetLockPositionCheck(bool checked);
 
     IMainView& mView;
     CCommandQueue mQueue;
@@ -160,7 +164,8 @@ private:
     CWindowPlacement mPlacement;
     CInstantLock mInstantLock;
     CHookSupervisor mHooks;
-    COrbitBlanking mOrbitBlanking;
+    CScreenBlanking mBlanking;
+    COrbiting mOrbiting;
     CPositionEditor mPosition;
     CWindowAppearance mAppearance;
     CDvdArrival mDvdArrival;

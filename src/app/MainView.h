@@ -1,17 +1,19 @@
 #pragma once
 
+#include "app/AspectMenu.h"
 #include "platform/Geometry.h"
 #include "playlist/DvdArrival.h"
 #include "store/WindowSetting.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
 namespace kiv {
 
 // What the controller asks of the main window itself: the setting list, the
-// caption, the lock box and the lock watchdog's timer. The window only shows
+// caption, the tab strip and the lock watchdog's timer. The window only shows
 // state and reports what the user did; setting a value here never runs a
 // handler: the controller runs the handling itself where a change calls for it.
 class IMainView : public IDvdArrivalView {
@@ -32,10 +34,8 @@ public:
     virtual void ShowSettingListIndex(int32_t index) = 0;
 
     virtual void SetCaption(std::string_view caption) = 0;
-    // The application name and the position labels.
+    // The setting's application name.
     virtual void ShowSetting(const CWindowSetting& setting) = 0;
-    virtual bool IsLockPositionChecked() const = 0;
-    virtual void ShowLockPositionChecked(bool checked) = 0;
     virtual void SetCheckerEnabled(bool enabled) = 0;
 
     // Lays out and shows the page of the tab `key`; with `initialize`, first
@@ -48,6 +48,66 @@ public:
     virtual void EndProgramNow() = 0;
     // Closes every modal window of the program that is open, as Cancel would.
     virtual void CancelModalWindows() = 0;
+};
+
+// Commands whose enabled state the setting rules decide; each stands for its
+// toolbar button and its menu entry alike.
+enum class MainCommand {
+    Add,
+    Delete,
+    Rename,
+    Save,
+    SaveAs,
+    GetWindowInfo,
+    HotKeyShift,
+    HotKeyCtrl,
+    HotKeyKey,
+    Options,
+    PlayList,
+    About
+};
+
+// The main window's controls the setting commands enable and fill.
+class ISettingCommandsView {
+public:
+    virtual ~ISettingCommandsView() = default;
+    virtual void SetCommandEnabled(MainCommand command, bool enabled) = 0;
+    // Moves the keyboard focus to the button that chooses the application.
+    virtual void FocusGetWindowInfo() = 0;
+    virtual void ShowApplicationName(std::string_view name) = 0;
+    virtual std::string ApplicationNameShown() const = 0;
+};
+
+// The pop-up menus that are never shown in the menu bar.
+enum class MainPopup { TrayIcon, Context };
+// A point on the screen, in pixels.
+struct ScreenPoint {
+    int32_t x = 0;
+    int32_t y = 0;
+};
+
+// The main window's menus, its tray icon and the window as the menus show
+// and hide it.
+class IMenuView {
+public:
+    virtual ~IMenuView() = default;
+    // The setting entries of the "Aspect Ratio", tray and context menus.
+    virtual void ShowSettingMenus(const AspectMenuState& menus) = 0;
+    // Shows a pop-up menu at `at` (at the pointer when not given) and returns
+    // the index of the chosen entry, -1 when none was chosen.
+    virtual int32_t ShowPopupMenu(MainPopup popup, std::optional<ScreenPoint> at) = 0;
+    // The notification-area icon, with the window's icon and the tip "KIV".
+    virtual bool AddTrayIcon() = 0;
+    virtual bool DeleteTrayIcon() = 0;
+    virtual void SetMainWindowVisible(bool visible) = 0;
+    // Restores the window when minimized, gives it the focus and puts it on top.
+    virtual void BringMainWindowToFront() = 0;
+    // Closes the main window as its close box does: the program shuts down.
+    virtual void UnloadMainWindow() = 0;
+    // The help file's contents and index.
+    virtual void ShowHelpContents(std::string_view helpFile) = 0;
+    // Opens a document with the program the system associates with it.
+    virtual bool OpenDocument(std::string_view path) = 0;
 };
 
 } // namespace kiv

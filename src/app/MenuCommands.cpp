@@ -131,10 +131,10 @@ void CMenuCommands::RunContextEntry(int32_t index) {
         switch (index) {
         case menu::kContextBlankingOff:
             // The box's own handling turns blanking off.
-            mOrbitBlanking.SetBlankingOnCheck(false);
+            mBlanking.SetBlankingOnCheck(false);
             break;
         case menu::kContextAnimate:
-            mOrbitBlanking.Animate();
+            mBlanking.Animate();
             break;
         case menu::kContextShowKiv:
             mView.BringMainWindowToFront();

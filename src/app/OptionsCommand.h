@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Dialogs.h"
+#include "app/FeatureSeams.h"
 #include "app/HookSupervisor.h"
 #include "app/Selection.h"
 #include "store/Options.h"
@@ -10,7 +11,7 @@ namespace kiv {
 
 // The options command: the options dialog, then the hooks and the current
 // setting brought in line with what the user saved.
-class COptionsCommand {
+class COptionsCommand : public IDialogCommand {
 public:
     COptionsCommand(IDialogs& dialogs, ISelection& selection, CHookSupervisor& hooks,
                     COptions& options, IErrorReporter& reporter)
@@ -18,6 +19,7 @@ public:
           mReporter(reporter) {}
 
     void HandleOptionsClick();
+    void OpenDialog() override { HandleOptionsClick(); }
 
 private:
     IDialogs& mDialogs;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Dialogs.h"
+#include "app/FeatureSeams.h"
 #include "app/Selection.h"
 #include "playlist/DriveArrival.h"
 #include "store/Options.h"
@@ -12,7 +13,7 @@ namespace kiv {
 // The main window's play list command: the play list window shown modally
 // while the main window's own DVD handling rests, and the title chosen there
 // applied.
-class CPlayListCommand {
+class CPlayListCommand : public IDialogCommand {
 public:
     struct Drive {
         IDriveReader& reader;
@@ -24,6 +25,7 @@ public:
           mDriveReader(drive.reader), mArrival(drive.arrival), mReporter(reporter) {}
 
     void HandlePlayListClick();
+    void OpenDialog() override { HandlePlayListClick(); }
 
 private:
     IDialogs& mDialogs;

@@ -11,6 +11,23 @@
 
 namespace kiv {
 
+void CPositionEditor::chkLockPosition_Click() {
+    CWindowSetting* current = mSelection.CurrentSetting();
+    if (!current) {
+        return;
+    }
+    current->LockPosition = mView.IsLockPositionChecked() ? 1 : 0;
+    mSelection.AdjustWindow();
+}
+
+void CPositionEditor::SetLockPositionCheck(bool checked) {
+    if (mView.IsLockPositionChecked() == checked) {
+        return;
+    }
+    mView.ShowLockPositionChecked(checked);
+    chkLockPosition_Click();
+}
+
 void CPositionEditor::cmdSize_Click(int32_t index) {
     Nudge(index);
 }

@@ -1,8 +1,9 @@
 #pragma once
 
+#include "app/FeatureSeams.h"
 #include "app/HookSupervisor.h"
-#include "app/PositionRules.h"
 #include "app/Selection.h"
+#include "placement/PositionRules.h"
 #include "platform/Desktop.h"
 #include "util/ErrorReport.h"
 
@@ -13,13 +14,15 @@
 
 namespace kiv {
 
-// The "Window Position" page's position labels, their in-place edit box and
-// the nudge buttons' repeat timer.
+// The "Window Position" page: the position labels, their in-place edit box,
+// the lock box and the nudge buttons' repeat timer.
 class IPositionView {
 public:
     virtual ~IPositionView() = default;
     // The four position labels only.
     virtual void ShowPosition(const CWindowSetting& setting) = 0;
+    virtual bool IsLockPositionChecked() const = 0;
+    virtual void ShowLockPositionChecked(bool checked) = 0;
     virtual std::string PositionLabelText(PositionLabel label) const = 0;
     // The label's "Edit" pop-up at the pointer; true when it was chosen.
     virtual bool ChoosePositionEdit() = 0;
@@ -33,22 +36,30 @@ public:
 };
 
 // Editing the selected setting's rectangle: the nudge buttons with their
-// auto-repeat, the capture of the window's own rectangle and the in-place
-// editing of a position label. Each change is placed at once.
-class CPositionEditor {
+// auto-repeat, the capture of the window's own rectangle, the in-place
+// editing of a position label and the lock. Each change is placed at once.
+class CPositionEditor : public IPositionButtons {
 public:
-    CPositionEditor(IPositionView& view, ISelection& selection, CHookSupervisor& hooks,
+    CPositionEditor(IPositionView& view, ICurrentSetting& selection, CHookSupervisor& hooks,
                     IDesktop& desktop, IErrorReporter& reporter)
         : mView(view), mSelection(selection), mHooks(hooks), mDesktop(desktop),
           mReporter(reporter) {}
 
-    void cmdSize_Click(int32_t index);
+    // Shows a setting's rectangle on the labels.
+    void ShowSetting(const CWindowSetting& setting) { mView.ShowPosition(setting); }
+    // The labels show no setting's rectangle: every field 0.
+    void ShowNoValues() { mView.ShowPosition(CWindowSetting{}); }
+    void chkLockPosition_Click();
+    // Sets the lock box, running its click handling when its state changes.
+    void SetLockPositionCheck(bool checked);
+
+    void cmdSize_Click(int32_t index) override;
     // One nudge step; false when it failed and was reported.
     bool Nudge(int32_t index);
     void cmdSize_MouseDown(int32_t index);
     void cmdSize_MouseUp();
     void tmrRepeater_Timer();
-    void cmdCapture_Click();
+    void cmdCapture_Click() override;
 
     void lblPosition_MouseUp(PositionLabel label);
     void mnuPositionEdit_Click(int32_t index);
@@ -60,7 +71,7 @@ public:
 
 private:
     IPositionView& mView;
-    ISelection& mSelection;
+    ICurrentSetting& mSelection;
     CHookSupervisor& mHooks;
     IDesktop& mDesktop;
     IErrorReporter& mReporter;

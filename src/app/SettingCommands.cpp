@@ -1,23 +1,11 @@
 // The main window's commands on the named settings (add, delete, rename,
-// save, save under another name), the rules that enable them, the toolbar's
-// dispatch and the hot key page.
+// save, save under another name), the rules that enable them and the hot key
+// page.
 #include "app/SettingCommands.h"
 
 #include "util/Numbers.h"
 
 namespace kiv {
-
-namespace {
-// Runs one step of a procedure whose failing steps are skipped.
-template <typename Step> void SkippingErrors(Step&& step) noexcept {
-    try {
-        step();
-    } catch (...) {
-        // The next step runs all the same.
-    }
-}
-
-} // namespace
 
 void CSettingCommands::HandleAddSettingClick() {
     TrapErrors(mReporter, "HandleAddSettingClick", [&] {
@@ -35,7 +23,6 @@ void CSettingCommands::HandleAddSettingClick() {
 
         mSelection.FillSettingCombo();
         mSelection.Settings().LocateItem(*name, mSelection);
-        mMenus.PopulateAspectmenu();
         // Choosing the application is the user's next step.
         mView.FocusGetWindowInfo();
         SetButtonEnabledState();
@@ -55,21 +42,18 @@ void CSettingCommands::HandleDeleteClick() {
         mSelection.ShowListIndex(-1);
     });
     SkippingErrors([&] { mView.ShowApplicationName(""); });
-    SkippingErrors([&] { mPositionView.ShowPosition(CWindowSetting{}); });
-    SkippingErrors([&] { mOrbitBlanking.ShowNoValues(); });
-    SkippingErrors([&] { mView.HotKeyFrame().ShowHotKeyText(""); });
+    SkippingErrors([&] { mSelection.ShowNoSetting(); });
+    SkippingErrors([&] { mHotKeyView.ShowHotKeyText(""); });
     SkippingErrors([&] {
-        IHotKeyEditorView& frame = mView.HotKeyFrame();
         mHotKeyEditor.WhileLoading([&] {
-            frame.ShowCtrlChecked(false);
-            frame.ShowShiftChecked(false);
-            frame.ShowKeyListIndex(-1);
+            mHotKeyView.ShowCtrlChecked(false);
+            mHotKeyView.ShowShiftChecked(false);
+            mHotKeyView.ShowKeyListIndex(-1);
         });
     });
     SkippingErrors([&] { mSelection.Settings().SaveItems(); });
     SkippingErrors([&] { mSelection.Settings().LoadItems(); });
     SkippingErrors([&] { mSelection.FillSettingCombo(); });
-    SkippingErrors([&] { mMenus.PopulateAspectmenu(); });
     // Nothing is selected any more: the deselection runs its handling.
     SkippingErrors([&] { mSelection.cboSettingName_Click(); });
     SkippingErrors([&] { mHooks.RestartWindowHook(nullptr); });
@@ -102,7 +86,6 @@ void CSettingCommands::HandleRenameClick() {
             mSelection.FillSettingCombo();
             mHooks.RestartKeyHook(settings);
         }
-        mMenus.PopulateAspectmenu();
         mSelection.Settings().LocateItem(*name, mSelection);
     });
 }
@@ -147,7 +130,6 @@ void CSettingCommands::HandleSaveAsClick() {
             settings.SaveItems();
             mSelection.FillSettingCombo();
             settings.LocateItem(*name, mSelection);
-            mMenus.PopulateAspectmenu();
             mHooks.RestartKeyHook(settings);
         }
         SetButtonEnabledState();
@@ -177,11 +159,11 @@ void CSettingCommands::SetButtonEnabledState() {
 }
 
 void CSettingCommands::LoadKeyCombo() {
-    CHotKeyEditor::LoadKeyCombo(mView.HotKeyFrame());
+    CHotKeyEditor::LoadKeyCombo(mHotKeyView);
 }
 
 void CSettingCommands::Let_HotKey(std::string_view hotKey) {
-    mHotKeyEditor.Let_HotKey(mView.HotKeyFrame(), hotKey);
+    mHotKeyEditor.Let_HotKey(mHotKeyView, hotKey);
 }
 
 void CSettingCommands::SetNewKeyCode() {
@@ -189,11 +171,10 @@ void CSettingCommands::SetNewKeyCode() {
     if (mHotKeyEditor.IsLoading() || !current) {
         return;
     }
-    IHotKeyEditorView& frame = mView.HotKeyFrame();
-    if (std::optional<std::string> text = mHotKeyEditor.SetNewKeyCode(frame)) {
+    if (std::optional<std::string> text = mHotKeyEditor.SetNewKeyCode(mHotKeyView)) {
         // Kept in the working copy; the key hook learns it when the setting is saved.
         current->HotKey = *text;
-        CHotKeyEditor::ShowBuiltHotKey(frame, *text);
+        CHotKeyEditor::ShowBuiltHotKey(mHotKeyView, *text);
     }
 }
 

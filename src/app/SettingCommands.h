@@ -1,9 +1,8 @@
 #pragma once
 
 #include "app/Dialogs.h"
+#include "app/FeatureSeams.h"
 #include "app/HookSupervisor.h"
-#include "app/OrbitBlanking.h"
-#include "app/PositionEditor.h"
 #include "app/Selection.h"
 #include "hotkeys/HotKeyEditor.h"
 #include "platform/Desktop.h"
@@ -14,65 +13,27 @@
 
 namespace kiv {
 
-// Commands whose enabled state the setting rules decide; each stands for its
-// toolbar button and its menu entry alike.
-enum class MainCommand {
-    Add,
-    Delete,
-    Rename,
-    Save,
-    SaveAs,
-    GetWindowInfo,
-    HotKeyShift,
-    HotKeyCtrl,
-    HotKeyKey,
-    Options,
-    PlayList,
-    About
-};
-
-// The controls the setting commands enable and fill.
-class ISettingCommandsView {
-public:
-    virtual ~ISettingCommandsView() = default;
-    virtual void SetCommandEnabled(MainCommand command, bool enabled) = 0;
-    // Moves the keyboard focus to the button that chooses the application.
-    virtual void FocusGetWindowInfo() = 0;
-    virtual void ShowApplicationName(std::string_view name) = 0;
-    virtual std::string ApplicationNameShown() const = 0;
-    // The hot key page's controls.
-    virtual IHotKeyEditorView& HotKeyFrame() = 0;
-};
-
-// The menus that list the settings, rebuilt whenever the collection changes.
-class ISettingMenus {
-public:
-    virtual ~ISettingMenus() = default;
-    virtual void PopulateAspectmenu() = 0;
-};
-
 // The commands on the named settings (add, delete, rename, save, save under
 // another name), the rules that enable them, and the hot key of the selected
 // setting on the hot key page.
-class CSettingCommands {
+class CSettingCommands : public ISettingCommandSet {
 public:
     struct Views {
         ISettingCommandsView& commands;
         IDialogs& dialogs;
-        IPositionView& position;
+        // The hot key page's controls.
+        IHotKeyEditorView& hotKey;
     };
-    CSettingCommands(const Views& views, ISelection& selection, ISettingMenus& menus,
-                     COrbitBlanking& orbitBlanking, CHookSupervisor& hooks, IDesktop& desktop,
-                     IErrorReporter& reporter)
-        : mView(views.commands), mDialogs(views.dialogs), mPositionView(views.position),
-          mSelection(selection), mMenus(menus), mOrbitBlanking(orbitBlanking), mHooks(hooks),
-          mDesktop(desktop), mReporter(reporter) {}
+    CSettingCommands(const Views& views, ISelection& selection, CHookSupervisor& hooks,
+                     IDesktop& desktop, IErrorReporter& reporter)
+        : mView(views.commands), mDialogs(views.dialogs), mHotKeyView(views.hotKey),
+          mSelection(selection), mHooks(hooks), mDesktop(desktop), mReporter(reporter) {}
 
-    void HandleAddSettingClick();
-    void HandleDeleteClick();
-    void HandleRenameClick();
-    void HandleSaveClick();
-    void HandleSaveAsClick();
+    void HandleAddSettingClick() override;
+    void HandleDeleteClick() override;
+    void HandleRenameClick() override;
+    void HandleSaveClick() override;
+    void HandleSaveAsClick() override;
     void SetButtonEnabledState();
 
     // The hot key page: the key list, showing a setting's hot key, and the
@@ -84,10 +45,8 @@ public:
 private:
     ISettingCommandsView& mView;
     IDialogs& mDialogs;
-    IPositionView& mPositionView;
+    IHotKeyEditorView& mHotKeyView;
     ISelection& mSelection;
-    ISettingMenus& mMenus;
-    COrbitBlanking& mOrbitBlanking;
     CHookSupervisor& mHooks;
     IDesktop& mDesktop;
     IErrorReporter& mReporter;

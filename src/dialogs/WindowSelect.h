@@ -8,6 +8,13 @@
 
 namespace kiv {
 
+// The application the selection wizard's user named and picked.
+struct ApplicationChoice {
+    std::string appName;
+    // How the window is found: "Class:" + its class name, or its caption.
+    std::string windowItem;
+};
+
 // What the application selection wizard shows on its buttons.
 struct WindowSelectButtons {
     bool backEnabled = false;

@@ -56,4 +56,13 @@ bool TrapErrors(IErrorReporter& reporter, std::string_view procedure, Body&& bod
     }
 }
 
+// Runs one step of a procedure whose failing steps are skipped, silently.
+template <typename Step> void SkippingErrors(Step&& step) noexcept {
+    try {
+        step();
+    } catch (...) {
+        // The next step runs all the same.
+    }
+}
+
 } // namespace kiv

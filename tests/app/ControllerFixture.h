@@ -3,7 +3,7 @@
 // The main controller over doubles of its views and of the operating system,
 // with a settings file of the test's choosing.
 #include "app/MainController.h"
-#include "app/WindowPosValue.h"
+#include "placement/WindowPosValue.h"
 #include "playlist/PlayListWindow.h"
 #include "support/BlankingDoubles.h"
 #include "support/Doubles.h"
@@ -21,19 +21,13 @@
 
 namespace kiv::test {
 
-// Every view of the main window in one, keeping only what the tests read. The
-// setting list is sorted and carries item data like the real combo box.
-struct FakeViews : IMainView,
-                   IPositionView,
-                   IOrbitBlankingView,
-                   ISettingCommandsView,
-                   IMenuView,
-                   IDialogs {
+// The main window's own view: the sorted setting list carrying item data like
+// the real combo box, the caption, the commands' states and the menus.
+struct FakeMainWindow : IMainView, ISettingCommandsView, IMenuView {
     struct Entry {
         std::string text;
         int32_t data;
     };
-    // IMainView
     WindowHandle Handle() const override { return 0x42; }
     void ClearSettingList() override {
         entries.clear();
@@ -66,10 +60,7 @@ struct FakeViews : IMainView,
     void SetCaption(std::string_view text) override { captions.emplace_back(caption = text); }
     void ShowSetting(const CWindowSetting& setting) override {
         applicationName = setting.ApplicationName;
-        ShowPosition(setting);
     }
-    bool IsLockPositionChecked() const override { return lockChecked; }
-    void ShowLockPositionChecked(bool checked) override { lockChecked = checked; }
     void SetCheckerEnabled(bool enabled) override { checker = enabled; }
     void SetupTabPages(bool, std::string_view) override {}
     void SetToolTips() override {}
@@ -78,41 +69,6 @@ struct FakeViews : IMainView,
     void CancelModalWindows() override { ++cancels; }
     void SetCurrentDvdLabel(std::string_view text) override { dvdLabel = text; }
     void ShowAddingNotice(std::string_view message) override { notices.emplace_back(message); }
-    // IPositionView
-    void ShowPosition(const CWindowSetting& s) override {
-        labels = {std::to_string(s.WindowLeft), std::to_string(s.WindowTop),
-                  std::to_string(s.WindowWidth), std::to_string(s.WindowHeight)};
-    }
-    std::string PositionLabelText(PositionLabel label) const override {
-        return labels[static_cast<size_t>(label)];
-    }
-    bool ChoosePositionEdit() override { return true; }
-    void BeginPositionEdit(PositionLabel, std::string_view) override {}
-    void EndPositionEdit(PositionLabel label, std::string_view shown) override {
-        labels[static_cast<size_t>(label)] = shown;
-    }
-    void MoveFocusToNextControl() override {}
-    void SetRepeaterEnabled(bool enabled) override { repeater = enabled; }
-    // IOrbitBlankingView, with the WindowPos control's value rules
-    std::string WindowPosValue(WindowPosControl control) override {
-        return WindowPosReadValue(windowPos[control]);
-    }
-    void ShowWindowPosValue(WindowPosControl control, std::string_view value) override {
-        if (WindowPosTakesValue(value)) {
-            windowPos[control] = value;
-        }
-    }
-    std::string OrbitText(OrbitTextBox box) const override {
-        return orbitTexts[static_cast<size_t>(box)];
-    }
-    void ShowOrbitText(OrbitTextBox box, std::string_view text) override {
-        orbitTexts[static_cast<size_t>(box)] = text;
-    }
-    bool IsBlankingOnChecked() const override { return blankingChecked; }
-    void ShowBlankingOnChecked(bool checked) override { blankingChecked = checked; }
-    bool IsOrbitingOnChecked() const override { return orbitingChecked; }
-    void SetOrbitTimerEnabled(bool enabled) override { orbitTimer = enabled; }
-    void SetTestOrbitTimerEnabled(bool enabled) override { testOrbitTimer = enabled; }
     // ISettingCommandsView
     void SetCommandEnabled(MainCommand command, bool enabled) override {
         commands[command] = enabled;
@@ -120,7 +76,6 @@ struct FakeViews : IMainView,
     void FocusGetWindowInfo() override {}
     void ShowApplicationName(std::string_view name) override { applicationName = name; }
     std::string ApplicationNameShown() const override { return applicationName; }
-    IHotKeyEditorView& HotKeyFrame() override { return hotKeyFrame; }
     // IMenuView
     void ShowSettingMenus(const AspectMenuState& shown) override { menus = shown; }
     int32_t ShowPopupMenu(MainPopup, std::optional<ScreenPoint>) override { return popupChoice; }
@@ -134,7 +89,90 @@ struct FakeViews : IMainView,
         opened = path;
         return true;
     }
-    // IDialogs; `whileOpen` runs in each dialog, for what arrives meanwhile.
+
+    std::vector<Entry> entries;
+    int32_t listIndex = -1;
+    bool listFails = false;
+    std::string caption;
+    std::vector<std::string> captions;
+    bool checker = false;
+    bool ended = false;
+    int cancels = 0;
+    std::string dvdLabel = "untouched";
+    std::vector<std::string> notices;
+    std::map<MainCommand, bool> commands;
+    std::string applicationName = "untouched";
+    AspectMenuState menus;
+    int32_t popupChoice = -1;
+    std::string opened;
+    bool mainVisible = true;
+};
+
+// The "Window Position" page.
+struct FakePositionView : IPositionView {
+    void ShowPosition(const CWindowSetting& s) override {
+        labels = {std::to_string(s.WindowLeft), std::to_string(s.WindowTop),
+                  std::to_string(s.WindowWidth), std::to_string(s.WindowHeight)};
+    }
+    bool IsLockPositionChecked() const override { return lockChecked; }
+    void ShowLockPositionChecked(bool checked) override { lockChecked = checked; }
+    std::string PositionLabelText(PositionLabel label) const override {
+        return labels[static_cast<size_t>(label)];
+    }
+    bool ChoosePositionEdit() override { return true; }
+    void BeginPositionEdit(PositionLabel, std::string_view) override {}
+    void EndPositionEdit(PositionLabel label, std::string_view shown) override {
+        labels[static_cast<size_t>(label)] = shown;
+    }
+    void MoveFocusToNextControl() override {}
+    void SetRepeaterEnabled(bool enabled) override { repeater = enabled; }
+
+    std::array<std::string, 4> labels;
+    bool lockChecked = false;
+    bool repeater = false;
+};
+
+// The "Orbiting" and "Blanking" pages, with the WindowPos control's value rules.
+struct FakeOrbitingView : IOrbitingView {
+    std::string RangeValue(OrbitRange range) override { return WindowPosReadValue(ranges[range]); }
+    void ShowRangeValue(OrbitRange range, std::string_view value) override {
+        if (WindowPosTakesValue(value)) {
+            ranges[range] = value;
+        }
+    }
+    std::string OrbitText(OrbitTextBox box) const override {
+        return texts[static_cast<size_t>(box)];
+    }
+    void ShowOrbitText(OrbitTextBox box, std::string_view text) override {
+        texts[static_cast<size_t>(box)] = text;
+    }
+    bool IsOrbitingOnChecked() const override { return checked; }
+    void SetOrbitTimerEnabled(bool enabled) override { timer = enabled; }
+    void SetTestOrbitTimerEnabled(bool enabled) override { testTimer = enabled; }
+
+    std::map<OrbitRange, std::string> ranges;
+    std::array<std::string, 2> texts;
+    bool checked = false;
+    bool timer = false;
+    bool testTimer = false;
+};
+struct FakeBlankingView : IBlankingView {
+    std::string PadValue(BlankPad pad) override { return WindowPosReadValue(pads[pad]); }
+    void ShowPadValue(BlankPad pad, std::string_view value) override {
+        if (WindowPosTakesValue(value)) {
+            pads[pad] = value;
+        }
+    }
+    bool IsBlankingOnChecked() const override { return checked; }
+    void ShowBlankingOnChecked(bool on) override { checked = on; }
+
+    std::map<BlankPad, std::string> pads;
+    bool checked = false;
+};
+
+// The dialogs; `whileOpen` runs in each, for what arrives meanwhile.
+struct FakeDialogs : IDialogs {
+    explicit FakeDialogs(const FakeMainWindow& main) : mMain(main) {}
     std::optional<std::string> AskSettingName(std::string_view) override {
         Open();
         return nameAnswer;
@@ -153,7 +191,7 @@ struct FakeViews : IMainView,
                                                        bool useCaption) override {
         Open();
         wizardOpened = std::string(appName) + (useCaption ? " (caption)" : " (class)") +
-                       (mainVisible ? "" : ", main window hidden");
+                       (mMain.mainVisible ? "" : ", main window hidden");
         return wizardAnswer;
     }
     void ShowAbout() override {
@@ -166,41 +204,18 @@ struct FakeViews : IMainView,
         }
     }
 
-    std::vector<Entry> entries;
-    int32_t listIndex = -1;
-    bool listFails = false;
-    std::string caption;
-    std::vector<std::string> captions;
-    bool lockChecked = false;
-    bool checker = false;
-    bool ended = false;
-    int cancels = 0;
-    std::array<std::string, 4> labels;
-    bool repeater = false;
-    std::map<WindowPosControl, std::string> windowPos;
-    std::array<std::string, 2> orbitTexts;
-    bool blankingChecked = false;
-    bool orbitingChecked = false;
-    bool orbitTimer = false;
-    bool testOrbitTimer = false;
-    std::map<MainCommand, bool> commands;
-    std::string applicationName = "untouched";
-    FakeHotKeyFrame hotKeyFrame;
-    AspectMenuState menus;
-    int32_t popupChoice = -1;
-    std::string opened;
     std::optional<std::string> nameAnswer;
     // What the user does in the options dialog.
     std::function<void(const OptionsDialogInput&)> optionsAnswer;
-    std::string dvdLabel = "untouched";
-    std::vector<std::string> notices;
     // What the user does in the play list window; true for Select.
     std::function<bool(CPlayListWindow&)> playListUser;
-    bool mainVisible = true;
     std::string wizardOpened;
     std::optional<ApplicationChoice> wizardAnswer;
     int aboutShown = 0;
     std::function<void()> whileOpen;
+
+private:
+    const FakeMainWindow& mMain;
 };
 
 struct ControllerFixture : ::testing::Test {
@@ -211,13 +226,18 @@ struct ControllerFixture : ::testing::Test {
     FakeKeyboardLibrary keyboardLibrary;
     FakePump pump;
     FakeBlankingPlatform blanking;
-    FakeViews view;
+    FakeMainWindow view;
+    FakePositionView position;
+    FakeOrbitingView orbiting;
+    FakeBlankingView blankingPage;
+    FakeHotKeyFrame hotKeyFrame;
+    FakeDialogs dialogs{view};
     COptions options{reporter};
     CPlayList playList{reporter};
     FakeDvdSystem dvd;
     std::string appPath = (dir.Path() / "").string();
     CMainController controller{
-        {view, view, view, view, view, view},
+        {view, position, orbiting, blankingPage, hotKeyFrame, view, view, dialogs},
         {desktop, sizeLibrary, keyboardLibrary, pump, reporter, blanking, dvd, dvd, dvd},
         options,
         playList,

@@ -13,10 +13,10 @@ TEST_F(ControllerFixture, FinishingTheWizardStoresTheChoiceShowsTheWindowAgainAn
     Select("Movie");
     Current().WindowLeft = 11; // a pending edit goes with the save
     options.UseCaptionNotClass = true;
-    view.wizardAnswer = ApplicationChoice{"New Player", "Class:NewPlayer"};
+    dialogs.wizardAnswer = ApplicationChoice{"New Player", "Class:NewPlayer"};
 
     controller.GetWindowInfo().cmdGetWindowInfo_Click();
-    EXPECT_EQ(view.wizardOpened, "Old Player (caption), main window hidden");
+    EXPECT_EQ(dialogs.wizardOpened, "Old Player (caption), main window hidden");
     EXPECT_TRUE(view.mainVisible);
     EXPECT_EQ(view.applicationName, "New Player");
     EXPECT_EQ(ReadBytes(DataFile()).rfind("S1=Movie;S2=Class:NewPlayer;S3=11;", 0), 0u);
@@ -27,7 +27,7 @@ TEST_F(ControllerFixture, TheToolbarButtonAndTheHelpMenuOpenTheAboutBox) {
     Load({});
     controller.MainCommands().Invoke(MainCommand::About);
     controller.Menus().mnuHelp_Click(menu::kAbout);
-    EXPECT_EQ(view.aboutShown, 2);
+    EXPECT_EQ(dialogs.aboutShown, 2);
 }
 
 } // namespace

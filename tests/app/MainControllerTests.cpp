@@ -54,9 +54,9 @@ TEST_F(ControllerFixture, TheLockWatchdogPutsAMovedWindowBackAndLetsAClosedOneGo
                                 MainCommand::SaveAs, MainCommand::GetWindowInfo}) {
         EXPECT_FALSE(view.commands[command]) << static_cast<int>(command);
     }
-    view.wizardOpened.clear();
+    dialogs.wizardOpened.clear();
     controller.MainCommands().Invoke(MainCommand::GetWindowInfo);
-    EXPECT_EQ(view.wizardOpened, "");
+    EXPECT_EQ(dialogs.wizardOpened, "");
     EXPECT_TRUE(reporter.messages.empty());
 }
 
@@ -167,8 +167,8 @@ TEST_F(ControllerFixture, ACommandArrivingWhileAModalWindowOrAWaitIsOpenRunsOnce
           Setting("Big", {0, 0, 1400, 600})});
     playList.Add("Movie", "B", "MOVIE", "1234");
     dvd.disc = {"MOVIE", "1234"};
-    view.popupChoice = 52; // the tray menu's "B"
-    view.nameAnswer = "A"; // Rename answers OK, writing through the working copy
+    view.popupChoice = 52;    // the tray menu's "B"
+    dialogs.nameAnswer = "A"; // Rename answers OK, writing through the working copy
     using Step = std::function<void()>;
     // Each with whether only the latest of two counts.
     const std::pair<Step, bool> arrivals[] = {
@@ -192,7 +192,7 @@ TEST_F(ControllerFixture, ACommandArrivingWhileAModalWindowOrAWaitIsOpenRunsOnce
     const std::pair<Step, bool>* arrival = nullptr;
     std::string during;
     bool armed = false;
-    view.whileOpen = reporter.whileShown = pump.onEvents = [&] {
+    dialogs.whileOpen = reporter.whileShown = pump.onEvents = [&] {
         if (std::exchange(armed, false)) {
             for (int n = arrival->second ? 2 : 1; n > 0; --n) {
                 arrival->first();
@@ -223,7 +223,7 @@ TEST_F(ControllerFixture, LeavingDuringADialogWaitsForItAndDropsWaitingCommands)
     Load({Setting("A", {0, 0, 640, 480}), Setting("B", {5, 5, 300, 200}, "1066")});
     Select("A");
     size_t hooksAtExit = 0;
-    view.whileOpen = [&] {
+    dialogs.whileOpen = [&] {
         controller.HotKeyMessage(0);
         controller.Queue().Exit([&] {
             hooksAtExit = keyboardLibrary.keyHooks.size();

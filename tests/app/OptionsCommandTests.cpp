@@ -13,7 +13,7 @@ TEST_F(OptionsCommand, AfterTheOptionsTheKeyHookFollowsThemAndTheSettingIsReappl
     Load({Setting("Player", {10, 20, 200, 150}, "10114")});
     Select("Player");
     std::vector<std::string> names;
-    view.optionsAnswer = [&](const OptionsDialogInput& input) {
+    dialogs.optionsAnswer = [&](const OptionsDialogInput& input) {
         names = input.settingNames;
         input.options.GlobalKeyHook = !input.options.GlobalKeyHook;
     };
@@ -38,7 +38,7 @@ TEST_F(OptionsCommand, UntickingLargerWindowsTakesTheSizeHookOutAtOnce) {
     Load({Setting("Tall", {0, 0, 200, 5000})});
     Select("Tall");
     const int removals = sizeLibrary.removals;
-    view.optionsAnswer = [](const OptionsDialogInput& input) {
+    dialogs.optionsAnswer = [](const OptionsDialogInput& input) {
         input.options.SubClassWindowSize = false;
     };
     controller.MainCommands().Invoke(MainCommand::Options);

@@ -14,7 +14,7 @@ TEST_F(ControllerFixture, PlayListSelectAppliesTheChosenTitleExitAppliesNothing)
     for (bool chosen : {false, true}) {
         FakePlayListView window;
         std::string during;
-        view.playListUser = [&](CPlayListWindow& rules) {
+        dialogs.playListUser = [&](CPlayListWindow& rules) {
             during = std::to_string(options.PlayListAutoSelect) +
                      std::to_string(options.PlayListAutoAdd) + std::to_string(rules.AutoAdd);
             rules.Attach(window);

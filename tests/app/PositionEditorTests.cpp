@@ -17,7 +17,7 @@ struct PositionEditor : ControllerFixture {
     }
     // Ticks of the repeat timer while it runs.
     void Ticks(int count) {
-        for (int i = 0; i < count && view.repeater; ++i) {
+        for (int i = 0; i < count && position.repeater; ++i) {
             editor.tmrRepeater_Timer();
         }
     }
@@ -45,7 +45,7 @@ TEST_F(PositionEditor, ARepeatedStepThatFailsIsReportedOnceAndStopsTheRepeat) {
     editor.cmdSize_MouseDown(1);
     Ticks(7);
     EXPECT_EQ(Reports(), (Texts{"cmdSize_Click: Error: 6. Overflow"}));
-    EXPECT_FALSE(view.repeater);
+    EXPECT_FALSE(position.repeater);
     EXPECT_EQ(Current().WindowLeft, std::numeric_limits<int32_t>::max());
 }
 
@@ -70,7 +70,7 @@ TEST_F(PositionEditor, AnEditedPositionIsStoredRoundedWhileTheLabelShowsTheNumbe
         editor.lblPosition_MouseUp(PositionLabel::Top);
         editor.txtPositionEdit_Validate(c.typed);
         EXPECT_EQ(Current().WindowTop, c.stored);
-        EXPECT_EQ(view.labels[1], c.shown);
+        EXPECT_EQ(position.labels[1], c.shown);
     }
     EXPECT_TRUE(reporter.messages.empty());
 }
@@ -81,7 +81,7 @@ TEST_F(PositionEditor, EscapeLeavesTheLabelAndTheSettingAsTheyWere) {
     editor.txtPositionEdit_Cancel();
     editor.txtPositionEdit_Validate("1"); // the focus leaving the hidden box
     EXPECT_EQ(Current().WindowHeight, 480);
-    EXPECT_EQ(view.labels[3], "480");
+    EXPECT_EQ(position.labels[3], "480");
 }
 
 } // namespace

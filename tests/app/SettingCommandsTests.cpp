@@ -29,7 +29,7 @@ TEST_F(SettingCommands, DeleteRemovesTheSettingEverywhereAndLeavesNothingSelecte
     Select("C");
     const size_t moves = desktop.moves.size();
     // Were the hot key boxes' handling not suspended, clearing them would build "(None)".
-    view.hotKeyFrame.onShow = [&] { commands.SetNewKeyCode(); };
+    hotKeyFrame.onShow = [&] { commands.SetNewKeyCode(); };
     commands.HandleDeleteClick();
 
     EXPECT_FALSE(FileHas("C"));
@@ -39,13 +39,16 @@ TEST_F(SettingCommands, DeleteRemovesTheSettingEverywhereAndLeavesNothingSelecte
     EXPECT_EQ(view.caption, "KIV");
     EXPECT_EQ(desktop.moves.size(), moves); // no neighbour was applied in its place
     EXPECT_EQ(view.applicationName, "");
-    EXPECT_EQ(view.labels, (std::array<std::string, 4>{"0", "0", "0", "0"}));
-    for (const auto& [control, value] : view.windowPos) {
-        EXPECT_EQ(value, "0") << static_cast<int>(control);
+    EXPECT_EQ(position.labels, (std::array<std::string, 4>{"0", "0", "0", "0"}));
+    for (const auto& [range, value] : orbiting.ranges) {
+        EXPECT_EQ(value, "0") << static_cast<int>(range);
     }
-    EXPECT_EQ(view.hotKeyFrame.text, "");
-    EXPECT_FALSE(view.hotKeyFrame.shift || view.hotKeyFrame.ctrl);
-    EXPECT_EQ(view.hotKeyFrame.keyIndex, -1);
+    for (const auto& [pad, value] : blankingPage.pads) {
+        EXPECT_EQ(value, "0") << static_cast<int>(pad);
+    }
+    EXPECT_EQ(hotKeyFrame.text, "");
+    EXPECT_FALSE(hotKeyFrame.shift || hotKeyFrame.ctrl);
+    EXPECT_EQ(hotKeyFrame.keyIndex, -1);
     EXPECT_FALSE(view.menus.Entries[2].Visible);
     EXPECT_FALSE(view.commands[MainCommand::Delete]);
     // Only A's Shift+F1 is still watched.
@@ -80,7 +83,7 @@ TEST_F(SettingCommands, SaveAsPutsThePendingEditsIntoTheCopyOnly) {
     LoadThree();
     Select("A");
     Current().WindowWidth = 302;
-    view.nameAnswer = "A wide";
+    dialogs.nameAnswer = "A wide";
     commands.HandleSaveAsClick();
     EXPECT_TRUE(FileHas("A wide"));
     EXPECT_EQ(Current().SettingName, "A wide");
@@ -95,7 +98,7 @@ TEST_F(SettingCommands, AnAddedNameSortedBeforeTheSelectedOneAppliesNoNeighbour)
     LoadThree();
     Select("C");
     const size_t moves = desktop.moves.size();
-    view.nameAnswer = "Aa";
+    dialogs.nameAnswer = "Aa";
     commands.HandleAddSettingClick();
     EXPECT_EQ(Current().SettingName, "Aa");
     for (size_t i = moves; i < desktop.moves.size(); ++i) {
@@ -106,7 +109,7 @@ TEST_F(SettingCommands, AnAddedNameSortedBeforeTheSelectedOneAppliesNoNeighbour)
 TEST_F(SettingCommands, ARefillThatFailsIsReportedByTheCommandThatAskedForIt) {
     LoadThree();
     view.listFails = true;
-    view.nameAnswer = "New";
+    dialogs.nameAnswer = "New";
     commands.HandleAddSettingClick();
     EXPECT_EQ(Reports(), (Texts{"HandleAddSettingClick: Error: 7. Out of memory"}));
 }
@@ -114,15 +117,15 @@ TEST_F(SettingCommands, ARefillThatFailsIsReportedByTheCommandThatAskedForIt) {
 TEST_F(SettingCommands, TheHotKeyBoxesEditOnlyTheWorkingCopy) {
     LoadThree();
     commands.SetNewKeyCode(); // no setting: nothing to edit
-    EXPECT_EQ(view.hotKeyFrame.text, "");
+    EXPECT_EQ(hotKeyFrame.text, "");
     Select("C");
-    EXPECT_EQ(view.hotKeyFrame.text, "Shift-Ctrl-A");
+    EXPECT_EQ(hotKeyFrame.text, "Shift-Ctrl-A");
     const size_t keyHooks = keyboardLibrary.keyHooks.size();
-    view.hotKeyFrame.ctrl = false;
-    view.hotKeyFrame.keyIndex = 1; // F1
+    hotKeyFrame.ctrl = false;
+    hotKeyFrame.keyIndex = 1; // F1
     commands.SetNewKeyCode();
     EXPECT_EQ(Current().HotKey, "10112");
-    EXPECT_EQ(view.hotKeyFrame.text, "Shift-F1");
+    EXPECT_EQ(hotKeyFrame.text, "Shift-F1");
     EXPECT_EQ(controller.Settings().Item("C3")->HotKey, "1165");
     EXPECT_EQ(keyboardLibrary.keyHooks.size(), keyHooks); // the hook learns it at the save
 }
@@ -134,8 +137,8 @@ TEST_F(SettingCommands, RenameAfterTheWatchdogDeselectedRenamesTheStoredSetting)
     locked.LockPosition = 1;
     Load({locked});
     Select("Locked");
-    view.nameAnswer = "Renamed";
-    view.whileOpen = [&] {
+    dialogs.nameAnswer = "Renamed";
+    dialogs.whileOpen = [&] {
         desktop.Close(player);
         controller.tmrChecker_Timer();
     };

@@ -1,6 +1,6 @@
 // The number and text rules behind the main window's position controls and
 // the setting name dialog.
-#include "app/PositionRules.h"
+#include "placement/PositionRules.h"
 #include "store/SettingNameRules.h"
 #include "util/RuntimeError.h"
 

@@ -1,4 +1,4 @@
-#include "app/WindowPosValue.h"
+#include "placement/WindowPosValue.h"
 #include "util/RuntimeError.h"
 
 #include <gtest/gtest.h>

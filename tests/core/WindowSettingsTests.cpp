@@ -1,4 +1,4 @@
-#include "app/InitialSettings.h"
+#include "placement/InitialSettings.h"
 #include "store/WindowSettings.h"
 #include "support/TestSupport.h"
 #include "util/Strings.h"

@@ -102,8 +102,9 @@ TEST_F(MainWindowFixture, ShowingValuesRunsNoHandling) {
     window.ShowSettingListIndex(0);
     EXPECT_EQ(controller.CurrentSetting(), nullptr);
     EXPECT_EQ(TextOf(window.Hwnd()), "KIV");
-    window.ShowLockPositionChecked(true);
-    EXPECT_TRUE(window.IsLockPositionChecked());
+    IPositionView& page = window.Views().position;
+    page.ShowLockPositionChecked(true);
+    EXPECT_TRUE(page.IsLockPositionChecked());
     EXPECT_TRUE(reporter.messages.empty());
 }
 
@@ -273,7 +274,7 @@ TEST_F(MainWindowFixture, TheTrayIconComesAndGoesWithTheWindow) {
     FakeDesktop otherDesktop;
     COptions withIcon{reporter};
     withIcon.WindowStartMode = 2;
-    CMainController other(MainViews{second, second, second, second, second, second},
+    CMainController other(second.Views(),
                           Platform{otherDesktop, sizeLibrary, keyboardLibrary, pump, reporter,
                                    blanking, dvd, dvd, dvd},
                           withIcon, playList, (dir.Path() / "").string(),

@@ -34,7 +34,7 @@ struct RealMainWindowFixture : ::testing::Test {
     test::FakeDvdSystem dvd;
     frmMain window;
     CMainController controller{
-        MainViews{window, window, window, window, window, window},
+        window.Views(),
         Platform{desktop, sizeLibrary, keyboardLibrary, pump, reporter, blanking, dvd, dvd, dvd},
         options,
         playList,

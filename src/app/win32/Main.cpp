@@ -1,8 +1,8 @@
 // Program entry: one instance per session, the options, the main window and
 // the message loop.
 #include "app/MainController.h"
-#include "app/SingleInstance.h"
 #include "app/StartPlacement.h"
+#include "app/win32/SingleInstance.h"
 #include "app/win32/frmMain.h"
 #include "blanking/Taskbar.h"
 #include "blanking/win32/BlankingWin32.h"
@@ -120,11 +120,11 @@ int RunKiv() {
     kiv::win32::CWindowShowWatchWin32 windowWatch;
 
     kiv::win32::frmMain mainWindow;
-    kiv::CMainController controller(
-        kiv::MainViews{mainWindow, mainWindow, mainWindow, mainWindow, mainWindow, mainWindow},
-        kiv::Platform{desktop, sizeLibrary, keyboardLibrary, pump, reporter, blanking, driveReader,
-                      launcher, windowWatch},
-        gOptions, gPlayList, appPath, dataFolder.Path());
+    kiv::CMainController controller(mainWindow.Views(),
+                                    kiv::Platform{desktop, sizeLibrary, keyboardLibrary, pump,
+                                                  reporter, blanking, driveReader, launcher,
+                                                  windowWatch},
+                                    gOptions, gPlayList, appPath, dataFolder.Path());
 
     HINSTANCE module = ::GetModuleHandleA(nullptr);
     HICON largeIcon = static_cast<HICON>(::LoadImageA(module, MAKEINTRESOURCEA(kIconId), IMAGE_ICON,

@@ -112,6 +112,24 @@ std::string_view CMainToolbar::TipOf(int commandId) {
     return button ? button->tip : std::string_view();
 }
 
+bool CMainToolbar::OnTipNotify(NMHDR& header) {
+    const auto tips = reinterpret_cast<HWND>(::SendMessageA(mToolbar, TB_GETTOOLTIPS, 0, 0));
+    if ((header.code != TTN_GETDISPINFOA && header.code != TTN_GETDISPINFOW) || tips == nullptr ||
+        header.hwndFrom != tips) {
+        return false;
+    }
+    const std::string_view text = TipOf(static_cast<int>(header.idFrom));
+    // The tip window copies the text before the buffer changes again.
+    if (header.code == TTN_GETDISPINFOA) {
+        mTipText.assign(text);
+        reinterpret_cast<NMTTDISPINFOA&>(header).lpszText = mTipText.data();
+    } else {
+        mWideTipText.assign(text.begin(), text.end());
+        reinterpret_cast<NMTTDISPINFOW&>(header).lpszText = mWideTipText.data();
+    }
+    return true;
+}
+
 void CMainToolbar::SetEnabled(MainCommand command, bool enabled) {
     for (size_t i = 0; i < kButtons.size(); ++i) {
         if (kButtons[i].command == command) {

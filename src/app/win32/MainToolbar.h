@@ -6,6 +6,7 @@
 #include <commctrl.h>
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace kiv::win32 {
@@ -31,20 +32,18 @@ public:
     static std::optional<MainCommand> CommandOf(int commandId);
     // The tip of a button by its command id; "" for others.
     static std::string_view TipOf(int commandId);
+    // The toolbar's tip window, asking for a button's text; false for other notices.
+    bool OnTipNotify(NMHDR& header);
 
     void SetEnabled(MainCommand command, bool enabled);
 
 private:
-    struct ImageListTraits {
-        using Handle = HIMAGELIST;
-        static Handle Invalid() noexcept { return nullptr; }
-        static void Close(Handle h) noexcept { ::ImageList_Destroy(h); }
-    };
-    using UniqueImageList = UniqueHandle<ImageListTraits>;
-
     HWND mToolbar = nullptr; // a child: destroyed with its owner
     UniqueImageList mImages;
     UniqueImageList mDisabledImages;
+    // The tip being shown, kept until the tip window has copied it.
+    std::string mTipText;
+    std::wstring mWideTipText;
 };
 
 } // namespace kiv::win32

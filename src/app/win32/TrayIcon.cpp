@@ -33,8 +33,15 @@ bool DeleteTrayIcon(HWND window, UINT id) {
     return ::Shell_NotifyIconA(NIM_DELETE, &data) != FALSE;
 }
 
-bool CTrayIcon::Add(HWND window, HICON icon, std::string_view tip) {
+bool CTrayIcon::Add(HWND window, std::string_view tip) {
     mWindow = window;
+    auto icon = reinterpret_cast<HICON>(::GetClassLongPtrA(window, GCLP_HICONSM));
+    if (icon == nullptr) {
+        icon = reinterpret_cast<HICON>(::GetClassLongPtrA(window, GCLP_HICON));
+    }
+    if (icon == nullptr) {
+        icon = ::LoadIconA(nullptr, IDI_APPLICATION);
+    }
     return AddTrayIcon(window, icon, tip, 0);
 }
 

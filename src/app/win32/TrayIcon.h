@@ -24,8 +24,9 @@ public:
     CTrayIcon(const CTrayIcon&) = delete;
     CTrayIcon& operator=(const CTrayIcon&) = delete;
 
-    // Adds the icon; called again after the shell made a new notification area.
-    bool Add(HWND window, HICON icon, std::string_view tip);
+    // Adds the window's small icon (its large one, or the system's, when it
+    // has none); called again after the shell made a new notification area.
+    bool Add(HWND window, std::string_view tip);
     bool Delete();
 
 private:

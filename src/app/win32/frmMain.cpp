@@ -1,40 +1,21 @@
 #include "app/win32/frmMain.h"
 
 #include "KIVKbd/KIVKbd.h"
-#include "app/SingleInstance.h"
-#include "app/ToolTipTexts.h"
-#include "dialogs/win32/frmAbout.h"
-#include "dialogs/win32/frmOptions.h"
-#include "dialogs/win32/frmSettingName.h"
-#include "dialogs/win32/frmWindowSelect.h"
-#include "playlist/win32/frmPlayList.h"
+#include "app/win32/SingleInstance.h"
 
 #include "util/GDILine.h"
-#include "util/win32/FormUtilsWin32.h"
 
 #include <commctrl.h>
 #include <shellapi.h>
 
 #include <string>
-#include <utility>
-#include <vector>
 
 namespace kiv::win32 {
 
 namespace {
-// The window's timers: each id is its interval's index plus one.
-enum class MainTimer : UINT_PTR { Checker = 1, Repeater, Orbit, TestOrbit };
-constexpr std::array<UINT, 4> kTimerIntervalsMs = {1000, 250, 1000, 2000};
-UINT_PTR TimerId(MainTimer timer) {
-    return static_cast<UINT_PTR>(timer);
-}
-void SetTimerEnabled(HWND window, MainTimer timer, bool enabled) {
-    if (enabled) {
-        ::SetTimer(window, TimerId(timer), kTimerIntervalsMs[TimerId(timer) - 1], nullptr);
-    } else {
-        ::KillTimer(window, TimerId(timer));
-    }
-}
+// The lock watchdog's timer; the pages keep timers of their own.
+constexpr UINT_PTR kCheckerTimer = 1;
+constexpr UINT kCheckerIntervalMs = 1000;
 
 // Layout in device-independent pixels at 96 DPI.
 constexpr int kClientWidth = 440;
@@ -54,6 +35,12 @@ frmMain::~frmMain() {
     Destroy();
 }
 
+// --- Creation and layout ---
+
+MainViews frmMain::Views() {
+    return {*this, fraAdjust, fraOrbiting, fraBlanking, fraHotKey.Editor(), *this, *this, mDialogs};
+}
+
 bool frmMain::Load(CMainController& controller, HICON largeIcon, HICON smallIcon) {
     mController = &controller;
     ClassSpec spec{"frmMain", largeIcon, smallIcon};
@@ -67,10 +54,11 @@ bool frmMain::Load(CMainController& controller, HICON largeIcon, HICON smallIcon
     // its hand-over is let in, and checked by its marker and size on arrival.
     ::ChangeWindowMessageFilterEx(Hwnd(), WM_COPYDATA, MSGFLT_ALLOW, nullptr);
     // Each page reports its own controls to the feature behind it.
-    fraAdjust.Bind(controller);
+    fraAdjust.Bind(controller.Position());
+    fraAdjust.UsePositionEditMenu([this] { return mMenus.TrackPositionEdit(Hwnd()); });
     fraHotKey.Bind(controller.Commands());
-    fraOrbiting.Bind(controller.OrbitBlanking());
-    fraBlanking.Bind(controller.OrbitBlanking());
+    fraOrbiting.Bind(controller.Orbiting());
+    fraBlanking.Bind(controller.Blanking());
     return true;
 }
 
@@ -84,77 +72,97 @@ bool frmMain::OnCreate() {
     // lblCurrentDVD: the disc in the drive, once it is known.
     CreateChild(Hwnd(), WC_STATICA, "", SS_LEFTNOWORDWRAP | SS_NOPREFIX | SS_ENDELLIPSIS,
                 kCurrentDvd);
-    AddTab("WP", "&Window Position", fraAdjust);
-    AddTab("HK", "Hot &Key", fraHotKey);
-    AddTab("OR", "Orb&iting", fraOrbiting);
-    AddTab("BL", "&Blanking", fraBlanking);
+    mTabStrip.Attach(Hwnd(), kTabMain);
+    mTabStrip.AddTab("WP", "&Window Position", fraAdjust);
+    mTabStrip.AddTab("HK", "Hot &Key", fraHotKey);
+    mTabStrip.AddTab("OR", "Orb&iting", fraOrbiting);
+    mTabStrip.AddTab("BL", "&Blanking", fraBlanking);
     mTaskbarCreatedMessage = ::RegisterWindowMessageA("TaskbarCreated");
     CreateMainCommands();
     // Keys as in a dialog: Enter presses the focused button, the focus comes
     // back where it was, and an access key no control takes chooses a tab.
     UseDialogKeyboard(mKeyboard);
     mKeyboard.SetFirstFocus(Control(kSettingName));
-    mKeyboard.UseTabStrip(Control(kTabMain), [this](size_t index) {
-        if (index < mTabs.size()) {
-            SetupTabPages(false, mTabs[index].key);
-        }
-    });
+    mKeyboard.UseTabStrip(Control(kTabMain), [this](size_t index) { mTabStrip.ShowPageAt(index); });
     // Start-up lays the pages out and shows the first one (SetupTabPages).
     ApplyFontAndLayout(WindowDpi(Hwnd()), false);
     return true;
 }
 
-void frmMain::AddTab(std::string_view key, const char* caption, CTabPage& page) {
-    HWND tab = Control(kTabMain);
-    TCITEMA item{};
-    item.mask = TCIF_TEXT;
-    item.pszText = const_cast<char*>(caption);
-    int index = static_cast<int>(::SendMessageA(tab, TCM_GETITEMCOUNT, 0, 0));
-    ::SendMessageA(tab, TCM_INSERTITEMA, static_cast<WPARAM>(index),
-                   reinterpret_cast<LPARAM>(&item));
-    page.CreatePage(Hwnd());
-    page.Build();
-    mTabs.push_back({key, caption, &page});
+void frmMain::CreateMainCommands() {
+    tlbMain.Create(Hwnd(), kToolbar);
+    HWND chooser =
+        CreateChild(Hwnd(), WC_BUTTONA, "...", BS_PUSHBUTTON | WS_TABSTOP, kGetWindowInfo);
+    // In the tab order it follows the application's name it chooses.
+    ::SetWindowPos(chooser, Control(kApplicationName), 0, 0, 0, 0,
+                   SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    mMenus.Create(Hwnd());
+
+    mToolTips = CreateToolTips(Hwnd());
 }
 
-void frmMain::SetupTabPages(bool initialize, std::string_view key) {
-    if (initialize) {
-        LayoutPages();
-        for (size_t i = 0; i < mTabs.size(); ++i) {
-            if (mTabs[i].key == key) {
-                ::SendMessageA(Control(kTabMain), TCM_SETCURSEL, i, 0);
-            }
-        }
+void frmMain::ApplyFontAndLayout(UINT dpi, bool withPages) {
+    mDpiFont.Apply(Hwnd(), dpi);
+    auto place = [&](int id, int x, int y, int width, int height) {
+        ::MoveWindow(Control(id), mDpiFont.Scale()(x), mDpiFont.Scale()(y), mDpiFont.Scale()(width),
+                     mDpiFont.Scale()(height), TRUE);
+    };
+    const int fieldLeft = kMargin + kLabelWidth;
+    const int fieldWidth = kClientWidth - fieldLeft - kMargin;
+    int y = kToolbarHeight + kMargin;
+    place(kSettingNameLabel, kMargin, y + 4, kLabelWidth, kRowHeight - 4);
+    place(kSettingName, fieldLeft, y, fieldWidth, 200);
+    y += kRowHeight + 8;
+    place(kApplicationLabel, kMargin, y, kLabelWidth, kRowHeight - 4);
+    // Room on the right for the button that chooses the application.
+    place(kApplicationName, fieldLeft, y, fieldWidth - kGetWindowInfoWidth - 6, kRowHeight - 4);
+    place(kGetWindowInfo, kClientWidth - kMargin - kGetWindowInfoWidth, y - 4, kGetWindowInfoWidth,
+          kRowHeight);
+    place(kTabMain, kMargin, kTabTop, kClientWidth - 2 * kMargin, kTabHeight);
+    place(kCurrentDvd, kMargin, kTabTop + kTabHeight + 6, kClientWidth - 2 * kMargin,
+          kDvdRowHeight - 4);
+
+    SizeFrameToClient(Hwnd(), mDpiFont.Scale(), kClientWidth, kClientHeight);
+    LayoutMainCommands();
+    if (withPages) {
+        mTabStrip.LayoutPages(mDpiFont.Scale());
     }
-    for (const Tab& tab : mTabs) {
-        ::ShowWindow(tab.page->Hwnd(), SW_HIDE);
-    }
-    for (const Tab& tab : mTabs) {
-        if (tab.key == key) {
-            ::SetWindowPos(tab.page->Hwnd(), HWND_TOP, 0, 0, 0, 0,
-                           SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
+    ::InvalidateRect(Hwnd(), nullptr, TRUE);
+}
+
+void frmMain::LayoutMainCommands() {
+    RECT client{};
+    ::GetClientRect(Hwnd(), &client);
+    tlbMain.Layout(mDpiFont.Scale().Dpi(), client.right, mDpiFont.Scale()(kToolbarHeight) - 1);
+    // The tips take the window's font, and a little room after the text, which
+    // some tip windows otherwise clip by a character.
+    HWND toolbarTips = reinterpret_cast<HWND>(::SendMessageA(tlbMain.Hwnd(), TB_GETTOOLTIPS, 0, 0));
+    RECT margin{mDpiFont.Scale()(2), mDpiFont.Scale()(1), mDpiFont.Scale()(6), mDpiFont.Scale()(1)};
+    for (HWND tips : {mToolTips, toolbarTips}) {
+        if (tips != nullptr) {
+            ::SendMessageA(tips, WM_SETFONT, reinterpret_cast<WPARAM>(mDpiFont.Font()), FALSE);
+            ::SendMessageA(tips, TTM_SETMARGIN, 0, reinterpret_cast<LPARAM>(&margin));
         }
     }
 }
 
-void frmMain::LayoutPages() {
-    // Every page covers the strip's display area, in front of the strip.
-    HWND tab = Control(kTabMain);
-    RECT area{};
-    ::GetWindowRect(tab, &area);
-    ::MapWindowPoints(nullptr, Hwnd(), reinterpret_cast<POINT*>(&area), 2);
-    ::SendMessageA(tab, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
-    for (const Tab& page : mTabs) {
-        ::SetWindowPos(page.page->Hwnd(), HWND_TOP, area.left, area.top, area.right - area.left,
-                       area.bottom - area.top, SWP_NOACTIVATE);
-        page.page->Layout(mDpiFont.Scale());
-    }
+bool frmMain::OnDpiChanged(UINT dpi, const RECT& suggested) {
+    ApplyFontAndLayout(dpi);
+    ::SetWindowPos(Hwnd(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                   suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    return true;
 }
+
+bool frmMain::PreTranslateMessage(MSG& message) {
+    return mKeyboard.PreTranslate(message);
+}
+
+// --- Messages ---
 
 void frmMain::OnDestroy() {
-    for (UINT_PTR id = 1; id <= kTimerIntervalsMs.size(); ++id) {
-        ::KillTimer(Hwnd(), id);
-    }
+    // No tick may reach a feature while the controller shuts down.
+    SetCheckerEnabled(false);
+    mTabStrip.StopTimers();
     if (mController) {
         mController->Form_Unload();
     }
@@ -189,18 +197,13 @@ bool frmMain::OnCommand(int id, int code, HWND control) {
     }
     if (control == nullptr && code == 0) {
         if (std::optional<CMainMenus::Entry> entry = CMainMenus::FromCommandId(id)) {
-            switch (entry->menu) {
-            case CMainMenus::Menu::Setting:
-                mController->Menus().mnuSetting_Click(entry->index);
-                break;
-            case CMainMenus::Menu::Feature:
-                mController->Menus().mnuFeature_Click(entry->index);
-                break;
-            case CMainMenus::Menu::Help:
-                mController->Menus().mnuHelp_Click(entry->index);
-                break;
-            default:
-                break;
+            CMenuCommands& menus = mController->Menus();
+            if (entry->menu == CMainMenus::Menu::Setting) {
+                menus.mnuSetting_Click(entry->index);
+            } else if (entry->menu == CMainMenus::Menu::Feature) {
+                menus.mnuFeature_Click(entry->index);
+            } else if (entry->menu == CMainMenus::Menu::Help) {
+                menus.mnuHelp_Click(entry->index);
             }
             return true;
         }
@@ -214,23 +217,11 @@ bool frmMain::OnCommand(int id, int code, HWND control) {
 }
 
 bool frmMain::OnTimer(UINT_PTR id) {
-    if (mController && id == TimerId(MainTimer::Checker)) {
-        mController->tmrChecker_Timer();
-        return true;
+    if (mController == nullptr || id != kCheckerTimer) {
+        return false;
     }
-    if (mController && id == TimerId(MainTimer::Orbit)) {
-        mController->OrbitBlanking().tmrOrbit_Timer();
-        return true;
-    }
-    if (mController && id == TimerId(MainTimer::TestOrbit)) {
-        mController->OrbitBlanking().tmrTestOrbit_Timer();
-        return true;
-    }
-    if (mController && id == TimerId(MainTimer::Repeater)) {
-        mController->Position().tmrRepeater_Timer();
-        return true;
-    }
-    return false;
+    mController->tmrChecker_Timer();
+    return true;
 }
 
 bool frmMain::OnPaint(HDC dc, const PAINTSTRUCT&) {
@@ -263,141 +254,11 @@ bool frmMain::OnNotify(NMHDR& header, LRESULT& result) {
         result = CDRF_DODEFAULT;
         return true;
     }
-    if ((header.code == TTN_GETDISPINFOA || header.code == TTN_GETDISPINFOW) &&
-        header.hwndFrom == toolbarTips) {
-        const std::string_view text = CMainToolbar::TipOf(static_cast<int>(header.idFrom));
-        if (text.empty()) {
-        }
-        // The tip window copies the text before the buffer changes again.
-        if (header.code == TTN_GETDISPINFOA) {
-            mTipText.assign(text);
-            reinterpret_cast<NMTTDISPINFOA&>(header).lpszText = mTipText.data();
-        } else {
-            mWideTipText.assign(text.begin(), text.end());
-            reinterpret_cast<NMTTDISPINFOW&>(header).lpszText = mWideTipText.data();
-        }
+    if (tlbMain.OnTipNotify(header)) {
         result = 0;
         return true;
     }
-    if (header.idFrom == kTabMain && header.code == TCN_SELCHANGE) {
-        auto selected = static_cast<size_t>(::SendMessageA(Control(kTabMain), TCM_GETCURSEL, 0, 0));
-        if (selected < mTabs.size()) {
-            SetupTabPages(false, mTabs[selected].key);
-        }
-        return true;
-    }
-    return false;
-}
-
-bool frmMain::OnDpiChanged(UINT dpi, const RECT& suggested) {
-    ApplyFontAndLayout(dpi);
-    ::SetWindowPos(Hwnd(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-                   suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    return true;
-}
-
-void frmMain::ApplyFontAndLayout(UINT dpi, bool withPages) {
-    mDpiFont.Apply(Hwnd(), dpi);
-    auto place = [&](int id, int x, int y, int width, int height) {
-        ::MoveWindow(Control(id), mDpiFont.Scale()(x), mDpiFont.Scale()(y), mDpiFont.Scale()(width),
-                     mDpiFont.Scale()(height), TRUE);
-    };
-    const int fieldLeft = kMargin + kLabelWidth;
-    const int fieldWidth = kClientWidth - fieldLeft - kMargin;
-    int y = kToolbarHeight + kMargin;
-    place(kSettingNameLabel, kMargin, y + 4, kLabelWidth, kRowHeight - 4);
-    place(kSettingName, fieldLeft, y, fieldWidth, 200);
-    y += kRowHeight + 8;
-    place(kApplicationLabel, kMargin, y, kLabelWidth, kRowHeight - 4);
-    // Room on the right for the button that chooses the application.
-    place(kApplicationName, fieldLeft, y, fieldWidth - kGetWindowInfoWidth - 6, kRowHeight - 4);
-    place(kGetWindowInfo, kClientWidth - kMargin - kGetWindowInfoWidth, y - 4, kGetWindowInfoWidth,
-          kRowHeight);
-    place(kTabMain, kMargin, kTabTop, kClientWidth - 2 * kMargin, kTabHeight);
-    place(kCurrentDvd, kMargin, kTabTop + kTabHeight + 6, kClientWidth - 2 * kMargin,
-          kDvdRowHeight - 4);
-
-    SizeFrameToClient(Hwnd(), mDpiFont.Scale(), kClientWidth, kClientHeight);
-    LayoutMainCommands();
-    if (withPages) {
-        LayoutPages();
-    }
-    ::InvalidateRect(Hwnd(), nullptr, TRUE);
-}
-
-void frmMain::ClearSettingList() {
-    ::SendMessageA(Control(kSettingName), CB_RESETCONTENT, 0, 0);
-}
-
-int32_t frmMain::AddSettingListItem(std::string_view text, int32_t itemData) {
-    return AddItemDataComboBox(Control(kSettingName), text, itemData);
-}
-
-int32_t frmMain::SettingListCount() const {
-    return static_cast<int32_t>(::SendMessageA(Control(kSettingName), CB_GETCOUNT, 0, 0));
-}
-
-int32_t frmMain::SettingListItemData(int32_t index) const {
-    return static_cast<int32_t>(
-        ::SendMessageA(Control(kSettingName), CB_GETITEMDATA, static_cast<WPARAM>(index), 0));
-}
-
-std::string frmMain::SettingListText(int32_t index) const {
-    HWND combo = Control(kSettingName);
-    LRESULT length = ::SendMessageA(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
-    if (length == CB_ERR) {
-        return {};
-    }
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    LRESULT copied = ::SendMessageA(combo, CB_GETLBTEXT, static_cast<WPARAM>(index),
-                                    reinterpret_cast<LPARAM>(text.data()));
-    text.resize(copied == CB_ERR ? 0 : static_cast<size_t>(copied));
-    return text;
-}
-
-int32_t frmMain::FindSettingListText(std::string_view text) const {
-    return FindStringComboBox(Control(kSettingName), text, true);
-}
-
-int32_t frmMain::SettingListIndex() const {
-    return static_cast<int32_t>(::SendMessageA(Control(kSettingName), CB_GETCURSEL, 0, 0));
-}
-
-void frmMain::ShowSettingListIndex(int32_t index) {
-    ::SendMessageA(Control(kSettingName), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
-}
-
-void frmMain::SetCaption(std::string_view caption) {
-    ::SetWindowTextA(Hwnd(), std::string(caption).c_str());
-}
-
-void frmMain::ShowSetting(const CWindowSetting& setting) {
-    ShowText(Control(kApplicationName), setting.ApplicationName);
-    fraAdjust.ShowPosition(setting);
-}
-
-bool frmMain::IsLockPositionChecked() const {
-    return fraAdjust.IsLockChecked();
-}
-
-void frmMain::ShowLockPositionChecked(bool checked) {
-    fraAdjust.ShowLockChecked(checked);
-}
-
-void frmMain::SetCheckerEnabled(bool enabled) {
-    SetTimerEnabled(Hwnd(), MainTimer::Checker, enabled);
-}
-
-void frmMain::SetRepeaterEnabled(bool enabled) {
-    SetTimerEnabled(Hwnd(), MainTimer::Repeater, enabled);
-}
-
-void frmMain::SetOrbitTimerEnabled(bool enabled) {
-    SetTimerEnabled(Hwnd(), MainTimer::Orbit, enabled);
-}
-
-void frmMain::SetTestOrbitTimerEnabled(bool enabled) {
-    SetTimerEnabled(Hwnd(), MainTimer::TestOrbit, enabled);
+    return mTabStrip.OnNotify(header);
 }
 
 bool frmMain::OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
@@ -453,42 +314,33 @@ bool frmMain::OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
     return false;
 }
 
-CWindowPos& frmMain::WindowPos(WindowPosControl control) {
-    if (control == WindowPosControl::OrbitHorizontal) {
-        return fraOrbiting.orbHorizontal();
+// --- IMainView ---
+
+void frmMain::SetupTabPages(bool initialize, std::string_view key) {
+    if (initialize) {
+        mTabStrip.LayoutPages(mDpiFont.Scale());
     }
-    if (control == WindowPosControl::OrbitVertical) {
-        return fraOrbiting.orbVertical();
+    mTabStrip.ShowPage(key, initialize);
+}
+
+void frmMain::SetCheckerEnabled(bool enabled) {
+    if (enabled) {
+        ::SetTimer(Hwnd(), kCheckerTimer, kCheckerIntervalMs, nullptr);
+    } else {
+        ::KillTimer(Hwnd(), kCheckerTimer);
     }
-    return fraBlanking.Pad(control);
 }
 
-std::string frmMain::WindowPosValue(WindowPosControl control) {
-    return WindowPos(control).Value();
-}
-
-void frmMain::ShowWindowPosValue(WindowPosControl control, std::string_view value) {
-    WindowPos(control).SetValue(value);
-}
-
-std::string frmMain::OrbitText(OrbitTextBox box) const {
-    return fraOrbiting.OrbitText(box);
-}
-
-void frmMain::ShowOrbitText(OrbitTextBox box, std::string_view text) {
-    fraOrbiting.ShowOrbitText(box, text);
-}
-
-bool frmMain::IsBlankingOnChecked() const {
-    return fraBlanking.IsBlankingChecked();
-}
-
-void frmMain::ShowBlankingOnChecked(bool checked) {
-    fraBlanking.ShowBlankingChecked(checked);
-}
-
-bool frmMain::IsOrbitingOnChecked() const {
-    return fraOrbiting.IsOrbitingChecked();
+void frmMain::SetToolTips() {
+    if (mToolTips == nullptr || mToolTipsSet) {
+        return;
+    }
+    mToolTipsSet = true;
+    // The toolbar's buttons carry their own.
+    constexpr ControlTip kTips[] = {{kSettingName, "Select an aspect ratio setting"},
+                                    {kGetWindowInfo, "Select an application to control"}};
+    AddToolTips(mToolTips, kTips, [this](int id) { return Control(id); });
+    mTabStrip.AddToolTips(mToolTips);
 }
 
 void frmMain::ShowAsStartMode(int32_t startMode) {
@@ -513,123 +365,10 @@ void frmMain::EndProgramNow() {
 }
 
 void frmMain::CancelModalWindows() {
-    // Every captioned window of this thread owned by the main window: the
-    // dialogs and message boxes, the topmost first. A posted close is taken
-    // by the innermost loop, which ends it as its close box would.
-    struct Search {
-        HWND main;
-        std::vector<HWND> found;
-    } search{Hwnd(), {}};
-    ::EnumThreadWindows(
-        ::GetCurrentThreadId(),
-        [](HWND window, LPARAM data) -> BOOL {
-            auto& s = *reinterpret_cast<Search*>(data);
-            if (window != s.main && ::IsWindowVisible(window) &&
-                (::GetWindowLongA(window, GWL_STYLE) & WS_CAPTION) == WS_CAPTION &&
-                ::GetAncestor(window, GA_ROOTOWNER) == s.main) {
-                s.found.push_back(window);
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    for (HWND window : search.found) {
-        ::PostMessageA(window, WM_CLOSE, 0, 0);
-    }
+    CloseOwnedWindows(Hwnd());
 }
 
-void frmMain::CreateMainCommands() {
-    tlbMain.Create(Hwnd(), kToolbar);
-    HWND chooser =
-        CreateChild(Hwnd(), WC_BUTTONA, "...", BS_PUSHBUTTON | WS_TABSTOP, kGetWindowInfo);
-    // In the tab order it follows the application's name it chooses.
-    ::SetWindowPos(chooser, Control(kApplicationName), 0, 0, 0, 0,
-                   SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    mMenus.Create(Hwnd());
-
-    mToolTips = CreateToolTips(Hwnd());
-}
-
-void frmMain::LayoutMainCommands() {
-    RECT client{};
-    ::GetClientRect(Hwnd(), &client);
-    tlbMain.Layout(mDpiFont.Scale().Dpi(), client.right, mDpiFont.Scale()(kToolbarHeight) - 1);
-    // The tips take the window's font, and a little room after the text, which
-    // some tip windows otherwise clip by a character.
-    HWND toolbarTips = reinterpret_cast<HWND>(::SendMessageA(tlbMain.Hwnd(), TB_GETTOOLTIPS, 0, 0));
-    RECT margin{mDpiFont.Scale()(2), mDpiFont.Scale()(1), mDpiFont.Scale()(6), mDpiFont.Scale()(1)};
-    for (HWND tips : {mToolTips, toolbarTips}) {
-        if (tips != nullptr) {
-            ::SendMessageA(tips, WM_SETFONT, reinterpret_cast<WPARAM>(mDpiFont.Font()), FALSE);
-            ::SendMessageA(tips, TTM_SETMARGIN, 0, reinterpret_cast<LPARAM>(&margin));
-        }
-    }
-}
-
-bool frmMain::PreTranslateMessage(MSG& message) {
-    return mKeyboard.PreTranslate(message);
-}
-
-HWND frmMain::TipControlWindow(TipControl control) const {
-    switch (control) {
-    case TipControl::SettingName:
-        return Control(kSettingName);
-    case TipControl::GetWindowInfo:
-        return Control(kGetWindowInfo);
-    case TipControl::BlankingOn:
-        return fraBlanking.Control(CBlankingPage::kBlankingOn);
-    case TipControl::LockPosition:
-        return fraAdjust.Control(CAdjustPage::kLockPosition);
-    case TipControl::Capture:
-        return fraAdjust.Control(CAdjustPage::kCapture);
-    case TipControl::TestOrbiting:
-        return fraOrbiting.Control(COrbitingPage::kTestOrbiting);
-    case TipControl::OrbitIncrement:
-        return fraOrbiting.Control(COrbitingPage::kOrbitIncrement);
-    case TipControl::OrbitInterval:
-        return fraOrbiting.Control(COrbitingPage::kOrbitInterval);
-    case TipControl::OrbitingOn:
-        return fraOrbiting.Control(COrbitingPage::kOrbitingOn);
-    case TipControl::OrbitHorizontal:
-        return fraOrbiting.Control(COrbitingPage::kOrbHorizontal);
-    case TipControl::OrbitVertical:
-        return fraOrbiting.Control(COrbitingPage::kOrbVertical);
-    case TipControl::BlankLeft:
-        return fraBlanking.Control(CBlankingPage::kBlankLeft);
-    case TipControl::BlankRight:
-        return fraBlanking.Control(CBlankingPage::kBlankRight);
-    case TipControl::BlankTop:
-        return fraBlanking.Control(CBlankingPage::kBlankTop);
-    case TipControl::BlankBottom:
-        return fraBlanking.Control(CBlankingPage::kBlankBottom);
-    default:
-        // The nudge buttons, in order.
-        return fraAdjust.Control(CAdjustPage::kSize0 +
-                                 (static_cast<int>(control) - static_cast<int>(TipControl::Size0)));
-    }
-}
-
-// --- ISettingCommandsView, IDialogs ---
-
-std::optional<std::string> frmMain::AskSettingName(std::string_view initialText) {
-    return frmSettingName::Ask(Hwnd(), initialText);
-}
-
-void frmMain::ShowOptions(const OptionsDialogInput& input) {
-    frmOptions::Show(Hwnd(), input);
-}
-
-bool frmMain::ShowPlayList(CPlayListWindow& window) {
-    return frmPlayList::Show(Hwnd(), window);
-}
-
-std::optional<ApplicationChoice> frmMain::SelectApplication(std::string_view appName,
-                                                            bool useCaption) {
-    return frmWindowSelect::Run(Hwnd(), appName, useCaption);
-}
-
-void frmMain::ShowAbout() {
-    frmAbout::Show(Hwnd());
-}
+// --- ISettingCommandsView ---
 
 void frmMain::SetCommandEnabled(MainCommand command, bool enabled) {
     switch (command) {
@@ -657,54 +396,6 @@ void frmMain::ShowApplicationName(std::string_view name) {
     ::SetWindowTextA(Control(kApplicationName), std::string(name).c_str());
 }
 
-std::string frmMain::ApplicationNameShown() const {
-    return WindowText(Control(kApplicationName));
-}
-
-void frmMain::ShowPosition(const CWindowSetting& setting) {
-    fraAdjust.ShowPosition(setting);
-}
-
-void frmMain::SetToolTips() {
-    if (mToolTips == nullptr || mToolTipsSet) {
-        return;
-    }
-    mToolTipsSet = true;
-    for (const ToolTipText& tip : kMainToolTips) {
-        HWND control = TipControlWindow(tip.control);
-        if (control == nullptr) {
-            continue;
-        }
-        AddToolTip(mToolTips, control, tip.text);
-        // A control made of parts shows its tip over each part.
-        for (HWND part = ::GetWindow(control, GW_CHILD); part;
-             part = ::GetWindow(part, GW_HWNDNEXT)) {
-            AddToolTip(mToolTips, part, tip.text);
-        }
-    }
-}
-
-// --- IPositionView ---
-
-std::string frmMain::PositionLabelText(PositionLabel label) const {
-    return fraAdjust.LabelText(label);
-}
-
-void frmMain::BeginPositionEdit(PositionLabel label, std::string_view text) {
-    fraAdjust.BeginEdit(label, text);
-}
-
-void frmMain::EndPositionEdit(PositionLabel label, std::string_view caption) {
-    fraAdjust.EndEdit(label, caption);
-}
-
-void frmMain::MoveFocusToNextControl() {
-    HWND next = ::GetNextDlgTabItem(Hwnd(), ::GetFocus(), FALSE);
-    if (next != nullptr) {
-        ::SetFocus(next);
-    }
-}
-
 // --- IMenuView ---
 
 void frmMain::ShowSettingMenus(const AspectMenuState& menus) {
@@ -716,19 +407,8 @@ int32_t frmMain::ShowPopupMenu(MainPopup popup, std::optional<ScreenPoint> at) {
     return mMenus.TrackPopup(popup, at);
 }
 
-bool frmMain::ChoosePositionEdit() {
-    return mMenus.TrackPositionEdit(Hwnd());
-}
-
 bool frmMain::AddTrayIcon() {
-    auto icon = reinterpret_cast<HICON>(::GetClassLongPtrA(Hwnd(), GCLP_HICONSM));
-    if (icon == nullptr) {
-        icon = reinterpret_cast<HICON>(::GetClassLongPtrA(Hwnd(), GCLP_HICON));
-    }
-    if (icon == nullptr) {
-        icon = ::LoadIconA(nullptr, IDI_APPLICATION);
-    }
-    return mTrayIcon.Add(Hwnd(), icon, "KIV");
+    return mTrayIcon.Add(Hwnd(), "KIV");
 }
 
 bool frmMain::DeleteTrayIcon() {

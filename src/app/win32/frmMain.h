@@ -3,10 +3,8 @@
 #include "app/MainController.h"
 #include "app/MainView.h"
 #include "app/MenuCommands.h"
-#include "app/OrbitBlanking.h"
-#include "app/PositionEditor.h"
 #include "app/SettingCommands.h"
-#include "app/ToolTipTexts.h"
+#include "app/win32/MainDialogs.h"
 #include "app/win32/MainMenus.h"
 #include "app/win32/MainToolbar.h"
 #include "app/win32/TrayIcon.h"
@@ -17,6 +15,7 @@
 #include "platform/win32/UniqueHandle.h"
 #include "platform/win32/Window.h"
 #include "playlist/win32/frmAddingTitle.h"
+#include "util/win32/FormUtilsWin32.h"
 
 #include <array>
 #include <string_view>
@@ -25,35 +24,52 @@
 namespace kiv::win32 {
 
 // The main window. It creates its controls, turns messages into controller
-// calls and shows what the controller tells it; it decides nothing.
-class frmMain : public CWindow,
-                public IMainView,
-                public IPositionView,
-                public IOrbitBlankingView,
-                public ISettingCommandsView,
-                public IMenuView,
-                public IDialogs {
+// calls and shows what the controller tells it; it decides nothing. Its pages
+// are the views of their own features.
+class frmMain : public CWindow, public IMainView, public ISettingCommandsView, public IMenuView {
 public:
     frmMain() = default;
     ~frmMain() override;
 
+    // The views the controller's features talk to: the window's own, its
+    // pages' and its dialogs'. They exist before the window does.
+    MainViews Views();
     // Creates the window, sized and centred, still hidden.
     bool Load(CMainController& controller, HICON largeIcon, HICON smallIcon);
 
     // IMainView
     WindowHandle Handle() const override { return reinterpret_cast<WindowHandle>(Hwnd()); }
-    void ClearSettingList() override;
-    int32_t AddSettingListItem(std::string_view text, int32_t itemData) override;
-    int32_t SettingListCount() const override;
-    int32_t SettingListItemData(int32_t index) const override;
-    std::string SettingListText(int32_t index) const override;
-    int32_t FindSettingListText(std::string_view text) const override;
-    int32_t SettingListIndex() const override;
-    void ShowSettingListIndex(int32_t index) override;
-    void SetCaption(std::string_view caption) override;
-    void ShowSetting(const CWindowSetting& setting) override;
-    bool IsLockPositionChecked() const override;
-    void ShowLockPositionChecked(bool checked) override;
+    void ClearSettingList() override {
+        ::SendMessageA(Control(kSettingName), CB_RESETCONTENT, 0, 0);
+    }
+    int32_t AddSettingListItem(std::string_view text, int32_t itemData) override {
+        return AddItemDataComboBox(Control(kSettingName), text, itemData);
+    }
+    int32_t SettingListCount() const override {
+        return static_cast<int32_t>(::SendMessageA(Control(kSettingName), CB_GETCOUNT, 0, 0));
+    }
+    int32_t SettingListItemData(int32_t index) const override {
+        return static_cast<int32_t>(
+            ::SendMessageA(Control(kSettingName), CB_GETITEMDATA, static_cast<WPARAM>(index), 0));
+    }
+    std::string SettingListText(int32_t index) const override {
+        return ComboBoxItemText(Control(kSettingName), index);
+    }
+    int32_t FindSettingListText(std::string_view text) const override {
+        return FindStringComboBox(Control(kSettingName), text, true);
+    }
+    int32_t SettingListIndex() const override {
+        return static_cast<int32_t>(::SendMessageA(Control(kSettingName), CB_GETCURSEL, 0, 0));
+    }
+    void ShowSettingListIndex(int32_t index) override {
+        ::SendMessageA(Control(kSettingName), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    }
+    void SetCaption(std::string_view caption) override {
+        ::SetWindowTextA(Hwnd(), std::string(caption).c_str());
+    }
+    void ShowSetting(const CWindowSetting& setting) override {
+        ShowText(Control(kApplicationName), setting.ApplicationName);
+    }
     void SetCheckerEnabled(bool enabled) override;
     void SetupTabPages(bool initialize, std::string_view key) override;
     void SetToolTips() override;
@@ -63,37 +79,13 @@ public:
     // IDvdArrivalView
     void SetCurrentDvdLabel(std::string_view text) override;
     void ShowAddingNotice(std::string_view message) override;
-    // IOrbitBlankingView
-    std::string WindowPosValue(WindowPosControl control) override;
-    void ShowWindowPosValue(WindowPosControl control, std::string_view value) override;
-    std::string OrbitText(OrbitTextBox box) const override;
-    void ShowOrbitText(OrbitTextBox box, std::string_view text) override;
-    bool IsBlankingOnChecked() const override;
-    void ShowBlankingOnChecked(bool checked) override;
-    bool IsOrbitingOnChecked() const override;
-    void SetOrbitTimerEnabled(bool enabled) override;
-    void SetTestOrbitTimerEnabled(bool enabled) override;
-    // IDialogs
-    std::optional<std::string> AskSettingName(std::string_view initialText) override;
-    void ShowOptions(const OptionsDialogInput& input) override;
-    bool ShowPlayList(CPlayListWindow& window) override;
-    std::optional<ApplicationChoice> SelectApplication(std::string_view appName,
-                                                       bool useCaption) override;
-    void ShowAbout() override;
     // ISettingCommandsView
     void SetCommandEnabled(MainCommand command, bool enabled) override;
     void FocusGetWindowInfo() override;
     void ShowApplicationName(std::string_view name) override;
-    std::string ApplicationNameShown() const override;
-    IHotKeyEditorView& HotKeyFrame() override { return fraHotKey.Editor(); }
-    // IPositionView
-    void ShowPosition(const CWindowSetting& setting) override;
-    std::string PositionLabelText(PositionLabel label) const override;
-    bool ChoosePositionEdit() override;
-    void BeginPositionEdit(PositionLabel label, std::string_view text) override;
-    void EndPositionEdit(PositionLabel label, std::string_view caption) override;
-    void MoveFocusToNextControl() override;
-    void SetRepeaterEnabled(bool enabled) override;
+    std::string ApplicationNameShown() const override {
+        return WindowText(Control(kApplicationName));
+    }
     // IMenuView
     void ShowSettingMenus(const AspectMenuState& menus) override;
     int32_t ShowPopupMenu(MainPopup popup, std::optional<ScreenPoint> at) override;
@@ -119,16 +111,6 @@ private:
         kCurrentDvd,
     };
 
-    // A tab of the strip with its key and the page it shows.
-    struct Tab {
-        std::string_view key;
-        const char* caption;
-        CTabPage* page;
-    };
-
-    void AddTab(std::string_view key, const char* caption, CTabPage& page);
-    void LayoutPages();
-
     bool OnCreate() override;
     void OnDestroy() override;
     bool OnClose() override;
@@ -138,17 +120,12 @@ private:
     bool OnDpiChanged(UINT dpi, const RECT& suggested) override;
     bool OnNotify(NMHDR& header, LRESULT& result) override;
     bool OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
-    CWindowPos& WindowPos(WindowPosControl control);
     enum CommandControlId : int {
         kToolbar = 150,
         kGetWindowInfo,
     };
     void CreateMainCommands();
     void LayoutMainCommands();
-    // Selects the tab `offset` places on, wrapping round.
-    // Chooses the tab whose caption has the access key `key`; false when none has.
-    // The window of a control that shows a tool tip.
-    HWND TipControlWindow(TipControl control) const;
 
     HWND Control(int id) const { return ::GetDlgItem(Hwnd(), id); }
     void ApplyFontAndLayout(UINT dpi, bool withPages = true);
@@ -159,7 +136,7 @@ private:
     CBlankingPage fraBlanking;
     // The shell's "TaskbarCreated".
     UINT mTaskbarCreatedMessage = 0;
-    std::vector<Tab> mTabs;
+    CTabStrip mTabStrip;
     CDpiFont mDpiFont;
     CHotKeyPage fraHotKey;
     CMainToolbar tlbMain;
@@ -168,10 +145,8 @@ private:
     HWND mToolTips = nullptr; // owned by the window, destroyed with it
     bool mToolTipsSet = false;
     CDialogKeyboard mKeyboard;
-    // The toolbar tip being shown, kept until the tip window has copied it.
-    std::string mTipText;
-    std::wstring mWideTipText;
     frmAddingTitle mAddingTitle;
+    CMainDialogs mDialogs{*this};
 };
 
 } // namespace kiv::win32

@@ -97,11 +97,7 @@ constexpr std::array<OptionsTab, 5> kTabs = {{{"WO", "&Window"},
                                               {"OO", "&Other"}}};
 constexpr size_t kHotKeysPageIndex = 3;
 
-struct ToolTip {
-    int id;
-    const char* text;
-};
-constexpr ToolTip kToolTips[] = {
+constexpr ControlTip kToolTips[] = {
     {O::chkShowTrayIcon, "Show Task Bar Icon"},
     {O::chkDisableDVDRomContent, "Disable PC Friendly launch while KIV is running"},
     {O::chkGlobalKeyHook, "Enable global hotkeys even when KIV is hidden"},
@@ -428,16 +424,7 @@ void frmOptions::ShowListIndex(OptionsList list, int32_t index) {
 }
 
 std::string frmOptions::ListText(OptionsList list, int32_t index) const {
-    HWND combo = Item(ListId(list));
-    const LRESULT length = ::SendMessageA(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
-    if (length == CB_ERR) {
-        return {};
-    }
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    const LRESULT copied = ::SendMessageA(combo, CB_GETLBTEXT, static_cast<WPARAM>(index),
-                                          reinterpret_cast<LPARAM>(text.data()));
-    text.resize(copied == CB_ERR ? 0 : static_cast<size_t>(copied));
-    return text;
+    return ComboBoxItemText(Item(ListId(list)), index);
 }
 
 int32_t frmOptions::ListItemData(OptionsList list, int32_t index) const {
@@ -455,9 +442,7 @@ void frmOptions::ShowFeatureHotKey(std::string_view hotKey) {
 }
 
 void frmOptions::SetToolTips() {
-    for (const ToolTip& tip : kToolTips) {
-        AddToolTip(mToolTips, Item(tip.id), tip.text);
-    }
+    AddToolTips(mToolTips, kToolTips, [this](int id) { return Item(id); });
 }
 
 void frmOptions::Unload() {

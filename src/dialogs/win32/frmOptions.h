@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/win32/pages/TabPage.h"
 #include "dialogs/OptionsDialog.h"
 #include "hotkeys/win32/HotKeyControl.h"
+#include "platform/win32/TabPage.h"
 #include "platform/win32/Win32Platform.h"
 #include "platform/win32/Window.h"
 

@@ -24,17 +24,13 @@ constexpr int kSeparatorTop = kMargin + kLabelHeight + 4 + kListHeight + 12;
 constexpr int kButtonTop = kSeparatorTop + 12;
 constexpr int kClientHeight = kButtonTop + kButtonHeight + kMargin;
 
-struct ToolTip {
-    int control;
-    const char* text;
-};
-constexpr std::array<ToolTip, 5> kToolTips = {{
+constexpr ControlTip kToolTips[] = {
     {frmWindowSelect::cmdNext, "Go to the Next Page"},
     {frmWindowSelect::cmdCancel, "Exit"},
     {frmWindowSelect::cmdBack, "Go to the Previous Page"},
     {frmWindowSelect::lstWindows, "Select the application you wish to control from this list"},
     {frmWindowSelect::txtAppName, "Enter a name for the application"},
-}};
+};
 
 HICON ProgramIcon(int sizeMetric) {
     constexpr int kIconId = 1;
@@ -113,10 +109,8 @@ bool frmWindowSelect::OnCreate() {
 
 void frmWindowSelect::AddToolTips() {
     // Owned by the wizard, the tip window goes with it.
-    HWND tips = CreateToolTips(Hwnd());
-    for (const ToolTip& tip : kToolTips) {
-        AddToolTip(tips, ::GetDlgItem(Hwnd(), tip.control), tip.text);
-    }
+    ::kiv::win32::AddToolTips(CreateToolTips(Hwnd()), kToolTips,
+                              [this](int id) { return ::GetDlgItem(Hwnd(), id); });
 }
 
 void frmWindowSelect::Layout(const CDpiScale& scale) {

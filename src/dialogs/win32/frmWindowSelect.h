@@ -1,6 +1,5 @@
 #pragma once
 
-#include "app/Dialogs.h"
 #include "dialogs/WindowSelect.h"
 #include "platform/win32/Win32Platform.h"
 #include "platform/win32/Window.h"

@@ -54,6 +54,40 @@ void AddToolTip(HWND tips, HWND control, std::string_view text) {
     ::SendMessageA(tips, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
+void AddToolTips(HWND tips, std::span<const ControlTip> table,
+                 const std::function<HWND(int id)>& controlOf, bool overParts) {
+    for (const ControlTip& tip : table) {
+        HWND control = controlOf(tip.id);
+        AddToolTip(tips, control, tip.text);
+        for (HWND part = overParts && control ? ::GetWindow(control, GW_CHILD) : nullptr; part;
+             part = ::GetWindow(part, GW_HWNDNEXT)) {
+            AddToolTip(tips, part, tip.text);
+        }
+    }
+}
+
+void CloseOwnedWindows(HWND owner) {
+    struct Search {
+        HWND main;
+        std::vector<HWND> found;
+    } search{owner, {}};
+    ::EnumThreadWindows(
+        ::GetCurrentThreadId(),
+        [](HWND window, LPARAM data) -> BOOL {
+            auto& s = *reinterpret_cast<Search*>(data);
+            if (window != s.main && ::IsWindowVisible(window) &&
+                (::GetWindowLongA(window, GWL_STYLE) & WS_CAPTION) == WS_CAPTION &&
+                ::GetAncestor(window, GA_ROOTOWNER) == s.main) {
+                s.found.push_back(window);
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    for (HWND window : search.found) {
+        ::PostMessageA(window, WM_CLOSE, 0, 0);
+    }
+}
+
 namespace {
 LRESULT CALLBACK SubclassProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                               DWORD_PTR data) noexcept {

@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -29,6 +30,20 @@ HWND CreateChild(HWND parent, const char* className, const char* text, DWORD sty
 HWND CreateToolTips(HWND owner);
 // Shows `text` in `tips` while the mouse rests over `control`.
 void AddToolTip(HWND tips, HWND control, std::string_view text);
+// A window's tool tip table: the child control `id` shows `text`.
+struct ControlTip {
+    int id;
+    std::string_view text;
+};
+// Adds the tips of `table` in `tips`, each control found by its id; with
+// `overParts`, a control made of parts shows its tip over each part too.
+void AddToolTips(HWND tips, std::span<const ControlTip> table,
+                 const std::function<HWND(int id)>& controlOf, bool overParts = false);
+
+// Closes every visible captioned window of this thread that `owner` owns (the
+// dialogs and message boxes over it), the topmost first, as their close boxes
+// would: the close is posted, for the innermost loop to take.
+void CloseOwnedWindows(HWND owner);
 
 // A control's message, seen before the control's own procedure: a result
 // answers it, nothing passes it on with `wParam` as the handler left it.

@@ -23,22 +23,16 @@ void FormOnTop(HWND form, bool onTop) {
                    SWP_NOMOVE | SWP_NOSIZE);
 }
 
-bool IsFormLoaded(std::string_view formName) {
-    struct Search {
-        std::string_view name;
-        bool found = false;
-    } search{formName};
-    ::EnumThreadWindows(
-        ::GetCurrentThreadId(),
-        [](HWND window, LPARAM context) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(context);
-            char className[256] = {};
-            ::GetClassNameA(window, className, sizeof className);
-            s->found = EqualsIgnoreCase(className, s->name);
-            return s->found ? FALSE : TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
+std::string ComboBoxItemText(HWND combo, int32_t index) {
+    const LRESULT length = ::SendMessageA(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
+    if (length == CB_ERR) {
+        return {};
+    }
+    std::string text(static_cast<size_t>(length) + 1, '\0');
+    const LRESULT copied = ::SendMessageA(combo, CB_GETLBTEXT, static_cast<WPARAM>(index),
+                                          reinterpret_cast<LPARAM>(text.data()));
+    text.resize(copied == CB_ERR ? 0 : static_cast<size_t>(copied));
+    return text;
 }
 
 int AddItemDataComboBox(HWND combo, std::string_view text, int32_t itemData) {

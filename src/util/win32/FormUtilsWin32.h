@@ -4,6 +4,7 @@
 #include "util/GDILine.h"
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace kiv::win32 {
@@ -12,13 +13,12 @@ namespace kiv::win32 {
 void CenterForm(HWND form);
 // Makes a window topmost or not, without moving, sizing or hiding it.
 void FormOnTop(HWND form, bool onTop);
-// True when a window of ours with this form name (its class name) exists on
-// this thread, names compared without regard to case.
-bool IsFormLoaded(std::string_view formName);
 
 // Adds an entry (the list's own sort order places it) carrying `itemData`;
 // the new entry's index.
 int AddItemDataComboBox(HWND combo, std::string_view text, int32_t itemData);
+// The text of entry `index`; "" when there is none.
+std::string ComboBoxItemText(HWND combo, int32_t index);
 // First entry equal to (exact) or beginning with `text`, case ignored; -1 when none.
 int FindStringComboBox(HWND combo, std::string_view text, bool exact);
 int FindStringDriveList(HWND driveList, std::string_view text, bool exact);

@@ -2,7 +2,7 @@
 
 #include "KIVKbd/KIVKbd.h"
 #include "KIVUtil/KIVUtil.h"
-#include "app/SingleInstance.h"
+#include "app/win32/SingleInstance.h"
 #include "store/WindowSettings.h"
 
 #include <atomic>

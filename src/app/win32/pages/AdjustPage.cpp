@@ -33,9 +33,27 @@ constexpr Glyph kNudgeGlyphs[kNudgeButtonCount] = {
     Glyph::WidenWidth, Glyph::LowerHeight, Glyph::RaiseHeight, Glyph::Expand,   Glyph::Shrink,
 };
 
+// The nudge buttons' repeat timer.
+constexpr UINT_PTR kRepeaterTimer = 1;
+constexpr UINT kRepeaterIntervalMs = 250;
+
 constexpr PositionLabel kLabels[] = {PositionLabel::Left, PositionLabel::Top, PositionLabel::Width,
                                      PositionLabel::Height};
 
+constexpr ControlTip kTips[] = {
+    {CAdjustPage::kLockPosition, "Lock application window in place"},
+    {CAdjustPage::kCapture, "Use the size of the current application window"},
+    {CAdjustPage::kSize0 + 0, "Move the window left one pixel"},
+    {CAdjustPage::kSize0 + 1, "Move the window right one pixel"},
+    {CAdjustPage::kSize0 + 2, "Move the window up one pixel"},
+    {CAdjustPage::kSize0 + 3, "Move the window down one pixel"},
+    {CAdjustPage::kSize0 + 4, "Decrease the window width by two pixels"},
+    {CAdjustPage::kSize0 + 5, "Increase the window width by two pixels"},
+    {CAdjustPage::kSize0 + 6, "Decrease the window height by two pixels"},
+    {CAdjustPage::kSize0 + 7, "Increase the window height by two pixels"},
+    {CAdjustPage::kSize0 + 8, "Expand the window in all directions by one pixel"},
+    {CAdjustPage::kSize0 + 9, "Shrink the window in all directions by one pixel"},
+};
 } // namespace
 
 void CAdjustPage::Build() {
@@ -141,18 +159,17 @@ void CAdjustPage::ShowPosition(const CWindowSetting& setting) {
     ShowText(Control(kHeight), std::to_string(setting.WindowHeight));
 }
 
-bool CAdjustPage::IsLockChecked() const {
+bool CAdjustPage::IsLockPositionChecked() const {
     return ::SendMessageA(Control(kLockPosition), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
-void CAdjustPage::ShowLockChecked(bool checked) {
+void CAdjustPage::ShowLockPositionChecked(bool checked) {
     ::SendMessageA(Control(kLockPosition), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
-void CAdjustPage::Bind(CMainController& controller) {
-    mEditor = &controller.Position();
-    HandleCommand(kLockPosition, BN_CLICKED,
-                  [&controller](HWND) { controller.chkLockPosition_Click(); });
+void CAdjustPage::Bind(CPositionEditor& editor) {
+    mEditor = &editor;
+    HandleCommand(kLockPosition, BN_CLICKED, [this](HWND) { mEditor->chkLockPosition_Click(); });
     for (int32_t index = 0; index < kNudgeButtonCount; ++index) {
         HandleCommand(kSize0 + index, BN_CLICKED,
                       [this, index](HWND) { mEditor->cmdSize_Click(index); });
@@ -177,11 +194,11 @@ int CAdjustPage::LabelId(PositionLabel label) {
     return kHeight;
 }
 
-std::string CAdjustPage::LabelText(PositionLabel label) const {
+std::string CAdjustPage::PositionLabelText(PositionLabel label) const {
     return WindowText(Control(LabelId(label)));
 }
 
-void CAdjustPage::BeginEdit(PositionLabel label, std::string_view text) {
+void CAdjustPage::BeginPositionEdit(PositionLabel label, std::string_view text) {
     RECT rect{};
     HWND labelWindow = Control(LabelId(label));
     ::GetWindowRect(labelWindow, &rect);
@@ -193,7 +210,7 @@ void CAdjustPage::BeginEdit(PositionLabel label, std::string_view text) {
     ::SetFocus(edit);
 }
 
-void CAdjustPage::EndEdit(PositionLabel label, std::string_view caption) {
+void CAdjustPage::EndPositionEdit(PositionLabel label, std::string_view caption) {
     HWND edit = Control(kPositionEdit);
     if (::GetFocus() == edit) {
         // A hidden box must not keep the keyboard.
@@ -202,6 +219,25 @@ void CAdjustPage::EndEdit(PositionLabel label, std::string_view caption) {
     }
     ::ShowWindow(edit, SW_HIDE);
     ::SetWindowTextA(Control(LabelId(label)), std::string(caption).c_str());
+}
+
+void CAdjustPage::MoveFocusToNextControl() {
+    HWND next = ::GetNextDlgTabItem(::GetAncestor(Hwnd(), GA_ROOT), ::GetFocus(), FALSE);
+    if (next != nullptr) {
+        ::SetFocus(next);
+    }
+}
+
+void CAdjustPage::SetRepeaterEnabled(bool enabled) {
+    SetTimerEnabled(kRepeaterTimer, kRepeaterIntervalMs, enabled);
+}
+
+bool CAdjustPage::OnTimer(UINT_PTR id) {
+    if (id != kRepeaterTimer || mEditor == nullptr) {
+        return false;
+    }
+    mEditor->tmrRepeater_Timer();
+    return true;
 }
 
 std::string CAdjustPage::EditText() const {
@@ -274,6 +310,10 @@ std::optional<LRESULT> CAdjustPage::OnEditMessage(UINT message, WPARAM& wParam, 
     }
     wParam = static_cast<WPARAM>(static_cast<uint16_t>(key));
     return std::nullopt;
+}
+
+std::span<const ControlTip> CAdjustPage::ToolTips() const {
+    return kTips;
 }
 
 } // namespace kiv::win32

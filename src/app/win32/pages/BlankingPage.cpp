@@ -1,4 +1,5 @@
 #include "app/win32/pages/BlankingPage.h"
+#include "app/win32/pages/PageGrid.h"
 
 #include <commctrl.h>
 
@@ -8,24 +9,33 @@ namespace kiv::win32 {
 
 using namespace page_grid;
 
-void CBlankingPage::Bind(COrbitBlanking& feature) {
+namespace {
+constexpr ControlTip kTips[] = {
+    {CBlankingPage::kBlankingOn, "Sets whether blanking is on or off"},
+    {CBlankingPage::kBlankLeft, "Additional blanking on the left side of the screen"},
+    {CBlankingPage::kBlankRight, "Additional blanking on the right side of the screen"},
+    {CBlankingPage::kBlankTop, "Additional blanking on the top of the screen"},
+    {CBlankingPage::kBlankBottom, "Additional blanking on the bottom of the screen"},
+};
+} // namespace
+
+void CBlankingPage::Bind(CScreenBlanking& feature) {
     HandleCommand(kBlankingOn, BN_CLICKED, [&feature](HWND) { feature.chkBlankingOn_Click(); });
-    for (auto [id, control] : {std::pair{kBlankLeft, WindowPosControl::BlankLeft},
-                               std::pair{kBlankRight, WindowPosControl::BlankRight},
-                               std::pair{kBlankTop, WindowPosControl::BlankTop},
-                               std::pair{kBlankBottom, WindowPosControl::BlankBottom}}) {
-        HandleValueIncremented(*this, id, [&feature, control](int32_t& value) {
-            feature.WindowPos_ValueIncremented(control, value);
+    for (auto [id, pad] :
+         {std::pair{kBlankLeft, BlankPad::Left}, std::pair{kBlankRight, BlankPad::Right},
+          std::pair{kBlankTop, BlankPad::Top}, std::pair{kBlankBottom, BlankPad::Bottom}}) {
+        HandleValueIncremented(*this, id, [&feature, pad](int32_t& value) {
+            feature.WindowPos_ValueIncremented(pad, value);
         });
     }
 }
 
 void CBlankingPage::Build() {
     AddControl(WC_BUTTONA, "Blan&king On", BS_AUTOCHECKBOX | WS_TABSTOP, kBlankingOn);
-    blLeft.CreateControl(Hwnd(), kBlankLeft, "Left");
-    blRight.CreateControl(Hwnd(), kBlankRight, "Right");
-    blTop.CreateControl(Hwnd(), kBlankTop, "Top");
-    blBottom.CreateControl(Hwnd(), kBlankBottom, "Bottom");
+    mLeft.CreateControl(Hwnd(), kBlankLeft, "Left");
+    mRight.CreateControl(Hwnd(), kBlankRight, "Right");
+    mTop.CreateControl(Hwnd(), kBlankTop, "Top");
+    mBottom.CreateControl(Hwnd(), kBlankBottom, "Bottom");
 }
 
 void CBlankingPage::Layout(const CDpiScale& scale) {
@@ -39,25 +49,30 @@ void CBlankingPage::Layout(const CDpiScale& scale) {
     Place(kBlankBottom, scale, kColumn, y, kWindowPosWidth, kRowHeight);
 }
 
-CWindowPos& CBlankingPage::Pad(WindowPosControl control) {
-    switch (control) {
-    case WindowPosControl::BlankRight:
-        return blRight;
-    case WindowPosControl::BlankTop:
-        return blTop;
-    case WindowPosControl::BlankBottom:
-        return blBottom;
-    default:
-        return blLeft;
+CWindowPos& CBlankingPage::Pad(BlankPad pad) {
+    switch (pad) {
+    case BlankPad::Right:
+        return mRight;
+    case BlankPad::Top:
+        return mTop;
+    case BlankPad::Bottom:
+        return mBottom;
+    case BlankPad::Left:
+        break;
     }
+    return mLeft;
 }
 
-bool CBlankingPage::IsBlankingChecked() const {
+bool CBlankingPage::IsBlankingOnChecked() const {
     return ::SendMessageA(Control(kBlankingOn), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
-void CBlankingPage::ShowBlankingChecked(bool checked) {
+void CBlankingPage::ShowBlankingOnChecked(bool checked) {
     ::SendMessageA(Control(kBlankingOn), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+std::span<const ControlTip> CBlankingPage::ToolTips() const {
+    return kTips;
 }
 
 } // namespace kiv::win32

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "app/SettingCommands.h"
-#include "app/win32/pages/TabPage.h"
 #include "hotkeys/win32/HotKeyControl.h"
+#include "platform/win32/TabPage.h"
 
 namespace kiv::win32 {
 

@@ -1,4 +1,5 @@
 #include "app/win32/pages/OrbitingPage.h"
+#include "app/win32/pages/PageGrid.h"
 
 #include "util/win32/FormUtilsWin32.h"
 
@@ -13,13 +14,28 @@ using namespace page_grid;
 constexpr int kLabelWidth = 150;
 constexpr int kBoxWidth = 60;
 
+// The orbit's timers, by id: one tick a second and the test's two.
+constexpr UINT_PTR kOrbitTimer = 1;
+constexpr UINT_PTR kTestOrbitTimer = 2;
+constexpr UINT kOrbitIntervalMs = 1000;
+constexpr UINT kTestOrbitIntervalMs = 2000;
+
 int BoxId(OrbitTextBox box) {
     return box == OrbitTextBox::Increment ? COrbitingPage::kOrbitIncrement
                                           : COrbitingPage::kOrbitInterval;
 }
+constexpr ControlTip kTips[] = {
+    {COrbitingPage::kTestOrbiting, "Test the bounds of the orbiting range"},
+    {COrbitingPage::kOrbitIncrement, "Increase or decrease the amount of each movement"},
+    {COrbitingPage::kOrbitInterval, "Increase or decrease the amount the window moves"},
+    {COrbitingPage::kOrbitingOn, "Sets whether orbiting is on or off"},
+    {COrbitingPage::kOrbHorizontal, "Amount to move horizontally"},
+    {COrbitingPage::kOrbVertical, "Amount to move vertically"},
+};
 } // namespace
 
-void COrbitingPage::Bind(COrbitBlanking& feature) {
+void COrbitingPage::Bind(COrbiting& feature) {
+    mFeature = &feature;
     HandleCommand(kOrbitingOn, BN_CLICKED, [&feature](HWND) { feature.chkOrbitingOn_Click(); });
     HandleCommand(kTestOrbiting, BN_CLICKED, [&feature](HWND) { feature.cmdTestOrbiting_Click(); });
     for (int box : {kOrbitIncrement, kOrbitInterval}) {
@@ -29,10 +45,10 @@ void COrbitingPage::Bind(COrbitBlanking& feature) {
                   [&feature](HWND) { feature.txtOrbitIncrement_Validate(); });
     HandleCommand(kOrbitInterval, EN_KILLFOCUS,
                   [&feature](HWND) { feature.txtOrbitInterval_Validate(); });
-    for (auto [id, control] : {std::pair{kOrbHorizontal, WindowPosControl::OrbitHorizontal},
-                               std::pair{kOrbVertical, WindowPosControl::OrbitVertical}}) {
-        HandleValueIncremented(*this, id, [&feature, control](int32_t& value) {
-            feature.WindowPos_ValueIncremented(control, value);
+    for (auto [id, range] : {std::pair{kOrbHorizontal, OrbitRange::Horizontal},
+                             std::pair{kOrbVertical, OrbitRange::Vertical}}) {
+        HandleValueIncremented(*this, id, [&feature, range](int32_t& value) {
+            feature.WindowPos_ValueIncremented(range, value);
         });
     }
 }
@@ -67,7 +83,7 @@ void COrbitingPage::Layout(const CDpiScale& scale) {
     Place(kOrbitInterval, scale, kMargin + kLabelWidth, y, kBoxWidth, kRowHeight);
 }
 
-bool COrbitingPage::IsOrbitingChecked() const {
+bool COrbitingPage::IsOrbitingOnChecked() const {
     return ::SendMessageA(Control(kOrbitingOn), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
@@ -77,6 +93,33 @@ std::string COrbitingPage::OrbitText(OrbitTextBox box) const {
 
 void COrbitingPage::ShowOrbitText(OrbitTextBox box, std::string_view text) {
     ShowText(Control(BoxId(box)), text);
+}
+
+void COrbitingPage::SetOrbitTimerEnabled(bool enabled) {
+    SetTimerEnabled(kOrbitTimer, kOrbitIntervalMs, enabled);
+}
+
+void COrbitingPage::SetTestOrbitTimerEnabled(bool enabled) {
+    SetTimerEnabled(kTestOrbitTimer, kTestOrbitIntervalMs, enabled);
+}
+
+bool COrbitingPage::OnTimer(UINT_PTR id) {
+    if (mFeature == nullptr) {
+        return false;
+    }
+    if (id == kOrbitTimer) {
+        mFeature->tmrOrbit_Timer();
+        return true;
+    }
+    if (id == kTestOrbitTimer) {
+        mFeature->tmrTestOrbit_Timer();
+        return true;
+    }
+    return false;
+}
+
+std::span<const ControlTip> COrbitingPage::ToolTips() const {
+    return kTips;
 }
 
 } // namespace kiv::win32

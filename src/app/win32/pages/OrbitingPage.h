@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/OrbitBlanking.h"
-#include "app/win32/pages/TabPage.h"
+#include "app/Orbiting.h"
 #include "app/win32/pages/WindowPos.h"
+#include "platform/win32/TabPage.h"
 
 #include <string>
 #include <string_view>
@@ -11,7 +11,7 @@ namespace kiv::win32 {
 
 // The "Orbiting" page: the orbit switch and test, the two ranges, and the
 // increment and interval boxes.
-class COrbitingPage : public CTabPage {
+class COrbitingPage : public CTabPage, public IOrbitingView {
 public:
     enum ControlId : int {
         kOrbitingOn = 600,
@@ -24,18 +24,30 @@ public:
         kOrbitInterval,
     };
 
-    // The page's controls report to the orbiting feature.
-    void Bind(COrbitBlanking& feature);
+    // The page's controls and its timers report to the orbiting feature.
+    void Bind(COrbiting& feature);
     void Build() override;
     void Layout(const CDpiScale& scale) override;
+    std::span<const ControlTip> ToolTips() const override;
 
-    CWindowPos& orbHorizontal() noexcept { return mHorizontal; }
-    CWindowPos& orbVertical() noexcept { return mVertical; }
-    bool IsOrbitingChecked() const;
-    std::string OrbitText(OrbitTextBox box) const;
-    void ShowOrbitText(OrbitTextBox box, std::string_view text);
+    // IOrbitingView
+    std::string RangeValue(OrbitRange range) override { return Range(range).Value(); }
+    void ShowRangeValue(OrbitRange range, std::string_view value) override {
+        Range(range).SetValue(value);
+    }
+    std::string OrbitText(OrbitTextBox box) const override;
+    void ShowOrbitText(OrbitTextBox box, std::string_view text) override;
+    bool IsOrbitingOnChecked() const override;
+    void SetOrbitTimerEnabled(bool enabled) override;
+    void SetTestOrbitTimerEnabled(bool enabled) override;
 
 private:
+    bool OnTimer(UINT_PTR id) override;
+    CWindowPos& Range(OrbitRange range) {
+        return range == OrbitRange::Horizontal ? mHorizontal : mVertical;
+    }
+
+    COrbiting* mFeature = nullptr;
     CWindowPos mHorizontal;
     CWindowPos mVertical;
 };

@@ -1,6 +1,6 @@
 #include "app/win32/pages/WindowPos.h"
 
-#include "app/WindowPosValue.h"
+#include "placement/WindowPosValue.h"
 #include "util/KeyFilters.h"
 #include "util/win32/FormUtilsWin32.h"
 

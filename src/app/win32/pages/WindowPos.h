@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/win32/pages/TabPage.h"
 #include "hotkeys/win32/KeyboardInfo.h"
+#include "platform/win32/Window.h"
 
 #include <cstdint>
 #include <functional>

@@ -1,4 +1,4 @@
-#include "app/PositionRules.h"
+#include "placement/PositionRules.h"
 
 #include "util/Numbers.h"
 

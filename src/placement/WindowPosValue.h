@@ -1,6 +1,6 @@
 #pragma once
 
-#include "hotkeys/KeyboardState.h"
+#include "platform/KeyboardState.h"
 
 #include <cstdint>
 #include <string>

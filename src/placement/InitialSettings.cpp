@@ -1,4 +1,4 @@
-#include "app/InitialSettings.h"
+#include "placement/InitialSettings.h"
 
 #include "util/Numbers.h"
 
