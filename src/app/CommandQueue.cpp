@@ -1,4 +1,5 @@
 #include "app/CommandQueue.h"
+#include "util/ErrorReport.h"
 
 #include <utility>
 
@@ -45,6 +46,7 @@ void CCommandQueue::Execute(const Command& command) {
         command();
     } catch (...) {
         // Each command reports its own failures; the next one runs all the same.
+        LogCurrentError("CCommandQueue");
     }
     --mDepth;
 }

@@ -1,4 +1,5 @@
 #include "app/HookSupervisor.h"
+#include "util/ErrorReport.h"
 
 #include "util/RuntimeError.h"
 
@@ -27,6 +28,7 @@ bool CHookSupervisor::RemoveHook(const std::function<void()>& remove,
         }
     } catch (...) {
         // Any other failure of a removal is of no consequence.
+        LogCurrentError("CHookSupervisor::RemoveHook");
     }
     return true;
 }
@@ -46,12 +48,14 @@ void CHookSupervisor::StopAll() {
         try {
             mPlacement.StopWindowHook();
         } catch (...) {
+            LogCurrentError("CHookSupervisor::StopAll");
         }
     }
     if (mOptions.GlobalKeyHook) {
         try {
             mKeyHooks.SetKeyHookOff();
         } catch (...) {
+            LogCurrentError("CHookSupervisor::StopAll");
         }
     }
     mKeyHooks.SetMediaHookOff();

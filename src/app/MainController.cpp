@@ -1,4 +1,5 @@
 #include "app/MainController.h"
+#include "util/ErrorReport.h"
 
 #include "blanking/Taskbar.h"
 #include "placement/AppWindow.h"
@@ -159,6 +160,7 @@ void CMainController::tmrChecker_Timer() {
         }
     } catch (...) {
         // A timer tick has nobody to report to; the next tick tries again.
+        LogCurrentError("tmrChecker_Timer");
     }
 }
 
@@ -297,9 +299,9 @@ void CMainController::ShowBlankingContextMenu(int32_t screenX, int32_t screenY) 
 
 void CMainController::ShowNoSetting() {
     // A page that fails to clear leaves the others to clear all the same.
-    SkippingErrors([&] { mPosition.ShowNoValues(); });
-    SkippingErrors([&] { mOrbiting.ShowNoValues(); });
-    SkippingErrors([&] { mBlanking.ShowNoValues(); });
+    SkippingErrors("ShowNoSetting", [&] { mPosition.ShowNoValues(); });
+    SkippingErrors("ShowNoSetting", [&] { mOrbiting.ShowNoValues(); });
+    SkippingErrors("ShowNoSetting", [&] { mBlanking.ShowNoValues(); });
 }
 
 void CMainController::HotKeyMessage(int64_t index) {

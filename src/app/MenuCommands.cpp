@@ -3,6 +3,7 @@
 #include "app/MenuCommands.h"
 
 #include "store/KeyedCollection.h"
+#include "util/DebugLog.h"
 #include "util/FileSystem.h"
 
 namespace kiv {
@@ -150,7 +151,10 @@ void CMenuCommands::RunContextEntry(int32_t index) {
 
 void CMenuCommands::AddTrayIcon() {
     mTrayIcon = true;
-    mView.AddTrayIcon();
+    if (!mView.AddTrayIcon()) {
+        // The shell may not run yet; its TaskbarCreated brings the icon.
+        LogDebug("AddTrayIcon", "the shell refused the icon");
+    }
 }
 
 void CMenuCommands::RemoveTrayIcon() {
@@ -160,8 +164,8 @@ void CMenuCommands::RemoveTrayIcon() {
 }
 
 void CMenuCommands::TaskbarCreated() {
-    if (mTrayIcon) {
-        mView.AddTrayIcon();
+    if (mTrayIcon && !mView.AddTrayIcon()) {
+        LogDebug("TaskbarCreated", "the new taskbar refused the icon");
     }
 }
 

@@ -1,6 +1,7 @@
 // The "Window Position" page: nudges with their auto-repeat, the capture of
 // the controlled window's rectangle and the in-place editing of a position.
 #include "app/PositionEditor.h"
+#include "util/ErrorReport.h"
 
 #include "placement/AppWindow.h"
 #include "util/KeyFilters.h"
@@ -151,6 +152,7 @@ void CPositionEditor::txtPositionEdit_Validate(std::string_view text) {
             PositionField(*current, label) = RoundToInt32(value);
         } catch (...) {
             // Beyond 32 bits the setting cannot hold it: the field keeps its value.
+            LogCurrentError("CPositionEditor::txtPositionEdit_Validate");
         }
     }
     mEditLabel.reset();

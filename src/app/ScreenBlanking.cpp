@@ -1,4 +1,5 @@
 #include "app/ScreenBlanking.h"
+#include "util/ErrorReport.h"
 
 #include "placement/AppWindow.h"
 #include "placement/WindowPosValue.h"
@@ -177,6 +178,7 @@ void CScreenBlanking::WindowPos_ValueIncremented(BlankPad pad, int32_t newValue)
         }
     } catch (...) {
         // Beyond 32 bits: the setting keeps its pad; blanking still follows below.
+        LogCurrentError("CScreenBlanking::WindowPos_ValueIncremented");
     }
     AdjustBlanking();
 }
@@ -186,6 +188,7 @@ void CScreenBlanking::EndSession() {
     try {
         RestoreTaskbar();
     } catch (...) {
+        LogCurrentError("CScreenBlanking::EndSession");
     }
 }
 

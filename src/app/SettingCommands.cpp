@@ -34,31 +34,31 @@ void CSettingCommands::HandleDeleteClick() {
         return;
     }
     // No confirmation, and nothing reported from here on: a failing step is skipped.
-    SkippingErrors([&] {
+    SkippingErrors("HandleDeleteClick", [&] {
         std::string key = mSelection.CurrentItemKey();
         mSelection.Settings().Remove(key);
         // The entry's selection goes with its setting, so the refill below
         // selects no neighbour in its place.
         mSelection.ShowListIndex(-1);
     });
-    SkippingErrors([&] { mView.ShowApplicationName(""); });
-    SkippingErrors([&] { mSelection.ShowNoSetting(); });
-    SkippingErrors([&] { mHotKeyView.ShowHotKeyText(""); });
-    SkippingErrors([&] {
+    SkippingErrors("HandleDeleteClick", [&] { mView.ShowApplicationName(""); });
+    SkippingErrors("HandleDeleteClick", [&] { mSelection.ShowNoSetting(); });
+    SkippingErrors("HandleDeleteClick", [&] { mHotKeyView.ShowHotKeyText(""); });
+    SkippingErrors("HandleDeleteClick", [&] {
         mHotKeyEditor.WhileLoading([&] {
             mHotKeyView.ShowCtrlChecked(false);
             mHotKeyView.ShowShiftChecked(false);
             mHotKeyView.ShowKeyListIndex(-1);
         });
     });
-    SkippingErrors([&] { mSelection.Settings().SaveItems(); });
-    SkippingErrors([&] { mSelection.Settings().LoadItems(); });
-    SkippingErrors([&] { mSelection.FillSettingCombo(); });
+    SkippingErrors("HandleDeleteClick", [&] { mSelection.Settings().SaveItems(); });
+    SkippingErrors("HandleDeleteClick", [&] { mSelection.Settings().LoadItems(); });
+    SkippingErrors("HandleDeleteClick", [&] { mSelection.FillSettingCombo(); });
     // Nothing is selected any more: the deselection runs its handling.
-    SkippingErrors([&] { mSelection.cboSettingName_Click(); });
-    SkippingErrors([&] { mHooks.RestartWindowHook(nullptr); });
-    SkippingErrors([&] { mHooks.RestartKeyHook(mSelection.Settings()); });
-    SkippingErrors([&] { SetButtonEnabledState(); });
+    SkippingErrors("HandleDeleteClick", [&] { mSelection.cboSettingName_Click(); });
+    SkippingErrors("HandleDeleteClick", [&] { mHooks.RestartWindowHook(nullptr); });
+    SkippingErrors("HandleDeleteClick", [&] { mHooks.RestartKeyHook(mSelection.Settings()); });
+    SkippingErrors("HandleDeleteClick", [&] { SetButtonEnabledState(); });
 }
 
 void CSettingCommands::HandleRenameClick() {

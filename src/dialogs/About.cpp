@@ -1,4 +1,5 @@
 #include "dialogs/About.h"
+#include "util/ErrorReport.h"
 
 #include "util/RuntimeError.h"
 

@@ -1,4 +1,5 @@
 #include "hotkeys/KeyHooks.h"
+#include "util/ErrorReport.h"
 
 #include "placement/AppWindow.h"
 

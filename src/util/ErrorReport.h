@@ -57,11 +57,12 @@ bool TrapErrors(IErrorReporter& reporter, std::string_view procedure, Body&& bod
 }
 
 // Runs one step of a procedure whose failing steps are skipped, silently.
-template <typename Step> void SkippingErrors(Step&& step) noexcept {
+template <typename Step> void SkippingErrors(std::string_view where, Step&& step) noexcept {
     try {
         step();
     } catch (...) {
         // The next step runs all the same.
+        LogCurrentError(where);
     }
 }
 

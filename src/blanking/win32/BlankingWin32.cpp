@@ -1,6 +1,7 @@
 #include "blanking/win32/BlankingWin32.h"
 
 #include "blanking/win32/frmBlank.h"
+#include "util/DebugLog.h"
 #include "util/FileSystem.h"
 
 namespace kiv::win32 {
@@ -19,12 +20,18 @@ bool CWin32Taskbar::IsVisible() {
 }
 
 void CWin32Taskbar::Hide() {
-    ::SetWindowPos(Find(), nullptr, 0, 0, 0, 0, SWP_HIDEWINDOW | SWP_NOZORDER | kTaskbarFlags);
+    if (!::SetWindowPos(Find(), nullptr, 0, 0, 0, 0,
+                        SWP_HIDEWINDOW | SWP_NOZORDER | kTaskbarFlags)) {
+        // No shell taskbar (another shell, or none yet): nothing to hide.
+        LogDebug("CWin32Taskbar::Hide", "no taskbar window to hide");
+    }
 }
 
 void CWin32Taskbar::Show() {
     // Back on top of the z-order (insert-after 0), as a freshly shown taskbar is.
-    ::SetWindowPos(Find(), HWND_TOP, 0, 0, 0, 0, SWP_SHOWWINDOW | kTaskbarFlags);
+    if (!::SetWindowPos(Find(), HWND_TOP, 0, 0, 0, 0, SWP_SHOWWINDOW | kTaskbarFlags)) {
+        LogDebug("CWin32Taskbar::Show", "no taskbar window to show");
+    }
 }
 
 std::unique_ptr<IBlankWindow>

@@ -1,4 +1,5 @@
 #include "platform/win32/Window.h"
+#include "util/ErrorReport.h"
 
 #include "util/win32/FormUtilsWin32.h"
 
@@ -103,6 +104,7 @@ LRESULT CALLBACK SubclassProc(HWND control, UINT message, WPARAM wParam, LPARAM 
             return *answer;
         }
     } catch (...) {
+        LogCurrentError("SubclassProc");
         passed = wParam;
     }
     return ::DefSubclassProc(control, message, passed, lParam);
@@ -391,6 +393,7 @@ LRESULT CALLBACK CWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPA
     } catch (...) {
         // A handler reports its own errors; whatever still escapes must not
         // unwind through the system's code.
+        LogCurrentError("CWindow::WindowProc");
         result = ::DefWindowProcA(hwnd, message, wParam, lParam);
     }
     if (message == WM_NCDESTROY) {

@@ -1,4 +1,5 @@
 #include "app/win32/pages/WindowPos.h"
+#include "util/ErrorReport.h"
 
 #include "placement/WindowPosValue.h"
 #include "util/KeyFilters.h"
@@ -123,6 +124,7 @@ void CWindowPos::RaiseValueIncremented() {
         notice.newValue = WindowPosEventValue(Value());
     } catch (...) {
         // Beyond 32 bits: no setting can take it, so nobody is told.
+        LogCurrentError("CWindowPos::RaiseValueIncremented");
         return;
     }
     notice.header.hwndFrom = Hwnd();
