@@ -194,23 +194,10 @@ TEST_F(SpineTest, ASettingsFileHeldOpenAtStartIsKeptAsItWasByTheFirstSave) {
     EXPECT_EQ(::SendMessageA(combo, CB_GETCOUNT, 0, 0), 0); // no first-run settings
 
     // Add "New" through the name dialog, then Save: the toolbar's first and fourth buttons.
-    HWND toolbar = ::FindWindowExA(main, nullptr, TOOLBARCLASSNAMEA, nullptr);
-    const auto size = static_cast<DWORD>(::SendMessageA(toolbar, TB_GETBUTTONSIZE, 0, 0));
-    const auto button = [&](int index) {
-        POINT point{index * LOWORD(size) + LOWORD(size) / 2, HIWORD(size) / 2};
-        ::ClientToScreen(toolbar, &point);
-        return point;
-    };
-    ASSERT_TRUE(ClickAt(button(0)));
-    HWND dialog = nullptr;
-    ASSERT_TRUE(PumpUntil([&] {
-        dialog = FindProcessWindow(kiv.ProcessId(), "frmSettingName");
-        return dialog != nullptr && FocusOnThreadOf(dialog) == ::GetDlgItem(dialog, 101);
-    }));
-    Type("New");
-    Tap(VK_RETURN);
+    ASSERT_TRUE(ClickAt(ToolbarButton(main, 0)));
+    ASSERT_TRUE(kiv.AnswerNameDialog("New"));
     ASSERT_TRUE(PumpUntil([&] { return kiv.Caption() == "KIV - New"; })) << kiv.Caption();
-    ASSERT_TRUE(ClickAt(button(3)));
+    ASSERT_TRUE(ClickAt(ToolbarButton(main, 3)));
 
     box = kiv.WaitForMessageBox();
     ASSERT_TRUE(box.has_value());
