@@ -1,6 +1,7 @@
 // Blanking and orbiting end to end: kiv.exe frames the stand-in player with
 // its four black strips, hides the shell's taskbar meanwhile and gives it
 // back however KIV ends; orbiting moves the player on its timer.
+#include "blanking/Blanking.h"
 #include "support/KivProcess.h"
 
 #include <gtest/gtest.h>
@@ -21,23 +22,18 @@ std::vector<std::string> VisibleStripRects(DWORD processId) {
     return rects;
 }
 
-// The strips around a player at `r` with the default options and no pads.
+// The strips around a player at `r` by the blanking rules, with the default
+// options (the system's caption and frame) and no pads.
 std::vector<std::string> ExpectedStrips(const RECT& r) {
-    const int caption = ::GetSystemMetrics(SM_CYCAPTION);
+    const int width = ::GetSystemMetrics(SM_CXSCREEN), height = ::GetSystemMetrics(SM_CYSCREEN);
     const int frame = ::GetSystemMetrics(SM_CYFRAME);
-    const int width = ::GetSystemMetrics(SM_CXSCREEN);
-    const int height = ::GetSystemMetrics(SM_CYSCREEN);
-    const int left = static_cast<int>(r.left) + frame;
-    const int top = static_cast<int>(r.top) + frame + caption;
-    const int right = width - static_cast<int>(r.right) + frame;
-    // Never thinner than the default taskbar margin of 3.
-    const int bottom = std::max(height - static_cast<int>(r.bottom) + frame, 3);
-    std::vector<std::string> rects = {
-        RectText({0, 0, left, height}),
-        RectText({0, 0, width, top}),
-        RectText({width - right, 0, width, height}),
-        RectText({0, height - bottom, width, height}),
-    };
+    const BlankStrips s = ComputeBlankStrips({r.left, r.top, r.right, r.bottom}, {width, height},
+                                             {::GetSystemMetrics(SM_CYCAPTION), frame, frame}, {});
+    const int bottom = std::max(s.bottom, 3); // never thinner than the default taskbar margin
+    std::vector<std::string> rects = {RectText({0, 0, s.left, height}),
+                                      RectText({0, 0, width, s.top}),
+                                      RectText({width - s.right, 0, width, height}),
+                                      RectText({0, height - bottom, width, height})};
     std::sort(rects.begin(), rects.end());
     return rects;
 }

@@ -35,12 +35,10 @@ private:
         CreateChild(Hwnd(), WC_BUTTONA, "C&heck", BS_AUTOCHECKBOX | WS_TABSTOP, kCheck);
         CreateChild(Hwnd(), WC_BUTTONA, "&OK", BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP, kOk);
         CreateChild(Hwnd(), WC_BUTTONA, "&Cancel", BS_PUSHBUTTON | WS_TABSTOP, kCancel);
-        int top = 0;
         for (int id = kTabs; id <= kCancel; ++id) {
-            ::MoveWindow(::GetDlgItem(Hwnd(), id), 5, top, 200, 24, FALSE);
-            top += 28;
+            ::MoveWindow(::GetDlgItem(Hwnd(), id), 5, (id - kTabs) * 28, 200, 24, FALSE);
         }
-        SizeFrameToClient(Hwnd(), ApplyOwnerDpi(), 210, top);
+        SizeFrameToClient(Hwnd(), ApplyOwnerDpi(), 210, 6 * 28);
         Keyboard().SetButtons({kOk, kCancel});
         Keyboard().SetFirstFocus(edit);
         Keyboard().UseTabStrip(tabs, [this](size_t page) { shownPage = page; });
@@ -50,7 +48,7 @@ private:
     }
 };
 
-// "Still open": the keys left the dialog up; where the focus and the tab strip ended.
+// Where the focus and the tab strip ended while the dialog stayed open, or how it closed.
 struct Outcome {
     bool open;
     bool accepted;
@@ -59,15 +57,13 @@ struct Outcome {
     bool operator==(const Outcome&) const = default;
 };
 
-TEST(DialogKeyboard, TabEnterEscAccessKeysAndTheTabStripsKeys) {
-    constexpr LPARAM kAltDown = 1 << 29;
-    const MSG tab{nullptr, WM_KEYDOWN, VK_TAB, 0, 0, {}};
-    const MSG enter{nullptr, WM_KEYDOWN, VK_RETURN, 0, 0, {}};
+TEST(DialogKeyboard, TabEnterEscAccessKeysAndTheTabStripsKeysInADialogShownCentred) {
     auto key = [](WPARAM k) { return MSG{nullptr, WM_KEYDOWN, k, 0, 0, {}}; };
-    auto alt = [](char c) {
-        return MSG{nullptr, WM_SYSCHAR, static_cast<WPARAM>(c), kAltDown, 0, {}};
-    };
-    // Keys from the edit box, the first focus; `modifiers` held meanwhile.
+    auto alt = [](char c) { return MSG{nullptr, WM_SYSCHAR, WPARAM(c), 1 << 29, 0, {}}; };
+    // What the menu loop asks when Alt and a key match no control: the dialog's own.
+    const MSG altG{nullptr, WM_MENUCHAR, MAKEWPARAM('g', MF_SYSMENU), 0, 0, {}};
+    const MSG tab = key(VK_TAB), enter = key(VK_RETURN);
+    // Keys from the edit box, the first focus, with `modifiers` held.
     const struct {
         const char* what;
         std::vector<BYTE> modifiers;
@@ -90,23 +86,25 @@ TEST(DialogKeyboard, TabEnterEscAccessKeysAndTheTabStripsKeys) {
         {"Alt+C", {}, {alt('c')}, {false, false, 0, 0}},
         {"Alt+H: the check box", {}, {alt('h')}, {true, false, kCheck, 0}},
         {"Alt+N: the label's control", {}, {tab, alt('n')}, {true, false, kEdit, 0}},
+        {"Alt+G: the tab", {}, {altG}, {true, false, kTabs, 2}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         KeysDialog dialog;
         Outcome seen{false, false, 0, 0};
-        const std::vector<test::ModalStep> press = {[&](HWND) {
+        RECT shown{};
+        std::vector<test::ModalStep> steps = {[&](HWND window) {
             BYTE state[256] = {};
             for (BYTE modifier : c.modifiers) {
                 state[modifier] = 0x80;
             }
             ::SetKeyboardState(state);
-            for (const MSG& k : c.keys) {
-                // Each key to the control that has the focus when it arrives.
-                ::PostMessageA(::GetFocus(), k.message, k.wParam, k.lParam);
+            ::GetWindowRect(window, &shown);
+            for (const MSG& k : c.keys) { // each to the focus of the moment it arrives
+                ::PostMessageA(k.message == WM_MENUCHAR ? window : ::GetFocus(), k.message,
+                               k.wParam, k.lParam);
             }
         }};
-        std::vector<test::ModalStep> steps = press;
         if (c.outcome.open) {
             steps.push_back([&](HWND window) {
                 BYTE state[256] = {};
@@ -116,33 +114,12 @@ TEST(DialogKeyboard, TabEnterEscAccessKeysAndTheTabStripsKeys) {
                 ::PostMessageA(window, WM_CLOSE, 0, 0);
             });
         }
-        const bool accepted =
-            test::RunModalWith([] { return ::FindWindowA("KivKeysDialog", "Keys"); }, steps,
-                               [&] { return dialog.Run(); });
-        seen.accepted = accepted;
+        seen.accepted = test::RunModalWith([] { return ::FindWindowA("KivKeysDialog", "Keys"); },
+                                           steps, [&] { return dialog.Run(); });
         EXPECT_EQ(seen, c.outcome) << "focus " << seen.focus << ", tab " << seen.tab;
-        if (c.outcome.open) {
-            EXPECT_EQ(dialog.shownPage, static_cast<size_t>(c.outcome.tab));
-        }
+        EXPECT_EQ(dialog.shownPage, static_cast<size_t>(c.outcome.tab));
+        EXPECT_EQ(shown.left + shown.right, ::GetSystemMetrics(SM_CXSCREEN));
     }
-}
-
-// Alt and a tab's access key, which no control has, selects that tab; the
-// dialog shows centred on the screen.
-TEST(DialogKeyboard, AltAndATabsAccessKeySelectsItInADialogShownCentred) {
-    KeysDialog dialog;
-    LRESULT tab = -1;
-    RECT shown{};
-    test::RunModalWith([] { return ::FindWindowA("KivKeysDialog", "Keys"); }, {[&](HWND window) {
-                           ::GetWindowRect(window, &shown);
-                           ::SendMessageA(window, WM_MENUCHAR, MAKEWPARAM('g', MF_SYSMENU), 0);
-                           tab = ::SendMessageA(::GetDlgItem(window, kTabs), TCM_GETCURSEL, 0, 0);
-                           ::PostMessageA(window, WM_CLOSE, 0, 0);
-                       }},
-                       [&] { return dialog.Run(); });
-    EXPECT_EQ(tab, 2);
-    EXPECT_EQ(dialog.shownPage, 2u);
-    EXPECT_EQ(shown.left + shown.right, ::GetSystemMetrics(SM_CXSCREEN));
 }
 
 } // namespace
