@@ -71,7 +71,7 @@ TEST_F(SpineTest, LargerThanTheScreenOnlyWithTheSizeHook) {
 // The size hook (on by default) reports each move, and KIV puts the player
 // back at once. The watchdog alone, ticking once a second, could not bring it
 // back within 400 ms twice in a row.
-TEST_F(SpineTest, LockedSettingPutsAMovedPlayerBackAtOnceAndClosingItDeselects) {
+TEST_F(SpineTest, LockedSettingPutsAMovedPlayerBackAtOnce) {
     PlayerProcess player;
     CWindowSetting locked = Setting("Locked", 33, 44, 555, 333);
     locked.LockPosition = 1;
@@ -87,9 +87,6 @@ TEST_F(SpineTest, LockedSettingPutsAMovedPlayerBackAtOnceAndClosingItDeselects) 
                               std::chrono::milliseconds(400)))
             << RectText(WindowRectOf(player.Window()));
     }
-
-    ::PostMessageA(player.Window(), WM_CLOSE, 0, 0);
-    EXPECT_TRUE(PumpUntil([&] { return kiv.Caption() == "KIV"; })) << kiv.Caption();
 }
 
 TEST_F(SpineTest, FirstRunListsTheThreeSettingsAndWritesNoFile) {
