@@ -2,6 +2,7 @@
 
 #include "app/InitialSettings.h"
 #include "blanking/Taskbar.h"
+#include "placement/AppWindow.h"
 #include "store/CommandArgs.h"
 #include "store/DataFolder.h"
 #include "util/FileSystem.h"
@@ -130,6 +131,7 @@ void CMainController::cboSettingName_Click() {
         if (!mHooks.RestartWindowHook(mCurrentSetting.get())) {
             return;
         }
+        mMoveNotice.HookInstalled(mPlacement.MissingHookHelper());
         // The wait for the hook ran messages: a timer may have chosen again meanwhile.
         if (!mCurrentSetting || mView.SettingListIndex() != index) {
             return;
@@ -321,11 +323,23 @@ void CMainController::PlaceShownWindow() {
     if (mCurrentSetting && !mHooks.RestartWindowHook(mCurrentSetting.get())) {
         return;
     }
+    mMoveNotice.HookInstalled(mPlacement.MissingHookHelper());
     // The hook's wait ran messages: the setting may be gone by now.
     if (mCurrentSetting) {
         mHooks.RestartMouseHook(mCurrentSetting.get());
     }
     AdjustWindow();
+}
+
+bool CMainController::SettingWindowShown(std::string_view name) {
+    const CWindowSetting* setting = mCurrentSetting.get();
+    for (const CWindowSettings::Pointer& item : mSettings) {
+        if (!name.empty() && item->SettingName == name) {
+            setting = item.get();
+            break;
+        }
+    }
+    return setting && GetAppWindow(mPlatform.desktop, setting->WindowClass) != 0;
 }
 
 void CMainController::PlaceAppWindowWhenShown() {

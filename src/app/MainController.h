@@ -133,6 +133,7 @@ private:
     // IDvdArrivalSelection
     void SelectSettingNamed(std::string_view name) override { mSettings.LocateItem(name, *this); }
     void PlaceAppWindowWhenShown() override;
+    bool SettingWindowShown(std::string_view name) override;
 
     void StartUp(std::string_view commandLine);
     // The late-window watch found the setting's window: hooks, then placement.

@@ -9,20 +9,37 @@ constexpr std::string_view kNoAnswerText = " (the window does not respond)";
 } // namespace
 
 std::string CMoveRefusalNotice::WithNotice(const std::string& caption) const {
+    std::string text = caption;
     switch (mTrouble) {
     case MoveTrouble::Refused:
-        return caption + std::string(kRefusedText);
+        text += kRefusedText;
+        break;
     case MoveTrouble::NoAnswer:
-        return caption + std::string(kNoAnswerText);
+        text += kNoAnswerText;
+        break;
     case MoveTrouble::None:
         break;
     }
-    return caption;
+    if (!mMissingFile.empty()) {
+        text += " (32-bit players cannot grow beyond the screen: " + mMissingFile + " is missing)";
+    }
+    return text;
 }
 
 void CMoveRefusalNotice::SelectionStarting() {
     mCaption.clear();
     mTrouble = MoveTrouble::None;
+    mMissingFile.clear();
+}
+
+void CMoveRefusalNotice::HookInstalled(const std::string& missingFile) {
+    if (missingFile == mMissingFile) {
+        return;
+    }
+    mMissingFile = missingFile;
+    if (!mCaption.empty()) {
+        mView.SetCaption(WithNotice(mCaption));
+    }
 }
 
 void CMoveRefusalNotice::ShowCaption(std::string caption) {

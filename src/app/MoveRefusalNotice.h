@@ -11,7 +11,8 @@ namespace kiv {
 // not move (a player running with more rights than KIV's) or did not answer
 // (a player stopped or busy), once per selection: the lock watchdog, a hot
 // key or orbiting that place the same window again add nothing, and a later
-// placement that works takes it back.
+// placement that works takes it back. Says too when the window could not get
+// the window-size hook for want of a support file (the 32-bit helpers).
 class CMoveRefusalNotice {
 public:
     explicit CMoveRefusalNotice(IMainView& view) : mView(view) {}
@@ -22,6 +23,9 @@ public:
     void ShowCaption(std::string caption);
     // A placement ended.
     void Placed(CWindowPlacement::MoveTrouble trouble);
+    // The window-size hook was installed, or not for want of `missingFile`
+    // ("" when nothing was missing).
+    void HookInstalled(const std::string& missingFile);
 
 private:
     using MoveTrouble = CWindowPlacement::MoveTrouble;
@@ -30,6 +34,7 @@ private:
     IMainView& mView;
     std::string mCaption; // "" while a selection has shown none
     MoveTrouble mTrouble = MoveTrouble::None;
+    std::string mMissingFile;
 };
 
 } // namespace kiv

@@ -1,5 +1,6 @@
 #include "blanking/Taskbar.h"
 
+#include "util/ErrorReport.h"
 #include "util/FileSystem.h"
 
 namespace kiv {
@@ -14,6 +15,7 @@ CTaskbar::~CTaskbar() {
             UnhideTaskbar();
         } catch (...) {
             // A destructor has nobody to tell; the marker stays for the next start.
+            LogCurrentError("CTaskbar::~CTaskbar");
         }
     }
 }
@@ -32,6 +34,7 @@ void CTaskbar::HideTaskbar() {
         try {
             SaveFileAtomically(mMarkerPath, kMarkerText);
         } catch (...) {
+            LogCurrentError("CTaskbar::HideTaskbar");
             // A folder we cannot write to costs only the repair after a kill;
             // the next start shows a hidden taskbar anyway when it switches
             // blanking off.

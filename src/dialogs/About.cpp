@@ -81,6 +81,7 @@ void StartSysInfo(ISysInfoPlatform& platform, IErrorReporter& reporter) {
             started = platform.FileExists(program) && platform.StartProgram(program);
         }
     } catch (...) {
+        LogCurrentError("StartSysInfo");
         started = false;
     }
     if (!started) {

@@ -37,7 +37,9 @@ void CKeyHooks::SetKeyHookOff() {
         if (error.Number() == ErrorNumber::FileNotFound) {
             throw;
         }
+        LogCurrentError("CKeyHooks::SetKeyHookOff");
     } catch (...) {
+        LogCurrentError("CKeyHooks::SetKeyHookOff");
     }
 }
 
@@ -45,6 +47,7 @@ void CKeyHooks::SetMediaHookOff() noexcept {
     try {
         mLibrary.SetMediaHook(0);
     } catch (...) {
+        LogCurrentError("CKeyHooks::SetMediaHookOff");
     }
 }
 
@@ -58,6 +61,7 @@ void CKeyHooks::StopMouseHook() noexcept {
     try {
         mLibrary.SetMouseHook(0);
     } catch (...) {
+        LogCurrentError("CKeyHooks::StopMouseHook");
     }
 }
 

@@ -63,13 +63,18 @@ void CWindowPlacement::StartWindowHook(std::string_view windowClass,
         return;
     }
     CScopeFlag busy(mHookBusy);
+    mMissingHookHelper.clear();
     const Rect limit = HookLimit(current);
     WindowHandle window = GetAppWindow(mDesktop, windowClass);
     if (window == 0) {
         return;
     }
     uint32_t thread = mDesktop.WindowThreadId(window);
-    if (thread == 0 || !mSizeLibrary.SetHook(thread, window, limit)) {
+    if (thread == 0) {
+        return;
+    }
+    if (!mSizeLibrary.SetHook(thread, window, limit)) {
+        mMissingHookHelper = mSizeLibrary.MissingHelper();
         return;
     }
     mHooked = HookedWindow{window, thread, limit};
@@ -81,6 +86,7 @@ void CWindowPlacement::StartWindowHook(std::string_view windowClass,
 
 void CWindowPlacement::StopWindowHook() {
     mHooked.reset();
+    mMissingHookHelper.clear();
     mSizeLibrary.RemoveHook();
 }
 

@@ -6,6 +6,8 @@
 #include "store/Options.h"
 #include "store/WindowSetting.h"
 
+#include <string>
+
 namespace kiv {
 
 // The size limit the window-size hook gets: never below the screen unless the
@@ -43,6 +45,8 @@ public:
     void StartWindowHook(std::string_view windowClass, const CWindowSetting* current);
     // Removes the hook. Raises File not found when the library is missing.
     void StopWindowHook();
+    // The support file the last hook's installation lacked; "" when none did.
+    const std::string& MissingHookHelper() const noexcept { return mMissingHookHelper; }
     // True when the hook is in place for the window `windowClass` finds, with
     // the limit `current` asks for: installing it again would change nothing.
     bool WindowHookInPlace(std::string_view windowClass, const CWindowSetting* current);
@@ -73,6 +77,7 @@ private:
     WindowHandle mAppHwnd = 0;
     Rect mAppRect;
     MoveTrouble mTrouble = MoveTrouble::None;
+    std::string mMissingHookHelper;
     // Where the window-size hook was last installed, while it is.
     struct HookedWindow {
         WindowHandle window = 0;

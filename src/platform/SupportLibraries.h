@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <span>
+#include <string>
 
 namespace kiv {
 
@@ -24,6 +25,9 @@ public:
     virtual bool SetHook(uint32_t threadId, WindowHandle window, const Rect& limit) = 0;
     // Removes the hook, if any.
     virtual void RemoveHook() = 0;
+    // The support file the last SetHook lacked ("KIVUtil32.dll" for a 32-bit
+    // window without it); "" when it had what it needed.
+    virtual std::string MissingHelper() const { return {}; }
     // Reports each move or resize of `window` to `events` soon after it
     // happens, on this thread, until called again (no events: none). The hook
     // reports the window it is on; without it the system's window events do,

@@ -12,6 +12,7 @@ struct DiscIdentity {
     std::string Volume;
     std::string SerNo;
     bool Present() const noexcept { return !Volume.empty() || !SerNo.empty(); }
+    bool operator==(const DiscIdentity&) const = default;
 };
 
 // Reads which disc is in a drive.

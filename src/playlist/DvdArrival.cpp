@@ -26,19 +26,23 @@ void CDvdArrival::DriveArriveSelectSetting(std::string_view drive, bool allowAdd
         }
         const DiscIdentity disc = mParts.drives.ReadDisc(drive);
         if (!disc.Present()) {
+            mLaunchFailedFor.reset();
             return;
         }
-        const bool launched = LaunchApplication();
+        // Deleted entries count too: the disc is still the one the user named.
+        // Copied: the launch handles messages, which may change the play list.
+        std::optional<CPlayListItem> entry;
+        if (CPlayList::Pointer listed =
+                autoSelect ? mPlayList.LocatePlayListItem(disc.Volume, disc.SerNo) : nullptr) {
+            entry = *listed;
+        }
+        const bool launched = LaunchApplication(disc, entry ? entry->Setting : "");
 
-        bool found = false;
-        if (autoSelect) {
-            // Deleted entries count too: the disc is still the one the user named.
-            if (CPlayList::Pointer entry = mPlayList.LocatePlayListItem(disc.Volume, disc.SerNo)) {
-                mParts.selection.SelectSettingNamed(entry->Setting);
-                mParts.selection.AdjustWindow();
-                mParts.view.SetCurrentDvdLabel(std::string(kLabelPrefix) + entry->Title);
-                found = true;
-            }
+        const bool found = entry.has_value();
+        if (found) {
+            mParts.selection.SelectSettingNamed(entry->Setting);
+            mParts.selection.AdjustWindow();
+            mParts.view.SetCurrentDvdLabel(std::string(kLabelPrefix) + entry->Title);
         }
         if (allowAdding && autoAdd && !found) {
             const std::string title = FixVolumeName(disc.Volume);
@@ -56,11 +60,18 @@ void CDvdArrival::DriveArriveSelectSetting(std::string_view drive, bool allowAdd
     });
 }
 
-bool CDvdArrival::LaunchApplication() {
-    if (!FileExists(mOptions.LaunchApplication)) {
+bool CDvdArrival::LaunchApplication(const DiscIdentity& disc, std::string_view settingName) {
+    if (mLaunchFailedFor && *mLaunchFailedFor == disc) {
         return false;
     }
-    if (!mParts.launcher.StartProgram(mOptions.LaunchApplication)) {
+    mLaunchFailedFor.reset();
+    const std::string& program = mOptions.LaunchApplication;
+    if (!FileExists(program) || mParts.launcher.IsRunning(program) ||
+        mParts.selection.SettingWindowShown(settingName)) {
+        return false;
+    }
+    if (!mParts.launcher.StartProgram(program)) {
+        mLaunchFailedFor = disc;
         Raise(ErrorNumber::FileNotFound);
     }
     for (int pass = 0; pass < kEventPassesAfterLaunch; ++pass) {

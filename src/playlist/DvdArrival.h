@@ -8,6 +8,7 @@
 #include "util/ErrorReport.h"
 
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 namespace kiv {
@@ -33,6 +34,10 @@ public:
     // The player program was just started: the current setting's window,
     // when it is not there yet, is placed as soon as it appears.
     virtual void PlaceAppWindowWhenShown() = 0;
+    // True when the window of the setting named `name` (of the current
+    // setting for "" or a name no setting has) is on the desktop: its player
+    // is running.
+    virtual bool SettingWindowShown(std::string_view name) = 0;
 };
 
 struct DvdArrivalParts {
@@ -50,8 +55,10 @@ struct DvdArrivalParts {
 // message always names its drive.
 bool ArrivalIsInDrive(uint32_t unitMask, std::string_view drive);
 
-// A disc in the configured drive: the player started, the play list looked
-// up, the mapped setting applied, an unknown disc added when asked to.
+// A disc in the configured drive: the player started unless it runs already,
+// the play list looked up, the mapped setting applied, an unknown disc added
+// when asked to. A player that failed to start is not tried again, nor its
+// error shown again, until another disc arrives.
 class CDvdArrival final : public IDriveArrival {
 public:
     static constexpr std::string_view kLabelPrefix = "Current DVD: ";
@@ -66,12 +73,16 @@ public:
                                   bool autoAdd, bool showNotice) override;
 
 private:
-    // Starts LaunchApplication when it names a file; true when it was started.
-    bool LaunchApplication();
+    // Starts LaunchApplication when it names a file and is not running, as
+    // far as its process or the window of `settingName` tell; true when it
+    // was started.
+    bool LaunchApplication(const DiscIdentity& disc, std::string_view settingName);
 
     DvdArrivalParts mParts;
     const COptions& mOptions;
     CPlayList& mPlayList;
+    // The disc for which the player failed to start, while it is in the drive.
+    std::optional<DiscIdentity> mLaunchFailedFor;
 };
 
 } // namespace kiv

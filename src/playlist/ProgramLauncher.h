@@ -15,6 +15,9 @@ public:
     // Starts the program or document at `path` in a normal window that takes
     // the focus; false when it could not be started.
     virtual bool StartProgram(std::string_view path) = 0;
+    // True when a process runs from the program file `path`; always false for
+    // a file that is no program (a shortcut or a document cannot tell).
+    virtual bool IsRunning(std::string_view path) = 0;
 };
 
 } // namespace kiv

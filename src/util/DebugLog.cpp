@@ -13,6 +13,10 @@ void SetDebugLogSink(DebugLogSink sink) noexcept {
     logSink.store(sink);
 }
 
+bool DebugLogOn() noexcept {
+    return logSink.load(std::memory_order_relaxed) != nullptr;
+}
+
 void LogDebug(std::string_view where, std::string_view what) noexcept {
     DebugLogSink sink = logSink.load(std::memory_order_relaxed);
     if (sink == nullptr) {

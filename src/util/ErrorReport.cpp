@@ -1,5 +1,7 @@
 #include "util/ErrorReport.h"
 
+#include "util/DebugLog.h"
+
 #include <utility>
 
 namespace kiv {
@@ -39,6 +41,17 @@ CRuntimeError CurrentErrorAsRuntimeError(std::exception_ptr error) {
         return CRuntimeError(ErrorNumber::OutOfMemory);
     } catch (...) {
         return CRuntimeError(ErrorNumber::InvalidProcedureCall);
+    }
+}
+
+void LogCurrentError(std::string_view where) noexcept {
+    if (!DebugLogOn()) {
+        return;
+    }
+    try {
+        LogDebug(where, FormatErrorMessage(CurrentErrorAsRuntimeError(std::current_exception())));
+    } catch (...) {
+        LogDebug(where, "an error, and no memory to describe it");
     }
 }
 

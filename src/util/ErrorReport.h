@@ -35,6 +35,10 @@ void ReportUtilityError(IErrorReporter& reporter, const CRuntimeError& error);
 // Turns whatever escaped a procedure into the run-time error it stands for.
 CRuntimeError CurrentErrorAsRuntimeError(std::exception_ptr error);
 
+// Inside a catch block that goes on without telling the user: one line in the
+// debug log naming `where` and the error. Costs nothing while the log is off.
+void LogCurrentError(std::string_view where) noexcept;
+
 // Runs `body`; an error it raises is reported titled `procedure` and the
 // procedure ends there. Returns true when the body ran to its end.
 template <typename Body>

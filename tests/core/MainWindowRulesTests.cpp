@@ -1,7 +1,7 @@
 // The number and text rules behind the main window's position controls and
 // the setting name dialog.
 #include "app/PositionRules.h"
-#include "dialogs/SettingNameRules.h"
+#include "store/SettingNameRules.h"
 #include "util/RuntimeError.h"
 
 #include <gtest/gtest.h>

@@ -115,12 +115,20 @@ win32::UniqueKernelHandle OpenProcessNamed(const wchar_t* exeName) {
 
 // The real kiv.exe and a 32-bit player: KIV's own hook cannot reach it, the
 // 32-bit host does, and the host never outlives KIV, however KIV ends.
-TEST(SizeHookHostTest, AThirtyTwoBitPlayerGrowsPastTheScreenWhileKivRuns) {
+// Why 32-bit players cannot be tried here; "" when they can.
+std::string ThirtyTwoBitPlayersLeftOut() {
     if (const char* wine32 = std::getenv("KIV_WINE32"); wine32 && std::string(wine32) == "0") {
-        GTEST_SKIP() << "this Wine cannot run 32-bit programs (see tests/wine/wine-env.sh)";
+        return "this Wine cannot run 32-bit programs (see tests/wine/wine-env.sh)";
     }
     if (!std::filesystem::exists(ExeDirectory() / support::kSizeHookHostFile)) {
-        GTEST_SKIP() << "built without the 32-bit files (-DKIV_X86=OFF)";
+        return "built without the 32-bit files (-DKIV_X86=OFF)";
+    }
+    return "";
+}
+
+TEST(SizeHookHostTest, AThirtyTwoBitPlayerGrowsPastTheScreenWhileKivRuns) {
+    if (const std::string reason = ThirtyTwoBitPlayersLeftOut(); !reason.empty()) {
+        GTEST_SKIP() << reason;
     }
     KivFolder folder;
     for (const char* file : {support::kSizeLibrary32File, support::kSizeHookHostFile}) {
@@ -147,6 +155,32 @@ TEST(SizeHookHostTest, AThirtyTwoBitPlayerGrowsPastTheScreenWhileKivRuns) {
             EXPECT_TRUE(kiv.Close());
         }
         EXPECT_EQ(WaitForSingleObject(host.Get(), 5000), WAIT_OBJECT_0);
+    }
+}
+
+// Without one of the two 32-bit files the player is still placed, and the
+// caption names the missing file instead of an error box on every selection.
+TEST(SizeHookHostTest, AMissingThirtyTwoBitFileIsNamedInTheCaption) {
+    if (const std::string reason = ThirtyTwoBitPlayersLeftOut(); !reason.empty()) {
+        GTEST_SKIP() << reason;
+    }
+    const std::string present[] = {support::kSizeLibrary32File, support::kSizeHookHostFile};
+    for (int kept = 0; kept < 2; ++kept) {
+        const std::string& missing = present[1 - kept];
+        SCOPED_TRACE(missing + " missing");
+        KivFolder folder;
+        std::filesystem::copy_file(ExeDirectory() / present[kept], folder.File(present[kept]));
+        folder.WriteSettings({Setting("Letterbox", 0, -126, kTallWidth, kTallHeight)});
+        PlayerProcess player(PlayerSpec{.program = "kiv_player32.exe"});
+        ASSERT_TRUE(player.Started());
+        KivProcess kiv(folder, "/S Letterbox");
+        ASSERT_NE(kiv.WaitForMainWindow(), nullptr);
+        const std::string caption = "KIV - Letterbox (32-bit players cannot grow beyond the "
+                                    "screen: " +
+                                    missing + " is missing)";
+        EXPECT_TRUE(PumpUntil([&] { return kiv.Caption() == caption; })) << kiv.Caption();
+        EXPECT_EQ(WindowRectOf(player.Window()).left, 0);
+        EXPECT_TRUE(kiv.Close());
     }
 }
 

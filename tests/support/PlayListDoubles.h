@@ -28,6 +28,7 @@ struct FakeDvdSystem : FakeDriveReader, IProgramLauncher, IWindowShowWatch {
         started.emplace_back(path);
         return !launchFails;
     }
+    bool IsRunning(std::string_view path) override { return running.contains(std::string(path)); }
     void StartWatching(IWindowAppearanceEvents& watcher, std::chrono::milliseconds,
                        std::chrono::milliseconds) override {
         events = &watcher;
@@ -36,6 +37,7 @@ struct FakeDvdSystem : FakeDriveReader, IProgramLauncher, IWindowShowWatch {
     bool IsWindowShown(WindowHandle window) override { return !hidden.contains(window); }
     std::vector<std::string> started;
     bool launchFails = false;
+    std::set<std::string> running;
     IWindowAppearanceEvents* events = nullptr; // while watching
     std::set<WindowHandle> hidden;
 };

@@ -17,6 +17,7 @@
 #include "store/PlayList.h"
 #include "store/win32/DataFolderWin32.h"
 #include "util/FileSystem.h"
+#include "util/win32/DebugLogWin32.h"
 
 #include <commctrl.h>
 
@@ -84,6 +85,7 @@ int RunKiv() {
     const std::string commandLine = kiv::CommandLineArguments(::GetCommandLineA());
     kiv::win32::CDataFolderWin32 fileSystem;
     const kiv::CDataFolder dataFolder(fileSystem, appPath);
+    const kiv::win32::CDebugLog debugLog(dataFolder.Path());
     const std::string marker = dataFolder.Path() + std::string(kiv::kTaskbarMarkerName);
     if (marker.size() < crashMarkerPath.size()) {
         marker.copy(crashMarkerPath.data(), marker.size());

@@ -1,6 +1,6 @@
 #include "dialogs/win32/frmSettingName.h"
 
-#include "dialogs/SettingNameRules.h"
+#include "store/SettingNameRules.h"
 #include "util/win32/FormUtilsWin32.h"
 
 #include <commctrl.h>

@@ -3,10 +3,10 @@
 #include "KIVKbd/KIVKbd.h"
 #include "KIVUtil/KIVUtil.h"
 #include "hotkeys/HotKeyTable.h"
-#include "platform/win32/PumpingWait.h"
 #include "platform/win32/Win32Platform.h"
 #include "util/FileSystem.h"
 #include "util/RuntimeError.h"
+#include "util/win32/PumpingWait.h"
 
 #include <array>
 #include <string>
@@ -78,6 +78,9 @@ bool CSizeHookHost::Start(uint32_t threadId, HWND window, const RECT& limit, HWN
                           UINT notifyMessage) {
     Stop();
     FinishStopping();
+    if (!mMissingFile.empty()) {
+        return false;
+    }
     UniqueKernelHandle ready(::CreateEventW(nullptr, TRUE, FALSE, nullptr));
     UniqueKernelHandle stop(::CreateEventW(nullptr, TRUE, FALSE, nullptr));
     HANDLE self = nullptr;
@@ -109,7 +112,7 @@ bool CSizeHookHost::Start(uint32_t threadId, HWND window, const RECT& limit, HWN
     if (!created) {
         const DWORD error = ::GetLastError();
         if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) {
-            Raise(ErrorNumber::FileNotFound);
+            mMissingFile = support::kSizeHookHostFile;
         }
         return false;
     }
@@ -132,7 +135,7 @@ bool CSizeHookHost::Start(uint32_t threadId, HWND window, const RECT& limit, HWN
     if (woken != WAIT_OBJECT_0 + 1 || !::GetExitCodeProcess(process.Get(), &exitCode)) {
         ::TerminateProcess(process.Get(), support::kHostHookRefused);
     } else if (exitCode == support::kHostLibraryMissing) {
-        Raise(ErrorNumber::FileNotFound);
+        mMissingFile = support::kSizeLibrary32File;
     }
     return false;
 }
@@ -165,11 +168,13 @@ CWin32SizeLibrary::CWin32SizeLibrary(const std::string& folder)
 
 bool CWin32SizeLibrary::SetHook(uint32_t threadId, WindowHandle window, const Rect& limit) {
     RemoveHook();
+    mLastMissing.clear();
     RECT rect{limit.left, limit.top, limit.right, limit.bottom};
     const HWND hwnd = ToHwnd(window);
     const HWND notify = mMoves.NotifyWindow();
     if (sizeof(void*) == 8 && IsWow64Window(hwnd)) {
         if (!mHost.Start(threadId, hwnd, rect, notify, mMoves.NotifyMessage())) {
+            mLastMissing = mHost.MissingFile();
             return false;
         }
         // What the library does for a hook of its own: the caller's single

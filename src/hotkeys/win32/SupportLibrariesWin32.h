@@ -40,10 +40,12 @@ public:
 
     // Starts a host for this hook and waits until it is in place, handling
     // messages meanwhile (a host still ending is waited for first); false
-    // when the host refused it. The hook posts `notifyMessage` to `notify` when the
-    // window moves. Raises File not found when the host or its library is
-    // missing.
+    // when the host refused it or a file it needs is missing. The hook posts
+    // `notifyMessage` to `notify` when the window moves.
     bool Start(uint32_t threadId, HWND window, const RECT& limit, HWND notify, UINT notifyMessage);
+    // The file the host or its library lacks, once a start found it missing;
+    // "" until then. Found once: no later start tries again.
+    const std::string& MissingFile() const noexcept { return mMissingFile; }
     // Tells the running host, if any, to end; it removes its hook on the way
     // out. Nothing waits for it here.
     void Stop() noexcept;
@@ -53,6 +55,7 @@ private:
     void FinishStopping() noexcept;
 
     std::string mPath;
+    std::string mMissingFile;
     UniqueKernelHandle mProcess;
     UniqueKernelHandle mStopping;
     UniqueKernelHandle mStopEvent;
@@ -68,6 +71,7 @@ public:
     bool SetHook(uint32_t threadId, WindowHandle window, const Rect& limit) override;
     void RemoveHook() override;
     void ReportMoves(WindowHandle window, IWindowMoveEvents* events) override;
+    std::string MissingHelper() const override { return mLastMissing; }
 
 private:
     // Who reports the moves follows the hook.
@@ -76,6 +80,7 @@ private:
     CSupportLibrary mLibrary;
     CWindowMoveWatchWin32 mMoves;
     CSizeHookHost mHost;
+    std::string mLastMissing;
     HWND mHooked = nullptr;
     HWND mMovesOf = nullptr;
     IWindowMoveEvents* mMoveEvents = nullptr;

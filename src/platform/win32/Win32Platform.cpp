@@ -1,6 +1,6 @@
 #include "platform/win32/Win32Platform.h"
 
-#include "platform/win32/PumpingWait.h"
+#include "util/win32/PumpingWait.h"
 
 #include <string>
 

@@ -1,9 +1,9 @@
 #include "playlist/win32/DriveReaderWin32.h"
 
-#include "platform/win32/PumpingWait.h"
 #include "platform/win32/QuietDriveErrors.h"
 #include "platform/win32/UniqueHandle.h"
 #include "playlist/DiscSerial.h"
+#include "util/win32/PumpingWait.h"
 
 #include <array>
 #include <cstring>

@@ -9,6 +9,7 @@ namespace kiv::win32 {
 class CProgramLauncherWin32 final : public IProgramLauncher {
 public:
     bool StartProgram(std::string_view path) override;
+    bool IsRunning(std::string_view path) override;
 };
 
 } // namespace kiv::win32

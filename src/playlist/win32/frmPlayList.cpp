@@ -1,7 +1,7 @@
 #include "playlist/win32/frmPlayList.h"
 
-#include "dialogs/SettingNameRules.h"
 #include "store/KeyedCollection.h"
+#include "store/SettingNameRules.h"
 #include "util/Numbers.h"
 #include "util/ScopeFlag.h"
 #include "util/win32/FormUtilsWin32.h"

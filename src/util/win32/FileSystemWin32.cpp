@@ -1,8 +1,8 @@
 #include "util/FileSystem.h"
 
-#include "platform/win32/PumpingWait.h"
 #include "platform/win32/UniqueHandle.h"
 #include "util/RuntimeError.h"
+#include "util/win32/PumpingWait.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "platform/win32/PumpingWait.h"
+#include "util/win32/PumpingWait.h"
 
 namespace kiv::win32 {
 

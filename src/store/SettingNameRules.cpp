@@ -1,4 +1,4 @@
-#include "dialogs/SettingNameRules.h"
+#include "store/SettingNameRules.h"
 
 namespace kiv {
 
