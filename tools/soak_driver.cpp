@@ -332,7 +332,7 @@ private:
     bool FramesThePlayer() const;
     int VisibleStrips() const;
     void WatchMessageBoxes();
-    bool KivAlive() const { return mKiv && ::WaitForSingleObject(mKiv.Get(), 0) == WAIT_TIMEOUT; }
+    bool KivAlive() const { return mKiv && !mKiv->HasExited(); }
     bool KivResponds() const {
         DWORD_PTR answer = 0;
         return ::SendMessageTimeoutA(mMain, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &answer) != 0;
@@ -344,7 +344,7 @@ private:
     int mSeconds;
     Clock::time_point mStart;
     Player mPlayer;
-    kiv::win32::UniqueKernelHandle mKiv;
+    std::optional<KivProcess> mKiv;
     DWORD mKivId = 0;
     HWND mMain = nullptr;
     Sources mSources;
@@ -354,20 +354,14 @@ private:
 };
 
 bool Soak::StartKiv() {
-    const std::string command =
-        "\"" + (mFolder / "kiv.exe").string() + "\" /S \"" + kSettings[0].name + "\"";
-    mKiv = StartProcess(command, mFolder);
-    if (!mKiv) {
-        std::printf("could not start %s: error %lu\n", command.c_str(), ::GetLastError());
+    mKiv.emplace(mFolder, std::string("/S \"") + kSettings[0].name + "\"");
+    mKivId = mKiv->ProcessId();
+    if (mKivId == 0) {
+        std::printf("could not start kiv.exe in %s: error %lu\n", mFolder.string().c_str(),
+                    ::GetLastError());
         return false;
     }
-    mKivId = ::GetProcessId(mKiv.Get());
-    PumpUntil(
-        [&] {
-            mMain = FindProcessWindow(mKivId, "frmMain");
-            return mMain != nullptr || !KivAlive();
-        },
-        30s);
+    mMain = mKiv->WaitForMainWindow(30s);
     return mMain != nullptr;
 }
 
@@ -548,8 +542,8 @@ int Soak::Run() {
     const bool hidden = PumpUntil([] { return !TaskbarVisible(); });
     std::printf("KIV started (pid %lu); blanking hid the taskbar: %s\n", mKivId,
                 hidden ? "yes" : "NO");
-    mSources = ProbeSources(mKiv.Get());
-    PrintSample("start", Elapsed(), TakeSample(mKiv.Get(), mKivId, mSources));
+    mSources = ProbeSources(mKiv->Handle());
+    PrintSample("start", Elapsed(), TakeSample(mKiv->Handle(), mKivId, mSources));
 
     // Warm-up: one whole cycle at least, since the first time a window is
     // shown or painted creates objects that stay (under Wine about 150 GDI
@@ -568,19 +562,18 @@ int Soak::Run() {
         WatchMessageBoxes();
         if (!KivAlive()) {
             alive = false;
-            DWORD code = 0;
-            ::GetExitCodeProcess(mKiv.Get(), &code);
+            const DWORD code = mKiv->ExitCode();
             std::printf("t=%.0fs KIV DIED, exit code 0x%08lX, after step %d\n", Elapsed(), code,
                         step - 1);
             break;
         }
         if (!baseline && step >= kCycleSteps && Elapsed() >= warmUp) {
             framed = Settle() && framed;
-            baseline = TakeSample(mKiv.Get(), mKivId, mSources);
+            baseline = TakeSample(mKiv->Handle(), mKivId, mSources);
             PrintSample("warmed up", Elapsed(), *baseline);
             nextSample = Elapsed() + sampleEvery;
         } else if (baseline && Elapsed() >= nextSample) {
-            PrintSample("sample", Elapsed(), TakeSample(mKiv.Get(), mKivId, mSources));
+            PrintSample("sample", Elapsed(), TakeSample(mKiv->Handle(), mKivId, mSources));
             nextSample += sampleEvery;
         }
     }
@@ -589,7 +582,7 @@ int Soak::Run() {
     if (alive) {
         framed = Settle() && framed;
         responding = KivResponds();
-        end = TakeSample(mKiv.Get(), mKivId, mSources);
+        end = TakeSample(mKiv->Handle(), mKivId, mSources);
         PrintSample("end", Elapsed(), end);
     }
     std::printf(
@@ -622,15 +615,12 @@ int Soak::Run() {
 
     if (alive) {
         ::PostMessageA(mMain, WM_CLOSE, 0, 0);
-        const bool ended = ::WaitForSingleObject(mKiv.Get(), 30000) == WAIT_OBJECT_0;
-        DWORD code = 0;
-        ::GetExitCodeProcess(mKiv.Get(), &code);
+        const bool ended = mKiv->WaitForExit(30s);
+        const DWORD code = mKiv->ExitCode();
         std::printf("KIV closed normally: %s (exit code %lu)\n",
                     ended ? "yes" : "NO, still running", code);
         failed = failed || !ended || code != 0;
-        if (!ended) {
-            ::TerminateProcess(mKiv.Get(), 1);
-        }
+        mKiv.reset(); // one still running is closed, or killed, here
     }
     const bool taskbarBack = PumpUntil(TaskbarVisible, 5s);
     std::printf("taskbar (Shell_TrayWnd) visible after KIV: %s\n", taskbarBack ? "yes" : "NO");

@@ -51,6 +51,7 @@ public:
     KivProcess& operator=(const KivProcess&) = delete;
 
     DWORD ProcessId() const noexcept { return mProcessId; }
+    HANDLE Handle() const noexcept { return mProcess.Get(); }
     // The main window once start-up has shown it; null if it never appears.
     HWND WaitForMainWindow(std::chrono::milliseconds deadline = kEventDeadline);
     HWND MainWindow() const { return FindOwnWindow("frmMain"); }
