@@ -44,29 +44,13 @@ std::string BenchSettingLine(const std::string& name, const RECT& rect, const st
     return SettingLine(setting) + "\r\n";
 }
 
-HWND StartBenchPlayer(const std::string& playerExe, const fs::path& folder,
-                      win32::UniqueKernelHandle& process) {
-    process = StartProcess(
-        "\"" + playerExe + "\" --class KivBenchPlayer --caption \"Bench Player\" --pos 0 0 300 200",
-        folder);
-    HWND window = nullptr;
-    if (process) {
-        WaitFor([&] { return (window = ::FindWindowA("KivBenchPlayer", nullptr)) != nullptr; });
-    }
-    return window;
-}
-
-win32::UniqueKernelHandle StartProcess(const std::string& commandLine, const fs::path& folder) {
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION info{};
-    std::string line = commandLine;
-    if (!::CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                          folder.string().c_str(), &startup, &info)) {
-        return {};
-    }
-    ::CloseHandle(info.hThread);
-    return win32::UniqueKernelHandle(info.hProcess);
+e2e::PlayerSpec BenchPlayer(const std::string& playerExe) {
+    e2e::PlayerSpec spec;
+    spec.className = "KivBenchPlayer";
+    spec.caption = "Bench Player";
+    spec.bounds = {0, 0, 300, 200};
+    spec.program = playerExe;
+    return spec;
 }
 
 double Milliseconds(Clock::duration duration) {

@@ -1,9 +1,10 @@
 #pragma once
 
-// What the Windows benchmarks share: a scratch copy of KIV, starting
-// processes, waiting for a condition and the figures they print.
+// What the Windows benchmarks share besides the kit for driving KIV
+// (tests/e2e/support): a scratch copy of KIV, a tight wait for a condition
+// and the figures they print.
 
-#include "platform/win32/UniqueHandle.h"
+#include "support/E2eSupport.h"
 
 #include <chrono>
 #include <filesystem>
@@ -14,6 +15,8 @@
 namespace kiv::bench {
 
 using Clock = std::chrono::steady_clock;
+using e2e::PlayerProcess;
+using e2e::StartProcess;
 
 // A fresh folder in the temporary folder holding copies of `files` from
 // `source`; removed again at the end.
@@ -32,21 +35,16 @@ private:
     std::filesystem::path mPath;
 };
 
-// Starts `commandLine` in `folder`; an invalid handle when it cannot start.
-win32::UniqueKernelHandle StartProcess(const std::string& commandLine,
-                                       const std::filesystem::path& folder);
-
 // A settings-file line for a setting of the stand-in player (class
 // "KivBenchPlayer") at this rectangle, with this hot key text.
 std::string BenchSettingLine(const std::string& name, const RECT& rect,
                              const std::string& hotKey = {});
 
-// Starts the stand-in player `playerExe` in `folder` as the "KivBenchPlayer"
-// the settings name; its window, or null when it did not start.
-HWND StartBenchPlayer(const std::string& playerExe, const std::filesystem::path& folder,
-                      win32::UniqueKernelHandle& process);
+// The stand-in player `playerExe` as the "KivBenchPlayer" the settings name.
+e2e::PlayerSpec BenchPlayer(const std::string& playerExe);
 
-// Polls `condition` until it holds or `limit` passes; returns it.
+// Polls `condition` until it holds or `limit` passes; returns it. Unlike the
+// kit's PumpUntil it never sleeps, so that it sees the moment it times.
 template <typename Condition>
 bool WaitFor(Condition condition, std::chrono::milliseconds limit = std::chrono::seconds(20)) {
     const auto end = Clock::now() + limit;

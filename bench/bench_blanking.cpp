@@ -38,27 +38,12 @@ bool Less(const RECT& a, const RECT& b) {
 }
 
 std::vector<RECT> VisibleStrips(DWORD pid) {
-    struct Search {
-        DWORD pid;
-        std::vector<RECT> rects;
-    } search{pid, {}};
-    ::EnumWindows(
-        [](HWND window, LPARAM context) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(context);
-            DWORD owner = 0;
-            ::GetWindowThreadProcessId(window, &owner);
-            char name[32] = {};
-            ::GetClassNameA(window, name, sizeof name);
-            RECT rect{};
-            if (owner == s->pid && std::string_view(name) == "frmBlank" &&
-                ::IsWindowVisible(window) && ::GetWindowRect(window, &rect)) {
-                s->rects.push_back(rect);
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    std::sort(search.rects.begin(), search.rects.end(), Less);
-    return search.rects;
+    std::vector<RECT> rects;
+    for (HWND strip : kiv::e2e::ProcessWindows(pid, "frmBlank", true)) {
+        rects.push_back(kiv::e2e::WindowRectOf(strip));
+    }
+    std::sort(rects.begin(), rects.end(), Less);
+    return rects;
 }
 
 bool Same(std::vector<RECT> a, std::vector<RECT> b) {
@@ -66,27 +51,6 @@ bool Same(std::vector<RECT> a, std::vector<RECT> b) {
     return a.size() == b.size() &&
            std::equal(a.begin(), a.end(), b.begin(),
                       [](const RECT& x, const RECT& y) { return ::EqualRect(&x, &y) != FALSE; });
-}
-
-HWND FindCheckBox(HWND main, const char* caption) {
-    struct Search {
-        const char* caption;
-        HWND found = nullptr;
-    } search{caption};
-    ::EnumChildWindows(
-        main,
-        [](HWND child, LPARAM context) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(context);
-            char text[64] = {};
-            ::GetWindowTextA(child, text, sizeof text);
-            if (std::string_view(text) == s->caption) {
-                s->found = child;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
 }
 
 void Click(HWND box, bool checked) {
@@ -109,17 +73,14 @@ int main(int argc, char** argv) {
                             "\r\n");
     // No tray icon: some shells show their taskbar again when one arrives.
     folder.Write("KIV.ini", "[KIV]\r\nShowTrayIcon=0\r\n");
-    UniqueKernelHandle player =
-        StartProcess("\"" + std::string(argv[2]) +
-                         "\" --class KivBenchPlayer --caption \"Bench Player\" --pos 0 0 300 200",
-                     folder.Path());
+    PlayerProcess player(BenchPlayer(argv[2]));
     UniqueKernelHandle kiv =
         StartProcess("\"" + (folder.Path() / "kiv.exe").string() + "\" /S Bench", folder.Path());
     HWND main = nullptr;
     HWND box = nullptr;
-    if (!player || !kiv || !WaitFor([&] {
+    if (!player.Started() || !kiv || !WaitFor([&] {
             main = ::FindWindowA("frmMain", nullptr);
-            box = main ? FindCheckBox(main, "Blan&king On") : nullptr;
+            box = main ? kiv::test::ChildWithText(main, "Blan&king On") : nullptr;
             return box != nullptr;
         })) {
         std::fprintf(stderr, "KIV or the stand-in player did not start\n");
@@ -147,10 +108,6 @@ int main(int argc, char** argv) {
     Click(box, false);
     ::PostMessageA(main, WM_CLOSE, 0, 0);
     ::WaitForSingleObject(kiv.Get(), 10000);
-    if (HWND window = ::FindWindowA("KivBenchPlayer", nullptr)) {
-        ::PostMessageA(window, WM_CLOSE, 0, 0);
-    }
-    ::WaitForSingleObject(player.Get(), 10000);
 
     std::sort(times.begin(), times.end());
     std::printf("blanking, \"Blanking On\" checked to the four strips in place (%zu of %d runs):\n",

@@ -227,8 +227,8 @@ int main(int argc, char** argv) {
     folder.Write("KIV.dat", BenchSettingLine("First", kFirst, "10113") +
                                 BenchSettingLine("Second", kSecond, "10114"));
     folder.Write("KIV.ini", "[KIV]\r\nWindowStartMode=1\r\nShowTrayIcon=0\r\nHotKeySave=10117\r\n");
-    UniqueKernelHandle player;
-    HWND window = StartBenchPlayer(argv[2], folder.Path(), player);
+    PlayerProcess player(BenchPlayer(argv[2]));
+    HWND window = player.Window();
     if (window == nullptr) {
         std::fprintf(stderr, "the stand-in player did not start\n");
         return 1;
@@ -288,8 +288,7 @@ int main(int argc, char** argv) {
     if (kiv) {
         ::WaitForSingleObject(kiv.Get(), 10000);
     }
-    ::PostMessageA(window, WM_CLOSE, 0, 0);
-    ::WaitForSingleObject(player.Get(), 10000);
+    player.Stop();
 
     std::printf("hot keys, chord sent to the player at its rectangle (median):\n");
     Report("minimal program moving it itself:", floorTimes);

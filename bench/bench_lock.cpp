@@ -58,8 +58,8 @@ Figures TimeReturns(const ScratchFolder& folder, const char* playerExe, bool hoo
     folder.Write("KIV.ini",
                  std::string("[KIV]\r\nSubClassWindowSize=") + (hook ? "1" : "0") + "\r\n");
     Figures figures;
-    UniqueKernelHandle player;
-    HWND window = StartBenchPlayer(playerExe, folder.Path(), player);
+    PlayerProcess player(BenchPlayer(playerExe));
+    HWND window = player.Window();
     UniqueKernelHandle kiv =
         StartProcess("\"" + (folder.Path() / "kiv.exe").string() + "\" /S Bench", folder.Path());
     if (window == nullptr || !kiv || !WaitFor([&] { return AtTarget(window); })) {
@@ -80,10 +80,6 @@ Figures TimeReturns(const ScratchFolder& folder, const char* playerExe, bool hoo
     }
     if (kiv) {
         CloseKiv(kiv.Get());
-    }
-    if (window != nullptr) {
-        ::PostMessageA(window, WM_CLOSE, 0, 0);
-        ::WaitForSingleObject(player.Get(), 10000);
     }
     return figures;
 }

@@ -57,8 +57,8 @@ int main(int argc, char** argv) {
     if (const char* ini = std::getenv("KIV_BENCH_INI")) {
         folder.Write("KIV.ini", "[KIV]\r\n" + std::string(ini) + "\r\n");
     }
-    UniqueKernelHandle player;
-    HWND window = StartBenchPlayer(argv[2], folder.Path(), player);
+    PlayerProcess player(BenchPlayer(argv[2]));
+    HWND window = player.Window();
     if (window == nullptr) {
         std::fprintf(stderr, "the stand-in player did not start\n");
         return 1;
@@ -102,8 +102,7 @@ int main(int argc, char** argv) {
             ::WaitForSingleObject(kiv.Get(), 10000);
         }
     }
-    ::PostMessageA(window, WM_CLOSE, 0, 0);
-    ::WaitForSingleObject(player.Get(), 10000);
+    player.Stop();
 
     double floorMs = Median(floorTimes);
     double kivMs = Median(kivTimes);

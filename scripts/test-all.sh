@@ -2,7 +2,10 @@
 # Builds everything and runs every test: the portable core natively under
 # AddressSanitizer and UBSan, each fuzzer for a few seconds, then the Windows
 # build under Wine on a virtual X display (core tests, support libraries,
-# end-to-end tests), and the benchmarks, which only print figures.
+# end-to-end tests), and the benchmarks, which only print figures. The closing
+# line counts GoogleTest's test cases (from each test program's XML report)
+# and, apart, the steps around them: builds, fuzzers, checks and benchmarks,
+# a benchmark that does not end normally being a failed step.
 #
 #   KIV_BUILD_DIR      build trees (default: ./build)
 #   KIV_FUZZ_SECONDS   seconds per fuzzer (default: 10)
@@ -16,8 +19,12 @@ jobs=$(nproc)
 bash "$root/scripts/setup-debian.sh" || exit 1
 mkdir -p "$build"
 
+# Steps (builds, checks, fuzzers, benchmarks, ctest runs) and test cases apart.
 passed=0
 failed=0
+casesPassed=0
+casesFailed=0
+casesSkipped=0
 failures=()
 step() { printf '\n=== %s (at %d s)\n' "$*" "$SECONDS"; }
 record() { # name, exit status
@@ -28,24 +35,34 @@ record() { # name, exit status
     failures+=("$1")
   fi
 }
-# Adds a ctest run's counts to the totals.
-run_ctest() { # name, build dir, extra ctest arguments...
-  local name=$1 dir=$2
-  shift 2
-  local log="$dir/ctest.log"
-  ctest --test-dir "$dir" --output-on-failure "$@" 2>&1 | tee "$log"
-  local total fails
-  total=$(sed -n 's/.*tests failed out of \([0-9]*\).*/\1/p' "$log" | tail -n 1)
-  fails=$(sed -n 's/.*, \([0-9]*\) tests failed out of.*/\1/p' "$log" | tail -n 1)
-  if [ -z "$total" ]; then
-    record "$name (ctest did not run)" 1
-    return
-  fi
-  passed=$((passed + total - fails))
-  failed=$((failed + fails))
-  if [ "$fails" -ne 0 ]; then
-    failures+=("$name")
-  fi
+# Sums the test cases of GoogleTest's XML reports in a folder: each program
+# writes one, a program that crashed none (its ctest entry fails instead).
+count_cases() { # folder
+  local report counts
+  for report in "$1"/*.xml; do
+    [ -f "$report" ] || continue
+    # tests, failures and disabled of the whole program; skipped cases one by one.
+    read -r -a counts < <(sed -n 's/.*<testsuites \(.*\)>.*/\1/p' "$report" | head -n 1 |
+      awk '{ for (i = 1; i <= NF; ++i) { split($i, kv, "="); gsub(/"/, "", kv[2]); v[kv[1]] = kv[2] }
+             print v["tests"] + 0, v["failures"] + 0, v["disabled"] + 0 }')
+    local skipped
+    skipped=$(grep -c '<skipped' "$report")
+    casesPassed=$((casesPassed + counts[0] - counts[1] - counts[2] - skipped))
+    casesFailed=$((casesFailed + counts[1]))
+    casesSkipped=$((casesSkipped + skipped))
+  done
+}
+# Runs a tree's tests; its test cases go to the totals, the run itself is a step.
+run_ctest() { # name, build dir, GoogleTest's name for the report folder, extra ctest arguments...
+  local name=$1 dir=$2 reports=$3
+  shift 3
+  rm -rf "$dir/gtest-reports"
+  mkdir -p "$dir/gtest-reports"
+  GTEST_OUTPUT="xml:$reports" ctest --test-dir "$dir" --output-on-failure "$@"
+  record "$name" $?
+  local before=$((casesPassed + casesFailed + casesSkipped))
+  count_cases "$dir/gtest-reports"
+  echo "$name: $((casesPassed + casesFailed + casesSkipped - before)) test cases"
 }
 
 step "format check"
@@ -67,7 +84,7 @@ status=$?
 record "native build" $status
 if [ $status -eq 0 ]; then
   step "native tests"
-  run_ctest "native tests" "$build/native"
+  run_ctest "native tests" "$build/native" "$build/native/gtest-reports/"
 fi
 
 step "clang-tidy (portable code)"
@@ -129,14 +146,20 @@ if [ $status -eq 0 ]; then
   # shellcheck source=../tests/wine/wine-env.sh
   source "$root/tests/wine/wine-env.sh"
   if kiv_wine_setup "$build/windows"; then
-    run_ctest "wine tests" "$build/windows" --timeout 300
+    run_ctest "wine tests" "$build/windows" "$(winepath -w "$build/windows/gtest-reports")\\" \
+      --timeout 300
     step "benchmarks (figures only)"
     bash "$root/bench/installed-size.sh" "$build/windows/bin"
-    (cd "$build/windows/bin" && wine bench_stores.exe &&
-      wine bench_placement.exe "$(winepath -w .)" "$(winepath -w kiv_player.exe)" &&
-      wine bench_blanking.exe "$(winepath -w .)" "$(winepath -w kiv_player.exe)" &&
-      wine bench_lock.exe "$(winepath -w .)" "$(winepath -w kiv_player.exe)" &&
-      wine bench_hotkey.exe "$(winepath -w .)" "$(winepath -w kiv_player.exe)")
+    record "installed size" $?
+    # Each benchmark on its own: one that crashes or cannot start fails its
+    # step and the others still run.
+    bin=$(winepath -w "$build/windows/bin")
+    for bench in bench_stores bench_placement bench_blanking bench_lock bench_hotkey; do
+      args=()
+      [ "$bench" = bench_stores ] || args=("$bin" "$bin\\kiv_player.exe")
+      (cd "$build/windows/bin" && wine "$bench.exe" "${args[@]}")
+      record "$bench" $?
+    done
   else
     record "wine set-up" 1
   fi
@@ -151,11 +174,13 @@ step "native benchmark (release build)"
 cmake -S "$root" -B "$build/native-release" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null &&
   cmake --build "$build/native-release" -j "$jobs" --target bench_stores >/dev/null &&
   "$build/native-release/bin/bench_stores"
+record "native bench_stores" $?
 
 echo
 bash "$root/scripts/test-ratio.sh"
 if ((failed > 0)); then
   printf 'failed: %s\n' "${failures[@]}"
 fi
-echo "KIV: $passed passed, $failed failed, in $SECONDS s"
-[ "$failed" -eq 0 ]
+echo "KIV: $casesPassed test cases passed, $casesFailed failed, $casesSkipped skipped;" \
+  "$passed steps passed, $failed failed; in $SECONDS s"
+[ "$failed" -eq 0 ] && [ "$casesFailed" -eq 0 ]

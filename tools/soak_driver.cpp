@@ -11,8 +11,7 @@
 // would and checks that the taskbar is back. Exit code 0: KIV lived, ended
 // cleanly, grew no more than the tolerances after warm-up and gave the
 // taskbar back; 1 otherwise; 2 for a bad command line or a failed start.
-#include "BenchSupport.h"
-#include "platform/win32/UniqueHandle.h"
+#include "support/KivProcess.h"
 
 #include <psapi.h>
 #include <winternl.h>
@@ -31,9 +30,8 @@
 
 namespace {
 
-using kiv::win32::UniqueKernelHandle;
+using namespace kiv::e2e;
 using Clock = std::chrono::steady_clock;
-using namespace std::chrono_literals;
 
 constexpr const char* kPlayerClass = "KivSoakPlayer";
 constexpr RECT kPlayerStart = {200, 150, 600, 400}; // left, top, width, height
@@ -90,87 +88,15 @@ bool WriteKivFiles(const std::filesystem::path& folder) {
     return data.good() && ini.good();
 }
 
-std::filesystem::path ExeDirectory() {
-    wchar_t path[MAX_PATH] = {};
-    ::GetModuleFileNameW(nullptr, path, MAX_PATH);
-    return std::filesystem::path(path).parent_path();
-}
-
-// Waits for `done`, running this thread's messages; false when the deadline passes.
-bool WaitFor(const std::function<bool()>& done, std::chrono::milliseconds deadline = 10s) {
-    const auto end = Clock::now() + deadline;
-    while (!done()) {
-        if (Clock::now() >= end) {
-            return false;
-        }
-        MSG msg;
-        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            ::DispatchMessageW(&msg);
-        }
-        ::Sleep(50);
-    }
-    return true;
-}
-
 void Pause(std::chrono::milliseconds time) {
-    WaitFor([] { return false; }, time);
-}
-
-std::vector<HWND> TopLevelWindowsOf(DWORD processId, const char* className) {
-    struct Search {
-        DWORD processId;
-        const char* className;
-        std::vector<HWND> found;
-    } search{processId, className, {}};
-    ::EnumWindows(
-        [](HWND window, LPARAM param) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(param);
-            DWORD owner = 0;
-            ::GetWindowThreadProcessId(window, &owner);
-            char name[64] = {};
-            ::GetClassNameA(window, name, sizeof name);
-            if (owner == s->processId &&
-                (s->className == nullptr || s->className == std::string(name))) {
-                s->found.push_back(window);
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
-std::string TextOf(HWND window) {
-    char text[512] = {};
-    DWORD_PTR copied = 0;
-    ::SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
-                          SMTO_ABORTIFHUNG, 2000, &copied);
-    return text;
-}
-
-HWND ChildWithText(HWND parent, const std::string& text) {
-    struct Search {
-        const std::string* text;
-        HWND found;
-    } search{&text, nullptr};
-    ::EnumChildWindows(
-        parent,
-        [](HWND child, LPARAM param) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(param);
-            if (TextOf(child) == *s->text) {
-                s->found = child;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    PumpUntil([] { return false; }, time);
 }
 
 // All windows of a process, children included: the part of its USER objects
 // that can be counted from outside.
 int WindowCountOf(DWORD processId) {
     int count = 0;
-    for (HWND top : TopLevelWindowsOf(processId, nullptr)) {
+    for (HWND top : ProcessWindows(processId, nullptr)) {
         ++count;
         ::EnumChildWindows(
             top, [](HWND, LPARAM param) -> BOOL { return ++*reinterpret_cast<int*>(param), TRUE; },
@@ -179,101 +105,49 @@ int WindowCountOf(DWORD processId) {
     return count;
 }
 
-HWND Taskbar() {
-    return ::FindWindowA("Shell_traywnd", "");
-}
-
-bool TaskbarVisible() {
-    return ::IsWindowVisible(Taskbar()) != FALSE;
-}
-
-void SendChord(WORD modifier, WORD key) {
-    std::array<INPUT, 4> events{};
-    const std::array<std::pair<WORD, bool>, 4> steps = {
-        {{modifier, false}, {key, false}, {key, true}, {modifier, true}}};
-    for (std::size_t i = 0; i < steps.size(); ++i) {
-        events[i].type = INPUT_KEYBOARD;
-        events[i].ki.wVk = steps[i].first;
-        events[i].ki.wScan = static_cast<WORD>(::MapVirtualKeyW(steps[i].first, MAPVK_VK_TO_VSC));
-        events[i].ki.dwFlags = steps[i].second ? KEYEVENTF_KEYUP : 0;
-    }
-    ::SendInput(static_cast<UINT>(events.size()), events.data(), sizeof(INPUT));
-}
-
-bool HasExited(HANDLE process) {
-    return ::WaitForSingleObject(process, 0) == WAIT_OBJECT_0;
-}
-
 // The stand-in player, started, stopped and pushed around.
 class Player {
 public:
     bool Start() {
-        Stop();
-        const std::filesystem::path exe = ExeDirectory() / "kiv_player.exe";
-        std::string command =
-            "\"" + exe.string() + "\" --class " + kPlayerClass + " --caption \"Soak Player\" --pos";
-        for (LONG v :
-             {kPlayerStart.left, kPlayerStart.top, kPlayerStart.right, kPlayerStart.bottom}) {
-            command += " " + std::to_string(v);
-        }
-        mProcess = kiv::bench::StartProcess(command, ExeDirectory());
-        if (!mProcess) {
-            std::printf("could not start %s: error %lu\n", command.c_str(), ::GetLastError());
-            return false;
-        }
-        const DWORD id = ::GetProcessId(mProcess.Get());
-        WaitFor(
-            [&] {
-                auto windows = TopLevelWindowsOf(id, kPlayerClass);
-                mWindow = windows.empty() ? nullptr : windows.front();
-                return mWindow != nullptr || HasExited(mProcess.Get());
-            },
-            30s);
+        mProcess.reset();
+        PlayerSpec spec;
+        spec.className = kPlayerClass;
+        spec.caption = "Soak Player";
+        spec.bounds = kPlayerStart;
+        mProcess.emplace(spec);
         ++mStarts;
-        return mWindow != nullptr;
+        return mProcess->Started();
     }
-    void Stop() {
-        if (mProcess && !HasExited(mProcess.Get())) {
-            ::TerminateProcess(mProcess.Get(), 1);
-            ::WaitForSingleObject(mProcess.Get(), 5000);
-        }
-        mProcess.Reset();
-        mWindow = nullptr;
-    }
+    void Stop() { mProcess.reset(); }
     void Kill() {
-        Stop();
+        if (mProcess) {
+            mProcess->Kill();
+        }
         ++mKills;
     }
     void Close() {
-        if (mWindow != nullptr) {
-            ::PostMessageA(mWindow, WM_CLOSE, 0, 0);
-            ::WaitForSingleObject(mProcess.Get(), 5000);
-        }
         Stop();
         ++mCloses;
     }
-    bool Running() const { return mProcess && !HasExited(mProcess.Get()) && mWindow != nullptr; }
+    bool Running() const { return mProcess && mProcess->Running() && Window() != nullptr; }
     void Move(int dx, int dy) {
-        RECT r{};
-        ::GetWindowRect(mWindow, &r);
-        ::SetWindowPos(mWindow, nullptr, r.left + dx, r.top + dy, 0, 0,
+        RECT r = WindowRectOf(Window());
+        ::SetWindowPos(Window(), nullptr, r.left + dx, r.top + dy, 0, 0,
                        SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
     void Resize(int dw, int dh) {
-        RECT r{};
-        ::GetWindowRect(mWindow, &r);
-        ::SetWindowPos(mWindow, nullptr, 0, 0, r.right - r.left + dw, r.bottom - r.top + dh,
+        RECT r = WindowRectOf(Window());
+        ::SetWindowPos(Window(), nullptr, 0, 0, r.right - r.left + dw, r.bottom - r.top + dh,
                        SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
-    void Show(int command) { ::ShowWindowAsync(mWindow, command); }
-    HWND Window() const { return mWindow; }
+    void Show(int command) { ::ShowWindowAsync(Window(), command); }
+    HWND Window() const { return mProcess ? mProcess->Window() : nullptr; }
     int Starts() const { return mStarts; }
     int Kills() const { return mKills; }
     int Closes() const { return mCloses; }
 
 private:
-    UniqueKernelHandle mProcess;
-    HWND mWindow = nullptr;
+    std::optional<PlayerProcess> mProcess;
     int mStarts = 0;
     int mKills = 0;
     int mCloses = 0;
@@ -458,7 +332,7 @@ private:
     bool FramesThePlayer() const;
     int VisibleStrips() const;
     void WatchMessageBoxes();
-    bool KivAlive() const { return mKiv && !HasExited(mKiv.Get()); }
+    bool KivAlive() const { return mKiv && !mKiv->HasExited(); }
     bool KivResponds() const {
         DWORD_PTR answer = 0;
         return ::SendMessageTimeoutA(mMain, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &answer) != 0;
@@ -470,7 +344,7 @@ private:
     int mSeconds;
     Clock::time_point mStart;
     Player mPlayer;
-    UniqueKernelHandle mKiv;
+    std::optional<KivProcess> mKiv;
     DWORD mKivId = 0;
     HWND mMain = nullptr;
     Sources mSources;
@@ -480,60 +354,33 @@ private:
 };
 
 bool Soak::StartKiv() {
-    const std::string command =
-        "\"" + (mFolder / "kiv.exe").string() + "\" /S \"" + kSettings[0].name + "\"";
-    mKiv = kiv::bench::StartProcess(command, mFolder);
-    if (!mKiv) {
-        std::printf("could not start %s: error %lu\n", command.c_str(), ::GetLastError());
+    mKiv.emplace(mFolder, std::string("/S \"") + kSettings[0].name + "\"");
+    mKivId = mKiv->ProcessId();
+    if (mKivId == 0) {
+        std::printf("could not start kiv.exe in %s: error %lu\n", mFolder.string().c_str(),
+                    ::GetLastError());
         return false;
     }
-    mKivId = ::GetProcessId(mKiv.Get());
-    WaitFor(
-        [&] {
-            auto windows = TopLevelWindowsOf(mKivId, "frmMain");
-            mMain =
-                windows.empty() || !::IsWindowVisible(windows.front()) ? nullptr : windows.front();
-            return mMain != nullptr || HasExited(mKiv.Get());
-        },
-        30s);
+    mMain = mKiv->WaitForMainWindow(30s);
     return mMain != nullptr;
 }
 
 // Sets a check box of KIV's and tells its page, as a click does.
 void Soak::SetCheck(const char* caption, bool checked) {
-    HWND box = ChildWithText(mMain, caption);
-    if (box == nullptr) {
+    if (!kiv::e2e::SetCheck(mMain, caption, checked)) {
         std::printf("no check box \"%s\" in KIV's window\n", caption);
-        return;
     }
-    ::SendMessageA(box, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
-    ::SendMessageA(::GetParent(box), WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(box), BN_CLICKED),
-                   reinterpret_cast<LPARAM>(box));
 }
 
 // A message box from KIV is an error it reports: told, counted and dismissed.
 void Soak::WatchMessageBoxes() {
-    for (HWND box : TopLevelWindowsOf(mKivId, "#32770")) {
-        if (!::IsWindowVisible(box)) {
-            continue;
-        }
-        std::string text;
-        ::EnumChildWindows(
-            box,
-            [](HWND child, LPARAM param) -> BOOL {
-                char name[16] = {};
-                ::GetClassNameA(child, name, sizeof name);
-                if (std::string(name) == "Static") {
-                    *reinterpret_cast<std::string*>(param) += TextOf(child);
-                }
-                return TRUE;
-            },
-            reinterpret_cast<LPARAM>(&text));
-        std::printf("t=%.0fs KIV shows a message box \"%s\": %s\n", Elapsed(), TextOf(box).c_str(),
-                    text.c_str());
+    for (HWND box : ProcessWindows(mKivId, "#32770", true)) {
+        const MessageBoxSeen seen = ReadMessageBox(box);
+        std::printf("t=%.0fs KIV shows a message box \"%s\": %s\n", Elapsed(), seen.title.c_str(),
+                    seen.text.c_str());
         ++mMessageBoxes;
         ::PostMessageA(box, WM_COMMAND, IDOK, 0);
-        WaitFor([&] { return !::IsWindow(box); }, 5s);
+        PumpUntil([&] { return !::IsWindow(box); }, 5s);
     }
 }
 
@@ -544,7 +391,7 @@ constexpr int kCycleSteps = 16;
 void Soak::Step(int index) {
     const SoakSetting& setting = kSettings[(index / 7) % kSettings.size()];
     auto chord = [&](WORD key) {
-        SendChord(VK_SHIFT, key);
+        SendChord({VK_SHIFT}, key);
         ++mChords;
     };
     switch (index % kCycleSteps) {
@@ -632,11 +479,11 @@ bool Soak::Settle() {
     }
     // The setting's key selects it; when it already is selected, only the
     // re-apply key drops the nudges made since.
-    SendChord(VK_SHIFT, kSettings[0].key);
+    SendChord({VK_SHIFT}, kSettings[0].key);
     Pause(500ms);
-    SendChord(VK_SHIFT, VK_F9);
+    SendChord({VK_SHIFT}, VK_F9);
     mChords += 2;
-    const bool framed = WaitFor([&] { return FramesThePlayer(); });
+    const bool framed = PumpUntil([&] { return FramesThePlayer(); });
     Pause(2s);
     WatchMessageBoxes();
     std::printf("t=%.0fs KIV frames the player at the first setting: %s\n", Elapsed(),
@@ -653,7 +500,7 @@ bool Soak::Settle() {
 
 int Soak::VisibleStrips() const {
     int strips = 0;
-    for (HWND strip : TopLevelWindowsOf(mKivId, "frmBlank")) {
+    for (HWND strip : ProcessWindows(mKivId, "frmBlank")) {
         strips += ::IsWindowVisible(strip) ? 1 : 0;
     }
     return strips;
@@ -676,7 +523,7 @@ int Soak::Run() {
         return 2;
     }
     // The shell desktop comes up with the first program of the session: this one.
-    if (!WaitFor([] { return Taskbar() != nullptr && TaskbarVisible(); }, 30s)) {
+    if (!PumpUntil([] { return Taskbar() != nullptr && TaskbarVisible(); }, 30s)) {
         std::printf("no visible taskbar (Shell_TrayWnd) before the start: run on Wine's shell "
                     "desktop\n");
         return 2;
@@ -692,11 +539,11 @@ int Soak::Run() {
     }
     Pause(2s);
     SetCheck("Orbiting On", true);
-    const bool hidden = WaitFor([] { return !TaskbarVisible(); });
+    const bool hidden = PumpUntil([] { return !TaskbarVisible(); });
     std::printf("KIV started (pid %lu); blanking hid the taskbar: %s\n", mKivId,
                 hidden ? "yes" : "NO");
-    mSources = ProbeSources(mKiv.Get());
-    PrintSample("start", Elapsed(), TakeSample(mKiv.Get(), mKivId, mSources));
+    mSources = ProbeSources(mKiv->Handle());
+    PrintSample("start", Elapsed(), TakeSample(mKiv->Handle(), mKivId, mSources));
 
     // Warm-up: one whole cycle at least, since the first time a window is
     // shown or painted creates objects that stay (under Wine about 150 GDI
@@ -715,19 +562,18 @@ int Soak::Run() {
         WatchMessageBoxes();
         if (!KivAlive()) {
             alive = false;
-            DWORD code = 0;
-            ::GetExitCodeProcess(mKiv.Get(), &code);
+            const DWORD code = mKiv->ExitCode();
             std::printf("t=%.0fs KIV DIED, exit code 0x%08lX, after step %d\n", Elapsed(), code,
                         step - 1);
             break;
         }
         if (!baseline && step >= kCycleSteps && Elapsed() >= warmUp) {
             framed = Settle() && framed;
-            baseline = TakeSample(mKiv.Get(), mKivId, mSources);
+            baseline = TakeSample(mKiv->Handle(), mKivId, mSources);
             PrintSample("warmed up", Elapsed(), *baseline);
             nextSample = Elapsed() + sampleEvery;
         } else if (baseline && Elapsed() >= nextSample) {
-            PrintSample("sample", Elapsed(), TakeSample(mKiv.Get(), mKivId, mSources));
+            PrintSample("sample", Elapsed(), TakeSample(mKiv->Handle(), mKivId, mSources));
             nextSample += sampleEvery;
         }
     }
@@ -736,7 +582,7 @@ int Soak::Run() {
     if (alive) {
         framed = Settle() && framed;
         responding = KivResponds();
-        end = TakeSample(mKiv.Get(), mKivId, mSources);
+        end = TakeSample(mKiv->Handle(), mKivId, mSources);
         PrintSample("end", Elapsed(), end);
     }
     std::printf(
@@ -769,17 +615,14 @@ int Soak::Run() {
 
     if (alive) {
         ::PostMessageA(mMain, WM_CLOSE, 0, 0);
-        const bool ended = ::WaitForSingleObject(mKiv.Get(), 30000) == WAIT_OBJECT_0;
-        DWORD code = 0;
-        ::GetExitCodeProcess(mKiv.Get(), &code);
+        const bool ended = mKiv->WaitForExit(30s);
+        const DWORD code = mKiv->ExitCode();
         std::printf("KIV closed normally: %s (exit code %lu)\n",
                     ended ? "yes" : "NO, still running", code);
         failed = failed || !ended || code != 0;
-        if (!ended) {
-            ::TerminateProcess(mKiv.Get(), 1);
-        }
+        mKiv.reset(); // one still running is closed, or killed, here
     }
-    const bool taskbarBack = WaitFor(TaskbarVisible, 5s);
+    const bool taskbarBack = PumpUntil(TaskbarVisible, 5s);
     std::printf("taskbar (Shell_TrayWnd) visible after KIV: %s\n", taskbarBack ? "yes" : "NO");
     std::printf("KIV alive through the soak: %s; message boxes: %d\n", alive ? "yes" : "NO",
                 mMessageBoxes);

@@ -4,8 +4,6 @@
 
 #include "support/KivProcess.h"
 
-#include <commctrl.h>
-
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -17,19 +15,6 @@ namespace kiv::e2e {
 namespace {
 
 namespace fs = std::filesystem;
-
-// A Linux path as this Wine process sees it.
-fs::path DosPath(const char* unixPath) {
-    using DosName = wchar_t*(CDECL*)(const char*);
-    auto dosName = reinterpret_cast<DosName>(reinterpret_cast<void*>(
-        ::GetProcAddress(::GetModuleHandleA("kernel32"), "wine_get_dos_file_name")));
-    fs::path path;
-    if (wchar_t* name = dosName ? dosName(unixPath) : nullptr) {
-        path = name;
-        ::HeapFree(::GetProcessHeap(), 0, name);
-    }
-    return path;
-}
 
 std::string ReadAll(const fs::path& file) {
     std::ifstream in(file, std::ios::binary);
@@ -82,18 +67,8 @@ public:
     }
 
 private:
-    // Wine starts a Linux program as it starts a Windows one.
     bool Signal(const char* signal) const {
-        std::string command = std::string("/bin/kill ") + signal + " " + mPid;
-        STARTUPINFOA startup{};
-        startup.cb = sizeof startup;
-        PROCESS_INFORMATION process{};
-        if (!::CreateProcessA("/bin/kill", command.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                              nullptr, &startup, &process)) {
-            return false;
-        }
-        win32::UniqueKernelHandle thread(process.hThread), child(process.hProcess);
-        return true;
+        return StartUnixProgram("/bin/kill", std::string(signal) + " " + mPid);
     }
 
     std::string mPid;
@@ -105,15 +80,6 @@ private:
 std::string OwnLinuxPid() {
     const std::string stat = ReadAll(DosPath("/proc/self/stat"));
     return stat.substr(0, stat.find(' '));
-}
-
-// A toolbar button of KIV's main window by its place from the left.
-POINT ToolbarButton(HWND main, int index) {
-    HWND toolbar = ::FindWindowExA(main, nullptr, TOOLBARCLASSNAMEA, nullptr);
-    const auto size = static_cast<DWORD>(::SendMessageA(toolbar, TB_GETBUTTONSIZE, 0, 0));
-    POINT point{index * LOWORD(size) + LOWORD(size) / 2, HIWORD(size) / 2};
-    ::ClientToScreen(toolbar, &point);
-    return point;
 }
 
 constexpr int kSaveButton = 3;

@@ -1,5 +1,8 @@
 #include "E2eSupport.h"
 
+#include <commctrl.h>
+#include <shellapi.h>
+
 #include <algorithm>
 #include <atomic>
 #include <cstdio>
@@ -39,6 +42,20 @@ void DiscardPending() {
     }
 }
 
+win32::UniqueKernelHandle StartProcess(std::string commandLine,
+                                       const std::filesystem::path& folder) {
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION info = {};
+    const std::string directory = folder.string();
+    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        directory.empty() ? nullptr : directory.c_str(), &startup, &info)) {
+        return {};
+    }
+    CloseHandle(info.hThread);
+    return win32::UniqueKernelHandle(info.hProcess);
+}
+
 PlayerProcess::PlayerProcess(const PlayerSpec& spec) {
     for (int attempt = 1; attempt <= 2 && !Started(); ++attempt) {
         const std::string problem = Launch(spec);
@@ -56,22 +73,18 @@ std::string PlayerProcess::Launch(const PlayerSpec& spec) {
         command += " " + std::to_string(value);
     }
     command += spec.secondWindow ? " --second-window" : "";
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof(startup);
-    PROCESS_INFORMATION info = {};
-    if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &info)) {
+    mProcess = StartProcess(command);
+    if (!mProcess) {
         return "CreateProcess error " + std::to_string(GetLastError());
     }
-    mProcess.Reset(info.hProcess);
-    win32::UniqueKernelHandle thread(info.hThread);
+    const DWORD processId = GetProcessId(mProcess.Get());
     // Ready once every window shows; a process start under a busy Wine can
     // take far longer than any event.
     const std::size_t count = spec.secondWindow ? 2 : 1;
     std::vector<HWND> shown;
     PumpUntil(
         [&] {
-            shown = ProcessWindows(info.dwProcessId, spec.className.c_str(), true);
+            shown = ProcessWindows(processId, spec.className.c_str(), true);
             return shown.size() >= count || WaitForSingleObject(mProcess.Get(), 0) == WAIT_OBJECT_0;
         },
         30s);
@@ -98,6 +111,11 @@ void PlayerProcess::Stop() noexcept {
     }
     mProcess.Reset();
     mWindows.clear();
+}
+
+void PlayerProcess::Kill() noexcept {
+    mWindows.clear();
+    Stop();
 }
 
 DWORD PlayerProcess::ThreadId() const noexcept {
@@ -162,6 +180,91 @@ std::vector<INPUT> Chord(std::initializer_list<WORD> modifiers, WORD key) {
 void SendChord(std::initializer_list<WORD> modifiers, WORD key) {
     std::vector<INPUT> events = Chord(modifiers, key);
     SendInput(static_cast<UINT>(events.size()), events.data(), sizeof(INPUT));
+}
+
+std::string UnixPath(const std::filesystem::path& path) {
+    using UnixName = char*(CDECL*)(const wchar_t*);
+    auto unixName = reinterpret_cast<UnixName>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleA("kernel32"), "wine_get_unix_file_name")));
+    std::string name;
+    if (char* found = unixName ? unixName(path.c_str()) : nullptr) {
+        name = found;
+        HeapFree(GetProcessHeap(), 0, found);
+    }
+    return name;
+}
+
+std::filesystem::path DosPath(const char* unixPath) {
+    using DosName = wchar_t*(CDECL*)(const char*);
+    auto dosName = reinterpret_cast<DosName>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleA("kernel32"), "wine_get_dos_file_name")));
+    std::filesystem::path path;
+    if (wchar_t* name = dosName ? dosName(unixPath) : nullptr) {
+        path = name;
+        HeapFree(GetProcessHeap(), 0, name);
+    }
+    return path;
+}
+
+bool StartUnixProgram(const char* program, const std::string& arguments) {
+    std::string command = std::string(program) + " " + arguments;
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessA(program, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process)) {
+        return false;
+    }
+    win32::UniqueKernelHandle thread(process.hThread), child(process.hProcess);
+    return true;
+}
+
+MessageBoxSeen ReadMessageBox(HWND box) {
+    HWND body = FindDescendant(box, [](HWND child) {
+        char className[32] = {};
+        GetClassNameA(child, className, sizeof className);
+        return std::string_view(className) == "Static" && !TextOf(child).empty();
+    });
+    return {TextOf(box), body != nullptr ? TextOf(body) : ""};
+}
+
+POINT ToolbarButton(HWND window, int index) {
+    HWND toolbar = FindWindowExA(window, nullptr, TOOLBARCLASSNAMEA, nullptr);
+    const auto size = static_cast<DWORD>(SendMessageA(toolbar, TB_GETBUTTONSIZE, 0, 0));
+    POINT point{index * LOWORD(size) + LOWORD(size) / 2, HIWORD(size) / 2};
+    ClientToScreen(toolbar, &point);
+    return point;
+}
+
+bool SetCheck(HWND window, std::string_view caption, bool checked) {
+    HWND box = ChildWithText(window, caption);
+    if (box == nullptr) {
+        return false;
+    }
+    SendMessageA(box, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+    SendMessageA(GetParent(box), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(box), BN_CLICKED),
+                 reinterpret_cast<LPARAM>(box));
+    return true;
+}
+
+HWND Taskbar() {
+    return FindWindowA("Shell_traywnd", "");
+}
+
+bool TaskbarVisible() {
+    return IsWindowVisible(Taskbar()) != FALSE;
+}
+
+void ShowTaskbar() {
+    SetWindowPos(Taskbar(), nullptr, 0, 0, 0, 0,
+                 SWP_SHOWWINDOW | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+bool TrayIconPresent(HWND window) {
+    NOTIFYICONDATAA data{};
+    data.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    data.hWnd = window;
+    return Shell_NotifyIconA(NIM_MODIFY, &data) != FALSE;
 }
 
 void Tap(WORD key) {

@@ -1,6 +1,8 @@
 #pragma once
 
-// Helpers for the end-to-end tests: real processes, real windows, real input.
+// The kit for driving KIV from outside, shared by the end-to-end tests, the
+// benchmarks and the soak driver: real processes, real windows, real input.
+// It knows nothing of GoogleTest.
 
 #include "platform/win32/UniqueHandle.h"
 #include "support/Win32TestSupport.h"
@@ -28,6 +30,11 @@ std::filesystem::path ExeDirectory();
 // Removes every message waiting for the calling thread without running it.
 void DiscardPending();
 
+// Starts `commandLine` in `folder` (this process's own when empty); an
+// invalid handle when it cannot start.
+win32::UniqueKernelHandle StartProcess(std::string commandLine,
+                                       const std::filesystem::path& folder = {});
+
 class Library {
 public:
     explicit Library(const std::filesystem::path& path)
@@ -47,7 +54,8 @@ struct PlayerSpec {
     std::string caption = "Test Player";
     RECT bounds = {0, 0, 640, 480}; // left, top, width, height
     bool secondWindow = false;
-    std::string program = "kiv_player.exe"; // kiv_player32.exe: the 32-bit build
+    // Beside the running program unless a full path: kiv_player32.exe is the 32-bit build.
+    std::filesystem::path program = "kiv_player.exe";
 };
 
 // kiv_player.exe as a separate process; closed (or killed) on destruction.
@@ -61,6 +69,13 @@ public:
     PlayerProcess& operator=(const PlayerProcess&) = delete;
 
     bool Started() const noexcept { return !mWindows.empty(); }
+    bool Running() const noexcept {
+        return mProcess && ::WaitForSingleObject(mProcess.Get(), 0) == WAIT_TIMEOUT;
+    }
+    // Closes the player as its close box would, killing it if it does not end.
+    void Stop() noexcept;
+    // Ends it at once, as a crash would.
+    void Kill() noexcept;
     HWND Window(std::size_t index = 0) const noexcept {
         return index < mWindows.size() ? mWindows[index] : nullptr;
     }
@@ -69,7 +84,6 @@ public:
 private:
     // Starts the player and reads its window handles; says what went wrong.
     std::string Launch(const PlayerSpec& spec);
-    void Stop() noexcept;
 
     win32::UniqueKernelHandle mProcess;
     std::vector<HWND> mWindows;
@@ -113,6 +127,37 @@ RECT WindowRectOf(HWND window);
 bool SameRect(const RECT& a, const RECT& b);
 RECT Ltwh(int left, int top, int width, int height);
 POINT CentreOf(HWND window);
+
+// Wine's names of a file: the Linux path of a Windows one, and the Windows
+// path of a Linux one; empty when Wine does not say.
+std::string UnixPath(const std::filesystem::path& path);
+std::filesystem::path DosPath(const char* unixPath);
+// Starts a Linux program (Wine starts one as it starts a Windows program,
+// with no handle to wait on); false when it cannot.
+bool StartUnixProgram(const char* program, const std::string& arguments);
+
+// The message box's title and its one static text that is not empty.
+struct MessageBoxSeen {
+    std::string title;
+    std::string text;
+};
+MessageBoxSeen ReadMessageBox(HWND box);
+
+// The centre of a toolbar button of `window`, by its place counted from the
+// left before the separator.
+POINT ToolbarButton(HWND window, int index);
+
+// Sets a check box inside `window` by its caption and tells its parent, as a
+// click does; false when there is none.
+bool SetCheck(HWND window, std::string_view caption, bool checked);
+
+// The shell's taskbar (Wine's shell desktop has one), and whether it shows.
+HWND Taskbar();
+bool TaskbarVisible();
+void ShowTaskbar();
+// Whether the shell holds `window`'s notification icon: only an icon it has
+// can be modified.
+bool TrayIconPresent(HWND window);
 
 // Key events for SendInput.
 INPUT KeyEvent(WORD virtualKey, bool up);

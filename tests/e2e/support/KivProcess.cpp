@@ -86,22 +86,14 @@ void KivFolder::WriteSettings(const std::vector<CWindowSetting>& settings) const
     Write("KIV.dat", text);
 }
 
-KivProcess::KivProcess(const KivFolder& folder, std::string_view arguments,
+KivProcess::KivProcess(const fs::path& folder, std::string_view arguments,
                        bool waitForEarlierCopy) {
     if (waitForEarlierCopy) {
         PumpUntil([] { return !KivInstanceExists(); });
     }
-    std::string command = "\"" + folder.File("kiv.exe").string() + "\" " + std::string(arguments);
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION info{};
-    if (!::CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                          folder.Path().string().c_str(), &startup, &info)) {
-        return;
-    }
-    mProcess.Reset(info.hProcess);
-    mProcessId = info.dwProcessId;
-    ::CloseHandle(info.hThread);
+    mProcess =
+        StartProcess("\"" + (folder / "kiv.exe").string() + "\" " + std::string(arguments), folder);
+    mProcessId = mProcess ? ::GetProcessId(mProcess.Get()) : 0;
 }
 
 KivProcess::~KivProcess() {
@@ -113,31 +105,21 @@ KivProcess::~KivProcess() {
     }
 }
 
-HWND KivProcess::WaitForMainWindow() {
+HWND KivProcess::WaitForMainWindow(std::chrono::milliseconds deadline) {
     // Start-up ends by showing the window; before that it may still be building itself.
     HWND window = nullptr;
-    PumpUntil([&] {
-        window = MainWindow();
-        return (window != nullptr && ::IsWindowVisible(window)) || HasExited();
-    });
-    return window;
+    PumpUntil(
+        [&] {
+            window = MainWindow();
+            return (window != nullptr && ::IsWindowVisible(window)) || HasExited();
+        },
+        deadline);
+    return window != nullptr && ::IsWindowVisible(window) ? window : nullptr;
 }
 
 std::string KivProcess::Caption() const {
     return TextOf(MainWindow());
 }
-
-namespace {
-// The message box's title and its one static text that is not empty.
-MessageBoxSeen ReadMessageBox(HWND box) {
-    HWND body = test::FindDescendant(box, [](HWND child) {
-        char className[32] = {};
-        ::GetClassNameA(child, className, sizeof className);
-        return std::string_view(className) == "Static" && !TextOf(child).empty();
-    });
-    return {TextOf(box), body != nullptr ? TextOf(body) : ""};
-}
-} // namespace
 
 std::optional<MessageBoxSeen> KivProcess::WaitForMessageBox() {
     // The box exists before it has its texts: wait until it is shown with them.
@@ -159,6 +141,39 @@ void KivProcess::DismissMessageBox() {
     if (HWND box = FindOwnWindow("#32770")) {
         ::PostMessageA(box, WM_COMMAND, IDOK, 0);
     }
+}
+
+HWND KivProcess::WaitForMenu() const {
+    HWND menu = nullptr;
+    PumpUntil([&] {
+        GUITHREADINFO info{};
+        info.cbSize = sizeof info;
+        menu = FindProcessWindow(mProcessId, "#32768");
+        return menu != nullptr &&
+               ::GetGUIThreadInfo(::GetWindowThreadProcessId(menu, nullptr), &info) &&
+               info.hwndMenuOwner != nullptr;
+    });
+    return menu;
+}
+
+bool KivProcess::AnswerNameDialog(std::string_view text, std::string* shown) const {
+    HWND dialog = nullptr;
+    if (!PumpUntil([&] {
+            return (dialog = FindOwnWindow("frmSettingName")) != nullptr &&
+                   ::GetForegroundWindow() == dialog;
+        })) {
+        return false;
+    }
+    HWND box = ::GetDlgItem(dialog, 101);
+    if (!PumpUntil([&] { return FocusOnThreadOf(dialog) == box; })) {
+        return false;
+    }
+    if (shown != nullptr) {
+        *shown = TextOf(box);
+    }
+    Type(text); // the dialog takes the keys in order, Enter last
+    Tap(VK_RETURN);
+    return PumpUntil([&] { return !::IsWindow(dialog) || !::IsWindowVisible(dialog); });
 }
 
 bool KivProcess::HasExited() const {

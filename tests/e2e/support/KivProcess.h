@@ -37,41 +37,46 @@ private:
 CWindowSetting Setting(std::string name, int left, int top, int width, int height,
                        std::string locator = "Class:KivTestPlayer");
 
-struct MessageBoxSeen {
-    std::string title;
-    std::string text;
-};
-
 class KivProcess {
 public:
     // Waits first, within the deadline, for an earlier copy of KIV to be gone
     // (its instance mutex can outlive the process by a moment under Wine);
     // `waitForEarlierCopy` false starts at once.
-    KivProcess(const KivFolder& folder, std::string_view arguments, bool waitForEarlierCopy = true);
+    KivProcess(const std::filesystem::path& folder, std::string_view arguments,
+               bool waitForEarlierCopy = true);
+    KivProcess(const KivFolder& folder, std::string_view arguments, bool waitForEarlierCopy = true)
+        : KivProcess(folder.Path(), arguments, waitForEarlierCopy) {}
     ~KivProcess();
     KivProcess(const KivProcess&) = delete;
     KivProcess& operator=(const KivProcess&) = delete;
 
     DWORD ProcessId() const noexcept { return mProcessId; }
+    HANDLE Handle() const noexcept { return mProcess.Get(); }
     // The main window once start-up has shown it; null if it never appears.
-    HWND WaitForMainWindow();
+    HWND WaitForMainWindow(std::chrono::milliseconds deadline = kEventDeadline);
     HWND MainWindow() const { return FindOwnWindow("frmMain"); }
     std::string Caption() const;
     // A message box the process shows; nothing if none appears in time.
     std::optional<MessageBoxSeen> WaitForMessageBox();
     // Presses OK on the process's message box.
     void DismissMessageBox();
+    // KIV's open pop-up menu, once its menu loop holds the keyboard and the
+    // pointer: only then do keys reach it and does a click elsewhere close it.
+    HWND WaitForMenu() const;
+    // Answers the name dialog with `text` (over what it shows, which goes to
+    // `shown`) and Enter; true once the dialog has gone.
+    bool AnswerNameDialog(std::string_view text, std::string* shown = nullptr) const;
     bool WaitForExit(std::chrono::milliseconds deadline = kEventDeadline);
     DWORD ExitCode() const;
     bool HasExited() const;
     // Closes the main window as the user would and waits for the process to end.
     bool Close();
 
-private:
     HWND FindOwnWindow(const char* className) const {
         return FindProcessWindow(mProcessId, className, false);
     }
 
+private:
     win32::UniqueKernelHandle mProcess;
     DWORD mProcessId = 0;
 };
