@@ -98,6 +98,19 @@ TEST_F(SpineTest, FirstRunListsTheThreeSettingsAndWritesNoFile) {
     EXPECT_EQ(::SendMessageA(combo, CB_GETCURSEL, 0, 0), CB_ERR);
     EXPECT_TRUE(kiv.Close());
     EXPECT_FALSE(folder.Read("KIV.dat").has_value());
+    EXPECT_FALSE(folder.Read("kiv.log").has_value()) << "the debug log is off unless asked for";
+}
+
+// KIV_LOG=1 in KIV's environment: the debug log goes to kiv.log beside the
+// data files.
+TEST_F(SpineTest, TheDebugLogIsWrittenBesideTheDataFilesWhenAskedFor) {
+    ::SetEnvironmentVariableA("KIV_LOG", "1");
+    KivProcess kiv(folder, "");
+    ::SetEnvironmentVariableA("KIV_LOG", nullptr);
+    ASSERT_NE(kiv.WaitForMainWindow(), nullptr);
+    EXPECT_TRUE(kiv.Close());
+    EXPECT_NE(folder.Read("kiv.log").value_or("").find("KIV: debug log started\r\n"),
+              std::string::npos);
 }
 
 // A second copy ends at once; with /S it hands the setting to the first,
