@@ -2,6 +2,7 @@
 
 #include "KIVKbd/KIVKbd.h"
 #include "app/win32/SingleInstance.h"
+#include "hotkeys/HotKeyTable.h"
 
 #include "util/GDILine.h"
 
@@ -11,6 +12,10 @@
 #include <string>
 
 namespace kiv::win32 {
+
+// The key hook takes the whole hot key table this window hands it.
+static_assert(kHotKeyTableSize <= static_cast<size_t>(support::kMaxHotKeys),
+              "the key hook must be able to watch every hot key KIV builds");
 
 namespace {
 // The lock watchdog's timer; the pages keep timers of their own.

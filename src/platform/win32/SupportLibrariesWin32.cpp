@@ -1,8 +1,7 @@
-#include "hotkeys/win32/SupportLibrariesWin32.h"
+#include "platform/win32/SupportLibrariesWin32.h"
 
 #include "KIVKbd/KIVKbd.h"
 #include "KIVUtil/KIVUtil.h"
-#include "hotkeys/HotKeyTable.h"
 #include "platform/win32/Win32Platform.h"
 #include "util/FileSystem.h"
 #include "util/RuntimeError.h"
@@ -12,9 +11,6 @@
 #include <string>
 
 namespace kiv::win32 {
-
-static_assert(kHotKeyTableSize <= static_cast<size_t>(support::kMaxHotKeys),
-              "the key hook must be able to watch every hot key KIV builds");
 
 namespace {
 // A 64-bit process's hook never reaches a 32-bit window.

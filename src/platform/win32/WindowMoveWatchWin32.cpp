@@ -1,4 +1,4 @@
-#include "placement/win32/WindowMoveWatchWin32.h"
+#include "platform/win32/WindowMoveWatchWin32.h"
 
 namespace kiv::win32 {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "placement/win32/WindowMoveWatchWin32.h"
 #include "platform/SupportLibraries.h"
 #include "platform/win32/UniqueHandle.h"
+#include "platform/win32/WindowMoveWatchWin32.h"
 
 #include <string>
 
