@@ -6,21 +6,6 @@ namespace {
 
 using namespace test;
 
-TEST_F(ControllerFixture, AMissingSupportLibraryIsNamedAndEndsTheProgram) {
-    for (bool sizeLibraryMissing : {true, false}) {
-        sizeLibrary.missing = sizeLibraryMissing;
-        keyboardLibrary.missing = !sizeLibraryMissing;
-        view.ended = false;
-        reporter.messages.clear();
-        EXPECT_FALSE(controller.Form_Load(""));
-        EXPECT_TRUE(view.ended);
-        EXPECT_EQ(view.SettingListCount(), 0);
-        EXPECT_EQ(Reports(), (Texts{std::string("KIV: Unable to load the required support DLL '") +
-                                    (sizeLibraryMissing ? "KIVUtil.dll" : "KIVKbd.dll") +
-                                    "'. Please insure that KIV is installed correctly."}));
-    }
-}
-
 TEST_F(ControllerFixture, ChoosingAnEntryRunsTheSelectionOnceAndARefillRunsItAgain) {
     Load({Setting("B", {1, 1, 10, 10}), Setting("A", {2, 2, 20, 20})});
     Select("B");
