@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Geometry.h"
+#include "platform/Monitors.h"
 
 #include <cstdint>
 #include <optional>
@@ -44,6 +45,8 @@ public:
     // The thread that owns the window; 0 when it cannot be had.
     virtual uint32_t WindowThreadId(WindowHandle window) = 0;
     virtual Size PrimaryScreenSize() = 0;
+    // The displays as they are laid out now.
+    virtual MonitorLayout Monitors() = 0;
     // Makes the window the foreground window, from whichever program has the
     // focus now, and shows it (restored when minimized). True when it became
     // the foreground window.

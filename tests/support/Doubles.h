@@ -84,6 +84,12 @@ public:
     uint32_t WindowThreadId(WindowHandle window) override { return IsWindow(window) ? 77 : 0; }
     Size PrimaryScreenSize() override { return screen; }
     Size screen{1024, 768};
+    // Empty: one display, the screen above.
+    MonitorLayout Monitors() override {
+        return monitors.empty() ? MonitorLayout{{{0, 0, screen.width, screen.height}, true}}
+                                : monitors;
+    }
+    MonitorLayout monitors;
     bool ForceForegroundWindow(WindowHandle window) override { return IsWindow(window); }
     std::vector<TopLevelWindow> TopLevelWindows() override {
         std::vector<TopLevelWindow> listed;

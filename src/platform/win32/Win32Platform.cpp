@@ -52,6 +52,26 @@ Size CWin32Desktop::PrimaryScreenSize() {
     return {::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
 }
 
+namespace {
+BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM layout) {
+    MONITORINFO info{};
+    info.cbSize = sizeof(info);
+    if (::GetMonitorInfoW(monitor, &info)) {
+        const RECT& area = info.rcMonitor;
+        reinterpret_cast<MonitorLayout*>(layout)->push_back(
+            {{area.left, area.top, area.right, area.bottom},
+             (info.dwFlags & MONITORINFOF_PRIMARY) != 0});
+    }
+    return TRUE;
+}
+} // namespace
+
+MonitorLayout CWin32Desktop::Monitors() {
+    MonitorLayout monitors;
+    ::EnumDisplayMonitors(nullptr, nullptr, AddMonitor, reinterpret_cast<LPARAM>(&monitors));
+    return monitors;
+}
+
 bool CWin32Desktop::ForceForegroundWindow(WindowHandle window) {
     HWND target = ToHwnd(window);
     // Restored first: a minimized window can be the foreground one already,

@@ -26,6 +26,7 @@ public:
     bool IsWindow(WindowHandle window) override;
     uint32_t WindowThreadId(WindowHandle window) override;
     Size PrimaryScreenSize() override;
+    MonitorLayout Monitors() override;
     bool ForceForegroundWindow(WindowHandle window) override;
     std::vector<TopLevelWindow> TopLevelWindows() override;
 };

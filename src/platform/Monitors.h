@@ -1,0 +1,43 @@
+#pragma once
+
+#include "platform/Geometry.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace kiv {
+
+// One display as the system lays them out: its rectangle on the virtual
+// screen (the primary's top left corner is 0,0) and whether it is the primary.
+struct Monitor {
+    Rect area;
+    bool primary = false;
+
+    friend bool operator==(const Monitor&, const Monitor&) = default;
+};
+
+// The displays in the system's order; the primary's number is not always 1.
+using MonitorLayout = std::vector<Monitor>;
+
+inline Size SizeOf(const Rect& rect) {
+    return {rect.right - rect.left, rect.bottom - rect.top};
+}
+
+// Whether the two rectangles share any pixel.
+bool RectsOverlap(const Rect& a, const Rect& b);
+
+// The display that shows `rect`: the one holding its centre, or else the one
+// with the largest share of it. Nothing when no display shows any of it
+// (a television switched off, or a rectangle beside every display).
+std::optional<Monitor> MonitorOfRect(const MonitorLayout& monitors, const Rect& rect);
+
+// The primary display; the first one when none says so, and an empty
+// rectangle when there are none.
+Monitor PrimaryMonitor(const MonitorLayout& monitors);
+
+// The number of `rect`'s display, from 1 in the system's order; 0 when no
+// display shows it.
+int DisplayNumberOfRect(const MonitorLayout& monitors, const Rect& rect);
+
+} // namespace kiv

@@ -1,0 +1,52 @@
+#include "platform/Monitors.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+
+namespace kiv {
+namespace {
+
+// A 1024 x 768 desk monitor and a 1280 x 720 television beside it.
+const Monitor kDesk{{0, 0, 1024, 768}, true};
+const Monitor kTvRight{{1024, 0, 2304, 720}, false};
+const Monitor kTvLeft{{-1280, 0, 0, 720}, false};
+
+TEST(MonitorOfRectTest, TheCentreChoosesThenTheLargestShareThenNone) {
+    constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
+    struct Case {
+        MonitorLayout layout;
+        Rect rect;
+        std::optional<Monitor> expected;
+        int displayNumber;
+    } cases[] = {
+        {{kDesk, kTvRight}, {1100, 40, 2200, 660}, kTvRight, 2},
+        {{kDesk, kTvLeft}, {-1180, 40, -80, 660}, kTvLeft, 2},
+        {{kTvRight, kDesk}, {10, 10, 500, 500}, kDesk, 2},
+        // Straddling: the centre (1100) is on the television.
+        {{kDesk, kTvRight}, {900, 0, 1300, 400}, kTvRight, 2},
+        // The centre below the television's 720 rows: most of it is on the desk.
+        {{kDesk, kTvRight}, {700, 600, 1100, 900}, kDesk, 1},
+        // Taller than the television, centre still on it.
+        {{kDesk, kTvRight}, {1090, -60, 2190, 840}, kTvRight, 2},
+        // The television switched off: nothing shows the setting.
+        {{kDesk}, {1100, 40, 2200, 660}, std::nullopt, 0},
+        {{}, {0, 0, 100, 100}, std::nullopt, 0},
+        // As large as 32 bits allow.
+        {{kDesk}, {0, 0, kMax, kMax}, kDesk, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.rect.left << "," << c.rect.top);
+        EXPECT_EQ(MonitorOfRect(c.layout, c.rect), c.expected);
+        EXPECT_EQ(DisplayNumberOfRect(c.layout, c.rect), c.displayNumber);
+    }
+}
+
+TEST(MonitorOfRectTest, ThePrimaryIsTheOneMarkedOrElseTheFirst) {
+    EXPECT_EQ(PrimaryMonitor({kTvRight, kDesk}), kDesk);
+    EXPECT_EQ(PrimaryMonitor({kTvRight}), kTvRight);
+    EXPECT_EQ(PrimaryMonitor({}), Monitor{});
+}
+
+} // namespace
+} // namespace kiv
