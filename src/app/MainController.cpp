@@ -21,6 +21,7 @@ CMainController::CMainController(const MainViews& views, const Platform& platfor
       mPlatform(platform), mOptions(options), mPlayList(playList), mAppPath(std::move(appPath)),
       mDataFolder(std::move(dataFolder)), mSettings(platform.reporter), mMoveNotice(views.main),
       mPlacement(platform.desktop, platform.sizeLibrary, platform.pump, options, *this),
+      mDisplays(platform.desktop),
       mInstantLock(platform.sizeLibrary, mPlacement, [this] { tmrChecker_Timer(); }),
       mHooks(mPlacement, platform.keyboardLibrary, platform.desktop, options, platform.reporter,
              [&view = views.main] { view.EndProgramNow(); }),
@@ -357,12 +358,23 @@ void CMainController::PlaceAppWindowWhenShown() {
 }
 
 void CMainController::ScreenChanged() {
+    // Seen now: the displays' watch need not report it again.
+    mDisplays.LayoutChanged();
     mQueue.RunLatest(LatestOnly::ScreenChange, [this] {
+        if (mCurrentSetting) {
+            mPosition.ShowSetting(*mCurrentSetting);
+        }
         if (mCurrentSetting && !mHooks.RestartWindowHook(mCurrentSetting.get())) {
             return;
         }
         AdjustWindow();
     });
+}
+
+void CMainController::tmrDisplays_Timer() {
+    if (mDisplays.LayoutChanged()) {
+        ScreenChanged();
+    }
 }
 
 void CMainController::EndSession() {

@@ -125,6 +125,8 @@ public:
     // The screen layout changed, or the machine woke up: the size hook's
     // limit follows the screen, and the player may have been moved.
     void ScreenChanged();
+    // Looks for a display switched off or on, which Wine tells no window of.
+    void tmrDisplays_Timer();
     // The session is ending and the process may be ended at any moment.
     void EndSession();
     // The shell made a new taskbar.
@@ -162,6 +164,7 @@ private:
     bool mReadOnly = false;
     CMoveRefusalNotice mMoveNotice;
     CWindowPlacement mPlacement;
+    CDisplayWatch mDisplays;
     CInstantLock mInstantLock;
     CHookSupervisor mHooks;
     CScreenBlanking mBlanking;

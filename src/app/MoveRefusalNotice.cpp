@@ -6,6 +6,7 @@ namespace {
 constexpr std::string_view kRefusedText =
     " (the window will not move: run KIV as administrator to place it)";
 constexpr std::string_view kNoAnswerText = " (the window does not respond)";
+constexpr std::string_view kNoDisplayText = " (no display shows this position: switched off?)";
 } // namespace
 
 std::string CMoveRefusalNotice::WithNotice(const std::string& caption) const {
@@ -16,6 +17,9 @@ std::string CMoveRefusalNotice::WithNotice(const std::string& caption) const {
         break;
     case MoveTrouble::NoAnswer:
         text += kNoAnswerText;
+        break;
+    case MoveTrouble::NoDisplay:
+        text += kNoDisplayText;
         break;
     case MoveTrouble::None:
         break;

@@ -29,6 +29,22 @@ void CPositionEditor::SetLockPositionCheck(bool checked) {
     chkLockPosition_Click();
 }
 
+void CPositionEditor::ShowSetting(const CWindowSetting& setting) {
+    mView.ShowPosition(setting);
+    ShowDisplayOf(setting);
+}
+
+void CPositionEditor::ShowDisplayOf(const CWindowSetting& setting) {
+    mView.ShowDisplay(DisplayOfPosition(mDesktop.Monitors(),
+                                        RectOfSize(setting.WindowLeft, setting.WindowTop,
+                                                   setting.WindowWidth, setting.WindowHeight)));
+}
+
+void CPositionEditor::ShowNoValues() {
+    mView.ShowPosition(CWindowSetting{});
+    mView.ShowDisplay("");
+}
+
 void CPositionEditor::cmdSize_Click(int32_t index) {
     Nudge(index);
 }
@@ -40,7 +56,7 @@ bool CPositionEditor::Nudge(int32_t index) {
             return;
         }
         ApplyNudge(*current, index);
-        mView.ShowPosition(*current);
+        ShowSetting(*current);
         // The size limit follows the new size.
         if (!mHooks.RestartWindowHook(current)) {
             return;
@@ -102,7 +118,7 @@ void CPositionEditor::cmdCapture_Click() {
         current->WindowWidth = RoundToInt32(static_cast<double>(rect->right) - rect->left);
         current->WindowTop = rect->top;
         current->WindowHeight = RoundToInt32(static_cast<double>(rect->bottom) - rect->top);
-        mView.ShowPosition(*current);
+        ShowSetting(*current);
         const std::string key = mSelection.SelectedItemKey();
         if (!mHooks.RestartWindowHook(current)) {
             return;
@@ -158,6 +174,9 @@ void CPositionEditor::txtPositionEdit_Validate(std::string_view text) {
     mEditLabel.reset();
     // The label shows the number as typed: "0012" shows as "12", "" as "0".
     mView.EndPositionEdit(label, NumberText(value));
+    if (const CWindowSetting* current = mSelection.CurrentSetting()) {
+        ShowDisplayOf(*current);
+    }
     mSelection.AdjustWindow();
 }
 

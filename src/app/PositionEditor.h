@@ -21,6 +21,8 @@ public:
     virtual ~IPositionView() = default;
     // The four position labels only.
     virtual void ShowPosition(const CWindowSetting& setting) = 0;
+    // Which display the position is on, in words ("" for none).
+    virtual void ShowDisplay(std::string_view text) = 0;
     virtual bool IsLockPositionChecked() const = 0;
     virtual void ShowLockPositionChecked(bool checked) = 0;
     virtual std::string PositionLabelText(PositionLabel label) const = 0;
@@ -45,10 +47,10 @@ public:
         : mView(view), mSelection(selection), mHooks(hooks), mDesktop(desktop),
           mReporter(reporter) {}
 
-    // Shows a setting's rectangle on the labels.
-    void ShowSetting(const CWindowSetting& setting) { mView.ShowPosition(setting); }
+    // Shows a setting's rectangle on the labels, and the display it is on.
+    void ShowSetting(const CWindowSetting& setting);
     // The labels show no setting's rectangle: every field 0.
-    void ShowNoValues() { mView.ShowPosition(CWindowSetting{}); }
+    void ShowNoValues();
     void chkLockPosition_Click();
     // Sets the lock box, running its click handling when its state changes.
     void SetLockPositionCheck(bool checked);
@@ -70,6 +72,8 @@ public:
     void txtPositionEdit_Cancel();
 
 private:
+    void ShowDisplayOf(const CWindowSetting& setting);
+
     IPositionView& mView;
     ICurrentSetting& mSelection;
     CHookSupervisor& mHooks;

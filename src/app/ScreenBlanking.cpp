@@ -67,9 +67,18 @@ void CScreenBlanking::AdjustBlanking() {
             mBlanking->SetBlankingOn(false);
             return;
         }
+        // The display that shows the setting; none while it is switched off.
+        std::optional<Monitor> screen = MonitorOfRect(
+            mDesktop.Monitors(), RectOfSize(current->WindowLeft, current->WindowTop,
+                                            current->WindowWidth, current->WindowHeight));
         if (mView.IsBlankingOnChecked()) {
-            if (CheckWindowExists() != 0) {
+            if (screen && CheckWindowExists() != 0) {
+                mBlanking->SetScreen(*screen);
                 mBlanking->SetBlankingOn(true);
+            } else {
+                // The setting keeps BlankingOn: blanking returns with the
+                // window or its display.
+                mBlanking->SetBlankingOn(false);
             }
             current->BlankingOn = 1;
         } else {
@@ -89,8 +98,7 @@ void CScreenBlanking::AdjustBlanking() {
         }
         BlankMargins margins = BlankingMargins(mOptions, mBlankingPlatform.CaptionHeight(),
                                                mBlankingPlatform.FrameHeight());
-        BlankStrips strips =
-            ComputeBlankStrips(*rect, mBlankingPlatform.ScreenSize(), margins, *current);
+        BlankStrips strips = ComputeBlankStrips(*rect, screen->area, margins, *current);
         mBlanking->SetLeftBlankPixels(strips.left);
         mBlanking->SetTopBlankPixels(strips.top);
         mBlanking->SetRightBlankPixels(strips.right);

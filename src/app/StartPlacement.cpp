@@ -14,7 +14,8 @@ public:
 } // namespace
 
 std::optional<CWindowSetting> SettingToPlaceAtStart(std::string_view commandLine,
-                                                    const CWindowSettings& settings, Size screen) {
+                                                    const CWindowSettings& settings,
+                                                    const MonitorLayout& monitors) {
     CQuietReporter quiet;
     const std::string name = ParsedArguments(quiet, commandLine).Item("S");
     if (name.empty()) {
@@ -30,8 +31,14 @@ std::optional<CWindowSetting> SettingToPlaceAtStart(std::string_view commandLine
             found = *setting;
         }
     }
-    if (!found || found->WindowWidth <= 0 || found->WindowHeight <= 0 ||
-        found->WindowWidth > screen.width || found->WindowHeight > screen.height) {
+    if (!found || found->WindowWidth <= 0 || found->WindowHeight <= 0) {
+        return std::nullopt;
+    }
+    std::optional<Monitor> screen =
+        MonitorOfRect(monitors, RectOfSize(found->WindowLeft, found->WindowTop, found->WindowWidth,
+                                           found->WindowHeight));
+    if (!screen || found->WindowWidth > SizeOf(screen->area).width ||
+        found->WindowHeight > SizeOf(screen->area).height) {
         return std::nullopt;
     }
     return found;
@@ -45,7 +52,7 @@ void PlaceCommandLineSettingEarly(IDesktop& desktop, std::string_view commandLin
         settings.AppDataFile = settingsFile;
         settings.LoadItems();
         const std::optional<CWindowSetting> setting =
-            SettingToPlaceAtStart(commandLine, settings, desktop.PrimaryScreenSize());
+            SettingToPlaceAtStart(commandLine, settings, desktop.Monitors());
         if (!setting) {
             return;
         }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Desktop.h"
+#include "platform/Monitors.h"
 #include "store/WindowSetting.h"
 #include "store/WindowSettings.h"
 
@@ -17,10 +18,11 @@ namespace kiv {
 
 // The setting "/S name" selects, when it can be placed that early: exactly
 // one setting of that name (compared without regard to case, as the setting
-// list compares), whose window fits the primary screen so that it needs no
-// size hook to stay the size it is given.
+// list compares), whose window fits the display that shows it so that it
+// needs no size hook to stay the size it is given.
 std::optional<CWindowSetting> SettingToPlaceAtStart(std::string_view commandLine,
-                                                    const CWindowSettings& settings, Size screen);
+                                                    const CWindowSettings& settings,
+                                                    const MonitorLayout& monitors);
 
 // Reads `settingsFile` quietly (the full load that follows reports its
 // faults) and places the window of the setting above, if it is open.

@@ -12,17 +12,21 @@ BlankMargins BlankingMargins(const COptions& options, int32_t captionHeight, int
     return margins;
 }
 
-BlankStrips ComputeBlankStrips(const Rect& window, Size screen, const BlankMargins& margins,
+BlankStrips ComputeBlankStrips(const Rect& window, const Rect& screen, const BlankMargins& margins,
                                const CWindowSetting& setting) {
     BlankStrips strips;
-    strips.left = CheckedAdd32(CheckedAdd32(window.left, margins.side), setting.BlankingPadLeft);
+    strips.left =
+        CheckedAdd32(CheckedAdd32(CheckedSubtract32(window.left, screen.left), margins.side),
+                     setting.BlankingPadLeft);
     strips.right = RoundToInt32(
-        static_cast<double>(screen.width) - static_cast<double>(window.right) +
+        static_cast<double>(screen.right) - static_cast<double>(window.right) +
         static_cast<double>(margins.side) + static_cast<double>(setting.BlankingPadRight));
-    strips.top = CheckedAdd32(CheckedAdd32(CheckedAdd32(window.top, margins.frame), margins.title),
-                              setting.BlankingPadTop);
+    strips.top = CheckedAdd32(
+        CheckedAdd32(CheckedAdd32(CheckedSubtract32(window.top, screen.top), margins.frame),
+                     margins.title),
+        setting.BlankingPadTop);
     strips.bottom = RoundToInt32(
-        static_cast<double>(screen.height) - static_cast<double>(window.bottom) +
+        static_cast<double>(screen.bottom) - static_cast<double>(window.bottom) +
         static_cast<double>(margins.frame) + static_cast<double>(setting.BlankingPadBottom));
     return strips;
 }
@@ -39,7 +43,6 @@ CBlanking::CBlanking(IBlankingPlatform& platform, CTaskbar& taskbar, const COpti
             window->SetVisible(false);
             window->Move(0, 0, 0, 0);
         }
-        UpdateScreenSize();
         SetLeftBlankPixels(0);
         SetTopBlankPixels(0);
         SetRightBlankPixels(0);
@@ -64,56 +67,71 @@ void CBlanking::SetBlankingOn(bool on) {
             window->SetVisible(on);
         }
         if (on) {
-            mTaskbar.HideTaskbar();
+            mTaskbar.HideTaskbar(mScreen);
         } else if (!mTaskbar.IsTaskBarVisible()) {
             mTaskbar.UnhideTaskbar();
         }
     });
 }
 
+void CBlanking::SetScreen(const Monitor& screen) {
+    mScreen = screen;
+}
+
 void CBlanking::SetLeftBlankPixels(int32_t pixels) {
     TrapErrors(mReporter, "LeftBlankPixels", [&] {
-        // Measured here too: the left strip is set first, and after a display
-        // change the screen measured last is the old one.
-        UpdateScreenSize();
         mStrips.left = pixels < 1 ? 0 : pixels;
-        if (mBlankingOn) {
-            Window(kLeft).Move(0, 0, mStrips.left, mScreen.height);
-        }
+        MoveStrip(kLeft);
     });
 }
 
 void CBlanking::SetTopBlankPixels(int32_t pixels) {
     TrapErrors(mReporter, "TopBlankPixels", [&] {
-        UpdateScreenSize();
         mStrips.top = pixels < 1 ? 0 : pixels;
-        if (mBlankingOn) {
-            Window(kTop).Move(0, 0, mScreen.width, mStrips.top);
-        }
+        MoveStrip(kTop);
     });
 }
 
 void CBlanking::SetRightBlankPixels(int32_t pixels) {
     TrapErrors(mReporter, "RightBlankPixels", [&] {
-        UpdateScreenSize();
         mStrips.right = pixels < 1 ? 0 : pixels;
-        if (mBlankingOn) {
-            Window(kRight).Move(CheckedSubtract32(mScreen.width, mStrips.right), 0, mStrips.right,
-                                mScreen.height);
-        }
+        MoveStrip(kRight);
     });
 }
 
 void CBlanking::SetBottomBlankPixels(int32_t pixels) {
     TrapErrors(mReporter, "BottomBlankPixels", [&] {
-        UpdateScreenSize();
         // The taskbar's edge stays covered even when the window reaches the bottom.
         mStrips.bottom = pixels <= mOptions.TaskBarMargin ? mOptions.TaskBarMargin : pixels;
-        if (mBlankingOn) {
-            Window(kBottom).Move(0, CheckedSubtract32(mScreen.height, mStrips.bottom),
-                                 mScreen.width, mStrips.bottom);
-        }
+        MoveStrip(kBottom);
     });
+}
+
+void CBlanking::MoveStrip(Strip strip) {
+    if (!mBlankingOn) {
+        return;
+    }
+    const Rect& screen = mScreen.area;
+    const int32_t width = CheckedSubtract32(screen.right, screen.left);
+    const int32_t height = CheckedSubtract32(screen.bottom, screen.top);
+    IBlankWindow& window = *mWindows[strip];
+    switch (strip) {
+    case kLeft:
+        window.Move(screen.left, screen.top, mStrips.left, height);
+        break;
+    case kTop:
+        window.Move(screen.left, screen.top, width, mStrips.top);
+        break;
+    case kRight:
+        window.Move(CheckedSubtract32(screen.right, mStrips.right), screen.top, mStrips.right,
+                    height);
+        break;
+    case kBottom:
+    case kStripCount:
+        window.Move(screen.left, CheckedSubtract32(screen.bottom, mStrips.bottom), width,
+                    mStrips.bottom);
+        break;
+    }
 }
 
 void CBlanking::BlankingToTop() {
@@ -133,7 +151,7 @@ void CBlanking::Animate() {
 
 void CBlanking::TaskbarCreated() {
     if (mBlankingOn) {
-        mTaskbar.HideTaskbar();
+        mTaskbar.HideTaskbar(mScreen);
     }
 }
 
@@ -146,10 +164,6 @@ void CBlanking::BlankingFormMouseUp(int16_t button, int32_t screenX, int32_t scr
     if (button == kRightButton) {
         mEvents.BlankingContextMenu(screenX, screenY);
     }
-}
-
-void CBlanking::UpdateScreenSize() {
-    mScreen = mPlatform.ScreenSize();
 }
 
 } // namespace kiv

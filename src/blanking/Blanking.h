@@ -2,6 +2,7 @@
 
 #include "blanking/BlankingPlatform.h"
 #include "blanking/Taskbar.h"
+#include "platform/Monitors.h"
 #include "store/Options.h"
 #include "store/WindowSetting.h"
 #include "util/ErrorReport.h"
@@ -32,10 +33,11 @@ struct BlankMargins {
 // The caption and side margins the options ask for: -1 means the system's size.
 BlankMargins BlankingMargins(const COptions& options, int32_t captionHeight, int32_t frameHeight);
 
-// The strips that leave only `window`'s client area uncovered, plus the
-// setting's pads. Sums are 32-bit and raise Overflow; the right and bottom
-// sizes are worked out in floating point and rounded halves to even.
-BlankStrips ComputeBlankStrips(const Rect& window, Size screen, const BlankMargins& margins,
+// The strips that leave only `window`'s client area uncovered on the display
+// `screen`, plus the setting's pads; each is measured from that display's own
+// edge. Sums are 32-bit and raise Overflow; the right and bottom sizes are
+// worked out in floating point and rounded halves to even.
+BlankStrips ComputeBlankStrips(const Rect& window, const Rect& screen, const BlankMargins& margins,
                                const CWindowSetting& setting);
 
 // What the blanking controller tells the main window.
@@ -59,8 +61,12 @@ public:
 
     bool BlankingOn() const noexcept { return mBlankingOn; }
     // On: the windows become topmost and visible where they last were, and the
-    // taskbar is hidden. Off: they are hidden and the taskbar shown again.
+    // taskbar of their display is hidden. Off: they are hidden and the taskbar
+    // shown again.
     void SetBlankingOn(bool on);
+
+    // The display the strips cover; set before the strips that go on it.
+    void SetScreen(const Monitor& screen);
 
     // Sizes below 1 become 0; the bottom strip is never thinner than the
     // taskbar margin. While blanking is on each setter moves its window.
@@ -84,8 +90,7 @@ private:
 
     void BlankingFormKeyDown(int16_t& keyCode, int16_t& shift) override;
     void BlankingFormMouseUp(int16_t button, int32_t screenX, int32_t screenY) override;
-    void UpdateScreenSize();
-    IBlankWindow& Window(Strip strip) { return *mWindows[strip]; }
+    void MoveStrip(Strip strip);
 
     IBlankingPlatform& mPlatform;
     CTaskbar& mTaskbar;
@@ -95,7 +100,7 @@ private:
 
     bool mBlankingOn = false;
     BlankStrips mStrips;
-    Size mScreen;
+    Monitor mScreen;
     std::array<std::unique_ptr<IBlankWindow>, kStripCount> mWindows;
 };
 

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 namespace kiv {
 
@@ -31,14 +32,21 @@ public:
     virtual void Animate() = 0;
 };
 
-// The system's taskbar. Hide and Show only ask the shell, which may carry the
-// request out later; neither waits for it.
-class ITaskbarWindow {
+// The shell's taskbars: the primary display's and, where the system shows a
+// taskbar on every display, one on each of the others. Hide and Show only ask
+// the shell, which may carry the request out later; neither waits for it.
+class ITaskbarWindows {
 public:
-    virtual ~ITaskbarWindow() = default;
-    virtual bool IsVisible() = 0;
-    virtual void Hide() = 0;
-    virtual void Show() = 0;
+    struct Bar {
+        WindowHandle handle = 0;
+        Rect area;
+    };
+    virtual ~ITaskbarWindows() = default;
+    // The primary display's taskbar first; none when the shell has none.
+    virtual std::vector<Bar> Taskbars() = 0;
+    virtual bool IsVisible(WindowHandle bar) = 0;
+    virtual void Hide(WindowHandle bar) = 0;
+    virtual void Show(WindowHandle bar) = 0;
 };
 
 // What blanking asks of the operating system.
@@ -47,12 +55,10 @@ public:
     virtual ~IBlankingPlatform() = default;
     // A new blank window, hidden, reporting to `events`.
     virtual std::unique_ptr<IBlankWindow> CreateBlankWindow(IBlankWindowEvents& events) = 0;
-    // The primary screen in pixels.
-    virtual Size ScreenSize() = 0;
     // The system's caption height and sizing-frame thickness in pixels.
     virtual int32_t CaptionHeight() = 0;
     virtual int32_t FrameHeight() = 0;
-    virtual ITaskbarWindow& Taskbar() = 0;
+    virtual ITaskbarWindows& Taskbar() = 0;
 };
 
 } // namespace kiv

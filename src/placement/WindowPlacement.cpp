@@ -40,6 +40,18 @@ void CWindowPlacement::AdjustWindow(const CWindowSetting* current) {
     if (window == 0) {
         return;
     }
+    if (!MonitorOfRect(mDesktop.Monitors(), RectOfSize(left, top, width, height))) {
+        // No display shows the setting (a television switched off): the window
+        // stays where it is, watched as if placed there, until its display is back.
+        mTrouble = MoveTrouble::NoDisplay;
+        mAppHwnd = window;
+        mAppRect = mDesktop.WindowRect(window).value_or(Rect{});
+        mListener.AdjustBlanking();
+        if (current->LockPosition != 0) {
+            mListener.SetCheckerEnabled(true);
+        }
+        return;
+    }
     // A move waits for the window's program: one that is stopped or busy is
     // left for later rather than holding KIV meanwhile.
     if (!mDesktop.WindowAnswers(window)) {
@@ -101,8 +113,17 @@ bool CWindowPlacement::WindowHookInPlace(std::string_view windowClass,
 }
 
 Rect CWindowPlacement::HookLimit(const CWindowSetting* current) {
-    return SizeLimitRect(mOptions, mDesktop.PrimaryScreenSize(), current ? current->WindowWidth : 0,
-                         current ? current->WindowHeight : 0);
+    if (current == nullptr) {
+        return SizeLimitRect(mOptions, mDesktop.PrimaryScreenSize(), 0, 0);
+    }
+    // The display that shows the setting; the primary while none does.
+    const MonitorLayout monitors = mDesktop.Monitors();
+    const Monitor screen =
+        MonitorOfRect(monitors, RectOfSize(current->WindowLeft, current->WindowTop,
+                                           current->WindowWidth, current->WindowHeight))
+            .value_or(PrimaryMonitor(monitors));
+    return SizeLimitRect(mOptions, SizeOf(screen.area), current->WindowWidth,
+                         current->WindowHeight);
 }
 
 bool CWindowPlacement::CornerIsAt(WindowHandle window, int32_t left, int32_t top) {

@@ -10,8 +10,9 @@
 
 namespace kiv {
 
-// The size limit the window-size hook gets: never below the screen unless the
-// options name the dimensions to assume.
+// The size limit the window-size hook gets: never below the size of the
+// display that shows the setting unless the options name the dimensions to
+// assume.
 Rect SizeLimitRect(const COptions& options, Size screen, int32_t settingWidth,
                    int32_t settingHeight);
 
@@ -56,8 +57,9 @@ public:
     const Rect& AppRect() const noexcept { return mAppRect; }
     // Why the last placement left the window it found elsewhere, if it did:
     // the system refused the move, or the window stayed elsewhere (Refused);
-    // the window did not answer and was not moved (NoAnswer).
-    enum class MoveTrouble { None, Refused, NoAnswer };
+    // the window did not answer and was not moved (NoAnswer); no display shows
+    // the setting and the window was left where it is (NoDisplay).
+    enum class MoveTrouble { None, Refused, NoAnswer, NoDisplay };
     MoveTrouble LastMoveTrouble() const noexcept { return mTrouble; }
 
     enum class CheckResult { InPlace, Moved, Gone };

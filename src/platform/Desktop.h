@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace kiv {
@@ -53,6 +54,24 @@ public:
     virtual bool ForceForegroundWindow(WindowHandle window) = 0;
     // Every top-level window, front to back.
     virtual std::vector<TopLevelWindow> TopLevelWindows() = 0;
+};
+
+// Tells when the displays' layout changed since it last looked.
+class CDisplayWatch {
+public:
+    explicit CDisplayWatch(IDesktop& desktop) : mDesktop(desktop), mLayout(desktop.Monitors()) {}
+    bool LayoutChanged() {
+        MonitorLayout now = mDesktop.Monitors();
+        if (now == mLayout) {
+            return false;
+        }
+        mLayout = std::move(now);
+        return true;
+    }
+
+private:
+    IDesktop& mDesktop;
+    MonitorLayout mLayout;
 };
 
 } // namespace kiv

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <limits>
+#include <string>
 
 namespace kiv {
 
@@ -36,10 +38,20 @@ std::optional<size_t> IndexOfRect(const MonitorLayout& monitors, const Rect& rec
     }
     return best;
 }
+
+int32_t Clamped(int64_t value) {
+    return static_cast<int32_t>(std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(),
+                                                    std::numeric_limits<int32_t>::max()));
+}
 } // namespace
 
-bool RectsOverlap(const Rect& a, const Rect& b) {
-    return OverlapArea(a, b) > 0;
+Rect RectOfSize(int32_t left, int32_t top, int32_t width, int32_t height) {
+    return {left, top, Clamped(std::int64_t{left} + width), Clamped(std::int64_t{top} + height)};
+}
+
+Size SizeOf(const Rect& rect) {
+    return {Clamped(std::int64_t{rect.right} - rect.left),
+            Clamped(std::int64_t{rect.bottom} - rect.top)};
 }
 
 std::optional<Monitor> MonitorOfRect(const MonitorLayout& monitors, const Rect& rect) {
@@ -58,9 +70,14 @@ Monitor PrimaryMonitor(const MonitorLayout& monitors) {
     return monitors.empty() ? Monitor{} : monitors.front();
 }
 
-int DisplayNumberOfRect(const MonitorLayout& monitors, const Rect& rect) {
+std::string DisplayOfPosition(const MonitorLayout& monitors, const Rect& rect) {
     std::optional<size_t> index = IndexOfRect(monitors, rect);
-    return index ? static_cast<int>(*index) + 1 : 0;
+    if (!index) {
+        return "On no display";
+    }
+    const Size size = SizeOf(monitors[*index].area);
+    return "Display " + std::to_string(*index + 1) + ", " + std::to_string(size.width) +
+           " \xC3\x97 " + std::to_string(size.height); // UTF-8
 }
 
 } // namespace kiv

@@ -20,12 +20,11 @@ struct Monitor {
 // The displays in the system's order; the primary's number is not always 1.
 using MonitorLayout = std::vector<Monitor>;
 
-inline Size SizeOf(const Rect& rect) {
-    return {rect.right - rect.left, rect.bottom - rect.top};
-}
+// Held within 32 bits.
+Size SizeOf(const Rect& rect);
 
-// Whether the two rectangles share any pixel.
-bool RectsOverlap(const Rect& a, const Rect& b);
+// The rectangle of a left, top, width and height, its far edges held within 32 bits.
+Rect RectOfSize(int32_t left, int32_t top, int32_t width, int32_t height);
 
 // The display that shows `rect`: the one holding its centre, or else the one
 // with the largest share of it. Nothing when no display shows any of it
@@ -36,8 +35,9 @@ std::optional<Monitor> MonitorOfRect(const MonitorLayout& monitors, const Rect& 
 // rectangle when there are none.
 Monitor PrimaryMonitor(const MonitorLayout& monitors);
 
-// The number of `rect`'s display, from 1 in the system's order; 0 when no
-// display shows it.
-int DisplayNumberOfRect(const MonitorLayout& monitors, const Rect& rect);
+// The display of `rect` in words, numbered from 1 in the system's order:
+// "Display 2, 1280 × 720", or
+// "On no display" when none shows it.
+std::string DisplayOfPosition(const MonitorLayout& monitors, const Rect& rect);
 
 } // namespace kiv

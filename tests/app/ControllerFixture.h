@@ -14,12 +14,18 @@
 
 #include <array>
 #include <functional>
+#include <limits>
 #include <map>
 #include <set>
 #include <string>
 #include <vector>
 
 namespace kiv::test {
+
+// One display as large as 32 bits allow: every setting, however absurd, is on it.
+inline constexpr Rect kHugestDisplay{
+    std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::min(),
+    std::numeric_limits<int32_t>::max(), std::numeric_limits<int32_t>::max()};
 
 // The main window's own view: the sorted setting list carrying item data like
 // the real combo box, the caption, the commands' states and the menus.
@@ -114,6 +120,8 @@ struct FakePositionView : IPositionView {
         labels = {std::to_string(s.WindowLeft), std::to_string(s.WindowTop),
                   std::to_string(s.WindowWidth), std::to_string(s.WindowHeight)};
     }
+    void ShowDisplay(std::string_view text) override { display = text; }
+    std::string display;
     bool IsLockPositionChecked() const override { return lockChecked; }
     void ShowLockPositionChecked(bool checked) override { lockChecked = checked; }
     std::string PositionLabelText(PositionLabel label) const override {

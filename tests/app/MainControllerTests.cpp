@@ -93,6 +93,7 @@ TEST_F(ControllerFixture, ARefusedMoveIsSaidOncePerSelectionAndTakenBackWhenAMov
 }
 
 TEST_F(ControllerFixture, FarEdgesBeyond32BitsAreReportedAfterTheMoveAndLeaveNothingBusy) {
+    desktop.monitors = {{kHugestDisplay, true}};
     Load({Setting("Huge", {2000000000, 0, 2000000000, 10})});
     Select("Huge");
     EXPECT_EQ(Reports(), (Texts{"AdjustWindow: Error: 6. Overflow"}));

@@ -43,9 +43,9 @@ TEST_F(OrbitBlanking, APadIsStoredAndItsStripFollowsAtOnceANegativeOneShowsZero)
 
 TEST_F(OrbitBlanking, ATaskbarTheShellMakesAgainIsHiddenWhileBlanking) {
     LoadMovie();
-    blanking.taskbar.visible = true;
+    blanking.taskbar.Primary().visible = true;
     controller.TaskbarCreated();
-    EXPECT_FALSE(blanking.taskbar.visible);
+    EXPECT_FALSE(blanking.taskbar.Primary().visible);
 }
 
 TEST_F(OrbitBlanking, AbsurdPadsAreReportedAndASaneOneBlanksAsUsual) {

@@ -24,6 +24,7 @@ struct PositionEditor : ControllerFixture {
 };
 
 TEST_F(PositionEditor, ANudgePastThe32BitRangeIsReportedAndMovesNothing) {
+    desktop.monitors = {{kHugestDisplay, true}};
     LoadWide({std::numeric_limits<int32_t>::min(), 0, 10, 10});
     editor.cmdSize_Click(0);
     EXPECT_EQ(Reports(), (Texts{"cmdSize_Click: Error: 6. Overflow"}));
@@ -73,6 +74,19 @@ TEST_F(PositionEditor, AnEditedPositionIsStoredRoundedWhileTheLabelShowsTheNumbe
         EXPECT_EQ(position.labels[1], c.shown);
     }
     EXPECT_TRUE(reporter.messages.empty());
+}
+
+TEST_F(PositionEditor, ThePageNamesTheDisplayThePositionIsOnAsItChanges) {
+    desktop.monitors = {{{0, 0, 1024, 768}, true}, {{1024, 0, 2304, 720}, false}};
+    LoadWide({1100, 40, 1100, 620});
+    EXPECT_EQ(position.display, "Display 2, 1280 \xC3\x97 720");
+    editor.lblPosition_MouseUp(PositionLabel::Left);
+    editor.txtPositionEdit_Validate("-300");
+    EXPECT_EQ(position.display, "Display 1, 1024 \xC3\x97 768");
+    desktop.monitors.pop_back(); // the television switched off
+    editor.lblPosition_MouseUp(PositionLabel::Left);
+    editor.txtPositionEdit_Validate("1100");
+    EXPECT_EQ(position.display, "On no display");
 }
 
 TEST_F(PositionEditor, EscapeLeavesTheLabelAndTheSettingAsTheyWere) {

@@ -17,6 +17,10 @@ using namespace test;
 
 constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
 constexpr int32_t kMin = std::numeric_limits<int32_t>::min();
+// A 1024 x 768 desk monitor and a 1280 x 720 television beside it.
+const Monitor kDesk{{0, 0, 1024, 768}, true};
+const Monitor kTvRight{{1024, 0, 2304, 720}, false};
+const Monitor kTvLeft{{-1280, 0, 0, 720}, false};
 
 CWindowSetting Pads(int32_t left, int32_t top, int32_t right, int32_t bottom) {
     CWindowSetting s;
@@ -31,12 +35,20 @@ TEST(BlankStripsTest, MarginsAndPadsAddUpAroundTheWindow) {
     RecordingReporter reporter;
     COptions options(reporter);
     // Caption 18, frame 4; the window at (100, 50)-(900, 650) on 1024 x 768.
-    EXPECT_EQ(ComputeBlankStrips({100, 50, 900, 650}, {1024, 768}, BlankingMargins(options, 18, 4),
+    EXPECT_EQ(ComputeBlankStrips({100, 50, 900, 650}, kDesk.area, BlankingMargins(options, 18, 4),
                                  Pads(0, 0, 0, 0)),
               (BlankStrips{104, 72, 128, 122}));
+    // The same window on a television right of the desk monitor, or left of it:
+    // each strip is measured from the television's own edges.
+    for (const Monitor& tv : {kTvRight, kTvLeft}) {
+        const int32_t x = tv.area.left;
+        EXPECT_EQ(ComputeBlankStrips({x + 100, 50, x + 900, 650}, tv.area,
+                                     BlankingMargins(options, 18, 4), Pads(0, 0, 0, 0)),
+                  (BlankStrips{104, 72, 1280 - 900 + 4, 720 - 650 + 4}));
+    }
     options.TitleBarMargin = 0;
     options.SideMargin = -7; // any value but -1 is taken as it is
-    EXPECT_EQ(ComputeBlankStrips({100, 50, 900, 650}, {1024, 768}, BlankingMargins(options, 18, 4),
+    EXPECT_EQ(ComputeBlankStrips({100, 50, 900, 650}, kDesk.area, BlankingMargins(options, 18, 4),
                                  Pads(1, 2, 3, -4)),
               (BlankStrips{100 - 7 + 1, 50 + 4 + 0 + 2, 1024 - 900 - 7 + 3, 768 - 650 + 4 - 4}));
 }
@@ -44,12 +56,12 @@ TEST(BlankStripsTest, MarginsAndPadsAddUpAroundTheWindow) {
 TEST(BlankStripsTest, SumsBeyond32BitsRaiseOverflow) {
     for (CWindowSetting setting :
          {Pads(kMax, 0, 0, 0), Pads(0, kMax, 0, 0), Pads(0, 0, kMax, 0), Pads(0, 0, 0, kMax)}) {
-        EXPECT_THROW(ComputeBlankStrips({100, 50, 900, 650}, {1024, 768}, {18, 4, 4}, setting),
+        EXPECT_THROW(ComputeBlankStrips({100, 50, 900, 650}, kDesk.area, {18, 4, 4}, setting),
                      CRuntimeError);
     }
     // A window far off the screen's left still fits: the strip is simply negative.
     EXPECT_EQ(
-        ComputeBlankStrips({kMin + 4, 0, 0, 0}, {1024, 768}, {0, 0, -4}, Pads(0, 0, 0, 0)).left,
+        ComputeBlankStrips({kMin + 4, 0, 0, 0}, kDesk.area, {0, 0, -4}, Pads(0, 0, 0, 0)).left,
         kMin);
 }
 
@@ -61,6 +73,7 @@ struct BlankingFixture : ::testing::Test, IBlankingEvents {
     CTaskbar taskbar{platform.taskbar, dir.File("KIV.taskbar")};
     CBlanking blanking{platform, taskbar, options, *this, reporter};
     std::vector<Rect> menus;
+    bool MarkerExists() { return std::filesystem::exists(dir.File("KIV.taskbar")); }
 
     void BlankingKeyDown(int16_t&, int16_t&) override {}
     void BlankingContextMenu(int32_t screenX, int32_t screenY) override {
@@ -71,11 +84,12 @@ struct BlankingFixture : ::testing::Test, IBlankingEvents {
 
 TEST_F(BlankingFixture, StripsMoveOnlyWhileOnAndTheTaskbarHidesMeanwhile) {
     blanking.SetBlankingOn(false); // a visible taskbar is left alone
-    EXPECT_EQ(platform.taskbar.shows, 0);
+    EXPECT_EQ(platform.taskbar.Primary().shows, 0);
+    blanking.SetScreen(kDesk);
     blanking.SetLeftBlankPixels(104);
     EXPECT_EQ(Ltwh(0), (Rect{0, 0, 0, 0}));
     blanking.SetBlankingOn(true);
-    EXPECT_FALSE(platform.taskbar.visible);
+    EXPECT_FALSE(platform.taskbar.Primary().visible);
     blanking.SetLeftBlankPixels(104);
     blanking.SetTopBlankPixels(72);
     blanking.SetRightBlankPixels(128);
@@ -85,10 +99,6 @@ TEST_F(BlankingFixture, StripsMoveOnlyWhileOnAndTheTaskbarHidesMeanwhile) {
     EXPECT_EQ(Ltwh(2), (Rect{896, 0, 128, 768}));
     EXPECT_EQ(Ltwh(3), (Rect{0, 646, 1024, 122}));
     EXPECT_TRUE(platform.Strip(3).visible && platform.Strip(3).onTop);
-    platform.screen = {1280, 1024}; // a display change: the left strip, set first, follows
-    blanking.SetLeftBlankPixels(104);
-    EXPECT_EQ(Ltwh(0), (Rect{0, 0, 104, 1024}));
-    platform.screen = {1024, 768};
     // Sizes below one become zero; the bottom never goes below the taskbar margin.
     blanking.SetRightBlankPixels(-5);
     EXPECT_EQ(Ltwh(2), (Rect{1024, 0, 0, 768}));
@@ -98,31 +108,63 @@ TEST_F(BlankingFixture, StripsMoveOnlyWhileOnAndTheTaskbarHidesMeanwhile) {
     }
     blanking.SetBlankingOn(false);
     EXPECT_FALSE(platform.Strip(0).visible || platform.Strip(3).onTop);
-    EXPECT_TRUE(platform.taskbar.visible);
+    EXPECT_TRUE(platform.taskbar.Primary().visible);
+}
+
+TEST_F(BlankingFixture, OnATelevisionTheStripsCoverItAndOnlyItsTaskbarHides) {
+    platform.taskbar.bars.push_back({{1024, 680, 2304, 720}}); // a taskbar on every display
+    blanking.SetScreen(kTvLeft);                               // no taskbar of its own there
+    blanking.SetBlankingOn(true);
+    EXPECT_TRUE(platform.taskbar.Primary().visible && platform.taskbar.bars[1].visible);
+    EXPECT_FALSE(MarkerExists());
+    blanking.SetScreen(kTvRight);
+    blanking.SetLeftBlankPixels(104);
+    blanking.SetTopBlankPixels(72);
+    blanking.SetRightBlankPixels(384);
+    blanking.SetBottomBlankPixels(74);
+    blanking.TaskbarCreated();
+    EXPECT_EQ(Ltwh(0), (Rect{1024, 0, 104, 720}));
+    EXPECT_EQ(Ltwh(1), (Rect{1024, 0, 1280, 72}));
+    EXPECT_EQ(Ltwh(2), (Rect{1920, 0, 384, 720}));
+    EXPECT_EQ(Ltwh(3), (Rect{1024, 646, 1280, 74}));
+    EXPECT_TRUE(platform.taskbar.Primary().visible);
+    EXPECT_FALSE(platform.taskbar.bars[1].visible);
+    EXPECT_TRUE(MarkerExists());
+    // The setting moves to the desk monitor: its taskbar hides, the television's returns.
+    blanking.SetScreen(kDesk);
+    blanking.SetBlankingOn(true);
+    EXPECT_FALSE(platform.taskbar.Primary().visible);
+    EXPECT_TRUE(platform.taskbar.bars[1].visible);
+    blanking.SetBlankingOn(false);
+    EXPECT_TRUE(platform.taskbar.Primary().visible && platform.taskbar.bars[1].visible);
+    EXPECT_EQ(platform.taskbar.bars[1].hides, 1);
+    EXPECT_FALSE(MarkerExists());
 }
 
 TEST_F(BlankingFixture, TheShellIsAskedOnlyWhenTheTaskbarMustChange) {
+    blanking.SetScreen(kDesk);
     for (int update = 0; update < 3; ++update) {
         blanking.SetBlankingOn(true);
     }
     blanking.SetBlankingOn(false);
     blanking.SetBlankingOn(false);
-    EXPECT_EQ(platform.taskbar.hides, 1);
-    EXPECT_EQ(platform.taskbar.shows, 1);
+    EXPECT_EQ(platform.taskbar.Primary().hides, 1);
+    EXPECT_EQ(platform.taskbar.Primary().shows, 1);
     // A hide the shell has not carried out yet is undone all the same.
     platform.taskbar.carriesOut = false;
     blanking.SetBlankingOn(true);
     blanking.SetBlankingOn(false);
-    EXPECT_EQ(platform.taskbar.shows, 2);
+    EXPECT_EQ(platform.taskbar.Primary().shows, 2);
 }
 
 TEST_F(BlankingFixture, ARecreatedTaskbarIsHiddenAgainOnlyWhileOnAndARightClickAsksForTheMenu) {
+    blanking.SetScreen(kDesk);
     blanking.TaskbarCreated();
-    EXPECT_TRUE(platform.taskbar.visible);
+    EXPECT_TRUE(platform.taskbar.Primary().visible);
     blanking.SetBlankingOn(true);
-    platform.taskbar.visible = true; // the shell's new taskbar
+    platform.taskbar.Primary().visible = true; // the shell's new taskbar
     blanking.TaskbarCreated();
-    EXPECT_FALSE(platform.taskbar.visible);
+    EXPECT_FALSE(platform.taskbar.Primary().visible);
     platform.Strip(3).events->BlankingFormMouseUp(1, 10, 760);
     platform.Strip(3).events->BlankingFormMouseUp(2, 10, 760);
     EXPECT_EQ(menus, (std::vector<Rect>{{10, 760, 0, 0}}));
@@ -138,13 +180,14 @@ struct TaskbarFixture : ::testing::Test {
 };
 
 TEST_F(TaskbarFixture, AMarkerLeftByAKilledRunShowsTheTaskbarAtTheNextStartOnce) {
-    window.visible = false; // hidden by someone else: no marker, nothing to do
+    window.bars.push_back({{1024, 680, 2304, 720}, false});
+    window.Primary().visible = false; // hidden by someone else: no marker, nothing to do
     EXPECT_FALSE(CTaskbar(window, marker).RestoreAfterUncleanEnd());
-    EXPECT_FALSE(window.visible);
+    EXPECT_FALSE(window.Primary().visible);
     test::WriteBytes(marker, "left by a killed run");
     CTaskbar next(window, marker);
-    EXPECT_TRUE(next.RestoreAfterUncleanEnd());
-    EXPECT_TRUE(window.visible);
+    EXPECT_TRUE(next.RestoreAfterUncleanEnd()); // every display's taskbar
+    EXPECT_TRUE(window.Primary().visible && window.bars[1].visible);
     EXPECT_FALSE(MarkerExists());
     EXPECT_FALSE(next.RestoreAfterUncleanEnd());
 }

@@ -18,27 +18,27 @@ TEST(MonitorOfRectTest, TheCentreChoosesThenTheLargestShareThenNone) {
         MonitorLayout layout;
         Rect rect;
         std::optional<Monitor> expected;
-        int displayNumber;
+        const char* display;
     } cases[] = {
-        {{kDesk, kTvRight}, {1100, 40, 2200, 660}, kTvRight, 2},
-        {{kDesk, kTvLeft}, {-1180, 40, -80, 660}, kTvLeft, 2},
-        {{kTvRight, kDesk}, {10, 10, 500, 500}, kDesk, 2},
+        {{kDesk, kTvRight}, {1100, 40, 2200, 660}, kTvRight, "Display 2, 1280 \xC3\x97 720"},
+        {{kDesk, kTvLeft}, {-1180, 40, -80, 660}, kTvLeft, "Display 2, 1280 \xC3\x97 720"},
+        {{kTvRight, kDesk}, {10, 10, 500, 500}, kDesk, "Display 2, 1024 \xC3\x97 768"},
         // Straddling: the centre (1100) is on the television.
-        {{kDesk, kTvRight}, {900, 0, 1300, 400}, kTvRight, 2},
+        {{kDesk, kTvRight}, {900, 0, 1300, 400}, kTvRight, "Display 2, 1280 \xC3\x97 720"},
         // The centre below the television's 720 rows: most of it is on the desk.
-        {{kDesk, kTvRight}, {700, 600, 1100, 900}, kDesk, 1},
+        {{kDesk, kTvRight}, {700, 600, 1100, 900}, kDesk, "Display 1, 1024 \xC3\x97 768"},
         // Taller than the television, centre still on it.
-        {{kDesk, kTvRight}, {1090, -60, 2190, 840}, kTvRight, 2},
+        {{kDesk, kTvRight}, {1090, -60, 2190, 840}, kTvRight, "Display 2, 1280 \xC3\x97 720"},
         // The television switched off: nothing shows the setting.
-        {{kDesk}, {1100, 40, 2200, 660}, std::nullopt, 0},
-        {{}, {0, 0, 100, 100}, std::nullopt, 0},
+        {{kDesk}, {1100, 40, 2200, 660}, std::nullopt, "On no display"},
+        {{}, {0, 0, 100, 100}, std::nullopt, "On no display"},
         // As large as 32 bits allow.
-        {{kDesk}, {0, 0, kMax, kMax}, kDesk, 1},
+        {{kDesk}, {0, 0, kMax, kMax}, kDesk, "Display 1, 1024 \xC3\x97 768"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.rect.left << "," << c.rect.top);
         EXPECT_EQ(MonitorOfRect(c.layout, c.rect), c.expected);
-        EXPECT_EQ(DisplayNumberOfRect(c.layout, c.rect), c.displayNumber);
+        EXPECT_EQ(DisplayOfPosition(c.layout, c.rect), c.display);
     }
 }
 

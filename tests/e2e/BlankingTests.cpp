@@ -27,8 +27,9 @@ std::vector<std::string> VisibleStripRects(DWORD processId) {
 std::vector<std::string> ExpectedStrips(const RECT& r) {
     const int width = ::GetSystemMetrics(SM_CXSCREEN), height = ::GetSystemMetrics(SM_CYSCREEN);
     const int frame = ::GetSystemMetrics(SM_CYFRAME);
-    const BlankStrips s = ComputeBlankStrips({r.left, r.top, r.right, r.bottom}, {width, height},
-                                             {::GetSystemMetrics(SM_CYCAPTION), frame, frame}, {});
+    const BlankStrips s =
+        ComputeBlankStrips({r.left, r.top, r.right, r.bottom}, {0, 0, width, height},
+                           {::GetSystemMetrics(SM_CYCAPTION), frame, frame}, {});
     const int bottom = std::max(s.bottom, 3); // never thinner than the default taskbar margin
     std::vector<std::string> rects = {RectText({0, 0, s.left, height}),
                                       RectText({0, 0, width, s.top}),

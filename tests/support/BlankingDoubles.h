@@ -9,8 +9,8 @@
 
 namespace kiv::test {
 
-// Blank windows and a taskbar that keep what is done to them, on a 1024 x 768
-// screen with an 18-pixel caption and a 4-pixel frame.
+// Blank windows and taskbars that keep what is done to them, with an 18-pixel
+// caption and a 4-pixel frame.
 class FakeBlankingPlatform : public IBlankingPlatform {
 public:
     struct WindowState {
@@ -20,21 +20,35 @@ public:
         IBlankWindowEvents* events = nullptr;
     };
 
-    class FakeTaskbar : public ITaskbarWindow {
+    // The primary display's taskbar at the foot of the screen and, when a test
+    // adds them, others; each handle is its index plus one.
+    class FakeTaskbar : public ITaskbarWindows {
     public:
-        bool IsVisible() override { return visible; }
-        void Hide() override {
-            visible = !carriesOut;
-            ++hides;
+        struct FakeBar {
+            Rect area;
+            bool visible = true;
+            int hides = 0;
+            int shows = 0;
+        };
+        std::vector<Bar> Taskbars() override {
+            std::vector<Bar> listed;
+            for (size_t i = 0; i < bars.size(); ++i) {
+                listed.push_back({i + 1, bars[i].area});
+            }
+            return listed;
         }
-        void Show() override {
-            visible = true;
-            ++shows;
+        bool IsVisible(WindowHandle bar) override { return bars.at(bar - 1).visible; }
+        void Hide(WindowHandle bar) override {
+            bars.at(bar - 1).visible = !carriesOut;
+            ++bars.at(bar - 1).hides;
         }
-        bool visible = true;
+        void Show(WindowHandle bar) override {
+            bars.at(bar - 1).visible = true;
+            ++bars.at(bar - 1).shows;
+        }
+        FakeBar& Primary() { return bars.at(0); }
+        std::vector<FakeBar> bars{{{0, 738, 1024, 768}}};
         bool carriesOut = true; // false: a shell that has not got to a hide yet
-        int hides = 0;
-        int shows = 0;
     };
 
     std::unique_ptr<IBlankWindow> CreateBlankWindow(IBlankWindowEvents& events) override {
@@ -42,12 +56,10 @@ public:
         windows.back()->events = &events;
         return std::make_unique<Window>(windows.back());
     }
-    Size ScreenSize() override { return screen; }
     int32_t CaptionHeight() override { return 18; }
     int32_t FrameHeight() override { return 4; }
-    ITaskbarWindow& Taskbar() override { return taskbar; }
+    ITaskbarWindows& Taskbar() override { return taskbar; }
 
-    Size screen{1024, 768};
     // Left, top, right, bottom, as the controller makes them.
     WindowState& Strip(size_t index) { return *windows.at(index); }
 

@@ -116,9 +116,10 @@ TEST(TaskbarTest, AShownTaskbarIsBackOnTopOfItsBand) {
                                          10, nullptr, nullptr, nullptr, nullptr));
     ::SetWindowPos(above.Get(), HWND_TOP, 0, 0, 0, 0,
                    SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
-    window.Hide();
+    const WindowHandle handle = reinterpret_cast<WindowHandle>(bar);
+    window.Hide(handle);
     ASSERT_TRUE(PumpUntil([&] { return !shown(); }));
-    window.Show();
+    window.Show(handle);
     ASSERT_TRUE(PumpUntil(shown));
     for (HWND w = bar; w != nullptr; w = ::GetWindow(w, GW_HWNDPREV)) {
         EXPECT_NE(w, above.Get()) << "a window stays above the shown taskbar";

@@ -18,8 +18,10 @@ static_assert(kHotKeyTableSize <= static_cast<size_t>(support::kMaxHotKeys),
               "the key hook must be able to watch every hot key KIV builds");
 
 namespace {
-// The lock watchdog's timer; the pages keep timers of their own.
+// The lock watchdog's timer and the displays' watch (Wine tells no window
+// when a display is switched off or on); the pages keep timers of their own.
 constexpr UINT_PTR kCheckerTimer = 1;
+constexpr UINT_PTR kDisplayTimer = 2;
 constexpr UINT kCheckerIntervalMs = 1000;
 
 // Layout in device-independent pixels at 96 DPI.
@@ -58,6 +60,7 @@ bool frmMain::Load(CMainController& controller, HICON largeIcon, HICON smallIcon
     // A remote control's second copy may run with less privilege than KIV:
     // its hand-over is let in, and checked by its marker and size on arrival.
     ::ChangeWindowMessageFilterEx(Hwnd(), WM_COPYDATA, MSGFLT_ALLOW, nullptr);
+    ::SetTimer(Hwnd(), kDisplayTimer, kCheckerIntervalMs, nullptr);
     // Each page reports its own controls to the feature behind it.
     fraAdjust.Bind(controller.Position());
     fraAdjust.UsePositionEditMenu([this] { return mMenus.TrackPositionEdit(Hwnd()); });
@@ -167,6 +170,7 @@ bool frmMain::PreTranslateMessage(MSG& message) {
 void frmMain::OnDestroy() {
     // No tick may reach a feature while the controller shuts down.
     SetCheckerEnabled(false);
+    ::KillTimer(Hwnd(), kDisplayTimer);
     mTabStrip.StopTimers();
     if (mController) {
         mController->Form_Unload();
@@ -222,10 +226,10 @@ bool frmMain::OnCommand(int id, int code, HWND control) {
 }
 
 bool frmMain::OnTimer(UINT_PTR id) {
-    if (mController == nullptr || id != kCheckerTimer) {
+    if (mController == nullptr || (id != kCheckerTimer && id != kDisplayTimer)) {
         return false;
     }
-    mController->tmrChecker_Timer();
+    id == kCheckerTimer ? mController->tmrChecker_Timer() : mController->tmrDisplays_Timer();
     return true;
 }
 

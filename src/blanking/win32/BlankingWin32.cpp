@@ -9,27 +9,51 @@ namespace kiv::win32 {
 namespace {
 // Asked, not waited for: a shell that does not answer must not hold KIV.
 constexpr UINT kTaskbarFlags = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_ASYNCWINDOWPOS;
+
+constexpr const char* kSecondaryTaskbarClass = "Shell_SecondaryTrayWnd";
+
+HWND ToHwnd(WindowHandle window) {
+    return reinterpret_cast<HWND>(window);
+}
 } // namespace
 
 HWND CWin32Taskbar::Find() {
     return ::FindWindowA("Shell_traywnd", "");
 }
 
-bool CWin32Taskbar::IsVisible() {
-    return ::IsWindowVisible(Find()) != FALSE;
+std::vector<ITaskbarWindows::Bar> CWin32Taskbar::Taskbars() {
+    std::vector<Bar> bars;
+    auto add = [&](HWND bar) {
+        RECT area{};
+        ::GetWindowRect(bar, &area);
+        bars.push_back(
+            {reinterpret_cast<WindowHandle>(bar), {area.left, area.top, area.right, area.bottom}});
+    };
+    if (HWND primary = Find()) {
+        add(primary);
+    }
+    for (HWND bar = nullptr;
+         (bar = ::FindWindowExA(nullptr, bar, kSecondaryTaskbarClass, nullptr)) != nullptr;) {
+        add(bar);
+    }
+    return bars;
 }
 
-void CWin32Taskbar::Hide() {
-    if (!::SetWindowPos(Find(), nullptr, 0, 0, 0, 0,
+bool CWin32Taskbar::IsVisible(WindowHandle bar) {
+    return ::IsWindowVisible(ToHwnd(bar)) != FALSE;
+}
+
+void CWin32Taskbar::Hide(WindowHandle bar) {
+    if (!::SetWindowPos(ToHwnd(bar), nullptr, 0, 0, 0, 0,
                         SWP_HIDEWINDOW | SWP_NOZORDER | kTaskbarFlags)) {
-        // No shell taskbar (another shell, or none yet): nothing to hide.
+        // Gone meanwhile (the shell restarting): nothing to hide.
         LogDebug("CWin32Taskbar::Hide", "no taskbar window to hide");
     }
 }
 
-void CWin32Taskbar::Show() {
+void CWin32Taskbar::Show(WindowHandle bar) {
     // Back on top of the z-order (insert-after 0), as a freshly shown taskbar is.
-    if (!::SetWindowPos(Find(), HWND_TOP, 0, 0, 0, 0, SWP_SHOWWINDOW | kTaskbarFlags)) {
+    if (!::SetWindowPos(ToHwnd(bar), HWND_TOP, 0, 0, 0, 0, SWP_SHOWWINDOW | kTaskbarFlags)) {
         LogDebug("CWin32Taskbar::Show", "no taskbar window to show");
     }
 }
@@ -41,10 +65,6 @@ CWin32BlankingPlatform::CreateBlankWindow(IBlankWindowEvents& events) {
     return window;
 }
 
-Size CWin32BlankingPlatform::ScreenSize() {
-    return {::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
-}
-
 int32_t CWin32BlankingPlatform::CaptionHeight() {
     return ::GetSystemMetrics(SM_CYCAPTION);
 }
@@ -54,12 +74,15 @@ int32_t CWin32BlankingPlatform::FrameHeight() {
 }
 
 void ShowTaskbarAtCrash(const char* markerPath) noexcept {
-    HWND taskbar = CWin32Taskbar::Find();
-    if (taskbar != nullptr) {
-        // Posted, not sent: a crashing KIV must not wait on a busy shell. A
-        // taskbar that still looks visible may have a hide of KIV's pending,
-        // which this show follows.
+    // Posted, not sent: a crashing KIV must not wait on a busy shell. A
+    // taskbar that still looks visible may have a hide of KIV's pending, which
+    // this show follows.
+    if (HWND taskbar = CWin32Taskbar::Find()) {
         ::ShowWindowAsync(taskbar, SW_SHOWNA);
+    }
+    for (HWND bar = nullptr;
+         (bar = ::FindWindowExA(nullptr, bar, kSecondaryTaskbarClass, nullptr)) != nullptr;) {
+        ::ShowWindowAsync(bar, SW_SHOWNA);
     }
     if (markerPath != nullptr && *markerPath != '\0') {
         RemoveFile(markerPath);

@@ -5,24 +5,26 @@
 
 namespace kiv::win32 {
 
-// The shell's taskbar, found anew on every call ("Shell_traywnd" with an
-// empty title); when there is none the calls do nothing.
-class CWin32Taskbar : public ITaskbarWindow {
+// The shell's taskbars, found anew on every call: the primary display's
+// ("Shell_traywnd" with an empty title) and those on the other displays
+// ("Shell_SecondaryTrayWnd").
+class CWin32Taskbar : public ITaskbarWindows {
 public:
+    // The primary display's taskbar; none when the shell has none.
     static HWND Find();
-    bool IsVisible() override;
-    void Hide() override;
-    void Show() override;
+    std::vector<Bar> Taskbars() override;
+    bool IsVisible(WindowHandle bar) override;
+    void Hide(WindowHandle bar) override;
+    void Show(WindowHandle bar) override;
 };
 
 // Blank windows (frmBlank) and the system's metrics.
 class CWin32BlankingPlatform : public IBlankingPlatform {
 public:
     std::unique_ptr<IBlankWindow> CreateBlankWindow(IBlankWindowEvents& events) override;
-    Size ScreenSize() override;
     int32_t CaptionHeight() override;
     int32_t FrameHeight() override;
-    ITaskbarWindow& Taskbar() override { return mTaskbar; }
+    ITaskbarWindows& Taskbar() override { return mTaskbar; }
 
 private:
     CWin32Taskbar mTaskbar;

@@ -105,6 +105,7 @@ void CAdjustPage::Build() {
 
     AddControl(WC_BUTTONA, "&Get Current Position", BS_PUSHBUTTON | WS_TABSTOP, kCapture);
     AddControl(WC_BUTTONA, "Lock Window", BS_AUTOCHECKBOX | WS_TABSTOP, kLockPosition);
+    AddControl(WC_STATICA, "", SS_LEFT | SS_NOPREFIX | SS_CENTERIMAGE, kDisplay);
 }
 
 void CAdjustPage::Layout(const CDpiScale& scale) {
@@ -141,7 +142,8 @@ void CAdjustPage::Layout(const CDpiScale& scale) {
 
     const int bottom = kGroupTop + kGroupHeight + 10;
     Place(kCapture, scale, kPositionLeft, bottom, kPositionWidth, 26);
-    Place(kLockPosition, scale, kMoveLeft + 4, bottom + 3, 150, 20);
+    Place(kLockPosition, scale, kMoveLeft + 4, bottom + 3, kMoveWidth - 4, 20);
+    Place(kDisplay, scale, kSizeLeft, bottom + 3, kSizeWidth, 20);
 
     for (int32_t index = 0; index < kNudgeButtonCount; ++index) {
         UniqueIcon icon = MakeGlyphIcon(kNudgeGlyphs[index], scale(kIcon));
@@ -157,6 +159,19 @@ void CAdjustPage::ShowPosition(const CWindowSetting& setting) {
     ShowText(Control(kTop), std::to_string(setting.WindowTop));
     ShowText(Control(kWidth), std::to_string(setting.WindowWidth));
     ShowText(Control(kHeight), std::to_string(setting.WindowHeight));
+}
+
+void CAdjustPage::ShowDisplay(std::string_view text) {
+    if (text == mDisplayText) {
+        return;
+    }
+    mDisplayText = text;
+    // UTF-8: the size's "×" is not in every ANSI code page.
+    std::wstring wide(text.size(), L'\0');
+    wide.resize(static_cast<size_t>(
+        ::MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(),
+                              static_cast<int>(wide.size()))));
+    ::SetWindowTextW(Control(kDisplay), wide.c_str());
 }
 
 bool CAdjustPage::IsLockPositionChecked() const {

@@ -38,6 +38,7 @@ public:
         kWidthPairCaption,
         kHeightPairCaption,
         kAllPairCaption,
+        kDisplay,
         kSize0 = 220, // to kSize0 + 9, the nudge buttons by index
     };
 
@@ -52,6 +53,7 @@ public:
 
     // IPositionView
     void ShowPosition(const CWindowSetting& setting) override;
+    void ShowDisplay(std::string_view text) override;
     bool IsLockPositionChecked() const override;
     void ShowLockPositionChecked(bool checked) override;
     std::string PositionLabelText(PositionLabel label) const override;
@@ -74,6 +76,7 @@ private:
     std::array<UniqueIcon, kNudgeButtonCount> mNudgeIcons;
     CPositionEditor* mEditor = nullptr;
     std::function<bool()> mChooseEdit;
+    std::string mDisplayText;
 };
 
 } // namespace kiv::win32
