@@ -18,6 +18,8 @@ packages=(
   googletest libgtest-dev
   g++-mingw-w64-x86-64 g++-mingw-w64-i686
   wine wine64 fonts-wine xvfb xauth x11-utils imagemagick
+  # A desktop of two monitors for the tests of a television beside the desk one.
+  xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils
 )
 
 # A 93-byte 32-bit Linux program that only exits with 0.

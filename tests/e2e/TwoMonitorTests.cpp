@@ -1,0 +1,227 @@
+// kiv.exe on a desktop of two monitors, as an HTPC drives a television beside
+// its desk monitor (tests/wine/two-monitors.sh makes the desktop: a 1024x768
+// primary and a 1280x720 television, arranged with xrandr). A setting on the
+// television blanks the television around the player and leaves the desk
+// monitor alone, grows the player past the television's height, and gets the
+// player back when the television is switched off and on.
+#include "blanking/Blanking.h"
+#include "support/KivProcess.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace kiv::e2e {
+namespace {
+
+std::vector<RECT> MonitorRects() {
+    std::vector<RECT> rects;
+    ::EnumDisplayMonitors(
+        nullptr, nullptr,
+        [](HMONITOR, HDC, LPRECT rect, LPARAM list) -> BOOL {
+            reinterpret_cast<std::vector<RECT>*>(list)->push_back(*rect);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&rects));
+    return rects;
+}
+
+std::string MonitorsText() {
+    std::string text;
+    for (const RECT& r : MonitorRects()) {
+        text += RectText(r) + "; ";
+    }
+    return text;
+}
+
+const RECT kPrimary = {0, 0, 1024, 768};
+
+// The television right or left of the primary, or switched off (nullptr).
+bool ArrangeTelevision(const char* side) {
+    const std::string arguments =
+        side ? std::string("--output DUMMY1 --mode 1280x720_60 ") + side + " DUMMY0"
+             : std::string("--output DUMMY1 --off");
+    if (!StartUnixProgram("/usr/bin/xrandr", arguments)) {
+        return false;
+    }
+    const RECT television = side == nullptr                          ? RECT{}
+                            : std::string_view(side) == "--right-of" ? RECT{1024, 0, 2304, 720}
+                                                                     : RECT{-1280, 0, 0, 720};
+    return PumpUntil([&] {
+        const std::vector<RECT> now = MonitorRects();
+        return side == nullptr
+                   ? now.size() == 1
+                   : now.size() == 2 && std::any_of(now.begin(), now.end(), [&](const RECT& r) {
+                         return SameRect(r, television);
+                     });
+    });
+}
+
+std::vector<std::string> VisibleStrips(DWORD processId) {
+    std::vector<std::string> rects;
+    for (HWND window : ProcessWindows(processId, "frmBlank", true)) {
+        rects.push_back(RectText(WindowRectOf(window)));
+    }
+    std::sort(rects.begin(), rects.end());
+    return rects;
+}
+
+// The strips around a player at `r` on `monitor`, by the blanking rules with
+// the default options and no pads.
+std::vector<std::string> ExpectedStrips(const RECT& monitor, const RECT& r) {
+    const int frame = ::GetSystemMetrics(SM_CYFRAME);
+    const BlankStrips s =
+        ComputeBlankStrips({r.left, r.top, r.right, r.bottom},
+                           {monitor.left, monitor.top, monitor.right, monitor.bottom},
+                           {::GetSystemMetrics(SM_CYCAPTION), frame, frame}, {});
+    const int bottom = std::max(s.bottom, 3); // never thinner than the default taskbar margin
+    const LONG l = monitor.left, t = monitor.top, rr = monitor.right, b = monitor.bottom;
+    std::vector<std::string> rects = {
+        RectText({l, t, l + s.left, b}), RectText({l, t, rr, t + s.top}),
+        RectText({rr - s.right, t, rr, b}), RectText({l, b - bottom, rr, b})};
+    std::sort(rects.begin(), rects.end());
+    return rects;
+}
+
+bool Intersect(const RECT& a, const RECT& b) {
+    RECT both{};
+    return ::IntersectRect(&both, &a, &b) != FALSE;
+}
+
+COLORREF ScreenPixel(POINT at) {
+    HDC screen = ::GetDC(nullptr);
+    const COLORREF colour = ::GetPixel(screen, at.x, at.y);
+    ::ReleaseDC(nullptr, screen);
+    return colour;
+}
+
+// A white window of the test's own, not topmost: where the strips cover it,
+// the screen shows black there.
+class WhiteWindow {
+public:
+    explicit WhiteWindow(const RECT& ltwh)
+        : mCentre{ltwh.left + ltwh.right / 2, ltwh.top + ltwh.bottom / 2} {
+        WNDCLASSA windowClass{};
+        windowClass.lpfnWndProc = ::DefWindowProcA;
+        windowClass.hInstance = ::GetModuleHandleA(nullptr);
+        windowClass.hbrBackground = static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH));
+        windowClass.lpszClassName = "KivTestWhite";
+        ::RegisterClassA(&windowClass);
+        mWindow.Reset(::CreateWindowExA(WS_EX_NOACTIVATE, "KivTestWhite", "", WS_POPUP | WS_VISIBLE,
+                                        ltwh.left, ltwh.top, ltwh.right, ltwh.bottom, nullptr,
+                                        nullptr, windowClass.hInstance, nullptr));
+        ::UpdateWindow(mWindow.Get());
+    }
+    COLORREF Shown() const { return ScreenPixel(mCentre); }
+
+private:
+    POINT mCentre;
+    win32::UniqueWindow mWindow;
+};
+
+struct TwoMonitorE2e : ::testing::Test {
+    KivFolder folder;
+
+    void SetUp() override { ASSERT_TRUE(ArrangeTelevision("--right-of")) << MonitorsText(); }
+    void TearDown() override { ArrangeTelevision("--right-of"); }
+
+    void WriteSetting(const RECT& r, bool blanking) {
+        CWindowSetting tv = Setting("TV", r.left, r.top, r.right - r.left, r.bottom - r.top);
+        tv.BlankingOn = blanking ? 1 : 0;
+        folder.WriteSettings({tv});
+        folder.Write("KIV.ini", "[KIV]\r\nShowTrayIcon=0\r\n");
+    }
+};
+
+TEST_F(TwoMonitorE2e, ASettingOnTheTelevisionBlanksItAloneOnEitherSideOfTheDesk) {
+    const struct {
+        const char* side;
+        RECT television;
+        RECT player;
+    } cases[] = {
+        {"--right-of", {1024, 0, 2304, 720}, {1100, 40, 2200, 660}},
+        {"--left-of", {-1280, 0, 0, 720}, {-1180, 40, -80, 660}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.side);
+        ASSERT_TRUE(ArrangeTelevision(c.side)) << MonitorsText();
+        // One in the desk monitor's corner, one in the television's, below the player.
+        const WhiteWindow desk({10, 600, 150, 100});
+        const WhiteWindow corner({c.television.left, c.television.bottom - 50, 60, 50});
+        PlayerProcess player;
+        ASSERT_TRUE(player.Started());
+        WriteSetting(c.player, true);
+        KivProcess kiv(folder, "/S TV");
+        HWND main = kiv.WaitForMainWindow();
+        ASSERT_NE(main, nullptr);
+        EXPECT_TRUE(PumpUntil([&] { return SameRect(WindowRectOf(player.Window()), c.player); }))
+            << RectText(WindowRectOf(player.Window()));
+        const std::vector<std::string> expected = ExpectedStrips(c.television, c.player);
+        EXPECT_TRUE(PumpUntil([&] { return VisibleStrips(kiv.ProcessId()) == expected; }))
+            << ::testing::PrintToString(VisibleStrips(kiv.ProcessId()));
+        for (HWND strip : ProcessWindows(kiv.ProcessId(), "frmBlank", true)) {
+            EXPECT_FALSE(Intersect(WindowRectOf(strip), kPrimary)) << RectText(WindowRectOf(strip));
+        }
+        // What the screens show: black around the picture on the television,
+        // the desk monitor as it was.
+        EXPECT_EQ(corner.Shown(), RGB(0, 0, 0));
+        EXPECT_EQ(desk.Shown(), RGB(255, 255, 255));
+        // KIV's own window wholly on one monitor.
+        const RECT mainRect = WindowRectOf(main);
+        RECT within{};
+        ::IntersectRect(&within, &mainRect, &kPrimary);
+        EXPECT_TRUE(
+            SameRect(within, mainRect) ||
+            (::IntersectRect(&within, &mainRect, &c.television) && SameRect(within, mainRect)))
+            << RectText(mainRect);
+        EXPECT_TRUE(kiv.Close());
+    }
+}
+
+// The size limit comes from the television: a setting taller than it grows
+// past its bottom as one taller than the primary does there.
+TEST_F(TwoMonitorE2e, ASettingTallerThanTheTelevisionGrowsPastIt) {
+    PlayerProcess player;
+    ASSERT_TRUE(player.Started());
+    const RECT tall = {1090, -60, 1090 + 1100, -60 + 900};
+    WriteSetting(tall, false);
+    KivProcess kiv(folder, "/S TV");
+    ASSERT_NE(kiv.WaitForMainWindow(), nullptr);
+    EXPECT_TRUE(PumpUntil([&] { return SameRect(WindowRectOf(player.Window()), tall); }))
+        << RectText(WindowRectOf(player.Window()));
+}
+
+// Switched off, the television takes its strips with it and KIV leaves the
+// player where the system put it; switched on, KIV places the player on it
+// again and blanks around it.
+TEST_F(TwoMonitorE2e, TheTelevisionSwitchedOffAndOnAgainGetsThePlayerBack) {
+    PlayerProcess player;
+    ASSERT_TRUE(player.Started());
+    const RECT onTelevision = {1100, 40, 2200, 660};
+    WriteSetting(onTelevision, true);
+    KivProcess kiv(folder, "/S TV");
+    ASSERT_NE(kiv.WaitForMainWindow(), nullptr);
+    ASSERT_TRUE(PumpUntil([&] { return VisibleStrips(kiv.ProcessId()).size() == 4; }));
+
+    ASSERT_TRUE(ArrangeTelevision(nullptr)) << MonitorsText();
+    EXPECT_TRUE(PumpUntil([&] { return VisibleStrips(kiv.ProcessId()).empty(); }))
+        << ::testing::PrintToString(VisibleStrips(kiv.ProcessId()));
+    // Windows moves the windows of a monitor that went onto the primary.
+    const RECT onDesk = Ltwh(100, 100, 640, 480);
+    ::MoveWindow(player.Window(), 100, 100, 640, 480, TRUE);
+    EXPECT_TRUE(WaitUntilSteady([&] { return RectText(WindowRectOf(player.Window())); }, 1500ms));
+    EXPECT_TRUE(SameRect(WindowRectOf(player.Window()), onDesk))
+        << RectText(WindowRectOf(player.Window()));
+
+    ASSERT_TRUE(ArrangeTelevision("--right-of")) << MonitorsText();
+    EXPECT_TRUE(PumpUntil([&] { return SameRect(WindowRectOf(player.Window()), onTelevision); }))
+        << RectText(WindowRectOf(player.Window()));
+    const std::vector<std::string> expected = ExpectedStrips({1024, 0, 2304, 720}, onTelevision);
+    EXPECT_TRUE(PumpUntil([&] { return VisibleStrips(kiv.ProcessId()) == expected; }))
+        << ::testing::PrintToString(VisibleStrips(kiv.ProcessId()));
+}
+
+} // namespace
+} // namespace kiv::e2e
