@@ -1,4 +1,5 @@
 #include "app/MainController.h"
+#include "app/MainWindowPlace.h"
 #include "util/ErrorReport.h"
 
 #include "blanking/Taskbar.h"
@@ -104,6 +105,19 @@ void CMainController::Form_Unload() {
         mBlanking.RestoreTaskbar();
         mMenus.RemoveTrayIcon();
     });
+}
+
+std::optional<WindowOrigin> CMainController::MainWindowOpenAt(Size windowSize) {
+    if (!mOptions.MainWindowPosition) {
+        return std::nullopt;
+    }
+    return MainWindowOpenOrigin(*mOptions.MainWindowPosition, windowSize,
+                                mPlatform.desktop.Monitors());
+}
+
+void CMainController::MainWindowClosing(WindowOrigin origin) {
+    mOptions.MainWindowPosition = origin;
+    mOptions.SaveMainWindowPosition();
 }
 
 void CMainController::cboSettingName_Click() {

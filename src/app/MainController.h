@@ -79,6 +79,12 @@ public:
     // (a support library is missing).
     bool Form_Load(std::string_view commandLine);
     void Form_Unload();
+    // Where the main window, of `windowSize` now, opens: where it was last
+    // closed. Nothing before KIV has ever closed: it opens as on the first run.
+    std::optional<WindowOrigin> MainWindowOpenAt(Size windowSize);
+    // The main window closes, or the session ends, with its restored corner
+    // at `origin`: the next start opens it there.
+    void MainWindowClosing(WindowOrigin origin);
 
     // Runs whenever the selected entry of the setting list changes.
     void cboSettingName_Click() override;

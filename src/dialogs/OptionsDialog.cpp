@@ -96,6 +96,17 @@ void COptionsDialog::ShowCurrentValues() {
         mView.ShowChecked(OptionsCheck::DisableDVDRomContent, mOptions.DisableDVDRomContent);
         mView.ShowChecked(OptionsCheck::AutoMouseHide, mOptions.AutoMouseHide);
         mView.ShowChecked(OptionsCheck::ShowTrayIcon, mOptions.ShowTrayIcon);
+
+        // The system's list is the truth: an entry of another copy of KIV, or
+        // one removed by hand, shows as not starting this one.
+        IStartWithWindows* logon = mInput.startWithWindows;
+        if (logon == nullptr) {
+            mStartsWithWindows = mOptions.StartWithWindows;
+        } else {
+            const std::optional<std::string> entry = logon->Entry();
+            mStartsWithWindows = entry && StartsProgram(*entry, logon->ProgramPath());
+        }
+        mView.ShowChecked(OptionsCheck::StartWithWindows, mStartsWithWindows);
     });
 }
 
@@ -203,6 +214,22 @@ void COptionsDialog::WriteControls() {
     for (int32_t feature = 1; feature <= static_cast<int32_t>(kFeatureOptions.size()); ++feature) {
         *FeatureHotKey(options, feature) = *FeatureHotKey(mOptions, feature);
     }
+    options.StartWithWindows = mView.IsChecked(OptionsCheck::StartWithWindows);
+}
+
+bool COptionsDialog::ApplyStartWithWindows() {
+    IStartWithWindows* logon = mInput.startWithWindows;
+    const bool wanted = mInput.options.StartWithWindows;
+    if (logon == nullptr || wanted == mStartsWithWindows) {
+        return true; // an entry the box did not change is left as it is, arguments and all
+    }
+    if (wanted ? !logon->WriteEntry(StartCommandFor(logon->ProgramPath()))
+               : !logon->RemoveEntry()) {
+        mReporter.ShowMessage(wanted ? kStartNotAddedMessage : kStartNotRemovedMessage, kAppTitle);
+        return false;
+    }
+    mStartsWithWindows = wanted;
+    return true;
 }
 
 void COptionsDialog::cmdSave_Click() {
@@ -210,9 +237,9 @@ void COptionsDialog::cmdSave_Click() {
         COptions before(mReporter);
         mInput.options.AssignTo(before);
         WriteControls();
-        if (!mInput.options.SaveSettings()) {
-            // Said by SaveSettings. The program goes on with the options its
-            // file holds; the dialog stays open with the user's values.
+        if (!ApplyStartWithWindows() || !mInput.options.SaveSettings()) {
+            // Said by either. The program goes on with the options its file
+            // holds; the dialog stays open with the user's values.
             before.AssignTo(mInput.options);
             return;
         }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/StartWithWindows.h"
 #include "store/Options.h"
 #include "util/ErrorReport.h"
 
@@ -24,6 +25,7 @@ enum class OptionsCheck {
     DisableDVDRomContent,
     AutoMouseHide,
     ShowTrayIcon,
+    StartWithWindows,
 };
 enum class OptionsText {
     AssumedWidth,
@@ -79,13 +81,17 @@ struct OptionsDialogInput {
     std::vector<std::string> settingNames;
     // Switches the system's automatic start of disc content off (true) or on.
     std::function<void(bool disable)> disableDVDRomContent;
+    // KIV's entry among the programs Windows starts at logon; without one the
+    // box shows the stored choice and Save changes no entry.
+    IStartWithWindows* startWithWindows = nullptr;
 };
 
 // The rules of the options dialog: filling the controls from a copy of the
 // options, the enabled state, the hot key of each feature, the checks of the
-// margin boxes, and Save, which writes the controls into the program's
-// options and their file; when the file cannot be written the dialog stays
-// open and the program's options keep their values. Exit, or closing the
+// margin boxes, and Save, which adds or removes KIV's entry among the
+// programs Windows starts and writes the controls into the program's options
+// and their file; when either cannot be written the dialog stays open and the
+// program's options keep their values. Exit, or closing the
 // window, drops the copy.
 class COptionsDialog {
 public:
@@ -106,6 +112,11 @@ public:
     static constexpr std::string_view kNotNumericMessage = "Value must be numeric";
     static constexpr std::string_view kBelowDefaultMessage =
         "Value must be -1 for default, or a positive number";
+    static constexpr std::string_view kStartNotAddedMessage =
+        "KIV could not add itself to the programs that start with Windows. Nothing was saved.";
+    static constexpr std::string_view kStartNotRemovedMessage =
+        "KIV could not remove itself from the programs that start with Windows. Nothing was "
+        "saved.";
 
     COptionsDialog(IOptionsView& view, const OptionsDialogInput& input, IErrorReporter& reporter);
 
@@ -141,12 +152,17 @@ private:
     int32_t SelectedFeature() const;
     // Writes the controls into the program's options, field by field.
     void WriteControls();
+    // Adds or removes KIV's entry when the box no longer shows what it did.
+    // False, and said, when the system refused.
+    bool ApplyStartWithWindows();
 
     IOptionsView& mView;
     OptionsDialogInput mInput;
     IErrorReporter& mReporter;
     // The box a failed check put the focus back into, until its own next check.
     std::optional<OptionsText> mFocusGivenBack;
+    // Whether KIV's entry starts this copy of KIV, as the box showed it.
+    bool mStartsWithWindows = false;
     COptions mOptions;
 };
 

@@ -61,6 +61,18 @@ std::optional<Monitor> MonitorOfRect(const MonitorLayout& monitors, const Rect& 
     return std::nullopt;
 }
 
+std::optional<Monitor> MonitorWithMostOf(const MonitorLayout& monitors, const Rect& rect) {
+    std::optional<Monitor> best;
+    int64_t bestArea = 0;
+    for (const Monitor& monitor : monitors) {
+        if (const int64_t area = OverlapArea(monitor.area, rect); area > bestArea) {
+            best = monitor;
+            bestArea = area;
+        }
+    }
+    return best;
+}
+
 Monitor PrimaryMonitor(const MonitorLayout& monitors) {
     auto primary = std::find_if(monitors.begin(), monitors.end(),
                                 [](const Monitor& monitor) { return monitor.primary; });

@@ -31,6 +31,10 @@ Rect RectOfSize(int32_t left, int32_t top, int32_t width, int32_t height);
 // (a television switched off, or a rectangle beside every display).
 std::optional<Monitor> MonitorOfRect(const MonitorLayout& monitors, const Rect& rect);
 
+// The display that holds the largest share of `rect`; nothing when no display
+// shows any of it.
+std::optional<Monitor> MonitorWithMostOf(const MonitorLayout& monitors, const Rect& rect);
+
 // The primary display; the first one when none says so, and an empty
 // rectangle when there are none.
 Monitor PrimaryMonitor(const MonitorLayout& monitors);

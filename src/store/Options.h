@@ -4,10 +4,19 @@
 #include "util/FileSystem.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
 namespace kiv {
+
+// The top left corner of a window, in screen pixels.
+struct WindowOrigin {
+    int32_t left = 0;
+    int32_t top = 0;
+
+    friend bool operator==(const WindowOrigin&, const WindowOrigin&) = default;
+};
 
 // The program-wide options, one section "[KIV]" of the options file.
 class COptions {
@@ -44,6 +53,12 @@ public:
     std::string LaunchApplication;
     int32_t WindowStartMode = 0; // 0 normal, 1 minimized, anything else hidden
     bool UseCaptionNotClass = false;
+    // Mirrors the choice of the options dialog; the system's list of programs
+    // to start at logon is what starts KIV.
+    bool StartWithWindows = false;
+    // Where the main window was when KIV last closed; nothing before the
+    // first close, and the key is then not written.
+    std::optional<WindowOrigin> MainWindowPosition;
 
     // Reads every key present in the file; missing, empty or unusable values
     // leave their fields as they are. A missing file changes nothing.
@@ -56,6 +71,10 @@ public:
     // full disk) stays as it was; the failure is reported titled "SaveSettings"
     // and false returned.
     bool SaveSettings();
+    // Writes only MainWindowPosition, leaving the rest of the file as it is.
+    // Quiet, since KIV is closing: a file that cannot be written costs only
+    // the window's place, and the debug log says why. False when not written.
+    bool SaveMainWindowPosition() noexcept;
     // Copies every option, the file path included, into `other`.
     void AssignTo(COptions& other) const;
 

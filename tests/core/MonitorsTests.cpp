@@ -1,3 +1,4 @@
+#include "app/MainWindowPlace.h"
 #include "platform/Monitors.h"
 
 #include <gtest/gtest.h>
@@ -46,6 +47,34 @@ TEST(MonitorOfRectTest, ThePrimaryIsTheOneMarkedOrElseTheFirst) {
     EXPECT_EQ(PrimaryMonitor({kTvRight, kDesk}), kDesk);
     EXPECT_EQ(PrimaryMonitor({kTvRight}), kTvRight);
     EXPECT_EQ(PrimaryMonitor({}), Monitor{});
+}
+
+TEST(MainWindowOpenOriginTest, WhollyOnTheDisplayHoldingMostOfItElseCentredOnThePrimary) {
+    constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
+    const Size window{480, 360};
+    struct Case {
+        MonitorLayout layout;
+        WindowOrigin saved;
+        Size size;
+        WindowOrigin expected;
+    } cases[] = {
+        {{kDesk, kTvRight}, {100, 100}, window, {100, 100}},
+        {{kDesk, kTvRight}, {1500, 300}, window, {1500, 300}},
+        // Straddling: moved onto the display with most of it.
+        {{kDesk, kTvRight}, {900, 100}, window, {1024, 100}},
+        {{kDesk, kTvRight}, {700, 500}, window, {544, 408}},
+        {{kDesk, kTvLeft}, {-1400, 500}, window, {-1280, 360}},
+        // The television is gone: centred on the primary, wherever it is listed.
+        {{kDesk}, {1500, 300}, window, {272, 204}},
+        {{kTvRight, kDesk}, {5000, 5000}, window, {272, 204}},
+        {{kDesk}, {kMax, kMax}, window, {272, 204}},
+        // Larger than its display: its top left corner on the display's.
+        {{kDesk, kTvRight}, {1100, 10}, {1300, 800}, {1024, 0}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.saved.left << "," << c.saved.top);
+        EXPECT_EQ(MainWindowOpenOrigin(c.saved, c.size, c.layout), c.expected);
+    }
 }
 
 } // namespace

@@ -157,5 +157,77 @@ TEST_F(OptionsDialogRules, SaveGathersTheControlsInOrderAndStopsAtABoxItCannotRe
     EXPECT_FALSE(read.PlayListAutoSelect);
 }
 
+// The Run key as the dialog sees it: one entry, and a system that may refuse.
+struct FakeStartWithWindows : IStartWithWindows {
+    std::optional<std::string> Entry() override { return entry; }
+    bool WriteEntry(const std::string& command) override {
+        if (!refuse) {
+            entry = command;
+        }
+        return !refuse;
+    }
+    bool RemoveEntry() override {
+        if (!refuse) {
+            entry.reset();
+        }
+        return !refuse;
+    }
+    std::string ProgramPath() override { return "C:\\Program Files\\KIV\\kiv.exe"; }
+    std::optional<std::string> entry;
+    bool refuse = false;
+};
+
+TEST_F(OptionsDialogRules, TheStartBoxShowsAnEntryForThisCopyAndSaveChangesOnlyWhatItChanged) {
+    const std::string mine = "\"C:\\Program Files\\KIV\\kiv.exe\"";
+    const struct {
+        std::optional<std::string> before;
+        bool shown;
+        bool ticked;
+        bool refuse;
+        std::optional<std::string> after; // the entry once Save is pressed
+    } cases[] = {
+        {std::nullopt, false, true, false, mine},
+        {mine, true, false, false, std::nullopt},
+        {" c:\\program files\\kiv\\KIV.EXE ", true, false, false, std::nullopt},
+        // Arguments after the quoted path are kept while the box stays ticked.
+        {mine + " /S Anamorphic", true, true, false, mine + " /S Anamorphic"},
+        // Another copy's entry is not this one's to remove; ticked, it is taken over.
+        {"\"D:\\Old\\kiv.exe\"", false, false, false, "\"D:\\Old\\kiv.exe\""},
+        {"\"D:\\Old\\kiv.exe\"", false, true, false, mine},
+        {"", false, false, false, ""},
+        // Refused: said, nothing saved, and the dialog stays open.
+        {std::nullopt, false, true, true, std::nullopt},
+        {mine, true, false, true, mine},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.before.value_or("(none)") + (c.ticked ? " ticked" : " unticked"));
+        std::filesystem::remove(dir.Path() / "KIV.ini");
+        reporter.messages.clear();
+        view = FakeOptionsView{};
+        FakeStartWithWindows logon;
+        logon.entry = c.before;
+        logon.refuse = c.refuse;
+        options.INIFilePath = (dir.Path() / "KIV.ini").string();
+        options.StartWithWindows = false;
+        dialog.emplace(view, OptionsDialogInput{options, {}, {}, &logon}, reporter);
+        dialog->Form_Load();
+        EXPECT_EQ(view.IsChecked(OptionsCheck::StartWithWindows), c.shown);
+        view.checks[OptionsCheck::StartWithWindows] = c.ticked;
+        dialog->cmdSave_Click();
+        EXPECT_EQ(logon.entry, c.after);
+        EXPECT_EQ(view.unloaded, !c.refuse);
+        EXPECT_EQ(options.StartWithWindows, c.ticked && !c.refuse);
+        if (c.refuse) {
+            ASSERT_EQ(reporter.messages.size(), 1u);
+            EXPECT_EQ(reporter.messages[0].text, c.ticked
+                                                     ? COptionsDialog::kStartNotAddedMessage
+                                                     : COptionsDialog::kStartNotRemovedMessage);
+            EXPECT_FALSE(FileExists(options.INIFilePath));
+        } else {
+            EXPECT_TRUE(reporter.messages.empty());
+        }
+    }
+}
+
 } // namespace
 } // namespace kiv::test

@@ -19,7 +19,7 @@ const std::string kEveryKey =
     "UseCaptionNotClass=1\r\nHotKeySetFocusApp=1165\r\nHotKeySetFocusKIV=1166\r\n"
     "HotKeyMoveUp=0038\r\nHotKeyMoveDown=0040\r\nHotKeyMoveLeft=0037\r\n"
     "HotKeyMoveRight=0039\r\nHotKeyExpand=1038\r\nHotKeyShrink=1040\r\nHotKeySave=1183\r\n"
-    "HotKeyReapplyCurrent=00112\r\n";
+    "HotKeyReapplyCurrent=00112\r\nStartWithWindows=1\r\nMainWindowPosition=-1280,40\r\n";
 
 struct OptionsFixture : ::testing::Test {
     TempDir dir;
@@ -48,7 +48,7 @@ TEST_F(OptionsFixture, EveryKeyIsReadAndWrittenBackByteForByteInOrder) {
 TEST_F(OptionsFixture, UnusableValuesLeaveTheirFieldsAndNumbersRoundHalvesToEven) {
     COptions read = ReadFresh("[KIV]\r\nSubClassWindowSize=yes\r\nShowTrayIcon=-1\r\n"
                               "TitleBarMargin=12.5\r\nTaskBarMargin=abc\r\n"
-                              "WindowStartMode=-1\r\nDrive=\r\n"
+                              "WindowStartMode=-1\r\nDrive=\r\nMainWindowPosition=12\r\n"
                               "LaunchApplication=" +
                               std::string(400, 'p') + "\r\n");
     EXPECT_TRUE(read.SubClassWindowSize);
@@ -58,8 +58,28 @@ TEST_F(OptionsFixture, UnusableValuesLeaveTheirFieldsAndNumbersRoundHalvesToEven
     EXPECT_EQ(read.WindowStartMode, -1);
     EXPECT_EQ(read.Drive, "D"); // an empty value counts as missing
     EXPECT_EQ(read.LaunchApplication, std::string(259, 'p'));
+    EXPECT_FALSE(read.MainWindowPosition); // not "left,top"
     read.SaveSettings();
-    EXPECT_EQ(ProfileLookup(ReadBytes(read.INIFilePath), "KIV", "WindowStartMode"), "1");
+    const std::string saved = ReadBytes(read.INIFilePath);
+    EXPECT_EQ(ProfileLookup(saved, "KIV", "WindowStartMode"), "1");
+    EXPECT_EQ(ProfileLookup(saved, "KIV", "MainWindowPosition"), "12"); // left as it was
+}
+
+TEST_F(OptionsFixture, TheMainWindowsPlaceIsWrittenAloneAndOnlyOnceThereIsOne) {
+    options.SaveSettings();
+    EXPECT_EQ(ProfileLookup(ReadBytes(options.INIFilePath), "KIV", "MainWindowPosition"),
+              std::nullopt);
+    const std::string before = "[KIV]\r\nDrive=E\r\nMainWindowPosition=1,2\r\n";
+    WriteBytes(options.INIFilePath, before);
+    options.MainWindowPosition = WindowOrigin{1100, -40};
+    EXPECT_TRUE(options.SaveMainWindowPosition());
+    EXPECT_EQ(ReadBytes(options.INIFilePath),
+              "[KIV]\r\nDrive=E\r\nMainWindowPosition=1100,-40\r\n");
+    EXPECT_EQ(ReadFresh(ReadBytes(options.INIFilePath)).MainWindowPosition,
+              options.MainWindowPosition);
+    options.INIFilePath = dir.File("missing/KIV.ini"); // quietly not written
+    EXPECT_FALSE(options.SaveMainWindowPosition());
+    EXPECT_TRUE(reporter.messages.empty());
 }
 
 TEST_F(OptionsFixture, NumberTooLargeStopsReadingWithEarlierKeysApplied) {

@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace kiv::e2e {
@@ -289,14 +290,21 @@ TEST_F(MainWindowE2e, AReadOnlyProgramFolderKeepsTheDataInAppDataSayingSoOnce) {
         EXPECT_TRUE(PumpUntil([&] {
             return inAppData("KIV.dat").value_or("").find("S3=100;S4=50;") != std::string::npos;
         }));
+        // Where the main window closes, it opens next time.
+        ::SetWindowPos(main, nullptr, 300, 250, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         EXPECT_TRUE(kiv.Close());
     }
-    EXPECT_EQ(inAppData("KIV.ini"), folder.Read("KIV.ini"));
+    // The copy, with where the main window was closed after the copied keys.
+    EXPECT_EQ(inAppData("KIV.ini").value_or("").rfind(
+                  folder.Read("KIV.ini").value_or("-") + "MainWindowPosition=", 0),
+              0u);
     EXPECT_FALSE(inAppData("KIVPlay.dat").has_value());
     EXPECT_EQ(DataFile(), before);
     KivProcess again(folder, "/S Player"); // says nothing and places from the saved file
     Start(again);
     EXPECT_EQ(FindProcessWindow(again.ProcessId(), "#32770", false), nullptr);
+    const RECT opened = WindowRectOf(main);
+    EXPECT_EQ(std::make_pair(opened.left, opened.top), std::make_pair(300L, 250L));
     EXPECT_TRUE(PlayerAt(Ltwh(100, 50, 640, 480)));
     EXPECT_TRUE(again.Close());
     std::filesystem::remove_all(appData);

@@ -272,7 +272,7 @@ TEST_F(MainWindowFixture, TheTrayIconComesAndGoesWithTheWindow) {
     // A window of its own, with the icon this time.
     frmMain second;
     FakeDesktop otherDesktop;
-    COptions withIcon{reporter};
+    COptions withIcon{reporter, (dir.Path() / "").string()};
     withIcon.WindowStartMode = 2;
     CMainController other(second.Views(),
                           Platform{otherDesktop, sizeLibrary, keyboardLibrary, pump, reporter,

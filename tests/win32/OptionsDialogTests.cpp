@@ -2,6 +2,7 @@
 // its own message loop: what Save writes, and what Exit leaves.
 #include "dialogs/win32/frmOptions.h"
 #include "hotkeys/win32/HotKeyControl.h"
+#include "platform/win32/StartWithWindowsWin32.h"
 #include "support/ModalDriver.h"
 #include "support/TestSupport.h"
 
@@ -153,6 +154,29 @@ TEST_F(OptionsDialogWiring, EveryAccessKeyIsTakenOnceAndATabsTurnsToItsPage) {
     std::sort(keys.begin(), keys.end());
     EXPECT_EQ(std::adjacent_find(keys.begin(), keys.end()), keys.end())
         << "an access key taken twice: " << keys;
+}
+
+// The Run key itself: another copy's entry shows unticked and is taken over
+// when ticked; this copy's shows ticked and goes when unticked.
+TEST_F(OptionsDialogWiring, TheStartBoxAddsAndRemovesKivsEntryInTheRunKey) {
+    CStartWithWindowsWin32 runKey;
+    input.startWithWindows = &runKey;
+    ASSERT_TRUE(runKey.WriteEntry("\"C:\\Elsewhere\\kiv.exe\""));
+    std::vector<bool> shown;
+    auto toggleAndSave = [&](HWND dialog) {
+        HWND box = FindControl(dialog, O::chkStartWithWindows);
+        shown.push_back(::SendMessageA(box, BM_GETCHECK, 0, 0) == BST_CHECKED);
+        PostClick(box);
+        PostClick(FindControl(dialog, O::cmdSave));
+    };
+    RunDialog(input, {toggleAndSave});
+    EXPECT_EQ(runKey.Entry(), "\"" + runKey.ProgramPath() + "\"");
+    EXPECT_NE(IniFile().find("\r\nStartWithWindows=1\r\n"), std::string::npos) << IniFile();
+    RunDialog(input, {toggleAndSave});
+    EXPECT_EQ(runKey.Entry(), std::nullopt);
+    EXPECT_NE(IniFile().find("\r\nStartWithWindows=0\r\n"), std::string::npos) << IniFile();
+    EXPECT_EQ(shown, (std::vector<bool>{false, true}));
+    EXPECT_TRUE(reporter.messages.empty());
 }
 
 TEST_F(OptionsDialogWiring, ASaveThatCannotWriteTheFileSaysSoAndKeepsTheDialogOpen) {

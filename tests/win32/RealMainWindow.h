@@ -29,7 +29,8 @@ struct RealMainWindowFixture : ::testing::Test {
     test::FakeKeyboardLibrary keyboardLibrary;
     test::FakePump pump;
     test::FakeBlankingPlatform blanking;
-    COptions options{reporter};
+    // Closing the window writes where it was into the options file.
+    COptions options{reporter, (dir.Path() / "").string()};
     CPlayList playList{reporter};
     test::FakeDvdSystem dvd;
     frmMain window;

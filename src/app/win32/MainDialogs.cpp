@@ -4,6 +4,7 @@
 #include "dialogs/win32/frmOptions.h"
 #include "dialogs/win32/frmSettingName.h"
 #include "dialogs/win32/frmWindowSelect.h"
+#include "platform/win32/StartWithWindowsWin32.h"
 #include "playlist/win32/frmPlayList.h"
 
 namespace kiv::win32 {
@@ -13,7 +14,10 @@ std::optional<std::string> CMainDialogs::AskSettingName(std::string_view initial
 }
 
 void CMainDialogs::ShowOptions(const OptionsDialogInput& input) {
-    frmOptions::Show(mOwner.Hwnd(), input);
+    CStartWithWindowsWin32 runKey;
+    OptionsDialogInput withRunKey = input;
+    withRunKey.startWithWindows = &runKey;
+    frmOptions::Show(mOwner.Hwnd(), withRunKey);
 }
 
 bool CMainDialogs::ShowPlayList(CPlayListWindow& window) {

@@ -56,7 +56,7 @@ bool frmMain::Load(CMainController& controller, HICON largeIcon, HICON smallIcon
     if (!Create(spec, WS_EX_CONTROLPARENT, kStyle, "KIV", CW_USEDEFAULT, CW_USEDEFAULT, 0, 0)) {
         return false;
     }
-    CenterForm(Hwnd());
+    PlaceAtStart();
     // A remote control's second copy may run with less privilege than KIV:
     // its hand-over is let in, and checked by its marker and size on arrival.
     ::ChangeWindowMessageFilterEx(Hwnd(), WM_COPYDATA, MSGFLT_ALLOW, nullptr);
@@ -95,6 +95,53 @@ bool frmMain::OnCreate() {
     // Start-up lays the pages out and shows the first one (SetupTabPages).
     ApplyFontAndLayout(WindowDpi(Hwnd()), false);
     return true;
+}
+
+void frmMain::PlaceAtStart() {
+    const std::optional<Rect> created = RestoredRect();
+    const std::optional<WindowOrigin> origin =
+        created ? mController->MainWindowOpenAt(SizeOf(*created)) : std::nullopt;
+    if (!origin) {
+        CenterForm(Hwnd());
+        return;
+    }
+    MoveTo(*origin);
+    // Arriving on a display of another scale, the window took that display's
+    // size (WM_DPICHANGED), which may no longer fit where it stands.
+    const std::optional<Rect> arrived = RestoredRect();
+    if (arrived && SizeOf(*arrived) != SizeOf(*created)) {
+        MoveTo(*mController->MainWindowOpenAt(SizeOf(*arrived)));
+    }
+}
+
+void frmMain::MoveTo(WindowOrigin origin) {
+    ::SetWindowPos(Hwnd(), nullptr, origin.left, origin.top, 0, 0,
+                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+std::optional<Rect> frmMain::RestoredRect() const {
+    RECT outer{};
+    if (!::IsIconic(Hwnd())) {
+        if (!::GetWindowRect(Hwnd(), &outer)) {
+            return std::nullopt;
+        }
+        return Rect{outer.left, outer.top, outer.right, outer.bottom};
+    }
+    // Minimized, the place it comes back to is in workspace coordinates: from
+    // the top left corner of its display's work area.
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof placement;
+    if (!::GetWindowPlacement(Hwnd(), &placement)) {
+        return std::nullopt;
+    }
+    outer = placement.rcNormalPosition;
+    MONITORINFO display{};
+    display.cbSize = sizeof display;
+    if (::GetMonitorInfoW(::MonitorFromRect(&outer, MONITOR_DEFAULTTONEAREST), &display)) {
+        ::OffsetRect(&outer, display.rcWork.left - display.rcMonitor.left,
+                     display.rcWork.top - display.rcMonitor.top);
+    }
+    return Rect{outer.left, outer.top, outer.right, outer.bottom};
 }
 
 void frmMain::CreateMainCommands() {
@@ -173,6 +220,9 @@ void frmMain::OnDestroy() {
     ::KillTimer(Hwnd(), kDisplayTimer);
     mTabStrip.StopTimers();
     if (mController) {
+        if (const std::optional<Rect> rect = RestoredRect()) {
+            mController->MainWindowClosing({rect->left, rect->top});
+        }
         mController->Form_Unload();
     }
     ::PostQuitMessage(0);
@@ -310,6 +360,10 @@ bool frmMain::OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
     }
     if (message == WM_ENDSESSION) {
         if (wParam != FALSE) {
+            // The process may end before the window closes.
+            if (const std::optional<Rect> rect = RestoredRect()) {
+                mController->MainWindowClosing({rect->left, rect->top});
+            }
             mController->EndSession();
         }
         result = 0;

@@ -126,6 +126,11 @@ private:
     };
     void CreateMainCommands();
     void LayoutMainCommands();
+    // Where KIV last closed it, else centred as on the first run.
+    void PlaceAtStart();
+    void MoveTo(WindowOrigin origin);
+    // The outer rectangle the window has when it is neither minimized nor hidden.
+    std::optional<Rect> RestoredRect() const;
 
     HWND Control(int id) const { return ::GetDlgItem(Hwnd(), id); }
     void ApplyFontAndLayout(UINT dpi, bool withPages = true);

@@ -83,6 +83,7 @@ constexpr OptionsControlSpec kOtherPage[] = {
      kCheck | BS_MULTILINE | BS_TOP, 12, 12, 430, 36},
     {O::chkAutoMouseHide, WC_BUTTONA, "Allow Mouse Hiding", kCheck, 12, 54, 300, 20},
     {O::chkDisableDVDRomContent, WC_BUTTONA, "Disable PC Friendly", kCheck, 12, 80, 300, 20},
+    {O::chkStartWithWindows, WC_BUTTONA, "Start KIV when Windows starts", kCheck, 12, 106, 300, 20},
 };
 
 // The tabs in order, with their keys; each shows the page of the same index.
@@ -123,10 +124,11 @@ constexpr ControlTip kToolTips[] = {
 };
 
 int CheckId(OptionsCheck box) {
-    constexpr int ids[] = {
-        O::chkSubClassWindowSize,   O::chkGlobalKeyHook,      O::chkSpecifyDimensions,
-        O::chkUseCaptionNotClass,   O::chkPlayListAutoSelect, O::chkPlayListAutoAdd,
-        O::chkDisableDVDRomContent, O::chkAutoMouseHide,      O::chkShowTrayIcon};
+    constexpr int ids[] = {O::chkSubClassWindowSize,   O::chkGlobalKeyHook,
+                           O::chkSpecifyDimensions,    O::chkUseCaptionNotClass,
+                           O::chkPlayListAutoSelect,   O::chkPlayListAutoAdd,
+                           O::chkDisableDVDRomContent, O::chkAutoMouseHide,
+                           O::chkShowTrayIcon,         O::chkStartWithWindows};
     return ids[static_cast<size_t>(box)];
 }
 int TextId(OptionsText box) {

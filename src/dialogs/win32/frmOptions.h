@@ -82,6 +82,7 @@ public:
         chkUseCaptionNotClass = 600,
         chkAutoMouseHide,
         chkDisableDVDRomContent,
+        chkStartWithWindows,
     };
 
 private:
