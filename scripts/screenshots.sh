@@ -60,6 +60,10 @@ shoot main -144dpi window-position options-playlist play-list
 set_dpi 192
 shoot main -192dpi window-position
 
+# A desk monitor and a television: an X server and a prefix of their own.
+bash "$root/tests/wine/two-monitors.sh" "$work" "$windows/bin/screenshots.exe" two-displays "$out" ||
+  { echo "The two-display scene failed (see above)." >&2; exit 1; }
+
 for bmp in "$work"/bmp/*.bmp; do
   # No time stamps: a picture that did not change stays the same file.
   convert "$bmp" -strip -define png:exclude-chunks=date,time "$pictures/$(basename "$bmp" .bmp).png"

@@ -19,14 +19,7 @@ bool HoldsPoint(const Rect& area, int64_t x, int64_t y) {
     return x >= area.left && x < area.right && y >= area.top && y < area.bottom;
 }
 
-std::optional<size_t> IndexOfRect(const MonitorLayout& monitors, const Rect& rect) {
-    const int64_t centreX = (std::int64_t{rect.left} + rect.right) / 2;
-    const int64_t centreY = (std::int64_t{rect.top} + rect.bottom) / 2;
-    for (size_t i = 0; i < monitors.size(); ++i) {
-        if (HoldsPoint(monitors[i].area, centreX, centreY)) {
-            return i;
-        }
-    }
+std::optional<size_t> IndexWithMostOf(const MonitorLayout& monitors, const Rect& rect) {
     std::optional<size_t> best;
     int64_t bestArea = 0;
     for (size_t i = 0; i < monitors.size(); ++i) {
@@ -37,6 +30,17 @@ std::optional<size_t> IndexOfRect(const MonitorLayout& monitors, const Rect& rec
         }
     }
     return best;
+}
+
+std::optional<size_t> IndexOfRect(const MonitorLayout& monitors, const Rect& rect) {
+    const int64_t centreX = (std::int64_t{rect.left} + rect.right) / 2;
+    const int64_t centreY = (std::int64_t{rect.top} + rect.bottom) / 2;
+    for (size_t i = 0; i < monitors.size(); ++i) {
+        if (HoldsPoint(monitors[i].area, centreX, centreY)) {
+            return i;
+        }
+    }
+    return IndexWithMostOf(monitors, rect);
 }
 
 int32_t Clamped(int64_t value) {
@@ -62,15 +66,10 @@ std::optional<Monitor> MonitorOfRect(const MonitorLayout& monitors, const Rect& 
 }
 
 std::optional<Monitor> MonitorWithMostOf(const MonitorLayout& monitors, const Rect& rect) {
-    std::optional<Monitor> best;
-    int64_t bestArea = 0;
-    for (const Monitor& monitor : monitors) {
-        if (const int64_t area = OverlapArea(monitor.area, rect); area > bestArea) {
-            best = monitor;
-            bestArea = area;
-        }
+    if (std::optional<size_t> index = IndexWithMostOf(monitors, rect)) {
+        return monitors[*index];
     }
-    return best;
+    return std::nullopt;
 }
 
 Monitor PrimaryMonitor(const MonitorLayout& monitors) {

@@ -7,6 +7,8 @@
 //   screenshots.exe adding OUT_FOLDER                  the notice of a disc being added
 //   screenshots.exe desktop OUT_FOLDER                 the whole desktop before and
 //                                                      after a setting with blanking
+//   screenshots.exe two-displays OUT_FOLDER            a desk monitor and a television
+//                                                      blanked around the player
 //
 // "main" takes every shot of the main scene, or the named ones with SUFFIX
 // ("-144dpi") ending each file name. Exit code 1 names the state that
@@ -516,6 +518,23 @@ void DesktopScene(Shooter& shooter) {
     scene.Close();
 }
 
+// A television right of the desk monitor (tests/wine/two-monitors.sh makes
+// the desktop): the player on it, blanked around, KIV's window on the desk.
+void TwoDisplaysScene(Shooter& shooter) {
+    CWindowSetting tv = DemoSetting("Television", 1100, 40, 1100, 620, "10112");
+    tv.BlankingOn = true;
+    Scene scene(DemoPlayer(), {tv}, "", "");
+    scene.Start("/S Television", "KIV - Television");
+    Require(PumpUntil([&] {
+                return SameRect(WindowRectOf(scene.Player()), Ltwh(1100, 40, 1100, 620)) &&
+                       ProcessWindows(scene.ProcessId(), "frmBlank", true).size() == 4;
+            }),
+            "the player placed on the television and blanked around");
+    shooter.Shoot("two-displays", RECT{0, 0, ::GetSystemMetrics(SM_CXVIRTUALSCREEN),
+                                      ::GetSystemMetrics(SM_CYVIRTUALSCREEN)});
+    scene.Close();
+}
+
 // The screen as it was when a state was not reached, for the script to show.
 void KeepScreen(const std::string& folder) {
     try {
@@ -537,9 +556,12 @@ int Run(int argc, char** argv) {
     } else if (scene == "desktop" && argc == 3) {
         Shooter shooter(argv[2], "");
         DesktopScene(shooter);
+    } else if (scene == "two-displays" && argc == 3) {
+        Shooter shooter(argv[2], "");
+        TwoDisplaysScene(shooter);
     } else {
         std::fprintf(stderr, "usage: screenshots main OUT_FOLDER [SUFFIX SHOT...]\n"
-                             "       screenshots adding|desktop OUT_FOLDER\n");
+                             "       screenshots adding|desktop|two-displays OUT_FOLDER\n");
         return 2;
     }
     return 0;

@@ -1,9 +1,9 @@
 #include "app/win32/frmMain.h"
 
 #include "KIVKbd/KIVKbd.h"
+#include "app/win32/MainWindowPlaceWin32.h"
 #include "app/win32/SingleInstance.h"
 #include "hotkeys/HotKeyTable.h"
-
 #include "util/GDILine.h"
 
 #include <commctrl.h>
@@ -35,7 +35,6 @@ constexpr int kTabTop = 104;
 constexpr int kTabHeight = 214;
 constexpr int kDvdRowHeight = 20;
 constexpr int kClientHeight = kTabTop + kTabHeight + kMargin + kDvdRowHeight;
-
 } // namespace
 
 frmMain::~frmMain() {
@@ -56,7 +55,8 @@ bool frmMain::Load(CMainController& controller, HICON largeIcon, HICON smallIcon
     if (!Create(spec, WS_EX_CONTROLPARENT, kStyle, "KIV", CW_USEDEFAULT, CW_USEDEFAULT, 0, 0)) {
         return false;
     }
-    PlaceAtStart();
+    PlaceMainWindowAtStart(Hwnd(),
+                           [this](Size size) { return mController->MainWindowOpenAt(size); });
     // A remote control's second copy may run with less privilege than KIV:
     // its hand-over is let in, and checked by its marker and size on arrival.
     ::ChangeWindowMessageFilterEx(Hwnd(), WM_COPYDATA, MSGFLT_ALLOW, nullptr);
@@ -97,51 +97,10 @@ bool frmMain::OnCreate() {
     return true;
 }
 
-void frmMain::PlaceAtStart() {
-    const std::optional<Rect> created = RestoredRect();
-    const std::optional<WindowOrigin> origin =
-        created ? mController->MainWindowOpenAt(SizeOf(*created)) : std::nullopt;
-    if (!origin) {
-        CenterForm(Hwnd());
-        return;
+void frmMain::RememberPlace() {
+    if (const std::optional<Rect> rect = RestoredWindowRect(Hwnd())) {
+        mController->MainWindowClosing({rect->left, rect->top});
     }
-    MoveTo(*origin);
-    // Arriving on a display of another scale, the window took that display's
-    // size (WM_DPICHANGED), which may no longer fit where it stands.
-    const std::optional<Rect> arrived = RestoredRect();
-    if (arrived && SizeOf(*arrived) != SizeOf(*created)) {
-        MoveTo(*mController->MainWindowOpenAt(SizeOf(*arrived)));
-    }
-}
-
-void frmMain::MoveTo(WindowOrigin origin) {
-    ::SetWindowPos(Hwnd(), nullptr, origin.left, origin.top, 0, 0,
-                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-std::optional<Rect> frmMain::RestoredRect() const {
-    RECT outer{};
-    if (!::IsIconic(Hwnd())) {
-        if (!::GetWindowRect(Hwnd(), &outer)) {
-            return std::nullopt;
-        }
-        return Rect{outer.left, outer.top, outer.right, outer.bottom};
-    }
-    // Minimized, the place it comes back to is in workspace coordinates: from
-    // the top left corner of its display's work area.
-    WINDOWPLACEMENT placement{};
-    placement.length = sizeof placement;
-    if (!::GetWindowPlacement(Hwnd(), &placement)) {
-        return std::nullopt;
-    }
-    outer = placement.rcNormalPosition;
-    MONITORINFO display{};
-    display.cbSize = sizeof display;
-    if (::GetMonitorInfoW(::MonitorFromRect(&outer, MONITOR_DEFAULTTONEAREST), &display)) {
-        ::OffsetRect(&outer, display.rcWork.left - display.rcMonitor.left,
-                     display.rcWork.top - display.rcMonitor.top);
-    }
-    return Rect{outer.left, outer.top, outer.right, outer.bottom};
 }
 
 void frmMain::CreateMainCommands() {
@@ -220,9 +179,7 @@ void frmMain::OnDestroy() {
     ::KillTimer(Hwnd(), kDisplayTimer);
     mTabStrip.StopTimers();
     if (mController) {
-        if (const std::optional<Rect> rect = RestoredRect()) {
-            mController->MainWindowClosing({rect->left, rect->top});
-        }
+        RememberPlace();
         mController->Form_Unload();
     }
     ::PostQuitMessage(0);
@@ -324,22 +281,14 @@ bool frmMain::OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
     if (!mController) {
         return false;
     }
+    result = 0;
     if (message == kTrayIconMessage) {
         mController->Menus().TrayIcon_MouseEvent(static_cast<int32_t>(LOWORD(lParam)));
-        result = 0;
-        return true;
-    }
-    if (message == support::kHotKeyMessage) {
+    } else if (message == support::kHotKeyMessage) {
         mController->HotKeyMessage(static_cast<int64_t>(wParam));
-        result = 0;
-        return true;
-    }
-    if (message == support::kMediaArrivedMessage) {
+    } else if (message == support::kMediaArrivedMessage) {
         mController->MediaArrived(static_cast<uint32_t>(wParam));
-        result = 0;
-        return true;
-    }
-    if (message == WM_COPYDATA) {
+    } else if (message == WM_COPYDATA) {
         // Another program's data: only a command line of ours, of a sane size.
         const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
         if (data == nullptr || data->dwData != kCommandLineCopyData || data->lpData == nullptr ||
@@ -349,32 +298,23 @@ bool frmMain::OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
         mController->SecondCopyStarted(
             std::string_view(static_cast<const char*>(data->lpData), data->cbData));
         result = TRUE;
-        return true;
-    }
-    if (message == WM_DISPLAYCHANGE ||
-        (message == WM_POWERBROADCAST &&
-         (wParam == PBT_APMRESUMEAUTOMATIC || wParam == PBT_APMRESUMESUSPEND))) {
+    } else if (message == WM_DISPLAYCHANGE ||
+               (message == WM_POWERBROADCAST &&
+                (wParam == PBT_APMRESUMEAUTOMATIC || wParam == PBT_APMRESUMESUSPEND))) {
         mController->ScreenChanged();
         result = message == WM_POWERBROADCAST ? TRUE : 0;
-        return true;
-    }
-    if (message == WM_ENDSESSION) {
+    } else if (message == WM_ENDSESSION) {
         if (wParam != FALSE) {
             // The process may end before the window closes.
-            if (const std::optional<Rect> rect = RestoredRect()) {
-                mController->MainWindowClosing({rect->left, rect->top});
-            }
+            RememberPlace();
             mController->EndSession();
         }
-        result = 0;
-        return true;
-    }
-    if (message != 0 && message == mTaskbarCreatedMessage) {
+    } else if (message != 0 && message == mTaskbarCreatedMessage) {
         mController->TaskbarCreated();
-        result = 0;
-        return true;
+    } else {
+        return false;
     }
-    return false;
+    return true;
 }
 
 // --- IMainView ---

@@ -126,11 +126,8 @@ private:
     };
     void CreateMainCommands();
     void LayoutMainCommands();
-    // Where KIV last closed it, else centred as on the first run.
-    void PlaceAtStart();
-    void MoveTo(WindowOrigin origin);
-    // The outer rectangle the window has when it is neither minimized nor hidden.
-    std::optional<Rect> RestoredRect() const;
+    // Where the window stands, for the next start to open it there.
+    void RememberPlace();
 
     HWND Control(int id) const { return ::GetDlgItem(Hwnd(), id); }
     void ApplyFontAndLayout(UINT dpi, bool withPages = true);
