@@ -65,7 +65,7 @@ struct FakeMainWindow : IMainView, ISettingCommandsView, IMenuView {
     void SetupTabPages(bool, std::string_view) override {}
     void SetToolTips() override {}
     void ShowAsStartMode(int32_t) override {}
-    void EndProgramNow() override { ended = true; }
+    void EndProgramNow() override {}
     void CancelModalWindows() override { ++cancels; }
     void SetCurrentDvdLabel(std::string_view text) override { dvdLabel = text; }
     void ShowAddingNotice(std::string_view message) override { notices.emplace_back(message); }
@@ -96,7 +96,6 @@ struct FakeMainWindow : IMainView, ISettingCommandsView, IMenuView {
     std::string caption;
     std::vector<std::string> captions;
     bool checker = false;
-    bool ended = false;
     int cancels = 0;
     std::string dvdLabel = "untouched";
     std::vector<std::string> notices;
