@@ -4,6 +4,7 @@
 #include "store/CommandArgs.h"
 #include "store/DataFolder.h"
 #include "store/PlayList.h"
+#include "store/SettingNameRules.h"
 #include "store/TaggedLine.h"
 #include "store/WindowSettings.h"
 #include "support/TestSupport.h"
@@ -315,6 +316,16 @@ TEST(DataFolder, TheUsersFolderOnceItHoldsFilesElseBesideTheProgramIfWritableEls
         EXPECT_EQ(said, c.said) << chosen.Notice();
         EXPECT_EQ(chosen.Notice().empty(), !c.said);
     }
+}
+
+TEST(SettingName, TheFileSeparatorsCannotBeTypedOrPastedAndOkNeedsACharacter) {
+    for (int32_t key : std::initializer_list<int32_t>{'a', ' ', ';', '=', 8, 0xE9}) {
+        EXPECT_EQ(SettingNameRules::AcceptsKeystroke(key), key != ';' && key != '=') << key;
+    }
+    EXPECT_EQ(SettingNameRules::WithoutSeparators("S1=a;b c"), "S1ab c");
+    EXPECT_EQ(SettingNameRules::WithoutSeparators("Caf\xE9"), "Caf\xE9");
+    EXPECT_FALSE(SettingNameRules::OkEnabled(""));
+    EXPECT_TRUE(SettingNameRules::OkEnabled(" "));
 }
 
 struct Parsed {
