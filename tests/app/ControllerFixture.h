@@ -193,10 +193,7 @@ struct FakeDialogs : IDialogs {
                        (mMain.mainVisible ? "" : ", main window hidden");
         return wizardAnswer;
     }
-    void ShowAbout() override {
-        Open();
-        ++aboutShown;
-    }
+    void ShowAbout() override { Open(); }
     void Open() {
         if (whileOpen) {
             whileOpen();
@@ -210,7 +207,6 @@ struct FakeDialogs : IDialogs {
     std::function<bool(CPlayListWindow&)> playListUser;
     std::string wizardOpened;
     std::optional<ApplicationChoice> wizardAnswer;
-    int aboutShown = 0;
     std::function<void()> whileOpen;
 
 private:
