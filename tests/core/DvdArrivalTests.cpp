@@ -152,7 +152,8 @@ TEST_F(DvdArrivalTest, APlayerWindowAppearingLaterIsPlacedOrGivenUp) {
     WindowHandle late = desktop.Open("Player", "");
     watch.events->CheckTimer();
     EXPECT_EQ(desktop.Find(late)->rect, (Rect{10, 10, 310, 210}));
-    // Hooked as a selection would have hooked it (the size hook is off here).
+    // Hooked as a selection would have hooked it; the size hook is off here.
+    EXPECT_TRUE(sizeLibrary.limits.empty());
     ASSERT_FALSE(keyboardLibrary.mouseHooks.empty());
     EXPECT_EQ(keyboardLibrary.mouseHooks.back(), late);
     EXPECT_EQ(watch.events, nullptr);
