@@ -213,7 +213,9 @@ private:
     const FakeMainWindow& mMain;
 };
 
-struct ControllerFixture : ::testing::Test {
+// The operating system doubled, and the stores a controller starts from, in
+// a folder of their own.
+struct FakeSystem {
     TempDir dir;
     RecordingReporter reporter;
     FakeDesktop desktop;
@@ -221,19 +223,25 @@ struct ControllerFixture : ::testing::Test {
     FakeKeyboardLibrary keyboardLibrary;
     FakePump pump;
     FakeBlankingPlatform blanking;
+    FakeDvdSystem dvd;
+    COptions options{reporter};
+    CPlayList playList{reporter};
+    std::string appPath = (dir.Path() / "").string();
+    Platform System() {
+        return {desktop, sizeLibrary, keyboardLibrary, pump, reporter, blanking, dvd, dvd, dvd};
+    }
+};
+
+struct ControllerFixture : ::testing::Test, FakeSystem {
     FakeMainWindow view;
     FakePositionView position;
     FakeOrbitingView orbiting;
     FakeBlankingView blankingPage;
     FakeHotKeyFrame hotKeyFrame;
     FakeDialogs dialogs{view};
-    COptions options{reporter};
-    CPlayList playList{reporter};
-    FakeDvdSystem dvd;
-    std::string appPath = (dir.Path() / "").string();
     CMainController controller{
         {view, position, orbiting, blankingPage, hotKeyFrame, view, view, dialogs},
-        {desktop, sizeLibrary, keyboardLibrary, pump, reporter, blanking, dvd, dvd, dvd},
+        System(),
         options,
         playList,
         appPath,

@@ -1,14 +1,10 @@
 // The real main window under a controller whose operating system is doubled:
 // the wiring of each kind of control to the controller, what the window shows
 // and which of its changes run handling, and its layout at every DPI.
-#include "app/MainController.h"
+#include "app/ControllerFixture.h"
 #include "app/win32/frmMain.h"
 #include "platform/win32/Win32Platform.h"
 #include "store/WindowSettings.h"
-#include "support/BlankingDoubles.h"
-#include "support/Doubles.h"
-#include "support/PlayListDoubles.h"
-#include "support/TestSupport.h"
 #include "support/Win32TestSupport.h"
 
 #include <commctrl.h>
@@ -25,25 +21,9 @@ namespace {
 using namespace kiv::test;
 
 // Started as KIV starts it, but hidden and without a tray icon.
-struct MainWindowFixture : ::testing::Test {
-    TempDir dir;
-    RecordingReporter reporter;
-    FakeDesktop desktop;
-    FakeSizeLibrary sizeLibrary;
-    FakeKeyboardLibrary keyboardLibrary;
-    FakePump pump;
-    FakeBlankingPlatform blanking;
-    COptions options{reporter};
-    CPlayList playList{reporter};
-    FakeDvdSystem dvd;
+struct MainWindowFixture : ::testing::Test, FakeSystem {
     frmMain window;
-    CMainController controller{
-        window.Views(),
-        Platform{desktop, sizeLibrary, keyboardLibrary, pump, reporter, blanking, dvd, dvd, dvd},
-        options,
-        playList,
-        (dir.Path() / "").string(),
-        (dir.Path() / "").string()};
+    CMainController controller{window.Views(), System(), options, playList, appPath, appPath};
 
     void SetUp() override {
         options.WindowStartMode = 2;
