@@ -51,24 +51,6 @@ struct MainWindowE2e : ::testing::Test {
     std::string DataFile() { return folder.Read("KIV.dat").value_or(""); }
 };
 
-// Rename stores the pending nudge under the new name at once.
-TEST_F(MainWindowE2e, RenameStoresThePendingEdit) {
-    WritePlayerSetting();
-    KivProcess kiv(folder, "/S Player");
-    Start(kiv);
-    ASSERT_TRUE(PlayerAt(kPlayer));
-    ASSERT_TRUE(ClickAt(CentreOf(Nudge(1)))); // right
-    ASSERT_TRUE(PlayerAt(Ltwh(11, 20, 200, 150))) << RectText(WindowRectOf(player.Window()));
-
-    ASSERT_TRUE(ClickAt(ToolbarButton(2))); // Rename
-    std::string shown;
-    ASSERT_TRUE(kiv.AnswerNameDialog("Beamer", &shown));
-    EXPECT_EQ(shown, "Player");
-    EXPECT_TRUE(PumpUntil([&] { return kiv.Caption() == "KIV - Beamer"; })) << kiv.Caption();
-    const std::string renamed = "S1=Beamer;S2=Class:KivTestPlayer;S3=11;S4=20;";
-    EXPECT_TRUE(PumpUntil([&] { return DataFile().rfind(renamed, 0) == 0; })) << DataFile();
-}
-
 // With the player in front and KIV minimized, as on a home-theatre PC: a
 // setting's hot key applies it; the option hot keys nudge, save, re-apply and
 // bring either window forward.
@@ -114,7 +96,10 @@ TEST_F(MainWindowE2e, HotKeysActWhileThePlayerHasTheFocus) {
     EXPECT_TRUE(kiv.Close());
 }
 
-TEST_F(MainWindowE2e, HoldingANudgeRepeatsUntilTheButtonIsReleased) {
+// The Window Position page: a nudge held repeats until it is released, a
+// position edited in place moves the player, and Rename stores the pending
+// edits under the new name at once.
+TEST_F(MainWindowE2e, NudgesAndEditsMoveThePlayerAndRenameStoresThemAtOnce) {
     WritePlayerSetting();
     KivProcess kiv(folder, "/S Player");
     Start(kiv);
@@ -130,17 +115,10 @@ TEST_F(MainWindowE2e, HoldingANudgeRepeatsUntilTheButtonIsReleased) {
     // The release's click adds a step; after that the window keeps still.
     ASSERT_TRUE(PumpUntil([&] { return left() > held; }));
     ASSERT_TRUE(WaitUntilSteady(left, 750ms)) << "still moving after the release";
-    const LONG released = left();
-    EXPECT_FALSE(PumpUntil([&] { return left() != released; }, 1000ms));
-    EXPECT_EQ(TextOf(FindControl(main, CAdjustPage::kLeft)), std::to_string(released));
-    EXPECT_EQ(WindowRectOf(player.Window()).right - released, 200);
-}
-
-TEST_F(MainWindowE2e, APositionEditedInPlaceMovesThePlayer) {
-    WritePlayerSetting();
-    KivProcess kiv(folder, "/S Player");
-    Start(kiv);
-    ASSERT_TRUE(PlayerAt(kPlayer));
+    const LONG x = left();
+    EXPECT_FALSE(PumpUntil([&] { return left() != x; }, 1000ms));
+    EXPECT_EQ(TextOf(FindControl(main, CAdjustPage::kLeft)), std::to_string(x));
+    EXPECT_EQ(WindowRectOf(player.Window()).right - x, 200);
 
     HWND widthLabel = FindControl(main, CAdjustPage::kWidth);
     ASSERT_TRUE(ClickAt(CentreOf(widthLabel)));
@@ -151,9 +129,18 @@ TEST_F(MainWindowE2e, APositionEditedInPlaceMovesThePlayer) {
     ASSERT_TRUE(PumpUntil([&] { return ::IsWindowVisible(edit) && TextOf(edit) == "200"; }));
     Type("260");
     Tap(VK_RETURN); // acts as Tab: the value is taken
-    EXPECT_TRUE(PlayerAt(Ltwh(10, 20, 260, 150))) << RectText(WindowRectOf(player.Window()));
+    EXPECT_TRUE(PlayerAt(Ltwh(x, 20, 260, 150))) << RectText(WindowRectOf(player.Window()));
     EXPECT_TRUE(PumpUntil([&] { return !::IsWindowVisible(edit); }));
     EXPECT_EQ(TextOf(widthLabel), "260");
+
+    ASSERT_TRUE(ClickAt(ToolbarButton(2))); // Rename
+    std::string shown;
+    ASSERT_TRUE(kiv.AnswerNameDialog("Beamer", &shown));
+    EXPECT_EQ(shown, "Player");
+    EXPECT_TRUE(PumpUntil([&] { return kiv.Caption() == "KIV - Beamer"; })) << kiv.Caption();
+    const std::string renamed =
+        "S1=Beamer;S2=Class:KivTestPlayer;S3=" + std::to_string(x) + ";S4=20;S5=260;";
+    EXPECT_TRUE(PumpUntil([&] { return DataFile().rfind(renamed, 0) == 0; })) << DataFile();
 }
 
 TEST_F(MainWindowE2e, TheTrayIconComesBackAndItsMenuOpensAtThePointerAndClosesOnAClickElsewhere) {
