@@ -34,16 +34,6 @@ TEST(HotKeyText, FormatShowsShiftBeforeCtrlAndNamesTheKey) {
     }
 }
 
-TEST(HotKeyNumbers, SixteenBitHelpersWrapAsTheKeyCodesNeed) {
-    EXPECT_EQ(IntToLong(-1), 65535);
-    EXPECT_EQ(LongToInt(65535), -1);
-    EXPECT_EQ(Shli(1, 15), -32768);
-    EXPECT_EQ(Shli(1, 16), 0);
-    EXPECT_EQ(dblToLong(4294967295.0), -1);
-    EXPECT_EQ(dblToLong(2147483648.0), INT32_MIN);
-    EXPECT_EQ(MakeLong(3, 65), 196673);
-}
-
 TEST(HotKeyTable, EntryCodesCombineFlagsAndKey) {
     CHotKeyTable table;
     table.AddKeyHookEntry("10112", 0, "Anamorphic");
