@@ -23,13 +23,6 @@ struct PositionEditor : ControllerFixture {
     }
 };
 
-TEST_F(PositionEditor, ANudgePastThe32BitRangeIsReportedAndMovesNothing) {
-    LoadWide({std::numeric_limits<int32_t>::min(), 0, 10, 10});
-    editor.cmdSize_Click(0);
-    EXPECT_EQ(Reports(), (Texts{"cmdSize_Click: Error: 6. Overflow"}));
-    EXPECT_EQ(desktop.moves.size(), 1u); // the selection's own
-}
-
 TEST_F(PositionEditor, ATickDuringAStepWaitsForIt) {
     LoadWide();
     editor.cmdSize_MouseDown(1);
@@ -40,13 +33,14 @@ TEST_F(PositionEditor, ATickDuringAStepWaitsForIt) {
     EXPECT_EQ(Current().WindowLeft, 101);
 }
 
-TEST_F(PositionEditor, ARepeatedStepThatFailsIsReportedOnceAndStopsTheRepeat) {
+TEST_F(PositionEditor, AStepPastThe32BitRangeIsReportedOnceMovesNothingAndStopsTheRepeat) {
     LoadWide({std::numeric_limits<int32_t>::max() - 1, 0, 0, 10});
     editor.cmdSize_MouseDown(1);
     Ticks(7);
     EXPECT_EQ(Reports(), (Texts{"cmdSize_Click: Error: 6. Overflow"}));
     EXPECT_FALSE(position.repeater);
     EXPECT_EQ(Current().WindowLeft, std::numeric_limits<int32_t>::max());
+    EXPECT_EQ(desktop.moves.size(), 2u); // the selection's and the step that fits
 }
 
 TEST_F(PositionEditor, CaptureOfAWindowThatVanishesAfterItWasFoundChangesNothing) {
