@@ -11,7 +11,7 @@ count() { # git pathspecs...
     grep -vE '^[[:space:]]*$|^[[:space:]]*//' | wc -l
 }
 harness=(tests/support tests/e2e/support tests/e2e/player 'tests/**/*Fixture.h'
-  'tests/**/*Doubles.h' tests/win32/RealMainWindow.h)
+  'tests/**/*Doubles.h')
 production=$(count src libs)
 all=$(count tests)
 kit=$(count "${harness[@]}")

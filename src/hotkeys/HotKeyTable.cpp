@@ -6,10 +6,14 @@
 
 namespace kiv {
 
-int32_t IntToLong(int16_t value) {
+namespace {
+
+// The number helpers that build a key code out of flags and a key.
+int32_t IntToLong(int16_t value) { // a 16-bit value read as unsigned
     return value < 0 ? int32_t{value} + 65536 : value;
 }
 
+// The signed 32-bit value with the same low 32 bits.
 int32_t dblToLong(double wholeValue) {
     double low = std::fmod(wholeValue, 4294967296.0);
     if (low < 0) {
@@ -23,7 +27,7 @@ int32_t MakeLong(int16_t hi, int16_t lo) {
     return static_cast<int32_t>(static_cast<uint32_t>(sum));
 }
 
-int16_t LongToInt(int32_t value) {
+int16_t LongToInt(int32_t value) { // values above 32767 lose 65536
     return static_cast<int16_t>(value > 32767 ? value - 65536 : value);
 }
 
@@ -37,6 +41,8 @@ int16_t Shli(int16_t value, int16_t bits) {
 void BitSetInteger(int16_t& value, int16_t bit) {
     value = static_cast<int16_t>(value | Shli(1, bit));
 }
+
+} // namespace
 
 const std::array<OptionHotKey, 10>& OptionHotKeys() {
     static const std::array<OptionHotKey, 10> keys = {{

@@ -10,14 +10,6 @@
 
 namespace kiv {
 
-// The number helpers that build a key code out of flags and a key.
-int32_t IntToLong(int16_t value);     // a 16-bit value read as unsigned
-int32_t dblToLong(double wholeValue); // the signed 32-bit value with the same low 32 bits
-int32_t MakeLong(int16_t hi, int16_t lo);
-int16_t LongToInt(int32_t value); // values above 32767 lose 65536
-int16_t Shli(int16_t value, int16_t bits);
-void BitSetInteger(int16_t& value, int16_t bit);
-
 inline constexpr size_t kHotKeyTableSize = 40;
 inline constexpr std::string_view kOptionActionPrefix = "~HK~";
 

@@ -71,7 +71,7 @@ struct FakeMainWindow : IMainView, ISettingCommandsView, IMenuView {
     void SetupTabPages(bool, std::string_view) override {}
     void SetToolTips() override {}
     void ShowAsStartMode(int32_t) override {}
-    void EndProgramNow() override { ended = true; }
+    void EndProgramNow() override {}
     void CancelModalWindows() override { ++cancels; }
     void SetCurrentDvdLabel(std::string_view text) override { dvdLabel = text; }
     void ShowAddingNotice(std::string_view message) override { notices.emplace_back(message); }
@@ -102,7 +102,6 @@ struct FakeMainWindow : IMainView, ISettingCommandsView, IMenuView {
     std::string caption;
     std::vector<std::string> captions;
     bool checker = false;
-    bool ended = false;
     int cancels = 0;
     std::string dvdLabel = "untouched";
     std::vector<std::string> notices;
@@ -202,10 +201,7 @@ struct FakeDialogs : IDialogs {
                        (mMain.mainVisible ? "" : ", main window hidden");
         return wizardAnswer;
     }
-    void ShowAbout() override {
-        Open();
-        ++aboutShown;
-    }
+    void ShowAbout() override { Open(); }
     void Open() {
         if (whileOpen) {
             whileOpen();
@@ -219,14 +215,15 @@ struct FakeDialogs : IDialogs {
     std::function<bool(CPlayListWindow&)> playListUser;
     std::string wizardOpened;
     std::optional<ApplicationChoice> wizardAnswer;
-    int aboutShown = 0;
     std::function<void()> whileOpen;
 
 private:
     const FakeMainWindow& mMain;
 };
 
-struct ControllerFixture : ::testing::Test {
+// The operating system doubled, and the stores a controller starts from, in
+// a folder of their own.
+struct FakeSystem {
     TempDir dir;
     RecordingReporter reporter;
     FakeDesktop desktop;
@@ -234,19 +231,26 @@ struct ControllerFixture : ::testing::Test {
     FakeKeyboardLibrary keyboardLibrary;
     FakePump pump;
     FakeBlankingPlatform blanking;
+    FakeDvdSystem dvd;
+    // Closing the main window writes where it was into the options file.
+    COptions options{reporter, (dir.Path() / "").string()};
+    CPlayList playList{reporter};
+    std::string appPath = (dir.Path() / "").string();
+    Platform System() {
+        return {desktop, sizeLibrary, keyboardLibrary, pump, reporter, blanking, dvd, dvd, dvd};
+    }
+};
+
+struct ControllerFixture : ::testing::Test, FakeSystem {
     FakeMainWindow view;
     FakePositionView position;
     FakeOrbitingView orbiting;
     FakeBlankingView blankingPage;
     FakeHotKeyFrame hotKeyFrame;
     FakeDialogs dialogs{view};
-    COptions options{reporter};
-    CPlayList playList{reporter};
-    FakeDvdSystem dvd;
-    std::string appPath = (dir.Path() / "").string();
     CMainController controller{
         {view, position, orbiting, blankingPage, hotKeyFrame, view, view, dialogs},
-        {desktop, sizeLibrary, keyboardLibrary, pump, reporter, blanking, dvd, dvd, dvd},
+        System(),
         options,
         playList,
         appPath,

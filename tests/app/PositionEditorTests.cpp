@@ -23,14 +23,6 @@ struct PositionEditor : ControllerFixture {
     }
 };
 
-TEST_F(PositionEditor, ANudgePastThe32BitRangeIsReportedAndMovesNothing) {
-    desktop.monitors = {{kHugestDisplay, true}};
-    LoadWide({std::numeric_limits<int32_t>::min(), 0, 10, 10});
-    editor.cmdSize_Click(0);
-    EXPECT_EQ(Reports(), (Texts{"cmdSize_Click: Error: 6. Overflow"}));
-    EXPECT_EQ(desktop.moves.size(), 1u); // the selection's own
-}
-
 TEST_F(PositionEditor, ATickDuringAStepWaitsForIt) {
     LoadWide();
     editor.cmdSize_MouseDown(1);
@@ -41,13 +33,16 @@ TEST_F(PositionEditor, ATickDuringAStepWaitsForIt) {
     EXPECT_EQ(Current().WindowLeft, 101);
 }
 
-TEST_F(PositionEditor, ARepeatedStepThatFailsIsReportedOnceAndStopsTheRepeat) {
-    LoadWide({std::numeric_limits<int32_t>::max() - 1, 0, 0, 10});
+TEST_F(PositionEditor, AStepPastThe32BitRangeIsReportedOnceMovesNothingAndStopsTheRepeat) {
+    // A width of -2 keeps the middle of the last step that fits on the display.
+    desktop.monitors = {{kHugestDisplay, true}};
+    LoadWide({std::numeric_limits<int32_t>::max() - 1, 0, -2, 10});
     editor.cmdSize_MouseDown(1);
     Ticks(7);
     EXPECT_EQ(Reports(), (Texts{"cmdSize_Click: Error: 6. Overflow"}));
     EXPECT_FALSE(position.repeater);
     EXPECT_EQ(Current().WindowLeft, std::numeric_limits<int32_t>::max());
+    EXPECT_EQ(desktop.moves.size(), 2u); // the selection's and the step that fits
 }
 
 TEST_F(PositionEditor, CaptureOfAWindowThatVanishesAfterItWasFoundChangesNothing) {

@@ -2,6 +2,7 @@
 #include "ControllerFixture.h"
 
 #include <filesystem>
+#include <tuple>
 
 namespace kiv {
 namespace {
@@ -92,15 +93,19 @@ TEST_F(SettingCommands, SaveAsPutsThePendingEditsIntoTheCopyOnly) {
     EXPECT_EQ(Current().WindowWidth, 300);
 }
 
-// "Aa" sorts before C and takes its place in the list: the refill keeps C, so
-// B, now where C was, is never applied to the player.
-TEST_F(SettingCommands, AnAddedNameSortedBeforeTheSelectedOneAppliesNoNeighbour) {
+// An added setting covers the screen, controls no window yet and waits for a
+// save. "Aa" sorts before C and takes its place in the list: the refill keeps
+// C, so B, now where C was, is never applied to the player.
+TEST_F(SettingCommands, AnAddedSettingWaitsForSaveAndAppliesNoNeighbour) {
     LoadThree();
     Select("C");
     const size_t moves = desktop.moves.size();
     dialogs.nameAnswer = "Aa";
     commands.HandleAddSettingClick();
-    EXPECT_EQ(Current().SettingName, "Aa");
+    EXPECT_EQ(std::tuple(Current().SettingName, Current().WindowClass, Current().WindowLeft,
+                         Current().WindowWidth, Current().WindowHeight),
+              std::tuple("Aa", "", 0, 1024, 768));
+    EXPECT_FALSE(FileHas("Aa"));
     for (size_t i = moves; i < desktop.moves.size(); ++i) {
         EXPECT_NE(desktop.moves[i].leftTopWidthHeight, (Rect{30, 40, 500, 400}));
     }

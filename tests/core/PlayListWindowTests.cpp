@@ -1,4 +1,6 @@
+#include "playlist/DiscSerial.h"
 #include "playlist/PlayListWindow.h"
+#include "playlist/VolumeName.h"
 #include "support/PlayListDoubles.h"
 #include "support/TestSupport.h"
 
@@ -115,6 +117,17 @@ TEST_F(PlayListWindowFixture, DriveWatchAddsOnlyAnUnlistedDiscInAutomaticMode) {
         }
     }
 }
+
+TEST(DiscIdentity, SerialTextAndTitleFromTheVolumeName) {
+    EXPECT_EQ(DiscSerialText(0), "0");
+    EXPECT_EQ(DiscSerialText(0x00AB12CDu), "AB12CD");
+    EXPECT_EQ(DiscSerialText(0x8000000Fu), "8000000F");
+    EXPECT_EQ(FixVolumeName("MY_DVD_TITLE"), "My Dvd Title");
+    EXPECT_EQ(FixVolumeName("sTAR wARS_2"), "Star Wars 2");
+    EXPECT_EQ(FixVolumeName(""), "Unnamed Volume");
+}
+
+// Folders by name; copies are recorded, not made.
 
 } // namespace
 } // namespace kiv

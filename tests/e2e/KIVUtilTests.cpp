@@ -113,8 +113,6 @@ win32::UniqueKernelHandle OpenProcessNamed(const wchar_t* exeName) {
     return {};
 }
 
-// The real kiv.exe and a 32-bit player: KIV's own hook cannot reach it, the
-// 32-bit host does, and the host never outlives KIV, however KIV ends.
 // Why 32-bit players cannot be tried here; "" when they can.
 std::string ThirtyTwoBitPlayersLeftOut() {
     if (const char* wine32 = std::getenv("KIV_WINE32"); wine32 && std::string(wine32) == "0") {
@@ -126,28 +124,50 @@ std::string ThirtyTwoBitPlayersLeftOut() {
     return "";
 }
 
-TEST(SizeHookHostTest, AThirtyTwoBitPlayerGrowsPastTheScreenWhileKivRuns) {
+// The real kiv.exe and a 32-bit player: KIV's own hook cannot reach it, the
+// 32-bit host does, and the host never outlives KIV, however KIV ends. Without
+// one of the two 32-bit files the player is still placed, and the caption
+// names the missing file instead of an error box on every selection.
+TEST(SizeHookHostTest, AThirtyTwoBitPlayerGrowsPastTheScreenThroughTheHostWhileKivRuns) {
     if (const std::string reason = ThirtyTwoBitPlayersLeftOut(); !reason.empty()) {
         GTEST_SKIP() << reason;
     }
-    KivFolder folder;
-    for (const char* file : {support::kSizeLibrary32File, support::kSizeHookHostFile}) {
-        std::filesystem::copy_file(ExeDirectory() / file, folder.File(file));
-    }
-    folder.WriteSettings({Setting("Letterbox", 0, -126, kTallWidth, kTallHeight)});
-    const RECT letterbox = Ltwh(0, -126, kTallWidth, kTallHeight);
-    for (const bool killed : {false, true}) {
-        SCOPED_TRACE(killed ? "KIV killed" : "KIV closed");
+    const struct {
+        const char* how;
+        std::string_view missing;
+        bool killed;
+    } cases[] = {{"KIV closed", "", false},
+                 {"KIV killed", "", true},
+                 {"no 32-bit library", support::kSizeLibrary32File, false},
+                 {"no host", support::kSizeHookHostFile, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.how);
+        KivFolder folder;
+        for (const char* file : {support::kSizeLibrary32File, support::kSizeHookHostFile}) {
+            if (file != c.missing) {
+                std::filesystem::copy_file(ExeDirectory() / file, folder.File(file));
+            }
+        }
+        folder.WriteSettings({Setting("Letterbox", 0, -126, kTallWidth, kTallHeight)});
         PlayerProcess player(PlayerSpec{.program = "kiv_player32.exe"});
         ASSERT_TRUE(player.Started());
         ASSERT_LT(HeightAfterTallMove(player.Window()), kTallHeight);
         KivProcess kiv(folder, "/S Letterbox");
         ASSERT_NE(kiv.WaitForMainWindow(), nullptr);
-        EXPECT_TRUE(PumpUntil([&] { return SameRect(WindowRectOf(player.Window()), letterbox); }))
-            << RectText(WindowRectOf(player.Window()));
+        if (!c.missing.empty()) {
+            const std::string caption = "KIV - Letterbox (32-bit players cannot grow beyond the "
+                                        "screen: " +
+                                        std::string(c.missing) + " is missing)";
+            EXPECT_TRUE(PumpUntil([&] { return kiv.Caption() == caption; })) << kiv.Caption();
+            EXPECT_EQ(WindowRectOf(player.Window()).left, 0);
+            continue;
+        }
+        EXPECT_TRUE(PumpUntil([&] {
+            return SameRect(WindowRectOf(player.Window()), Ltwh(0, -126, kTallWidth, kTallHeight));
+        })) << RectText(WindowRectOf(player.Window()));
         const win32::UniqueKernelHandle host = OpenProcessNamed(L"KIVUtil32Host.exe");
         ASSERT_TRUE(host);
-        if (killed) {
+        if (c.killed) {
             const win32::UniqueKernelHandle process(
                 OpenProcess(PROCESS_TERMINATE, FALSE, kiv.ProcessId()));
             TerminateProcess(process.Get(), 9);
@@ -155,32 +175,6 @@ TEST(SizeHookHostTest, AThirtyTwoBitPlayerGrowsPastTheScreenWhileKivRuns) {
             EXPECT_TRUE(kiv.Close());
         }
         EXPECT_EQ(WaitForSingleObject(host.Get(), 5000), WAIT_OBJECT_0);
-    }
-}
-
-// Without one of the two 32-bit files the player is still placed, and the
-// caption names the missing file instead of an error box on every selection.
-TEST(SizeHookHostTest, AMissingThirtyTwoBitFileIsNamedInTheCaption) {
-    if (const std::string reason = ThirtyTwoBitPlayersLeftOut(); !reason.empty()) {
-        GTEST_SKIP() << reason;
-    }
-    const std::string present[] = {support::kSizeLibrary32File, support::kSizeHookHostFile};
-    for (int kept = 0; kept < 2; ++kept) {
-        const std::string& missing = present[1 - kept];
-        SCOPED_TRACE(missing + " missing");
-        KivFolder folder;
-        std::filesystem::copy_file(ExeDirectory() / present[kept], folder.File(present[kept]));
-        folder.WriteSettings({Setting("Letterbox", 0, -126, kTallWidth, kTallHeight)});
-        PlayerProcess player(PlayerSpec{.program = "kiv_player32.exe"});
-        ASSERT_TRUE(player.Started());
-        KivProcess kiv(folder, "/S Letterbox");
-        ASSERT_NE(kiv.WaitForMainWindow(), nullptr);
-        const std::string caption = "KIV - Letterbox (32-bit players cannot grow beyond the "
-                                    "screen: " +
-                                    missing + " is missing)";
-        EXPECT_TRUE(PumpUntil([&] { return kiv.Caption() == caption; })) << kiv.Caption();
-        EXPECT_EQ(WindowRectOf(player.Window()).left, 0);
-        EXPECT_TRUE(kiv.Close());
     }
 }
 

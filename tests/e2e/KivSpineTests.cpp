@@ -20,64 +20,42 @@ struct SpineTest : ::testing::Test {
     KivFolder folder;
 };
 
-TEST_F(SpineTest, TheFrontPlayerWindowIsTheOneMoved) {
-    PlayerSpec spec;
-    spec.secondWindow = true;
-    PlayerProcess player(spec);
+// The front one of the player's windows is moved. Locked, it is put back at
+// once when moved: the size hook (on by default) reports each move, and the
+// watchdog alone, ticking once a second, could not bring it back within
+// 400 ms twice in a row.
+TEST_F(SpineTest, TheFrontPlayerWindowIsMovedAndWhenLockedPutBackAtOnce) {
+    PlayerProcess player(PlayerSpec{.secondWindow = true});
     ASSERT_NE(player.Window(1), nullptr);
     HWND front = ::FindWindowA("KivTestPlayer", nullptr);
     HWND back = front == player.Window(0) ? player.Window(1) : player.Window(0);
-    RECT backBefore = WindowRectOf(back);
-    folder.WriteSettings({Setting("Front", 33, 44, 555, 333)});
-    KivProcess kiv(folder, "/S Front");
-    ASSERT_NE(kiv.WaitForMainWindow(), nullptr);
-    EXPECT_TRUE(WaitForRect(front, kExact));
-    EXPECT_TRUE(SameRect(WindowRectOf(back), backBefore));
-}
-
-TEST_F(SpineTest, LargerThanTheScreenOnlyWithTheSizeHook) {
-    const RECT letterbox = {0, -126, 1024, 1021 - 126};
-    {
-        PlayerProcess player;
-        ASSERT_TRUE(player.Started());
-        folder.WriteSettings({Setting("Letterbox", 0, -126, 1024, 1021)});
-        KivProcess kiv(folder, "/S Letterbox");
-        ASSERT_NE(kiv.WaitForMainWindow(), nullptr);
-        EXPECT_TRUE(WaitForRect(player.Window(), letterbox))
-            << RectText(WindowRectOf(player.Window()));
-    }
-    {
-        PlayerProcess player;
-        ASSERT_TRUE(player.Started());
-        folder.Write("KIV.ini", "[KIV]\r\nSubClassWindowSize=0\r\n");
-        KivProcess kiv(folder, "/S Letterbox");
-        ASSERT_NE(kiv.WaitForMainWindow(), nullptr);
-        // The move happened, but the system kept the window within its tracking size.
-        EXPECT_TRUE(PumpUntil([&] { return WindowRectOf(player.Window()).top == -126; }));
-        RECT clamped = WindowRectOf(player.Window());
-        EXPECT_LT(clamped.bottom - clamped.top, 1021) << RectText(clamped);
-    }
-}
-
-// The size hook (on by default) reports each move, and KIV puts the player
-// back at once. The watchdog alone, ticking once a second, could not bring it
-// back within 400 ms twice in a row.
-TEST_F(SpineTest, LockedSettingPutsAMovedPlayerBackAtOnce) {
-    PlayerProcess player;
+    const RECT backBefore = WindowRectOf(back);
     CWindowSetting locked = Setting("Locked", 33, 44, 555, 333);
     locked.LockPosition = 1;
     folder.WriteSettings({locked});
     KivProcess kiv(folder, "/S Locked");
     ASSERT_NE(kiv.WaitForMainWindow(), nullptr);
-    ASSERT_TRUE(WaitForRect(player.Window(), kExact));
-
+    ASSERT_TRUE(WaitForRect(front, kExact));
+    EXPECT_TRUE(SameRect(WindowRectOf(back), backBefore));
     for (int move = 0; move < 3; ++move) {
         SCOPED_TRACE(move);
-        ::MoveWindow(player.Window(), 200 + move, 150, 300, 200, TRUE);
-        EXPECT_TRUE(PumpUntil([&] { return SameRect(WindowRectOf(player.Window()), kExact); },
-                              std::chrono::milliseconds(400)))
-            << RectText(WindowRectOf(player.Window()));
+        ::MoveWindow(front, 200 + move, 150, 300, 200, TRUE);
+        EXPECT_TRUE(PumpUntil([&] { return SameRect(WindowRectOf(front), kExact); }, 400ms))
+            << RectText(WindowRectOf(front));
     }
+}
+
+// Without the size hook the system keeps a window within the screen's
+// tracking size (KIVUtilTests); the option that leaves it out is the
+// controller's.
+TEST_F(SpineTest, LargerThanTheScreenWithTheSizeHook) {
+    PlayerProcess player;
+    ASSERT_TRUE(player.Started());
+    folder.WriteSettings({Setting("Letterbox", 0, -126, 1024, 1021)});
+    KivProcess kiv(folder, "/S Letterbox");
+    ASSERT_NE(kiv.WaitForMainWindow(), nullptr);
+    EXPECT_TRUE(WaitForRect(player.Window(), {0, -126, 1024, 1021 - 126}))
+        << RectText(WindowRectOf(player.Window()));
 }
 
 TEST_F(SpineTest, FirstRunListsTheThreeSettingsAndWritesNoFile) {
@@ -105,13 +83,17 @@ TEST_F(SpineTest, TheDebugLogIsWrittenBesideTheDataFilesWhenAskedFor) {
 }
 
 // A second copy ends at once; with /S it hands the setting to the first,
-// which places the player as a remote control expects.
-TEST_F(SpineTest, ASecondCopyEndsAtOnceAndHandsItsSettingToTheFirst) {
+// which places the player as a remote control expects. Texts no window has do
+// no harm; a caption is found whole, whatever the case of its letters.
+TEST_F(SpineTest, ASecondCopyHandsItsSettingToTheFirstAndHostileTextsDoNoHarm) {
     PlayerProcess player;
     ASSERT_TRUE(player.Started());
-    folder.WriteSettings({Setting("Other", 1, 1, 100, 100), Setting("Exact", 33, 44, 555, 333)});
-    KivProcess first(folder, "");
+    folder.WriteSettings({Setting("Long", 1, 2, 300, 200, "Class:" + std::string(300, 'K')),
+                          Setting("Caf\xE9 \xBB", 1, 2, 300, 200, "Caf\xE9 Player"),
+                          Setting("Exact", 33, 44, 555, 333, "test player")});
+    KivProcess first(folder, "/S Long");
     ASSERT_NE(first.WaitForMainWindow(), nullptr);
+    EXPECT_TRUE(PumpUntil([&] { return first.Caption() == "KIV - Long"; })) << first.Caption();
     KivProcess plain(folder, "", false);
     EXPECT_TRUE(plain.WaitForExit());
     EXPECT_EQ(plain.ExitCode(), 0u);
@@ -156,28 +138,9 @@ TEST_F(SpineTest, ReadOnlySwitchDisablesTheSettingCommands) {
     }
 }
 
-// Texts no window has do no harm; a caption is found whole, whatever the
-// case of its letters.
-TEST_F(SpineTest, HostileTextsInTheSettingsFileDoNoHarmAndACaptionIsFoundWhole) {
-    PlayerProcess player;
-    ASSERT_TRUE(player.Started());
-    std::string longClass = "Class:" + std::string(300, 'K');
-    folder.WriteSettings({Setting("Long", 1, 2, 300, 200, longClass),
-                          Setting("Caf\xE9 \xBB", 1, 2, 300, 200, "Caf\xE9 Player"),
-                          Setting("Exact", 33, 44, 555, 333, "test player")});
-    KivProcess kiv(folder, "/S Long");
-    HWND main = kiv.WaitForMainWindow();
-    ASSERT_NE(main, nullptr);
-    EXPECT_TRUE(PumpUntil([&] { return kiv.Caption() == "KIV - Long"; }));
-    ASSERT_TRUE(kiv.Close());
-    KivProcess again(folder, "/S exact");
-    ASSERT_NE(again.WaitForMainWindow(), nullptr);
-    EXPECT_TRUE(WaitForRect(player.Window(), kExact));
-}
-
 // A settings file that another program holds open while KIV starts is said
 // to be unreadable, is not taken for a first run, and is kept as it was by the
-// first save, which says where.
+// first save, which says where; a setting added is written at that save.
 TEST_F(SpineTest, ASettingsFileHeldOpenAtStartIsKeptAsItWasByTheFirstSave) {
     folder.WriteSettings({Setting("Mine", 33, 44, 555, 333), Setting("Also", 1, 2, 300, 200)});
     const std::string old = folder.Read("KIV.dat").value_or("");
@@ -185,10 +148,8 @@ TEST_F(SpineTest, ASettingsFileHeldOpenAtStartIsKeptAsItWasByTheFirstSave) {
                                          OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     ASSERT_TRUE(held);
     KivProcess kiv(folder, "");
-    std::optional<MessageBoxSeen> box = kiv.WaitForMessageBox();
-    ASSERT_TRUE(box.has_value());
-    EXPECT_EQ(box->title, "LoadItems");
-    EXPECT_EQ(box->text, "Error: 75. Path/File access error");
+    // The messages' words are the stores' (SaveFaultTests, natively and under Wine).
+    ASSERT_TRUE(kiv.WaitForMessageBox().has_value());
     held.Reset();
     kiv.DismissMessageBox();
     HWND main = kiv.WaitForMainWindow();
@@ -202,11 +163,7 @@ TEST_F(SpineTest, ASettingsFileHeldOpenAtStartIsKeptAsItWasByTheFirstSave) {
     ASSERT_TRUE(PumpUntil([&] { return kiv.Caption() == "KIV - New"; })) << kiv.Caption();
     ASSERT_TRUE(ClickAt(ToolbarButton(main, 3)));
 
-    box = kiv.WaitForMessageBox();
-    ASSERT_TRUE(box.has_value());
-    EXPECT_EQ(box->title, "KIV");
-    EXPECT_EQ(box->text.rfind("KIV could not read all of KIV.dat", 0), 0u) << box->text;
-    EXPECT_NE(box->text.find("\\KIV.dat.unread\r\n"), std::string::npos) << box->text;
+    ASSERT_TRUE(kiv.WaitForMessageBox().has_value());
     kiv.DismissMessageBox();
     EXPECT_EQ(folder.Read("KIV.dat.unread"), old);
     EXPECT_EQ(folder.Read("KIV.dat").value_or("").rfind("S1=New;", 0), 0u);

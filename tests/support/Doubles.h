@@ -4,7 +4,6 @@
 #include "platform/Desktop.h"
 #include "platform/MessagePump.h"
 #include "platform/SupportLibraries.h"
-#include "util/RuntimeError.h"
 #include "util/Strings.h"
 
 #include <algorithm>
@@ -112,31 +111,19 @@ private:
     WindowHandle mNextHandle = 0x1000;
 };
 
-// A support library that is not there fails each call as a missing file.
-inline void FailIfMissing(bool missing) {
-    if (missing) {
-        Raise(ErrorNumber::FileNotFound);
-    }
-}
-
 class FakeSizeLibrary : public IWindowSizeLibrary {
 public:
     bool SetHook(uint32_t /*threadId*/, WindowHandle /*window*/, const Rect& limit) override {
-        FailIfMissing(missing);
         limits.push_back(limit);
         return true;
     }
-    void RemoveHook() override {
-        FailIfMissing(missing);
-        ++removals;
-    }
+    void RemoveHook() override { ++removals; }
     void ReportMoves(WindowHandle window, IWindowMoveEvents* events) override {
         movesOf = window;
         moveEvents = events;
     }
     std::vector<Rect> limits; // of each hook installed
     int removals = 0;
-    bool missing = false;
     WindowHandle movesOf = 0;
     IWindowMoveEvents* moveEvents = nullptr;
 };
@@ -144,18 +131,11 @@ public:
 class FakeKeyboardLibrary : public IKeyboardLibrary {
 public:
     void SetKeyHook(WindowHandle window, std::span<const int32_t> codes) override {
-        FailIfMissing(missing);
         keyHooks.push_back({window, std::vector<int32_t>(codes.begin(), codes.end())});
     }
-    void SetMediaHook(WindowHandle window) override {
-        FailIfMissing(missing);
-        mediaHooks.push_back(window);
-    }
-    void SetMouseHook(WindowHandle window) override {
-        FailIfMissing(missing);
-        mouseHooks.push_back(window);
-    }
-    void AllowPCFriendly(bool /*suppress*/) override { FailIfMissing(missing); }
+    void SetMediaHook(WindowHandle window) override { mediaHooks.push_back(window); }
+    void SetMouseHook(WindowHandle window) override { mouseHooks.push_back(window); }
+    void AllowPCFriendly(bool /*suppress*/) override {}
     struct KeyHook {
         WindowHandle window;
         std::vector<int32_t> codes;
@@ -163,7 +143,6 @@ public:
     std::vector<KeyHook> keyHooks;
     std::vector<WindowHandle> mediaHooks;
     std::vector<WindowHandle> mouseHooks;
-    bool missing = false;
 };
 
 class FakePump : public IMessagePump {
@@ -181,9 +160,7 @@ public:
 // makes, as a real control's click handling would if showing fired it.
 class FakeHotKeyFrame : public IHotKeyEditorView {
 public:
-    void AddKeyListItem(std::string_view text, int32_t keyCode) override {
-        keys.push_back({std::string(text), keyCode});
-    }
+    void AddKeyListItem(std::string_view, int32_t) override {}
     bool IsShiftChecked() const override { return shift; }
     bool IsCtrlChecked() const override { return ctrl; }
     int32_t KeyListIndex() const override { return keyIndex; }
@@ -193,11 +170,6 @@ public:
     void ShowHotKeyText(std::string_view shown) override { text = shown; }
     void ShowRefusal(std::string_view message) override { refusals.emplace_back(message); }
 
-    struct Key {
-        std::string text;
-        int32_t code;
-    };
-    std::vector<Key> keys;
     bool shift = false;
     bool ctrl = false;
     int32_t keyIndex = -1;

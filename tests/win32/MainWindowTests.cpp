@@ -1,13 +1,13 @@
 // The real main window under a controller whose operating system is doubled:
 // the wiring of each kind of control to the controller, what the window shows
-// and which of its changes run handling, its layout at every DPI, and the
-// tray icon.
-#include "RealMainWindow.h"
+// and which of its changes run handling, and its layout at every DPI.
+#include "app/ControllerFixture.h"
+#include "app/win32/frmMain.h"
 #include "platform/win32/Win32Platform.h"
 #include "store/WindowSettings.h"
+#include "support/Win32TestSupport.h"
 
 #include <commctrl.h>
-#include <shellapi.h>
 
 #include <gtest/gtest.h>
 
@@ -20,14 +20,18 @@ namespace {
 
 using namespace kiv::test;
 
-bool TrayIconPresent(HWND window) {
-    NOTIFYICONDATAA data{};
-    data.cbSize = NOTIFYICONDATAA_V1_SIZE;
-    data.hWnd = window;
-    return ::Shell_NotifyIconA(NIM_MODIFY, &data) != FALSE;
-}
+// Started as KIV starts it, but hidden and without a tray icon.
+struct MainWindowFixture : ::testing::Test, FakeSystem {
+    frmMain window;
+    CMainController controller{window.Views(), System(), options, playList, appPath, appPath};
 
-struct MainWindowFixture : RealMainWindowFixture {
+    void SetUp() override {
+        options.WindowStartMode = 2;
+        options.ShowTrayIcon = false;
+        ASSERT_TRUE(window.Load(controller, nullptr, nullptr));
+        ASSERT_TRUE(controller.Form_Load(""));
+    }
+    HWND Child(const char* text) const { return ChildWithText(window.Hwnd(), text); }
     HWND Combo() const { return ::FindWindowExA(window.Hwnd(), nullptr, "ComboBox", nullptr); }
     HWND VisiblePage() const {
         HWND found = nullptr;
@@ -108,8 +112,8 @@ TEST_F(MainWindowFixture, ShowingValuesRunsNoHandling) {
     EXPECT_TRUE(reporter.messages.empty());
 }
 
-// One control of each kind reaches its feature: a check box, a WindowPos
-// arrow, a text box left, a toolbar button, the hot key page.
+// One control of each kind reaches its feature: a check box, a WindowPos's
+// arrows and box, a text box left, a toolbar button, the hot key page.
 TEST_F(MainWindowFixture, EachKindOfControlReachesTheController) {
     WindowHandle player = SelectPlayerSetting();
     CWindowSetting& current = *controller.CurrentSetting();
@@ -124,15 +128,26 @@ TEST_F(MainWindowFixture, EachKindOfControlReachesTheController) {
     EXPECT_EQ(current.BlankingPadTop, 1);
     ::SendMessageA(Part("Left", CWindowPos::kDecrease), BM_CLICK, 0, 0);
     EXPECT_EQ(TextOf(Part("Left", CWindowPos::kValue)), "0");
+    // The boxes take number keys only; a value is taken when the focus leaves.
+    auto type = [](HWND box, std::string_view keys) {
+        ::SetWindowTextA(box, "");
+        for (char c : keys) {
+            ::SendMessageA(box, WM_CHAR, static_cast<WPARAM>(c), 0);
+        }
+    };
+    HWND pad = Part("Top", CWindowPos::kValue);
+    type(pad, "1x.5");
+    EXPECT_EQ(TextOf(pad), "1.5");
+    ::SendMessageA(::GetParent(pad), WM_COMMAND, MAKEWPARAM(CWindowPos::kValue, EN_KILLFOCUS),
+                   reinterpret_cast<LPARAM>(pad));
+    EXPECT_EQ(current.BlankingPadTop, 2);
 
     ::ShowWindow(window.Hwnd(), SW_SHOWNOACTIVATE);
     HWND label = Child("Orbit Increment (Pixels)");
     ASSERT_NE(label, nullptr);
     HWND increment = ::GetDlgItem(::GetParent(label), ::GetDlgCtrlID(label) + 1);
     ::SetFocus(increment);
-    for (char c : std::string("4x2")) { // letters are swallowed
-        ::SendMessageA(increment, WM_CHAR, static_cast<WPARAM>(c), 0);
-    }
+    type(increment, "4x2");
     ::SetFocus(Child("Test Orbiting"));
     EXPECT_EQ(current.OrbitIncrement, 42);
 
@@ -171,7 +186,9 @@ TEST_F(MainWindowFixture, ADisplayChangeOrAResumePlacesThePlayerAgain) {
     }
 }
 
-TEST_F(MainWindowFixture, TabsFollowTheirAccessKeysAndCtrlTab) {
+// The tab strip's keys are the dialog keyboard's (DialogKeyboardTests); the
+// window hands it its strip.
+TEST_F(MainWindowFixture, ATabsAccessKeyTurnsToItsPage) {
     ::ShowWindow(window.Hwnd(), SW_SHOWNOACTIVATE);
     HWND adjust = VisiblePage();
     ASSERT_NE(adjust, nullptr);
@@ -181,20 +198,6 @@ TEST_F(MainWindowFixture, TabsFollowTheirAccessKeysAndCtrlTab) {
     HWND hotKey = VisiblePage();
     EXPECT_NE(hotKey, adjust);
     EXPECT_TRUE(::IsChild(hotKey, FindControl(window.Hwnd(), CHotKeyPage::kShift)));
-
-    BYTE keys[256] = {};
-    ::GetKeyboardState(keys);
-    keys[VK_CONTROL] = 0x80;
-    keys[VK_SHIFT] = 0x80;
-    ::SetKeyboardState(keys);
-    MSG message{window.Hwnd(), WM_KEYDOWN, VK_TAB, 0, 0, {}};
-    EXPECT_TRUE(window.PreTranslateMessage(message)); // Ctrl+Shift+Tab: one page back
-    keys[VK_CONTROL] = 0;
-    keys[VK_SHIFT] = 0;
-    ::SetKeyboardState(keys);
-    EXPECT_EQ(VisiblePage(), adjust);
-    window.PreTranslateMessage(message); // a plain Tab moves the focus, not the page
-    EXPECT_EQ(VisiblePage(), adjust);
 }
 
 // Every page, when its tab is chosen: covering the strip's display area, every
@@ -266,30 +269,6 @@ TEST_F(MainWindowFixture, ClosingTheWindowRemovesTheHooks) {
     EXPECT_EQ(keyboardLibrary.mediaHooks.back(), 0u);
     MSG message{};
     EXPECT_TRUE(::PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
-}
-
-TEST_F(MainWindowFixture, TheTrayIconComesAndGoesWithTheWindow) {
-    // A window of its own, with the icon this time.
-    frmMain second;
-    FakeDesktop otherDesktop;
-    COptions withIcon{reporter, (dir.Path() / "").string()};
-    withIcon.WindowStartMode = 2;
-    CMainController other(second.Views(),
-                          Platform{otherDesktop, sizeLibrary, keyboardLibrary, pump, reporter,
-                                   blanking, dvd, dvd, dvd},
-                          withIcon, playList, (dir.Path() / "").string(),
-                          (dir.Path() / "").string());
-    ASSERT_TRUE(second.Load(other, nullptr, nullptr));
-    ASSERT_TRUE(other.Form_Load(""));
-    HWND handle = second.Hwnd();
-    EXPECT_TRUE(TrayIconPresent(handle));
-    // The shell rebuilt its notification area: the icon is added again.
-    ::SendMessageA(handle, ::RegisterWindowMessageA("TaskbarCreated"), 0, 0);
-    EXPECT_TRUE(TrayIconPresent(handle));
-    ::SendMessageA(handle, WM_CLOSE, 0, 0);
-    EXPECT_FALSE(TrayIconPresent(handle));
-    MSG message{};
-    ::PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
 }
 
 // "Select KIV" on a minimized KIV that still holds the foreground, as when

@@ -150,10 +150,4 @@ void CHotKeyControl::SetHotKey(std::string_view hotKey) {
     mEditor.Let_HotKey(mControls, hotKey);
 }
 
-void CHotKeyControl::SetEnabled(bool enabled) {
-    for (HWND control : {mControls.ShiftBox(), mControls.CtrlBox(), mControls.KeyList()}) {
-        ::EnableWindow(control, enabled ? TRUE : FALSE);
-    }
-}
-
 } // namespace kiv::win32

@@ -78,7 +78,6 @@ public:
     const std::string& HotKey() const noexcept { return mEditor.HotKey(); }
     // Shows the hot key (Let_HotKey); HotKeyChanged follows.
     void SetHotKey(std::string_view hotKey);
-    void SetEnabled(bool enabled);
 
     std::function<void(const std::string&)> HotKeyChanged;
 

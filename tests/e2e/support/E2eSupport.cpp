@@ -36,12 +36,6 @@ std::filesystem::path ExeDirectory() {
     return std::filesystem::path(path).parent_path();
 }
 
-void DiscardPending() {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    }
-}
-
 win32::UniqueKernelHandle StartProcess(std::string commandLine,
                                        const std::filesystem::path& folder) {
     STARTUPINFOA startup = {};
@@ -247,28 +241,11 @@ bool SetCheck(HWND window, std::string_view caption, bool checked) {
     return true;
 }
 
-HWND Taskbar() {
-    return FindWindowA("Shell_traywnd", "");
-}
-
-bool TaskbarVisible() {
-    return IsWindowVisible(Taskbar()) != FALSE;
-}
-
-void ShowTaskbar() {
-    SetWindowPos(Taskbar(), nullptr, 0, 0, 0, 0,
-                 SWP_SHOWWINDOW | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
 bool TrayIconPresent(HWND window) {
     NOTIFYICONDATAA data{};
     data.cbSize = NOTIFYICONDATAA_V1_SIZE;
     data.hWnd = window;
     return Shell_NotifyIconA(NIM_MODIFY, &data) != FALSE;
-}
-
-void Tap(WORD key) {
-    SendChord({}, key);
 }
 
 void Type(std::string_view text) {
@@ -281,39 +258,6 @@ void Type(std::string_view text) {
             Tap(key);
         }
     }
-}
-
-HWND FocusOnThreadOf(HWND window) {
-    GUITHREADINFO info{};
-    info.cbSize = sizeof info;
-    return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) ? info.hwndFocus
-                                                                              : nullptr;
-}
-
-bool WaitForFocusIn(HWND window) {
-    return PumpUntil([&] {
-        HWND focus = FocusOnThreadOf(window);
-        return focus != nullptr && (focus == window || IsChild(window, focus));
-    });
-}
-
-RECT WindowRectOf(HWND window) {
-    RECT rect{};
-    GetWindowRect(window, &rect);
-    return rect;
-}
-
-bool SameRect(const RECT& a, const RECT& b) {
-    return EqualRect(&a, &b) != FALSE;
-}
-
-RECT Ltwh(int left, int top, int width, int height) {
-    return {left, top, left + width, top + height};
-}
-
-POINT CentreOf(HWND window) {
-    const RECT r = WindowRectOf(window);
-    return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
 }
 
 bool MovePointerTo(POINT point) {
@@ -370,12 +314,6 @@ bool ClickAt(POINT point) {
     }
     SendMouse(MOUSEEVENTF_LEFTUP, point);
     return true;
-}
-
-bool IsPointerShown() {
-    CURSORINFO info = {};
-    info.cbSize = sizeof(info);
-    return GetCursorInfo(&info) && (info.flags & CURSOR_SHOWING) != 0 && info.hCursor != nullptr;
 }
 
 InputWitness::InputWitness()

@@ -28,7 +28,11 @@ inline constexpr std::chrono::milliseconds kEventDeadline = 10s;
 std::filesystem::path ExeDirectory();
 
 // Removes every message waiting for the calling thread without running it.
-void DiscardPending();
+inline void DiscardPending() {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    }
+}
 
 // Starts `commandLine` in `folder` (this process's own when empty); an
 // invalid handle when it cannot start.
@@ -123,10 +127,21 @@ std::vector<HWND> ProcessWindows(DWORD processId, const char* className, bool vi
 // The first of them, or null.
 HWND FindProcessWindow(DWORD processId, const char* className, bool visibleOnly = true);
 
-RECT WindowRectOf(HWND window);
-bool SameRect(const RECT& a, const RECT& b);
-RECT Ltwh(int left, int top, int width, int height);
-POINT CentreOf(HWND window);
+inline RECT WindowRectOf(HWND window) {
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    return rect;
+}
+inline bool SameRect(const RECT& a, const RECT& b) {
+    return EqualRect(&a, &b) != FALSE;
+}
+inline RECT Ltwh(int left, int top, int width, int height) {
+    return {left, top, left + width, top + height};
+}
+inline POINT CentreOf(HWND window) {
+    const RECT r = WindowRectOf(window);
+    return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
 
 // Wine's names of a file: the Linux path of a Windows one, and the Windows
 // path of a Linux one; empty when Wine does not say.
@@ -152,9 +167,16 @@ POINT ToolbarButton(HWND window, int index);
 bool SetCheck(HWND window, std::string_view caption, bool checked);
 
 // The shell's taskbar (Wine's shell desktop has one), and whether it shows.
-HWND Taskbar();
-bool TaskbarVisible();
-void ShowTaskbar();
+inline HWND Taskbar() {
+    return FindWindowA("Shell_traywnd", "");
+}
+inline bool TaskbarVisible() {
+    return IsWindowVisible(Taskbar()) != FALSE;
+}
+inline void ShowTaskbar() {
+    SetWindowPos(Taskbar(), nullptr, 0, 0, 0, 0,
+                 SWP_SHOWWINDOW | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
 // Whether the shell holds `window`'s notification icon: only an icon it has
 // can be modified.
 bool TrayIconPresent(HWND window);
@@ -164,14 +186,26 @@ INPUT KeyEvent(WORD virtualKey, bool up);
 // Presses the modifiers in order, taps the key, releases the modifiers.
 std::vector<INPUT> Chord(std::initializer_list<WORD> modifiers, WORD key);
 void SendChord(std::initializer_list<WORD> modifiers, WORD key);
-void Tap(WORD key);
+inline void Tap(WORD key) {
+    SendChord({}, key);
+}
 // Types letters and digits as key presses.
 void Type(std::string_view text);
 
 // The window that has the keyboard focus on `window`'s thread.
-HWND FocusOnThreadOf(HWND window);
+inline HWND FocusOnThreadOf(HWND window) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) ? info.hwndFocus
+                                                                              : nullptr;
+}
 // Keys reach `window` once its thread has put the focus in it.
-bool WaitForFocusIn(HWND window);
+inline bool WaitForFocusIn(HWND window) {
+    return PumpUntil([&] {
+        HWND focus = FocusOnThreadOf(window);
+        return focus != nullptr && (focus == window || IsChild(window, focus));
+    });
+}
 
 // Moves the pointer as a real mouse would, to a screen point; returns once
 // the pointer is there (false if it never got there).
@@ -187,7 +221,11 @@ bool PressAt(POINT point);
 bool ClickAt(POINT point);
 
 // Whether the pointer is visible, as the system reports it.
-bool IsPointerShown();
+inline bool IsPointerShown() {
+    CURSORINFO info = {};
+    info.cbSize = sizeof(info);
+    return GetCursorInfo(&info) && (info.flags & CURSOR_SHOWING) != 0 && info.hCursor != nullptr;
+}
 
 // Waits until `value` has kept still for `quiet`; false if it never does.
 template <typename Value> bool WaitUntilSteady(Value value, std::chrono::milliseconds quiet) {

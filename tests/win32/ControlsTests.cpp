@@ -1,10 +1,14 @@
-// The hot key control's wiring on a real window: its rules are the portable
-// editor's.
+// The wiring of the hot key control and the "Setting Name" dialog on real
+// windows; their rules are the portable core's, the dialog's keys the dialog
+// keyboard's (DialogKeyboardTests).
+#include "dialogs/win32/frmSettingName.h"
 #include "hotkeys/win32/HotKeyControl.h"
+#include "support/ModalDriver.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -32,9 +36,23 @@ TEST(HotKeyControlWiring, ShowsAHotKeyOnItsPartsAndAnnouncesTheUsersChanges) {
                    reinterpret_cast<LPARAM>(list));
     EXPECT_EQ(WindowText(part(CHotKeyControl::kHotKey)), "(None)");
     EXPECT_EQ(announced, (std::vector<std::string>{"1165", "0165", ""}));
+}
 
-    control.SetEnabled(false);
-    EXPECT_FALSE(::IsWindowEnabled(list));
+std::optional<std::string> AskTyping(std::vector<MSG> keys) {
+    return test::RunModalWith([] { return ::FindWindowA("frmSettingName", "Setting Name"); },
+                              {[keys](HWND) {
+                                  for (const MSG& key : keys) {
+                                      test::PostKey(::GetFocus(), key.message, key.wParam);
+                                  }
+                              }},
+                              [] { return frmSettingName::Ask(nullptr, "Player"); });
+}
+
+TEST(SettingNameDialog, EnterAnswersWithTheNameShownOrTypedAndEscCancels) {
+    const MSG enter{nullptr, WM_KEYDOWN, VK_RETURN, 0, 0, {}};
+    EXPECT_EQ(AskTyping({enter}), "Player");
+    EXPECT_EQ(AskTyping({{nullptr, WM_CHAR, 'X', 0, 0, {}}, enter}), "X"); // over the selection
+    EXPECT_EQ(AskTyping({{nullptr, WM_KEYDOWN, VK_ESCAPE, 0, 0, {}}}), std::nullopt);
 }
 
 } // namespace
