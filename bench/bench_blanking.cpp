@@ -20,6 +20,10 @@ using namespace kiv::bench;
 using kiv::win32::UniqueKernelHandle;
 
 constexpr int kRuns = 20;
+// After the strips are gone, for the windows they uncovered to repaint: a
+// user does not switch blanking on again at once, and an "On" timed straight
+// after an "Off" measures the repaint it left behind instead.
+constexpr DWORD kSettleMs = 150;
 constexpr RECT kPlayer = {100, 50, 900, 650};
 
 // The strips' rectangles KIV should make, sorted by their left, top, right, bottom.
@@ -75,6 +79,7 @@ void TimeStrips(DWORD pid, const char* className, Show show, Hide hide,
     }
     hide();
     WaitFor([&] { return VisibleStrips(pid, className).empty(); });
+    ::Sleep(kSettleMs);
 }
 
 void Click(HWND box, bool checked) {
