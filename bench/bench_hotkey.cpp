@@ -1,6 +1,7 @@
 // Time from a hot key pressed (SendInput) to the player at the setting's
 // rectangle, next to a minimal program that moves the window itself on the
-// same keys; from a second "kiv.exe /S name" to the player placed; and what
+// same keys; from a second "kiv.exe /S name" to the player placed, next to a
+// minimal program that finds and moves the window (floor_mover); and what
 // KIV's key hook adds to every other key: a key that is no hot key, from
 // SendInput to the focused window, with KIV running and without, and while
 // KIV's user-interface thread is busy: a save waiting on its file, which
@@ -9,6 +10,7 @@
 //
 //   bench_hotkey.exe KIV_FOLDER PLAYER_EXE
 #include "BenchSupport.h"
+#include "BenchTable.h"
 
 #include <cstdio>
 #include <optional>
@@ -211,8 +213,32 @@ std::vector<double> TimeKeysWhileKivBusy(const std::filesystem::path& settingsFi
     return times;
 }
 
-void Report(const char* what, const std::vector<double>& times) {
-    std::printf("  %-34s %8.2f ms (%zu of %d)\n", what, Median(times), times.size(), kRuns);
+// Milliseconds from starting `commandLine` to the window at `target`, added
+// to `times`; then waits for the program to end.
+void TimeStart(const std::string& commandLine, const std::filesystem::path& folder, HWND window,
+               const RECT& target, std::vector<double>& times) {
+    const auto start = Clock::now();
+    UniqueKernelHandle program = StartProcess(commandLine, folder);
+    if (program && WaitFor([&] { return At(window, target); }, std::chrono::seconds(10))) {
+        times.push_back(Milliseconds(Clock::now() - start));
+    }
+    if (program) {
+        ::WaitForSingleObject(program.Get(), 10000);
+    }
+}
+
+std::string MoverArguments(const RECT& rect) {
+    return " KivBenchPlayer " + std::to_string(rect.left) + " " + std::to_string(rect.top) + " " +
+           std::to_string(rect.right - rect.left) + " " + std::to_string(rect.bottom - rect.top);
+}
+
+// A median, with the count of runs when some were lost.
+std::string Counted(const std::string& median, std::size_t got, std::size_t runs = kRuns) {
+    return got < runs ? median + " (" + std::to_string(got) + " of " + std::to_string(runs) + ")"
+                      : median;
+}
+std::string MsOf(const std::vector<double>& times) {
+    return Counted(Ms(Median(times)), times.size());
 }
 
 } // namespace
@@ -222,8 +248,9 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: bench_hotkey KIV_FOLDER PLAYER_EXE\n");
         return 2;
     }
-    const ScratchFolder folder("kiv-bench-hotkey", argv[1],
-                               {"kiv.exe", "KIVKbd.dll", "KIVUtil.dll", "floor_hotkey.exe"});
+    const ScratchFolder folder(
+        "kiv-bench-hotkey", argv[1],
+        {"kiv.exe", "KIVKbd.dll", "KIVUtil.dll", "floor_hotkey.exe", "floor_mover.exe"});
     folder.Write("KIV.dat", BenchSettingLine("First", kFirst, "10113") +
                                 BenchSettingLine("Second", kSecond, "10114"));
     folder.Write("KIV.ini", "[KIV]\r\nWindowStartMode=1\r\nShowTrayIcon=0\r\nHotKeySave=10117\r\n");
@@ -255,25 +282,23 @@ int main(int argc, char** argv) {
     std::vector<double> kivTimes;
     std::vector<double> keysWithKiv;
     std::vector<double> secondCopyTimes;
+    std::vector<double> moverTimes;
     UniqueKernelHandle kiv =
         StartProcess("\"" + (folder.Path() / "kiv.exe").string() + "\" /S First", folder.Path());
     if (kiv && WaitFor([&] { return At(window, kFirst); }, std::chrono::seconds(20))) {
         ::Sleep(500); // the key hook is in place once KIV's start-up has run
         kivTimes = TimeChords(window);
         keysWithKiv = TimeKeyDelivery();
+        const std::string kivExe = "\"" + (folder.Path() / "kiv.exe").string() + "\" /S ";
+        const std::string moverExe = "\"" + (folder.Path() / "floor_mover.exe").string() + "\"";
         for (int run = 0; run < kRuns; ++run) {
-            const bool second = !At(window, kSecond);
-            const auto start = Clock::now();
-            UniqueKernelHandle copy = StartProcess("\"" + (folder.Path() / "kiv.exe").string() +
-                                                       "\" /S " + (second ? "Second" : "First"),
-                                                   folder.Path());
-            if (copy && WaitFor([&] { return At(window, second ? kSecond : kFirst); },
-                                std::chrono::seconds(10))) {
-                secondCopyTimes.push_back(Milliseconds(Clock::now() - start));
-            }
-            if (copy) {
-                ::WaitForSingleObject(copy.Get(), 10000);
-            }
+            // In turns: the minimal program moves the window away, a second
+            // copy of KIV moves it back.
+            const bool first = At(window, kFirst);
+            TimeStart(moverExe + MoverArguments(first ? kSecond : kFirst), folder.Path(), window,
+                      first ? kSecond : kFirst, moverTimes);
+            TimeStart(kivExe + (first ? "First" : "Second"), folder.Path(), window,
+                      first ? kFirst : kSecond, secondCopyTimes);
         }
     }
     std::vector<double> keysWhileBusy;
@@ -290,22 +315,23 @@ int main(int argc, char** argv) {
     }
     player.Stop();
 
-    std::printf("hot keys, chord sent to the player at its rectangle (median):\n");
-    Report("minimal program moving it itself:", floorTimes);
-    Report("KIV, a setting's hot key:", kivTimes);
-    std::printf("  difference: %.2f ms (aim: at most 5)\n", Median(kivTimes) - Median(floorTimes));
-    Report("a second kiv.exe /S, started:", secondCopyTimes);
-    std::printf("a key that is no hot key, SendInput to the focused window (median of %zu):\n",
-                keysAlone.size());
-    std::printf("  no key hook:                       %8.0f us\n", Median(keysAlone));
-    std::printf("  the minimal program's key hook:    %8.0f us\n", Median(keysWithFloor));
-    std::printf(
-        "  KIV's key hook:                    %8.0f us (%.0f us more than the minimal one)\n",
-        Median(keysWithKiv), Median(keysWithKiv) - Median(keysWithFloor));
-    std::printf("  KIV's key hook, KIV busy in a save: %8.0f us (%.0f us more than the minimal "
-                "one; %zu of %d; aim: at most 1000)\n",
-                Median(keysWhileBusy), Median(keysWhileBusy) - Median(keysWithFloor),
-                keysWhileBusy.size(), kRuns);
-    Report("KIV answering, busy in a save:", answersWhileBusy);
-    return 0;
+    PrintRow("Second copy: kiv.exe /S name while KIV runs, to the player placed",
+             MsOf(secondCopyTimes), MsOf(moverTimes) + ", find and move the window",
+             Ratio(Median(secondCopyTimes), Median(moverTimes)), "at most 1.30x");
+    PrintRow("Hot key (chord sent with SendInput) to the player placed", MsOf(kivTimes),
+             MsOf(floorTimes) + ", a program whose own key hook moves the window",
+             MsMore(Median(kivTimes), Median(floorTimes)), "at most +5 ms");
+    PrintRow("A key that is no hot key, SendInput to the focused window", Us(Median(keysWithKiv)),
+             Us(Median(keysWithFloor)) + " with the minimal key hook, " + Us(Median(keysAlone)) +
+                 " with none",
+             UsMore(Median(keysWithKiv), Median(keysWithFloor)));
+    PrintRow("The same key while KIV waits in a save (held file)",
+             Counted(Us(Median(keysWhileBusy)), keysWhileBusy.size()),
+             Us(Median(keysWithFloor)) + " with the minimal key hook",
+             UsMore(Median(keysWhileBusy), Median(keysWithFloor)), "at most +1000 us");
+    PrintRow("KIV's window answering a sent message while it waits in a save",
+             MsOf(answersWhileBusy));
+    return kivTimes.empty() || floorTimes.empty() || secondCopyTimes.empty() || moverTimes.empty()
+               ? 1
+               : 0;
 }

@@ -4,6 +4,7 @@
 //
 //   bench_lock.exe KIV_FOLDER PLAYER_EXE
 #include "BenchSupport.h"
+#include "BenchTable.h"
 #include "app/win32/SingleInstance.h"
 #include "store/WindowSettings.h"
 
@@ -84,13 +85,16 @@ Figures TimeReturns(const ScratchFolder& folder, const char* playerExe, bool hoo
     return figures;
 }
 
-void Print(const char* what, const Figures& figures) {
+void Print(const std::string& what, const Figures& figures) {
     double slowest = 0;
     for (double ms : figures.backMs) {
         slowest = ms > slowest ? ms : slowest;
     }
-    std::printf("  %-34s median %7.1f ms, slowest %7.1f ms (%zu runs, %d not back in 5 s)\n", what,
-                Median(figures.backMs), slowest, figures.backMs.size(), figures.missed);
+    std::string kiv = Ms(Median(figures.backMs)) + " (slowest " + Ms(slowest) + ")";
+    if (figures.missed > 0) {
+        kiv += ", " + std::to_string(figures.missed) + " not back in 5 s";
+    }
+    PrintRow("Lock: the player moved by another program to back in place, " + what, kiv);
 }
 
 } // namespace
@@ -104,8 +108,9 @@ int main(int argc, char** argv) {
     folder.Write("KIV.dat", LockedSettingLine());
     const Figures fast = TimeReturns(folder, argv[2], true, 10);
     const Figures watchdog = TimeReturns(folder, argv[2], false, 10);
-    std::printf("lock, the player moved by another program to back at the setting's rectangle:\n");
-    Print("size hook reporting the move:", fast);
-    Print("watchdog alone (hook off):", watchdog);
+    Print("the size hook reporting the move (median of " + std::to_string(fast.backMs.size()) + ")",
+          fast);
+    Print("the watchdog alone, hook off (median of " + std::to_string(watchdog.backMs.size()) + ")",
+          watchdog);
     return fast.backMs.empty() || watchdog.backMs.empty() ? 1 : 0;
 }

@@ -4,6 +4,7 @@
 //
 //   bench_placement.exe KIV_FOLDER PLAYER_EXE
 #include "BenchSupport.h"
+#include "BenchTable.h"
 #include "app/win32/SingleInstance.h"
 
 #include <cstdio>
@@ -104,17 +105,12 @@ int main(int argc, char** argv) {
     }
     player.Stop();
 
-    double floorMs = Median(floorTimes);
-    double kivMs = Median(kivTimes);
-    std::printf("placement, start of the program to the player at its rectangle (median of %d):\n",
-                kRuns);
-    std::printf("  minimal find-and-move program: %8.1f ms (%zu runs)\n", floorMs,
-                floorTimes.size());
-    std::printf("  kiv.exe /S Bench:              %8.1f ms (%zu runs)\n", kivMs, kivTimes.size());
-    if (floorMs > 0) {
-        std::printf("  ratio: %.2f (aim: at most 3)\n", kivMs / floorMs);
-    }
-    std::printf("  KIV idle, no locked setting: %.1f ms of processor time in 3 s\n",
-                idleProcessorMs);
+    const double floorMs = Median(floorTimes);
+    const double kivMs = Median(kivTimes);
+    PrintRow("Cold start: kiv.exe /S name from not running to the player placed (median of " +
+                 std::to_string(kivTimes.size()) + ")",
+             Ms(kivMs), Ms(floorMs) + ", find and move the window", Ratio(kivMs, floorMs),
+             "at most 1.30x");
+    PrintRow("Processor time in 3 s, idle with no locked setting", Ms(idleProcessorMs));
     return floorTimes.empty() || kivTimes.empty() ? 1 : 0;
 }

@@ -3,6 +3,8 @@
 #include "store/WindowSettings.h"
 #include "util/FileSystem.h"
 
+#include "BenchTable.h"
+
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -66,15 +68,19 @@ int main() {
     double savePlayList = MedianMilliseconds([&] { playList.SaveItems(); });
     double loadPlayList = MedianMilliseconds([&] { playList.LoadItems(); }, 2);
 
-    std::printf("stores, %d lines (median):\n", kLines);
-    std::printf("  settings file:  save %8.2f ms   load %8.2f ms   (%llu bytes)\n", saveSettings,
-                loadSettings,
-                static_cast<unsigned long long>(std::filesystem::file_size(settings.AppDataFile)));
-    std::printf("  play list file: save %8.2f ms   load %8.2f ms   (%llu bytes)\n", savePlayList,
-                loadPlayList,
-                static_cast<unsigned long long>(std::filesystem::file_size(playList.PlayListFile)));
-    std::printf("  loaded %d settings and %d play list entries, %d messages\n", settings.Count(),
-                playList.Count(), reporter.count);
+#ifdef _WIN32
+    const std::string build = "Windows build";
+#else
+    const std::string build = "native build";
+#endif
+    auto row = [&](const char* what, const std::string& file, double save, double load) {
+        const auto kilobytes = std::filesystem::file_size(file) / 1024;
+        kiv::bench::PrintRow(std::string(what) + ", " + std::to_string(kLines) + " lines (" +
+                                 std::to_string(kilobytes) + " KB): save / load, " + build,
+                             kiv::bench::Format("%.1f", save) + " / " + kiv::bench::Ms(load));
+    };
+    row("Settings file", settings.AppDataFile, saveSettings, loadSettings);
+    row("Play list file", playList.PlayListFile, savePlayList, loadPlayList);
     std::filesystem::remove_all(dir);
     return settings.Count() == kLines && playList.Count() == kLines ? 0 : 1;
 }

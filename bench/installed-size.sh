@@ -1,20 +1,24 @@
 #!/usr/bin/env bash
 # Prints the size of each file a user installs, from a Windows build's bin
-# folder (a Release build is stripped). Figures only; never fails on them.
+# folder (a Release build is stripped), as a row of the figures table.
+# Figures only; never fails on them.
 #
 #   bash bench/installed-size.sh BUILD_DIR/bin
 set -euo pipefail
 bin=${1:?usage: installed-size.sh BIN_DIR}
+# shellcheck source=BenchTable.sh
+source "$(dirname "${BASH_SOURCE[0]}")/BenchTable.sh"
 
-echo "installed size (bytes):"
+names=""
+sizes=""
 total=0
 for file in kiv.exe KIVKbd.dll KIVUtil.dll KIVUtil32.dll KIVUtil32Host.exe; do
+  size=missing
   if [ -e "$bin/$file" ]; then
     size=$(stat -c %s "$bin/$file")
     total=$((total + size))
-    printf '  %-18s %9d\n' "$file" "$size"
-  else
-    printf '  %-18s   missing\n' "$file"
   fi
+  names+="${names:+, }$file"
+  sizes+="${sizes:+ + }$size"
 done
-printf '  %-18s %9d\n' "total" "$total"
+bench_row "Installed size: $names" "$sizes = $total bytes"

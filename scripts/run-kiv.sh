@@ -37,6 +37,9 @@ mkdir -p "$run"
 mv "$run/$(basename "$archive" .zip)" "$run/KIV"
 echo "Unpacked $(basename "$archive"), $(stat -c %s "$archive") bytes, into $run/KIV:"
 (cd "$run/KIV" && stat -c '  %n %s bytes' -- *)
+# shellcheck source=../bench/BenchTable.sh
+source "$root/bench/BenchTable.sh"
+bench_row "Release archive $(basename "$archive")" "$(stat -c %s "$archive") bytes"
 cp "$windows/bin/kiv_player.exe" "$windows/bin/window_rect.exe" "$run/"
 printf '%s\r\n' \
   'S1=Player Letterbox;S2=Class:KivDemoPlayer;S3=0;S4=-126;S5=1024;S6=1021;S11=0;S12=0;S13=0;S14=0;S15=0;S16=10113;S17=Demo Player;S18=0;S19=0;S20=0;S21=0;S22=0;' \

@@ -2,10 +2,12 @@
 # Builds everything and runs every test: the portable core natively under
 # AddressSanitizer and UBSan, each fuzzer for a few seconds, then the Windows
 # build under Wine on a virtual X display (core tests, support libraries,
-# end-to-end tests), and the benchmarks, which only print figures. The closing
-# line counts GoogleTest's test cases (from each test program's XML report)
-# and, apart, the steps around them: builds, fuzzers, checks and benchmarks,
-# a benchmark that does not end normally being a failed step.
+# end-to-end tests), and the benchmarks, which only print figures. The last
+# step prints every benchmark's figures in one table (bench/BenchTable.h). The
+# closing line counts GoogleTest's test cases (from each test program's XML
+# report) and, apart, the steps around them: builds, fuzzers, checks and
+# benchmarks, a benchmark that does not end normally being a failed step whose
+# figures stay out of the table.
 #
 #   KIV_BUILD_DIR      build trees (default: ./build)
 #   KIV_FUZZ_SECONDS   seconds per fuzzer (default: 10)
@@ -26,6 +28,9 @@ casesPassed=0
 casesFailed=0
 casesSkipped=0
 failures=()
+figures="$build/figures.md"
+: >"$figures"
+noFigures=()
 step() { printf '\n=== %s (at %d s)\n' "$*" "$SECONDS"; }
 record() { # name, exit status
   if [ "$2" -eq 0 ]; then
@@ -34,6 +39,22 @@ record() { # name, exit status
     failed=$((failed + 1))
     failures+=("$1")
   fi
+}
+# Runs a step that prints rows of the figures table; they join the closing
+# table only when the step ends normally.
+run_figures() { # name, command...
+  local name=$1 output status
+  shift
+  output=$(mktemp)
+  "$@" | tee "$output"
+  status=${PIPESTATUS[0]}
+  record "$name" "$status"
+  if [ "$status" -eq 0 ]; then
+    tr -d '\r' <"$output" | grep '^| ' >>"$figures"
+  else
+    noFigures+=("$name")
+  fi
+  rm -f "$output"
 }
 # Sums the test cases of GoogleTest's XML reports in a folder: each program
 # writes one, a program that crashed none (its ctest entry fails instead).
@@ -149,16 +170,15 @@ if [ $status -eq 0 ]; then
     run_ctest "wine tests" "$build/windows" "$(winepath -w "$build/windows/gtest-reports")\\" \
       --timeout 300
     step "benchmarks (figures only)"
-    bash "$root/bench/installed-size.sh" "$build/windows/bin"
-    record "installed size" $?
+    run_figures "installed size" bash "$root/bench/installed-size.sh" "$build/windows/bin"
     # Each benchmark on its own: one that crashes or cannot start fails its
     # step and the others still run.
     bin=$(winepath -w "$build/windows/bin")
+    wine_bench() { (cd "$build/windows/bin" && wine "$@"); }
     for bench in bench_stores bench_placement bench_blanking bench_lock bench_hotkey; do
       args=()
       [ "$bench" = bench_stores ] || args=("$bin" "$bin\\kiv_player.exe")
-      (cd "$build/windows/bin" && wine "$bench.exe" "${args[@]}")
-      record "$bench" $?
+      run_figures "$bench" wine_bench "$bench.exe" "${args[@]}"
     done
   else
     record "wine set-up" 1
@@ -167,14 +187,24 @@ if [ $status -eq 0 ]; then
 fi
 
 step "release archive: unpacked and run"
-bash "$root/scripts/run-kiv.sh" --check
-record "release archive" $?
+run_figures "release archive" bash "$root/scripts/run-kiv.sh" --check
 
 step "native benchmark (release build)"
-cmake -S "$root" -B "$build/native-release" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null &&
-  cmake --build "$build/native-release" -j "$jobs" --target bench_stores >/dev/null &&
-  "$build/native-release/bin/bench_stores"
-record "native bench_stores" $?
+native_bench() {
+  cmake -S "$root" -B "$build/native-release" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null &&
+    cmake --build "$build/native-release" -j "$jobs" --target bench_stores >/dev/null &&
+    "$build/native-release/bin/bench_stores"
+}
+run_figures "native bench_stores" native_bench
+
+step "figures (never a failure)"
+# The rows of docs/performance.md's table, from this run.
+echo "| What | KIV | Floor | Against the floor | Goal |"
+echo "|---|---|---|---|---|"
+cat "$figures"
+if ((${#noFigures[@]} > 0)); then
+  echo "no figures from the failed steps: ${noFigures[*]}"
+fi
 
 echo
 bash "$root/scripts/test-ratio.sh"

@@ -54,6 +54,26 @@ TEST_F(BlankWindowFixture, ShowingMovingAndRaisingNeverTakeTheFocus) {
     EXPECT_FALSE(HasExStyle(WS_EX_TOPMOST));
 }
 
+// A strip skips the raises that change nothing, never this one.
+TEST_F(BlankWindowFixture, RaisingATopmostStripPutsItAboveAnotherTopmostWindow) {
+    window.SetOnTop(true);
+    window.SetVisible(true);
+    UniqueWindow other(::CreateWindowExA(WS_EX_TOPMOST | WS_EX_NOACTIVATE, "STATIC", "",
+                                         WS_POPUP | WS_VISIBLE, 0, 0, 30, 30, nullptr, nullptr,
+                                         nullptr, nullptr));
+    auto stripOnTop = [&] {
+        for (HWND w = other.Get(); w != nullptr; w = ::GetWindow(w, GW_HWNDPREV)) {
+            if (w == window.Hwnd()) {
+                return true;
+            }
+        }
+        return false;
+    };
+    ASSERT_FALSE(stripOnTop());
+    window.SetOnTop(true);
+    EXPECT_TRUE(stripOnTop());
+}
+
 TEST_F(BlankWindowFixture, CloseRequestsLeaveItAloneAndClicksReachTheController) {
     ::SendMessageA(window.Hwnd(), WM_CLOSE, 0, 0);
     EXPECT_TRUE(::IsWindow(window.Hwnd()));

@@ -50,19 +50,66 @@ bool frmBlank::Load() {
 }
 
 void frmBlank::SetOnTop(bool onTop) {
-    // Unlike a plain z-order change this never activates the strip: the
-    // player keeps the focus however often blanking is brought to the top.
-    ::SetWindowPos(Hwnd(), onTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
-                   SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
+    mOnTop = onTop;
+    mZOrderPending = true;
+    Update();
 }
 
 void frmBlank::SetVisible(bool visible) {
-    ::ShowWindow(Hwnd(), visible ? SW_SHOWNOACTIVATE : SW_HIDE);
+    mVisible = visible;
+    Update();
 }
 
 void frmBlank::Move(int32_t left, int32_t top, int32_t width, int32_t height) {
-    ::SetWindowPos(Hwnd(), nullptr, left, top, std::max(width, 0), std::max(height, 0),
-                   SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
+    mRect = {left, top, left + std::max(width, 0), top + std::max(height, 0)};
+    Update();
+}
+
+void frmBlank::Update() {
+    const HWND window = Hwnd();
+    const bool shown = ::IsWindowVisible(window) != FALSE;
+    // Never activates the strip: the player keeps the focus however often
+    // blanking is shown, moved or brought to the top.
+    UINT flags = SWP_NOACTIVATE | SWP_NOOWNERZORDER;
+    RECT now{};
+    ::GetWindowRect(window, &now);
+    const bool move = ::EqualRect(&now, &mRect) == FALSE;
+    if (!move) {
+        flags |= SWP_NOMOVE | SWP_NOSIZE;
+    }
+    // The z-order of a hidden strip waits for its show. Raising a topmost
+    // strip that only other strips cover changes nothing.
+    const bool seen = shown || mVisible;
+    const bool topmost = (::GetWindowLongPtrA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+    const bool zOrder =
+        seen && mZOrderPending && (topmost != mOnTop || (mOnTop && ForeignWindowAbove()));
+    if (seen) {
+        mZOrderPending = false;
+    }
+    if (!zOrder) {
+        flags |= SWP_NOZORDER;
+    }
+    if (shown != mVisible) {
+        flags |= mVisible ? SWP_SHOWWINDOW : SWP_HIDEWINDOW;
+    } else if (!move && !zOrder) {
+        return;
+    }
+    ::SetWindowPos(window, mOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, mRect.left, mRect.top,
+                   mRect.right - mRect.left, mRect.bottom - mRect.top, flags);
+}
+
+// Whether a visible window other than a strip of this thread is above this one.
+bool frmBlank::ForeignWindowAbove() const {
+    const DWORD thread = ::GetCurrentThreadId();
+    const auto strip = ::GetClassLongPtrA(Hwnd(), GCW_ATOM);
+    for (HWND above = ::GetWindow(Hwnd(), GW_HWNDPREV); above != nullptr;
+         above = ::GetWindow(above, GW_HWNDPREV)) {
+        if (::IsWindowVisible(above) && (::GetWindowThreadProcessId(above, nullptr) != thread ||
+                                         ::GetClassLongPtrA(above, GCW_ATOM) != strip)) {
+            return true;
+        }
+    }
+    return false;
 }
 
 void frmBlank::Animate() {

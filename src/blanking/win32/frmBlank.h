@@ -13,6 +13,8 @@ UniqueCursor CreateTransparentCursor();
 // One black, borderless strip of the screen. It stays out of the taskbar and
 // never takes the focus when shown or moved; the pointer over it hides 2 s
 // after it last moved. Keys and mouse buttons go to its controller.
+// Every change is one SetWindowPos, and only when it changes something; a
+// hidden strip takes the z-order asked of it when it is shown.
 class frmBlank : public CWindow, public IBlankWindow, private IBlankWindowSurface {
 public:
     explicit frmBlank(IBlankWindowEvents& events) : mEvents(events) {}
@@ -41,6 +43,9 @@ private:
     void SetFadeTimer(bool enabled) override;
     void SetBackground(uint32_t colour) override;
 
+    // Brings the window to what was last asked of it, in one call.
+    void Update();
+    bool ForeignWindowAbove() const;
     void Fill(HDC dc);
     void MouseUp(int16_t button, LPARAM lParam);
     HCURSOR CurrentCursor() const;
@@ -50,6 +55,11 @@ private:
     UniqueCursor mTransparentCursor;
     uint32_t mBackground = kBlack;
     bool mPointerShown = true;
+    // What was last asked of the window.
+    RECT mRect{};
+    bool mVisible = false;
+    bool mOnTop = false;
+    bool mZOrderPending = false;
 };
 
 } // namespace kiv::win32
