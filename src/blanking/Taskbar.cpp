@@ -78,7 +78,9 @@ void CTaskbar::HideTaskbar(const Monitor& monitor) {
         }
         if (mHidden.empty() && !hadHidden) {
             try {
-                SaveFileAtomically(mMarkerPath, kMarkerText);
+                // Not flushed: it must outlive a killed KIV, which the
+                // system's cache does, and a blanking "On" waits for it.
+                WriteWholeFile(mMarkerPath, kMarkerText, false);
             } catch (...) {
                 LogCurrentError("CTaskbar::HideTaskbar");
                 // A folder we cannot write to costs only the repair after a

@@ -49,7 +49,7 @@ bool FileExists(std::string_view name) {
 void SaveFileAtomically(const std::string& path, std::string_view contents) {
     std::string temporary = path + ".tmp";
     try {
-        WriteFlushedFile(temporary, contents);
+        WriteWholeFile(temporary, contents, true);
         ReplaceFileWith(path, temporary);
     } catch (...) {
         RemoveFile(temporary);
@@ -63,7 +63,7 @@ std::string SaveFileSettingOldAside(const std::string& path, std::string_view co
     const std::string temporary = path + ".tmp";
     std::string aside;
     try {
-        WriteFlushedFile(temporary, contents);
+        WriteWholeFile(temporary, contents, true);
         if (IsOrdinaryFile(path)) {
             for (int number = 1; aside.empty(); ++number) {
                 if (number > kNames) {

@@ -67,9 +67,11 @@ void RemoveFile(const char* path) noexcept;
 // not hidden or system.
 bool IsOrdinaryFile(const std::string& name);
 
-// Platform part of SaveFileAtomically: creates or truncates `path`, writes
-// `contents` and flushes them to disk. Raises Path/File access error when any
-// step fails, possibly leaving a partial file.
-void WriteFlushedFile(const std::string& path, std::string_view contents);
+// Creates or truncates `path` and writes `contents`, flushed to disk when
+// `flushToDisk` (SaveFileAtomically's part). Unflushed, the file outlives the
+// process, not a power cut: enough for a marker that only says KIV is running
+// in some state. Raises Path/File access error when any step fails, possibly
+// leaving a partial file.
+void WriteWholeFile(const std::string& path, std::string_view contents, bool flushToDisk);
 
 } // namespace kiv

@@ -129,12 +129,12 @@ void RemoveFile(const char* path) noexcept {
     ::unlink(path);
 }
 
-void WriteFlushedFile(const std::string& path, std::string_view contents) {
+void WriteWholeFile(const std::string& path, std::string_view contents, bool flushToDisk) {
     UniqueFd fd(::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
     if (fd.Get() < 0) {
         Raise(ErrorNumber::PathFileAccess);
     }
-    bool written = WriteAll(fd.Get(), contents) && ::fsync(fd.Get()) == 0;
+    bool written = WriteAll(fd.Get(), contents) && (!flushToDisk || ::fsync(fd.Get()) == 0);
     if (::close(fd.Release()) != 0 || !written) {
         Raise(ErrorNumber::PathFileAccess);
     }

@@ -156,7 +156,7 @@ void RemoveFile(const char* path) noexcept {
     RetryWhileHeldOpen([path] { return ::DeleteFileA(path) != FALSE; }, false);
 }
 
-void WriteFlushedFile(const std::string& path, std::string_view contents) {
+void WriteWholeFile(const std::string& path, std::string_view contents, bool flushToDisk) {
     UniqueFile file(::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                   FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) {
@@ -171,7 +171,7 @@ void WriteFlushedFile(const std::string& path, std::string_view contents) {
         }
         rest.remove_prefix(done);
     }
-    if (!::FlushFileBuffers(file.Get())) {
+    if (flushToDisk && !::FlushFileBuffers(file.Get())) {
         Raise(ErrorNumber::PathFileAccess);
     }
 }
