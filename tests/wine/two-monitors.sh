@@ -49,6 +49,9 @@ xrandr --newmode 1280x720_60 74.50 1280 1344 1472 1664 720 723 728 748 -hsync +v
         --output DUMMY1 --mode 1280x720_60 --right-of DUMMY0 ||
     { log "xrandr could not make the second monitor"; exit 1; }
 
+# A desktop colour of its own: black on a display is then blanking's doing.
+xsetroot -solid '#3a6ea5' 2>/dev/null
+
 # Wine reads the monitors when the prefix starts: wait until X has both.
 for _ in $(seq 50); do
     [ "$(xrandr --listmonitors | head -n 1)" = "Monitors: 2" ] && break

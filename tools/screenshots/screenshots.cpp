@@ -160,10 +160,13 @@ public:
     Shooter(std::string folder, std::string suffix)
         : mFolder(std::move(folder)), mSuffix(std::move(suffix)) {}
 
-    // Writes `area`, cut to the screen, once two grabs a moment apart agree:
-    // painting is over.
+    // Writes `area`, cut to the displays, once two grabs a moment apart
+    // agree: painting is over.
     void Shoot(const std::string& name, const RECT& wanted) {
-        const RECT screen{0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
+        const int left = ::GetSystemMetrics(SM_XVIRTUALSCREEN);
+        const int top = ::GetSystemMetrics(SM_YVIRTUALSCREEN);
+        const RECT screen{left, top, left + ::GetSystemMetrics(SM_CXVIRTUALSCREEN),
+                          top + ::GetSystemMetrics(SM_CYVIRTUALSCREEN)};
         RECT area{};
         Require(::IntersectRect(&area, &wanted, &screen) != 0, name + " on the screen");
         Picture last = Grab(area);
@@ -523,7 +526,7 @@ void DesktopScene(Shooter& shooter) {
 void TwoDisplaysScene(Shooter& shooter) {
     CWindowSetting tv = DemoSetting("Television", 1100, 40, 1100, 620, "10112");
     tv.BlankingOn = true;
-    Scene scene(DemoPlayer(), {tv}, "", "");
+    Scene scene(DemoPlayer(), {tv}, "ShowTrayIcon=0\r\n", "");
     scene.Start("/S Television", "KIV - Television");
     Require(PumpUntil([&] {
                 return SameRect(WindowRectOf(scene.Player()), Ltwh(1100, 40, 1100, 620)) &&
