@@ -2,7 +2,8 @@
 // with a tab strip, an edit box, a check box and OK and Cancel, typed while
 // it runs its own message loop. Every dialog of the program has these keys;
 // their own tests check only which buttons they name.
-#include "platform/win32/Window.h"
+#include "platform/win32/Controls.h"
+#include "platform/win32/ModalDialog.h"
 #include "support/ModalDriver.h"
 
 #include <commctrl.h>

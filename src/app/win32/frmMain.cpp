@@ -1,4 +1,6 @@
 #include "app/win32/frmMain.h"
+#include "platform/win32/Controls.h"
+#include "platform/win32/Dpi.h"
 
 #include "KIVKbd/KIVKbd.h"
 #include "app/win32/SingleInstance.h"

@@ -1,4 +1,5 @@
 #include "dialogs/win32/frmAbout.h"
+#include "platform/win32/Controls.h"
 
 #include "Version.h"
 #include "dialogs/About.h"

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "platform/win32/ModalDialog.h"
 #include "platform/win32/UniqueHandle.h"
 #include "platform/win32/Win32Platform.h"
-#include "platform/win32/Window.h"
 
 namespace kiv::win32 {
 

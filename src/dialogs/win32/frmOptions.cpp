@@ -1,4 +1,6 @@
 #include "dialogs/win32/frmOptions.h"
+#include "platform/win32/Controls.h"
+#include "platform/win32/Dpi.h"
 
 #include "dialogs/win32/FileDialog.h"
 #include "util/FileSystem.h"

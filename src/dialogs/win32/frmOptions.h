@@ -2,9 +2,10 @@
 
 #include "dialogs/OptionsDialog.h"
 #include "hotkeys/win32/HotKeyControl.h"
+#include "platform/win32/Controls.h"
+#include "platform/win32/ModalDialog.h"
 #include "platform/win32/TabPage.h"
 #include "platform/win32/Win32Platform.h"
-#include "platform/win32/Window.h"
 
 #include <array>
 #include <span>

@@ -1,8 +1,9 @@
 #pragma once
 
 #include "dialogs/WindowSelect.h"
+#include "platform/win32/Controls.h"
+#include "platform/win32/ModalDialog.h"
 #include "platform/win32/Win32Platform.h"
-#include "platform/win32/Window.h"
 
 #include <optional>
 #include <string>

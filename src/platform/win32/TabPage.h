@@ -1,6 +1,8 @@
 #pragma once
 
-#include "platform/win32/Window.h"
+#include "platform/win32/ControlHost.h"
+#include "platform/win32/Controls.h"
+#include "platform/win32/Dpi.h"
 
 #include <string_view>
 #include <vector>

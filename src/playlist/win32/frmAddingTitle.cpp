@@ -1,4 +1,6 @@
 #include "playlist/win32/frmAddingTitle.h"
+#include "platform/win32/Controls.h"
+#include "platform/win32/Dpi.h"
 
 #include "util/win32/FormUtilsWin32.h"
 

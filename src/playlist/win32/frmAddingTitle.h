@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/win32/Dpi.h"
 #include "platform/win32/Window.h"
 
 #include <string>

@@ -1,4 +1,5 @@
 #include "playlist/win32/frmPlayList.h"
+#include "platform/win32/Controls.h"
 
 #include "store/KeyedCollection.h"
 #include "store/SettingNameRules.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/win32/Window.h"
+#include "platform/win32/ModalDialog.h"
 #include "playlist/PlayListWindow.h"
 #include "playlist/win32/ListViewEnh.h"
 
