@@ -1,6 +1,7 @@
 #include "app/win32/frmMain.h"
 #include "platform/win32/Controls.h"
 #include "platform/win32/Dpi.h"
+#include "platform/win32/FormPlacementWin32.h"
 
 #include "KIVKbd/KIVKbd.h"
 #include "app/win32/SingleInstance.h"
@@ -363,8 +364,8 @@ void frmMain::SetCurrentDvdLabel(std::string_view text) {
     ::SetWindowTextA(Control(kCurrentDvd), std::string(text).c_str());
 }
 
-void frmMain::ShowAddingNotice(std::string_view message) {
-    mAddingTitle.Show(Hwnd(), message);
+void frmMain::ShowAddingNotice(std::string_view message, std::optional<Rect> display) {
+    mAddingTitle.Show(Hwnd(), message, display);
 }
 
 void frmMain::EndProgramNow() {

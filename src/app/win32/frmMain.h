@@ -80,7 +80,7 @@ public:
     void CancelModalWindows() override;
     // IDvdArrivalView
     void SetCurrentDvdLabel(std::string_view text) override;
-    void ShowAddingNotice(std::string_view message) override;
+    void ShowAddingNotice(std::string_view message, std::optional<Rect> display) override;
     // ISettingCommandsView
     void SetCommandEnabled(MainCommand command, bool enabled) override;
     void FocusGetWindowInfo() override;

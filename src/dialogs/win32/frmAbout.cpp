@@ -5,7 +5,7 @@
 #include "dialogs/About.h"
 #include "platform/win32/StartExecutable.h"
 #include "util/FileSystem.h"
-#include "util/win32/FormUtilsWin32.h"
+#include "platform/win32/FormPlacementWin32.h"
 
 #include <commctrl.h>
 
@@ -99,7 +99,7 @@ bool frmAbout::OnCreate() {
             StartSysInfo(platform, mReporter);
         });
 
-        Layout(ApplyOwnerDpi());
+        ApplyDpi();
         FormOnTop(window, true);
     });
 }

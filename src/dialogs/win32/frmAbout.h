@@ -29,7 +29,7 @@ private:
     ~frmAbout() override;
 
     bool OnCreate() override;
-    void Layout(const CDpiScale& scale);
+    void Layout(const CDpiScale& scale) override;
 
     CMessageBoxReporter mReporter;
     UniqueIcon mIcon;

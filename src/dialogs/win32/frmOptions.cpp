@@ -223,7 +223,7 @@ bool frmOptions::OnCreate() {
     FilterTextBoxes();
     FillDriveList();
 
-    Layout(ApplyOwnerDpi());
+    ApplyDpi();
     ::SendMessageA(tab, TCM_SETCURSEL, 0, 0);
     tabOptions_Click(kTabs[0].key);
     mDialog.Form_Load();

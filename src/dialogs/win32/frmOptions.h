@@ -91,7 +91,7 @@ private:
 
     bool OnCreate() override;
     bool OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
-    void Layout(const CDpiScale& scale);
+    void Layout(const CDpiScale& scale) override;
     void FillDriveList();
     void FilterTextBoxes();
     // Hides every page, then shows the one of the tab `key` in front.

@@ -68,7 +68,7 @@ bool frmSettingName::OnCreate() {
     });
     HandleCommand(cmdCancel, BN_CLICKED, [this](HWND) { EndDialog(false); });
 
-    Layout(ApplyOwnerDpi());
+    ApplyDpi();
     UpdateOkButton();
     return true;
 }

@@ -27,7 +27,7 @@ private:
     ~frmSettingName() override;
 
     bool OnCreate() override;
-    void Layout(const CDpiScale& scale);
+    void Layout(const CDpiScale& scale) override;
     void TakeOutSeparators(HWND box);
     void UpdateOkButton();
     std::string Name() const;

@@ -99,7 +99,7 @@ bool frmWindowSelect::OnCreate() {
         HandleCommand(cmdBack, BN_CLICKED, [this](HWND) { cmdBack_Click(); });
         HandleCommand(cmdCancel, BN_CLICKED, [this](HWND) { EndDialog(false); });
 
-        Layout(ApplyOwnerDpi());
+        ApplyDpi();
         AddToolTips();
         ShowPage();
         // The name the main window showed, as if typed.

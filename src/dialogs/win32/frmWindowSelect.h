@@ -39,7 +39,7 @@ private:
 
     bool OnCreate() override;
     void AddToolTips();
-    void Layout(const CDpiScale& scale);
+    void Layout(const CDpiScale& scale) override;
     // Shows the current page's controls, hiding the other page's.
     void ShowPage();
     void ShowButtons();

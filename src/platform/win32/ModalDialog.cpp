@@ -1,6 +1,6 @@
 #include "platform/win32/ModalDialog.h"
 
-#include "util/win32/FormUtilsWin32.h"
+#include "platform/win32/FormPlacementWin32.h"
 
 namespace kiv::win32 {
 
@@ -9,8 +9,10 @@ bool CModalDialog::RunModal(HWND owner, const ClassSpec& spec, const char* capti
     mDone = false;
     mAccepted = false;
     constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
-    if (!Create(spec, WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT, kStyle, caption, 0, 0, 0, 0,
-                owner)) {
+    // Made on the display it is centred on, so it starts at that display's DPI.
+    const Rect display = DisplayAreaOf(owner);
+    if (!Create(spec, WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT, kStyle, caption, display.left,
+                display.top, 0, 0, owner)) {
         return false;
     }
     CenterForm(Hwnd());
@@ -53,9 +55,21 @@ void CModalDialog::EndDialog(bool accepted) noexcept {
     mDone = true;
 }
 
-const CDpiScale& CModalDialog::ApplyOwnerDpi() {
-    mDpiFont.Apply(Hwnd(), mOwnerDpi);
-    return mDpiFont.Scale();
+void CModalDialog::ApplyDpi() {
+    ApplyDpi(mOwnerDpi);
+}
+
+void CModalDialog::ApplyDpi(UINT dpi) {
+    mDpiFont.Apply(Hwnd(), dpi);
+    Layout(mDpiFont.Scale());
+}
+
+bool CModalDialog::OnDpiChanged(UINT dpi, const RECT& suggested) {
+    ::SetWindowPos(Hwnd(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                   suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    // The controls at the new DPI size the dialog to them from the suggested corner.
+    ApplyDpi(dpi);
+    return true;
 }
 
 bool CModalDialog::OnClose() {

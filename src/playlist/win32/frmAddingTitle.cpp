@@ -2,7 +2,7 @@
 #include "platform/win32/Controls.h"
 #include "platform/win32/Dpi.h"
 
-#include "util/win32/FormUtilsWin32.h"
+#include "platform/win32/FormPlacementWin32.h"
 
 #include <commctrl.h>
 
@@ -21,14 +21,16 @@ frmAddingTitle::~frmAddingTitle() {
     Destroy();
 }
 
-bool frmAddingTitle::Show(HWND owner, std::string_view message) {
+bool frmAddingTitle::Show(HWND owner, std::string_view message, std::optional<Rect> display) {
     Destroy();
     mMessage = message;
+    // Made on the display it is centred on, so it starts at that display's DPI.
+    const Rect area = display.value_or(DisplayAreaOf(owner));
     if (!Create(ClassSpec{"frmAddingTitle"}, WS_EX_TOPMOST | WS_EX_TOOLWINDOW, WS_POPUP | WS_BORDER,
-                "KIV", 0, 0, 0, 0, owner)) {
+                "KIV", area.left, area.top, 0, 0, owner)) {
         return false;
     }
-    CenterForm(Hwnd());
+    CenterFormOn(Hwnd(), area);
     ::ShowWindow(Hwnd(), SW_SHOW);
     // In front with the keyboard, so that any key takes it away.
     ::SetForegroundWindow(Hwnd());

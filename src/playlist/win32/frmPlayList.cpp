@@ -101,7 +101,7 @@ bool frmPlayList::Show(HWND owner, CPlayListWindow& rules) {
 bool frmPlayList::OnCreate() {
     CreateControls();
     RouteControls();
-    Layout(ApplyOwnerDpi());
+    ApplyDpi();
     mListViewEnh.SetListView(Control(lvwTitles));
     SetToolTips();
 

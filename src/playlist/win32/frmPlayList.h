@@ -45,7 +45,7 @@ private:
     bool OnTimer(UINT_PTR id) override;
     void CreateControls();
     void RouteControls();
-    void Layout(const CDpiScale& scale);
+    void Layout(const CDpiScale& scale) override;
     void SetToolTips();
     void TakeOutSeparators(HWND box);
     HWND Control(int id) const { return ::GetDlgItem(Hwnd(), id); }
