@@ -1,6 +1,7 @@
 // The hot key control's wiring on a real window: its rules are the portable
 // editor's.
 #include "hotkeys/win32/HotKeyControl.h"
+
 #include "platform/win32/Controls.h"
 
 #include <commctrl.h>

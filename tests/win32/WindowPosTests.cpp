@@ -1,6 +1,7 @@
 // The WindowPos control's wiring on a real window: its value rules are the
 // portable core's.
 #include "app/win32/pages/WindowPos.h"
+
 #include "platform/win32/Controls.h"
 #include "platform/win32/UniqueHandle.h"
 

@@ -1,11 +1,11 @@
 #include "app/win32/frmMain.h"
-#include "platform/win32/Controls.h"
-#include "platform/win32/Dpi.h"
-#include "platform/win32/FormPlacementWin32.h"
 
 #include "KIVKbd/KIVKbd.h"
 #include "app/win32/SingleInstance.h"
 #include "hotkeys/HotKeyTable.h"
+#include "platform/win32/Controls.h"
+#include "platform/win32/Dpi.h"
+#include "platform/win32/FormPlacementWin32.h"
 
 #include "util/GDILine.h"
 

@@ -1,11 +1,11 @@
 #include "dialogs/win32/frmAbout.h"
-#include "platform/win32/Controls.h"
 
 #include "Version.h"
 #include "dialogs/About.h"
+#include "platform/win32/Controls.h"
+#include "platform/win32/FormPlacementWin32.h"
 #include "platform/win32/StartExecutable.h"
 #include "util/FileSystem.h"
-#include "platform/win32/FormPlacementWin32.h"
 
 #include <commctrl.h>
 

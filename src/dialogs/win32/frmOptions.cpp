@@ -1,8 +1,8 @@
 #include "dialogs/win32/frmOptions.h"
-#include "platform/win32/Controls.h"
-#include "platform/win32/Dpi.h"
 
 #include "dialogs/win32/FileDialog.h"
+#include "platform/win32/Controls.h"
+#include "platform/win32/Dpi.h"
 #include "util/FileSystem.h"
 #include "util/win32/FormUtilsWin32.h"
 

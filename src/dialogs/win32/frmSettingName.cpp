@@ -1,6 +1,6 @@
 #include "dialogs/win32/frmSettingName.h"
-#include "platform/win32/Controls.h"
 
+#include "platform/win32/Controls.h"
 #include "store/SettingNameRules.h"
 #include "util/win32/FormUtilsWin32.h"
 

@@ -1,6 +1,6 @@
 #include "hotkeys/win32/HotKeyControl.h"
-#include "platform/win32/Controls.h"
 
+#include "platform/win32/Controls.h"
 #include "platform/win32/Win32Platform.h"
 #include "util/win32/FormUtilsWin32.h"
 

@@ -1,7 +1,7 @@
 #include "playlist/win32/frmAddingTitle.h"
+
 #include "platform/win32/Controls.h"
 #include "platform/win32/Dpi.h"
-
 #include "platform/win32/FormPlacementWin32.h"
 
 #include <commctrl.h>

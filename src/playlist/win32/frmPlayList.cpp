@@ -1,6 +1,6 @@
 #include "playlist/win32/frmPlayList.h"
-#include "platform/win32/Controls.h"
 
+#include "platform/win32/Controls.h"
 #include "store/KeyedCollection.h"
 #include "store/SettingNameRules.h"
 #include "util/Numbers.h"
