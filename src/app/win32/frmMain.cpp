@@ -111,23 +111,21 @@ void frmMain::CreateMainCommands() {
 
 void frmMain::ApplyFontAndLayout(UINT dpi, bool withPages) {
     mDpiFont.Apply(Hwnd(), dpi);
-    auto place = [&](int id, int x, int y, int width, int height) {
-        ::MoveWindow(Control(id), mDpiFont.Scale()(x), mDpiFont.Scale()(y), mDpiFont.Scale()(width),
-                     mDpiFont.Scale()(height), TRUE);
-    };
+    const CDpiScale& scale = mDpiFont.Scale();
     const int fieldLeft = kMargin + kLabelWidth;
     const int fieldWidth = kClientWidth - fieldLeft - kMargin;
     int y = kToolbarHeight + kMargin;
-    place(kSettingNameLabel, kMargin, y + 4, kLabelWidth, kRowHeight - 4);
-    place(kSettingName, fieldLeft, y, fieldWidth, 200);
+    Place(kSettingNameLabel, scale, kMargin, y + 4, kLabelWidth, kRowHeight - 4);
+    Place(kSettingName, scale, fieldLeft, y, fieldWidth, 200);
     y += kRowHeight + 8;
-    place(kApplicationLabel, kMargin, y, kLabelWidth, kRowHeight - 4);
+    Place(kApplicationLabel, scale, kMargin, y, kLabelWidth, kRowHeight - 4);
     // Room on the right for the button that chooses the application.
-    place(kApplicationName, fieldLeft, y, fieldWidth - kGetWindowInfoWidth - 6, kRowHeight - 4);
-    place(kGetWindowInfo, kClientWidth - kMargin - kGetWindowInfoWidth, y - 4, kGetWindowInfoWidth,
-          kRowHeight);
-    place(kTabMain, kMargin, kTabTop, kClientWidth - 2 * kMargin, kTabHeight);
-    place(kCurrentDvd, kMargin, kTabTop + kTabHeight + 6, kClientWidth - 2 * kMargin,
+    Place(kApplicationName, scale, fieldLeft, y, fieldWidth - kGetWindowInfoWidth - 6,
+          kRowHeight - 4);
+    Place(kGetWindowInfo, scale, kClientWidth - kMargin - kGetWindowInfoWidth, y - 4,
+          kGetWindowInfoWidth, kRowHeight);
+    Place(kTabMain, scale, kMargin, kTabTop, kClientWidth - 2 * kMargin, kTabHeight);
+    Place(kCurrentDvd, scale, kMargin, kTabTop + kTabHeight + 6, kClientWidth - 2 * kMargin,
           kDvdRowHeight - 4);
 
     SizeFrameToClient(Hwnd(), mDpiFont.Scale(), kClientWidth, kClientHeight);

@@ -1,6 +1,7 @@
 #include "dialogs/win32/frmOptions.h"
 
 #include "dialogs/win32/FileDialog.h"
+#include "platform/win32/ControlMetrics.h"
 #include "platform/win32/Controls.h"
 #include "platform/win32/Dpi.h"
 #include "util/FileSystem.h"
@@ -13,13 +14,14 @@
 
 namespace kiv::win32 {
 
+using namespace control_metrics;
+
 namespace {
 // Layout in device-independent pixels at 96 DPI.
 constexpr int kMargin = 10;
 constexpr int kTabWidth = 460;
 constexpr int kTabHeight = 240;
 constexpr int kButtonWidth = 80;
-constexpr int kButtonHeight = 26;
 constexpr int kClientWidth = kTabWidth + 2 * kMargin;
 constexpr int kClientHeight = kMargin + kTabHeight + kMargin + kButtonHeight + kMargin;
 // The hot key editor's place on its page.
@@ -231,13 +233,11 @@ bool frmOptions::OnCreate() {
 }
 
 void frmOptions::Layout(const CDpiScale& scale) {
-    auto place = [&](int id, int x, int y, int width, int height) {
-        ::MoveWindow(Item(id), scale(x), scale(y), scale(width), scale(height), TRUE);
-    };
-    place(tabOptions, kMargin, kMargin, kTabWidth, kTabHeight);
+    Place(tabOptions, scale, kMargin, kMargin, kTabWidth, kTabHeight);
     const int buttonTop = kMargin + kTabHeight + kMargin;
-    place(cmdExit, kClientWidth - kMargin - kButtonWidth, buttonTop, kButtonWidth, kButtonHeight);
-    place(cmdSave, kClientWidth - kMargin - 2 * kButtonWidth - 8, buttonTop, kButtonWidth,
+    Place(cmdExit, scale, kClientWidth - kMargin - kButtonWidth, buttonTop, kButtonWidth,
+          kButtonHeight);
+    Place(cmdSave, scale, kClientWidth - kMargin - 2 * kButtonWidth - 8, buttonTop, kButtonWidth,
           kButtonHeight);
 
     // Every page covers the strip's display area.

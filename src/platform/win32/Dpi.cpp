@@ -24,6 +24,14 @@ void SizeFrameToClient(HWND window, const CDpiScale& scale, int clientWidth, int
                    SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+void PlaceControl(HWND control, const CDpiScale& scale, int x, int y, int width, int height) {
+    ::MoveWindow(control, scale(x), scale(y), scale(width), scale(height), TRUE);
+}
+
+void PlaceSeparator(HWND line, const CDpiScale& scale, int x, int y, int width) {
+    ::MoveWindow(line, scale(x), scale(y), scale(width), 2, TRUE);
+}
+
 void CDpiFont::Apply(HWND window, UINT dpi) {
     mScale = CDpiScale(dpi);
     // The per-DPI query exists only in the wide form.

@@ -23,6 +23,11 @@ void SetChildrenFont(HWND parent, HFONT font);
 // Sizes the frame of `window` (its style, its menu) so that its client area
 // is `clientWidth` × `clientHeight` device-independent pixels; it stays where it is.
 void SizeFrameToClient(HWND window, const CDpiScale& scale, int clientWidth, int clientHeight);
+// Places `control` at `x`, `y`, `width` × `height` device-independent pixels.
+void PlaceControl(HWND control, const CDpiScale& scale, int x, int y, int width, int height);
+// Places an etched line `width` device-independent pixels wide; it is two
+// pixels tall at any DPI, as a taller one draws as a dark bar.
+void PlaceSeparator(HWND line, const CDpiScale& scale, int x, int y, int width);
 
 // A window's scale and the system's message font at its DPI, for its controls.
 class CDpiFont {

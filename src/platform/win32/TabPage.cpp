@@ -16,10 +16,6 @@ bool CTabPage::CreatePage(HWND owner) {
     return Create(spec, WS_EX_CONTROLPARENT, WS_CHILD | WS_CLIPSIBLINGS, "", 0, 0, 0, 0, owner);
 }
 
-void CTabPage::Place(int id, const CDpiScale& scale, int x, int y, int width, int height) const {
-    ::MoveWindow(Control(id), scale(x), scale(y), scale(width), scale(height), TRUE);
-}
-
 void CTabPage::SetTimerEnabled(UINT_PTR id, UINT intervalMs, bool enabled) {
     if (!enabled) {
         ::KillTimer(Hwnd(), id);

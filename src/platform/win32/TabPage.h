@@ -20,8 +20,6 @@ public:
     ~CTabPage() override;
 
     bool CreatePage(HWND owner);
-    // Places a control in page coordinates given in device-independent pixels.
-    void Place(int id, const CDpiScale& scale, int x, int y, int width, int height) const;
 
     // Every timer of the page stops: the main window is closing.
     void StopTimers();

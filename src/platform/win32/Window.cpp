@@ -32,6 +32,10 @@ void CWindow::HandleNotify(int id, UINT code, NotifyHandler handler) {
     mNotifyRoutes.push_back({id, code, std::move(handler)});
 }
 
+void CWindow::Place(int id, const CDpiScale& scale, int x, int y, int width, int height) const {
+    PlaceControl(::GetDlgItem(mHwnd, id), scale, x, y, width, height);
+}
+
 bool CWindow::Create(const ClassSpec& spec, DWORD exStyle, DWORD style, const char* caption, int x,
                      int y, int width, int height, HWND parent, HMENU menu) {
     HINSTANCE instance = ::GetModuleHandleA(nullptr);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/win32/DialogKeyboard.h"
+#include "platform/win32/Dpi.h"
 #include "platform/win32/Win32.h"
 
 #include <functional>
@@ -30,6 +31,10 @@ public:
     // message's result, before OnNotify.
     using NotifyHandler = std::function<LRESULT(NMHDR& header)>;
     void HandleNotify(int id, UINT code, NotifyHandler handler);
+
+    // Places the child control `id` at `x`, `y`, `width` × `height`
+    // device-independent pixels.
+    void Place(int id, const CDpiScale& scale, int x, int y, int width, int height) const;
 
 protected:
     // A window class. One name stands for one spec: a second, different spec

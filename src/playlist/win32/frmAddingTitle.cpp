@@ -48,8 +48,8 @@ bool frmAddingTitle::OnCreate() {
 void frmAddingTitle::Layout(UINT dpi) {
     mDpiFont.Apply(Hwnd(), dpi);
     const CDpiScale& scale = mDpiFont.Scale();
-    ::MoveWindow(::GetDlgItem(Hwnd(), lblMessage), scale(kMargin), scale(kMargin),
-                 scale(kClientWidth - 2 * kMargin), scale(kClientHeight - 2 * kMargin), TRUE);
+    Place(lblMessage, scale, kMargin, kMargin, kClientWidth - 2 * kMargin,
+          kClientHeight - 2 * kMargin);
     SizeFrameToClient(Hwnd(), scale, kClientWidth, kClientHeight);
 }
 

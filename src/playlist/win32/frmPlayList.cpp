@@ -1,5 +1,6 @@
 #include "playlist/win32/frmPlayList.h"
 
+#include "platform/win32/ControlMetrics.h"
 #include "platform/win32/Controls.h"
 #include "store/KeyedCollection.h"
 #include "store/SettingNameRules.h"
@@ -15,17 +16,15 @@
 
 namespace kiv::win32 {
 
+using namespace control_metrics;
+
 namespace {
 // Layout in device-independent pixels at 96 DPI.
 constexpr int kClientWidth = 480;
 constexpr int kMargin = 11;
 constexpr int kFrameInset = 12;
 constexpr int kLabelWidth = 56;
-constexpr int kLabelHeight = 16;
-constexpr int kEditHeight = 23;
 constexpr int kButtonWidth = 90;
-constexpr int kButtonHeight = 26;
-constexpr int kGap = 7;
 constexpr int kRowStep = 32;
 constexpr int kInfoHeight = 24 + 2 * kRowStep + 4;
 constexpr int kListHeight = 140;
@@ -222,9 +221,6 @@ void frmPlayList::RouteControls() {
 }
 
 void frmPlayList::Layout(const CDpiScale& scale) {
-    auto place = [&](int id, int x, int y, int width, int height) {
-        ::MoveWindow(Control(id), scale(x), scale(y), scale(width), scale(height), TRUE);
-    };
     const int inner = kMargin + kFrameInset;
     const int frameWidth = kClientWidth - 2 * kMargin;
     const int buttonX = kClientWidth - inner - kButtonWidth;
@@ -232,30 +228,30 @@ void frmPlayList::Layout(const CDpiScale& scale) {
     const int fieldWidth = buttonX - kGap - fieldX - 4;
 
     int y = kMargin;
-    place(fraTitleInfo, kMargin, y, frameWidth, kInfoHeight);
+    Place(fraTitleInfo, scale, kMargin, y, frameWidth, kInfoHeight);
     int row = y + 24;
-    place(lblTitle, inner, row + 4, kLabelWidth, kLabelHeight);
-    place(txtAddTitle, fieldX, row, fieldWidth, kEditHeight);
-    place(cmdAdd, buttonX, row - 1, kButtonWidth, kButtonHeight);
+    Place(lblTitle, scale, inner, row + 4, kLabelWidth, kLabelHeight);
+    Place(txtAddTitle, scale, fieldX, row, fieldWidth, kEditHeight);
+    Place(cmdAdd, scale, buttonX, row - 1, kButtonWidth, kButtonHeight);
     row += kRowStep;
-    place(lblSetting, inner, row + 4, kLabelWidth, kLabelHeight);
+    Place(lblSetting, scale, inner, row + 4, kLabelWidth, kLabelHeight);
     // A drop-down list's height includes its open list.
-    place(cboSettings, fieldX, row, fieldWidth, 200);
-    place(cmdUpdate, buttonX, row - 1, kButtonWidth, kButtonHeight);
+    Place(cboSettings, scale, fieldX, row, fieldWidth, 200);
+    Place(cmdUpdate, scale, buttonX, row - 1, kButtonWidth, kButtonHeight);
 
     y += kInfoHeight + kGap;
-    place(fraNowShowing, kMargin, y, frameWidth, kNowShowingHeight);
-    place(lvwTitles, inner, y + 24, frameWidth - 2 * kFrameInset, kListHeight);
+    Place(fraNowShowing, scale, kMargin, y, frameWidth, kNowShowingHeight);
+    Place(lvwTitles, scale, inner, y + 24, frameWidth - 2 * kFrameInset, kListHeight);
 
     y += kNowShowingHeight + kGap;
     int x = kClientWidth - kMargin - kButtonWidth;
     for (int id : {cmdExit, cmdDelete, cmdSelect}) {
-        place(id, x, y, kButtonWidth, kButtonHeight);
+        Place(id, scale, x, y, kButtonWidth, kButtonHeight);
         x -= kButtonWidth + kGap;
     }
     y += kButtonHeight + 10;
-    place(lblLoaded, kMargin, y, 50, kLabelHeight);
-    place(lblStatus, kMargin + 50, y, frameWidth - 50, kLabelHeight);
+    Place(lblLoaded, scale, kMargin, y, 50, kLabelHeight);
+    Place(lblStatus, scale, kMargin + 50, y, frameWidth - 50, kLabelHeight);
     SizeFrameToClient(Hwnd(), scale, kClientWidth, kClientHeight);
 }
 
