@@ -119,13 +119,14 @@ void COrbiting::tmrTestOrbit_Timer() {
             return;
         }
         COrbit::TestStep step = mOrbit.NextTestStep(*current);
+        const int32_t width = current->WindowWidth;
+        const int32_t height = current->WindowHeight;
         if (step.last) {
             mSelection.AdjustWindow();
             mView.SetTestOrbitTimerEnabled(false);
         }
         if (WindowHandle window = GetAppWindow(mDesktop, current->WindowClass)) {
-            mDesktop.MoveWindow(window, step.rect.left, step.rect.top, step.rect.width,
-                                step.rect.height);
+            mDesktop.MoveWindow(window, step.left, step.top, width, height);
             mStrips.AdjustBlanking();
         }
     });

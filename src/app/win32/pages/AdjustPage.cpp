@@ -181,17 +181,9 @@ void CAdjustPage::Bind(CPositionEditor& editor) {
 }
 
 int CAdjustPage::LabelId(PositionLabel label) {
-    switch (label) {
-    case PositionLabel::Left:
-        return kLeft;
-    case PositionLabel::Top:
-        return kTop;
-    case PositionLabel::Width:
-        return kWidth;
-    case PositionLabel::Height:
-        break;
-    }
-    return kHeight;
+    // Each label follows its caption, in the order of the labels.
+    static_assert(kTop == kLeft + 2 && kWidth == kLeft + 4 && kHeight == kLeft + 6);
+    return kLeft + 2 * static_cast<int>(label);
 }
 
 std::string CAdjustPage::PositionLabelText(PositionLabel label) const {
