@@ -22,8 +22,7 @@ static_assert(kHotKeyTableSize <= static_cast<size_t>(support::kMaxHotKeys),
 
 namespace {
 // The lock watchdog's timer; the pages keep timers of their own.
-constexpr UINT_PTR kCheckerTimer = 1;
-constexpr UINT kCheckerIntervalMs = 1000;
+constexpr WindowTimer kCheckerTimer{1, 1000};
 
 // Layout in device-independent pixels at 96 DPI.
 constexpr int kClientWidth = 440;
@@ -223,7 +222,7 @@ bool frmMain::OnCommand(int id, int code, HWND control) {
 }
 
 bool frmMain::OnTimer(UINT_PTR id) {
-    if (mController == nullptr || id != kCheckerTimer) {
+    if (mController == nullptr || id != kCheckerTimer.id) {
         return false;
     }
     mController->tmrChecker_Timer();
@@ -330,11 +329,7 @@ void frmMain::SetupTabPages(bool initialize, std::string_view key) {
 }
 
 void frmMain::SetCheckerEnabled(bool enabled) {
-    if (enabled) {
-        ::SetTimer(Hwnd(), kCheckerTimer, kCheckerIntervalMs, nullptr);
-    } else {
-        ::KillTimer(Hwnd(), kCheckerTimer);
-    }
+    SetTimerEnabled(Hwnd(), kCheckerTimer, enabled);
 }
 
 void frmMain::SetToolTips() {

@@ -20,7 +20,6 @@ using namespace control_metrics;
 namespace {
 // Layout in device-independent pixels at 96 DPI.
 constexpr int kClientWidth = 420;
-constexpr int kMargin = 12;
 constexpr int kIconSize = 32;
 constexpr int kTextLeft = kMargin + kIconSize + kMargin;
 constexpr int kTextWidth = kClientWidth - kTextLeft - kMargin;
@@ -29,7 +28,8 @@ constexpr int kLineHeight = 16;
 constexpr int kDescriptionHeight = 116;
 constexpr int kSeparatorTop =
     kMargin + kTitleHeight + 4 + kLineHeight + 12 + kDescriptionHeight + 8;
-constexpr int kButtonWidth = 100;
+// "&System Info..." takes more than a button's width.
+constexpr int kWideButtonWidth = 100;
 constexpr int kBottomTop = kSeparatorTop + 12;
 constexpr int kClientHeight = kBottomTop + 2 * kButtonHeight + 8 + kMargin;
 
@@ -134,11 +134,11 @@ void frmAbout::Layout(const CDpiScale& scale) {
     Place(lblDescription, scale, kTextLeft, y, kTextWidth, kDescriptionHeight);
     PlaceSeparator(::GetDlgItem(Hwnd(), linSeparator), scale, kMargin, kSeparatorTop,
                    kClientWidth - 2 * kMargin);
-    const int buttonLeft = kClientWidth - kMargin - kButtonWidth;
+    const int buttonLeft = kClientWidth - kMargin - kWideButtonWidth;
     Place(lblDisclaimer, scale, kMargin, kBottomTop, buttonLeft - 2 * kMargin,
           2 * kButtonHeight + 8);
-    Place(cmdOK, scale, buttonLeft, kBottomTop, kButtonWidth, kButtonHeight);
-    Place(cmdSysInfo, scale, buttonLeft, kBottomTop + kButtonHeight + 8, kButtonWidth,
+    Place(cmdOK, scale, buttonLeft, kBottomTop, kWideButtonWidth, kButtonHeight);
+    Place(cmdSysInfo, scale, buttonLeft, kBottomTop + kButtonHeight + 8, kWideButtonWidth,
           kButtonHeight);
     SizeFrameToClient(Hwnd(), scale, kClientWidth, kClientHeight);
 }

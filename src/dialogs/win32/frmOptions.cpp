@@ -18,10 +18,8 @@ using namespace control_metrics;
 
 namespace {
 // Layout in device-independent pixels at 96 DPI.
-constexpr int kMargin = 10;
 constexpr int kTabWidth = 460;
 constexpr int kTabHeight = 240;
-constexpr int kButtonWidth = 80;
 constexpr int kClientWidth = kTabWidth + 2 * kMargin;
 constexpr int kClientHeight = kMargin + kTabHeight + kMargin + kButtonHeight + kMargin;
 // The hot key editor's place on its page.

@@ -16,8 +16,6 @@ using namespace control_metrics;
 namespace {
 // Layout in device-independent pixels at 96 DPI.
 constexpr int kClientWidth = 300;
-constexpr int kMargin = 11;
-constexpr int kButtonWidth = 80;
 constexpr int kClientHeight =
     kMargin + kLabelHeight + 4 + kEditHeight + 14 + kButtonHeight + kMargin;
 } // namespace

@@ -14,12 +14,10 @@ using namespace control_metrics;
 namespace {
 // Layout in device-independent pixels at 96 DPI. Both pages take the same
 // place; the window is a page wide plus its margins.
-constexpr int kMargin = 12;
 constexpr int kPageWidth = 372;
 constexpr int kClientWidth = kPageWidth + 2 * kMargin;
 constexpr int kInstructionsHeight = 104;
 constexpr int kListHeight = 150;
-constexpr int kButtonWidth = 84;
 constexpr int kSeparatorTop = kMargin + kLabelHeight + 4 + kListHeight + 12;
 constexpr int kButtonTop = kSeparatorTop + 12;
 constexpr int kClientHeight = kButtonTop + kButtonHeight + kMargin;

@@ -5,6 +5,9 @@ namespace kiv::win32 {
 // The sizes every window of KIV gives its standard controls, in
 // device-independent pixels, so that the dialogs look alike.
 namespace control_metrics {
+// Round a dialog's contents.
+inline constexpr int kMargin = 11;
+inline constexpr int kButtonWidth = 80;
 inline constexpr int kButtonHeight = 26;
 inline constexpr int kEditHeight = 23;
 inline constexpr int kLabelHeight = 16;

@@ -32,9 +32,8 @@ public:
     virtual std::span<const ControlTip> ToolTips() const { return {}; }
 
 protected:
-    // A timer of the page, ticking every `intervalMs` while enabled; its
-    // ticks reach OnTimer.
-    void SetTimerEnabled(UINT_PTR id, UINT intervalMs, bool enabled);
+    // A timer of the page; its ticks reach OnTimer.
+    void SetTimerEnabled(const WindowTimer& timer, bool enabled);
 
     bool OnCommand(int id, int code, HWND control) override;
     bool OnNotify(NMHDR& header, LRESULT& result) override;

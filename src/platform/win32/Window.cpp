@@ -14,6 +14,14 @@ bool SameClass(const WNDCLASSEXA& registered, const WNDCLASSEXA& wanted) {
 }
 } // namespace
 
+void SetTimerEnabled(HWND window, const WindowTimer& timer, bool enabled) {
+    if (enabled) {
+        ::SetTimer(window, timer.id, timer.intervalMs, nullptr);
+    } else {
+        ::KillTimer(window, timer.id);
+    }
+}
+
 CWindow::~CWindow() {
     Destroy();
 }

@@ -9,6 +9,14 @@
 
 namespace kiv::win32 {
 
+// A timer of a window: its id, and how often it ticks while it runs.
+struct WindowTimer {
+    UINT_PTR id;
+    UINT intervalMs;
+};
+// Starts `timer` on `window` (from now, when it runs already) or stops it.
+void SetTimerEnabled(HWND window, const WindowTimer& timer, bool enabled);
+
 // The program's one window idiom: a C++ object bound to its HWND from
 // WM_NCCREATE to WM_NCDESTROY, messages dispatched to typed member handlers.
 // Nothing a handler throws leaves the window procedure.

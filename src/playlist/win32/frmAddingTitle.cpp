@@ -1,5 +1,6 @@
 #include "playlist/win32/frmAddingTitle.h"
 
+#include "platform/win32/ControlMetrics.h"
 #include "platform/win32/Controls.h"
 #include "platform/win32/Dpi.h"
 #include "platform/win32/FormPlacementWin32.h"
@@ -8,13 +9,13 @@
 
 namespace kiv::win32 {
 
+using namespace control_metrics;
+
 namespace {
-constexpr UINT_PTR tmrExit = 1;
-constexpr UINT kExitIntervalMs = 3000;
+constexpr WindowTimer tmrExit{1, 3000};
 // Layout in device-independent pixels at 96 DPI.
 constexpr int kClientWidth = 320;
 constexpr int kClientHeight = 64;
-constexpr int kMargin = 12;
 } // namespace
 
 frmAddingTitle::~frmAddingTitle() {
@@ -41,7 +42,7 @@ bool frmAddingTitle::OnCreate() {
     CreateChild(Hwnd(), WC_STATICA, mMessage.c_str(),
                 SS_CENTER | SS_CENTERIMAGE | SS_NOPREFIX | SS_ENDELLIPSIS, lblMessage);
     Layout(WindowDpi(Hwnd()));
-    ::SetTimer(Hwnd(), tmrExit, kExitIntervalMs, nullptr);
+    SetTimerEnabled(Hwnd(), tmrExit, true);
     return true;
 }
 
@@ -54,10 +55,10 @@ void frmAddingTitle::Layout(UINT dpi) {
 }
 
 bool frmAddingTitle::OnTimer(UINT_PTR id) {
-    if (id != tmrExit) {
+    if (id != tmrExit.id) {
         return false;
     }
-    ::KillTimer(Hwnd(), tmrExit);
+    SetTimerEnabled(Hwnd(), tmrExit, false);
     Destroy();
     return true;
 }

@@ -21,10 +21,8 @@ using namespace control_metrics;
 namespace {
 // Layout in device-independent pixels at 96 DPI.
 constexpr int kClientWidth = 480;
-constexpr int kMargin = 11;
 constexpr int kFrameInset = 12;
 constexpr int kLabelWidth = 56;
-constexpr int kButtonWidth = 90;
 constexpr int kRowStep = 32;
 constexpr int kInfoHeight = 24 + 2 * kRowStep + 4;
 constexpr int kListHeight = 140;
@@ -106,12 +104,12 @@ bool frmPlayList::OnCreate() {
 
     mRules.Attach(*this);
     mRules.InitializeSettings();
-    ::SetTimer(Hwnd(), tmrCurrentDVD, 1000, nullptr);
+    SetTimerEnabled(Hwnd(), tmrCurrentDVD, true);
     return true;
 }
 
 void frmPlayList::OnDestroy() {
-    ::KillTimer(Hwnd(), tmrCurrentDVD);
+    SetTimerEnabled(Hwnd(), tmrCurrentDVD, false);
     mRules.Detach();
 }
 
@@ -269,8 +267,8 @@ void frmPlayList::SetToolTips() {
 }
 
 bool frmPlayList::OnTimer(UINT_PTR id) {
-    if (id != tmrCurrentDVD || mInTimer) {
-        return id == tmrCurrentDVD;
+    if (id != tmrCurrentDVD.id || mInTimer) {
+        return id == tmrCurrentDVD.id;
     }
     // A message box shown from the watch lets further ticks through.
     CScopeFlag busy(mInTimer);

@@ -34,7 +34,7 @@ public:
         lblStatus,
     };
     // The drive watch's timer.
-    static constexpr UINT_PTR tmrCurrentDVD = 1;
+    static constexpr WindowTimer tmrCurrentDVD{1, 1000};
 
 private:
     explicit frmPlayList(CPlayListWindow& rules) : mRules(rules) {}

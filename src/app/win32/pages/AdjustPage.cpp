@@ -34,8 +34,7 @@ constexpr Glyph kNudgeGlyphs[kNudgeButtonCount] = {
 };
 
 // The nudge buttons' repeat timer.
-constexpr UINT_PTR kRepeaterTimer = 1;
-constexpr UINT kRepeaterIntervalMs = 250;
+constexpr WindowTimer kRepeaterTimer{1, 250};
 
 constexpr PositionLabel kLabels[] = {PositionLabel::Left, PositionLabel::Top, PositionLabel::Width,
                                      PositionLabel::Height};
@@ -221,11 +220,11 @@ void CAdjustPage::MoveFocusToNextControl() {
 }
 
 void CAdjustPage::SetRepeaterEnabled(bool enabled) {
-    SetTimerEnabled(kRepeaterTimer, kRepeaterIntervalMs, enabled);
+    SetTimerEnabled(kRepeaterTimer, enabled);
 }
 
 bool CAdjustPage::OnTimer(UINT_PTR id) {
-    if (id != kRepeaterTimer || mEditor == nullptr) {
+    if (id != kRepeaterTimer.id || mEditor == nullptr) {
         return false;
     }
     mEditor->tmrRepeater_Timer();
