@@ -65,10 +65,6 @@ public:
 };
 } // namespace
 
-frmAbout::~frmAbout() {
-    Destroy();
-}
-
 void frmAbout::Show(HWND owner) {
     frmAbout box;
     box.RunModal(owner, ClassSpec{"frmAbout"}, AboutText::Caption().c_str());

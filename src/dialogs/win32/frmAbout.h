@@ -26,7 +26,6 @@ public:
 
 private:
     frmAbout() = default;
-    ~frmAbout() override;
 
     bool OnCreate() override;
     void Layout(const CDpiScale& scale) override;

@@ -167,10 +167,6 @@ frmOptions::frmOptions(const OptionsDialogInput& input) : mDialog(*this, input, 
     mPages[4].SetControls(kOtherPage);
 }
 
-frmOptions::~frmOptions() {
-    Destroy();
-}
-
 void frmOptions::Show(HWND owner, const OptionsDialogInput& input) {
     frmOptions dialog(input);
     dialog.RunModal(owner, ClassSpec{"frmOptions"}, "KIV Options");

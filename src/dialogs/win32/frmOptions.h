@@ -87,7 +87,6 @@ public:
 
 private:
     explicit frmOptions(const OptionsDialogInput& input);
-    ~frmOptions() override;
 
     bool OnCreate() override;
     bool OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;

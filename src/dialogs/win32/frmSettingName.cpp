@@ -20,10 +20,6 @@ constexpr int kClientHeight =
     kMargin + kLabelHeight + 4 + kEditHeight + 14 + kButtonHeight + kMargin;
 } // namespace
 
-frmSettingName::~frmSettingName() {
-    Destroy();
-}
-
 std::optional<std::string> frmSettingName::Ask(HWND owner, std::string_view initialText) {
     frmSettingName dialog;
     dialog.mInitialText = initialText;

@@ -24,7 +24,6 @@ public:
 
 private:
     frmSettingName() = default;
-    ~frmSettingName() override;
 
     bool OnCreate() override;
     void Layout(const CDpiScale& scale) override;

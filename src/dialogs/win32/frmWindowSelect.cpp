@@ -38,10 +38,6 @@ HICON ProgramIcon(int sizeMetric) {
 }
 } // namespace
 
-frmWindowSelect::~frmWindowSelect() {
-    Destroy();
-}
-
 std::optional<ApplicationChoice> frmWindowSelect::Run(HWND owner, std::string_view appName,
                                                       bool useCaption) {
     frmWindowSelect wizard;

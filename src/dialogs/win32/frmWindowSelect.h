@@ -35,7 +35,6 @@ public:
 
 private:
     frmWindowSelect() = default;
-    ~frmWindowSelect() override;
 
     bool OnCreate() override;
     void AddToolTips();

@@ -16,7 +16,8 @@ protected:
 
     // Creates the dialog on its owner's display, centred, shows it and runs its
     // messages until EndDialog; whether it ended accepted. False when it could
-    // not be shown.
+    // not be shown. The window is gone when it returns, so a dialog needs no
+    // destructor of its own to take it down.
     bool RunModal(HWND owner, const ClassSpec& spec, const char* caption);
     void EndDialog(bool accepted) noexcept;
 

@@ -84,10 +84,6 @@ void SetSubItemText(HWND listView, int index, int column, const std::string& tex
 }
 } // namespace
 
-frmPlayList::~frmPlayList() {
-    Destroy();
-}
-
 bool frmPlayList::Show(HWND owner, CPlayListWindow& rules) {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES};
     ::InitCommonControlsEx(&controls);

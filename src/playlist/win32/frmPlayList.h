@@ -38,7 +38,6 @@ public:
 
 private:
     explicit frmPlayList(CPlayListWindow& rules) : mRules(rules) {}
-    ~frmPlayList() override;
 
     bool OnCreate() override;
     void OnDestroy() override;
