@@ -37,11 +37,7 @@ struct Column {
 constexpr std::array<Column, 4> kColumns = {
     {{"Title", 180}, {"Setting", 100}, {"Volume", 110}, {"Serial", 80}}};
 
-struct Tip {
-    int control;
-    const char* text;
-};
-constexpr std::array<Tip, 8> kTips = {{
+constexpr ControlTip kTips[] = {
     {frmPlayList::txtAddTitle, "New or updated title"},
     {frmPlayList::cmdAdd, "Add this title to the PlayList"},
     {frmPlayList::cboSettings, "Select a setting to assign to this title"},
@@ -50,7 +46,7 @@ constexpr std::array<Tip, 8> kTips = {{
     {frmPlayList::cmdSelect, "Select the highlighted title"},
     {frmPlayList::cmdDelete, "Delete the highlighted title"},
     {frmPlayList::cmdExit, "Exit the PlayList"},
-}};
+};
 
 int ButtonId(PlayListButton button) {
     switch (button) {
@@ -257,9 +253,7 @@ void frmPlayList::SetToolTips() {
     // The tips are not a child: they take the controls' font at the window's DPI.
     ::SendMessageA(mToolTips, WM_SETFONT, ::SendMessageA(Control(lblTitle), WM_GETFONT, 0, 0),
                    FALSE);
-    for (const Tip& tip : kTips) {
-        AddToolTip(mToolTips, Control(tip.control), tip.text);
-    }
+    AddToolTips(mToolTips, kTips, [this](int id) { return Control(id); });
 }
 
 bool frmPlayList::OnTimer(UINT_PTR id) {
