@@ -66,7 +66,9 @@ constexpr SettingField kSettingFields[] = {
     {"S22", 22, &CWindowSetting::LockPosition},
 };
 
+// One visitor of the alternatives' handlers.
 template <typename... Handlers> struct Overloaded : Handlers... { using Handlers::operator()...; };
+template <typename... Handlers> Overloaded(Handlers...) -> Overloaded<Handlers...>;
 
 } // namespace
 
