@@ -153,8 +153,7 @@ void frmMain::LayoutMainCommands() {
 
 bool frmMain::OnDpiChanged(UINT dpi, const RECT& suggested) {
     ApplyFontAndLayout(dpi);
-    ::SetWindowPos(Hwnd(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-                   suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    TakeSuggestedRect(Hwnd(), suggested);
     return true;
 }
 

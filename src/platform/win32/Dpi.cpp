@@ -24,6 +24,11 @@ void SizeFrameToClient(HWND window, const CDpiScale& scale, int clientWidth, int
                    SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+void TakeSuggestedRect(HWND window, const RECT& suggested) {
+    ::SetWindowPos(window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                   suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 void PlaceControl(HWND control, const CDpiScale& scale, int x, int y, int width, int height) {
     ::MoveWindow(control, scale(x), scale(y), scale(width), scale(height), TRUE);
 }

@@ -23,6 +23,8 @@ void SetChildrenFont(HWND parent, HFONT font);
 // Sizes the frame of `window` (its style, its menu) so that its client area
 // is `clientWidth` × `clientHeight` device-independent pixels; it stays where it is.
 void SizeFrameToClient(HWND window, const CDpiScale& scale, int clientWidth, int clientHeight);
+// Moves and sizes a top-level window to the rectangle WM_DPICHANGED suggests.
+void TakeSuggestedRect(HWND window, const RECT& suggested);
 // Places `control` at `x`, `y`, `width` × `height` device-independent pixels.
 void PlaceControl(HWND control, const CDpiScale& scale, int x, int y, int width, int height);
 // Places an etched line `width` device-independent pixels wide; it is two

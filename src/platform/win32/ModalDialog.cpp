@@ -65,8 +65,7 @@ void CModalDialog::ApplyDpi(UINT dpi) {
 }
 
 bool CModalDialog::OnDpiChanged(UINT dpi, const RECT& suggested) {
-    ::SetWindowPos(Hwnd(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-                   suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    TakeSuggestedRect(Hwnd(), suggested);
     // The controls at the new DPI size the dialog to them from the suggested corner.
     ApplyDpi(dpi);
     return true;

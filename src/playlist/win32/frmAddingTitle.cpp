@@ -63,7 +63,8 @@ bool frmAddingTitle::OnTimer(UINT_PTR id) {
     return true;
 }
 
-bool frmAddingTitle::OnDpiChanged(UINT dpi, const RECT&) {
+bool frmAddingTitle::OnDpiChanged(UINT dpi, const RECT& suggested) {
+    TakeSuggestedRect(Hwnd(), suggested);
     Layout(dpi);
     return true;
 }
