@@ -22,6 +22,7 @@ public:
     bool WindowAnswers(kiv::WindowHandle) override { return true; }
     uint32_t WindowThreadId(kiv::WindowHandle) override { return 0; }
     kiv::Size PrimaryScreenSize() override { return {}; }
+    kiv::MonitorLayout Monitors() override { return {}; }
     bool ForceForegroundWindow(kiv::WindowHandle) override { return false; }
     std::vector<kiv::TopLevelWindow> TopLevelWindows() override { return {}; }
 

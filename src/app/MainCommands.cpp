@@ -1,5 +1,7 @@
 #include "app/MainCommands.h"
 
+#include <utility>
+
 namespace kiv {
 
 void CMainCommands::Invoke(MainCommand command) {
@@ -7,35 +9,27 @@ void CMainCommands::Invoke(MainCommand command) {
 }
 
 void CMainCommands::Run(MainCommand command) {
-    switch (command) {
-    case MainCommand::Add:
-        mSettings.HandleAddSettingClick();
-        break;
-    case MainCommand::Delete:
-        mSettings.HandleDeleteClick();
-        break;
-    case MainCommand::Rename:
-        mSettings.HandleRenameClick();
-        break;
-    case MainCommand::Save:
-        mSettings.HandleSaveClick();
-        break;
-    case MainCommand::SaveAs:
-        mSettings.HandleSaveAsClick();
-        break;
-    case MainCommand::Options:
-        mOptions.OpenDialog();
-        break;
-    case MainCommand::PlayList:
-        mPlayList.OpenDialog();
-        break;
-    case MainCommand::About:
-        HandleAboutClick();
-        break;
-    default:
-        // The others are controls of the window, reached through their own handlers.
-        break;
+    using Handler = void (ISettingCommandSet::*)();
+    static constexpr std::pair<MainCommand, Handler> kSettingHandlers[] = {
+        {MainCommand::Add, &ISettingCommandSet::HandleAddSettingClick},
+        {MainCommand::Delete, &ISettingCommandSet::HandleDeleteClick},
+        {MainCommand::Rename, &ISettingCommandSet::HandleRenameClick},
+        {MainCommand::Save, &ISettingCommandSet::HandleSaveClick},
+        {MainCommand::SaveAs, &ISettingCommandSet::HandleSaveAsClick}};
+    for (const auto& [each, handler] : kSettingHandlers) {
+        if (each == command) {
+            (mSettings.*handler)();
+            return;
+        }
     }
+    if (command == MainCommand::Options) {
+        mOptions.OpenDialog();
+    } else if (command == MainCommand::PlayList) {
+        mPlayList.OpenDialog();
+    } else if (command == MainCommand::About) {
+        HandleAboutClick();
+    }
+    // The others are controls of the window, reached through their own handlers.
 }
 
 void CMainCommands::HandleAboutClick() {

@@ -365,6 +365,14 @@ bool CMainController::SettingWindowShown(std::string_view name) {
     return setting && GetAppWindow(mPlatform.desktop, setting->WindowClass) != 0;
 }
 
+std::optional<Rect> CMainController::PlayerDisplay() {
+    std::optional<Monitor> monitor;
+    if (mCurrentSetting) {
+        monitor = PlayerMonitor(mPlatform.desktop, *mCurrentSetting);
+    }
+    return monitor ? std::optional<Rect>(monitor->area) : std::nullopt;
+}
+
 void CMainController::PlaceAppWindowWhenShown() {
     if (mCurrentSetting) {
         mAppearance.WatchFor(mCurrentSetting->WindowClass, mPlacement.AppHwnd());

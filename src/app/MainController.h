@@ -146,6 +146,7 @@ private:
     void SelectSettingNamed(std::string_view name) override { mSettings.LocateItem(name, *this); }
     void PlaceAppWindowWhenShown() override;
     bool SettingWindowShown(std::string_view name) override;
+    std::optional<Rect> PlayerDisplay() override;
     // IBlankingContextMenu
     void ShowBlankingContextMenu(int32_t screenX, int32_t screenY) override;
 

@@ -67,6 +67,21 @@ enum class MainCommand {
     About
 };
 
+// The menu entries that run a main command, by menu: an entry's command is
+// enabled and disabled with its toolbar button.
+struct MenuCommand {
+    int32_t index;
+    MainCommand command;
+};
+inline constexpr MenuCommand kSettingMenuCommands[] = {{menu::kAdd, MainCommand::Add},
+                                                       {menu::kDelete, MainCommand::Delete},
+                                                       {menu::kRename, MainCommand::Rename},
+                                                       {menu::kSave, MainCommand::Save},
+                                                       {menu::kSaveAs, MainCommand::SaveAs}};
+inline constexpr MenuCommand kFeatureMenuCommands[] = {{menu::kPlayList, MainCommand::PlayList},
+                                                       {menu::kOptions, MainCommand::Options}};
+inline constexpr MenuCommand kHelpMenuCommands[] = {{menu::kAbout, MainCommand::About}};
+
 // The main window's controls the setting commands enable and fill.
 class ISettingCommandsView {
 public:

@@ -45,44 +45,33 @@ void CMenuCommands::ChooseSettingFromMenu(int32_t index) {
     });
 }
 
+bool CMenuCommands::InvokeMenuCommand(std::span<const MenuCommand> entries, int32_t index) {
+    for (const MenuCommand& entry : entries) {
+        if (entry.index == index) {
+            mCommands.Invoke(entry.command);
+            return true;
+        }
+    }
+    return false;
+}
+
 void CMenuCommands::mnuSetting_Click(int32_t index) {
-    switch (index) {
-    case menu::kAdd:
-        mCommands.Invoke(MainCommand::Add);
-        break;
-    case menu::kDelete:
-        mCommands.Invoke(MainCommand::Delete);
-        break;
-    case menu::kRename:
-        mCommands.Invoke(MainCommand::Rename);
-        break;
-    case menu::kSave:
-        mCommands.Invoke(MainCommand::Save);
-        break;
-    case menu::kSaveAs:
-        mCommands.Invoke(MainCommand::SaveAs);
-        break;
-    case menu::kExit:
+    if (InvokeMenuCommand(kSettingMenuCommands, index)) {
+        return;
+    }
+    if (index == menu::kExit) {
         mView.UnloadMainWindow();
-        break;
-    default:
+    } else {
         ChooseSettingFromMenu(index);
-        break;
     }
 }
 
 void CMenuCommands::mnuFeature_Click(int32_t index) {
-    if (index == menu::kPlayList) {
-        mCommands.Invoke(MainCommand::PlayList);
-    } else if (index == menu::kOptions) {
-        mCommands.Invoke(MainCommand::Options);
-    }
+    InvokeMenuCommand(kFeatureMenuCommands, index);
 }
 
 void CMenuCommands::mnuHelp_Click(int32_t index) {
-    if (index == menu::kAbout) {
-        mCommands.Invoke(MainCommand::About);
-    } else if (index == menu::kHelpOnKiv) {
+    if (!InvokeMenuCommand(kHelpMenuCommands, index) && index == menu::kHelpOnKiv) {
         mQueue.Run([this] { ShowHelp(); });
     }
 }

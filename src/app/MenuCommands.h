@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -48,6 +49,8 @@ public:
 private:
     // Choosing a setting entry (51-60) of a menu.
     void ChooseSettingFromMenu(int32_t index);
+    // Runs the command of the entry `index` among `entries`; false when none is that entry.
+    bool InvokeMenuCommand(std::span<const MenuCommand> entries, int32_t index);
     void RunContextEntry(int32_t index);
     void ShowHelp();
 

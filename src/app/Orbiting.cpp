@@ -56,15 +56,23 @@ void COrbiting::chkOrbitingOn_Click() {
     });
 }
 
-void COrbiting::tmrOrbit_Timer() {
-    if (mOrbitBusy) {
+void COrbiting::Tick(bool& busy, const char* procedure,
+                     const std::function<void(const CWindowSetting& current)>& step) {
+    if (busy) {
         return;
     }
-    CScopeFlag busy(mOrbitBusy);
-    TrapErrors(mReporter, "tmrOrbit_Timer", [&] {
-        // Without a setting there is nothing to orbit; the count waits for one.
-        const CWindowSetting* current = mSelection.CurrentSetting();
-        if (current && mOrbit.CountSecond(current->OrbitInterval)) {
+    CScopeFlag flag(busy);
+    TrapErrors(mReporter, procedure, [&] {
+        if (const CWindowSetting* current = mSelection.CurrentSetting()) {
+            step(*current);
+        }
+    });
+}
+
+void COrbiting::tmrOrbit_Timer() {
+    // Without a setting the count waits for one.
+    Tick(mOrbitBusy, "tmrOrbit_Timer", [this](const CWindowSetting& current) {
+        if (mOrbit.CountSecond(current.OrbitInterval)) {
             OrbitWindow();
         }
     });
@@ -107,25 +115,18 @@ void COrbiting::cmdTestOrbiting_Click() {
 }
 
 void COrbiting::tmrTestOrbit_Timer() {
-    if (mTestOrbitBusy) {
-        return;
-    }
-    CScopeFlag busy(mTestOrbitBusy);
-    TrapErrors(mReporter, "tmrTestOrbit_Timer", [&] {
-        // With no setting selected the tick does nothing; the test goes on
-        // once one is.
-        const CWindowSetting* current = mSelection.CurrentSetting();
-        if (!current) {
-            return;
-        }
-        COrbit::TestStep step = mOrbit.NextTestStep(*current);
+    // With no setting selected the test goes on once one is.
+    Tick(mTestOrbitBusy, "tmrTestOrbit_Timer", [this](const CWindowSetting& current) {
+        COrbit::TestStep step = mOrbit.NextTestStep(current);
+        // Copied: placing the window again runs messages.
+        const CWindowSetting setting = current;
         if (step.last) {
             mSelection.AdjustWindow();
             mView.SetTestOrbitTimerEnabled(false);
         }
-        if (WindowHandle window = GetAppWindow(mDesktop, current->WindowClass)) {
-            mDesktop.MoveWindow(window, step.rect.left, step.rect.top, step.rect.width,
-                                step.rect.height);
+        if (WindowHandle window = GetAppWindow(mDesktop, setting.WindowClass)) {
+            mDesktop.MoveWindow(window, step.left, step.top, setting.WindowWidth,
+                                setting.WindowHeight);
             mStrips.AdjustBlanking();
         }
     });

@@ -7,6 +7,7 @@
 #include "util/ErrorReport.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -56,6 +57,11 @@ public:
 
 private:
     void OrbitWindow();
+    // A timer's tick for the current setting, under the timer's busy flag:
+    // a tick that comes while the last one runs is dropped, and without a
+    // setting there is nothing to do.
+    void Tick(bool& busy, const char* procedure,
+              const std::function<void(const CWindowSetting& current)>& step);
 
     IOrbitingView& mView;
     ICurrentSetting& mSelection;

@@ -1,6 +1,10 @@
 #pragma once
 
 #include "platform/Desktop.h"
+#include "platform/Monitors.h"
+#include "store/WindowSetting.h"
+
+#include <optional>
 
 #include <string_view>
 
@@ -11,5 +15,10 @@ inline constexpr std::string_view kClassLocatorPrefix = "Class:";
 // The top-level window a setting's locator names: "Class:" + a class name, or
 // a whole caption; "" names none. 0 when no such window is open.
 WindowHandle GetAppWindow(IDesktop& desktop, std::string_view locator);
+
+// The display that shows `setting`'s player: the one showing its window when
+// the window is open, else the one showing the setting's rectangle; nothing
+// when no display shows it.
+std::optional<Monitor> PlayerMonitor(IDesktop& desktop, const CWindowSetting& setting);
 
 } // namespace kiv

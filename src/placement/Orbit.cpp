@@ -46,24 +46,17 @@ bool COrbit::CountSecond(int32_t interval) {
 COrbit::TestStep COrbit::NextTestStep(const CWindowSetting& setting) {
     mTestOrbitStep =
         mTestOrbitStep < INT16_MAX ? static_cast<int16_t>(mTestOrbitStep + 1) : mTestOrbitStep;
-    TestStep step;
-    step.rect = {setting.WindowLeft, setting.WindowTop, setting.WindowWidth, setting.WindowHeight};
-    switch (mTestOrbitStep) {
-    case 1:
-        step.rect.left = CheckedSubtract32(setting.WindowLeft, setting.OrbitRangeHorizontal);
-        break;
-    case 2:
-        step.rect.top = CheckedSubtract32(setting.WindowTop, setting.OrbitRangeVertical);
-        break;
-    case 3:
-        step.rect.left = CheckedAdd32(setting.WindowLeft, setting.OrbitRangeHorizontal);
-        break;
-    case 4:
-        step.rect.top = CheckedAdd32(setting.WindowTop, setting.OrbitRangeVertical);
-        break;
-    default:
+    TestStep step{setting.WindowLeft, setting.WindowTop};
+    const int32_t horizontal = setting.OrbitRangeHorizontal;
+    const int32_t vertical = setting.OrbitRangeVertical;
+    if (mTestOrbitStep == 1 || mTestOrbitStep == 3) {
+        step.left = mTestOrbitStep == 1 ? CheckedSubtract32(step.left, horizontal)
+                                        : CheckedAdd32(step.left, horizontal);
+    } else if (mTestOrbitStep == 2 || mTestOrbitStep == 4) {
+        step.top = mTestOrbitStep == 2 ? CheckedSubtract32(step.top, vertical)
+                                       : CheckedAdd32(step.top, vertical);
+    } else {
         step.last = true;
-        break;
     }
     return step;
 }

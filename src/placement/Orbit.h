@@ -20,16 +20,6 @@ struct OrbitAxis {
 std::optional<int32_t> StepOrbitAxis(OrbitAxis& axis, int32_t origin, int32_t range,
                                      int32_t increment);
 
-// A window rectangle as left, top, width and height.
-struct OrbitRect {
-    int32_t left = 0;
-    int32_t top = 0;
-    int32_t width = 0;
-    int32_t height = 0;
-
-    friend bool operator==(const OrbitRect&, const OrbitRect&) = default;
-};
-
 // The orbit's state on the main window: the seconds counted, the position on
 // both axes and their directions, and the step of the orbit test. The
 // directions are never reset: switching orbiting off and on keeps them.
@@ -47,8 +37,10 @@ public:
     // The orbit test: StartTest, then one NextTestStep per tick. Steps 1 to 4
     // show the left, upper, right and lower extremes of the setting's range;
     // step 5 and later give the setting's own rectangle and end the test.
+    // The window keeps the setting's size throughout.
     struct TestStep {
-        OrbitRect rect;
+        int32_t left = 0;
+        int32_t top = 0;
         bool last = false;
     };
     void StartTest() noexcept { mTestOrbitStep = 0; }

@@ -40,17 +40,11 @@ constexpr Nudge kNudges[kNudgeButtonCount] = {
 } // namespace
 
 int32_t& PositionField(CWindowSetting& setting, PositionLabel label) {
-    switch (label) {
-    case PositionLabel::Left:
-        return setting.WindowLeft;
-    case PositionLabel::Top:
-        return setting.WindowTop;
-    case PositionLabel::Width:
-        return setting.WindowWidth;
-    case PositionLabel::Height:
-        break;
-    }
-    return setting.WindowHeight;
+    // In the order of the labels.
+    static constexpr int32_t CWindowSetting::*kFields[] = {
+        &CWindowSetting::WindowLeft, &CWindowSetting::WindowTop, &CWindowSetting::WindowWidth,
+        &CWindowSetting::WindowHeight};
+    return setting.*kFields[static_cast<size_t>(label)];
 }
 
 void ApplyNudge(CWindowSetting& setting, int32_t index) {

@@ -47,7 +47,8 @@ void CDvdArrival::DriveArriveSelectSetting(std::string_view drive, bool allowAdd
         if (allowAdding && autoAdd && !found) {
             const std::string title = FixVolumeName(disc.Volume);
             if (showNotice) {
-                mParts.view.ShowAddingNotice("Adding '" + title + "'");
+                mParts.view.ShowAddingNotice("Adding '" + title + "'",
+                                             mParts.selection.PlayerDisplay());
                 mParts.pump.DoEvents();
             }
             mPlayList.Add(title, mOptions.PlayListDefaultSetting, disc.Volume, disc.SerNo);

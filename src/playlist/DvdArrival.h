@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/Geometry.h"
 #include "platform/MessagePump.h"
 #include "playlist/DriveArrival.h"
 #include "playlist/ProgramLauncher.h"
@@ -19,8 +20,9 @@ public:
     virtual ~IDvdArrivalView() = default;
     // The label naming the current DVD: "" or "Current DVD: " + a title.
     virtual void SetCurrentDvdLabel(std::string_view text) = 0;
-    // The small notice that goes away by itself after three seconds.
-    virtual void ShowAddingNotice(std::string_view message) = 0;
+    // The small notice that goes away by itself after three seconds, centred
+    // on `display` (a display's rectangle), or on the main window's display.
+    virtual void ShowAddingNotice(std::string_view message, std::optional<Rect> display) = 0;
 };
 
 // What the disc handling asks of the main window's selection.
@@ -38,6 +40,9 @@ public:
     // setting for "" or a name no setting has) is on the desktop: its player
     // is running.
     virtual bool SettingWindowShown(std::string_view name) = 0;
+    // The rectangle of the display that shows the current setting's player;
+    // nothing without a setting, or when no display shows it.
+    virtual std::optional<Rect> PlayerDisplay() = 0;
 };
 
 struct DvdArrivalParts {

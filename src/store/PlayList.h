@@ -28,25 +28,16 @@ void AppendPlayListLine(std::string& text, const CPlayListItem& item);
 // is the older "title=setting" form.
 CPlayListItem ParsePlayListLine(std::string_view line);
 
-class CPlayList {
+class CPlayList : public CStoredList<CPlayListItem> {
 public:
-    using Pointer = std::shared_ptr<CPlayListItem>;
-
-    explicit CPlayList(IErrorReporter& reporter) : mReporter(reporter) {}
+    explicit CPlayList(IErrorReporter& reporter) : CStoredList(reporter) {}
 
     std::string PlayListFile;
-
-    const Pointer& Item(std::string_view key) const { return mItems.Item(key); }
-    const Pointer& Item(int32_t position) const { return mItems.Item(position); }
-    int32_t Count() const noexcept { return mItems.Count(); }
 
     // Appends a new entry; reports the error titled "Add" and returns nothing
     // when no key is left.
     Pointer Add(std::string_view title, std::string_view setting, std::string_view volume,
                 std::string_view serNo);
-    void Remove(std::string_view key) { mItems.Remove(key); }
-    void Remove(int32_t position) { mItems.Remove(position); }
-
     // The first entry for this disc, deleted ones included; nothing when none.
     Pointer LocatePlayListItem(std::string_view volume, std::string_view serNo) const;
 
@@ -55,20 +46,11 @@ public:
     // not read in full is set aside first, and the user told so.
     void SaveItems();
     void LoadItems();
-    // True when the last LoadItems found the file but could not read all of it.
-    bool FileUnread() const noexcept { return mFile.IsUnread(); }
     void LoadFromText(std::string_view text);
     std::string FileText() const;
 
-    auto begin() const noexcept { return mItems.begin(); }
-    auto end() const noexcept { return mItems.end(); }
-
 private:
     void AddLine(std::string_view line);
-
-    IErrorReporter& mReporter;
-    CKeyedCollection<CPlayListItem> mItems;
-    CUnreadFile mFile;
 };
 
 } // namespace kiv

@@ -6,6 +6,7 @@
 #include "util/TextLines.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -93,6 +94,36 @@ public:
 
 private:
     std::string mPath;
+};
+
+// What the two stores share: their entries, each under its key, read from
+// and written to a file.
+template <typename T> class CStoredList {
+public:
+    using Pointer = std::shared_ptr<T>;
+
+    // The stored object itself, by key ("C7") or 1-based position; raises when absent.
+    const Pointer& Item(std::string_view key) const { return mItems.Item(key); }
+    const Pointer& Item(int32_t position) const { return mItems.Item(position); }
+    bool Contains(std::string_view key) const { return mItems.Contains(key); }
+    int32_t Count() const noexcept { return mItems.Count(); }
+    void Remove(std::string_view key) { mItems.Remove(key); }
+    void Remove(int32_t position) { mItems.Remove(position); }
+
+    // True when the last load found the file but could not read all of it:
+    // the entries are only what it could read.
+    bool FileUnread() const noexcept { return mFile.IsUnread(); }
+
+    auto begin() const noexcept { return mItems.begin(); }
+    auto end() const noexcept { return mItems.end(); }
+
+protected:
+    explicit CStoredList(IErrorReporter& reporter) : mReporter(reporter) {}
+    ~CStoredList() = default;
+
+    IErrorReporter& mReporter;
+    CKeyedCollection<T> mItems;
+    CUnreadFile mFile;
 };
 
 } // namespace kiv

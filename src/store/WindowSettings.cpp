@@ -6,6 +6,7 @@
 
 #include <charconv>
 #include <iterator>
+#include <variant>
 
 namespace kiv {
 
@@ -35,6 +36,40 @@ int16_t Int16Field(const CTaggedLine& fields, int tag) {
     return IntegerField<int16_t>(fields, tag, StrictToInt16);
 }
 
+// The fields of a settings line in the file's order: tag, number, member.
+using TextMember = std::string CWindowSetting::*;
+using Int32Member = int32_t CWindowSetting::*;
+using Int16Member = int16_t CWindowSetting::*;
+struct SettingField {
+    std::string_view tag;
+    int number;
+    std::variant<TextMember, Int32Member, Int16Member> member;
+};
+constexpr SettingField kSettingFields[] = {
+    {"S1", 1, &CWindowSetting::SettingName},
+    {"S2", 2, &CWindowSetting::WindowClass},
+    {"S3", 3, &CWindowSetting::WindowLeft},
+    {"S4", 4, &CWindowSetting::WindowTop},
+    {"S5", 5, &CWindowSetting::WindowWidth},
+    {"S6", 6, &CWindowSetting::WindowHeight},
+    {"S11", 11, &CWindowSetting::OrbitRangeHorizontal},
+    {"S12", 12, &CWindowSetting::OrbitRangeVertical},
+    {"S13", 13, &CWindowSetting::OrbitInterval},
+    {"S14", 14, &CWindowSetting::OrbitIncrement},
+    {"S15", 15, &CWindowSetting::BlankingOn},
+    {"S16", 16, &CWindowSetting::HotKey},
+    {"S17", 17, &CWindowSetting::ApplicationName},
+    {"S18", 18, &CWindowSetting::BlankingPadLeft},
+    {"S19", 19, &CWindowSetting::BlankingPadRight},
+    {"S20", 20, &CWindowSetting::BlankingPadTop},
+    {"S21", 21, &CWindowSetting::BlankingPadBottom},
+    {"S22", 22, &CWindowSetting::LockPosition},
+};
+
+// One visitor of the alternatives' handlers.
+template <typename... Handlers> struct Overloaded : Handlers... { using Handlers::operator()...; };
+template <typename... Handlers> Overloaded(Handlers...) -> Overloaded<Handlers...>;
+
 } // namespace
 
 std::string SettingLine(const CWindowSetting& s) {
@@ -45,48 +80,27 @@ std::string SettingLine(const CWindowSetting& s) {
 }
 
 void AppendSettingLine(std::string& line, const CWindowSetting& s) {
-    AppendField(line, "S1", s.SettingName);
-    AppendField(line, "S2", s.WindowClass);
-    AppendNumberField(line, "S3", s.WindowLeft);
-    AppendNumberField(line, "S4", s.WindowTop);
-    AppendNumberField(line, "S5", s.WindowWidth);
-    AppendNumberField(line, "S6", s.WindowHeight);
-    AppendNumberField(line, "S11", s.OrbitRangeHorizontal);
-    AppendNumberField(line, "S12", s.OrbitRangeVertical);
-    AppendNumberField(line, "S13", s.OrbitInterval);
-    AppendNumberField(line, "S14", s.OrbitIncrement);
-    AppendNumberField(line, "S15", s.BlankingOn);
-    AppendField(line, "S16", s.HotKey);
-    AppendField(line, "S17", s.ApplicationName);
-    AppendNumberField(line, "S18", s.BlankingPadLeft);
-    AppendNumberField(line, "S19", s.BlankingPadRight);
-    AppendNumberField(line, "S20", s.BlankingPadTop);
-    AppendNumberField(line, "S21", s.BlankingPadBottom);
-    AppendNumberField(line, "S22", s.LockPosition);
+    for (const SettingField& field : kSettingFields) {
+        std::visit(Overloaded{[&](TextMember text) { AppendField(line, field.tag, s.*text); },
+                              [&](auto number) { AppendNumberField(line, field.tag, s.*number); }},
+                   field.member);
+    }
 }
 
 CWindowSetting ParseSettingLine(std::string_view line) {
-    // Fields are taken in the reader's order, S17 last since its default is the S2 value.
     CTaggedLine fields(line);
     CWindowSetting s;
-    s.SettingName = fields.Value(1, "");
-    s.WindowClass = fields.Value(2, "");
-    s.WindowLeft = Int32Field(fields, 3);
-    s.WindowTop = Int32Field(fields, 4);
-    s.WindowWidth = Int32Field(fields, 5);
-    s.WindowHeight = Int32Field(fields, 6);
-    s.OrbitRangeHorizontal = Int32Field(fields, 11);
-    s.OrbitRangeVertical = Int32Field(fields, 12);
-    s.OrbitInterval = Int32Field(fields, 13);
-    s.OrbitIncrement = Int32Field(fields, 14);
-    s.BlankingOn = Int16Field(fields, 15);
-    s.HotKey = fields.Value(16, "");
-    s.BlankingPadLeft = Int32Field(fields, 18);
-    s.BlankingPadRight = Int32Field(fields, 19);
-    s.BlankingPadTop = Int32Field(fields, 20);
-    s.BlankingPadBottom = Int32Field(fields, 21);
-    s.LockPosition = Int16Field(fields, 22);
-    s.ApplicationName = fields.Value(17, s.WindowClass);
+    for (const SettingField& field : kSettingFields) {
+        std::visit(
+            Overloaded{[&](TextMember text) { s.*text = fields.Value(field.number, ""); },
+                       [&](Int32Member number) { s.*number = Int32Field(fields, field.number); },
+                       [&](Int16Member number) { s.*number = Int16Field(fields, field.number); }},
+            field.member);
+    }
+    // An absent S17 is the S2 value.
+    if (!fields.Has(17)) {
+        s.ApplicationName = s.WindowClass;
+    }
     return s;
 }
 

@@ -25,25 +25,15 @@ CWindowSetting ParseSettingLine(std::string_view line);
 
 // All settings, in order, each under its key, read from and written to the
 // settings file.
-class CWindowSettings {
+class CWindowSettings : public CStoredList<CWindowSetting> {
 public:
-    using Pointer = std::shared_ptr<CWindowSetting>;
-
-    explicit CWindowSettings(IErrorReporter& reporter) : mReporter(reporter) {}
+    explicit CWindowSettings(IErrorReporter& reporter) : CStoredList(reporter) {}
 
     std::string AppDataFile;
-
-    // The stored object itself, by key ("C7") or 1-based position; raises when absent.
-    const Pointer& Item(std::string_view key) const { return mItems.Item(key); }
-    const Pointer& Item(int32_t position) const { return mItems.Item(position); }
-    bool Contains(std::string_view key) const { return mItems.Contains(key); }
-    int32_t Count() const noexcept { return mItems.Count(); }
 
     // Stores a copy of `values` under the next key and returns it; reports the
     // error titled "Add" and returns nothing when no key is left.
     Pointer Add(CWindowSetting values);
-    void Remove(std::string_view key) { mItems.Remove(key); }
-    void Remove(int32_t position) { mItems.Remove(position); }
 
     // Selects, in `list`, the entry of the setting with exactly this name.
     void LocateItem(std::string_view settingName, ISettingList& list);
@@ -56,23 +46,12 @@ public:
     void SaveItems();
     // Replaces the collection by the file's settings; a missing file gives none.
     void LoadItems();
-    // True when the last LoadItems found the file but could not read all of
-    // it: the collection holds only what it could read.
-    bool FileUnread() const noexcept { return mFile.IsUnread(); }
     // Replaces the collection by the settings in `text`, one a line. A line
     // whose Add fails is reported by Add and skipped; a bad number is
     // reported titled "LoadItems" and ends the load at that line.
     void LoadFromText(std::string_view text);
     // The file text SaveItems writes.
     std::string FileText() const;
-
-    auto begin() const noexcept { return mItems.begin(); }
-    auto end() const noexcept { return mItems.end(); }
-
-private:
-    IErrorReporter& mReporter;
-    CKeyedCollection<CWindowSetting> mItems;
-    CUnreadFile mFile;
 };
 
 } // namespace kiv

@@ -74,7 +74,10 @@ struct FakeMainWindow : IMainView, ISettingCommandsView, IMenuView {
     void EndProgramNow() override {}
     void CancelModalWindows() override { ++cancels; }
     void SetCurrentDvdLabel(std::string_view text) override { dvdLabel = text; }
-    void ShowAddingNotice(std::string_view message) override { notices.emplace_back(message); }
+    void ShowAddingNotice(std::string_view message, std::optional<Rect> display) override {
+        notices.emplace_back(message);
+        noticeDisplays.push_back(display);
+    }
     // ISettingCommandsView
     void SetCommandEnabled(MainCommand command, bool enabled) override {
         commands[command] = enabled;
@@ -105,6 +108,7 @@ struct FakeMainWindow : IMainView, ISettingCommandsView, IMenuView {
     int cancels = 0;
     std::string dvdLabel = "untouched";
     std::vector<std::string> notices;
+    std::vector<std::optional<Rect>> noticeDisplays;
     std::map<MainCommand, bool> commands;
     std::string applicationName = "untouched";
     AspectMenuState menus;

@@ -170,6 +170,37 @@ TEST_F(DvdArrivalTest, APlayerWindowAppearingLaterIsPlacedOrGivenUp) {
     EXPECT_EQ(watch.events, nullptr);
 }
 
+// A desk monitor and a television: the notice shows where the player does.
+TEST_F(DvdArrivalTest, TheAddingNoticeShowsOnThePlayersDisplay) {
+    const Rect desk{0, 0, 1024, 768}, tv{1024, 0, 2304, 720};
+    desktop.monitors = {{desk, true}, {tv, false}};
+    ASSERT_TRUE(controller.Form_Load("/S Other"));
+    const struct {
+        const char* what;
+        std::optional<Rect> window; // none: the player is closed
+        int32_t settingLeft;
+        std::optional<Rect> display;
+    } cases[] = {
+        {"the window's display", Rect{1100, 40, 2200, 660}, 20, tv},
+        {"closed: the setting's display", std::nullopt, 1100, tv},
+        {"closed, the setting on no display", std::nullopt, 5000, std::nullopt},
+    };
+    uint32_t serial = 1;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        if (c.window) {
+            desktop.Find(player)->rect = *c.window;
+        } else if (desktop.Find(player)) {
+            desktop.Close(player);
+        }
+        Current().WindowLeft = c.settingLeft;
+        dvd.disc = {"MY_DVD_TITLE", std::to_string(serial++)};
+        view.noticeDisplays.clear();
+        controller.MediaArrived(kDriveD);
+        EXPECT_EQ(view.noticeDisplays, (std::vector<std::optional<Rect>>{c.display}));
+    }
+}
+
 TEST(ProgramLauncherRule, OnlyAFileNamedExeStartsAsAProgram) {
     const std::pair<std::string_view, bool> cases[] = {
         {"C:\\Players\\Player.exe", true},  {"player.EXE", true},

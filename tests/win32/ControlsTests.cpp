@@ -5,6 +5,8 @@
 #include "hotkeys/win32/HotKeyControl.h"
 #include "support/ModalDriver.h"
 
+#include "platform/win32/Controls.h"
+
 #include <commctrl.h>
 #include <gtest/gtest.h>
 

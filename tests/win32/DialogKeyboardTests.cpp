@@ -2,12 +2,14 @@
 // with a tab strip, an edit box, a check box and OK and Cancel, typed while
 // it runs its own message loop. Every dialog of the program has these keys;
 // their own tests check only which buttons they name.
-#include "platform/win32/Window.h"
+#include "platform/win32/Controls.h"
+#include "platform/win32/ModalDialog.h"
 #include "support/ModalDriver.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -35,16 +37,20 @@ private:
         CreateChild(Hwnd(), WC_BUTTONA, "C&heck", BS_AUTOCHECKBOX | WS_TABSTOP, kCheck);
         CreateChild(Hwnd(), WC_BUTTONA, "&OK", BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP, kOk);
         CreateChild(Hwnd(), WC_BUTTONA, "&Cancel", BS_PUSHBUTTON | WS_TABSTOP, kCancel);
-        for (int id = kTabs; id <= kCancel; ++id) {
-            ::MoveWindow(::GetDlgItem(Hwnd(), id), 5, (id - kTabs) * 28, 200, 24, FALSE);
-        }
-        SizeFrameToClient(Hwnd(), ApplyOwnerDpi(), 210, 6 * 28);
+        ApplyDpi();
         Keyboard().SetButtons({kOk, kCancel});
         Keyboard().SetFirstFocus(edit);
         Keyboard().UseTabStrip(tabs, [this](size_t page) { shownPage = page; });
         HandleCommand(kOk, BN_CLICKED, [this](HWND) { EndDialog(true); });
         HandleCommand(kCancel, BN_CLICKED, [this](HWND) { EndDialog(false); });
         return true;
+    }
+    void Layout(const CDpiScale& scale) override {
+        for (int id = kTabs; id <= kCancel; ++id) {
+            ::MoveWindow(::GetDlgItem(Hwnd(), id), scale(5), scale((id - kTabs) * 28), scale(200),
+                         scale(24), FALSE);
+        }
+        SizeFrameToClient(Hwnd(), scale, 210, 6 * 28);
     }
 };
 
@@ -120,6 +126,47 @@ TEST(DialogKeyboard, TabEnterEscAccessKeysAndTheTabStripsKeysInADialogShownCentr
         EXPECT_EQ(dialog.shownPage, static_cast<size_t>(c.outcome.tab));
         EXPECT_EQ(shown.left + shown.right, ::GetSystemMetrics(SM_CXSCREEN));
     }
+}
+
+// Moved to a display of twice the DPI, a dialog takes the corner the system
+// suggests and lays its controls out anew, in a font of twice the height.
+TEST(ModalDialog, FollowsTheDpiOfItsDisplay) {
+    KeysDialog dialog;
+    auto fontHeight = [](HWND control) {
+        LOGFONTA font{};
+        ::GetObjectA(reinterpret_cast<HFONT>(::SendMessageA(control, WM_GETFONT, 0, 0)),
+                     sizeof font, &font);
+        return std::abs(font.lfHeight);
+    };
+    struct Shown {
+        RECT client, ok;
+        LONG font;
+    } at96{}, at192{};
+    auto look = [&](HWND window, Shown& shown) {
+        HWND ok = ::GetDlgItem(window, kOk);
+        ::GetClientRect(window, &shown.client);
+        ::GetWindowRect(ok, &shown.ok);
+        ::MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&shown.ok), 2);
+        shown.font = fontHeight(ok);
+    };
+    RECT frame{};
+    const RECT suggested{100, 50, 600, 500};
+    test::RunModalWith([] { return ::FindWindowA("KivKeysDialog", "Keys"); }, {[&](HWND window) {
+                           look(window, at96);
+                           ::SendMessageA(window, WM_DPICHANGED, MAKEWPARAM(192, 192),
+                                          reinterpret_cast<LPARAM>(&suggested));
+                           look(window, at192);
+                           ::GetWindowRect(window, &frame);
+                           ::PostMessageA(window, WM_CLOSE, 0, 0);
+                       }},
+                       [&] { return dialog.Run(); });
+    // Wine draws every frame at one DPI, so only the client's width is the dialog's own.
+    EXPECT_EQ(at192.client.right, 2 * at96.client.right);
+    EXPECT_EQ(at192.ok.top, 2 * at96.ok.top);
+    EXPECT_EQ(at192.ok.right - at192.ok.left, 2 * (at96.ok.right - at96.ok.left));
+    EXPECT_GT(at192.font, at96.font * 3 / 2);
+    EXPECT_EQ(frame.left, suggested.left);
+    EXPECT_EQ(frame.top, suggested.top);
 }
 
 } // namespace

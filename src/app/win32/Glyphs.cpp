@@ -35,6 +35,13 @@ class Painter {
 public:
     Painter(HDC dc, int pixels) : mDc(dc), mScale(pixels / 16.0) {}
 
+    // The same drawing turned about the grid's diagonal: x and y change places.
+    Painter Transposed() const {
+        Painter turned = *this;
+        turned.mTransposed = !mTransposed;
+        return turned;
+    }
+
     void Polygon(std::initializer_list<Pt> points, COLORREF fill) {
         Polygon(std::vector(points), fill);
     }
@@ -42,7 +49,7 @@ public:
         std::vector<POINT> device;
         device.reserve(points.size());
         for (const Pt& p : points) {
-            device.push_back({Px(p.x), Px(p.y)});
+            device.push_back(mTransposed ? POINT{Px(p.y), Px(p.x)} : POINT{Px(p.x), Px(p.y)});
         }
         UniqueBrush brush(::CreateSolidBrush(fill));
         ScopedSelectObject selectedBrush(mDc, brush.Get());
@@ -103,6 +110,7 @@ private:
 
     HDC mDc;
     double mScale;
+    bool mTransposed = false;
 };
 
 void DrawScreen(Painter& p, double right, double bottom) {
@@ -125,6 +133,16 @@ void DrawFloppy(Painter& p, double x0, double y0, double size) {
     Pt l0 = at(2.5, 8);
     Pt l1 = at(11.5, 13);
     p.Rect(l0.x, l0.y, l1.x, l1.y, kPaper);
+}
+
+// An arrow along each diagonal, from `from` to `to` grid units out from the
+// centre on both axes.
+void DrawCornerArrows(Painter& p, double from, double to) {
+    for (double x : {-1.0, 1.0}) {
+        for (double y : {-1.0, 1.0}) {
+            p.Arrow({8 + x * from, 8 + y * from}, {8 + x * to, 8 + y * to}, 1.8, 5.5, 3.4, kArrow);
+        }
+    }
 }
 
 void DrawGlyph(Painter& p, Glyph glyph) {
@@ -189,11 +207,17 @@ void DrawGlyph(Painter& p, Glyph glyph) {
         p.Arrow({1.5, 8}, {14.5, 8}, kShaft, kHead, kHeadLength, kArrow);
         break;
     case Glyph::MoveUp:
-        p.Arrow({8, 14.5}, {8, 1.5}, kShaft, kHead, kHeadLength, kArrow);
-        break;
     case Glyph::MoveDown:
-        p.Arrow({8, 1.5}, {8, 14.5}, kShaft, kHead, kHeadLength, kArrow);
+    case Glyph::LowerHeight:
+    case Glyph::RaiseHeight: {
+        // The glyph of the same change across, turned.
+        Painter turned = p.Transposed();
+        DrawGlyph(turned, glyph == Glyph::MoveUp        ? Glyph::MoveLeft
+                          : glyph == Glyph::MoveDown    ? Glyph::MoveRight
+                          : glyph == Glyph::LowerHeight ? Glyph::NarrowWidth
+                                                        : Glyph::WidenWidth);
         break;
+    }
     case Glyph::NarrowWidth:
         p.Rect(7.2, 2, 8.8, 14, kInk);
         p.Arrow({0.5, 8}, {6.5, 8}, 2.2, 7, 4, kArrow);
@@ -205,30 +229,13 @@ void DrawGlyph(Painter& p, Glyph glyph) {
         p.Arrow({8.6, 8}, {2.5, 8}, 2.2, 7, 4, kArrow);
         p.Arrow({7.4, 8}, {13.5, 8}, 2.2, 7, 4, kArrow);
         break;
-    case Glyph::LowerHeight:
-        p.Rect(2, 7.2, 14, 8.8, kInk);
-        p.Arrow({8, 0.5}, {8, 6.5}, 2.2, 7, 4, kArrow);
-        p.Arrow({8, 15.5}, {8, 9.5}, 2.2, 7, 4, kArrow);
-        break;
-    case Glyph::RaiseHeight:
-        p.Rect(2, 0.5, 14, 2, kInk);
-        p.Rect(2, 14, 14, 15.5, kInk);
-        p.Arrow({8, 8.6}, {8, 2.5}, 2.2, 7, 4, kArrow);
-        p.Arrow({8, 7.4}, {8, 13.5}, 2.2, 7, 4, kArrow);
-        break;
     case Glyph::Expand:
         p.Box(5, 5, 11, 11, kScreen, kInk);
-        p.Arrow({5.5, 5.5}, {0.8, 0.8}, 1.8, 5.5, 3.4, kArrow);
-        p.Arrow({10.5, 5.5}, {15.2, 0.8}, 1.8, 5.5, 3.4, kArrow);
-        p.Arrow({5.5, 10.5}, {0.8, 15.2}, 1.8, 5.5, 3.4, kArrow);
-        p.Arrow({10.5, 10.5}, {15.2, 15.2}, 1.8, 5.5, 3.4, kArrow);
+        DrawCornerArrows(p, 2.5, 7.2);
         break;
     case Glyph::Shrink:
         p.Box(5.5, 5.5, 10.5, 10.5, kScreen, kInk);
-        p.Arrow({0.5, 0.5}, {5, 5}, 1.8, 5.5, 3.4, kArrow);
-        p.Arrow({15.5, 0.5}, {11, 5}, 1.8, 5.5, 3.4, kArrow);
-        p.Arrow({0.5, 15.5}, {5, 11}, 1.8, 5.5, 3.4, kArrow);
-        p.Arrow({15.5, 15.5}, {11, 11}, 1.8, 5.5, 3.4, kArrow);
+        DrawCornerArrows(p, 7.5, 3);
         break;
     }
 }

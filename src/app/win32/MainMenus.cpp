@@ -144,28 +144,12 @@ void CMainMenus::ShowSettingEntries(const AspectMenuState& menus) {
 }
 
 void CMainMenus::SetEnabled(MainCommand command, bool enabled) {
-    int32_t index = -1;
-    switch (command) {
-    case MainCommand::Add:
-        index = menu::kAdd;
-        break;
-    case MainCommand::Delete:
-        index = menu::kDelete;
-        break;
-    case MainCommand::Rename:
-        index = menu::kRename;
-        break;
-    case MainCommand::Save:
-        index = menu::kSave;
-        break;
-    case MainCommand::SaveAs:
-        index = menu::kSaveAs;
-        break;
-    default:
-        return;
+    for (const MenuCommand& entry : kSettingMenuCommands) {
+        if (entry.command == command) {
+            ::EnableMenuItem(mSettingMenu, static_cast<UINT>(kSettingBase + entry.index),
+                             MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+        }
     }
-    ::EnableMenuItem(mSettingMenu, static_cast<UINT>(kSettingBase + index),
-                     MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
 }
 
 HMENU CMainMenus::Popup(MainPopup popup) const {

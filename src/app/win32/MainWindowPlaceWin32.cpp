@@ -1,7 +1,7 @@
 #include "app/win32/MainWindowPlaceWin32.h"
 
 #include "platform/Monitors.h"
-#include "util/win32/FormUtilsWin32.h"
+#include "platform/win32/FormPlacementWin32.h"
 
 namespace kiv::win32 {
 

@@ -4,6 +4,9 @@
 #include "app/win32/MainWindowPlaceWin32.h"
 #include "app/win32/SingleInstance.h"
 #include "hotkeys/HotKeyTable.h"
+#include "platform/win32/Controls.h"
+#include "platform/win32/Dpi.h"
+#include "platform/win32/FormPlacementWin32.h"
 #include "util/GDILine.h"
 
 #include <commctrl.h>
@@ -20,9 +23,8 @@ static_assert(kHotKeyTableSize <= static_cast<size_t>(support::kMaxHotKeys),
 namespace {
 // The lock watchdog's timer and the displays' watch (Wine tells no window
 // when a display is switched off or on); the pages keep timers of their own.
-constexpr UINT_PTR kCheckerTimer = 1;
-constexpr UINT_PTR kDisplayTimer = 2;
-constexpr UINT kCheckerIntervalMs = 1000;
+constexpr WindowTimer kCheckerTimer{1, 1000};
+constexpr WindowTimer kDisplayTimer{2, 1000};
 
 // Layout in device-independent pixels at 96 DPI.
 constexpr int kClientWidth = 440;
@@ -60,7 +62,7 @@ bool frmMain::Load(CMainController& controller, HICON largeIcon, HICON smallIcon
     // A remote control's second copy may run with less privilege than KIV:
     // its hand-over is let in, and checked by its marker and size on arrival.
     ::ChangeWindowMessageFilterEx(Hwnd(), WM_COPYDATA, MSGFLT_ALLOW, nullptr);
-    ::SetTimer(Hwnd(), kDisplayTimer, kCheckerIntervalMs, nullptr);
+    SetTimerEnabled(Hwnd(), kDisplayTimer, true);
     // Each page reports its own controls to the feature behind it.
     fraAdjust.Bind(controller.Position());
     fraAdjust.UsePositionEditMenu([this] { return mMenus.TrackPositionEdit(Hwnd()); });
@@ -117,23 +119,21 @@ void frmMain::CreateMainCommands() {
 
 void frmMain::ApplyFontAndLayout(UINT dpi, bool withPages) {
     mDpiFont.Apply(Hwnd(), dpi);
-    auto place = [&](int id, int x, int y, int width, int height) {
-        ::MoveWindow(Control(id), mDpiFont.Scale()(x), mDpiFont.Scale()(y), mDpiFont.Scale()(width),
-                     mDpiFont.Scale()(height), TRUE);
-    };
+    const CDpiScale& scale = mDpiFont.Scale();
     const int fieldLeft = kMargin + kLabelWidth;
     const int fieldWidth = kClientWidth - fieldLeft - kMargin;
     int y = kToolbarHeight + kMargin;
-    place(kSettingNameLabel, kMargin, y + 4, kLabelWidth, kRowHeight - 4);
-    place(kSettingName, fieldLeft, y, fieldWidth, 200);
+    Place(kSettingNameLabel, scale, kMargin, y + 4, kLabelWidth, kRowHeight - 4);
+    Place(kSettingName, scale, fieldLeft, y, fieldWidth, 200);
     y += kRowHeight + 8;
-    place(kApplicationLabel, kMargin, y, kLabelWidth, kRowHeight - 4);
+    Place(kApplicationLabel, scale, kMargin, y, kLabelWidth, kRowHeight - 4);
     // Room on the right for the button that chooses the application.
-    place(kApplicationName, fieldLeft, y, fieldWidth - kGetWindowInfoWidth - 6, kRowHeight - 4);
-    place(kGetWindowInfo, kClientWidth - kMargin - kGetWindowInfoWidth, y - 4, kGetWindowInfoWidth,
-          kRowHeight);
-    place(kTabMain, kMargin, kTabTop, kClientWidth - 2 * kMargin, kTabHeight);
-    place(kCurrentDvd, kMargin, kTabTop + kTabHeight + 6, kClientWidth - 2 * kMargin,
+    Place(kApplicationName, scale, fieldLeft, y, fieldWidth - kGetWindowInfoWidth - 6,
+          kRowHeight - 4);
+    Place(kGetWindowInfo, scale, kClientWidth - kMargin - kGetWindowInfoWidth, y - 4,
+          kGetWindowInfoWidth, kRowHeight);
+    Place(kTabMain, scale, kMargin, kTabTop, kClientWidth - 2 * kMargin, kTabHeight);
+    Place(kCurrentDvd, scale, kMargin, kTabTop + kTabHeight + 6, kClientWidth - 2 * kMargin,
           kDvdRowHeight - 4);
 
     SizeFrameToClient(Hwnd(), mDpiFont.Scale(), kClientWidth, kClientHeight);
@@ -162,8 +162,7 @@ void frmMain::LayoutMainCommands() {
 
 bool frmMain::OnDpiChanged(UINT dpi, const RECT& suggested) {
     ApplyFontAndLayout(dpi);
-    ::SetWindowPos(Hwnd(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-                   suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    TakeSuggestedRect(Hwnd(), suggested);
     return true;
 }
 
@@ -176,7 +175,7 @@ bool frmMain::PreTranslateMessage(MSG& message) {
 void frmMain::OnDestroy() {
     // No tick may reach a feature while the controller shuts down.
     SetCheckerEnabled(false);
-    ::KillTimer(Hwnd(), kDisplayTimer);
+    SetTimerEnabled(Hwnd(), kDisplayTimer, false);
     mTabStrip.StopTimers();
     if (mController) {
         RememberPlace();
@@ -233,10 +232,10 @@ bool frmMain::OnCommand(int id, int code, HWND control) {
 }
 
 bool frmMain::OnTimer(UINT_PTR id) {
-    if (mController == nullptr || (id != kCheckerTimer && id != kDisplayTimer)) {
+    if (mController == nullptr || (id != kCheckerTimer.id && id != kDisplayTimer.id)) {
         return false;
     }
-    id == kCheckerTimer ? mController->tmrChecker_Timer() : mController->tmrDisplays_Timer();
+    id == kCheckerTimer.id ? mController->tmrChecker_Timer() : mController->tmrDisplays_Timer();
     return true;
 }
 
@@ -327,11 +326,7 @@ void frmMain::SetupTabPages(bool initialize, std::string_view key) {
 }
 
 void frmMain::SetCheckerEnabled(bool enabled) {
-    if (enabled) {
-        ::SetTimer(Hwnd(), kCheckerTimer, kCheckerIntervalMs, nullptr);
-    } else {
-        ::KillTimer(Hwnd(), kCheckerTimer);
-    }
+    SetTimerEnabled(Hwnd(), kCheckerTimer, enabled);
 }
 
 void frmMain::SetToolTips() {
@@ -359,8 +354,8 @@ void frmMain::SetCurrentDvdLabel(std::string_view text) {
     ::SetWindowTextA(Control(kCurrentDvd), std::string(text).c_str());
 }
 
-void frmMain::ShowAddingNotice(std::string_view message) {
-    mAddingTitle.Show(Hwnd(), message);
+void frmMain::ShowAddingNotice(std::string_view message, std::optional<Rect> display) {
+    mAddingTitle.Show(Hwnd(), message, display);
 }
 
 void frmMain::EndProgramNow() {

@@ -12,6 +12,8 @@
 #include "app/win32/pages/BlankingPage.h"
 #include "app/win32/pages/HotKeyPage.h"
 #include "app/win32/pages/OrbitingPage.h"
+#include "platform/win32/Controls.h"
+#include "platform/win32/Dpi.h"
 #include "platform/win32/UniqueHandle.h"
 #include "platform/win32/Window.h"
 #include "playlist/win32/frmAddingTitle.h"
@@ -78,7 +80,7 @@ public:
     void CancelModalWindows() override;
     // IDvdArrivalView
     void SetCurrentDvdLabel(std::string_view text) override;
-    void ShowAddingNotice(std::string_view message) override;
+    void ShowAddingNotice(std::string_view message, std::optional<Rect> display) override;
     // ISettingCommandsView
     void SetCommandEnabled(MainCommand command, bool enabled) override;
     void FocusGetWindowInfo() override;

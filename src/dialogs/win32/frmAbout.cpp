@@ -2,9 +2,11 @@
 
 #include "Version.h"
 #include "dialogs/About.h"
+#include "platform/win32/ControlMetrics.h"
+#include "platform/win32/Controls.h"
+#include "platform/win32/FormPlacementWin32.h"
 #include "platform/win32/StartExecutable.h"
 #include "util/FileSystem.h"
-#include "util/win32/FormUtilsWin32.h"
 
 #include <commctrl.h>
 
@@ -13,10 +15,11 @@
 
 namespace kiv::win32 {
 
+using namespace control_metrics;
+
 namespace {
 // Layout in device-independent pixels at 96 DPI.
 constexpr int kClientWidth = 420;
-constexpr int kMargin = 12;
 constexpr int kIconSize = 32;
 constexpr int kTextLeft = kMargin + kIconSize + kMargin;
 constexpr int kTextWidth = kClientWidth - kTextLeft - kMargin;
@@ -25,8 +28,8 @@ constexpr int kLineHeight = 16;
 constexpr int kDescriptionHeight = 116;
 constexpr int kSeparatorTop =
     kMargin + kTitleHeight + 4 + kLineHeight + 12 + kDescriptionHeight + 8;
-constexpr int kButtonWidth = 100;
-constexpr int kButtonHeight = 26;
+// "&System Info..." takes more than a button's width.
+constexpr int kWideButtonWidth = 100;
 constexpr int kBottomTop = kSeparatorTop + 12;
 constexpr int kClientHeight = kBottomTop + 2 * kButtonHeight + 8 + kMargin;
 
@@ -62,10 +65,6 @@ public:
 };
 } // namespace
 
-frmAbout::~frmAbout() {
-    Destroy();
-}
-
 void frmAbout::Show(HWND owner) {
     frmAbout box;
     box.RunModal(owner, ClassSpec{"frmAbout"}, AboutText::Caption().c_str());
@@ -98,23 +97,19 @@ bool frmAbout::OnCreate() {
             StartSysInfo(platform, mReporter);
         });
 
-        Layout(ApplyOwnerDpi());
+        ApplyDpi();
         FormOnTop(window, true);
     });
 }
 
 void frmAbout::Layout(const CDpiScale& scale) {
-    auto place = [&](int id, int x, int y, int width, int height) {
-        ::MoveWindow(::GetDlgItem(Hwnd(), id), scale(x), scale(y), scale(width), scale(height),
-                     TRUE);
-    };
     // The program's icon at the box's size, or the system's when it has none.
     const int iconSize = scale(kIconSize);
     mIcon.Reset(static_cast<HICON>(::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1),
                                                 IMAGE_ICON, iconSize, iconSize, 0)));
     HICON icon = mIcon ? mIcon.Get() : ::LoadIconA(nullptr, IDI_APPLICATION);
     ::SendDlgItemMessageA(Hwnd(), picIcon, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
-    place(picIcon, kMargin, kMargin, kIconSize, kIconSize);
+    Place(picIcon, scale, kMargin, kMargin, kIconSize, kIconSize);
 
     // The title in a larger, bold cut of the box's font.
     LOGFONTA title{};
@@ -128,18 +123,19 @@ void frmAbout::Layout(const CDpiScale& scale) {
     }
 
     int y = kMargin;
-    place(lblTitle, kTextLeft, y, kTextWidth, kTitleHeight);
+    Place(lblTitle, scale, kTextLeft, y, kTextWidth, kTitleHeight);
     y += kTitleHeight + 4;
-    place(lblVersion, kTextLeft, y, kTextWidth, kLineHeight);
+    Place(lblVersion, scale, kTextLeft, y, kTextWidth, kLineHeight);
     y += kLineHeight + 12;
-    place(lblDescription, kTextLeft, y, kTextWidth, kDescriptionHeight);
-    // An etched line is two pixels at any DPI: a taller one draws as a dark bar.
-    ::MoveWindow(::GetDlgItem(Hwnd(), linSeparator), scale(kMargin), scale(kSeparatorTop),
-                 scale(kClientWidth - 2 * kMargin), 2, TRUE);
-    const int buttonLeft = kClientWidth - kMargin - kButtonWidth;
-    place(lblDisclaimer, kMargin, kBottomTop, buttonLeft - 2 * kMargin, 2 * kButtonHeight + 8);
-    place(cmdOK, buttonLeft, kBottomTop, kButtonWidth, kButtonHeight);
-    place(cmdSysInfo, buttonLeft, kBottomTop + kButtonHeight + 8, kButtonWidth, kButtonHeight);
+    Place(lblDescription, scale, kTextLeft, y, kTextWidth, kDescriptionHeight);
+    PlaceSeparator(::GetDlgItem(Hwnd(), linSeparator), scale, kMargin, kSeparatorTop,
+                   kClientWidth - 2 * kMargin);
+    const int buttonLeft = kClientWidth - kMargin - kWideButtonWidth;
+    Place(lblDisclaimer, scale, kMargin, kBottomTop, buttonLeft - 2 * kMargin,
+          2 * kButtonHeight + 8);
+    Place(cmdOK, scale, buttonLeft, kBottomTop, kWideButtonWidth, kButtonHeight);
+    Place(cmdSysInfo, scale, buttonLeft, kBottomTop + kButtonHeight + 8, kWideButtonWidth,
+          kButtonHeight);
     SizeFrameToClient(Hwnd(), scale, kClientWidth, kClientHeight);
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "platform/win32/ModalDialog.h"
 #include "platform/win32/UniqueHandle.h"
 #include "platform/win32/Win32Platform.h"
-#include "platform/win32/Window.h"
 
 namespace kiv::win32 {
 
@@ -26,10 +26,9 @@ public:
 
 private:
     frmAbout() = default;
-    ~frmAbout() override;
 
     bool OnCreate() override;
-    void Layout(const CDpiScale& scale);
+    void Layout(const CDpiScale& scale) override;
 
     CMessageBoxReporter mReporter;
     UniqueIcon mIcon;

@@ -1,6 +1,9 @@
 #include "dialogs/win32/frmOptions.h"
 
 #include "dialogs/win32/FileDialog.h"
+#include "platform/win32/ControlMetrics.h"
+#include "platform/win32/Controls.h"
+#include "platform/win32/Dpi.h"
 #include "util/FileSystem.h"
 #include "util/win32/FormUtilsWin32.h"
 
@@ -11,13 +14,12 @@
 
 namespace kiv::win32 {
 
+using namespace control_metrics;
+
 namespace {
 // Layout in device-independent pixels at 96 DPI.
-constexpr int kMargin = 10;
 constexpr int kTabWidth = 460;
 constexpr int kTabHeight = 240;
-constexpr int kButtonWidth = 80;
-constexpr int kButtonHeight = 26;
 constexpr int kClientWidth = kTabWidth + 2 * kMargin;
 constexpr int kClientHeight = kMargin + kTabHeight + kMargin + kButtonHeight + kMargin;
 // The hot key editor's place on its page.
@@ -167,10 +169,6 @@ frmOptions::frmOptions(const OptionsDialogInput& input) : mDialog(*this, input, 
     mPages[4].SetControls(kOtherPage);
 }
 
-frmOptions::~frmOptions() {
-    Destroy();
-}
-
 void frmOptions::Show(HWND owner, const OptionsDialogInput& input) {
     frmOptions dialog(input);
     dialog.RunModal(owner, ClassSpec{"frmOptions"}, "KIV Options");
@@ -223,7 +221,7 @@ bool frmOptions::OnCreate() {
     FilterTextBoxes();
     FillDriveList();
 
-    Layout(ApplyOwnerDpi());
+    ApplyDpi();
     ::SendMessageA(tab, TCM_SETCURSEL, 0, 0);
     tabOptions_Click(kTabs[0].key);
     mDialog.Form_Load();
@@ -231,13 +229,11 @@ bool frmOptions::OnCreate() {
 }
 
 void frmOptions::Layout(const CDpiScale& scale) {
-    auto place = [&](int id, int x, int y, int width, int height) {
-        ::MoveWindow(Item(id), scale(x), scale(y), scale(width), scale(height), TRUE);
-    };
-    place(tabOptions, kMargin, kMargin, kTabWidth, kTabHeight);
+    Place(tabOptions, scale, kMargin, kMargin, kTabWidth, kTabHeight);
     const int buttonTop = kMargin + kTabHeight + kMargin;
-    place(cmdExit, kClientWidth - kMargin - kButtonWidth, buttonTop, kButtonWidth, kButtonHeight);
-    place(cmdSave, kClientWidth - kMargin - 2 * kButtonWidth - 8, buttonTop, kButtonWidth,
+    Place(cmdExit, scale, kClientWidth - kMargin - kButtonWidth, buttonTop, kButtonWidth,
+          kButtonHeight);
+    Place(cmdSave, scale, kClientWidth - kMargin - 2 * kButtonWidth - 8, buttonTop, kButtonWidth,
           kButtonHeight);
 
     // Every page covers the strip's display area.

@@ -2,9 +2,10 @@
 
 #include "dialogs/OptionsDialog.h"
 #include "hotkeys/win32/HotKeyControl.h"
+#include "platform/win32/Controls.h"
+#include "platform/win32/ModalDialog.h"
 #include "platform/win32/TabPage.h"
 #include "platform/win32/Win32Platform.h"
-#include "platform/win32/Window.h"
 
 #include <array>
 #include <span>
@@ -87,11 +88,10 @@ public:
 
 private:
     explicit frmOptions(const OptionsDialogInput& input);
-    ~frmOptions() override;
 
     bool OnCreate() override;
     bool OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
-    void Layout(const CDpiScale& scale);
+    void Layout(const CDpiScale& scale) override;
     void FillDriveList();
     void FilterTextBoxes();
     // Hides every page, then shows the one of the tab `key` in front.

@@ -1,5 +1,7 @@
 #include "dialogs/win32/frmSettingName.h"
 
+#include "platform/win32/ControlMetrics.h"
+#include "platform/win32/Controls.h"
 #include "store/SettingNameRules.h"
 #include "util/win32/FormUtilsWin32.h"
 
@@ -9,22 +11,14 @@
 
 namespace kiv::win32 {
 
+using namespace control_metrics;
+
 namespace {
 // Layout in device-independent pixels at 96 DPI.
 constexpr int kClientWidth = 300;
-constexpr int kMargin = 11;
-constexpr int kLabelHeight = 16;
-constexpr int kEditHeight = 23;
-constexpr int kButtonWidth = 80;
-constexpr int kButtonHeight = 26;
-constexpr int kGap = 7;
 constexpr int kClientHeight =
     kMargin + kLabelHeight + 4 + kEditHeight + 14 + kButtonHeight + kMargin;
 } // namespace
-
-frmSettingName::~frmSettingName() {
-    Destroy();
-}
 
 std::optional<std::string> frmSettingName::Ask(HWND owner, std::string_view initialText) {
     frmSettingName dialog;
@@ -67,24 +61,21 @@ bool frmSettingName::OnCreate() {
     });
     HandleCommand(cmdCancel, BN_CLICKED, [this](HWND) { EndDialog(false); });
 
-    Layout(ApplyOwnerDpi());
+    ApplyDpi();
     UpdateOkButton();
     return true;
 }
 
 void frmSettingName::Layout(const CDpiScale& scale) {
-    auto place = [&](int id, int x, int y, int width, int height) {
-        ::MoveWindow(::GetDlgItem(Hwnd(), id), scale(x), scale(y), scale(width), scale(height),
-                     TRUE);
-    };
     const int width = kClientWidth - 2 * kMargin;
     int y = kMargin;
-    place(lblWindowCaption, kMargin, y, width, kLabelHeight);
+    Place(lblWindowCaption, scale, kMargin, y, width, kLabelHeight);
     y += kLabelHeight + 4;
-    place(txtWindowSetting, kMargin, y, width, kEditHeight);
+    Place(txtWindowSetting, scale, kMargin, y, width, kEditHeight);
     y += kEditHeight + 14;
-    place(cmdCancel, kClientWidth - kMargin - kButtonWidth, y, kButtonWidth, kButtonHeight);
-    place(cmdOK, kClientWidth - kMargin - 2 * kButtonWidth - kGap, y, kButtonWidth, kButtonHeight);
+    Place(cmdCancel, scale, kClientWidth - kMargin - kButtonWidth, y, kButtonWidth, kButtonHeight);
+    Place(cmdOK, scale, kClientWidth - kMargin - 2 * kButtonWidth - kGap, y, kButtonWidth,
+          kButtonHeight);
     SizeFrameToClient(Hwnd(), scale, kClientWidth, kClientHeight);
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/win32/Window.h"
+#include "platform/win32/ModalDialog.h"
 
 #include <optional>
 #include <string>
@@ -24,10 +24,9 @@ public:
 
 private:
     frmSettingName() = default;
-    ~frmSettingName() override;
 
     bool OnCreate() override;
-    void Layout(const CDpiScale& scale);
+    void Layout(const CDpiScale& scale) override;
     void TakeOutSeparators(HWND box);
     void UpdateOkButton();
     std::string Name() const;

@@ -1,5 +1,6 @@
 #include "dialogs/win32/frmWindowSelect.h"
 
+#include "platform/win32/ControlMetrics.h"
 #include "util/win32/FormUtilsWin32.h"
 
 #include <commctrl.h>
@@ -8,18 +9,15 @@
 
 namespace kiv::win32 {
 
+using namespace control_metrics;
+
 namespace {
 // Layout in device-independent pixels at 96 DPI. Both pages take the same
 // place; the window is a page wide plus its margins.
-constexpr int kMargin = 12;
 constexpr int kPageWidth = 372;
 constexpr int kClientWidth = kPageWidth + 2 * kMargin;
-constexpr int kLabelHeight = 16;
-constexpr int kEditHeight = 23;
 constexpr int kInstructionsHeight = 104;
 constexpr int kListHeight = 150;
-constexpr int kButtonWidth = 84;
-constexpr int kButtonHeight = 26;
 constexpr int kSeparatorTop = kMargin + kLabelHeight + 4 + kListHeight + 12;
 constexpr int kButtonTop = kSeparatorTop + 12;
 constexpr int kClientHeight = kButtonTop + kButtonHeight + kMargin;
@@ -39,10 +37,6 @@ HICON ProgramIcon(int sizeMetric) {
                                            ::GetSystemMetrics(sizeMetric), LR_SHARED));
 }
 } // namespace
-
-frmWindowSelect::~frmWindowSelect() {
-    Destroy();
-}
 
 std::optional<ApplicationChoice> frmWindowSelect::Run(HWND owner, std::string_view appName,
                                                       bool useCaption) {
@@ -99,7 +93,7 @@ bool frmWindowSelect::OnCreate() {
         HandleCommand(cmdBack, BN_CLICKED, [this](HWND) { cmdBack_Click(); });
         HandleCommand(cmdCancel, BN_CLICKED, [this](HWND) { EndDialog(false); });
 
-        Layout(ApplyOwnerDpi());
+        ApplyDpi();
         AddToolTips();
         ShowPage();
         // The name the main window showed, as if typed.
@@ -114,24 +108,18 @@ void frmWindowSelect::AddToolTips() {
 }
 
 void frmWindowSelect::Layout(const CDpiScale& scale) {
-    auto place = [&](int id, int x, int y, int width, int height) {
-        ::MoveWindow(::GetDlgItem(Hwnd(), id), scale(x), scale(y), scale(width), scale(height),
-                     TRUE);
-    };
     const int fieldTop = kMargin + kLabelHeight + 4;
-    place(lblAppName, kMargin, kMargin, kPageWidth, kLabelHeight);
-    place(txtAppName, kMargin, fieldTop, kPageWidth, kEditHeight);
-    place(lblFrame1, kMargin, fieldTop + kEditHeight + 14, kPageWidth, kInstructionsHeight);
-    place(lblWindows, kMargin, kMargin, kPageWidth, kLabelHeight);
-    place(lstWindows, kMargin, fieldTop, kPageWidth, kListHeight);
-    // An etched line is two pixels at any DPI: a taller one draws as a dark bar.
-    ::MoveWindow(::GetDlgItem(Hwnd(), linButtons), scale(kMargin), scale(kSeparatorTop),
-                 scale(kPageWidth), 2, TRUE);
+    Place(lblAppName, scale, kMargin, kMargin, kPageWidth, kLabelHeight);
+    Place(txtAppName, scale, kMargin, fieldTop, kPageWidth, kEditHeight);
+    Place(lblFrame1, scale, kMargin, fieldTop + kEditHeight + 14, kPageWidth, kInstructionsHeight);
+    Place(lblWindows, scale, kMargin, kMargin, kPageWidth, kLabelHeight);
+    Place(lstWindows, scale, kMargin, fieldTop, kPageWidth, kListHeight);
+    PlaceSeparator(::GetDlgItem(Hwnd(), linButtons), scale, kMargin, kSeparatorTop, kPageWidth);
     const int cancelLeft = kClientWidth - kMargin - kButtonWidth;
     const int nextLeft = cancelLeft - kMargin - kButtonWidth;
-    place(cmdCancel, cancelLeft, kButtonTop, kButtonWidth, kButtonHeight);
-    place(cmdNext, nextLeft, kButtonTop, kButtonWidth, kButtonHeight);
-    place(cmdBack, nextLeft - kButtonWidth, kButtonTop, kButtonWidth, kButtonHeight);
+    Place(cmdCancel, scale, cancelLeft, kButtonTop, kButtonWidth, kButtonHeight);
+    Place(cmdNext, scale, nextLeft, kButtonTop, kButtonWidth, kButtonHeight);
+    Place(cmdBack, scale, nextLeft - kButtonWidth, kButtonTop, kButtonWidth, kButtonHeight);
     SizeFrameToClient(Hwnd(), scale, kClientWidth, kClientHeight);
 }
 

@@ -1,8 +1,9 @@
 #pragma once
 
 #include "dialogs/WindowSelect.h"
+#include "platform/win32/Controls.h"
+#include "platform/win32/ModalDialog.h"
 #include "platform/win32/Win32Platform.h"
-#include "platform/win32/Window.h"
 
 #include <optional>
 #include <string>
@@ -34,11 +35,10 @@ public:
 
 private:
     frmWindowSelect() = default;
-    ~frmWindowSelect() override;
 
     bool OnCreate() override;
     void AddToolTips();
-    void Layout(const CDpiScale& scale);
+    void Layout(const CDpiScale& scale) override;
     // Shows the current page's controls, hiding the other page's.
     void ShowPage();
     void ShowButtons();

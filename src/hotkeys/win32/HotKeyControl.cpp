@@ -1,17 +1,12 @@
 #include "hotkeys/win32/HotKeyControl.h"
 
+#include "platform/win32/Controls.h"
 #include "platform/win32/Win32Platform.h"
 #include "util/win32/FormUtilsWin32.h"
 
 #include <commctrl.h>
 
 namespace kiv::win32 {
-
-namespace {
-void Move(HWND control, const CDpiScale& scale, int x, int y, int width, int height) {
-    ::MoveWindow(control, scale(x), scale(y), scale(width), scale(height), TRUE);
-}
-} // namespace
 
 // --- CHotKeyEditorControls ---
 
@@ -27,12 +22,12 @@ void CHotKeyEditorControls::Create(HWND parent, const Ids& ids, const Captions& 
 }
 
 void CHotKeyEditorControls::Layout(const CDpiScale& scale, int x, int y) {
-    Move(ShiftBox(), scale, x, y + 2, 64, 20);
-    Move(CtrlBox(), scale, x + 70, y + 2, 80, 20);
+    PlaceControl(ShiftBox(), scale, x, y + 2, 64, 20);
+    PlaceControl(CtrlBox(), scale, x + 70, y + 2, 80, 20);
     // A drop-down list's height includes its open list.
-    Move(KeyList(), scale, x + 160, y, kWidth - 160, 260);
-    Move(Caption(), scale, x, y + 36, 100, 18);
-    Move(HotKeyLabel(), scale, x + 104, y + 36, kWidth - 104, 18);
+    PlaceControl(KeyList(), scale, x + 160, y, kWidth - 160, 260);
+    PlaceControl(Caption(), scale, x, y + 36, 100, 18);
+    PlaceControl(HotKeyLabel(), scale, x + 104, y + 36, kWidth - 104, 18);
 }
 
 bool CHotKeyEditorControls::IsChange(int id, int code) const {

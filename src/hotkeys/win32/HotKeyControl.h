@@ -1,7 +1,8 @@
 #pragma once
 
 #include "hotkeys/HotKeyEditor.h"
-#include "platform/win32/Window.h"
+#include "platform/win32/ControlHost.h"
+#include "platform/win32/Dpi.h"
 
 #include <functional>
 #include <string>

@@ -16,19 +16,11 @@ bool CTabPage::CreatePage(HWND owner) {
     return Create(spec, WS_EX_CONTROLPARENT, WS_CHILD | WS_CLIPSIBLINGS, "", 0, 0, 0, 0, owner);
 }
 
-void CTabPage::Place(int id, const CDpiScale& scale, int x, int y, int width, int height) const {
-    ::MoveWindow(Control(id), scale(x), scale(y), scale(width), scale(height), TRUE);
-}
-
-void CTabPage::SetTimerEnabled(UINT_PTR id, UINT intervalMs, bool enabled) {
-    if (!enabled) {
-        ::KillTimer(Hwnd(), id);
-        return;
+void CTabPage::SetTimerEnabled(const WindowTimer& timer, bool enabled) {
+    if (enabled && std::find(mTimerIds.begin(), mTimerIds.end(), timer.id) == mTimerIds.end()) {
+        mTimerIds.push_back(timer.id);
     }
-    if (std::find(mTimerIds.begin(), mTimerIds.end(), id) == mTimerIds.end()) {
-        mTimerIds.push_back(id);
-    }
-    ::SetTimer(Hwnd(), id, intervalMs, nullptr);
+    ::kiv::win32::SetTimerEnabled(Hwnd(), timer, enabled);
 }
 
 void CTabPage::StopTimers() {

@@ -1,6 +1,8 @@
 #pragma once
 
-#include "platform/win32/Window.h"
+#include "platform/win32/ControlHost.h"
+#include "platform/win32/Controls.h"
+#include "platform/win32/Dpi.h"
 
 #include <string_view>
 #include <vector>
@@ -18,8 +20,6 @@ public:
     ~CTabPage() override;
 
     bool CreatePage(HWND owner);
-    // Places a control in page coordinates given in device-independent pixels.
-    void Place(int id, const CDpiScale& scale, int x, int y, int width, int height) const;
 
     // Every timer of the page stops: the main window is closing.
     void StopTimers();
@@ -32,9 +32,8 @@ public:
     virtual std::span<const ControlTip> ToolTips() const { return {}; }
 
 protected:
-    // A timer of the page, ticking every `intervalMs` while enabled; its
-    // ticks reach OnTimer.
-    void SetTimerEnabled(UINT_PTR id, UINT intervalMs, bool enabled);
+    // A timer of the page; its ticks reach OnTimer.
+    void SetTimerEnabled(const WindowTimer& timer, bool enabled);
 
     bool OnCommand(int id, int code, HWND control) override;
     bool OnNotify(NMHDR& header, LRESULT& result) override;

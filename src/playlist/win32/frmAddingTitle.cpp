@@ -1,32 +1,37 @@
 #include "playlist/win32/frmAddingTitle.h"
 
-#include "util/win32/FormUtilsWin32.h"
+#include "platform/win32/ControlMetrics.h"
+#include "platform/win32/Controls.h"
+#include "platform/win32/Dpi.h"
+#include "platform/win32/FormPlacementWin32.h"
 
 #include <commctrl.h>
 
 namespace kiv::win32 {
 
+using namespace control_metrics;
+
 namespace {
-constexpr UINT_PTR tmrExit = 1;
-constexpr UINT kExitIntervalMs = 3000;
+constexpr WindowTimer tmrExit{1, 3000};
 // Layout in device-independent pixels at 96 DPI.
 constexpr int kClientWidth = 320;
 constexpr int kClientHeight = 64;
-constexpr int kMargin = 12;
 } // namespace
 
 frmAddingTitle::~frmAddingTitle() {
     Destroy();
 }
 
-bool frmAddingTitle::Show(HWND owner, std::string_view message) {
+bool frmAddingTitle::Show(HWND owner, std::string_view message, std::optional<Rect> display) {
     Destroy();
     mMessage = message;
+    // Made on the display it is centred on, so it starts at that display's DPI.
+    const Rect area = display.value_or(DisplayAreaOf(owner));
     if (!Create(ClassSpec{"frmAddingTitle"}, WS_EX_TOPMOST | WS_EX_TOOLWINDOW, WS_POPUP | WS_BORDER,
-                "KIV", 0, 0, 0, 0, owner)) {
+                "KIV", area.left, area.top, 0, 0, owner)) {
         return false;
     }
-    CenterForm(Hwnd());
+    CenterFormOn(Hwnd(), area);
     ::ShowWindow(Hwnd(), SW_SHOW);
     // In front with the keyboard, so that any key takes it away.
     ::SetForegroundWindow(Hwnd());
@@ -37,28 +42,29 @@ bool frmAddingTitle::OnCreate() {
     CreateChild(Hwnd(), WC_STATICA, mMessage.c_str(),
                 SS_CENTER | SS_CENTERIMAGE | SS_NOPREFIX | SS_ENDELLIPSIS, lblMessage);
     Layout(WindowDpi(Hwnd()));
-    ::SetTimer(Hwnd(), tmrExit, kExitIntervalMs, nullptr);
+    SetTimerEnabled(Hwnd(), tmrExit, true);
     return true;
 }
 
 void frmAddingTitle::Layout(UINT dpi) {
     mDpiFont.Apply(Hwnd(), dpi);
     const CDpiScale& scale = mDpiFont.Scale();
-    ::MoveWindow(::GetDlgItem(Hwnd(), lblMessage), scale(kMargin), scale(kMargin),
-                 scale(kClientWidth - 2 * kMargin), scale(kClientHeight - 2 * kMargin), TRUE);
+    Place(lblMessage, scale, kMargin, kMargin, kClientWidth - 2 * kMargin,
+          kClientHeight - 2 * kMargin);
     SizeFrameToClient(Hwnd(), scale, kClientWidth, kClientHeight);
 }
 
 bool frmAddingTitle::OnTimer(UINT_PTR id) {
-    if (id != tmrExit) {
+    if (id != tmrExit.id) {
         return false;
     }
-    ::KillTimer(Hwnd(), tmrExit);
+    SetTimerEnabled(Hwnd(), tmrExit, false);
     Destroy();
     return true;
 }
 
-bool frmAddingTitle::OnDpiChanged(UINT dpi, const RECT&) {
+bool frmAddingTitle::OnDpiChanged(UINT dpi, const RECT& suggested) {
+    TakeSuggestedRect(Hwnd(), suggested);
     Layout(dpi);
     return true;
 }

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "platform/Geometry.h"
+#include "platform/win32/Dpi.h"
 #include "platform/win32/Window.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -16,9 +19,9 @@ public:
     frmAddingTitle() = default;
     ~frmAddingTitle() override;
 
-    // Shows `message`, centred on the screen, and returns at once. The
-    // owner keeps it off the taskbar.
-    bool Show(HWND owner, std::string_view message);
+    // Shows `message`, centred on `display` (a display's rectangle) or on the
+    // owner's display, and returns at once. The owner keeps it off the taskbar.
+    bool Show(HWND owner, std::string_view message, std::optional<Rect> display);
 
 private:
     bool OnCreate() override;

@@ -1,5 +1,7 @@
 #include "playlist/win32/frmPlayList.h"
 
+#include "platform/win32/ControlMetrics.h"
+#include "platform/win32/Controls.h"
 #include "store/KeyedCollection.h"
 #include "store/SettingNameRules.h"
 #include "util/Numbers.h"
@@ -14,17 +16,13 @@
 
 namespace kiv::win32 {
 
+using namespace control_metrics;
+
 namespace {
 // Layout in device-independent pixels at 96 DPI.
 constexpr int kClientWidth = 480;
-constexpr int kMargin = 11;
 constexpr int kFrameInset = 12;
 constexpr int kLabelWidth = 56;
-constexpr int kLabelHeight = 16;
-constexpr int kEditHeight = 23;
-constexpr int kButtonWidth = 90;
-constexpr int kButtonHeight = 26;
-constexpr int kGap = 7;
 constexpr int kRowStep = 32;
 constexpr int kInfoHeight = 24 + 2 * kRowStep + 4;
 constexpr int kListHeight = 140;
@@ -39,11 +37,7 @@ struct Column {
 constexpr std::array<Column, 4> kColumns = {
     {{"Title", 180}, {"Setting", 100}, {"Volume", 110}, {"Serial", 80}}};
 
-struct Tip {
-    int control;
-    const char* text;
-};
-constexpr std::array<Tip, 8> kTips = {{
+constexpr ControlTip kTips[] = {
     {frmPlayList::txtAddTitle, "New or updated title"},
     {frmPlayList::cmdAdd, "Add this title to the PlayList"},
     {frmPlayList::cboSettings, "Select a setting to assign to this title"},
@@ -52,7 +46,7 @@ constexpr std::array<Tip, 8> kTips = {{
     {frmPlayList::cmdSelect, "Select the highlighted title"},
     {frmPlayList::cmdDelete, "Delete the highlighted title"},
     {frmPlayList::cmdExit, "Exit the PlayList"},
-}};
+};
 
 int ButtonId(PlayListButton button) {
     switch (button) {
@@ -86,10 +80,6 @@ void SetSubItemText(HWND listView, int index, int column, const std::string& tex
 }
 } // namespace
 
-frmPlayList::~frmPlayList() {
-    Destroy();
-}
-
 bool frmPlayList::Show(HWND owner, CPlayListWindow& rules) {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES};
     ::InitCommonControlsEx(&controls);
@@ -100,18 +90,18 @@ bool frmPlayList::Show(HWND owner, CPlayListWindow& rules) {
 bool frmPlayList::OnCreate() {
     CreateControls();
     RouteControls();
-    Layout(ApplyOwnerDpi());
+    ApplyDpi();
     mListViewEnh.SetListView(Control(lvwTitles));
     SetToolTips();
 
     mRules.Attach(*this);
     mRules.InitializeSettings();
-    ::SetTimer(Hwnd(), tmrCurrentDVD, 1000, nullptr);
+    SetTimerEnabled(Hwnd(), tmrCurrentDVD, true);
     return true;
 }
 
 void frmPlayList::OnDestroy() {
-    ::KillTimer(Hwnd(), tmrCurrentDVD);
+    SetTimerEnabled(Hwnd(), tmrCurrentDVD, false);
     mRules.Detach();
 }
 
@@ -221,9 +211,6 @@ void frmPlayList::RouteControls() {
 }
 
 void frmPlayList::Layout(const CDpiScale& scale) {
-    auto place = [&](int id, int x, int y, int width, int height) {
-        ::MoveWindow(Control(id), scale(x), scale(y), scale(width), scale(height), TRUE);
-    };
     const int inner = kMargin + kFrameInset;
     const int frameWidth = kClientWidth - 2 * kMargin;
     const int buttonX = kClientWidth - inner - kButtonWidth;
@@ -231,30 +218,30 @@ void frmPlayList::Layout(const CDpiScale& scale) {
     const int fieldWidth = buttonX - kGap - fieldX - 4;
 
     int y = kMargin;
-    place(fraTitleInfo, kMargin, y, frameWidth, kInfoHeight);
+    Place(fraTitleInfo, scale, kMargin, y, frameWidth, kInfoHeight);
     int row = y + 24;
-    place(lblTitle, inner, row + 4, kLabelWidth, kLabelHeight);
-    place(txtAddTitle, fieldX, row, fieldWidth, kEditHeight);
-    place(cmdAdd, buttonX, row - 1, kButtonWidth, kButtonHeight);
+    Place(lblTitle, scale, inner, row + 4, kLabelWidth, kLabelHeight);
+    Place(txtAddTitle, scale, fieldX, row, fieldWidth, kEditHeight);
+    Place(cmdAdd, scale, buttonX, row - 1, kButtonWidth, kButtonHeight);
     row += kRowStep;
-    place(lblSetting, inner, row + 4, kLabelWidth, kLabelHeight);
+    Place(lblSetting, scale, inner, row + 4, kLabelWidth, kLabelHeight);
     // A drop-down list's height includes its open list.
-    place(cboSettings, fieldX, row, fieldWidth, 200);
-    place(cmdUpdate, buttonX, row - 1, kButtonWidth, kButtonHeight);
+    Place(cboSettings, scale, fieldX, row, fieldWidth, 200);
+    Place(cmdUpdate, scale, buttonX, row - 1, kButtonWidth, kButtonHeight);
 
     y += kInfoHeight + kGap;
-    place(fraNowShowing, kMargin, y, frameWidth, kNowShowingHeight);
-    place(lvwTitles, inner, y + 24, frameWidth - 2 * kFrameInset, kListHeight);
+    Place(fraNowShowing, scale, kMargin, y, frameWidth, kNowShowingHeight);
+    Place(lvwTitles, scale, inner, y + 24, frameWidth - 2 * kFrameInset, kListHeight);
 
     y += kNowShowingHeight + kGap;
     int x = kClientWidth - kMargin - kButtonWidth;
     for (int id : {cmdExit, cmdDelete, cmdSelect}) {
-        place(id, x, y, kButtonWidth, kButtonHeight);
+        Place(id, scale, x, y, kButtonWidth, kButtonHeight);
         x -= kButtonWidth + kGap;
     }
     y += kButtonHeight + 10;
-    place(lblLoaded, kMargin, y, 50, kLabelHeight);
-    place(lblStatus, kMargin + 50, y, frameWidth - 50, kLabelHeight);
+    Place(lblLoaded, scale, kMargin, y, 50, kLabelHeight);
+    Place(lblStatus, scale, kMargin + 50, y, frameWidth - 50, kLabelHeight);
     SizeFrameToClient(Hwnd(), scale, kClientWidth, kClientHeight);
 }
 
@@ -266,14 +253,12 @@ void frmPlayList::SetToolTips() {
     // The tips are not a child: they take the controls' font at the window's DPI.
     ::SendMessageA(mToolTips, WM_SETFONT, ::SendMessageA(Control(lblTitle), WM_GETFONT, 0, 0),
                    FALSE);
-    for (const Tip& tip : kTips) {
-        AddToolTip(mToolTips, Control(tip.control), tip.text);
-    }
+    AddToolTips(mToolTips, kTips, [this](int id) { return Control(id); });
 }
 
 bool frmPlayList::OnTimer(UINT_PTR id) {
-    if (id != tmrCurrentDVD || mInTimer) {
-        return id == tmrCurrentDVD;
+    if (id != tmrCurrentDVD.id || mInTimer) {
+        return id == tmrCurrentDVD.id;
     }
     // A message box shown from the watch lets further ticks through.
     CScopeFlag busy(mInTimer);

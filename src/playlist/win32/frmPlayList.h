@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/win32/Window.h"
+#include "platform/win32/ModalDialog.h"
 #include "playlist/PlayListWindow.h"
 #include "playlist/win32/ListViewEnh.h"
 
@@ -34,18 +34,17 @@ public:
         lblStatus,
     };
     // The drive watch's timer.
-    static constexpr UINT_PTR tmrCurrentDVD = 1;
+    static constexpr WindowTimer tmrCurrentDVD{1, 1000};
 
 private:
     explicit frmPlayList(CPlayListWindow& rules) : mRules(rules) {}
-    ~frmPlayList() override;
 
     bool OnCreate() override;
     void OnDestroy() override;
     bool OnTimer(UINT_PTR id) override;
     void CreateControls();
     void RouteControls();
-    void Layout(const CDpiScale& scale);
+    void Layout(const CDpiScale& scale) override;
     void SetToolTips();
     void TakeOutSeparators(HWND box);
     HWND Control(int id) const { return ::GetDlgItem(Hwnd(), id); }

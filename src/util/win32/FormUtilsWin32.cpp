@@ -6,23 +6,6 @@
 
 namespace kiv::win32 {
 
-void CenterForm(HWND form) {
-    RECT rect{};
-    if (!::GetWindowRect(form, &rect)) {
-        return;
-    }
-    const double width = rect.right - rect.left;
-    const double height = rect.bottom - rect.top;
-    const int top = static_cast<int>((::GetSystemMetrics(SM_CYSCREEN) - height) / 2);
-    const int left = static_cast<int>((::GetSystemMetrics(SM_CXSCREEN) - width) / 2);
-    ::SetWindowPos(form, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-void FormOnTop(HWND form, bool onTop) {
-    ::SetWindowPos(form, onTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
-                   SWP_NOMOVE | SWP_NOSIZE);
-}
-
 std::string ComboBoxItemText(HWND combo, int32_t index) {
     const LRESULT length = ::SendMessageA(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
     if (length == CB_ERR) {

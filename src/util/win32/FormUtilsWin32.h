@@ -9,11 +9,6 @@
 
 namespace kiv::win32 {
 
-// Centres a window on the primary screen, top set before left.
-void CenterForm(HWND form);
-// Makes a window topmost or not, without moving, sizing or hiding it.
-void FormOnTop(HWND form, bool onTop);
-
 // Adds an entry (the list's own sort order places it) carrying `itemData`;
 // the new entry's index.
 int AddItemDataComboBox(HWND combo, std::string_view text, int32_t itemData);

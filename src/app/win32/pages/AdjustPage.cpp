@@ -34,8 +34,7 @@ constexpr Glyph kNudgeGlyphs[kNudgeButtonCount] = {
 };
 
 // The nudge buttons' repeat timer.
-constexpr UINT_PTR kRepeaterTimer = 1;
-constexpr UINT kRepeaterIntervalMs = 250;
+constexpr WindowTimer kRepeaterTimer{1, 250};
 
 constexpr PositionLabel kLabels[] = {PositionLabel::Left, PositionLabel::Top, PositionLabel::Width,
                                      PositionLabel::Height};
@@ -196,17 +195,9 @@ void CAdjustPage::Bind(CPositionEditor& editor) {
 }
 
 int CAdjustPage::LabelId(PositionLabel label) {
-    switch (label) {
-    case PositionLabel::Left:
-        return kLeft;
-    case PositionLabel::Top:
-        return kTop;
-    case PositionLabel::Width:
-        return kWidth;
-    case PositionLabel::Height:
-        break;
-    }
-    return kHeight;
+    // Each label follows its caption, in the order of the labels.
+    static_assert(kTop == kLeft + 2 && kWidth == kLeft + 4 && kHeight == kLeft + 6);
+    return kLeft + 2 * static_cast<int>(label);
 }
 
 std::string CAdjustPage::PositionLabelText(PositionLabel label) const {
@@ -244,11 +235,11 @@ void CAdjustPage::MoveFocusToNextControl() {
 }
 
 void CAdjustPage::SetRepeaterEnabled(bool enabled) {
-    SetTimerEnabled(kRepeaterTimer, kRepeaterIntervalMs, enabled);
+    SetTimerEnabled(kRepeaterTimer, enabled);
 }
 
 bool CAdjustPage::OnTimer(UINT_PTR id) {
-    if (id != kRepeaterTimer || mEditor == nullptr) {
+    if (id != kRepeaterTimer.id || mEditor == nullptr) {
         return false;
     }
     mEditor->tmrRepeater_Timer();

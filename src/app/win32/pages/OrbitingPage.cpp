@@ -15,10 +15,8 @@ constexpr int kLabelWidth = 150;
 constexpr int kBoxWidth = 60;
 
 // The orbit's timers, by id: one tick a second and the test's two.
-constexpr UINT_PTR kOrbitTimer = 1;
-constexpr UINT_PTR kTestOrbitTimer = 2;
-constexpr UINT kOrbitIntervalMs = 1000;
-constexpr UINT kTestOrbitIntervalMs = 2000;
+constexpr WindowTimer kOrbitTimer{1, 1000};
+constexpr WindowTimer kTestOrbitTimer{2, 2000};
 
 int BoxId(OrbitTextBox box) {
     return box == OrbitTextBox::Increment ? COrbitingPage::kOrbitIncrement
@@ -96,22 +94,22 @@ void COrbitingPage::ShowOrbitText(OrbitTextBox box, std::string_view text) {
 }
 
 void COrbitingPage::SetOrbitTimerEnabled(bool enabled) {
-    SetTimerEnabled(kOrbitTimer, kOrbitIntervalMs, enabled);
+    SetTimerEnabled(kOrbitTimer, enabled);
 }
 
 void COrbitingPage::SetTestOrbitTimerEnabled(bool enabled) {
-    SetTimerEnabled(kTestOrbitTimer, kTestOrbitIntervalMs, enabled);
+    SetTimerEnabled(kTestOrbitTimer, enabled);
 }
 
 bool COrbitingPage::OnTimer(UINT_PTR id) {
     if (mFeature == nullptr) {
         return false;
     }
-    if (id == kOrbitTimer) {
+    if (id == kOrbitTimer.id) {
         mFeature->tmrOrbit_Timer();
         return true;
     }
-    if (id == kTestOrbitTimer) {
+    if (id == kTestOrbitTimer.id) {
         mFeature->tmrTestOrbit_Timer();
         return true;
     }

@@ -1,4 +1,6 @@
 #include "app/win32/pages/WindowPos.h"
+
+#include "platform/win32/Controls.h"
 #include "util/ErrorReport.h"
 
 #include "placement/WindowPosValue.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "hotkeys/win32/KeyboardInfo.h"
-#include "platform/win32/Window.h"
+#include "platform/win32/ControlHost.h"
 
 #include <cstdint>
 #include <functional>

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "platform/win32/Win32.h"
+
+#include <functional>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace kiv::win32 {
+
+// The text of any window: a caption, a box's contents.
+std::string WindowText(HWND window);
+// Sets a control's text unless it already reads so: a change costs the window
+// manager a round trip and the control a repaint, which selecting a setting
+// pays for every box it shows.
+void ShowText(HWND control, std::string_view text);
+
+// Creates the visible child control `id` of `parent`, at 0, 0 with no size
+// until laid out; the parent destroys it.
+HWND CreateChild(HWND parent, const char* className, const char* text, DWORD style, int id,
+                 DWORD exStyle = 0);
+
+// A tip window owned by `owner`, which destroys it; null when none can be made.
+HWND CreateToolTips(HWND owner);
+// Shows `text` in `tips` while the mouse rests over `control`.
+void AddToolTip(HWND tips, HWND control, std::string_view text);
+// A window's tool tip table: the child control `id` shows `text`.
+struct ControlTip {
+    int id;
+    std::string_view text;
+};
+// Adds the tips of `table` in `tips`, each control found by its id; with
+// `overParts`, a control made of parts shows its tip over each part too.
+void AddToolTips(HWND tips, std::span<const ControlTip> table,
+                 const std::function<HWND(int id)>& controlOf, bool overParts = false);
+
+// Closes every visible captioned window of this thread that `owner` owns (the
+// dialogs and message boxes over it), the topmost first, as their close boxes
+// would: the close is posted, for the innermost loop to take.
+void CloseOwnedWindows(HWND owner);
+
+// A control's message, seen before the control's own procedure: a result
+// answers it, nothing passes it on with `wParam` as the handler left it.
+using SubclassHandler = std::function<std::optional<LRESULT>(HWND control, UINT message,
+                                                             WPARAM& wParam, LPARAM lParam)>;
+// Puts `handler` in front of the control's procedure until the control is
+// destroyed. A message whose handler throws goes on as if unseen.
+bool SubclassControl(HWND control, SubclassHandler handler);
+
+} // namespace kiv::win32
