@@ -78,11 +78,8 @@ TEST(HotKeyTable, SettingsComeFirstThenOptionKeysUpToForty) {
         for (size_t i = 0; i < static_cast<size_t>(c.optionKeys); ++i) {
             options.*OptionHotKeys()[i].field = "0049";
         }
-        try {
-            table.Build(settings, options);
-        } catch (const CRuntimeError& error) {
-            EXPECT_EQ(error.Number(), ErrorNumber::TypeMismatch);
-        }
+        TrapErrors(reporter, "Build", [&] { table.Build(settings, options); });
+        EXPECT_EQ(reporter.Said(), *c.lastKey ? Texts{"Build: Error: 13. Type mismatch"} : Texts{});
         EXPECT_EQ(table.Count, c.count);
         EXPECT_EQ(table.HotKeyActionName(std::max(c.count - 1, 0)), c.last);
     }
