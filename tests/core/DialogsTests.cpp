@@ -156,16 +156,10 @@ TEST_F(OptionsDialogRules, SaveGathersTheControlsInOrderAndStopsAtABoxItCannotRe
 // The Run key as the dialog sees it: one entry, and a system that may refuse.
 struct FakeStartWithWindows : IStartWithWindows {
     std::optional<std::string> Entry() override { return entry; }
-    bool WriteEntry(const std::string& command) override {
-        if (!refuse) {
-            entry = command;
-        }
-        return !refuse;
-    }
-    bool RemoveEntry() override {
-        if (!refuse) {
-            entry.reset();
-        }
+    bool WriteEntry(const std::string& command) override { return Change(command); }
+    bool RemoveEntry() override { return Change(std::nullopt); }
+    bool Change(std::optional<std::string> to) {
+        entry = refuse ? entry : to;
         return !refuse;
     }
     std::string ProgramPath() override { return "C:\\Program Files\\KIV\\kiv.exe"; }
