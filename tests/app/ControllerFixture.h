@@ -286,15 +286,7 @@ struct ControllerFixture : ::testing::Test, FakeSystem {
     CWindowSetting& Current() { return *controller.CurrentSetting(); }
     Rect PlayerRect() { return desktop.Find(player)->rect; }
     Rect Strip(size_t index) { return blanking.Strip(index).ltwh; }
-    // Every message shown, as "title: text".
-    std::vector<std::string> Reports() const {
-        std::vector<std::string> shown;
-        for (const RecordingReporter::Message& m : reporter.messages) {
-            shown.push_back(m.title + ": " + m.text);
-        }
-        return shown;
-    }
-    using Texts = std::vector<std::string>;
+    Texts Reports() const { return reporter.Said(); }
 };
 
 } // namespace kiv::test

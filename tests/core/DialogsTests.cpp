@@ -89,25 +89,18 @@ TEST_F(OptionsDialogRules, MarginChecksRefuseTextAndValuesBelowMinusOne) {
                  {"0", nullptr},
                  {"25", nullptr}};
     for (const auto& c : cases) {
-        reporter.messages.clear();
         view.focused.clear();
         view.texts[OptionsText::SideMargin] = c.text;
         dialog->ValidateMargin(OptionsText::SideMargin);
-        if (c.message) {
-            ASSERT_EQ(reporter.messages.size(), 1u) << c.text;
-            EXPECT_EQ(reporter.messages[0].text + "|" + reporter.messages[0].title,
-                      std::string(c.message) + "|KIV");
-            EXPECT_EQ(view.focused, std::vector<OptionsText>{OptionsText::SideMargin});
-        } else {
-            EXPECT_TRUE(reporter.messages.empty() && view.focused.empty()) << c.text;
-        }
+        EXPECT_EQ(reporter.Take(), c.message ? Texts{"KIV: " + std::string(c.message)} : Texts{});
+        EXPECT_EQ(view.focused,
+                  c.message ? std::vector{OptionsText::SideMargin} : std::vector<OptionsText>{});
         EXPECT_EQ(view.texts[OptionsText::SideMargin], c.text);
     }
 
     // Two failing boxes: the focus given back to the side margin takes it
     // from the title bar margin, whose check that causes is dropped; leaving
     // for Exit checks nothing; the side margin's own next check counts.
-    reporter.messages.clear();
     view.texts[OptionsText::TitleBarMargin] = view.texts[OptionsText::SideMargin] = "-2";
     dialog->MarginLeft(OptionsText::SideMargin, false);
     dialog->MarginLeft(OptionsText::TitleBarMargin, false);
@@ -136,9 +129,7 @@ TEST_F(OptionsDialogRules, SaveGathersTheControlsInOrderAndStopsAtABoxItCannotRe
     view.texts[OptionsText::TitleBarMargin] = "-";
     view.checks[OptionsCheck::PlayListAutoSelect] = false;
     dialog->cmdSave_Click();
-    ASSERT_EQ(reporter.messages.size(), 1u);
-    EXPECT_EQ(reporter.messages[0].title + ": " + reporter.messages[0].text,
-              "cmdSave_Click: Error: 13. Type mismatch");
+    EXPECT_EQ(reporter.Said(), Texts{"cmdSave_Click: Error: 13. Type mismatch"});
     EXPECT_FALSE(options.SubClassWindowSize || options.SpecifyDimensions);
     EXPECT_EQ(options.AssumedHeight, 480);
     EXPECT_EQ(options.TaskBarMargin, 9);
@@ -165,16 +156,10 @@ TEST_F(OptionsDialogRules, SaveGathersTheControlsInOrderAndStopsAtABoxItCannotRe
 // The Run key as the dialog sees it: one entry, and a system that may refuse.
 struct FakeStartWithWindows : IStartWithWindows {
     std::optional<std::string> Entry() override { return entry; }
-    bool WriteEntry(const std::string& command) override {
-        if (!refuse) {
-            entry = command;
-        }
-        return !refuse;
-    }
-    bool RemoveEntry() override {
-        if (!refuse) {
-            entry.reset();
-        }
+    bool WriteEntry(const std::string& command) override { return Change(command); }
+    bool RemoveEntry() override { return Change(std::nullopt); }
+    bool Change(std::optional<std::string> to) {
+        entry = refuse ? entry : to;
         return !refuse;
     }
     std::string ProgramPath() override { return "C:\\Program Files\\KIV\\kiv.exe"; }
@@ -207,7 +192,6 @@ TEST_F(OptionsDialogRules, TheStartBoxShowsAnEntryForThisCopyAndSaveChangesOnlyW
     for (const auto& c : cases) {
         SCOPED_TRACE(c.before.value_or("(none)") + (c.ticked ? " ticked" : " unticked"));
         std::filesystem::remove(dir.Path() / "KIV.ini");
-        reporter.messages.clear();
         view = FakeOptionsView{};
         FakeStartWithWindows logon;
         logon.entry = c.before;
@@ -222,15 +206,11 @@ TEST_F(OptionsDialogRules, TheStartBoxShowsAnEntryForThisCopyAndSaveChangesOnlyW
         EXPECT_EQ(logon.entry, c.after);
         EXPECT_EQ(view.unloaded, !c.refuse);
         EXPECT_EQ(options.StartWithWindows, c.ticked && !c.refuse);
-        if (c.refuse) {
-            ASSERT_EQ(reporter.messages.size(), 1u);
-            EXPECT_EQ(reporter.messages[0].text, c.ticked
-                                                     ? COptionsDialog::kStartNotAddedMessage
-                                                     : COptionsDialog::kStartNotRemovedMessage);
-            EXPECT_FALSE(FileExists(options.INIFilePath));
-        } else {
-            EXPECT_TRUE(reporter.messages.empty());
-        }
+        EXPECT_EQ(FileExists(options.INIFilePath), !c.refuse);
+        const std::string refusal =
+            "KIV: " + std::string(c.ticked ? COptionsDialog::kStartNotAddedMessage
+                                           : COptionsDialog::kStartNotRemovedMessage);
+        EXPECT_EQ(reporter.Take(), c.refuse ? Texts{refusal} : Texts{});
     }
 }
 

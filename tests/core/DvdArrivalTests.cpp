@@ -30,6 +30,7 @@ constexpr std::string_view kPlayList = "S1=Known Film;S2=Movie;S3=KNOWN;S4=ABC;\
                                        "S1=Lost;S2=Gone;S3=LOST;S4=1;\r\n";
 const DiscIdentity kKnown{"KNOWN", "ABC"};
 const DiscIdentity kUnknown{"MY_DVD_TITLE", "BEEF"};
+const DiscIdentity kUnnamed{"", "7"};
 
 struct DvdArrivalTest : ControllerFixture, ::testing::WithParamInterface<Case> {
     void SetUp() override {
@@ -86,13 +87,8 @@ const Case kCases[] = {
     {"UnknownDiscAdded", Call::Media, kUnknown, "Other", "My Dvd Title",
      "S1=My Dvd Title;S2=Default;S3=MY_DVD_TITLE;S4=BEEF;", 1},
     {"UnknownDiscWithoutAutoAdd", Call::MediaNoAutoAdd, kUnknown, "Other", "", "", 1},
-    {"UnnamedVolume",
-     Call::PlayListWindow,
-     {"", "7"},
-     "Other",
-     "Unnamed Volume",
-     "S1=Unnamed Volume;S2=Default;S3=;S4=7;",
-     1},
+    {"UnnamedVolume", Call::PlayListWindow, kUnnamed, "Other", "Unnamed Volume",
+     "S1=Unnamed Volume;S2=Default;S3=;S4=7;", 1},
     {"StartUpSelects", Call::StartUp, kKnown, "Movie", "Known Film", "", 3},
     {"StartUpNeverAdds", Call::StartUp, kUnknown, "Other", "", "", 1},
     {"MissingSettingStillPlacesAndLabels", Call::Media, {"LOST", "1"}, "Other", "Lost", "", 2},

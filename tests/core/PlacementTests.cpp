@@ -23,27 +23,6 @@ namespace {
 
 using namespace test;
 
-TEST(InitialSettings, GeometryRoundsHalvesToEvenOnEveryScreen) {
-    // 1080 x 1.33 = 1436.4 -> 1436, 600 x 1.33 = 798; (1001 - 600) / 2 = 200.5 -> 200.
-    const struct {
-        int32_t screenWidth, screenHeight;
-        size_t setting;
-        int32_t left, top, width, height;
-    } cases[] = {{1920, 1080, 1, 0, -178, 1920, 1436},
-                 {1920, 1080, 2, 420, 0, 1080, 1080},
-                 {800, 600, 1, 0, -99, 800, 798},
-                 {1001, 600, 2, 200, 0, 600, 600}};
-    for (const auto& c : cases) {
-        const CWindowSetting s = InitialSettings(c.screenWidth, c.screenHeight).at(c.setting);
-        SCOPED_TRACE(testing::Message()
-                     << c.screenWidth << "x" << c.screenHeight << " " << s.SettingName);
-        EXPECT_EQ(s.WindowLeft, c.left);
-        EXPECT_EQ(s.WindowTop, c.top);
-        EXPECT_EQ(s.WindowWidth, c.width);
-        EXPECT_EQ(s.WindowHeight, c.height);
-    }
-}
-
 constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
 constexpr int32_t kMin = std::numeric_limits<int32_t>::min();
 
@@ -59,6 +38,23 @@ CWindowSetting At(Ltwh r) {
 }
 Ltwh Of(const CWindowSetting& s) {
     return {s.WindowLeft, s.WindowTop, s.WindowWidth, s.WindowHeight};
+}
+
+TEST(InitialSettings, GeometryRoundsHalvesToEvenOnEveryScreen) {
+    // 1080 x 1.33 = 1436.4 -> 1436, 600 x 1.33 = 798; (1001 - 600) / 2 = 200.5 -> 200.
+    const struct {
+        int32_t screenWidth, screenHeight;
+        size_t setting;
+        Ltwh placed;
+    } cases[] = {{1920, 1080, 1, {0, -178, 1920, 1436}},
+                 {1920, 1080, 2, {420, 0, 1080, 1080}},
+                 {800, 600, 1, {0, -99, 800, 798}},
+                 {1001, 600, 2, {200, 0, 600, 600}}};
+    for (const auto& c : cases) {
+        const CWindowSetting s = InitialSettings(c.screenWidth, c.screenHeight).at(c.setting);
+        EXPECT_EQ(Of(s), c.placed)
+            << c.screenWidth << "x" << c.screenHeight << " " << s.SettingName;
+    }
 }
 
 TEST(Nudges, EachButtonChangesTheRectangleByItsStep) {
@@ -174,11 +170,10 @@ TEST(OrbitAxisTest, ZigzagsWithinTheRangeSpendingAStepOnEachTurn) {
 }
 
 TEST(OrbitAxisTest, SumsBeyond32BitsRaiseOverflowAndLeaveTheAxis) {
-    const int32_t max = std::numeric_limits<int32_t>::max();
-    OrbitAxis axis{max, false};
-    EXPECT_THROW(StepOrbitAxis(axis, max, 3, 1), CRuntimeError);
-    EXPECT_EQ(axis.position, max);
-    OrbitAxis back{std::numeric_limits<int32_t>::min(), true};
+    OrbitAxis axis{kMax, false};
+    EXPECT_THROW(StepOrbitAxis(axis, kMax, 3, 1), CRuntimeError);
+    EXPECT_EQ(axis.position, kMax);
+    OrbitAxis back{kMin, true};
     EXPECT_THROW(StepOrbitAxis(back, 0, 3, 1), CRuntimeError);
 }
 
@@ -198,11 +193,7 @@ TEST(OrbitCountTest, AStepIsDueEveryIntervalPlusOneSecondsAndRestartKeepsDirecti
 }
 
 TEST(OrbitTestSequence, ShowsTheFourExtremesThenTheSettingAndEnds) {
-    CWindowSetting setting;
-    setting.WindowLeft = 100;
-    setting.WindowTop = 50;
-    setting.WindowWidth = 640;
-    setting.WindowHeight = 480;
+    CWindowSetting setting = At({100, 50, 640, 480});
     setting.OrbitRangeHorizontal = 5;
     setting.OrbitRangeVertical = 3;
     COrbit orbit;
@@ -227,12 +218,8 @@ struct InstantLockTest : ::testing::Test, IPlacementListener {
     CWindowPlacement placement{desktop, library, pump, options, *this};
     // The player's setting, placing it at kPlaced.
     CWindowSetting setting = [] {
-        CWindowSetting placed;
+        CWindowSetting placed = At({kPlaced.left, kPlaced.top, 300, 200});
         placed.WindowClass = "Class:Player";
-        placed.WindowLeft = kPlaced.left;
-        placed.WindowTop = kPlaced.top;
-        placed.WindowWidth = 300;
-        placed.WindowHeight = 200;
         return placed;
     }();
     int putBacks = 0;

@@ -46,12 +46,13 @@ ssize_t __real_write(int fd, const void* data, size_t size);
 int __real_fsync(int fd);
 int __real_rename(const char* from, const char* to);
 
+static bool Fails(kiv::Injected fault) {
+    const bool fails = kiv::gInjected == fault;
+    errno = fails ? EIO : errno;
+    return fails;
+}
 ssize_t __wrap_read(int fd, void* data, size_t size) {
-    if (kiv::gInjected == kiv::Injected::FailedRead) {
-        errno = EIO;
-        return -1;
-    }
-    return __real_read(fd, data, size);
+    return Fails(kiv::Injected::FailedRead) ? -1 : __real_read(fd, data, size);
 }
 ssize_t __wrap_write(int fd, const void* data, size_t size) {
     using kiv::Injected;
@@ -66,18 +67,10 @@ ssize_t __wrap_write(int fd, const void* data, size_t size) {
     }
 }
 int __wrap_fsync(int fd) {
-    if (kiv::gInjected == kiv::Injected::FailedFlush) {
-        errno = EIO;
-        return -1;
-    }
-    return __real_fsync(fd);
+    return Fails(kiv::Injected::FailedFlush) ? -1 : __real_fsync(fd);
 }
 int __wrap_rename(const char* from, const char* to) {
-    if (kiv::gInjected == kiv::Injected::FailedReplace) {
-        errno = EIO;
-        return -1;
-    }
-    return __real_rename(from, to);
+    return Fails(kiv::Injected::FailedReplace) ? -1 : __real_rename(from, to);
 }
 }
 #endif
@@ -86,6 +79,8 @@ namespace kiv {
 namespace {
 
 namespace fs = std::filesystem;
+
+constexpr const char* kAccess = ": Error: 75. Path/File access error";
 
 struct StoreKind {
     std::string_view file;
@@ -126,15 +121,11 @@ struct Stores {
         options.TaskBarMargin = value;
     }
     void Save(size_t store) {
-        switch (store) {
-        case 0:
-            TrapErrors(reporter, kStores[0].title, [&] { settings.SaveItems(); });
-            break;
-        case 1:
-            TrapErrors(reporter, kStores[1].title, [&] { playList.SaveItems(); });
-            break;
-        default:
+        if (store == 2) {
             options.SaveSettings();
+        } else {
+            TrapErrors(reporter, kStores[store].title,
+                       [&] { store == 0 ? settings.SaveItems() : playList.SaveItems(); });
         }
     }
     bool SavedTwo(size_t store) const {
@@ -244,17 +235,13 @@ TEST(SaveFaults, AFailedSaveKeepsTheOldFileLeavesNoTemporaryFileAndIsReportedOnc
                 EXPECT_EQ(stores.Contents().size(), 1u);
                 continue;
             }
-            const std::vector<RecordingReporter::Message>& messages = stores.reporter.messages;
-            ASSERT_EQ(messages.size(), 1u);
-            EXPECT_EQ(messages[0].text, "Error: 75. Path/File access error");
-            EXPECT_EQ(messages[0].title, kStores[store].title);
+            EXPECT_EQ(stores.reporter.Take(), Texts{std::string(kStores[store].title) + kAccess});
             EXPECT_EQ(stores.Contents(), before);
 
             // The store still holds its change and saves it once the fault is gone.
             if (fs::is_directory(path)) {
                 fs::remove(path);
             }
-            stores.reporter.messages.clear();
             stores.Save(store);
             EXPECT_TRUE(stores.reporter.messages.empty());
             EXPECT_TRUE(stores.SavedTwo(store));
@@ -289,9 +276,9 @@ TEST(SaveFaults, AFileNotReadInFullIsSetAsideBeforeTheFirstSaveReplacesItAndThat
         int32_t read; // entries loaded
         std::string_view loadMessage;
     } cases[] = {
-        {0, "S1=Kept;S3=1;\r\n", true, 0, "Error: 75. Path/File access error"},
-        {0, "S1=One;\r\nS1=Bad;S3=x;\r\nS1=Later;\r\n", false, 1, "Error: 13. Type mismatch"},
-        {1, "S1=Kept;S2=Wide;S3=VOL;S4=1;\r\n", true, 0, "Error: 75. Path/File access error"},
+        {0, "S1=Kept;S3=1;\r\n", true, 0, kAccess},
+        {0, "S1=One;\r\nS1=Bad;S3=x;\r\nS1=Later;\r\n", false, 1, ": Error: 13. Type mismatch"},
+        {1, "S1=Kept;S2=Wide;S3=VOL;S4=1;\r\n", true, 0, kAccess},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.old));
@@ -314,21 +301,16 @@ TEST(SaveFaults, AFileNotReadInFullIsSetAsideBeforeTheFirstSaveReplacesItAndThat
         Unblock(stores, path);
         EXPECT_EQ(count, c.read);
         EXPECT_TRUE(unread);
-        ASSERT_EQ(stores.reporter.messages.size(), 1u);
-        EXPECT_EQ(stores.reporter.messages[0].title, "LoadItems");
-        EXPECT_EQ(stores.reporter.messages[0].text, c.loadMessage);
+        EXPECT_EQ(stores.reporter.Take(), Texts{"LoadItems" + std::string(c.loadMessage)});
 
         // A save that cannot set the file aside replaces nothing.
-        stores.reporter.messages.clear();
         BlockSaving(stores, path);
         stores.Save(c.store);
         Unblock(stores, path);
-        ASSERT_EQ(stores.reporter.messages.size(), 1u);
-        EXPECT_EQ(stores.reporter.messages[0].text, "Error: 75. Path/File access error");
+        EXPECT_EQ(stores.reporter.Take(), Texts{std::string(kStores[c.store].title) + kAccess});
         EXPECT_EQ(ReadBytes(path), c.old);
         EXPECT_FALSE(fs::exists(path + ".unread2"));
 
-        stores.reporter.messages.clear();
         stores.Save(c.store);
         EXPECT_EQ(ReadBytes(path + ".unread2"), c.old);
         EXPECT_EQ(ReadBytes(path + ".unread"), "earlier");

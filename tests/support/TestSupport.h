@@ -10,6 +10,8 @@
 
 namespace kiv::test {
 
+using Texts = std::vector<std::string>;
+
 // Records every message instead of showing it.
 class RecordingReporter : public IErrorReporter {
 public:
@@ -22,6 +24,19 @@ public:
         if (whileShown) {
             whileShown();
         }
+    }
+    // Every message so far as "title: text"; Take forgets them too.
+    std::vector<std::string> Said() const {
+        std::vector<std::string> said;
+        for (const Message& m : messages) {
+            said.push_back(m.title + ": " + m.text);
+        }
+        return said;
+    }
+    std::vector<std::string> Take() {
+        std::vector<std::string> said = Said();
+        messages.clear();
+        return said;
     }
     std::vector<Message> messages;
     std::function<void()> whileShown; // what arrives while the message box is open
