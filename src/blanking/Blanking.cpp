@@ -79,31 +79,28 @@ void CBlanking::SetScreen(const Monitor& screen) {
 }
 
 void CBlanking::SetLeftBlankPixels(int32_t pixels) {
-    TrapErrors(mReporter, "LeftBlankPixels", [&] {
-        mStrips.left = pixels < 1 ? 0 : pixels;
-        MoveStrip(kLeft);
-    });
+    SetStrip(kLeft, "LeftBlankPixels", pixels < 1 ? 0 : pixels);
 }
 
 void CBlanking::SetTopBlankPixels(int32_t pixels) {
-    TrapErrors(mReporter, "TopBlankPixels", [&] {
-        mStrips.top = pixels < 1 ? 0 : pixels;
-        MoveStrip(kTop);
-    });
+    SetStrip(kTop, "TopBlankPixels", pixels < 1 ? 0 : pixels);
 }
 
 void CBlanking::SetRightBlankPixels(int32_t pixels) {
-    TrapErrors(mReporter, "RightBlankPixels", [&] {
-        mStrips.right = pixels < 1 ? 0 : pixels;
-        MoveStrip(kRight);
-    });
+    SetStrip(kRight, "RightBlankPixels", pixels < 1 ? 0 : pixels);
 }
 
 void CBlanking::SetBottomBlankPixels(int32_t pixels) {
-    TrapErrors(mReporter, "BottomBlankPixels", [&] {
-        // The taskbar's edge stays covered even when the window reaches the bottom.
-        mStrips.bottom = pixels <= mOptions.TaskBarMargin ? mOptions.TaskBarMargin : pixels;
-        MoveStrip(kBottom);
+    // The taskbar's edge stays covered even when the window reaches the bottom.
+    SetStrip(kBottom, "BottomBlankPixels",
+             pixels <= mOptions.TaskBarMargin ? mOptions.TaskBarMargin : pixels);
+}
+
+void CBlanking::SetStrip(Strip strip, const char* title, int32_t size) {
+    TrapErrors(mReporter, title, [&] {
+        int32_t* const sizes[] = {&mStrips.left, &mStrips.top, &mStrips.right, &mStrips.bottom};
+        *sizes[strip] = size;
+        MoveStrip(strip);
     });
 }
 

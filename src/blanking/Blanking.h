@@ -90,6 +90,8 @@ private:
 
     void BlankingFormKeyDown(int16_t& keyCode, int16_t& shift) override;
     void BlankingFormMouseUp(int16_t button, int32_t screenX, int32_t screenY) override;
+    // Stores a strip's size and, while blanking is on, moves its window.
+    void SetStrip(Strip strip, const char* title, int32_t size);
     void MoveStrip(Strip strip);
 
     IBlankingPlatform& mPlatform;
