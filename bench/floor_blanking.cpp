@@ -4,6 +4,7 @@
 // measured against. Its window of class "KivFloorBlanking" shows the strips
 // (class "KivFloorStrip") on WM_APP and hides them on WM_APP + 1; the program
 // ends when that window closes.
+#include "FloorWindow.h"
 #include "platform/win32/Win32.h"
 
 #include <cstdio>
@@ -69,16 +70,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
         strip = ::CreateWindowExA(WS_EX_TOOLWINDOW, "KivFloorStrip", "", WS_POPUP, 0, 0, 0, 0,
                                   nullptr, nullptr, instance, nullptr);
     }
-    WNDCLASSA controlClass{};
-    controlClass.lpfnWndProc = ControlProc;
-    controlClass.hInstance = instance;
-    controlClass.lpszClassName = "KivFloorBlanking";
-    ::RegisterClassA(&controlClass);
-    ::CreateWindowExA(WS_EX_TOOLWINDOW, "KivFloorBlanking", "", WS_POPUP, 0, 0, 0, 0, nullptr,
-                      nullptr, instance, nullptr);
-    MSG message{};
-    while (::GetMessageA(&message, nullptr, 0, 0) > 0) {
-        ::DispatchMessageA(&message);
-    }
-    return 0;
+    kiv::bench::CreateFloorWindow(instance, "KivFloorBlanking", ControlProc);
+    return kiv::bench::RunFloorMessageLoop();
 }

@@ -2,6 +2,7 @@
 // a window itself on Shift+F2 and Shift+F3. bench_hotkey times it as the floor
 // KIV's hot keys are measured against. It shows a window of class
 // "KivFloorHotKey" once its hook is in place, and ends when that window closes.
+#include "FloorWindow.h"
 #include "platform/win32/UniqueHandle.h"
 
 #include <cstdio>
@@ -51,16 +52,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
         return 1;
     }
     kiv::win32::UniqueHook hook(::SetWindowsHookExA(WH_KEYBOARD_LL, KeyProc, instance, 0));
-    WNDCLASSA windowClass{};
-    windowClass.lpfnWndProc = WindowProc;
-    windowClass.hInstance = instance;
-    windowClass.lpszClassName = "KivFloorHotKey";
-    ::RegisterClassA(&windowClass);
-    ::CreateWindowExA(WS_EX_TOOLWINDOW, "KivFloorHotKey", "", WS_POPUP, 0, 0, 0, 0, nullptr,
-                      nullptr, instance, nullptr);
-    MSG message{};
-    while (::GetMessageA(&message, nullptr, 0, 0) > 0) {
-        ::DispatchMessageA(&message);
-    }
-    return 0;
+    kiv::bench::CreateFloorWindow(instance, "KivFloorHotKey", WindowProc);
+    return kiv::bench::RunFloorMessageLoop();
 }
