@@ -16,22 +16,20 @@
 namespace kiv::e2e {
 namespace {
 
-std::vector<RECT> MonitorRects() {
-    std::vector<RECT> rects;
+// The displays as Wine lists them, sorted: "0,0 1024x768; 1024,0 1280x720; ".
+std::string MonitorsText() {
+    std::vector<std::string> rects;
     ::EnumDisplayMonitors(
         nullptr, nullptr,
         [](HMONITOR, HDC, LPRECT rect, LPARAM list) -> BOOL {
-            reinterpret_cast<std::vector<RECT>*>(list)->push_back(*rect);
+            reinterpret_cast<std::vector<std::string>*>(list)->push_back(RectText(*rect));
             return TRUE;
         },
         reinterpret_cast<LPARAM>(&rects));
-    return rects;
-}
-
-std::string MonitorsText() {
+    std::sort(rects.begin(), rects.end());
     std::string text;
-    for (const RECT& r : MonitorRects()) {
-        text += RectText(r) + "; ";
+    for (const std::string& rect : rects) {
+        text += rect + "; ";
     }
     return text;
 }
@@ -43,20 +41,12 @@ bool ArrangeTelevision(const char* side) {
     const std::string arguments =
         side ? std::string("--output DUMMY1 --mode 1280x720_60 ") + side + " DUMMY0"
              : std::string("--output DUMMY1 --off");
-    if (!StartUnixProgram("/usr/bin/xrandr", arguments)) {
-        return false;
-    }
-    const RECT television = side == nullptr                          ? RECT{}
-                            : std::string_view(side) == "--right-of" ? RECT{1024, 0, 2304, 720}
-                                                                     : RECT{-1280, 0, 0, 720};
-    return PumpUntil([&] {
-        const std::vector<RECT> now = MonitorRects();
-        return side == nullptr
-                   ? now.size() == 1
-                   : now.size() == 2 && std::any_of(now.begin(), now.end(), [&](const RECT& r) {
-                         return SameRect(r, television);
-                     });
-    });
+    const std::string expected = side == nullptr ? "0,0 1024x768; "
+                                 : std::string_view(side) == "--right-of"
+                                     ? "0,0 1024x768; 1024,0 1280x720; "
+                                     : "-1280,0 1280x720; 0,0 1024x768; ";
+    return StartUnixProgram("/usr/bin/xrandr", arguments) &&
+           PumpUntil([&] { return MonitorsText() == expected; });
 }
 
 std::vector<std::string> VisibleStrips(DWORD processId) {
