@@ -534,7 +534,7 @@ void TwoDisplaysScene(Shooter& shooter) {
             }),
             "the player placed on the television and blanked around");
     shooter.Shoot("two-displays", RECT{0, 0, ::GetSystemMetrics(SM_CXVIRTUALSCREEN),
-                                      ::GetSystemMetrics(SM_CYVIRTUALSCREEN)});
+                                       ::GetSystemMetrics(SM_CYVIRTUALSCREEN)});
     scene.Close();
 }
 
