@@ -35,9 +35,7 @@ void CPositionEditor::ShowSetting(const CWindowSetting& setting) {
 }
 
 void CPositionEditor::ShowDisplayOf(const CWindowSetting& setting) {
-    mView.ShowDisplay(DisplayOfPosition(mDesktop.Monitors(),
-                                        RectOfSize(setting.WindowLeft, setting.WindowTop,
-                                                   setting.WindowWidth, setting.WindowHeight)));
+    mView.ShowDisplay(DisplayOfPosition(mDesktop.Monitors(), SettingRect(setting)));
 }
 
 void CPositionEditor::ShowNoValues() {

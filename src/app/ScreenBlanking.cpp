@@ -68,9 +68,7 @@ void CScreenBlanking::AdjustBlanking() {
             return;
         }
         // The display that shows the setting; none while it is switched off.
-        std::optional<Monitor> screen = MonitorOfRect(
-            mDesktop.Monitors(), RectOfSize(current->WindowLeft, current->WindowTop,
-                                            current->WindowWidth, current->WindowHeight));
+        std::optional<Monitor> screen = SettingMonitor(mDesktop.Monitors(), *current);
         if (mView.IsBlankingOnChecked()) {
             if (screen && CheckWindowExists() != 0) {
                 mBlanking->SetScreen(*screen);

@@ -34,9 +34,7 @@ std::optional<CWindowSetting> SettingToPlaceAtStart(std::string_view commandLine
     if (!found || found->WindowWidth <= 0 || found->WindowHeight <= 0) {
         return std::nullopt;
     }
-    std::optional<Monitor> screen =
-        MonitorOfRect(monitors, RectOfSize(found->WindowLeft, found->WindowTop, found->WindowWidth,
-                                           found->WindowHeight));
+    std::optional<Monitor> screen = SettingMonitor(monitors, *found);
     if (!screen || found->WindowWidth > SizeOf(screen->area).width ||
         found->WindowHeight > SizeOf(screen->area).height) {
         return std::nullopt;

@@ -1,9 +1,5 @@
 #include "placement/AppWindow.h"
 
-#include <algorithm>
-#include <cstdint>
-#include <limits>
-
 namespace kiv {
 
 WindowHandle GetAppWindow(IDesktop& desktop, std::string_view locator) {
@@ -18,24 +14,22 @@ WindowHandle GetAppWindow(IDesktop& desktop, std::string_view locator) {
     return desktop.FindTopLevelWindow(std::nullopt, std::string(locator));
 }
 
-namespace {
-// A far edge past the 32-bit range stops at its end.
-int32_t FarEdge(int32_t start, int32_t extent) {
-    const int64_t edge = int64_t{start} + extent;
-    return static_cast<int32_t>(std::clamp<int64_t>(edge, std::numeric_limits<int32_t>::min(),
-                                                    std::numeric_limits<int32_t>::max()));
+Rect SettingRect(const CWindowSetting& setting) {
+    return RectOfSize(setting.WindowLeft, setting.WindowTop, setting.WindowWidth,
+                      setting.WindowHeight);
 }
-} // namespace
+
+std::optional<Monitor> SettingMonitor(const MonitorLayout& monitors,
+                                      const CWindowSetting& setting) {
+    return MonitorOfRect(monitors, SettingRect(setting));
+}
 
 std::optional<Monitor> PlayerMonitor(IDesktop& desktop, const CWindowSetting& setting) {
     std::optional<Rect> shown;
     if (WindowHandle window = GetAppWindow(desktop, setting.WindowClass)) {
         shown = desktop.WindowRect(window);
     }
-    const Rect where = shown.value_or(Rect{setting.WindowLeft, setting.WindowTop,
-                                           FarEdge(setting.WindowLeft, setting.WindowWidth),
-                                           FarEdge(setting.WindowTop, setting.WindowHeight)});
-    return MonitorOfRect(desktop.Monitors(), where);
+    return MonitorOfRect(desktop.Monitors(), shown.value_or(SettingRect(setting)));
 }
 
 } // namespace kiv

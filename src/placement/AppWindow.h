@@ -16,6 +16,11 @@ inline constexpr std::string_view kClassLocatorPrefix = "Class:";
 // a whole caption; "" names none. 0 when no such window is open.
 WindowHandle GetAppWindow(IDesktop& desktop, std::string_view locator);
 
+// The setting's rectangle, its far edges held within 32 bits.
+Rect SettingRect(const CWindowSetting& setting);
+// The display that shows the setting's rectangle; nothing when none does.
+std::optional<Monitor> SettingMonitor(const MonitorLayout& monitors, const CWindowSetting& setting);
+
 // The display that shows `setting`'s player: the one showing its window when
 // the window is open, else the one showing the setting's rectangle; nothing
 // when no display shows it.

@@ -40,7 +40,7 @@ void CWindowPlacement::AdjustWindow(const CWindowSetting* current) {
     if (window == 0) {
         return;
     }
-    if (!MonitorOfRect(mDesktop.Monitors(), RectOfSize(left, top, width, height))) {
+    if (!SettingMonitor(mDesktop.Monitors(), *current)) {
         // No display shows the setting (a television switched off): the window
         // stays where it is, watched as if placed there, until its display is back.
         mTrouble = MoveTrouble::NoDisplay;
@@ -118,10 +118,7 @@ Rect CWindowPlacement::HookLimit(const CWindowSetting* current) {
     }
     // The display that shows the setting; the primary while none does.
     const MonitorLayout monitors = mDesktop.Monitors();
-    const Monitor screen =
-        MonitorOfRect(monitors, RectOfSize(current->WindowLeft, current->WindowTop,
-                                           current->WindowWidth, current->WindowHeight))
-            .value_or(PrimaryMonitor(monitors));
+    const Monitor screen = SettingMonitor(monitors, *current).value_or(PrimaryMonitor(monitors));
     return SizeLimitRect(mOptions, SizeOf(screen.area), current->WindowWidth,
                          current->WindowHeight);
 }
