@@ -1,8 +1,12 @@
 #include "app/StartPlacement.h"
 
 #include "placement/AppWindow.h"
+#include "platform/Monitors.h"
 #include "store/CommandArgs.h"
+#include "store/WindowSettings.h"
 #include "util/Strings.h"
+
+#include <optional>
 
 namespace kiv {
 
@@ -11,11 +15,9 @@ class CQuietReporter : public IErrorReporter {
 public:
     void ShowMessage(std::string_view, std::string_view) override {}
 };
-} // namespace
 
 std::optional<CWindowSetting> SettingToPlaceAtStart(std::string_view commandLine,
-                                                    const CWindowSettings& settings,
-                                                    const MonitorLayout& monitors) {
+                                                    const CWindowSettings& settings) {
     CQuietReporter quiet;
     const std::string name = ParsedArguments(quiet, commandLine).Item("S");
     if (name.empty()) {
@@ -34,13 +36,15 @@ std::optional<CWindowSetting> SettingToPlaceAtStart(std::string_view commandLine
     if (!found || found->WindowWidth <= 0 || found->WindowHeight <= 0) {
         return std::nullopt;
     }
-    std::optional<Monitor> screen = SettingMonitor(monitors, *found);
-    if (!screen || found->WindowWidth > SizeOf(screen->area).width ||
-        found->WindowHeight > SizeOf(screen->area).height) {
-        return std::nullopt;
-    }
     return found;
 }
+
+bool FitsItsDisplay(const CWindowSetting& setting, const MonitorLayout& monitors) {
+    std::optional<Monitor> screen = SettingMonitor(monitors, setting);
+    return screen && setting.WindowWidth <= SizeOf(screen->area).width &&
+           setting.WindowHeight <= SizeOf(screen->area).height;
+}
+} // namespace
 
 void PlaceCommandLineSettingEarly(IDesktop& desktop, std::string_view commandLine,
                                   const std::string& settingsFile) {
@@ -49,15 +53,28 @@ void PlaceCommandLineSettingEarly(IDesktop& desktop, std::string_view commandLin
         CWindowSettings settings(quiet);
         settings.AppDataFile = settingsFile;
         settings.LoadItems();
-        const std::optional<CWindowSetting> setting =
-            SettingToPlaceAtStart(commandLine, settings, desktop.Monitors());
+        const std::optional<CWindowSetting> setting = SettingToPlaceAtStart(commandLine, settings);
         if (!setting) {
             return;
         }
-        if (WindowHandle window = GetAppWindow(desktop, setting->WindowClass);
-            window != 0 && desktop.WindowAnswers(window)) {
-            desktop.MoveWindow(window, setting->WindowLeft, setting->WindowTop,
-                               setting->WindowWidth, setting->WindowHeight);
+        const WindowHandle window = GetAppWindow(desktop, setting->WindowClass);
+        if (window == 0 || !desktop.WindowAnswers(window)) {
+            return;
+        }
+        const std::optional<Rect> before = desktop.WindowRect(window);
+        if (!before) {
+            return;
+        }
+        desktop.MoveWindow(window, setting->WindowLeft, setting->WindowTop, setting->WindowWidth,
+                           setting->WindowHeight);
+        // The displays are asked only after the move: under Wine the first
+        // question about them loads the display driver, which would double
+        // the time to the player placed. A setting that turns out to need
+        // the size hook, or to be on no display, is put back at once, for
+        // the full selection to handle as it always has.
+        if (!FitsItsDisplay(*setting, desktop.Monitors())) {
+            const Size size = SizeOf(*before);
+            desktop.MoveWindow(window, before->left, before->top, size.width, size.height);
         }
     });
 }

@@ -1,11 +1,7 @@
 #pragma once
 
 #include "platform/Desktop.h"
-#include "platform/Monitors.h"
-#include "store/WindowSetting.h"
-#include "store/WindowSettings.h"
 
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -16,16 +12,13 @@ namespace kiv {
 // once the window exists (the caption, the hooks, blanking, the lock) and
 // finds the player already where it belongs.
 
-// The setting "/S name" selects, when it can be placed that early: exactly
-// one setting of that name (compared without regard to case, as the setting
-// list compares), whose window fits the display that shows it so that it
-// needs no size hook to stay the size it is given.
-std::optional<CWindowSetting> SettingToPlaceAtStart(std::string_view commandLine,
-                                                    const CWindowSettings& settings,
-                                                    const MonitorLayout& monitors);
-
 // Reads `settingsFile` quietly (the full load that follows reports its
-// faults) and places the window of the setting above, if it is open.
+// faults) and places the window of the setting "/S name" selects, when it
+// can be placed that early: exactly one setting of that name (compared
+// without regard to case, as the setting list compares) whose window is open
+// and answers. One that turns out not to fit the display that shows it (it
+// needs the size hook to keep its size) or to be on no display is put back
+// where it was.
 void PlaceCommandLineSettingEarly(IDesktop& desktop, std::string_view commandLine,
                                   const std::string& settingsFile);
 
