@@ -231,13 +231,6 @@ struct Harness {
         view.setting = setting;
         window.txtAddTitle_Change();
     }
-    std::vector<std::string> Messages() const {
-        std::vector<std::string> shown;
-        for (const auto& m : reporter.messages) {
-            shown.push_back(m.title + ": " + m.text.substr(0, 24));
-        }
-        return shown;
-    }
 };
 struct PlayListWindowFixture : ::testing::Test, Harness {};
 
@@ -282,9 +275,11 @@ TEST_F(PlayListWindowFixture, AddRefusesWhatIsIncompleteOrAlreadyListedDeletedOr
     Type("Heat", 1);
     window.cmdAdd_Click(); // deleted, but still found until the window closes
 
-    const std::string need = "KIV: Please enter a title for",
-                      listed = "KIV: This DVD is already on t";
-    EXPECT_EQ(Messages(), (std::vector<std::string>{need, need, listed, listed}));
+    const std::string need =
+        "KIV: Please enter a title for the DVD and select a setting from the list";
+    const std::string listed = "KIV: This DVD is already on the PlayList. Please place the DVD you "
+                               "wish to add into the DVD-ROM drive at this time and try again.";
+    EXPECT_EQ(reporter.Said(), (Texts{need, need, listed, listed}));
     ASSERT_EQ(list.Count(), 2);
     EXPECT_TRUE(list.Item("C2")->LogicalDelete);
     EXPECT_EQ(view.rows.size(), 1u);
