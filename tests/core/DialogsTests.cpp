@@ -71,9 +71,10 @@ struct OptionsDialogRules : ::testing::Test {
     COptions options{reporter};
     FakeOptionsView view;
     std::optional<COptionsDialog> dialog;
-    void Open() {
+    void Open(IStartWithWindows* logon = nullptr) {
         options.INIFilePath = (dir.Path() / "KIV.ini").string();
-        dialog.emplace(view, OptionsDialogInput{options, {"4x3", "Letterbox"}, {}}, reporter);
+        dialog.emplace(view, OptionsDialogInput{options, {"4x3", "Letterbox"}, {}, logon},
+                       reporter);
         dialog->Form_Load();
     }
 };
@@ -196,10 +197,8 @@ TEST_F(OptionsDialogRules, TheStartBoxShowsAnEntryForThisCopyAndSaveChangesOnlyW
         FakeStartWithWindows logon;
         logon.entry = c.before;
         logon.refuse = c.refuse;
-        options.INIFilePath = (dir.Path() / "KIV.ini").string();
         options.StartWithWindows = false;
-        dialog.emplace(view, OptionsDialogInput{options, {}, {}, &logon}, reporter);
-        dialog->Form_Load();
+        Open(&logon);
         EXPECT_EQ(view.IsChecked(OptionsCheck::StartWithWindows), c.shown);
         view.checks[OptionsCheck::StartWithWindows] = c.ticked;
         dialog->cmdSave_Click();
