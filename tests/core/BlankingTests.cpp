@@ -166,20 +166,14 @@ TEST_F(BlankingFixture, ARecreatedTaskbarIsHiddenAgainOnlyWhileOnAndARightClickA
 
 // --- The taskbar and its marker ---------------------------------------------
 
-struct TaskbarFixture : ::testing::Test {
-    TempDir dir;
-    FakeBlankingPlatform::FakeTaskbar window;
-    std::string marker = dir.File("KIV.taskbar");
-    bool MarkerExists() const { return std::filesystem::exists(marker); }
-};
-
-TEST_F(TaskbarFixture, AMarkerLeftByAKilledRunShowsTheTaskbarAtTheNextStartOnce) {
+TEST_F(BlankingFixture, AMarkerLeftByAKilledRunShowsTheTaskbarAtTheNextStartOnce) {
+    FakeBlankingPlatform::FakeTaskbar& window = platform.taskbar;
     window.bars.push_back({{1024, 680, 2304, 720}, false});
     window.Primary().visible = false; // hidden by someone else: no marker, nothing to do
-    EXPECT_FALSE(CTaskbar(window, marker).RestoreAfterUncleanEnd());
+    EXPECT_FALSE(taskbar.RestoreAfterUncleanEnd());
     EXPECT_FALSE(window.Primary().visible);
-    test::WriteBytes(marker, "left by a killed run");
-    CTaskbar next(window, marker);
+    WriteBytes(dir.File("KIV.taskbar"), "left by a killed run");
+    CTaskbar next(window, dir.File("KIV.taskbar"));
     EXPECT_TRUE(next.RestoreAfterUncleanEnd()); // every display's taskbar
     EXPECT_TRUE(window.Primary().visible && window.bars[1].visible);
     EXPECT_FALSE(MarkerExists());
