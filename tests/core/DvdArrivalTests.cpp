@@ -210,7 +210,8 @@ TEST(ProgramLauncherRule, OnlyAFileNamedExeStartsAsAProgram) {
     }
 }
 
-// The window's rules over the fake view, a fake drive and a play list file.
+// The play list window's rules over the fake view, a fake drive and a play list
+// file.
 struct Harness {
     TempDir dir;
     RecordingReporter reporter;
