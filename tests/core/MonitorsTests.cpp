@@ -15,9 +15,9 @@ namespace {
 const Monitor kDesk{{0, 0, 1024, 768}, true};
 const Monitor kTvRight{{1024, 0, 2304, 720}, false};
 const Monitor kTvLeft{{-1280, 0, 0, 720}, false};
+constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
 
 TEST(MonitorOfRectTest, TheCentreChoosesThenTheLargestShareThenNone) {
-    constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
     struct Case {
         MonitorLayout layout;
         Rect rect;
@@ -47,7 +47,6 @@ TEST(MonitorOfRectTest, TheCentreChoosesThenTheLargestShareThenNone) {
 }
 
 TEST(MainWindowOpenOriginTest, WhollyOnTheDisplayHoldingMostOfItElseCentredOnThePrimary) {
-    constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
     const Size window{480, 360};
     struct Case {
         MonitorLayout layout;
