@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 
 namespace kiv {
@@ -42,14 +43,10 @@ struct FakeOptionsView : IOptionsView {
     }
     int32_t FindListText(OptionsList list, std::string_view text, bool exact) const override {
         const auto& items = lists[list].items;
-        for (size_t i = 0; i < items.size(); ++i) {
-            const std::string& item = items[i].first;
-            if (exact ? EqualsIgnoreCase(item, text)
-                      : EqualsIgnoreCase(item.substr(0, text.size()), text)) {
-                return static_cast<int32_t>(i);
-            }
-        }
-        return -1;
+        const auto found = std::find_if(items.begin(), items.end(), [&](const auto& item) {
+            return EqualsIgnoreCase(exact ? item.first : item.first.substr(0, text.size()), text);
+        });
+        return found == items.end() ? -1 : static_cast<int32_t>(found - items.begin());
     }
     void ShowFeatureHotKey(std::string_view) override {}
     void SetToolTips() override {}

@@ -15,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 #include <tuple>
 #include <vector>
@@ -67,12 +68,10 @@ struct SortedList : ISettingList {
     std::vector<int32_t> selections;
 
     int32_t FindStringExact(std::string_view text) const override {
-        for (size_t i = 0; i < entries.size(); ++i) {
-            if (EqualsIgnoreCase(entries[i].first, text)) {
-                return static_cast<int32_t>(i);
-            }
-        }
-        return -1;
+        const auto found = std::find_if(entries.begin(), entries.end(), [&](const auto& e) {
+            return EqualsIgnoreCase(e.first, text);
+        });
+        return found == entries.end() ? -1 : static_cast<int32_t>(found - entries.begin());
     }
     int32_t ListCount() const override { return static_cast<int32_t>(entries.size()); }
     int32_t ItemData(int32_t index) const override { return entries.at(index).second; }
