@@ -82,6 +82,7 @@ struct BlankingFixture : ::testing::Test, IBlankingEvents {
     Rect Ltwh(size_t strip) { return platform.Strip(strip).ltwh; }
 };
 
+// The shell is asked only when the taskbar must change.
 TEST_F(BlankingFixture, StripsMoveOnlyWhileOnAndTheTaskbarHidesMeanwhile) {
     blanking.SetBlankingOn(false); // a visible taskbar is left alone
     EXPECT_EQ(platform.taskbar.Primary().shows, 0);
@@ -99,6 +100,7 @@ TEST_F(BlankingFixture, StripsMoveOnlyWhileOnAndTheTaskbarHidesMeanwhile) {
     EXPECT_EQ(Ltwh(2), (Rect{896, 0, 128, 768}));
     EXPECT_EQ(Ltwh(3), (Rect{0, 646, 1024, 122}));
     EXPECT_TRUE(platform.Strip(3).visible && platform.Strip(3).onTop);
+    blanking.SetBlankingOn(true);
     // Sizes below one become zero; the bottom never goes below the taskbar margin.
     blanking.SetRightBlankPixels(-5);
     EXPECT_EQ(Ltwh(2), (Rect{1024, 0, 0, 768}));
@@ -107,8 +109,16 @@ TEST_F(BlankingFixture, StripsMoveOnlyWhileOnAndTheTaskbarHidesMeanwhile) {
         EXPECT_EQ(Ltwh(3), (Rect{0, 765, 1024, 3})) << written;
     }
     blanking.SetBlankingOn(false);
+    blanking.SetBlankingOn(false);
     EXPECT_FALSE(platform.Strip(0).visible || platform.Strip(3).onTop);
     EXPECT_TRUE(platform.taskbar.Primary().visible);
+    EXPECT_EQ(platform.taskbar.Primary().hides, 1);
+    EXPECT_EQ(platform.taskbar.Primary().shows, 1);
+    // A hide the shell has not carried out yet is undone all the same.
+    platform.taskbar.carriesOut = false;
+    blanking.SetBlankingOn(true);
+    blanking.SetBlankingOn(false);
+    EXPECT_EQ(platform.taskbar.Primary().shows, 2);
 }
 
 TEST_F(BlankingFixture, OnATelevisionTheStripsCoverItAndOnlyItsTaskbarHides) {
@@ -141,22 +151,6 @@ TEST_F(BlankingFixture, OnATelevisionTheStripsCoverItAndOnlyItsTaskbarHides) {
     EXPECT_FALSE(MarkerExists());
 }
 
-TEST_F(BlankingFixture, TheShellIsAskedOnlyWhenTheTaskbarMustChange) {
-    blanking.SetScreen(kDesk);
-    for (int update = 0; update < 3; ++update) {
-        blanking.SetBlankingOn(true);
-    }
-    blanking.SetBlankingOn(false);
-    blanking.SetBlankingOn(false);
-    EXPECT_EQ(platform.taskbar.Primary().hides, 1);
-    EXPECT_EQ(platform.taskbar.Primary().shows, 1);
-    // A hide the shell has not carried out yet is undone all the same.
-    platform.taskbar.carriesOut = false;
-    blanking.SetBlankingOn(true);
-    blanking.SetBlankingOn(false);
-    EXPECT_EQ(platform.taskbar.Primary().shows, 2);
-}
-
 TEST_F(BlankingFixture, ARecreatedTaskbarIsHiddenAgainOnlyWhileOnAndARightClickAsksForTheMenu) {
     blanking.SetScreen(kDesk);
     blanking.TaskbarCreated();
@@ -172,20 +166,14 @@ TEST_F(BlankingFixture, ARecreatedTaskbarIsHiddenAgainOnlyWhileOnAndARightClickA
 
 // --- The taskbar and its marker ---------------------------------------------
 
-struct TaskbarFixture : ::testing::Test {
-    TempDir dir;
-    FakeBlankingPlatform::FakeTaskbar window;
-    std::string marker = dir.File("KIV.taskbar");
-    bool MarkerExists() const { return std::filesystem::exists(marker); }
-};
-
-TEST_F(TaskbarFixture, AMarkerLeftByAKilledRunShowsTheTaskbarAtTheNextStartOnce) {
+TEST_F(BlankingFixture, AMarkerLeftByAKilledRunShowsTheTaskbarAtTheNextStartOnce) {
+    FakeBlankingPlatform::FakeTaskbar& window = platform.taskbar;
     window.bars.push_back({{1024, 680, 2304, 720}, false});
     window.Primary().visible = false; // hidden by someone else: no marker, nothing to do
-    EXPECT_FALSE(CTaskbar(window, marker).RestoreAfterUncleanEnd());
+    EXPECT_FALSE(taskbar.RestoreAfterUncleanEnd());
     EXPECT_FALSE(window.Primary().visible);
-    test::WriteBytes(marker, "left by a killed run");
-    CTaskbar next(window, marker);
+    WriteBytes(dir.File("KIV.taskbar"), "left by a killed run");
+    CTaskbar next(window, dir.File("KIV.taskbar"));
     EXPECT_TRUE(next.RestoreAfterUncleanEnd()); // every display's taskbar
     EXPECT_TRUE(window.Primary().visible && window.bars[1].visible);
     EXPECT_FALSE(MarkerExists());

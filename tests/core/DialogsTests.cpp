@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 
 namespace kiv {
@@ -42,14 +43,10 @@ struct FakeOptionsView : IOptionsView {
     }
     int32_t FindListText(OptionsList list, std::string_view text, bool exact) const override {
         const auto& items = lists[list].items;
-        for (size_t i = 0; i < items.size(); ++i) {
-            const std::string& item = items[i].first;
-            if (exact ? EqualsIgnoreCase(item, text)
-                      : EqualsIgnoreCase(item.substr(0, text.size()), text)) {
-                return static_cast<int32_t>(i);
-            }
-        }
-        return -1;
+        const auto found = std::find_if(items.begin(), items.end(), [&](const auto& item) {
+            return EqualsIgnoreCase(exact ? item.first : item.first.substr(0, text.size()), text);
+        });
+        return found == items.end() ? -1 : static_cast<int32_t>(found - items.begin());
     }
     void ShowFeatureHotKey(std::string_view) override {}
     void SetToolTips() override {}
@@ -71,9 +68,10 @@ struct OptionsDialogRules : ::testing::Test {
     COptions options{reporter};
     FakeOptionsView view;
     std::optional<COptionsDialog> dialog;
-    void Open() {
+    void Open(IStartWithWindows* logon = nullptr) {
         options.INIFilePath = (dir.Path() / "KIV.ini").string();
-        dialog.emplace(view, OptionsDialogInput{options, {"4x3", "Letterbox"}, {}}, reporter);
+        dialog.emplace(view, OptionsDialogInput{options, {"4x3", "Letterbox"}, {}, logon},
+                       reporter);
         dialog->Form_Load();
     }
 };
@@ -196,10 +194,8 @@ TEST_F(OptionsDialogRules, TheStartBoxShowsAnEntryForThisCopyAndSaveChangesOnlyW
         FakeStartWithWindows logon;
         logon.entry = c.before;
         logon.refuse = c.refuse;
-        options.INIFilePath = (dir.Path() / "KIV.ini").string();
         options.StartWithWindows = false;
-        dialog.emplace(view, OptionsDialogInput{options, {}, {}, &logon}, reporter);
-        dialog->Form_Load();
+        Open(&logon);
         EXPECT_EQ(view.IsChecked(OptionsCheck::StartWithWindows), c.shown);
         view.checks[OptionsCheck::StartWithWindows] = c.ticked;
         dialog->cmdSave_Click();

@@ -1,7 +1,10 @@
-// A disc in the configured drive, from each caller, and the watch that places
-// a player window appearing after its setting was applied.
+// A disc in the configured drive, from each caller, the watch that places a
+// player window appearing after its setting was applied, and the play list
+// window's rules.
 #include "app/ControllerFixture.h"
+#include "playlist/DiscSerial.h"
 #include "playlist/ProgramLauncher.h"
+#include "playlist/VolumeName.h"
 
 #include <utility>
 
@@ -205,6 +208,117 @@ TEST(ProgramLauncherRule, OnlyAFileNamedExeStartsAsAProgram) {
     for (const auto& [path, program] : cases) {
         EXPECT_EQ(StartsAsProgram(path), program) << path;
     }
+}
+
+// The play list window's rules over the fake view, a fake drive and a play list
+// file.
+struct Harness {
+    TempDir dir;
+    RecordingReporter reporter;
+    CPlayList list{reporter};
+    FakeDriveReader drive;
+    AddingDriveArrival arrival{list, drive};
+    FakePlayListView view;
+    CPlayListWindow window{{list, "R:", {"4x3", "Anamorphic"}, drive, arrival, reporter}};
+
+    void Open(bool autoAdd = false) {
+        list.PlayListFile = dir.File("KIVPlay.dat");
+        window.AutoAdd = autoAdd;
+        window.Attach(view);
+        window.InitializeSettings();
+    }
+    void Type(std::string title, int setting) {
+        view.title = std::move(title);
+        view.setting = setting;
+        window.txtAddTitle_Change();
+    }
+};
+struct PlayListWindowFixture : ::testing::Test, Harness {};
+
+TEST_F(PlayListWindowFixture, OpeningSelectsTheDiscInTheDriveElseTheFirstRow) {
+    for (bool inDrive : {true, false}) {
+        Harness f;
+        f.list.Add("Alien", "4x3", "ALIEN", "1A");
+        f.list.Add("Heat", "anamorphic", "HEAT", "2B");
+        f.drive.disc = inDrive ? DiscIdentity{"HEAT", "2B"} : DiscIdentity{};
+        f.Open();
+        EXPECT_EQ(f.view.status,
+                  inDrive ? "Current Volume: HEAT, Serial Number: 2B" : "Drive is empty");
+        EXPECT_EQ(f.view.selected, inDrive ? "C2" : "C1");
+        EXPECT_EQ(f.view.title, inDrive ? "Heat" : "Alien");
+        EXPECT_EQ(f.view.SelectedSettingText(), inDrive ? "Anamorphic" : "4x3");
+        EXPECT_EQ(f.window.CurrentSetting(), inDrive ? "anamorphic" : "4x3");
+    }
+}
+
+TEST_F(PlayListWindowFixture, AddRefusesWhatIsIncompleteOrAlreadyListedDeletedOrNot) {
+    Open();                          // an empty drive
+    EXPECT_EQ(view.buttons, "1000"); // Add, Update, Select, Delete
+    Type("", 0);
+    EXPECT_EQ(view.buttons, "0000");
+    window.cmdAdd_Click();
+    Type("Movie", -1);
+    window.cmdAdd_Click();
+    EXPECT_EQ(view.titleFocused, 2);
+    Type("Movie", 1);
+    window.cmdAdd_Click();
+    EXPECT_EQ(window.CurrentSetting(), "Anamorphic");
+    window.cmdAdd_Click(); // the empty pair is listed now
+
+    drive.disc = {"HEAT", "2B"};
+    window.tmrCurrentDVD_Timer();
+    window.cmdAdd_Click(); // the added row is the highlighted one
+    EXPECT_EQ(view.selected, "C2");
+    EXPECT_EQ(view.buttons, "1111");
+    window.cmdDelete_Click();
+    EXPECT_EQ(view.title, "");
+    EXPECT_EQ(view.buttons, "1000");
+    Type("Heat", 1);
+    window.cmdAdd_Click(); // deleted, but still found until the window closes
+
+    const std::string need =
+        "KIV: Please enter a title for the DVD and select a setting from the list";
+    const std::string listed = "KIV: This DVD is already on the PlayList. Please place the DVD you "
+                               "wish to add into the DVD-ROM drive at this time and try again.";
+    EXPECT_EQ(reporter.Said(), (Texts{need, need, listed, listed}));
+    ASSERT_EQ(list.Count(), 2);
+    EXPECT_TRUE(list.Item("C2")->LogicalDelete);
+    EXPECT_EQ(view.rows.size(), 1u);
+    window.Form_Unload();
+    EXPECT_EQ(ReadBytes(list.PlayListFile), "S1=Movie;S2=Anamorphic;S3=;S4=;\r\n");
+    EXPECT_EQ(list.Count(), 1);
+}
+
+TEST_F(PlayListWindowFixture, DriveWatchAddsOnlyAnUnlistedDiscInAutomaticMode) {
+    struct Case {
+        bool autoAdd;
+        DiscIdentity disc;
+        size_t arrivals;
+    };
+    for (const Case& c : {Case{true, {"NEW", "3C"}, 1}, Case{true, {"ALIEN", "1A"}, 0},
+                          Case{true, {}, 0}, Case{false, {"NEW", "3C"}, 0}}) {
+        Harness f;
+        f.list.Add("Alien", "4x3", "ALIEN", "1A");
+        f.Open(c.autoAdd);
+        f.drive.disc = c.disc;
+        EXPECT_EQ(f.view.buttons, c.autoAdd ? "0111" : "1111"); // no Add in automatic mode
+        f.window.tmrCurrentDVD_Timer();
+        ASSERT_EQ(f.arrival.calls.size(), c.arrivals);
+        if (c.arrivals == 1) {
+            EXPECT_EQ(f.arrival.calls[0], "R: 1010");
+            EXPECT_EQ(f.view.selected, "C2");
+            EXPECT_EQ(f.view.title, "NEW");
+            EXPECT_EQ(f.view.titleFocused, 1);
+        }
+    }
+}
+
+TEST(DiscIdentity, SerialTextAndTitleFromTheVolumeName) {
+    EXPECT_EQ(DiscSerialText(0), "0");
+    EXPECT_EQ(DiscSerialText(0x00AB12CDu), "AB12CD");
+    EXPECT_EQ(DiscSerialText(0x8000000Fu), "8000000F");
+    // An underscored name and an empty one are the arrival cases' titles.
+    EXPECT_EQ(FixVolumeName("sTAR wARS_2"), "Star Wars 2");
 }
 
 } // namespace

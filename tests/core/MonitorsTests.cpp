@@ -1,4 +1,7 @@
+// The displays: which one shows a rectangle, and where KIV's own windows stand
+// on them.
 #include "app/MainWindowPlace.h"
+#include "platform/FormPlacement.h"
 #include "platform/Monitors.h"
 
 #include <gtest/gtest.h>
@@ -12,9 +15,9 @@ namespace {
 const Monitor kDesk{{0, 0, 1024, 768}, true};
 const Monitor kTvRight{{1024, 0, 2304, 720}, false};
 const Monitor kTvLeft{{-1280, 0, 0, 720}, false};
+constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
 
 TEST(MonitorOfRectTest, TheCentreChoosesThenTheLargestShareThenNone) {
-    constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
     struct Case {
         MonitorLayout layout;
         Rect rect;
@@ -43,14 +46,7 @@ TEST(MonitorOfRectTest, TheCentreChoosesThenTheLargestShareThenNone) {
     }
 }
 
-TEST(MonitorOfRectTest, ThePrimaryIsTheOneMarkedOrElseTheFirst) {
-    EXPECT_EQ(PrimaryMonitor({kTvRight, kDesk}), kDesk);
-    EXPECT_EQ(PrimaryMonitor({kTvRight}), kTvRight);
-    EXPECT_EQ(PrimaryMonitor({}), Monitor{});
-}
-
 TEST(MainWindowOpenOriginTest, WhollyOnTheDisplayHoldingMostOfItElseCentredOnThePrimary) {
-    constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
     const Size window{480, 360};
     struct Case {
         MonitorLayout layout;
@@ -64,9 +60,12 @@ TEST(MainWindowOpenOriginTest, WhollyOnTheDisplayHoldingMostOfItElseCentredOnThe
         {{kDesk, kTvRight}, {900, 100}, window, {1024, 100}},
         {{kDesk, kTvRight}, {700, 500}, window, {544, 408}},
         {{kDesk, kTvLeft}, {-1400, 500}, window, {-1280, 360}},
-        // The television is gone: centred on the primary, wherever it is listed.
+        // The television is gone: centred on the primary, wherever it is listed;
+        // with none marked, on the first display; with none at all, at the origin.
         {{kDesk}, {1500, 300}, window, {272, 204}},
         {{kTvRight, kDesk}, {5000, 5000}, window, {272, 204}},
+        {{kTvRight}, {5000, 5000}, window, {1424, 180}},
+        {{}, {5000, 5000}, window, {0, 0}},
         {{kDesk}, {kMax, kMax}, window, {272, 204}},
         // Larger than its display: its top left corner on the display's.
         {{kDesk, kTvRight}, {1100, 10}, {1300, 800}, {1024, 0}},
@@ -74,6 +73,28 @@ TEST(MainWindowOpenOriginTest, WhollyOnTheDisplayHoldingMostOfItElseCentredOnThe
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.saved.left << "," << c.saved.top);
         EXPECT_EQ(MainWindowOpenOrigin(c.saved, c.size, c.layout), c.expected);
+    }
+}
+
+// Centred on a display, as a whole number of pixels from its edges.
+TEST(CentredOnTest, HalfTheRoomEachSideTheHalfPixelDroppedTowardTheEdge) {
+    const struct {
+        Rect area;
+        Size size;
+        Rect expected;
+    } cases[] = {
+        {kDesk.area, {300, 200}, {362, 284, 662, 484}},
+        {kDesk.area, {301, 201}, {361, 283, 662, 484}},
+        {kTvRight.area, {301, 201}, {1513, 259, 1814, 460}},
+        {kTvLeft.area, {301, 201}, {-791, 259, -490, 460}},
+        // Larger than the display: it overhangs both edges, the half toward the edge.
+        {kDesk.area, {1025, 769}, {0, 0, 1025, 769}},
+        {kDesk.area, {1027, 771}, {-1, -1, 1026, 770}},
+        {kTvLeft.area, {1283, 723}, {-1281, -1, 2, 722}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.area.left << " " << c.size.width);
+        EXPECT_EQ(CentredOn(c.area, c.size), c.expected);
     }
 }
 

@@ -57,28 +57,20 @@ TEST(InitialSettings, GeometryRoundsHalvesToEvenOnEveryScreen) {
     }
 }
 
-TEST(Nudges, EachButtonChangesTheRectangleByItsStep) {
-    const Ltwh start{100, 200, 640, 480};
-    const Ltwh expected[kNudgeButtonCount] = {
-        {99, 200, 640, 480},  {101, 200, 640, 480}, {100, 199, 640, 480}, {100, 201, 640, 480},
-        {101, 200, 638, 480}, {99, 200, 642, 480},  {100, 201, 640, 478}, {100, 199, 640, 482},
-        {99, 199, 642, 482},  {101, 201, 638, 478},
+// A size may go below zero; an index of no button changes nothing.
+TEST(Nudges, EachButtonChangesTheRectangleByItsStepWithoutBoundsOnTheSize) {
+    const Ltwh start{100, 200, 1, 1};
+    const Ltwh expected[kNudgeButtonCount + 1] = {
+        {99, 200, 1, 1}, {101, 200, 1, 1},  {100, 199, 1, 1}, {100, 201, 1, 1}, {101, 200, -1, 1},
+        {99, 200, 3, 1}, {100, 201, 1, -1}, {100, 199, 1, 3}, {99, 199, 3, 3},  {101, 201, -1, -1},
+        start,
     };
-    for (int32_t index = 0; index < kNudgeButtonCount; ++index) {
+    for (int32_t index = 0; index <= kNudgeButtonCount; ++index) {
         SCOPED_TRACE(index);
         CWindowSetting s = At(start);
         ApplyNudge(s, index);
         EXPECT_EQ(Of(s), expected[index]);
     }
-}
-
-TEST(Nudges, SizeChangesHaveNoBoundsAndOtherIndexesChangeNothing) {
-    CWindowSetting s = At({0, 0, 2, 1});
-    ApplyNudge(s, 9);
-    ApplyNudge(s, 4);
-    EXPECT_EQ(Of(s), (Ltwh{2, 1, -2, -1}));
-    ApplyNudge(s, kNudgeButtonCount);
-    EXPECT_EQ(Of(s), (Ltwh{2, 1, -2, -1}));
 }
 
 TEST(Nudges, OverflowStopsAtTheFieldThatCannotTakeTheStep) {

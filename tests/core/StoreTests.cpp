@@ -1,18 +1,21 @@
-// The stores: the settings file, the play list, the data folder, the line
-// format they share and the command line.
+// The stores: the settings file, the play list, the options, the data folder,
+// the line format they share and the command line.
 #include "placement/InitialSettings.h"
 #include "store/CommandArgs.h"
 #include "store/DataFolder.h"
+#include "store/Options.h"
 #include "store/PlayList.h"
 #include "store/SettingNameRules.h"
 #include "store/TaggedLine.h"
 #include "store/WindowSettings.h"
 #include "support/TestSupport.h"
 #include "util/FileSystem.h"
+#include "util/IniText.h"
 #include "util/Strings.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 #include <tuple>
 #include <vector>
@@ -65,24 +68,43 @@ struct SortedList : ISettingList {
     std::vector<int32_t> selections;
 
     int32_t FindStringExact(std::string_view text) const override {
-        for (size_t i = 0; i < entries.size(); ++i) {
-            if (EqualsIgnoreCase(entries[i].first, text)) {
-                return static_cast<int32_t>(i);
-            }
-        }
-        return -1;
+        const auto found = std::find_if(entries.begin(), entries.end(), [&](const auto& e) {
+            return EqualsIgnoreCase(e.first, text);
+        });
+        return found == entries.end() ? -1 : static_cast<int32_t>(found - entries.begin());
     }
     int32_t ListCount() const override { return static_cast<int32_t>(entries.size()); }
     int32_t ItemData(int32_t index) const override { return entries.at(index).second; }
     void SetListIndex(int32_t index) override { selections.push_back(index); }
 };
 
-struct SettingsFixture : ::testing::Test {
+// The three stores' files in a folder of their own.
+struct StoreFiles : ::testing::Test {
     TempDir dir;
     RecordingReporter reporter;
     CWindowSettings settings{reporter};
-    SettingsFixture() { settings.AppDataFile = dir.File("KIV.dat"); }
+    CPlayList list{reporter};
+    COptions options{reporter};
+    StoreFiles() {
+        settings.AppDataFile = dir.File("KIV.dat");
+        list.PlayListFile = dir.File("KIVPlay.dat");
+        options.INIFilePath = dir.File("KIV.ini");
+    }
+    void SaveAndReload() {
+        list.SaveItems();
+        list.LoadItems();
+    }
+    COptions ReadFresh(const std::string& fileText) {
+        WriteBytes(options.INIFilePath, fileText);
+        COptions fresh(reporter);
+        fresh.INIFilePath = options.INIFilePath;
+        fresh.RetrieveSettings();
+        return fresh;
+    }
 };
+struct SettingsFixture : StoreFiles {};
+struct PlayListFixture : StoreFiles {};
+struct OptionsFixture : StoreFiles {};
 
 TEST_F(SettingsFixture, SavedFileIsEveryLineWithCrLfAndNothingElse) {
     for (const auto& s : InitialSettings(1024, 768)) {
@@ -119,7 +141,12 @@ TEST_F(SettingsFixture, EveryFieldSurvivesSaveAndLoadInOrderUnderNewKeys) {
     EXPECT_THROW(settings.Item("C1"), CRuntimeError);
 }
 
-TEST_F(SettingsFixture, ToleratesOlderHandEditedAndHostileLines) {
+// All without a message.
+TEST_F(SettingsFixture, ToleratesAMissingFileAFolderAndOlderHandEditedAndHostileLines) {
+    settings.LoadItems();
+    std::filesystem::create_directory(settings.AppDataFile);
+    settings.LoadItems();
+    EXPECT_EQ(settings.Count(), 0);
     settings.LoadFromText("S1=Old;S2=Class:Player;S6=40;\r\nS1=Wide S3=99;Screen;\n\rS1=Last;");
     ASSERT_EQ(settings.Count(), 4);
     EXPECT_EQ(settings.Item(1)->ApplicationName, "Class:Player"); // no S17: the class
@@ -138,29 +165,21 @@ TEST_F(SettingsFixture, ToleratesOlderHandEditedAndHostileLines) {
     EXPECT_TRUE(reporter.messages.empty());
 }
 
-TEST(SettingsFileReading, BadNumberStopsTheLoadKeepingEarlierSettings) {
+TEST_F(SettingsFixture, BadNumberStopsTheLoadKeepingEarlierSettings) {
     const std::pair<const char*, const char*> badLines[] = {
         {"S1=Bad;S3=abc;", "Error: 13. Type mismatch"},
         {"S1=Bad;S3=12abc;", "Error: 13. Type mismatch"},
         {"S1=Bad;S15=32768;", "Error: 6. Overflow"}};
     for (const auto& [bad, message] : badLines) {
-        RecordingReporter reporter;
-        CWindowSettings settings(reporter);
         settings.LoadFromText(std::string("S1=One;\r\nS1=Two;\r\n") + bad + "\r\nS1=After;\r\n");
         EXPECT_EQ(settings.Count(), 2) << bad;
-        EXPECT_EQ(reporter.Said(), Texts{std::string("LoadItems: ") + message});
+        EXPECT_EQ(reporter.Take(), Texts{std::string("LoadItems: ") + message});
     }
 }
 
-TEST_F(SettingsFixture, AMissingFileOrAFolderGivesNoSettingsAndNoMessage) {
-    settings.LoadItems();
-    std::filesystem::create_directory(settings.AppDataFile);
-    settings.LoadItems();
-    EXPECT_EQ(settings.Count(), 0);
-    EXPECT_TRUE(reporter.messages.empty());
-}
-
-TEST_F(SettingsFixture, AfterTheLastKeyEveryLineReportsItsFailedAddAndIsSkipped) {
+// The keys count on across loads; after the last one every line, in either
+// list, reports its failed add and is skipped.
+TEST_F(StoreFiles, AfterTheLastKeyEveryLineReportsItsFailedAddAndIsSkipped) {
     std::string text;
     for (int i = 0; i < 32767; ++i) {
         text += "S1=x;\r\n";
@@ -168,9 +187,12 @@ TEST_F(SettingsFixture, AfterTheLastKeyEveryLineReportsItsFailedAddAndIsSkipped)
     settings.LoadFromText(text);
     EXPECT_EQ(settings.Item(32767)->ItemKey, "C32767");
     EXPECT_TRUE(reporter.messages.empty());
-    settings.LoadFromText("S1=a;\r\nS1=b;\r\nS1=c;\r\n");
+    settings.LoadFromText("S1=a;\r\nS1=b;\r\n");
     EXPECT_EQ(settings.Count(), 0);
+    list.LoadFromText(text + "S1=c;\r\n");
+    EXPECT_EQ(list.Count(), 32767);
     EXPECT_EQ(reporter.Said(), Texts(3, "Add: Error: 6. Overflow"));
+    EXPECT_EQ(list.Add("x", "", "", ""), nullptr);
 }
 
 TEST_F(SettingsFixture, AKeyIsExactlyCAndTheNumberOfAStoredSetting) {
@@ -199,18 +221,6 @@ TEST_F(SettingsFixture, LocateSelectsTheFirstListEntryByExactNameOrByKey) {
     EXPECT_EQ(list.selections, (std::vector<int32_t>{3, 1, 0}));
 }
 
-struct PlayListFixture : ::testing::Test {
-    TempDir dir;
-    RecordingReporter reporter;
-    CPlayList list{reporter};
-    PlayListFixture() { list.PlayListFile = dir.File("KIVPlay.dat"); }
-
-    void SaveAndReload() {
-        list.SaveItems();
-        list.LoadItems();
-    }
-};
-
 TEST_F(PlayListFixture, OlderFormAndBlankLinesThroughTwoSaveLoadCycles) {
     WriteBytes(list.PlayListFile, "Casablanca=Letterbox\r\n\r\nS1=Alien; Cut;S2=4x3;S3=VOL;S4=FF;");
     list.LoadItems();
@@ -237,15 +247,75 @@ TEST_F(PlayListFixture, LogicallyDeletedEntriesStayUntilSavedAndLoaded) {
     EXPECT_EQ(list.Item(1)->ItemKey, "C3");
 }
 
-TEST_F(PlayListFixture, AfterTheLastKeyEveryLineReportsItsFailedAddAndIsSkipped) {
-    std::string text;
-    for (int i = 0; i < 32767 + 3; ++i) {
-        text += "S1=t;S2=s;S3=v;S4=1;\n";
-    }
-    list.LoadFromText(text);
-    EXPECT_EQ(list.Count(), 32767);
-    EXPECT_EQ(reporter.Said(), Texts(3, "Add: Error: 6. Overflow"));
-    EXPECT_EQ(list.Add("x", "", "", ""), nullptr);
+// Every key in writing order, none at its default.
+const std::string kEveryKey =
+    "[KIV]\r\nSubClassWindowSize=0\r\nGlobalKeyHook=0\r\nSpecifyDimensions=1\r\n"
+    "AssumedHeight=600\r\nAssumedWidth=-800\r\nTaskBarMargin=30\r\nTitleBarMargin=19\r\n"
+    "SideMargin=4\r\nDrive=E\r\nPlayListAutoSelect=0\r\nPlayListAutoAdd=1\r\n"
+    "PlayListDefaultSetting=Letterbox\r\nDisableDVDRomContent=0\r\nAutoMouseHide=0\r\n"
+    "ShowTrayIcon=0\r\nLaunchApplication=C:\\Players\\player.exe\r\nWindowStartMode=2\r\n"
+    "UseCaptionNotClass=1\r\nHotKeySetFocusApp=1165\r\nHotKeySetFocusKIV=1166\r\n"
+    "HotKeyMoveUp=0038\r\nHotKeyMoveDown=0040\r\nHotKeyMoveLeft=0037\r\n"
+    "HotKeyMoveRight=0039\r\nHotKeyExpand=1038\r\nHotKeyShrink=1040\r\nHotKeySave=1183\r\n"
+    "HotKeyReapplyCurrent=00112\r\nStartWithWindows=1\r\nMainWindowPosition=-1280,40\r\n";
+
+TEST_F(OptionsFixture, EveryKeyIsReadAndWrittenBackByteForByteInOrder) {
+    options.RetrieveSettings(); // no file yet: reading creates none
+    EXPECT_FALSE(std::filesystem::exists(options.INIFilePath));
+    COptions read = ReadFresh(kEveryKey);
+    read.INIFilePath = dir.File("Copy.ini");
+    read.SaveSettings();
+    EXPECT_EQ(ReadBytes(read.INIFilePath), kEveryKey);
+}
+
+TEST_F(OptionsFixture, UnusableValuesLeaveTheirFieldsAndNumbersRoundHalvesToEven) {
+    COptions read = ReadFresh("[KIV]\r\nSubClassWindowSize=yes\r\nShowTrayIcon=-1\r\n"
+                              "TitleBarMargin=12.5\r\nTaskBarMargin=abc\r\n"
+                              "WindowStartMode=-1\r\nDrive=\r\nMainWindowPosition=12\r\n"
+                              "LaunchApplication=" +
+                              std::string(400, 'p') + "\r\n");
+    EXPECT_TRUE(read.SubClassWindowSize);
+    EXPECT_TRUE(read.ShowTrayIcon);
+    EXPECT_EQ(read.TitleBarMargin, 12);
+    EXPECT_EQ(read.TaskBarMargin, 3);
+    EXPECT_EQ(read.WindowStartMode, -1);
+    EXPECT_EQ(read.Drive, "D"); // an empty value counts as missing
+    EXPECT_EQ(read.LaunchApplication, std::string(259, 'p'));
+    EXPECT_FALSE(read.MainWindowPosition); // not "left,top"
+    read.SaveSettings();
+    const std::string saved = ReadBytes(read.INIFilePath);
+    EXPECT_EQ(ProfileLookup(saved, "KIV", "WindowStartMode"), "1");
+    EXPECT_EQ(ProfileLookup(saved, "KIV", "MainWindowPosition"), "12"); // left as it was
+}
+
+// A save keeps other programs' keys and replaces KIV's in place; the main
+// window's place is written alone, and only once there is one.
+TEST_F(OptionsFixture, SavingKeepsForeignKeysAndTheMainWindowsPlaceIsWrittenAlone) {
+    WriteBytes(options.INIFilePath,
+               "; notes\r\n[Other]\r\nDrive=Z\r\n[KIV]\r\nDrive=E\r\nMine=kept\r\n");
+    options.SaveSettings();
+    const std::string text = ReadBytes(options.INIFilePath);
+    EXPECT_EQ(text.rfind("; notes\r\n[Other]\r\nDrive=Z\r\n[KIV]\r\nDrive=D\r\nMine=kept\r\n", 0),
+              0u)
+        << text;
+    EXPECT_EQ(ProfileLookup(text, "KIV", "MainWindowPosition"), std::nullopt);
+    WriteBytes(options.INIFilePath, "[KIV]\r\nDrive=E\r\nMainWindowPosition=1,2\r\n");
+    options.MainWindowPosition = WindowOrigin{1100, -40};
+    EXPECT_TRUE(options.SaveMainWindowPosition());
+    EXPECT_EQ(ReadBytes(options.INIFilePath),
+              "[KIV]\r\nDrive=E\r\nMainWindowPosition=1100,-40\r\n");
+    EXPECT_EQ(ReadFresh(ReadBytes(options.INIFilePath)).MainWindowPosition,
+              options.MainWindowPosition);
+    options.INIFilePath = dir.File("missing/KIV.ini"); // quietly not written
+    EXPECT_FALSE(options.SaveMainWindowPosition());
+    EXPECT_TRUE(reporter.messages.empty());
+}
+
+TEST_F(OptionsFixture, NumberTooLargeStopsReadingWithEarlierKeysApplied) {
+    COptions read = ReadFresh("[KIV]\r\nGlobalKeyHook=0\r\nAssumedHeight=1e12\r\nDrive=E\r\n");
+    EXPECT_FALSE(read.GlobalKeyHook);
+    EXPECT_EQ(read.Drive, "D");
+    EXPECT_EQ(reporter.Said(), Texts{"RetrieveSettings: Error: 6. Overflow"});
 }
 
 struct FakeFolders : IDataFolderPlatform {
