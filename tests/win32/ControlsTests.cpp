@@ -44,7 +44,7 @@ std::optional<std::string> AskTyping(std::vector<MSG> keys) {
     return test::RunModalWith([] { return ::FindWindowA("frmSettingName", "Setting Name"); },
                               {[keys](HWND) {
                                   for (const MSG& key : keys) {
-                                      test::PostKey(::GetFocus(), key.message, key.wParam);
+                                      ::PostMessageA(::GetFocus(), key.message, key.wParam, 0);
                                   }
                               }},
                               [] { return frmSettingName::Ask(nullptr, "Player"); });

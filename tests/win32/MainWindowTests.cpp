@@ -34,23 +34,14 @@ struct MainWindowFixture : ::testing::Test, FakeSystem {
     HWND Child(const char* text) const { return ChildWithText(window.Hwnd(), text); }
     HWND Combo() const { return ::FindWindowExA(window.Hwnd(), nullptr, "ComboBox", nullptr); }
     HWND VisiblePage() const {
-        HWND found = nullptr;
-        for (HWND child = ::GetWindow(window.Hwnd(), GW_CHILD); child;
-             child = ::GetWindow(child, GW_HWNDNEXT)) {
-            char name[32] = {};
-            ::GetClassNameA(child, name, sizeof name);
-            if (std::string_view(name) == "KIVTabPage" && ::IsWindowVisible(child)) {
-                found = child;
-            }
-        }
-        return found;
+        return FindDescendant(window.Hwnd(), [](HWND child) {
+            return ClassOf(child) == "KIVTabPage" && ::IsWindowVisible(child);
+        });
     }
     // A part of the WindowPos control whose caption is `caption`.
     HWND Part(const char* caption, int id) {
         HWND control = FindDescendant(window.Hwnd(), [caption](HWND child) {
-            char name[32] = {};
-            ::GetClassNameA(child, name, sizeof name);
-            return std::string_view(name) == "KIVWindowPos" && TextOf(child) == caption;
+            return ClassOf(child) == "KIVWindowPos" && TextOf(child) == caption;
         });
         return ::GetDlgItem(control, id);
     }
@@ -63,11 +54,17 @@ struct MainWindowFixture : ::testing::Test, FakeSystem {
     }
 };
 
+// Showing values runs no handling; the user's choice runs the selection.
 TEST_F(MainWindowFixture, TheListIsSortedAndSelectingFromCodeOrByTheUserShowsTheSetting) {
     EXPECT_EQ(window.SettingListText(0), "4x3");
     EXPECT_EQ(window.SettingListItemData(0), 3);
-    EXPECT_EQ(window.FindSettingListText("LETTERBOX"), 2);
+    window.ShowSettingListIndex(0);
+    EXPECT_EQ(controller.CurrentSetting(), nullptr);
     EXPECT_EQ(TextOf(window.Hwnd()), "KIV");
+    IPositionView& page = window.Views().position;
+    page.ShowLockPositionChecked(true);
+    EXPECT_TRUE(page.IsLockPositionChecked());
+    EXPECT_TRUE(reporter.messages.empty());
 
     controller.SetListIndex(1);
     EXPECT_EQ(TextOf(window.Hwnd()), "KIV - Anamorphic");
@@ -100,16 +97,6 @@ TEST_F(MainWindowFixture, PaintingTheWindowRedrawsTheSettingList) {
     ::InvalidateRect(window.Hwnd(), nullptr, FALSE); // the window alone, not its children
     ::UpdateWindow(window.Hwnd());
     EXPECT_TRUE(PumpUntil([&] { return listPaints > 0; }, std::chrono::seconds(2)));
-}
-
-TEST_F(MainWindowFixture, ShowingValuesRunsNoHandling) {
-    window.ShowSettingListIndex(0);
-    EXPECT_EQ(controller.CurrentSetting(), nullptr);
-    EXPECT_EQ(TextOf(window.Hwnd()), "KIV");
-    IPositionView& page = window.Views().position;
-    page.ShowLockPositionChecked(true);
-    EXPECT_TRUE(page.IsLockPositionChecked());
-    EXPECT_TRUE(reporter.messages.empty());
 }
 
 // One control of each kind reaches its feature: a check box, a WindowPos's
