@@ -89,7 +89,6 @@ TEST(DialogKeyboard, TabEnterEscAccessKeysAndTheTabStripsKeysInADialogShownCentr
         {"Enter on a focused button presses it", {}, {tab, tab, tab, enter}, {false, false, 0, 0}},
         {"Esc: the cancel button", {}, {key(VK_ESCAPE)}, {false, false, 0, 0}},
         {"Alt+O", {}, {alt('o')}, {false, true, 0, 0}},
-        {"Alt+C", {}, {alt('c')}, {false, false, 0, 0}},
         {"Alt+H: the check box", {}, {alt('h')}, {true, false, kCheck, 0}},
         {"Alt+N: the label's control", {}, {tab, alt('n')}, {true, false, kEdit, 0}},
         {"Alt+G: the tab", {}, {altG}, {true, false, kTabs, 2}},

@@ -173,25 +173,20 @@ TEST_F(MainWindowFixture, ADisplayChangeOrAResumePlacesThePlayerAgain) {
     }
 }
 
-// The tab strip's keys are the dialog keyboard's (DialogKeyboardTests); the
-// window hands it its strip.
-TEST_F(MainWindowFixture, ATabsAccessKeyTurnsToItsPage) {
+// A tab's access key turns to its page: the strip's keys are the dialog
+// keyboard's (DialogKeyboardTests), the window hands it its strip. Every page,
+// when its tab is chosen: covering the strip's display area, every control
+// sized and in the window's font; after a DPI change, the page showing and the
+// hidden ones alike come up at the new size.
+TEST_F(MainWindowFixture, ATabsKeyTurnsToItsPageAndEveryPageFillsTheStripAtEveryDpi) {
     ::ShowWindow(window.Hwnd(), SW_SHOWNOACTIVATE);
-    HWND adjust = VisiblePage();
-    ASSERT_NE(adjust, nullptr);
+    HWND shift = FindControl(window.Hwnd(), CHotKeyPage::kShift);
+    EXPECT_FALSE(::IsChild(VisiblePage(), shift));
     LRESULT answer = ::SendMessageA(window.Hwnd(), WM_MENUCHAR, MAKEWPARAM('k', MF_POPUP),
                                     reinterpret_cast<LPARAM>(::GetMenu(window.Hwnd())));
     EXPECT_EQ(HIWORD(answer), MNC_CLOSE);
-    HWND hotKey = VisiblePage();
-    EXPECT_NE(hotKey, adjust);
-    EXPECT_TRUE(::IsChild(hotKey, FindControl(window.Hwnd(), CHotKeyPage::kShift)));
-}
+    EXPECT_TRUE(::IsChild(VisiblePage(), shift));
 
-// Every page, when its tab is chosen: covering the strip's display area, every
-// control sized and in the window's font; after a DPI change, the page showing
-// and the hidden ones alike come up at the new size.
-TEST_F(MainWindowFixture, EveryPageFillsTheStripAndFollowsADpiChange) {
-    ::ShowWindow(window.Hwnd(), SW_SHOWNOACTIVATE);
     HWND strip = ::FindWindowExA(window.Hwnd(), nullptr, WC_TABCONTROLA, nullptr);
     ASSERT_NE(strip, nullptr);
     const int count = static_cast<int>(::SendMessageA(strip, TCM_GETITEMCOUNT, 0, 0));

@@ -49,7 +49,8 @@ struct OptionsDialogWiring : ::testing::Test {
 };
 
 // The format of the file is the options store's; these are the keys the
-// clicks changed.
+// clicks changed. The hot key editor's parts are wired here, their rules are
+// the portable core's (HotKeysTests).
 TEST_F(OptionsDialogWiring, SaveWritesWhatTheControlsChangedAndExitKeepsTheFileAsItWas) {
     const std::string saved = Run({[](HWND dialog) {
         Click(FindControl(dialog, O::chkShowTrayIcon));
@@ -70,16 +71,24 @@ TEST_F(OptionsDialogWiring, SaveWritesWhatTheControlsChangedAndExitKeepsTheFileA
     }
     EXPECT_TRUE(disabledContent);
 
-    // Esc leaves through Exit: the changes go with the dialog.
+    // Esc leaves through Exit: the changes go with the dialog. The feature's
+    // key saved above shows on the editor's parts.
+    bool shiftShown = false;
     EXPECT_EQ(Run({[](HWND dialog) {
-                  Click(FindControl(dialog, O::chkAutoMouseHide));
-                  ::PostMessageA(FindControl(dialog, O::cboFeature), WM_CHAR, 'M', 0);
-                  HWND editor = FindControl(dialog, O::hkFeature);
-                  ::PostMessageA(::GetDlgItem(editor, CHotKeyControl::kKey), WM_KEYDOWN, VK_HOME,
-                                 0); // "None"
-                  ::PostMessageA(FindControl(dialog, O::txtSideMargin), WM_KEYDOWN, VK_ESCAPE, 0);
-              }}),
+                       Click(FindControl(dialog, O::chkAutoMouseHide));
+                       ::PostMessageA(FindControl(dialog, O::cboFeature), WM_CHAR, 'M', 0);
+                   },
+                   [&](HWND dialog) {
+                       HWND editor = FindControl(dialog, O::hkFeature);
+                       shiftShown = ::SendMessageA(::GetDlgItem(editor, CHotKeyControl::kShift),
+                                                   BM_GETCHECK, 0, 0) == BST_CHECKED;
+                       ::PostMessageA(::GetDlgItem(editor, CHotKeyControl::kKey), WM_KEYDOWN,
+                                      VK_HOME, 0); // "None"
+                       ::PostMessageA(FindControl(dialog, O::txtSideMargin), WM_KEYDOWN, VK_ESCAPE,
+                                      0);
+                   }}),
               saved);
+    EXPECT_TRUE(shiftShown);
     EXPECT_TRUE(options.AutoMouseHide);
     EXPECT_EQ(options.HotKeyMoveUp, "10114");
     EXPECT_TRUE(reporter.messages.empty());
