@@ -23,12 +23,9 @@ struct ModalDrive {
     std::vector<ModalStep> steps;
     std::size_t next = 0;
 };
-inline ModalDrive*& CurrentModalDrive() {
-    static ModalDrive* drive = nullptr;
-    return drive;
-}
+inline ModalDrive* gModalDrive = nullptr;
 inline void CALLBACK ModalTick(HWND, UINT, UINT_PTR, DWORD) {
-    ModalDrive* drive = CurrentModalDrive();
+    ModalDrive* drive = gModalDrive;
     HWND window = drive != nullptr && drive->next < drive->steps.size() ? drive->find() : nullptr;
     HWND focus = ::GetFocus();
     if (window != nullptr && ::IsWindowVisible(window) && focus != nullptr &&
@@ -59,13 +56,13 @@ inline void CALLBACK ModalGiveUp(HWND, UINT, UINT_PTR timer, DWORD) {
 template <typename Open>
 auto RunModalWith(std::function<HWND()> find, std::vector<ModalStep> steps, Open open) {
     detail::ModalDrive drive{std::move(find), std::move(steps)};
-    detail::CurrentModalDrive() = &drive;
+    detail::gModalDrive = &drive;
     const UINT_PTR tick = ::SetTimer(nullptr, 0, 10, &detail::ModalTick);
     const UINT_PTR giveUp = ::SetTimer(nullptr, 0, 5000, &detail::ModalGiveUp);
     auto result = open();
     ::KillTimer(nullptr, tick);
     ::KillTimer(nullptr, giveUp);
-    detail::CurrentModalDrive() = nullptr;
+    detail::gModalDrive = nullptr;
     EXPECT_EQ(drive.next, drive.steps.size()) << "the window closed before the last step";
     return result;
 }

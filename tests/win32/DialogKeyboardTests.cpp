@@ -131,22 +131,17 @@ TEST(DialogKeyboard, TabEnterEscAccessKeysAndTheTabStripsKeysInADialogShownCentr
 // suggests and lays its controls out anew, in a font of twice the height.
 TEST(ModalDialog, FollowsTheDpiOfItsDisplay) {
     KeysDialog dialog;
-    auto fontHeight = [](HWND control) {
-        LOGFONTA font{};
-        ::GetObjectA(reinterpret_cast<HFONT>(::SendMessageA(control, WM_GETFONT, 0, 0)),
-                     sizeof font, &font);
-        return std::abs(font.lfHeight);
-    };
     struct Shown {
         RECT client, ok;
-        LONG font;
+        LOGFONTA font;
     } at96{}, at192{};
-    auto look = [&](HWND window, Shown& shown) {
+    auto look = [](HWND window, Shown& shown) {
         HWND ok = ::GetDlgItem(window, kOk);
         ::GetClientRect(window, &shown.client);
         ::GetWindowRect(ok, &shown.ok);
         ::MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&shown.ok), 2);
-        shown.font = fontHeight(ok);
+        ::GetObjectA(reinterpret_cast<HFONT>(::SendMessageA(ok, WM_GETFONT, 0, 0)),
+                     sizeof shown.font, &shown.font);
     };
     RECT frame{};
     const RECT suggested{100, 50, 600, 500};
@@ -163,7 +158,7 @@ TEST(ModalDialog, FollowsTheDpiOfItsDisplay) {
     EXPECT_EQ(at192.client.right, 2 * at96.client.right);
     EXPECT_EQ(at192.ok.top, 2 * at96.ok.top);
     EXPECT_EQ(at192.ok.right - at192.ok.left, 2 * (at96.ok.right - at96.ok.left));
-    EXPECT_GT(at192.font, at96.font * 3 / 2);
+    EXPECT_GT(std::abs(at192.font.lfHeight), std::abs(at96.font.lfHeight) * 3 / 2);
     EXPECT_EQ(frame.left, suggested.left);
     EXPECT_EQ(frame.top, suggested.top);
 }
