@@ -58,11 +58,10 @@ TEST_F(BlankWindowFixture, ShowingMovingAndRaisingNeverTakeTheFocus) {
     window.SetOnTop(true);
     PumpUntil([] { return false; }, std::chrono::milliseconds(100));
     EXPECT_TRUE(::IsWindowVisible(window.Hwnd()));
-    EXPECT_TRUE(HasExStyle(WS_EX_TOPMOST));
     EXPECT_EQ(::GetActiveWindow(), other.Get());
 
-    // A strip skips the raises that change nothing, never one that puts it
-    // back above another topmost window.
+    // Topmost: a strip skips the raises that change nothing, never one that
+    // puts it back above another topmost window.
     UniqueWindow topmost(::CreateWindowExA(WS_EX_TOPMOST | WS_EX_NOACTIVATE, "STATIC", "",
                                            WS_POPUP | WS_VISIBLE, 0, 0, 30, 30, nullptr, nullptr,
                                            nullptr, nullptr));

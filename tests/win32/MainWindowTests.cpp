@@ -60,14 +60,13 @@ TEST_F(MainWindowFixture, TheListIsSortedAndSelectingFromCodeOrByTheUserShowsThe
     EXPECT_EQ(window.SettingListItemData(0), 3);
     window.ShowSettingListIndex(0);
     EXPECT_EQ(controller.CurrentSetting(), nullptr);
-    IPositionView& page = window.Views().position;
-    page.ShowLockPositionChecked(true);
-    EXPECT_TRUE(page.IsLockPositionChecked());
-    EXPECT_TRUE(reporter.messages.empty());
 
     controller.SetListIndex(1);
     EXPECT_EQ(TextOf(window.Hwnd()), "KIV - Anamorphic");
     EXPECT_NE(Child("Your Application"), nullptr);
+    window.Views().position.ShowLockPositionChecked(true);
+    EXPECT_EQ(::SendMessageA(Child("Lock Window"), BM_GETCHECK, 0, 0), BST_CHECKED);
+    EXPECT_EQ(controller.CurrentSetting()->LockPosition, 0);
 
     // The user picks another entry: the list notifies the window, which runs the selection.
     ::SendMessageA(Combo(), CB_SETCURSEL, 2, 0);
