@@ -9,7 +9,6 @@
 
 #include <cstddef>
 #include <functional>
-#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -24,12 +23,9 @@ struct ModalDrive {
     std::vector<ModalStep> steps;
     std::size_t next = 0;
 };
-inline ModalDrive*& CurrentModalDrive() {
-    static ModalDrive* drive = nullptr;
-    return drive;
-}
+inline ModalDrive* gModalDrive = nullptr;
 inline void CALLBACK ModalTick(HWND, UINT, UINT_PTR, DWORD) {
-    ModalDrive* drive = CurrentModalDrive();
+    ModalDrive* drive = gModalDrive;
     HWND window = drive != nullptr && drive->next < drive->steps.size() ? drive->find() : nullptr;
     HWND focus = ::GetFocus();
     if (window != nullptr && ::IsWindowVisible(window) && focus != nullptr &&
@@ -54,37 +50,21 @@ inline void CALLBACK ModalGiveUp(HWND, UINT, UINT_PTR timer, DWORD) {
 // returns what it returns. Meanwhile, each time `find` gives the window shown
 // and holding the focus, the next of `steps` runs on it. A timer message
 // comes only once no other message waits, so a step runs after everything the
-// step before it queued (keys, clicks) has been handled. A step never reached
-// fails the test; a window still open after five seconds fails it and is closed.
+// step before it queued (keys and clicks are posted, as input is) has been
+// handled. A step never reached fails the test; a window still open after
+// five seconds fails it and is closed.
 template <typename Open>
 auto RunModalWith(std::function<HWND()> find, std::vector<ModalStep> steps, Open open) {
     detail::ModalDrive drive{std::move(find), std::move(steps)};
-    detail::CurrentModalDrive() = &drive;
+    detail::gModalDrive = &drive;
     const UINT_PTR tick = ::SetTimer(nullptr, 0, 10, &detail::ModalTick);
     const UINT_PTR giveUp = ::SetTimer(nullptr, 0, 5000, &detail::ModalGiveUp);
-    auto finish = [&] {
-        ::KillTimer(nullptr, tick);
-        ::KillTimer(nullptr, giveUp);
-        detail::CurrentModalDrive() = nullptr;
-        EXPECT_EQ(drive.next, drive.steps.size()) << "the window closed before the last step";
-    };
-    if constexpr (std::is_void_v<decltype(open())>) {
-        open();
-        finish();
-    } else {
-        auto result = open();
-        finish();
-        return result;
-    }
-}
-
-// A key or a click, queued as input is: the window's loop takes it in turn,
-// dialog keys included.
-inline void PostKey(HWND control, UINT message, WPARAM key, LPARAM flags = 0) {
-    ::PostMessageA(control, message, key, flags);
-}
-inline void PostClick(HWND button) {
-    ::PostMessageA(button, BM_CLICK, 0, 0);
+    auto result = open();
+    ::KillTimer(nullptr, tick);
+    ::KillTimer(nullptr, giveUp);
+    detail::gModalDrive = nullptr;
+    EXPECT_EQ(drive.next, drive.steps.size()) << "the window closed before the last step";
+    return result;
 }
 
 } // namespace kiv::test

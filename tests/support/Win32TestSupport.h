@@ -80,6 +80,13 @@ inline std::string TextOf(HWND window) {
     return text;
 }
 
+// A window's class name.
+inline std::string ClassOf(HWND window) {
+    char name[64] = {};
+    ::GetClassNameA(window, name, sizeof name);
+    return name;
+}
+
 // A control inside `parent` (pages included) by its text.
 inline HWND ChildWithText(HWND parent, std::string_view text) {
     return FindDescendant(parent, [text](HWND child) { return TextOf(child) == text; });

@@ -13,6 +13,16 @@ namespace {
 
 using namespace kiv::test;
 
+// Whether `upper` comes before `lower` in the z-order.
+bool IsAbove(HWND upper, HWND lower) {
+    for (HWND w = ::GetWindow(lower, GW_HWNDPREV); w != nullptr; w = ::GetWindow(w, GW_HWNDPREV)) {
+        if (w == upper) {
+            return true;
+        }
+    }
+    return false;
+}
+
 struct BlankWindowFixture : ::testing::Test, IBlankWindowEvents {
     frmBlank window{*this};
     std::tuple<int16_t, int32_t, int32_t> mouseUp{};
@@ -48,30 +58,18 @@ TEST_F(BlankWindowFixture, ShowingMovingAndRaisingNeverTakeTheFocus) {
     window.SetOnTop(true);
     PumpUntil([] { return false; }, std::chrono::milliseconds(100));
     EXPECT_TRUE(::IsWindowVisible(window.Hwnd()));
-    EXPECT_TRUE(HasExStyle(WS_EX_TOPMOST));
     EXPECT_EQ(::GetActiveWindow(), other.Get());
+
+    // Topmost: a strip skips the raises that change nothing, never one that
+    // puts it back above another topmost window.
+    UniqueWindow topmost(::CreateWindowExA(WS_EX_TOPMOST | WS_EX_NOACTIVATE, "STATIC", "",
+                                           WS_POPUP | WS_VISIBLE, 0, 0, 30, 30, nullptr, nullptr,
+                                           nullptr, nullptr));
+    ASSERT_FALSE(IsAbove(window.Hwnd(), topmost.Get()));
+    window.SetOnTop(true);
+    EXPECT_TRUE(IsAbove(window.Hwnd(), topmost.Get()));
     window.SetOnTop(false);
     EXPECT_FALSE(HasExStyle(WS_EX_TOPMOST));
-}
-
-// A strip skips the raises that change nothing, never this one.
-TEST_F(BlankWindowFixture, RaisingATopmostStripPutsItAboveAnotherTopmostWindow) {
-    window.SetOnTop(true);
-    window.SetVisible(true);
-    UniqueWindow other(::CreateWindowExA(WS_EX_TOPMOST | WS_EX_NOACTIVATE, "STATIC", "",
-                                         WS_POPUP | WS_VISIBLE, 0, 0, 30, 30, nullptr, nullptr,
-                                         nullptr, nullptr));
-    auto stripOnTop = [&] {
-        for (HWND w = other.Get(); w != nullptr; w = ::GetWindow(w, GW_HWNDPREV)) {
-            if (w == window.Hwnd()) {
-                return true;
-            }
-        }
-        return false;
-    };
-    ASSERT_FALSE(stripOnTop());
-    window.SetOnTop(true);
-    EXPECT_TRUE(stripOnTop());
 }
 
 TEST_F(BlankWindowFixture, CloseRequestsLeaveItAloneAndClicksReachTheController) {
@@ -82,35 +80,19 @@ TEST_F(BlankWindowFixture, CloseRequestsLeaveItAloneAndClicksReachTheController)
     EXPECT_EQ(mouseUp, std::make_tuple(int16_t{2}, 205, 107));
 }
 
+// Hidden, it is a pointer that leaves every pixel under it as it was.
 TEST_F(BlankWindowFixture, ThePointerHidesAfterTwoSecondsAndShowsOnMovement) {
     const HCURSOR arrow = ::LoadCursorA(nullptr, IDC_ARROW);
     EXPECT_EQ(Pointer(), arrow);
-    EXPECT_TRUE(PumpUntil([&] { return Pointer() != arrow; }));
-    ::SendMessageA(window.Hwnd(), WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
-    EXPECT_EQ(Pointer(), arrow);
-}
-
-TEST_F(BlankWindowFixture, TheFadeGoesThroughGreyBackToBlack) {
-    window.SetOnTop(true);
-    window.SetVisible(true);
-    window.Move(0, 0, 50, 50);
-    window.Animate();
-    COLORREF grey = 0;
-    ASSERT_TRUE(PumpUntil([&] { return (grey = PixelColour()) != RGB(0, 0, 0); }));
-    EXPECT_EQ(GetRValue(grey), GetGValue(grey));
-    EXPECT_EQ(GetRValue(grey), GetBValue(grey));
-    EXPECT_TRUE(PumpUntil([&] { return PixelColour() == RGB(0, 0, 0); }));
-}
-
-TEST(TransparentCursorTest, DrawnOnWhiteItLeavesEveryPixelWhite) {
-    UniqueCursor cursor = CreateTransparentCursor();
-    ASSERT_TRUE(cursor);
+    ASSERT_TRUE(PumpUntil([&] { return Pointer() != arrow; }));
+    const HCURSOR hidden = Pointer();
+    ASSERT_NE(hidden, nullptr);
     const int size = ::GetSystemMetrics(SM_CXCURSOR);
     UniqueMemoryDc dc(::CreateCompatibleDC(nullptr));
     UniqueBitmap canvas(::CreateBitmap(size, size, 1, 32, nullptr));
     ScopedSelectObject selected(dc.Get(), canvas.Get());
     ::PatBlt(dc.Get(), 0, 0, size, size, WHITENESS);
-    ::DrawIconEx(dc.Get(), 0, 0, cursor.Get(), size, size, 0, nullptr, DI_NORMAL);
+    ::DrawIconEx(dc.Get(), 0, 0, hidden, size, size, 0, nullptr, DI_NORMAL);
     int changed = 0;
     for (int y = 0; y < size; ++y) {
         for (int x = 0; x < size; ++x) {
@@ -118,6 +100,19 @@ TEST(TransparentCursorTest, DrawnOnWhiteItLeavesEveryPixelWhite) {
         }
     }
     EXPECT_EQ(changed, 0);
+    ::SendMessageA(window.Hwnd(), WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
+    EXPECT_EQ(Pointer(), arrow);
+}
+
+// The fade's colours are its state's (BlankingTests); here its timer runs and
+// the window paints them.
+TEST_F(BlankWindowFixture, TheFadeShowsItsColoursBackToBlack) {
+    window.SetOnTop(true);
+    window.SetVisible(true);
+    window.Move(0, 0, 50, 50);
+    window.Animate();
+    ASSERT_TRUE(PumpUntil([&] { return PixelColour() != RGB(0, 0, 0); }));
+    EXPECT_TRUE(PumpUntil([&] { return PixelColour() == RGB(0, 0, 0); }));
 }
 
 // Hiding and showing, and the taskbar back however KIV ends, are checked end
@@ -141,9 +136,7 @@ TEST(TaskbarTest, AShownTaskbarIsBackOnTopOfItsBand) {
     ASSERT_TRUE(PumpUntil([&] { return !shown(); }));
     window.Show(handle);
     ASSERT_TRUE(PumpUntil(shown));
-    for (HWND w = bar; w != nullptr; w = ::GetWindow(w, GW_HWNDPREV)) {
-        EXPECT_NE(w, above.Get()) << "a window stays above the shown taskbar";
-    }
+    EXPECT_FALSE(IsAbove(above.Get(), bar)) << "a window stays above the shown taskbar";
 }
 
 } // namespace

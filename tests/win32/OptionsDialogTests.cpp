@@ -11,6 +11,8 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <functional>
+#include <string>
 #include <vector>
 
 namespace kiv::win32 {
@@ -18,37 +20,12 @@ namespace {
 
 using O = frmOptions;
 using test::FindControl;
-using test::PostClick;
-using test::PostKey;
 
 HWND Dialog() {
     return ::FindWindowA("frmOptions", "KIV Options");
 }
-
-// Opens the dialog and runs `steps` on it, one after the other; returns when it has closed.
-void RunDialog(const OptionsDialogInput& input, std::vector<test::ModalStep> steps) {
-    test::RunModalWith(Dialog, std::move(steps), [&] { frmOptions::Show(nullptr, input); });
-}
-
-// The Open dialog the launch program's "..." shows, while it is open.
-HWND OpenDialog() {
-    return ::FindWindowA(nullptr, "Location Program to Launch");
-}
-std::string gProgramToPick;
-
-// Types the program's path into the Open dialog's name box and presses Open.
-void CALLBACK PickProgram(HWND, UINT, UINT_PTR timer, DWORD) {
-    HWND open = OpenDialog();
-    if (open == nullptr || !::IsWindowVisible(open)) {
-        return;
-    }
-    ::KillTimer(nullptr, timer);
-    for (int nameBox : {0x47C /* the name combo box */, 0x480 /* the name edit */}) {
-        ::SetDlgItemTextA(open, nameBox, gProgramToPick.c_str());
-    }
-    ::PostMessageA(open, WM_COMMAND, IDOK, 0);
-    // Queued behind Open, so the options dialog handles it once the Open dialog is done.
-    PostClick(FindControl(Dialog(), frmOptions::cmdSave));
+void Click(HWND button) {
+    ::PostMessageA(button, BM_CLICK, 0, 0);
 }
 
 struct OptionsDialogWiring : ::testing::Test {
@@ -60,56 +37,81 @@ struct OptionsDialogWiring : ::testing::Test {
         options, {"4x3", "Anamorphic", "Letterbox"}, [this](bool d) { disabledContent = d; }};
     std::string IniFile() const { return test::ReadBytes(options.INIFilePath); }
     void SetUp() override { options.INIFilePath = (dir.Path() / "KIV.ini").string(); }
+
+    // Opens the dialog and runs `steps` on the window `find` gives, one after
+    // the other; once it has closed, what the file holds.
+    std::string Run(std::vector<test::ModalStep> steps, std::function<HWND()> find = Dialog) {
+        return test::RunModalWith(std::move(find), std::move(steps), [&] {
+            frmOptions::Show(nullptr, input);
+            return IniFile();
+        });
+    }
 };
 
 // The format of the file is the options store's; these are the keys the
-// clicks changed.
+// clicks changed. The hot key editor's parts are wired here, their rules are
+// the portable core's (HotKeysTests).
 TEST_F(OptionsDialogWiring, SaveWritesWhatTheControlsChangedAndExitKeepsTheFileAsItWas) {
-    RunDialog(input, {[](HWND dialog) {
-                  PostClick(FindControl(dialog, O::chkShowTrayIcon));
-                  PostKey(FindControl(dialog, O::cboPlayListDefaultSetting), WM_CHAR, 'L');
-                  PostKey(FindControl(dialog, O::cboFeature), WM_CHAR,
-                          'M'); // "Move application up"
-                  HWND editor = FindControl(dialog, O::hkFeature);
-                  PostClick(::GetDlgItem(editor, CHotKeyControl::kShift));
-                  HWND keys = ::GetDlgItem(editor, CHotKeyControl::kKey);
-                  PostKey(keys, WM_CHAR, 'F'); // F1, then down to F3
-                  PostKey(keys, WM_KEYDOWN, VK_DOWN);
-                  PostKey(keys, WM_KEYDOWN, VK_DOWN);
-                  PostClick(FindControl(dialog, O::cmdSave));
-              }});
+    const std::string saved = Run({[](HWND dialog) {
+        Click(FindControl(dialog, O::chkShowTrayIcon));
+        ::PostMessageA(FindControl(dialog, O::cboPlayListDefaultSetting), WM_CHAR, 'L', 0);
+        ::PostMessageA(FindControl(dialog, O::cboFeature), WM_CHAR, 'M',
+                       0); // "Move application up"
+        HWND editor = FindControl(dialog, O::hkFeature);
+        Click(::GetDlgItem(editor, CHotKeyControl::kShift));
+        HWND keys = ::GetDlgItem(editor, CHotKeyControl::kKey);
+        ::PostMessageA(keys, WM_CHAR, 'F', 0); // F1, then down to F3
+        ::PostMessageA(keys, WM_KEYDOWN, VK_DOWN, 0);
+        ::PostMessageA(keys, WM_KEYDOWN, VK_DOWN, 0);
+        Click(FindControl(dialog, O::cmdSave));
+    }});
     for (const char* line : {"\r\nShowTrayIcon=0\r\n", "\r\nPlayListDefaultSetting=Letterbox\r\n",
                              "\r\nHotKeyMoveUp=10114\r\n"}) {
-        EXPECT_NE(IniFile().find(line), std::string::npos) << line << " in " << IniFile();
+        EXPECT_NE(saved.find(line), std::string::npos) << line << " in " << saved;
     }
     EXPECT_TRUE(disabledContent);
 
-    // Esc leaves through Exit: the changes go with the dialog.
-    const std::string saved = IniFile();
-    RunDialog(input, {[](HWND dialog) {
-                  PostClick(FindControl(dialog, O::chkAutoMouseHide));
-                  PostKey(FindControl(dialog, O::cboFeature), WM_CHAR, 'M');
-                  HWND editor = FindControl(dialog, O::hkFeature);
-                  PostKey(::GetDlgItem(editor, CHotKeyControl::kKey), WM_KEYDOWN,
-                          VK_HOME); // "None"
-                  PostKey(FindControl(dialog, O::txtSideMargin), WM_KEYDOWN, VK_ESCAPE);
-              }});
-    EXPECT_EQ(IniFile(), saved);
+    // Esc leaves through Exit: the changes go with the dialog. The feature's
+    // key saved above shows on the editor's parts.
+    bool shiftShown = false;
+    EXPECT_EQ(Run({[](HWND dialog) {
+                       Click(FindControl(dialog, O::chkAutoMouseHide));
+                       ::PostMessageA(FindControl(dialog, O::cboFeature), WM_CHAR, 'M', 0);
+                   },
+                   [&](HWND dialog) {
+                       HWND editor = FindControl(dialog, O::hkFeature);
+                       shiftShown = ::SendMessageA(::GetDlgItem(editor, CHotKeyControl::kShift),
+                                                   BM_GETCHECK, 0, 0) == BST_CHECKED;
+                       ::PostMessageA(::GetDlgItem(editor, CHotKeyControl::kKey), WM_KEYDOWN,
+                                      VK_HOME, 0); // "None"
+                       ::PostMessageA(FindControl(dialog, O::txtSideMargin), WM_KEYDOWN, VK_ESCAPE,
+                                      0);
+                   }}),
+              saved);
+    EXPECT_TRUE(shiftShown);
     EXPECT_TRUE(options.AutoMouseHide);
     EXPECT_EQ(options.HotKeyMoveUp, "10114");
     EXPECT_TRUE(reporter.messages.empty());
 }
 
+// The "..." button's Open dialog is driven too, between two steps on the options dialog.
 TEST_F(OptionsDialogWiring, TheProgramToLaunchIsChosenInTheOpenDialog) {
-    gProgramToPick = (dir.Path() / "player.exe").string();
-    test::WriteBytes(gProgramToPick, "MZ");
-    RunDialog(input, {[](HWND dialog) {
-                  ::SetTimer(nullptr, 0, 20, &PickProgram);
-                  PostClick(FindControl(dialog, O::cmdGetLaunchProgram));
-              }});
-    EXPECT_NE(IniFile().find("\r\nLaunchApplication=" + gProgramToPick + "\r\n"), std::string::npos)
-        << IniFile();
-    EXPECT_EQ(OpenDialog(), nullptr);
+    const std::string program = (dir.Path() / "player.exe").string();
+    test::WriteBytes(program, "MZ");
+    const std::string saved =
+        Run({[](HWND dialog) { Click(FindControl(dialog, O::cmdGetLaunchProgram)); },
+             [&](HWND open) {
+                 for (int nameBox : {0x47C /* the name combo box */, 0x480 /* the name edit */}) {
+                     ::SetDlgItemTextA(open, nameBox, program.c_str());
+                 }
+                 ::PostMessageA(open, WM_COMMAND, IDOK, 0);
+             },
+             [](HWND dialog) { Click(FindControl(dialog, O::cmdSave)); }},
+            [] {
+                HWND open = ::FindWindowA(nullptr, "Location Program to Launch");
+                return open != nullptr ? open : Dialog();
+            });
+    EXPECT_NE(saved.find("\r\nLaunchApplication=" + program + "\r\n"), std::string::npos) << saved;
 }
 
 // The access key of a tab or of any control on any page, upper-cased.
@@ -120,44 +122,35 @@ void NoteAccessKey(std::string& keys, const std::string& caption) {
     }
 }
 
-// The tab strip is the dialog keyboard's: Alt and a tab's key turns to it.
-TEST_F(OptionsDialogWiring, EveryAccessKeyIsTakenOnceAndATabsTurnsToItsPage) {
+// A tab's key turning to its page is the dialog keyboard's (DialogKeyboardTests).
+TEST_F(OptionsDialogWiring, EveryAccessKeyIsTakenOnce) {
     std::string keys;
-    LRESULT page = -1;
-    RunDialog(
-        input, {[&](HWND dialog) {
-            HWND tab = FindControl(dialog, O::tabOptions);
-            for (int i = 0; i < ::SendMessageA(tab, TCM_GETITEMCOUNT, 0, 0); ++i) {
-                char text[64] = {};
-                TCITEMA item{TCIF_TEXT, 0, 0, text, sizeof text, 0, 0};
-                ::SendMessageA(tab, TCM_GETITEMA, i, reinterpret_cast<LPARAM>(&item));
-                NoteAccessKey(keys, text);
+    Run({[&](HWND dialog) {
+        HWND tab = FindControl(dialog, O::tabOptions);
+        for (int i = 0; i < ::SendMessageA(tab, TCM_GETITEMCOUNT, 0, 0); ++i) {
+            char text[64] = {};
+            TCITEMA item{TCIF_TEXT, 0, 0, text, sizeof text, 0, 0};
+            ::SendMessageA(tab, TCM_GETITEMA, i, reinterpret_cast<LPARAM>(&item));
+            NoteAccessKey(keys, text);
+        }
+        test::FindDescendant(dialog, [&](HWND child) { // accepts none: sees every control
+            const std::string kind = test::ClassOf(child);
+            const bool prefixed = (::GetWindowLongA(child, GWL_STYLE) & SS_NOPREFIX) == 0;
+            if (kind == "Button" || (kind == "Static" && prefixed)) {
+                NoteAccessKey(keys, test::TextOf(child));
             }
-            ::EnumChildWindows(
-                dialog,
-                [](HWND child, LPARAM found) {
-                    char kind[32] = {};
-                    ::GetClassNameA(child, kind, sizeof kind);
-                    const bool prefixed = (::GetWindowLongA(child, GWL_STYLE) & SS_NOPREFIX) == 0;
-                    if (std::string(kind) == "Button" ||
-                        (std::string(kind) == "Static" && prefixed)) {
-                        NoteAccessKey(*reinterpret_cast<std::string*>(found), test::TextOf(child));
-                    }
-                    return TRUE;
-                },
-                reinterpret_cast<LPARAM>(&keys));
-            ::SendMessageA(dialog, WM_MENUCHAR, MAKEWPARAM('h', MF_SYSMENU), 0);
-            page = ::SendMessageA(tab, TCM_GETCURSEL, 0, 0);
-            PostClick(FindControl(dialog, O::cmdExit));
-        }});
-    EXPECT_EQ(page, 3);
+            return false;
+        });
+        Click(FindControl(dialog, O::cmdExit));
+    }});
     std::sort(keys.begin(), keys.end());
     EXPECT_EQ(std::adjacent_find(keys.begin(), keys.end()), keys.end())
         << "an access key taken twice: " << keys;
 }
 
 // The Run key itself: another copy's entry shows unticked and is taken over
-// when ticked; this copy's shows ticked and goes when unticked.
+// when ticked; this copy's shows ticked and goes when unticked. What the
+// box's state does to the options is the dialog's rules' (DialogsTests).
 TEST_F(OptionsDialogWiring, TheStartBoxAddsAndRemovesKivsEntryInTheRunKey) {
     CStartWithWindowsWin32 runKey;
     input.startWithWindows = &runKey;
@@ -166,15 +159,13 @@ TEST_F(OptionsDialogWiring, TheStartBoxAddsAndRemovesKivsEntryInTheRunKey) {
     auto toggleAndSave = [&](HWND dialog) {
         HWND box = FindControl(dialog, O::chkStartWithWindows);
         shown.push_back(::SendMessageA(box, BM_GETCHECK, 0, 0) == BST_CHECKED);
-        PostClick(box);
-        PostClick(FindControl(dialog, O::cmdSave));
+        Click(box);
+        Click(FindControl(dialog, O::cmdSave));
     };
-    RunDialog(input, {toggleAndSave});
+    Run({toggleAndSave});
     EXPECT_EQ(runKey.Entry(), "\"" + runKey.ProgramPath() + "\"");
-    EXPECT_NE(IniFile().find("\r\nStartWithWindows=1\r\n"), std::string::npos) << IniFile();
-    RunDialog(input, {toggleAndSave});
+    Run({toggleAndSave});
     EXPECT_EQ(runKey.Entry(), std::nullopt);
-    EXPECT_NE(IniFile().find("\r\nStartWithWindows=0\r\n"), std::string::npos) << IniFile();
     EXPECT_EQ(shown, (std::vector<bool>{false, true}));
     EXPECT_TRUE(reporter.messages.empty());
 }
@@ -184,21 +175,20 @@ TEST_F(OptionsDialogWiring, ASaveThatCannotWriteTheFileSaysSoAndKeepsTheDialogOp
     test::WriteBytes(options.INIFilePath, before);
     ASSERT_TRUE(::SetFileAttributesA(options.INIFilePath.c_str(), FILE_ATTRIBUTE_READONLY));
     bool trayIconChecked = true;
-    RunDialog(input, {[](HWND dialog) {
-                          PostClick(FindControl(dialog, O::chkShowTrayIcon));
-                          PostClick(FindControl(dialog, O::cmdSave));
-                      },
-                      [&](HWND dialog) { // still open after the save
-                          trayIconChecked = ::SendMessageA(FindControl(dialog, O::chkShowTrayIcon),
-                                                           BM_GETCHECK, 0, 0) == BST_CHECKED;
-                          PostClick(FindControl(dialog, O::cmdExit));
-                      }});
+    EXPECT_EQ(Run({[](HWND dialog) {
+                       Click(FindControl(dialog, O::chkShowTrayIcon));
+                       Click(FindControl(dialog, O::cmdSave));
+                   },
+                   [&](HWND dialog) { // still open after the save
+                       trayIconChecked = ::SendMessageA(FindControl(dialog, O::chkShowTrayIcon),
+                                                        BM_GETCHECK, 0, 0) == BST_CHECKED;
+                       Click(FindControl(dialog, O::cmdExit));
+                   }}),
+              before);
     ::SetFileAttributesA(options.INIFilePath.c_str(), FILE_ATTRIBUTE_NORMAL);
-    ASSERT_EQ(reporter.messages.size(), 1u);
-    EXPECT_EQ(reporter.messages[0].title, "SaveSettings");
-    EXPECT_EQ(reporter.messages[0].text, "Error: 75. Path/File access error");
-    EXPECT_FALSE(trayIconChecked); // the user's value, still shown
-    EXPECT_EQ(IniFile(), before);
+    EXPECT_EQ(reporter.Said(),
+              std::vector<std::string>{"SaveSettings: Error: 75. Path/File access error"});
+    EXPECT_FALSE(trayIconChecked);     // the user's value, still shown
     EXPECT_TRUE(options.ShowTrayIcon); // the program goes on with what its file holds
     EXPECT_FALSE(disabledContent);
 }
