@@ -59,18 +59,22 @@ TEST_F(MenuCommands, HelpOpensTheHelpFileElseTheUserGuideElseSaysSo) {
     EXPECT_EQ(reporter.messages.size(), 1u);
 }
 
-TEST_F(ControllerFixture, AfterTheOptionsTheKeyHookFollowsThemAndTheSettingIsReapplied) {
-    Load({Setting("Player", {10, 20, 200, 150}, "10114")});
+// Taller than the screen, so the size hook is in until "Larger windows" is unticked.
+TEST_F(ControllerFixture, AfterTheOptionsTheHooksFollowThemAndTheSettingIsReapplied) {
+    Load({Setting("Player", {10, 20, 200, 5000}, "10114")});
     Select("Player");
     std::vector<std::string> names;
     dialogs.optionsAnswer = [&](const OptionsDialogInput& input) {
         names = input.settingNames;
         input.options.GlobalKeyHook = !input.options.GlobalKeyHook;
+        input.options.SubClassWindowSize = false;
     };
     Current().WindowLeft = 99; // a pending edit the re-applied setting drops
+    const int removals = sizeLibrary.removals;
 
     controller.Menus().mnuFeature_Click(menu::kOptions);
     EXPECT_EQ(names, std::vector<std::string>{"Player"});
+    EXPECT_EQ(sizeLibrary.removals, removals + 1); // the size hook taken out at once
     ASSERT_FALSE(keyboardLibrary.keyHooks.empty());
     EXPECT_EQ(keyboardLibrary.keyHooks.back().window, 0); // removed
     EXPECT_EQ(Current().WindowLeft, 10);
@@ -82,17 +86,6 @@ TEST_F(ControllerFixture, AfterTheOptionsTheKeyHookFollowsThemAndTheSettingIsRea
     EXPECT_EQ(keyboardLibrary.keyHooks.back().window, view.Handle());
     EXPECT_EQ(keyboardLibrary.keyHooks.back().codes, std::vector<int32_t>{65650});
     EXPECT_TRUE(reporter.messages.empty());
-}
-
-TEST_F(ControllerFixture, UntickingLargerWindowsTakesTheSizeHookOutAtOnce) {
-    Load({Setting("Tall", {0, 0, 200, 5000})});
-    Select("Tall");
-    const int removals = sizeLibrary.removals;
-    dialogs.optionsAnswer = [](const OptionsDialogInput& input) {
-        input.options.SubClassWindowSize = false;
-    };
-    controller.MainCommands().Invoke(MainCommand::Options);
-    EXPECT_EQ(sizeLibrary.removals, removals + 1);
 }
 
 TEST_F(ControllerFixture, PlayListSelectAppliesTheChosenTitleExitAppliesNothing) {
