@@ -8,9 +8,7 @@ namespace {
 
 using namespace test;
 
-struct MenuCommands : ControllerFixture {
-    CMenuCommands& menus = controller.Menus();
-};
+using MenuCommands = ControllerFixture;
 
 TEST_F(MenuCommands, TheMenusListTheFirstTenSettingsInTheListsOrder) {
     std::vector<CWindowSetting> eleven;
@@ -34,27 +32,27 @@ TEST_F(MenuCommands, TheBlankingWindowsMenuActsOnTheCurrentSetting) {
     Load({movie});
     Select("Movie");
     view.popupChoice = menu::kContextBlankingOff;
-    menus.ShowContextMenu(12, 700);
+    controller.Menus().ShowContextMenu(12, 700);
     EXPECT_EQ(Current().BlankingOn, 0);
     EXPECT_FALSE(blanking.Strip(0).visible);
     Current().WindowLeft = 5;
     controller.AdjustWindow();
-    menus.mnuContext_Click(menu::kContextApply); // the pending edit is discarded
+    controller.Menus().mnuContext_Click(menu::kContextApply); // the pending edit is discarded
     EXPECT_EQ(PlayerRect().left, 1);
 }
 
 TEST_F(MenuCommands, HelpOpensTheHelpFileElseTheUserGuideElseSaysSo) {
     ASSERT_TRUE(controller.Form_Load(""));
-    menus.mnuHelp_Click(menu::kHelpOnKiv);
+    controller.Menus().mnuHelp_Click(menu::kHelpOnKiv);
     EXPECT_EQ(Reports(),
               (Texts{"KIV: The KIV user guide " + appPath + "KIV.htm could not be opened."}));
     WriteBytes(appPath + "KIV.htm", "guide");
-    menus.mnuHelp_Click(menu::kHelpOnKiv);
+    controller.Menus().mnuHelp_Click(menu::kHelpOnKiv);
     EXPECT_EQ(view.opened, appPath + "KIV.htm");
     // The help file is looked for at start-up.
     WriteBytes(appPath + "kiv.hlp", "help");
     ASSERT_TRUE(controller.Form_Load(""));
-    menus.mnuHelp_Click(menu::kHelpOnKiv);
+    controller.Menus().mnuHelp_Click(menu::kHelpOnKiv);
     EXPECT_EQ(view.opened, appPath + "kiv.hlp");
     EXPECT_EQ(reporter.messages.size(), 1u);
 }
@@ -128,9 +126,10 @@ TEST_F(ControllerFixture, FinishingTheWizardStoresTheChoiceShowsTheWindowAgainAn
     Current().WindowLeft = 11; // a pending edit goes with the save
     options.UseCaptionNotClass = true;
     dialogs.wizardAnswer = ApplicationChoice{"New Player", "Class:NewPlayer"};
+    dialogs.whileOpen = [&] { EXPECT_FALSE(view.mainVisible); };
 
     controller.GetWindowInfo().cmdGetWindowInfo_Click();
-    EXPECT_EQ(dialogs.wizardOpened, "Old Player (caption), main window hidden");
+    EXPECT_EQ(dialogs.wizardOpened, "Old Player (caption)");
     EXPECT_TRUE(view.mainVisible);
     EXPECT_EQ(view.applicationName, "New Player");
     EXPECT_EQ(ReadBytes(DataFile()).rfind("S1=Movie;S2=Class:NewPlayer;S3=11;", 0), 0u);

@@ -22,7 +22,6 @@ struct SettingCommands : ControllerFixture {
     bool FileHas(const std::string& name) const {
         return ReadBytes(DataFile()).find("S1=" + name + ";") != std::string::npos;
     }
-    void BlockSaving() { std::filesystem::create_directory(DataFile() + ".tmp"); }
 };
 
 TEST_F(SettingCommands, DeleteRemovesTheSettingEverywhereAndLeavesNothingSelected) {
@@ -64,7 +63,8 @@ TEST_F(SettingCommands, AFailedSaveIsReportedAndKeepsTheOldFileDeleteGoesOnSilen
     Select("A");
     const std::string before = ReadBytes(DataFile());
     Current().WindowLeft = 11;
-    BlockSaving();
+    // A folder where the save would write its temporary file.
+    std::filesystem::create_directory(DataFile() + ".tmp");
     commands.HandleSaveClick();
     EXPECT_EQ(reporter.Take(), (Texts{"HandleSaveClick: Error: 75. Path/File access error"}));
     EXPECT_EQ(ReadBytes(DataFile()), before);
