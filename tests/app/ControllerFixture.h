@@ -16,7 +16,6 @@
 #include <functional>
 #include <limits>
 #include <map>
-#include <set>
 #include <string>
 #include <vector>
 
