@@ -16,7 +16,6 @@
 #include <functional>
 #include <limits>
 #include <map>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -183,7 +182,6 @@ struct FakeBlankingView : IBlankingView {
 
 // The dialogs; `whileOpen` runs in each, for what arrives meanwhile.
 struct FakeDialogs : IDialogs {
-    explicit FakeDialogs(const FakeMainWindow& main) : mMain(main) {}
     std::optional<std::string> AskSettingName(std::string_view) override {
         Open();
         return nameAnswer;
@@ -201,8 +199,7 @@ struct FakeDialogs : IDialogs {
     std::optional<ApplicationChoice> SelectApplication(std::string_view appName,
                                                        bool useCaption) override {
         Open();
-        wizardOpened = std::string(appName) + (useCaption ? " (caption)" : " (class)") +
-                       (mMain.mainVisible ? "" : ", main window hidden");
+        wizardOpened = std::string(appName) + (useCaption ? " (caption)" : " (class)");
         return wizardAnswer;
     }
     void ShowAbout() override { Open(); }
@@ -220,9 +217,6 @@ struct FakeDialogs : IDialogs {
     std::string wizardOpened;
     std::optional<ApplicationChoice> wizardAnswer;
     std::function<void()> whileOpen;
-
-private:
-    const FakeMainWindow& mMain;
 };
 
 // The operating system doubled, and the stores a controller starts from, in
@@ -251,7 +245,7 @@ struct ControllerFixture : ::testing::Test, FakeSystem {
     FakeOrbitingView orbiting;
     FakeBlankingView blankingPage;
     FakeHotKeyFrame hotKeyFrame;
-    FakeDialogs dialogs{view};
+    FakeDialogs dialogs;
     CMainController controller{
         {view, position, orbiting, blankingPage, hotKeyFrame, view, view, dialogs},
         System(),

@@ -8,9 +8,7 @@ namespace {
 
 using namespace test;
 
-struct MenuCommands : ControllerFixture {
-    CMenuCommands& menus = controller.Menus();
-};
+using MenuCommands = ControllerFixture;
 
 TEST_F(MenuCommands, TheMenusListTheFirstTenSettingsInTheListsOrder) {
     std::vector<CWindowSetting> eleven;
@@ -34,43 +32,47 @@ TEST_F(MenuCommands, TheBlankingWindowsMenuActsOnTheCurrentSetting) {
     Load({movie});
     Select("Movie");
     view.popupChoice = menu::kContextBlankingOff;
-    menus.ShowContextMenu(12, 700);
+    controller.Menus().ShowContextMenu(12, 700);
     EXPECT_EQ(Current().BlankingOn, 0);
     EXPECT_FALSE(blanking.Strip(0).visible);
     Current().WindowLeft = 5;
     controller.AdjustWindow();
-    menus.mnuContext_Click(menu::kContextApply); // the pending edit is discarded
+    controller.Menus().mnuContext_Click(menu::kContextApply); // the pending edit is discarded
     EXPECT_EQ(PlayerRect().left, 1);
 }
 
 TEST_F(MenuCommands, HelpOpensTheHelpFileElseTheUserGuideElseSaysSo) {
     ASSERT_TRUE(controller.Form_Load(""));
-    menus.mnuHelp_Click(menu::kHelpOnKiv);
+    controller.Menus().mnuHelp_Click(menu::kHelpOnKiv);
     EXPECT_EQ(Reports(),
               (Texts{"KIV: The KIV user guide " + appPath + "KIV.htm could not be opened."}));
     WriteBytes(appPath + "KIV.htm", "guide");
-    menus.mnuHelp_Click(menu::kHelpOnKiv);
+    controller.Menus().mnuHelp_Click(menu::kHelpOnKiv);
     EXPECT_EQ(view.opened, appPath + "KIV.htm");
     // The help file is looked for at start-up.
     WriteBytes(appPath + "kiv.hlp", "help");
     ASSERT_TRUE(controller.Form_Load(""));
-    menus.mnuHelp_Click(menu::kHelpOnKiv);
+    controller.Menus().mnuHelp_Click(menu::kHelpOnKiv);
     EXPECT_EQ(view.opened, appPath + "kiv.hlp");
     EXPECT_EQ(reporter.messages.size(), 1u);
 }
 
-TEST_F(ControllerFixture, AfterTheOptionsTheKeyHookFollowsThemAndTheSettingIsReapplied) {
-    Load({Setting("Player", {10, 20, 200, 150}, "10114")});
+// Taller than the screen, so the size hook is in until "Larger windows" is unticked.
+TEST_F(ControllerFixture, AfterTheOptionsTheHooksFollowThemAndTheSettingIsReapplied) {
+    Load({Setting("Player", {10, 20, 200, 5000}, "10114")});
     Select("Player");
     std::vector<std::string> names;
     dialogs.optionsAnswer = [&](const OptionsDialogInput& input) {
         names = input.settingNames;
         input.options.GlobalKeyHook = !input.options.GlobalKeyHook;
+        input.options.SubClassWindowSize = false;
     };
     Current().WindowLeft = 99; // a pending edit the re-applied setting drops
+    const int removals = sizeLibrary.removals;
 
     controller.Menus().mnuFeature_Click(menu::kOptions);
     EXPECT_EQ(names, std::vector<std::string>{"Player"});
+    EXPECT_EQ(sizeLibrary.removals, removals + 1); // the size hook taken out at once
     ASSERT_FALSE(keyboardLibrary.keyHooks.empty());
     EXPECT_EQ(keyboardLibrary.keyHooks.back().window, 0); // removed
     EXPECT_EQ(Current().WindowLeft, 10);
@@ -82,17 +84,6 @@ TEST_F(ControllerFixture, AfterTheOptionsTheKeyHookFollowsThemAndTheSettingIsRea
     EXPECT_EQ(keyboardLibrary.keyHooks.back().window, view.Handle());
     EXPECT_EQ(keyboardLibrary.keyHooks.back().codes, std::vector<int32_t>{65650});
     EXPECT_TRUE(reporter.messages.empty());
-}
-
-TEST_F(ControllerFixture, UntickingLargerWindowsTakesTheSizeHookOutAtOnce) {
-    Load({Setting("Tall", {0, 0, 200, 5000})});
-    Select("Tall");
-    const int removals = sizeLibrary.removals;
-    dialogs.optionsAnswer = [](const OptionsDialogInput& input) {
-        input.options.SubClassWindowSize = false;
-    };
-    controller.MainCommands().Invoke(MainCommand::Options);
-    EXPECT_EQ(sizeLibrary.removals, removals + 1);
 }
 
 TEST_F(ControllerFixture, PlayListSelectAppliesTheChosenTitleExitAppliesNothing) {
@@ -135,9 +126,10 @@ TEST_F(ControllerFixture, FinishingTheWizardStoresTheChoiceShowsTheWindowAgainAn
     Current().WindowLeft = 11; // a pending edit goes with the save
     options.UseCaptionNotClass = true;
     dialogs.wizardAnswer = ApplicationChoice{"New Player", "Class:NewPlayer"};
+    dialogs.whileOpen = [&] { EXPECT_FALSE(view.mainVisible); };
 
     controller.GetWindowInfo().cmdGetWindowInfo_Click();
-    EXPECT_EQ(dialogs.wizardOpened, "Old Player (caption), main window hidden");
+    EXPECT_EQ(dialogs.wizardOpened, "Old Player (caption)");
     EXPECT_TRUE(view.mainVisible);
     EXPECT_EQ(view.applicationName, "New Player");
     EXPECT_EQ(ReadBytes(DataFile()).rfind("S1=Movie;S2=Class:NewPlayer;S3=11;", 0), 0u);

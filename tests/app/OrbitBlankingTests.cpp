@@ -30,30 +30,17 @@ struct OrbitBlanking : ControllerFixture {
     }
 };
 
-TEST_F(OrbitBlanking, APadIsStoredAndItsStripFollowsAtOnceANegativeOneShowsZero) {
-    LoadMovie();
-    PadTo(BlankPad::Top, 15);
-    EXPECT_EQ(Current().BlankingPadTop, 15);
-    EXPECT_EQ(Strip(1), (Rect{0, 0, 1024, 72 + 15}));
-    PadTo(BlankPad::Left, -1);
+// Both the blanking box's handling and the placement report an absurd pad.
+TEST_F(OrbitBlanking, APadIsStoredAndItsStripFollowsAtOnceAbsurdOnesAreReported) {
+    LoadMovie(2147483647);
+    EXPECT_EQ(Reports(), Texts(2, "AdjustBlanking: Error: 6. Overflow"));
+    PadTo(BlankPad::Left, -1); // shows zero
     EXPECT_EQ(blankingPage.pads[BlankPad::Left], "0");
     EXPECT_EQ(Current().BlankingPadLeft, 0);
     EXPECT_EQ(Strip(0), (Rect{0, 0, 104, 768}));
-}
-
-TEST_F(OrbitBlanking, ATaskbarTheShellMakesAgainIsHiddenWhileBlanking) {
-    LoadMovie();
-    blanking.taskbar.Primary().visible = true;
-    controller.TaskbarCreated();
-    EXPECT_FALSE(blanking.taskbar.Primary().visible);
-}
-
-TEST_F(OrbitBlanking, AbsurdPadsAreReportedAndASaneOneBlanksAsUsual) {
-    LoadMovie(2147483647);
-    // Both the blanking box's handling and the placement update the strips.
-    EXPECT_EQ(Reports(), Texts(2, "AdjustBlanking: Error: 6. Overflow"));
-    PadTo(BlankPad::Left, 0);
-    EXPECT_EQ(Strip(0), (Rect{0, 0, 104, 768}));
+    PadTo(BlankPad::Top, 15);
+    EXPECT_EQ(Current().BlankingPadTop, 15);
+    EXPECT_EQ(Strip(1), (Rect{0, 0, 1024, 72 + 15}));
 }
 
 TEST_F(OrbitBlanking, AVanishedWindowSwitchesBlankingOffUntilItReturns) {
@@ -66,10 +53,14 @@ TEST_F(OrbitBlanking, AVanishedWindowSwitchesBlankingOffUntilItReturns) {
     controller.AdjustWindow();
     EXPECT_TRUE(blanking.Strip(0).visible);
     EXPECT_EQ(Strip(0), (Rect{0, 0, 104, 768}));
+    // A taskbar the shell makes again is hidden while blanking.
+    blanking.taskbar.Primary().visible = true;
+    controller.TaskbarCreated();
+    EXPECT_FALSE(blanking.taskbar.Primary().visible);
     EXPECT_TRUE(reporter.messages.empty());
 }
 
-TEST_F(OrbitBlanking, TheStripsShiftWithEachOrbitStepAndSwitchingOffPutsAllBack) {
+TEST_F(OrbitBlanking, OrbitStepsShiftTheStripsSwitchingOffPutsAllBackAndAHugeIncrementIsRefused) {
     LoadMovie(0, 3, 1);
     SwitchOrbiting(true);
     ASSERT_TRUE(orbiting.timer);
@@ -82,25 +73,16 @@ TEST_F(OrbitBlanking, TheStripsShiftWithEachOrbitStepAndSwitchingOffPutsAllBack)
     EXPECT_EQ(PlayerRect(), (Rect{100, 50, 900, 650}));
     EXPECT_EQ(Strip(0), (Rect{0, 0, 104, 768}));
     EXPECT_EQ(Strip(3), (Rect{0, 646, 1024, 122}));
+    orbiting.ShowOrbitText(OrbitTextBox::Increment, "99999999999"); // beyond 32 bits
+    orbit.txtOrbitIncrement_Validate();
+    EXPECT_EQ(Current().OrbitIncrement, 1);
+    EXPECT_EQ(Reports(), (Texts{"txtOrbitIncrement_Validate: Error: 6. Overflow"}));
 }
 
-TEST_F(OrbitBlanking, ATimerTickDuringItsOwnStepIsDropped) {
+// The orbit test waits out a tick without a setting; a tick of either timer
+// during its own step is dropped.
+TEST_F(OrbitBlanking, TheOrbitTestWaitsOutATickWithoutASettingAndNestedTicksAreDropped) {
     LoadMovie(0, 3, 1);
-    SwitchOrbiting(true);
-    orbit.cmdTestOrbiting_Click();
-    const auto dropsNestedTicks = [&](const std::function<void()>& tick) {
-        desktop.onMove = tick; // as a message box or a moved window lets the next tick in
-        const size_t moves = desktop.moves.size();
-        tick();
-        EXPECT_EQ(desktop.moves.size(), moves + 1);
-    };
-    dropsNestedTicks([&] { orbit.tmrOrbit_Timer(); });
-    dropsNestedTicks([&] { orbit.tmrTestOrbit_Timer(); });
-    desktop.onMove = nullptr;
-}
-
-TEST_F(OrbitBlanking, TheOrbitTestWaitsOutATickWithoutASetting) {
-    LoadMovie(0, 3);
     orbit.cmdTestOrbiting_Click();
     controller.SetListIndex(-1);
     const size_t moves = desktop.moves.size();
@@ -110,15 +92,18 @@ TEST_F(OrbitBlanking, TheOrbitTestWaitsOutATickWithoutASetting) {
     Select("Movie");
     orbit.tmrTestOrbit_Timer();
     EXPECT_EQ(PlayerRect().left, 97); // the first extreme
-    EXPECT_TRUE(reporter.messages.empty());
-}
 
-TEST_F(OrbitBlanking, AnOrbitNumberBeyond32BitsIsReportedAndNotStored) {
-    LoadMovie(0, 3, 1);
-    orbiting.ShowOrbitText(OrbitTextBox::Increment, "99999999999");
-    orbit.txtOrbitIncrement_Validate();
-    EXPECT_EQ(Current().OrbitIncrement, 1);
-    EXPECT_EQ(Reports(), (Texts{"txtOrbitIncrement_Validate: Error: 6. Overflow"}));
+    SwitchOrbiting(true);
+    const auto dropsNestedTicks = [&](const std::function<void()>& tick) {
+        desktop.onMove = tick; // as a message box or a moved window lets the next tick in
+        const size_t before = desktop.moves.size();
+        tick();
+        EXPECT_EQ(desktop.moves.size(), before + 1);
+    };
+    dropsNestedTicks([&] { orbit.tmrOrbit_Timer(); });
+    dropsNestedTicks([&] { orbit.tmrTestOrbit_Timer(); });
+    desktop.onMove = nullptr;
+    EXPECT_TRUE(reporter.messages.empty());
 }
 
 } // namespace

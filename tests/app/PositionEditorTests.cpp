@@ -53,7 +53,7 @@ TEST_F(PositionEditor, CaptureOfAWindowThatVanishesAfterItWasFoundChangesNothing
     EXPECT_TRUE(reporter.messages.empty());
 }
 
-TEST_F(PositionEditor, AnEditedPositionIsStoredRoundedWhileTheLabelShowsTheNumberAsTyped) {
+TEST_F(PositionEditor, AnEditedPositionIsStoredRoundedTheLabelShowsItAsTypedAndEscapeKeepsBoth) {
     LoadWide();
     struct Case {
         const char* typed;
@@ -68,6 +68,12 @@ TEST_F(PositionEditor, AnEditedPositionIsStoredRoundedWhileTheLabelShowsTheNumbe
         EXPECT_EQ(Current().WindowTop, c.stored);
         EXPECT_EQ(position.labels[1], c.shown);
     }
+    // Escape leaves the label and the setting as they were.
+    editor.lblPosition_MouseUp(PositionLabel::Height);
+    editor.txtPositionEdit_Cancel();
+    editor.txtPositionEdit_Validate("1"); // the focus leaving the hidden box
+    EXPECT_EQ(Current().WindowHeight, 480);
+    EXPECT_EQ(position.labels[3], "480");
     EXPECT_TRUE(reporter.messages.empty());
 }
 
@@ -82,15 +88,6 @@ TEST_F(PositionEditor, ThePageNamesTheDisplayThePositionIsOnAsItChanges) {
     editor.lblPosition_MouseUp(PositionLabel::Left);
     editor.txtPositionEdit_Validate("1100");
     EXPECT_EQ(position.display, "On no display");
-}
-
-TEST_F(PositionEditor, EscapeLeavesTheLabelAndTheSettingAsTheyWere) {
-    LoadWide();
-    editor.lblPosition_MouseUp(PositionLabel::Height);
-    editor.txtPositionEdit_Cancel();
-    editor.txtPositionEdit_Validate("1"); // the focus leaving the hidden box
-    EXPECT_EQ(Current().WindowHeight, 480);
-    EXPECT_EQ(position.labels[3], "480");
 }
 
 } // namespace

@@ -22,7 +22,6 @@ struct SettingCommands : ControllerFixture {
     bool FileHas(const std::string& name) const {
         return ReadBytes(DataFile()).find("S1=" + name + ";") != std::string::npos;
     }
-    void BlockSaving() { std::filesystem::create_directory(DataFile() + ".tmp"); }
 };
 
 TEST_F(SettingCommands, DeleteRemovesTheSettingEverywhereAndLeavesNothingSelected) {
@@ -57,27 +56,23 @@ TEST_F(SettingCommands, DeleteRemovesTheSettingEverywhereAndLeavesNothingSelecte
     EXPECT_TRUE(reporter.messages.empty());
 }
 
-TEST_F(SettingCommands, DeleteSkipsAFailingSaveSilentlyAndGoesOn) {
-    LoadThree();
-    Select("A");
-    BlockSaving();
-    commands.HandleDeleteClick();
-    EXPECT_TRUE(reporter.messages.empty());
-    // The file was read back as it was; nothing is selected.
-    EXPECT_EQ(view.SettingListCount(), 3);
-    EXPECT_EQ(controller.CurrentSetting(), nullptr);
-    EXPECT_FALSE(view.commands[MainCommand::Save]);
-}
-
-TEST_F(SettingCommands, AFailedSaveIsReportedAndKeepsTheOldFile) {
+// Save reports a save that fails and keeps the old file; Delete skips it
+// silently and goes on, reading the file back as it was.
+TEST_F(SettingCommands, AFailedSaveIsReportedAndKeepsTheOldFileDeleteGoesOnSilently) {
     LoadThree();
     Select("A");
     const std::string before = ReadBytes(DataFile());
     Current().WindowLeft = 11;
-    BlockSaving();
+    // A folder where the save would write its temporary file.
+    std::filesystem::create_directory(DataFile() + ".tmp");
     commands.HandleSaveClick();
-    EXPECT_EQ(Reports(), (Texts{"HandleSaveClick: Error: 75. Path/File access error"}));
+    EXPECT_EQ(reporter.Take(), (Texts{"HandleSaveClick: Error: 75. Path/File access error"}));
     EXPECT_EQ(ReadBytes(DataFile()), before);
+    commands.HandleDeleteClick();
+    EXPECT_TRUE(reporter.messages.empty());
+    EXPECT_EQ(view.SettingListCount(), 3);
+    EXPECT_EQ(controller.CurrentSetting(), nullptr);
+    EXPECT_FALSE(view.commands[MainCommand::Save]);
 }
 
 TEST_F(SettingCommands, SaveAsPutsThePendingEditsIntoTheCopyOnly) {
@@ -96,7 +91,7 @@ TEST_F(SettingCommands, SaveAsPutsThePendingEditsIntoTheCopyOnly) {
 // An added setting covers the screen, controls no window yet and waits for a
 // save. "Aa" sorts before C and takes its place in the list: the refill keeps
 // C, so B, now where C was, is never applied to the player.
-TEST_F(SettingCommands, AnAddedSettingWaitsForSaveAndAppliesNoNeighbour) {
+TEST_F(SettingCommands, AnAddedSettingWaitsForSaveAppliesNoNeighbourAndAFailedRefillIsReported) {
     LoadThree();
     Select("C");
     const size_t moves = desktop.moves.size();
@@ -109,10 +104,7 @@ TEST_F(SettingCommands, AnAddedSettingWaitsForSaveAndAppliesNoNeighbour) {
     for (size_t i = moves; i < desktop.moves.size(); ++i) {
         EXPECT_NE(desktop.moves[i].leftTopWidthHeight, (Rect{30, 40, 500, 400}));
     }
-}
-
-TEST_F(SettingCommands, ARefillThatFailsIsReportedByTheCommandThatAskedForIt) {
-    LoadThree();
+    // A refill that fails is reported by the command that asked for it.
     view.listFails = true;
     dialogs.nameAnswer = "New";
     commands.HandleAddSettingClick();

@@ -33,10 +33,6 @@ TempDir::~TempDir() {
     std::filesystem::remove_all(mPath, ignored);
 }
 
-std::string TempDir::File(std::string_view name) const {
-    return (mPath / name).string();
-}
-
 void WriteBytes(const std::string& path, std::string_view bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));

@@ -51,7 +51,7 @@ public:
     TempDir& operator=(const TempDir&) = delete;
 
     const std::filesystem::path& Path() const { return mPath; }
-    std::string File(std::string_view name) const;
+    std::string File(std::string_view name) const { return (mPath / name).string(); }
 
 private:
     std::filesystem::path mPath;
