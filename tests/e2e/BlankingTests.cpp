@@ -1,43 +1,12 @@
 // Blanking and orbiting end to end: kiv.exe frames the stand-in player with
 // its four black strips, hides the shell's taskbar meanwhile and gives it
 // back however KIV ends; orbiting moves the player on its timer.
-#include "blanking/Blanking.h"
 #include "support/KivProcess.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 namespace kiv::e2e {
 namespace {
-
-std::vector<std::string> VisibleStripRects(DWORD processId) {
-    std::vector<std::string> rects;
-    for (HWND window : ProcessWindows(processId, "frmBlank")) {
-        if (::IsWindowVisible(window)) {
-            rects.push_back(RectText(WindowRectOf(window)));
-        }
-    }
-    std::sort(rects.begin(), rects.end());
-    return rects;
-}
-
-// The strips around a player at `r` by the blanking rules, with the default
-// options (the system's caption and frame) and no pads.
-std::vector<std::string> ExpectedStrips(const RECT& r) {
-    const int width = ::GetSystemMetrics(SM_CXSCREEN), height = ::GetSystemMetrics(SM_CYSCREEN);
-    const int frame = ::GetSystemMetrics(SM_CYFRAME);
-    const BlankStrips s =
-        ComputeBlankStrips({r.left, r.top, r.right, r.bottom}, {0, 0, width, height},
-                           {::GetSystemMetrics(SM_CYCAPTION), frame, frame}, {});
-    const int bottom = std::max(s.bottom, 3); // never thinner than the default taskbar margin
-    std::vector<std::string> rects = {RectText({0, 0, s.left, height}),
-                                      RectText({0, 0, width, s.top}),
-                                      RectText({width - s.right, 0, width, height}),
-                                      RectText({0, height - bottom, width, height})};
-    std::sort(rects.begin(), rects.end());
-    return rects;
-}
 
 const RECT kPlayerRect = {100, 50, 900, 650};
 
@@ -65,8 +34,10 @@ struct BlankingE2e : ::testing::Test {
         if (!PumpUntil([&] { return SameRect(WindowRectOf(player.Window()), kPlayerRect); })) {
             return false;
         }
-        std::vector<std::string> expected = ExpectedStrips(kPlayerRect);
-        return PumpUntil([&] { return VisibleStripRects(kiv.ProcessId()) == expected; });
+        const RECT screen = {0, 0, ::GetSystemMetrics(SM_CXSCREEN),
+                             ::GetSystemMetrics(SM_CYSCREEN)};
+        const std::vector<std::string> expected = ExpectedStrips(screen, kPlayerRect);
+        return PumpUntil([&] { return VisibleStrips(kiv.ProcessId()) == expected; });
     }
     static CWindowSetting Movie() {
         CWindowSetting movie = Setting("Movie", 100, 50, 800, 600);
@@ -86,7 +57,7 @@ struct BlankingE2e : ::testing::Test {
 TEST_F(BlankingE2e, FourTopmostStripsFrameThePlayerAndTheTaskbarHides) {
     WriteSetting();
     KivProcess kiv(folder, "/S Movie");
-    ASSERT_TRUE(StartBlanking(kiv)) << ::testing::PrintToString(VisibleStripRects(kiv.ProcessId()));
+    ASSERT_TRUE(StartBlanking(kiv)) << ::testing::PrintToString(VisibleStrips(kiv.ProcessId()));
     EXPECT_TRUE(PumpUntil([] { return !TaskbarVisible(); }));
     EXPECT_TRUE(MarkerExists());
     // The player's picture stays uncovered just inside its frame and title bar.
@@ -94,7 +65,7 @@ TEST_F(BlankingE2e, FourTopmostStripsFrameThePlayerAndTheTaskbarHides) {
     EXPECT_EQ(::GetAncestor(::WindowFromPoint(inside), GA_ROOT), player.Window());
 
     ASSERT_TRUE(SetCheck(kiv.MainWindow(), "Blan&king On", false));
-    EXPECT_TRUE(PumpUntil([&] { return VisibleStripRects(kiv.ProcessId()).empty(); }));
+    EXPECT_TRUE(PumpUntil([&] { return VisibleStrips(kiv.ProcessId()).empty(); }));
     EXPECT_TRUE(PumpUntil([] { return TaskbarVisible(); }));
     EXPECT_TRUE(PumpUntil([&] { return !MarkerExists(); }));
 

@@ -37,6 +37,12 @@ private:
 CWindowSetting Setting(std::string name, int left, int top, int width, int height,
                        std::string locator = "Class:KivTestPlayer");
 
+// KIV's visible blanking strips, sorted, as RectText shows them.
+std::vector<std::string> VisibleStrips(DWORD processId);
+// The strips the blanking rules give a player at `player` on `monitor`, with
+// the default options (the system's caption and frame) and no pads, sorted.
+std::vector<std::string> ExpectedStrips(const RECT& monitor, const RECT& player);
+
 class KivProcess {
 public:
     // Waits first, within the deadline, for an earlier copy of KIV to be gone
