@@ -45,34 +45,26 @@ TEST_F(SpineTest, TheFrontPlayerWindowIsMovedAndWhenLockedPutBackAtOnce) {
     }
 }
 
-// Without the size hook the system keeps a window within the screen's
-// tracking size (KIVUtilTests); the option that leaves it out is the
-// controller's.
-TEST_F(SpineTest, LargerThanTheScreenWithTheSizeHook) {
-    PlayerProcess player;
-    ASSERT_TRUE(player.Started());
-    folder.WriteSettings({Setting("Letterbox", 0, -126, 1024, 1021)});
-    KivProcess kiv(folder, "/S Letterbox");
-    ASSERT_NE(kiv.WaitForMainWindow(), nullptr);
-    EXPECT_TRUE(WaitForRect(player.Window(), {0, -126, 1024, 1021 - 126}))
-        << RectText(WindowRectOf(player.Window()));
-}
-
-TEST_F(SpineTest, FirstRunListsTheThreeSettingsAndWritesNoFile) {
-    KivProcess kiv(folder, "");
-    HWND main = kiv.WaitForMainWindow();
-    ASSERT_NE(main, nullptr);
-    HWND combo = ::FindWindowExA(main, nullptr, WC_COMBOBOXA, nullptr);
-    ASSERT_EQ(::SendMessageA(combo, CB_GETCOUNT, 0, 0), 3);
-    EXPECT_EQ(::SendMessageA(combo, CB_GETCURSEL, 0, 0), CB_ERR);
-    EXPECT_TRUE(kiv.Close());
-    EXPECT_FALSE(folder.Read("KIV.dat").has_value());
-    EXPECT_FALSE(folder.Read("kiv.log").has_value()) << "the debug log is off unless asked for";
-}
-
-// KIV_LOG=1 in KIV's environment: the debug log goes to kiv.log beside the
-// data files.
-TEST_F(SpineTest, TheDebugLogIsWrittenBesideTheDataFilesWhenAskedFor) {
+// With no settings file KIV offers the three first-run settings and writes no
+// file; /r (and no other value) leaves the setting commands off. The debug log
+// is written beside the data files only when KIV_LOG=1 is in KIV's environment.
+TEST_F(SpineTest, FirstRunListsTheThreeSettingsWritesNoFileAndSlashRMakesThemReadOnly) {
+    constexpr int kAddButton = 900; // the toolbar's first button
+    for (const char* arguments : {"", "/r", "/R Yes"}) {
+        SCOPED_TRACE(arguments);
+        KivProcess kiv(folder, arguments);
+        HWND main = kiv.WaitForMainWindow();
+        ASSERT_NE(main, nullptr);
+        HWND combo = ::FindWindowExA(main, nullptr, WC_COMBOBOXA, nullptr);
+        ASSERT_EQ(::SendMessageA(combo, CB_GETCOUNT, 0, 0), 3);
+        EXPECT_EQ(::SendMessageA(combo, CB_GETCURSEL, 0, 0), CB_ERR);
+        HWND toolbar = ::FindWindowExA(main, nullptr, TOOLBARCLASSNAMEA, nullptr);
+        const bool readOnly = std::string_view(arguments) == "/r";
+        EXPECT_EQ(::SendMessageA(toolbar, TB_ISBUTTONENABLED, kAddButton, 0) != 0, !readOnly);
+        EXPECT_TRUE(kiv.Close());
+        EXPECT_FALSE(folder.Read("KIV.dat").has_value());
+        EXPECT_FALSE(folder.Read("kiv.log").has_value());
+    }
     ::SetEnvironmentVariableA("KIV_LOG", "1");
     KivProcess kiv(folder, "");
     ::SetEnvironmentVariableA("KIV_LOG", nullptr);
@@ -120,21 +112,6 @@ TEST_F(SpineTest, AMissingLibraryIsNamedAndEndsTheProgram) {
         kiv.DismissMessageBox();
         EXPECT_TRUE(kiv.WaitForExit());
         EXPECT_NE(kiv.ExitCode(), 0u);
-    }
-}
-
-TEST_F(SpineTest, ReadOnlySwitchDisablesTheSettingCommands) {
-    constexpr int kAddButton = 900; // the toolbar's first button
-    for (const char* arguments : {"", "/r", "/R Yes"}) {
-        SCOPED_TRACE(arguments);
-        KivProcess kiv(folder, arguments);
-        HWND main = kiv.WaitForMainWindow();
-        ASSERT_NE(main, nullptr);
-        HWND toolbar = ::FindWindowExA(main, nullptr, TOOLBARCLASSNAMEA, nullptr);
-        ASSERT_NE(toolbar, nullptr);
-        bool readOnly = std::string_view(arguments) == "/r";
-        EXPECT_EQ(::SendMessageA(toolbar, TB_ISBUTTONENABLED, kAddButton, 0) != 0, !readOnly);
-        EXPECT_TRUE(kiv.Close());
     }
 }
 
