@@ -86,9 +86,6 @@ TEST_F(SpineTest, ASecondCopyHandsItsSettingToTheFirstAndHostileTextsDoNoHarm) {
     KivProcess first(folder, "/S Long");
     ASSERT_NE(first.WaitForMainWindow(), nullptr);
     EXPECT_TRUE(PumpUntil([&] { return first.Caption() == "KIV - Long"; })) << first.Caption();
-    KivProcess plain(folder, "", false);
-    EXPECT_TRUE(plain.WaitForExit());
-    EXPECT_EQ(plain.ExitCode(), 0u);
     KivProcess second(folder, "/S exact /R", false);
     EXPECT_TRUE(second.WaitForExit());
     EXPECT_EQ(second.ExitCode(), 0u);
@@ -116,16 +113,15 @@ TEST_F(SpineTest, AMissingLibraryIsNamedAndEndsTheProgram) {
 }
 
 // A settings file that another program holds open while KIV starts is said
-// to be unreadable, is not taken for a first run, and is kept as it was by the
-// first save, which says where; a setting added is written at that save.
-TEST_F(SpineTest, ASettingsFileHeldOpenAtStartIsKeptAsItWasByTheFirstSave) {
+// to be unreadable and is not taken for a first run. How the first save then
+// keeps it as it was, and says where, is the store's (SaveFaultTests'
+// AFileNotReadInFullIsSetAside..., natively and under Wine).
+TEST_F(SpineTest, ASettingsFileHeldOpenAtStartIsSaidAndNotTakenForAFirstRun) {
     folder.WriteSettings({Setting("Mine", 33, 44, 555, 333), Setting("Also", 1, 2, 300, 200)});
-    const std::string old = folder.Read("KIV.dat").value_or("");
     win32::UniqueFile held(::CreateFileW(folder.File("KIV.dat").c_str(), GENERIC_READ, 0, nullptr,
                                          OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     ASSERT_TRUE(held);
     KivProcess kiv(folder, "");
-    // The messages' words are the stores' (SaveFaultTests, natively and under Wine).
     ASSERT_TRUE(kiv.WaitForMessageBox().has_value());
     held.Reset();
     kiv.DismissMessageBox();
@@ -133,18 +129,6 @@ TEST_F(SpineTest, ASettingsFileHeldOpenAtStartIsKeptAsItWasByTheFirstSave) {
     ASSERT_NE(main, nullptr);
     HWND combo = ::FindWindowExA(main, nullptr, WC_COMBOBOXA, nullptr);
     EXPECT_EQ(::SendMessageA(combo, CB_GETCOUNT, 0, 0), 0); // no first-run settings
-
-    // Add "New" through the name dialog, then Save: the toolbar's first and fourth buttons.
-    ASSERT_TRUE(ClickAt(ToolbarButton(main, 0)));
-    ASSERT_TRUE(kiv.AnswerNameDialog("New"));
-    ASSERT_TRUE(PumpUntil([&] { return kiv.Caption() == "KIV - New"; })) << kiv.Caption();
-    ASSERT_TRUE(ClickAt(ToolbarButton(main, 3)));
-
-    ASSERT_TRUE(kiv.WaitForMessageBox().has_value());
-    kiv.DismissMessageBox();
-    EXPECT_EQ(folder.Read("KIV.dat.unread"), old);
-    EXPECT_EQ(folder.Read("KIV.dat").value_or("").rfind("S1=New;", 0), 0u);
-    EXPECT_TRUE(kiv.Close());
 }
 
 } // namespace

@@ -136,9 +136,10 @@ TEST_F(TwoMonitorE2e, ASettingTallerThanTheTelevisionGrowsPastIt) {
 }
 
 // Switched off, the television takes its strips with it and KIV leaves the
-// player where the system put it; switched on, KIV places the player on it
-// again and blanks around it.
-TEST_F(TwoMonitorE2e, TheTelevisionSwitchedOffAndOnAgainGetsThePlayerBack) {
+// player where the system put it. Switched on again, the display change
+// places the player as MainWindowTests' ADisplayChangeOrAResumePlacesThePlayerAgain
+// checks (Wine), with the strips of the first test here.
+TEST_F(TwoMonitorE2e, TheTelevisionSwitchedOffTakesItsStripsAndLeavesThePlayerAlone) {
     PlayerProcess player;
     ASSERT_TRUE(player.Started());
     const RECT onTelevision = {1100, 40, 2200, 660};
@@ -156,13 +157,6 @@ TEST_F(TwoMonitorE2e, TheTelevisionSwitchedOffAndOnAgainGetsThePlayerBack) {
     EXPECT_TRUE(WaitUntilSteady([&] { return RectText(WindowRectOf(player.Window())); }, 1500ms));
     EXPECT_TRUE(SameRect(WindowRectOf(player.Window()), onDesk))
         << RectText(WindowRectOf(player.Window()));
-
-    ASSERT_TRUE(ArrangeTelevision("--right-of")) << MonitorsText();
-    EXPECT_TRUE(PumpUntil([&] { return SameRect(WindowRectOf(player.Window()), onTelevision); }))
-        << RectText(WindowRectOf(player.Window()));
-    const std::vector<std::string> expected = ExpectedStrips({1024, 0, 2304, 720}, onTelevision);
-    EXPECT_TRUE(PumpUntil([&] { return VisibleStrips(kiv.ProcessId()) == expected; }))
-        << ::testing::PrintToString(VisibleStrips(kiv.ProcessId()));
 }
 
 } // namespace
