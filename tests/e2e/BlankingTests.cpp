@@ -54,25 +54,6 @@ struct BlankingE2e : ::testing::Test {
     bool MarkerExists() const { return folder.Read("KIV.taskbar").has_value(); }
 };
 
-TEST_F(BlankingE2e, FourTopmostStripsFrameThePlayerAndTheTaskbarHides) {
-    WriteSetting();
-    KivProcess kiv(folder, "/S Movie");
-    ASSERT_TRUE(StartBlanking(kiv)) << ::testing::PrintToString(VisibleStrips(kiv.ProcessId()));
-    EXPECT_TRUE(PumpUntil([] { return !TaskbarVisible(); }));
-    EXPECT_TRUE(MarkerExists());
-    // The player's picture stays uncovered just inside its frame and title bar.
-    POINT inside{kPlayerRect.left + 40, kPlayerRect.top + 70};
-    EXPECT_EQ(::GetAncestor(::WindowFromPoint(inside), GA_ROOT), player.Window());
-
-    // Switching it off and on again is BlankingTests' (core) for the strips,
-    // the taskbar and its marker, and MainWindowTests' (Wine) for a check box
-    // reaching the controller.
-    EXPECT_TRUE(kiv.Close());
-    EXPECT_EQ(kiv.ExitCode(), 0u);
-    EXPECT_TRUE(TaskbarVisible());
-    EXPECT_FALSE(MarkerExists());
-}
-
 // The context menu of a strip opens over the picture without bringing KIV's
 // window forward; "Show KIV" is the way to do that.
 TEST_F(BlankingE2e, AStripsContextMenuLeavesThePlayerInFrontOfKiv) {
@@ -117,13 +98,15 @@ TEST_F(BlankingE2e, ABlankingSettingFromTheCommandLineKeepsTheTaskbarHiddenWithT
     ASSERT_TRUE(PumpUntil([&] { return TrayIconPresent(main); }));
     EXPECT_TRUE(WaitUntilSteady(TaskbarVisible, 500ms));
     EXPECT_FALSE(TaskbarVisible());
-    EXPECT_TRUE(kiv.Close());
-    EXPECT_TRUE(TaskbarVisible());
 }
 
-// However KIV ends, the taskbar comes back: at once, or when KIV was killed
-// (nothing of it left to act), at its next start.
-TEST_F(BlankingE2e, TheTaskbarComesBackHoweverKivEnds) {
+// Four strips frame the player, leaving its picture uncovered, and the
+// taskbar hides meanwhile. However KIV ends, the taskbar comes back: at once,
+// or when KIV was killed (nothing of it left to act), at its next start.
+// Switching blanking off and on again is BlankingTests' (core) for the strips,
+// the taskbar and its marker, and MainWindowTests' (Wine) for a check box
+// reaching the controller.
+TEST_F(BlankingE2e, StripsFrameThePlayerAndTheTaskbarComesBackHoweverKivEnds) {
     // Wine's crash dialog would wait for a user; the crash goes straight on instead.
     const DWORD off = 0;
     ::RegSetKeyValueA(HKEY_CURRENT_USER, "Software\\Wine\\WineDbg", "ShowCrashDialog", REG_DWORD,
@@ -135,6 +118,8 @@ TEST_F(BlankingE2e, TheTaskbarComesBackHoweverKivEnds) {
         bool backAtNextStart;
         void (*end)(const KivProcess&, HANDLE process);
     } ends[] = {
+        {"closed", false,
+         [](const KivProcess& kiv, HANDLE) { ::PostMessageA(kiv.MainWindow(), WM_CLOSE, 0, 0); }},
         {"killed", true, [](const KivProcess&, HANDLE process) { ::TerminateProcess(process, 9); }},
         {"the session ends", false,
          [](const KivProcess& kiv, HANDLE) {
@@ -155,8 +140,13 @@ TEST_F(BlankingE2e, TheTaskbarComesBackHoweverKivEnds) {
         SCOPED_TRACE(end.how);
         {
             KivProcess kiv(folder, "/S Movie");
-            ASSERT_TRUE(StartBlanking(kiv));
+            ASSERT_TRUE(StartBlanking(kiv))
+                << ::testing::PrintToString(VisibleStrips(kiv.ProcessId()));
             ASSERT_TRUE(PumpUntil([] { return !TaskbarVisible(); }));
+            EXPECT_TRUE(MarkerExists());
+            // The picture stays uncovered just inside the player's frame and title bar.
+            POINT inside{kPlayerRect.left + 40, kPlayerRect.top + 70};
+            EXPECT_EQ(::GetAncestor(::WindowFromPoint(inside), GA_ROOT), player.Window());
             win32::UniqueKernelHandle process(::OpenProcess(kAccess, FALSE, kiv.ProcessId()));
             ASSERT_TRUE(process);
             end.end(kiv, process.Get());
