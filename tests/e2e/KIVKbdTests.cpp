@@ -38,7 +38,7 @@ protected:
             mSetMouseHook(nullptr);
             mAllowPCFriendly(0);
         }
-        DiscardPending();
+        PumpPending();
     }
     static HWND Listener() { return FindWindowW(kListenerClass, nullptr); }
 
