@@ -87,19 +87,6 @@ TEST_F(BlankingE2e, AStripsContextMenuLeavesThePlayerInFrontOfKiv) {
     EXPECT_TRUE(kiv.Close());
 }
 
-TEST_F(BlankingE2e, ABlankingSettingFromTheCommandLineKeepsTheTaskbarHiddenWithTheTrayIcon) {
-    folder.WriteSettings({Movie()});
-    KivProcess kiv(folder, "/S Movie");
-    HWND main = kiv.WaitForMainWindow();
-    ASSERT_NE(main, nullptr);
-    // Start-up ends with the tray icon added, after the setting hid the taskbar;
-    // Wine's shell shows its taskbar for the icon, and KIV hides it again.
-    EXPECT_TRUE(PumpUntil([&] { return ProcessWindows(kiv.ProcessId(), "frmBlank").size() == 4; }));
-    ASSERT_TRUE(PumpUntil([&] { return TrayIconPresent(main); }));
-    EXPECT_TRUE(WaitUntilSteady(TaskbarVisible, 500ms));
-    EXPECT_FALSE(TaskbarVisible());
-}
-
 // Four strips frame the player, leaving its picture uncovered, and the
 // taskbar hides meanwhile. However KIV ends, the taskbar comes back: at once,
 // or when KIV was killed (nothing of it left to act), at its next start.
@@ -171,19 +158,27 @@ TEST_F(BlankingE2e, StripsFrameThePlayerAndTheTaskbarComesBackHoweverKivEnds) {
     }
 }
 
-TEST_F(BlankingE2e, OrbitingStepsThePlayerOnItsTimerAndOffPutsItBack) {
+// Start-up ends with the tray icon added, after the setting hid the taskbar;
+// Wine's shell shows its taskbar for the icon, and KIV hides it again. Then
+// orbiting steps the player on its timer, and switched off puts it back.
+TEST_F(BlankingE2e, TheTaskbarStaysHiddenWithTheTrayIconAndOrbitingStepsThePlayerOnItsTimer) {
     CWindowSetting orbiting = Movie();
     orbiting.OrbitRangeHorizontal = 3;
     orbiting.OrbitRangeVertical = 3;
     orbiting.OrbitIncrement = 1;
-    WriteSetting(orbiting);
+    folder.WriteSettings({orbiting});
     KivProcess kiv(folder, "/S Movie");
     ASSERT_TRUE(StartBlanking(kiv));
-    ASSERT_TRUE(SetCheck(kiv.MainWindow(), "Orbiting On", true));
+    HWND main = kiv.MainWindow();
+    ASSERT_TRUE(PumpUntil([&] { return TrayIconPresent(main); }));
+    EXPECT_TRUE(WaitUntilSteady(TaskbarVisible, 500ms));
+    EXPECT_FALSE(TaskbarVisible());
+
+    ASSERT_TRUE(SetCheck(main, "Orbiting On", true));
     const RECT stepped = {101, 51, 901, 651};
     ASSERT_TRUE(PumpUntil([&] { return SameRect(WindowRectOf(player.Window()), stepped); }))
         << RectText(WindowRectOf(player.Window()));
-    ASSERT_TRUE(SetCheck(kiv.MainWindow(), "Orbiting On", false));
+    ASSERT_TRUE(SetCheck(main, "Orbiting On", false));
     EXPECT_TRUE(PumpUntil([&] { return SameRect(WindowRectOf(player.Window()), kPlayerRect); }));
 }
 
