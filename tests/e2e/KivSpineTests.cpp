@@ -7,6 +7,8 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 namespace kiv::e2e {
 namespace {
 
@@ -99,7 +101,7 @@ TEST_F(SpineTest, AMissingLibraryIsNamedAndEndsTheProgram) {
     for (const char* library : {support::kSizeLibraryFile, support::kKeyboardLibraryFile}) {
         SCOPED_TRACE(library);
         KivFolder incomplete;
-        incomplete.Remove(library);
+        std::filesystem::remove(incomplete.File(library));
         KivProcess kiv(incomplete, "");
         std::optional<MessageBoxSeen> box = kiv.WaitForMessageBox();
         ASSERT_TRUE(box.has_value());

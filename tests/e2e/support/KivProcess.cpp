@@ -62,11 +62,6 @@ std::optional<std::string> KivFolder::Read(std::string_view name) const {
     return bytes;
 }
 
-void KivFolder::Remove(std::string_view name) const {
-    std::error_code ignored;
-    fs::remove(File(name), ignored);
-}
-
 CWindowSetting Setting(std::string name, int left, int top, int width, int height,
                        std::string locator) {
     return {.SettingName = std::move(name),

@@ -27,7 +27,6 @@ public:
     // KIV.dat holding these settings, one a line, as the program writes it.
     void WriteSettings(const std::vector<CWindowSetting>& settings) const;
     std::optional<std::string> Read(std::string_view name) const;
-    void Remove(std::string_view name) const;
 
 private:
     std::filesystem::path mPath;
