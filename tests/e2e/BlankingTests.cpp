@@ -1,43 +1,12 @@
 // Blanking and orbiting end to end: kiv.exe frames the stand-in player with
 // its four black strips, hides the shell's taskbar meanwhile and gives it
 // back however KIV ends; orbiting moves the player on its timer.
-#include "blanking/Blanking.h"
 #include "support/KivProcess.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 namespace kiv::e2e {
 namespace {
-
-std::vector<std::string> VisibleStripRects(DWORD processId) {
-    std::vector<std::string> rects;
-    for (HWND window : ProcessWindows(processId, "frmBlank")) {
-        if (::IsWindowVisible(window)) {
-            rects.push_back(RectText(WindowRectOf(window)));
-        }
-    }
-    std::sort(rects.begin(), rects.end());
-    return rects;
-}
-
-// The strips around a player at `r` by the blanking rules, with the default
-// options (the system's caption and frame) and no pads.
-std::vector<std::string> ExpectedStrips(const RECT& r) {
-    const int width = ::GetSystemMetrics(SM_CXSCREEN), height = ::GetSystemMetrics(SM_CYSCREEN);
-    const int frame = ::GetSystemMetrics(SM_CYFRAME);
-    const BlankStrips s =
-        ComputeBlankStrips({r.left, r.top, r.right, r.bottom}, {0, 0, width, height},
-                           {::GetSystemMetrics(SM_CYCAPTION), frame, frame}, {});
-    const int bottom = std::max(s.bottom, 3); // never thinner than the default taskbar margin
-    std::vector<std::string> rects = {RectText({0, 0, s.left, height}),
-                                      RectText({0, 0, width, s.top}),
-                                      RectText({width - s.right, 0, width, height}),
-                                      RectText({0, height - bottom, width, height})};
-    std::sort(rects.begin(), rects.end());
-    return rects;
-}
 
 const RECT kPlayerRect = {100, 50, 900, 650};
 
@@ -65,8 +34,10 @@ struct BlankingE2e : ::testing::Test {
         if (!PumpUntil([&] { return SameRect(WindowRectOf(player.Window()), kPlayerRect); })) {
             return false;
         }
-        std::vector<std::string> expected = ExpectedStrips(kPlayerRect);
-        return PumpUntil([&] { return VisibleStripRects(kiv.ProcessId()) == expected; });
+        const RECT screen = {0, 0, ::GetSystemMetrics(SM_CXSCREEN),
+                             ::GetSystemMetrics(SM_CYSCREEN)};
+        const std::vector<std::string> expected = ExpectedStrips(screen, kPlayerRect);
+        return PumpUntil([&] { return VisibleStrips(kiv.ProcessId()) == expected; });
     }
     static CWindowSetting Movie() {
         CWindowSetting movie = Setting("Movie", 100, 50, 800, 600);
@@ -82,29 +53,6 @@ struct BlankingE2e : ::testing::Test {
     }
     bool MarkerExists() const { return folder.Read("KIV.taskbar").has_value(); }
 };
-
-TEST_F(BlankingE2e, FourTopmostStripsFrameThePlayerAndTheTaskbarHides) {
-    WriteSetting();
-    KivProcess kiv(folder, "/S Movie");
-    ASSERT_TRUE(StartBlanking(kiv)) << ::testing::PrintToString(VisibleStripRects(kiv.ProcessId()));
-    EXPECT_TRUE(PumpUntil([] { return !TaskbarVisible(); }));
-    EXPECT_TRUE(MarkerExists());
-    // The player's picture stays uncovered just inside its frame and title bar.
-    POINT inside{kPlayerRect.left + 40, kPlayerRect.top + 70};
-    EXPECT_EQ(::GetAncestor(::WindowFromPoint(inside), GA_ROOT), player.Window());
-
-    ASSERT_TRUE(SetCheck(kiv.MainWindow(), "Blan&king On", false));
-    EXPECT_TRUE(PumpUntil([&] { return VisibleStripRects(kiv.ProcessId()).empty(); }));
-    EXPECT_TRUE(PumpUntil([] { return TaskbarVisible(); }));
-    EXPECT_TRUE(PumpUntil([&] { return !MarkerExists(); }));
-
-    ASSERT_TRUE(SetCheck(kiv.MainWindow(), "Blan&king On", true));
-    EXPECT_TRUE(PumpUntil([] { return !TaskbarVisible(); }));
-    EXPECT_TRUE(kiv.Close());
-    EXPECT_EQ(kiv.ExitCode(), 0u);
-    EXPECT_TRUE(TaskbarVisible());
-    EXPECT_FALSE(MarkerExists());
-}
 
 // The context menu of a strip opens over the picture without bringing KIV's
 // window forward; "Show KIV" is the way to do that.
@@ -139,24 +87,13 @@ TEST_F(BlankingE2e, AStripsContextMenuLeavesThePlayerInFrontOfKiv) {
     EXPECT_TRUE(kiv.Close());
 }
 
-TEST_F(BlankingE2e, ABlankingSettingFromTheCommandLineKeepsTheTaskbarHiddenWithTheTrayIcon) {
-    folder.WriteSettings({Movie()});
-    KivProcess kiv(folder, "/S Movie");
-    HWND main = kiv.WaitForMainWindow();
-    ASSERT_NE(main, nullptr);
-    // Start-up ends with the tray icon added, after the setting hid the taskbar;
-    // Wine's shell shows its taskbar for the icon, and KIV hides it again.
-    EXPECT_TRUE(PumpUntil([&] { return ProcessWindows(kiv.ProcessId(), "frmBlank").size() == 4; }));
-    ASSERT_TRUE(PumpUntil([&] { return TrayIconPresent(main); }));
-    EXPECT_TRUE(WaitUntilSteady(TaskbarVisible, 500ms));
-    EXPECT_FALSE(TaskbarVisible());
-    EXPECT_TRUE(kiv.Close());
-    EXPECT_TRUE(TaskbarVisible());
-}
-
-// However KIV ends, the taskbar comes back: at once, or when KIV was killed
-// (nothing of it left to act), at its next start.
-TEST_F(BlankingE2e, TheTaskbarComesBackHoweverKivEnds) {
+// Four strips frame the player, leaving its picture uncovered, and the
+// taskbar hides meanwhile. However KIV ends, the taskbar comes back: at once,
+// or when KIV was killed (nothing of it left to act), at its next start.
+// Switching blanking off and on again is BlankingTests' (core) for the strips,
+// the taskbar and its marker, and MainWindowTests' (Wine) for a check box
+// reaching the controller.
+TEST_F(BlankingE2e, StripsFrameThePlayerAndTheTaskbarComesBackHoweverKivEnds) {
     // Wine's crash dialog would wait for a user; the crash goes straight on instead.
     const DWORD off = 0;
     ::RegSetKeyValueA(HKEY_CURRENT_USER, "Software\\Wine\\WineDbg", "ShowCrashDialog", REG_DWORD,
@@ -168,6 +105,8 @@ TEST_F(BlankingE2e, TheTaskbarComesBackHoweverKivEnds) {
         bool backAtNextStart;
         void (*end)(const KivProcess&, HANDLE process);
     } ends[] = {
+        {"closed", false,
+         [](const KivProcess& kiv, HANDLE) { ::PostMessageA(kiv.MainWindow(), WM_CLOSE, 0, 0); }},
         {"killed", true, [](const KivProcess&, HANDLE process) { ::TerminateProcess(process, 9); }},
         {"the session ends", false,
          [](const KivProcess& kiv, HANDLE) {
@@ -188,8 +127,13 @@ TEST_F(BlankingE2e, TheTaskbarComesBackHoweverKivEnds) {
         SCOPED_TRACE(end.how);
         {
             KivProcess kiv(folder, "/S Movie");
-            ASSERT_TRUE(StartBlanking(kiv));
+            ASSERT_TRUE(StartBlanking(kiv))
+                << ::testing::PrintToString(VisibleStrips(kiv.ProcessId()));
             ASSERT_TRUE(PumpUntil([] { return !TaskbarVisible(); }));
+            EXPECT_TRUE(MarkerExists());
+            // The picture stays uncovered just inside the player's frame and title bar.
+            POINT inside{kPlayerRect.left + 40, kPlayerRect.top + 70};
+            EXPECT_EQ(::GetAncestor(::WindowFromPoint(inside), GA_ROOT), player.Window());
             win32::UniqueKernelHandle process(::OpenProcess(kAccess, FALSE, kiv.ProcessId()));
             ASSERT_TRUE(process);
             end.end(kiv, process.Get());
@@ -214,19 +158,27 @@ TEST_F(BlankingE2e, TheTaskbarComesBackHoweverKivEnds) {
     }
 }
 
-TEST_F(BlankingE2e, OrbitingStepsThePlayerOnItsTimerAndOffPutsItBack) {
+// Start-up ends with the tray icon added, after the setting hid the taskbar;
+// Wine's shell shows its taskbar for the icon, and KIV hides it again. Then
+// orbiting steps the player on its timer, and switched off puts it back.
+TEST_F(BlankingE2e, TheTaskbarStaysHiddenWithTheTrayIconAndOrbitingStepsThePlayerOnItsTimer) {
     CWindowSetting orbiting = Movie();
     orbiting.OrbitRangeHorizontal = 3;
     orbiting.OrbitRangeVertical = 3;
     orbiting.OrbitIncrement = 1;
-    WriteSetting(orbiting);
+    folder.WriteSettings({orbiting});
     KivProcess kiv(folder, "/S Movie");
     ASSERT_TRUE(StartBlanking(kiv));
-    ASSERT_TRUE(SetCheck(kiv.MainWindow(), "Orbiting On", true));
+    HWND main = kiv.MainWindow();
+    ASSERT_TRUE(PumpUntil([&] { return TrayIconPresent(main); }));
+    EXPECT_TRUE(WaitUntilSteady(TaskbarVisible, 500ms));
+    EXPECT_FALSE(TaskbarVisible());
+
+    ASSERT_TRUE(SetCheck(main, "Orbiting On", true));
     const RECT stepped = {101, 51, 901, 651};
     ASSERT_TRUE(PumpUntil([&] { return SameRect(WindowRectOf(player.Window()), stepped); }))
         << RectText(WindowRectOf(player.Window()));
-    ASSERT_TRUE(SetCheck(kiv.MainWindow(), "Orbiting On", false));
+    ASSERT_TRUE(SetCheck(main, "Orbiting On", false));
     EXPECT_TRUE(PumpUntil([&] { return SameRect(WindowRectOf(player.Window()), kPlayerRect); }));
 }
 

@@ -38,7 +38,7 @@ protected:
             mSetMouseHook(nullptr);
             mAllowPCFriendly(0);
         }
-        DiscardPending();
+        PumpPending();
     }
     static HWND Listener() { return FindWindowW(kListenerClass, nullptr); }
 
@@ -85,35 +85,20 @@ TEST_F(KbdTest, AChordReportsTheIndexOfTheEntryItMatchesExactly) {
     EXPECT_EQ(Reported(Chord({VK_RSHIFT}, VK_F1)), Indices{0});
 }
 
-// The keys a window of this thread receives while it has the focus.
-std::vector<WPARAM> gKeysDown;
-LRESULT CALLBACK KeyRecorderProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_KEYDOWN) {
-        gKeysDown.push_back(wParam);
-    }
-    return DefWindowProcW(window, message, wParam, lParam);
-}
-
+// The focused window is an edit box: it shows what reaches it.
 TEST_F(KbdTest, AMatchedChordIsKeptFromTheFocusedWindowAndRepeatsWhileHeld) {
-    WNDCLASSW windowClass{};
-    windowClass.lpfnWndProc = KeyRecorderProc;
-    windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.lpszClassName = L"KivE2eKeyRecorder";
-    RegisterClassW(&windowClass);
-    win32::UniqueWindow focused(CreateWindowExW(0, windowClass.lpszClassName, L"Keys",
-                                                WS_OVERLAPPEDWINDOW | WS_VISIBLE, 50, 50, 300, 200,
-                                                nullptr, nullptr, windowClass.hInstance, nullptr));
+    win32::UniqueWindow focused(CreateWindowExA(0, "EDIT", "", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 50,
+                                                50, 300, 200, nullptr, nullptr, nullptr, nullptr));
     SetForegroundWindow(focused.Get());
     SetFocus(focused.Get());
     ASSERT_TRUE(WaitForFocusIn(focused.Get()));
-    const std::int32_t codes[] = {kF1};
+    const std::int32_t codes[] = {'A'};
     ASSERT_NE(mSetKeyHook(mSink.Handle(), codes, 1), 0);
-    gKeysDown.clear();
-    // F1 held: two key-downs, two reports, none for the window; F2 is the window's.
-    EXPECT_EQ(Reported({KeyEvent(VK_F1, false), KeyEvent(VK_F1, false), KeyEvent(VK_F1, true),
-                        KeyEvent(VK_F2, false), KeyEvent(VK_F2, true)}),
+    // A held: two key-downs, two reports, nothing typed; B is the box's.
+    EXPECT_EQ(Reported({KeyEvent('A', false), KeyEvent('A', false), KeyEvent('A', true),
+                        KeyEvent('B', false), KeyEvent('B', true)}),
               (Indices{0, 0}));
-    EXPECT_EQ(gKeysDown, std::vector<WPARAM>{VK_F2});
+    EXPECT_EQ(TextOf(focused.Get()), "b");
 }
 
 // Each call starts from a table watching F1 alone, installs its own table

@@ -37,13 +37,13 @@ protected:
         ASSERT_TRUE(mPlayer.Started());
         // The tall move only means something if the system would refuse it.
         ASSERT_LT(HeightAfterTallMove(mPlayer.Window()), kTallHeight);
-        DiscardPending();
+        PumpPending();
     }
     void TearDown() override {
         if (mSetHook != nullptr) {
             mSetHook(0, nullptr, &kNoLimit);
         }
-        DiscardPending();
+        PumpPending();
     }
     bool Hook(std::size_t window, RECT limit = kTallLimit) {
         return mSetHook(mPlayer.ThreadId(), mPlayer.Window(window), &limit) != 0;

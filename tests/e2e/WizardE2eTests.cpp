@@ -33,7 +33,7 @@ HWND OpenWizard(KivProcess& kiv, HWND main) {
     return opened ? wizard : nullptr;
 }
 
-TEST(WizardE2e, CancelChangesNothingAndFinishStoresThePickedWindowsClass) {
+TEST(WizardE2e, AboutShowsTheVersionThenTheWizardsCancelChangesNothingAndFinishStores) {
     PlayerProcess player;
     ASSERT_TRUE(player.Started());
     // Windows of the test's own, never listed: one owned, one hidden.
@@ -53,6 +53,30 @@ TEST(WizardE2e, CancelChangesNothingAndFinishStoresThePickedWindowsClass) {
     KivProcess kiv(folder, "/S Movie");
     HWND main = kiv.WaitForMainWindow();
     ASSERT_TRUE(PumpUntil([&] { return kiv.Caption() == "KIV - Movie"; }));
+
+    // First the About box from the Help menu, with the build's version.
+    ASSERT_TRUE(main != nullptr && WaitUntilSteady([] { return ::GetForegroundWindow(); }, 300ms) &&
+                ::GetForegroundWindow() == main && WaitForFocusIn(main));
+    SendChord({VK_MENU}, 'H');
+    ASSERT_NE(kiv.WaitForMenu(), nullptr);
+    Tap('A'); // "&About..."
+    HWND about = nullptr;
+    ASSERT_TRUE(PumpUntil([&] {
+        about = FindProcessWindow(kiv.ProcessId(), "frmAbout");
+        return about != nullptr && ::GetForegroundWindow() == about;
+    }));
+    EXPECT_EQ(TextOf(::GetDlgItem(about, win32::frmAbout::lblVersion)),
+              "Version " KIV_VERSION_TEXT);
+    EXPECT_NE(::GetWindowLongPtrA(about, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
+    // Wine registers no System Information program.
+    SendChord({VK_MENU}, 'S');
+    const std::optional<MessageBoxSeen> box = kiv.WaitForMessageBox();
+    ASSERT_TRUE(box.has_value());
+    EXPECT_EQ(box->text, "System Information Is Unavailable At This Time");
+    kiv.DismissMessageBox();
+    EXPECT_TRUE(PumpUntil([&] { return ::GetForegroundWindow() == about; }));
+    Tap(VK_ESCAPE);
+    EXPECT_TRUE(PumpUntil([&] { return !::IsWindow(about); }));
 
     HWND wizard = OpenWizard(kiv, main);
     ASSERT_NE(wizard, nullptr);
@@ -99,34 +123,6 @@ TEST(WizardE2e, CancelChangesNothingAndFinishStoresThePickedWindowsClass) {
         ::PostMessageA(main, WM_CLOSE, 0, 0);
         return kiv.WaitForExit(500ms);
     }));
-}
-
-TEST(AboutE2e, ShowsTheBuildsVersionAndSaysSystemInformationIsUnavailable) {
-    KivFolder folder;
-    KivProcess kiv(folder, "");
-    HWND main = kiv.WaitForMainWindow();
-    ASSERT_TRUE(main != nullptr && WaitUntilSteady([] { return ::GetForegroundWindow(); }, 300ms) &&
-                ::GetForegroundWindow() == main && WaitForFocusIn(main));
-    SendChord({VK_MENU}, 'H');
-    ASSERT_NE(kiv.WaitForMenu(), nullptr);
-    Tap('A'); // "&About..."
-    HWND about = nullptr;
-    ASSERT_TRUE(PumpUntil([&] {
-        about = FindProcessWindow(kiv.ProcessId(), "frmAbout");
-        return about != nullptr && ::GetForegroundWindow() == about;
-    }));
-    EXPECT_EQ(TextOf(::GetDlgItem(about, win32::frmAbout::lblVersion)),
-              "Version " KIV_VERSION_TEXT);
-    EXPECT_NE(::GetWindowLongPtrA(about, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
-    // Wine registers no System Information program.
-    SendChord({VK_MENU}, 'S');
-    const std::optional<MessageBoxSeen> box = kiv.WaitForMessageBox();
-    ASSERT_TRUE(box.has_value());
-    EXPECT_EQ(box->text, "System Information Is Unavailable At This Time");
-    kiv.DismissMessageBox();
-    EXPECT_TRUE(PumpUntil([&] { return ::GetForegroundWindow() == about; }));
-    Tap(VK_ESCAPE);
-    EXPECT_TRUE(PumpUntil([&] { return !::IsWindow(about); }));
 }
 
 } // namespace

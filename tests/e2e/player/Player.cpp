@@ -13,7 +13,6 @@
 #include <shellapi.h>
 
 #include <cwchar>
-#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -29,18 +28,14 @@ struct PlayerOptions {
     bool secondWindow = false;
 };
 
-struct LocalFreeDeleter {
-    void operator()(wchar_t** p) const noexcept { LocalFree(p); }
-};
-
 std::optional<PlayerOptions> ParseCommandLine() {
     int argc = 0;
-    std::unique_ptr<wchar_t*, LocalFreeDeleter> argv(CommandLineToArgvW(GetCommandLineW(), &argc));
-    if (!argv) {
+    // Never freed: the arguments live as long as the program.
+    wchar_t** args = CommandLineToArgvW(GetCommandLineW(), &argc);
+    if (args == nullptr) {
         return std::nullopt;
     }
     PlayerOptions options;
-    wchar_t** args = argv.get();
     for (int i = 1; i < argc; ++i) {
         const std::wstring arg = args[i];
         const int left = argc - i - 1;

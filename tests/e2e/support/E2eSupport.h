@@ -27,13 +27,6 @@ inline constexpr std::chrono::milliseconds kEventDeadline = 10s;
 // player are copied there, as they sit beside kiv.exe.
 std::filesystem::path ExeDirectory();
 
-// Removes every message waiting for the calling thread without running it.
-inline void DiscardPending() {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    }
-}
-
 // Starts `commandLine` in `folder` (this process's own when empty); an
 // invalid handle when it cannot start.
 win32::UniqueKernelHandle StartProcess(std::string commandLine,

@@ -3,8 +3,10 @@
 #include "KIVKbd/KIVKbd.h"
 #include "KIVUtil/KIVUtil.h"
 #include "app/win32/SingleInstance.h"
+#include "blanking/Blanking.h"
 #include "store/WindowSettings.h"
 
+#include <algorithm>
 #include <atomic>
 #include <fstream>
 
@@ -60,11 +62,6 @@ std::optional<std::string> KivFolder::Read(std::string_view name) const {
     return bytes;
 }
 
-void KivFolder::Remove(std::string_view name) const {
-    std::error_code ignored;
-    fs::remove(File(name), ignored);
-}
-
 CWindowSetting Setting(std::string name, int left, int top, int width, int height,
                        std::string locator) {
     return {.SettingName = std::move(name),
@@ -76,6 +73,30 @@ CWindowSetting Setting(std::string name, int left, int top, int width, int heigh
             .HotKey = {},
             .ApplicationName = {},
             .ItemKey = {}};
+}
+
+std::vector<std::string> VisibleStrips(DWORD processId) {
+    std::vector<std::string> rects;
+    for (HWND window : ProcessWindows(processId, "frmBlank", true)) {
+        rects.push_back(RectText(WindowRectOf(window)));
+    }
+    std::sort(rects.begin(), rects.end());
+    return rects;
+}
+
+std::vector<std::string> ExpectedStrips(const RECT& monitor, const RECT& player) {
+    const int frame = ::GetSystemMetrics(SM_CYFRAME);
+    const BlankStrips s =
+        ComputeBlankStrips({player.left, player.top, player.right, player.bottom},
+                           {monitor.left, monitor.top, monitor.right, monitor.bottom},
+                           {::GetSystemMetrics(SM_CYCAPTION), frame, frame}, {});
+    const int bottom = std::max(s.bottom, 3); // never thinner than the default taskbar margin
+    const LONG l = monitor.left, t = monitor.top, r = monitor.right, b = monitor.bottom;
+    std::vector<std::string> rects = {
+        RectText({l, t, l + s.left, b}), RectText({l, t, r, t + s.top}),
+        RectText({r - s.right, t, r, b}), RectText({l, b - bottom, r, b})};
+    std::sort(rects.begin(), rects.end());
+    return rects;
 }
 
 void KivFolder::WriteSettings(const std::vector<CWindowSetting>& settings) const {

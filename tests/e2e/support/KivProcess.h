@@ -27,7 +27,6 @@ public:
     // KIV.dat holding these settings, one a line, as the program writes it.
     void WriteSettings(const std::vector<CWindowSetting>& settings) const;
     std::optional<std::string> Read(std::string_view name) const;
-    void Remove(std::string_view name) const;
 
 private:
     std::filesystem::path mPath;
@@ -36,6 +35,12 @@ private:
 // A setting for the window `locator` finds, by default the stand-in player's.
 CWindowSetting Setting(std::string name, int left, int top, int width, int height,
                        std::string locator = "Class:KivTestPlayer");
+
+// KIV's visible blanking strips, sorted, as RectText shows them.
+std::vector<std::string> VisibleStrips(DWORD processId);
+// The strips the blanking rules give a player at `player` on `monitor`, with
+// the default options (the system's caption and frame) and no pads, sorted.
+std::vector<std::string> ExpectedStrips(const RECT& monitor, const RECT& player);
 
 class KivProcess {
 public:
