@@ -74,8 +74,9 @@ bool frmMain::Load(CMainController& controller, HICON largeIcon, HICON smallIcon
 
 bool frmMain::OnCreate() {
     CreateChild(Hwnd(), WC_STATICA, "&Setting Name", SS_LEFTNOWORDWRAP, kSettingNameLabel);
-    CreateChild(Hwnd(), WC_COMBOBOXA, "", CBS_DROPDOWNLIST | CBS_SORT | WS_VSCROLL | WS_TABSTOP,
-                kSettingName);
+    mTips.Note(CreateChild(Hwnd(), WC_COMBOBOXA, "",
+                           CBS_DROPDOWNLIST | CBS_SORT | WS_VSCROLL | WS_TABSTOP, kSettingName),
+               "Select an aspect ratio setting");
     CreateChild(Hwnd(), WC_STATICA, "Application", SS_LEFTNOWORDWRAP, kApplicationLabel);
     CreateChild(Hwnd(), WC_STATICA, "", SS_LEFT | SS_ENDELLIPSIS | SS_NOPREFIX, kApplicationName);
     CreateChild(Hwnd(), WC_TABCONTROLA, "", WS_TABSTOP | WS_CLIPSIBLINGS, kTabMain);
@@ -107,8 +108,9 @@ void frmMain::RememberPlace() {
 
 void frmMain::CreateMainCommands() {
     tlbMain.Create(Hwnd(), kToolbar);
-    HWND chooser =
-        CreateChild(Hwnd(), WC_BUTTONA, "...", BS_PUSHBUTTON | WS_TABSTOP, kGetWindowInfo);
+    HWND chooser = mTips.Note(
+        CreateChild(Hwnd(), WC_BUTTONA, "...", BS_PUSHBUTTON | WS_TABSTOP, kGetWindowInfo),
+        "Select an application to control");
     // In the tab order it follows the application's name it chooses.
     ::SetWindowPos(chooser, Control(kApplicationName), 0, 0, 0, 0,
                    SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -335,9 +337,7 @@ void frmMain::SetToolTips() {
     }
     mToolTipsSet = true;
     // The toolbar's buttons carry their own.
-    constexpr ControlTip kTips[] = {{kSettingName, "Select an aspect ratio setting"},
-                                    {kGetWindowInfo, "Select an application to control"}};
-    AddToolTips(mToolTips, kTips, [this](int id) { return Control(id); });
+    mTips.AddTo(mToolTips);
     mTabStrip.AddToolTips(mToolTips);
 }
 

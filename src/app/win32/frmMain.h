@@ -148,6 +148,7 @@ private:
     CTrayIcon mTrayIcon;
     HWND mToolTips = nullptr; // owned by the window, destroyed with it
     bool mToolTipsSet = false;
+    CToolTipTable mTips; // noted as the controls are made, shown from SetToolTips
     CDialogKeyboard mKeyboard;
     frmAddingTitle mAddingTitle;
     CMainDialogs mDialogs{*this};

@@ -37,54 +37,67 @@ constexpr DWORD kSunken = WS_EX_CLIENTEDGE;
 
 using O = frmOptions;
 constexpr OptionsControlSpec kWindowPage[] = {
-    {O::chkShowTrayIcon, WC_BUTTONA, "Show Tray Icon", kCheck, 12, 12, 300, 20},
+    {O::chkShowTrayIcon, WC_BUTTONA, "Show Tray Icon", kCheck, 12, 12, 300, 20,
+     "Show Task Bar Icon"},
     {O::lblWindowStartMode, WC_STATICA, "Start Mode", kLabel, 12, 44, 110, 18},
-    {O::cboWindowStartMode, WC_COMBOBOXA, "", kList, 130, 40, 140, 120},
+    {O::cboWindowStartMode, WC_COMBOBOXA, "", kList, 130, 40, 140, 120,
+     "Window start mode for main KIV window"},
     {O::chkSubClassWindowSize, WC_BUTTONA, "Allow windows larger than the desktop", kCheck, 12, 76,
-     420, 20},
+     420, 20, "Allow KIV to help the application create large windows"},
     {O::chkSpecifyDimensions, WC_BUTTONA, "Specify assumed window dimensions", kCheck, 32, 100, 400,
-     20},
+     20, "Override default window dimension calculation"},
     {O::lblAssumedHeight, WC_STATICA, "Assumed Window Height", kLabel, 52, 133, 150, 18},
-    {O::txtAssumedHeight, WC_EDITA, "", kBox, 210, 129, 70, 23, kSunken},
+    {O::txtAssumedHeight, WC_EDITA, "", kBox, 210, 129, 70, 23, "Override Height Dimensions",
+     kSunken},
     {O::lblAssumedWidth, WC_STATICA, "Assumed Window Width", kLabel, 52, 163, 150, 18},
-    {O::txtAssumedWidth, WC_EDITA, "", kBox, 210, 159, 70, 23, kSunken},
+    {O::txtAssumedWidth, WC_EDITA, "", kBox, 210, 159, 70, 23, "Override Width Dimension", kSunken},
 };
 constexpr OptionsControlSpec kPlayListPage[] = {
     {O::chkPlayListAutoSelect, WC_BUTTONA,
-     "Allow Automatic Aspect Ratio Selection when a DVD is Inserted", kCheck, 12, 12, 430, 20},
+     "Allow Automatic Aspect Ratio Selection when a DVD is Inserted", kCheck, 12, 12, 430, 20,
+     "Automatically change aspect settings when a DVD on the PlayList is loaded"},
     {O::chkPlayListAutoAdd, WC_BUTTONA, "Automatically Add New DVD's to the PlayList", kCheck, 12,
-     36, 430, 20},
+     36, 430, 20, "Automatically add new or unrecognized DVD's to the PlayList"},
     {O::Label1, WC_STATICA, "Default Setting for New PlayList Items:", kLabel, 12, 72, 220, 18},
-    {O::cboPlayListDefaultSetting, WC_COMBOBOXA, "", kList, 236, 68, 200, 200},
+    {O::cboPlayListDefaultSetting, WC_COMBOBOXA, "", kList, 236, 68, 200, 200,
+     "Setting to assign when a DVD is automatically added to the PlayList"},
     {O::lblDrive, WC_STATICA, "DVD-ROM Drive", kLabel, 12, 104, 220, 18},
-    {O::drvDrive, WC_COMBOBOXA, "", kList, 236, 100, 200, 200},
+    {O::drvDrive, WC_COMBOBOXA, "", kList, 236, 100, 200, 200, "Drive letter of the DVD-ROM drive"},
     {O::Label3, WC_STATICA, "Launch Program Upon DVD Insertion:", kLabel, 12, 136, 420, 18},
-    {O::txtLaunchApplication, WC_EDITA, "", kBox, 12, 156, 390, 23, kSunken},
+    {O::txtLaunchApplication, WC_EDITA, "", kBox, 12, 156, 390, 23,
+     "Launch this application when a DVD is inserted", kSunken},
     {O::cmdGetLaunchProgram, WC_BUTTONA, "...", BS_PUSHBUTTON | WS_TABSTOP, 408, 156, 28, 23},
 };
 constexpr OptionsControlSpec kBlankingPage[] = {
     {O::lblTaskBarMargin, WC_STATICA, "Task Bar Pixel Margin", kLabel, 12, 16, 280, 18},
-    {O::txtTaskBarMargin, WC_EDITA, "", kBox, 300, 12, 70, 23, kSunken},
+    {O::txtTaskBarMargin, WC_EDITA, "", kBox, 300, 12, 70, 23, "Amount to allow for the task bar",
+     kSunken},
     {O::lblTitleBarMargin, WC_STATICA, "Title Bar Pixel Margin (-1 for default)", kLabel, 12, 48,
      280, 18},
-    {O::txtTitleBarMargin, WC_EDITA, "", kBox, 300, 44, 70, 23, kSunken},
+    {O::txtTitleBarMargin, WC_EDITA, "", kBox, 300, 44, 70, 23,
+     "Amount to allow for the title bar of the applicaiton", kSunken},
     {O::lblSideMargin, WC_STATICA, "Side Window Pixel Margin (-1 for default)", kLabel, 12, 80, 280,
      18},
-    {O::txtSideMargin, WC_EDITA, "", kBox, 300, 76, 70, 23, kSunken},
+    {O::txtSideMargin, WC_EDITA, "", kBox, 300, 76, 70, 23,
+     "Amount to allow for the side margin of the applicaiton", kSunken},
 };
 constexpr OptionsControlSpec kHotKeysPage[] = {
     {O::fraSetHotKey, WC_BUTTONA, "Assign Hot Key", BS_GROUPBOX, 12, 6, 300, 154},
     {O::Label2, WC_STATICA, "Select Feature to Assign HotKey", kLabel, 24, 28, 270, 18},
     {O::cboFeature, WC_COMBOBOXA, "", kList, 24, 50, 270, 260},
     // The hot key editor follows the list here (kHotKeyX, kHotKeyY).
-    {O::chkGlobalKeyHook, WC_BUTTONA, "Allow global hotkeys", kCheck, 12, 170, 300, 20},
+    {O::chkGlobalKeyHook, WC_BUTTONA, "Allow global hotkeys", kCheck, 12, 170, 300, 20,
+     "Enable global hotkeys even when KIV is hidden"},
 };
 constexpr OptionsControlSpec kOtherPage[] = {
     {O::chkUseCaptionNotClass, WC_BUTTONA,
      "Use Window Caption to identify the application (see Help for more information)",
-     kCheck | BS_MULTILINE | BS_TOP, 12, 12, 430, 36},
-    {O::chkAutoMouseHide, WC_BUTTONA, "Allow Mouse Hiding", kCheck, 12, 54, 300, 20},
-    {O::chkDisableDVDRomContent, WC_BUTTONA, "Disable PC Friendly", kCheck, 12, 80, 300, 20},
+     kCheck | BS_MULTILINE | BS_TOP, 12, 12, 430, 36,
+     "Use Window Caption to identify the application"},
+    {O::chkAutoMouseHide, WC_BUTTONA, "Allow Mouse Hiding", kCheck, 12, 54, 300, 20,
+     "Hide the mouse pointer while the application is not maximized"},
+    {O::chkDisableDVDRomContent, WC_BUTTONA, "Disable PC Friendly", kCheck, 12, 80, 300, 20,
+     "Disable PC Friendly launch while KIV is running"},
     {O::chkStartWithWindows, WC_BUTTONA, "Start KIV when Windows starts", kCheck, 12, 106, 300, 20},
 };
 
@@ -99,31 +112,6 @@ constexpr std::array<OptionsTab, 5> kTabs = {{{"WO", "&Window"},
                                               {"HK", "&HotKeys"},
                                               {"OO", "&Other"}}};
 constexpr size_t kHotKeysPageIndex = 3;
-
-constexpr ControlTip kToolTips[] = {
-    {O::chkShowTrayIcon, "Show Task Bar Icon"},
-    {O::chkDisableDVDRomContent, "Disable PC Friendly launch while KIV is running"},
-    {O::chkGlobalKeyHook, "Enable global hotkeys even when KIV is hidden"},
-    {O::chkAutoMouseHide, "Hide the mouse pointer while the application is not maximized"},
-    {O::txtTaskBarMargin, "Amount to allow for the task bar"},
-    {O::txtTitleBarMargin, "Amount to allow for the title bar of the applicaiton"},
-    {O::txtSideMargin, "Amount to allow for the side margin of the applicaiton"},
-    {O::chkSubClassWindowSize, "Allow KIV to help the application create large windows"},
-    {O::chkSpecifyDimensions, "Override default window dimension calculation"},
-    {O::txtAssumedHeight, "Override Height Dimensions"},
-    {O::txtAssumedWidth, "Override Width Dimension"},
-    {O::chkUseCaptionNotClass, "Use Window Caption to identify the application"},
-    {O::txtLaunchApplication, "Launch this application when a DVD is inserted"},
-    {O::cboWindowStartMode, "Window start mode for main KIV window"},
-    {O::cboPlayListDefaultSetting,
-     "Setting to assign when a DVD is automatically added to the PlayList"},
-    {O::chkPlayListAutoAdd, "Automatically add new or unrecognized DVD's to the PlayList"},
-    {O::chkPlayListAutoSelect,
-     "Automatically change aspect settings when a DVD on the PlayList is loaded"},
-    {O::drvDrive, "Drive letter of the DVD-ROM drive"},
-    {O::cmdExit, "Exit the Options form"},
-    {O::cmdSave, "Save the changes to the options"},
-};
 
 int CheckId(OptionsCheck box) {
     constexpr int ids[] = {O::chkSubClassWindowSize,   O::chkGlobalKeyHook,
@@ -149,7 +137,11 @@ int ListId(OptionsList list) {
 
 void COptionsPage::Build() {
     for (const OptionsControlSpec& control : mControls) {
-        AddControl(control.className, control.text, control.style, control.id, control.exStyle);
+        HWND made =
+            AddControl(control.className, control.text, control.style, control.id, control.exStyle);
+        if (!control.tip.empty()) {
+            WithTip(made, control.tip);
+        }
     }
 }
 
@@ -191,8 +183,10 @@ bool frmOptions::OnCreate() {
     mHotKey.Create(hotKeys.Hwnd(), hkFeature, 0, 0);
     ::SetWindowPos(mHotKey.Hwnd(), hotKeys.Control(cboFeature), 0, 0, 0, 0,
                    SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    CreateChild(window, WC_BUTTONA, "Save", BS_PUSHBUTTON | WS_TABSTOP, cmdSave);
-    CreateChild(window, WC_BUTTONA, "E&xit", BS_PUSHBUTTON | WS_TABSTOP, cmdExit);
+    mButtonTips.Note(CreateChild(window, WC_BUTTONA, "Save", BS_PUSHBUTTON | WS_TABSTOP, cmdSave),
+                     "Save the changes to the options");
+    mButtonTips.Note(CreateChild(window, WC_BUTTONA, "E&xit", BS_PUSHBUTTON | WS_TABSTOP, cmdExit),
+                     "Exit the Options form");
     mToolTips = CreateToolTips(window);
     Keyboard().SetButtons({0, cmdExit});
     Keyboard().SetFirstFocus(tab);
@@ -440,7 +434,10 @@ void frmOptions::ShowFeatureHotKey(std::string_view hotKey) {
 }
 
 void frmOptions::SetToolTips() {
-    AddToolTips(mToolTips, kToolTips, [this](int id) { return Item(id); });
+    for (const COptionsPage& page : mPages) {
+        page.ToolTips().AddTo(mToolTips);
+    }
+    mButtonTips.AddTo(mToolTips);
 }
 
 void frmOptions::Unload() {

@@ -20,6 +20,7 @@ struct OptionsControlSpec {
     const char* text;
     DWORD style;
     int x, y, width, height;
+    std::string_view tip = {};
     DWORD exStyle = 0;
 };
 
@@ -124,6 +125,7 @@ private:
     CHotKeyControl mHotKey;
     COptionsDialog mDialog;
     HWND mToolTips = nullptr; // owned by the dialog, destroyed with it
+    CToolTipTable mButtonTips;
 };
 
 } // namespace kiv::win32

@@ -22,14 +22,6 @@ constexpr int kSeparatorTop = kMargin + kLabelHeight + 4 + kListHeight + 12;
 constexpr int kButtonTop = kSeparatorTop + 12;
 constexpr int kClientHeight = kButtonTop + kButtonHeight + kMargin;
 
-constexpr ControlTip kToolTips[] = {
-    {frmWindowSelect::cmdNext, "Go to the Next Page"},
-    {frmWindowSelect::cmdCancel, "Exit"},
-    {frmWindowSelect::cmdBack, "Go to the Previous Page"},
-    {frmWindowSelect::lstWindows, "Select the application you wish to control from this list"},
-    {frmWindowSelect::txtAppName, "Enter a name for the application"},
-};
-
 HICON ProgramIcon(int sizeMetric) {
     constexpr int kIconId = 1;
     return static_cast<HICON>(::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kIconId),
@@ -60,22 +52,30 @@ bool frmWindowSelect::OnCreate() {
                             ::GetWindowLongPtrA(window, GWL_EXSTYLE) | WS_EX_APPWINDOW);
 
         // Page 1, then page 2, then the buttons: the Tab order.
+        CToolTipTable tips;
         CreateChild(window, WC_STATICA, "&Application Name:", SS_LEFTNOWORDWRAP, lblAppName);
-        HWND name =
-            CreateChild(window, WC_EDITA, mInitialAppName.c_str(),
-                        ES_AUTOHSCROLL | WS_TABSTOP | WS_GROUP, txtAppName, WS_EX_CLIENTEDGE);
+        HWND name = tips.Note(CreateChild(window, WC_EDITA, mInitialAppName.c_str(),
+                                          ES_AUTOHSCROLL | WS_TABSTOP | WS_GROUP, txtAppName,
+                                          WS_EX_CLIENTEDGE),
+                              "Enter a name for the application");
         CreateChild(window, WC_STATICA, std::string(CWindowSelect::kInstructions).c_str(),
                     SS_LEFT | SS_NOPREFIX, lblFrame1);
         CreateChild(window, WC_STATICA,
                     "&Select an application from the following list:", SS_LEFTNOWORDWRAP,
                     lblWindows);
-        CreateChild(window, WC_LISTBOXA, "",
-                    LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP | WS_GROUP,
-                    lstWindows, WS_EX_CLIENTEDGE);
+        tips.Note(
+            CreateChild(window, WC_LISTBOXA, "",
+                        LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP | WS_GROUP,
+                        lstWindows, WS_EX_CLIENTEDGE),
+            "Select the application you wish to control from this list");
         CreateChild(window, WC_STATICA, "", SS_ETCHEDHORZ, linButtons);
-        CreateChild(window, WC_BUTTONA, "<&Back", BS_PUSHBUTTON | WS_TABSTOP | WS_GROUP, cmdBack);
-        CreateChild(window, WC_BUTTONA, "&Next>", BS_DEFPUSHBUTTON | WS_TABSTOP, cmdNext);
-        CreateChild(window, WC_BUTTONA, "&Cancel", BS_PUSHBUTTON | WS_TABSTOP, cmdCancel);
+        tips.Note(CreateChild(window, WC_BUTTONA, "<&Back", BS_PUSHBUTTON | WS_TABSTOP | WS_GROUP,
+                              cmdBack),
+                  "Go to the Previous Page");
+        tips.Note(CreateChild(window, WC_BUTTONA, "&Next>", BS_DEFPUSHBUTTON | WS_TABSTOP, cmdNext),
+                  "Go to the Next Page");
+        tips.Note(CreateChild(window, WC_BUTTONA, "&Cancel", BS_PUSHBUTTON | WS_TABSTOP, cmdCancel),
+                  "Exit");
         Keyboard().SetButtons({cmdNext, cmdCancel});
         Keyboard().SetFirstFocus(name);
 
@@ -94,17 +94,12 @@ bool frmWindowSelect::OnCreate() {
         HandleCommand(cmdCancel, BN_CLICKED, [this](HWND) { EndDialog(false); });
 
         ApplyDpi();
-        AddToolTips();
+        // Owned by the wizard, the tip window goes with it.
+        tips.AddTo(CreateToolTips(window));
         ShowPage();
         // The name the main window showed, as if typed.
         txtAppName_Change();
     });
-}
-
-void frmWindowSelect::AddToolTips() {
-    // Owned by the wizard, the tip window goes with it.
-    ::kiv::win32::AddToolTips(CreateToolTips(Hwnd()), kToolTips,
-                              [this](int id) { return ::GetDlgItem(Hwnd(), id); });
 }
 
 void frmWindowSelect::Layout(const CDpiScale& scale) {

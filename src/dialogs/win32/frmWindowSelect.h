@@ -37,7 +37,6 @@ private:
     frmWindowSelect() = default;
 
     bool OnCreate() override;
-    void AddToolTips();
     void Layout(const CDpiScale& scale) override;
     // Shows the current page's controls, hiding the other page's.
     void ShowPage();

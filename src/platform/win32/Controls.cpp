@@ -49,13 +49,16 @@ void AddToolTip(HWND tips, HWND control, std::string_view text) {
     ::SendMessageA(tips, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
-void AddToolTips(HWND tips, std::span<const ControlTip> table,
-                 const std::function<HWND(int id)>& controlOf, bool overParts) {
-    for (const ControlTip& tip : table) {
-        HWND control = controlOf(tip.id);
-        AddToolTip(tips, control, tip.text);
-        for (HWND part = overParts && control ? ::GetWindow(control, GW_CHILD) : nullptr; part;
-             part = ::GetWindow(part, GW_HWNDNEXT)) {
+HWND CToolTipTable::Note(HWND control, std::string_view text) {
+    mTips.push_back({control, text});
+    return control;
+}
+
+void CToolTipTable::AddTo(HWND tips, bool overParts) const {
+    for (const Tip& tip : mTips) {
+        AddToolTip(tips, tip.control, tip.text);
+        for (HWND part = overParts && tip.control ? ::GetWindow(tip.control, GW_CHILD) : nullptr;
+             part; part = ::GetWindow(part, GW_HWNDNEXT)) {
             AddToolTip(tips, part, tip.text);
         }
     }

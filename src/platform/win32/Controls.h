@@ -4,9 +4,9 @@
 
 #include <functional>
 #include <optional>
-#include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace kiv::win32 {
 
@@ -26,15 +26,23 @@ HWND CreateChild(HWND parent, const char* className, const char* text, DWORD sty
 HWND CreateToolTips(HWND owner);
 // Shows `text` in `tips` while the mouse rests over `control`.
 void AddToolTip(HWND tips, HWND control, std::string_view text);
-// A window's tool tip table: the child control `id` shows `text`.
-struct ControlTip {
-    int id;
-    std::string_view text;
+// A window's tool tips, each noted where its control is made and shown once the
+// window has a tip window, which windows make late, after they first show.
+class CToolTipTable {
+public:
+    // `control` is to show `text`; returns `control`.
+    HWND Note(HWND control, std::string_view text);
+    // Every noted tip, in `tips`; with `overParts`, a control made of parts
+    // shows its tip over each part too.
+    void AddTo(HWND tips, bool overParts = false) const;
+
+private:
+    struct Tip {
+        HWND control;
+        std::string_view text;
+    };
+    std::vector<Tip> mTips;
 };
-// Adds the tips of `table` in `tips`, each control found by its id; with
-// `overParts`, a control made of parts shows its tip over each part too.
-void AddToolTips(HWND tips, std::span<const ControlTip> table,
-                 const std::function<HWND(int id)>& controlOf, bool overParts = false);
 
 // Closes every visible captioned window of this thread that `owner` owns (the
 // dialogs and message boxes over it), the topmost first, as their close boxes

@@ -116,8 +116,7 @@ void CTabStrip::StopTimers() {
 
 void CTabStrip::AddToolTips(HWND tips) const {
     for (const Tab& tab : mTabs) {
-        ::kiv::win32::AddToolTips(
-            tips, tab.page->ToolTips(), [&tab](int id) { return tab.page->Control(id); }, true);
+        tab.page->ToolTips().AddTo(tips, true);
     }
 }
 

@@ -28,10 +28,12 @@ public:
     virtual void Build() = 0;
     // Lays the controls out for `scale`; called after Build and on DPI changes.
     virtual void Layout(const CDpiScale& scale) = 0;
-    // The page's tool tips.
-    virtual std::span<const ControlTip> ToolTips() const { return {}; }
+    // The tips of the page's controls.
+    const CToolTipTable& ToolTips() const noexcept { return mToolTips; }
 
 protected:
+    // `control` shows `tip` once the window adds the page's tips; returns `control`.
+    HWND WithTip(HWND control, std::string_view tip) { return mToolTips.Note(control, tip); }
     // A timer of the page; its ticks reach OnTimer.
     void SetTimerEnabled(const WindowTimer& timer, bool enabled);
 
@@ -41,6 +43,7 @@ protected:
 
 private:
     std::vector<UINT_PTR> mTimerIds;
+    CToolTipTable mToolTips;
 };
 
 // A tab strip whose tabs each show a page over its display area, in front of

@@ -71,9 +71,6 @@ struct FileHandleTraits {
     static void Close(Handle h) noexcept { ::CloseHandle(h); }
 };
 
-// GDI objects, one owner type per kind so that nothing is cast at use.
-template <typename H> using GdiObjectTraits = NullHandleTraits<H, &::DeleteObject>;
-
 // A registered window class: unregistering needs the module that registered it.
 struct WindowClassId {
     ATOM atom = 0;
@@ -88,35 +85,29 @@ struct WindowClassTraits {
     }
 };
 
-using KernelHandleTraits = NullHandleTraits<HANDLE, &::CloseHandle>;
-using ModuleTraits = NullHandleTraits<HMODULE, &::FreeLibrary>;
-using WindowTraits = NullHandleTraits<HWND, &::DestroyWindow>;
-using HookTraits = NullHandleTraits<HHOOK, &::UnhookWindowsHookEx>;
-using RegKeyTraits = NullHandleTraits<HKEY, &::RegCloseKey>;
-using IconTraits = NullHandleTraits<HICON, &::DestroyIcon>;
-using CursorTraits = NullHandleTraits<HCURSOR, &::DestroyCursor>;
-using MenuTraits = NullHandleTraits<HMENU, &::DestroyMenu>;
-using ImageListTraits = NullHandleTraits<HIMAGELIST, &::ImageList_Destroy>;
-// A DC of CreateCompatibleDC; window DCs are WindowDc's.
-using MemoryDcTraits = NullHandleTraits<HDC, &::DeleteDC>;
+// A handle that is null when invalid, closed by `Close`.
+template <typename H, auto Close> using UniqueNullHandle = UniqueHandle<NullHandleTraits<H, Close>>;
 
 using UniqueFile = UniqueHandle<FileHandleTraits>;
-using UniqueKernelHandle = UniqueHandle<KernelHandleTraits>;
-using UniqueModule = UniqueHandle<ModuleTraits>;
-using UniqueWindow = UniqueHandle<WindowTraits>;
-using UniqueHook = UniqueHandle<HookTraits>;
-using UniqueRegKey = UniqueHandle<RegKeyTraits>;
-using UniqueIcon = UniqueHandle<IconTraits>;
-using UniqueCursor = UniqueHandle<CursorTraits>;
-using UniqueMenu = UniqueHandle<MenuTraits>;
-using UniqueImageList = UniqueHandle<ImageListTraits>;
-using UniqueMemoryDc = UniqueHandle<MemoryDcTraits>;
+using UniqueKernelHandle = UniqueNullHandle<HANDLE, &::CloseHandle>;
+using UniqueModule = UniqueNullHandle<HMODULE, &::FreeLibrary>;
+using UniqueWindow = UniqueNullHandle<HWND, &::DestroyWindow>;
+using UniqueHook = UniqueNullHandle<HHOOK, &::UnhookWindowsHookEx>;
+using UniqueRegKey = UniqueNullHandle<HKEY, &::RegCloseKey>;
+using UniqueIcon = UniqueNullHandle<HICON, &::DestroyIcon>;
+using UniqueCursor = UniqueNullHandle<HCURSOR, &::DestroyCursor>;
+using UniqueMenu = UniqueNullHandle<HMENU, &::DestroyMenu>;
+using UniqueImageList = UniqueNullHandle<HIMAGELIST, &::ImageList_Destroy>;
+// A DC of CreateCompatibleDC; window DCs are WindowDc's.
+using UniqueMemoryDc = UniqueNullHandle<HDC, &::DeleteDC>;
 using UniqueWindowClass = UniqueHandle<WindowClassTraits>;
-using UniquePen = UniqueHandle<GdiObjectTraits<HPEN>>;
-using UniqueBrush = UniqueHandle<GdiObjectTraits<HBRUSH>>;
-using UniqueFont = UniqueHandle<GdiObjectTraits<HFONT>>;
-using UniqueBitmap = UniqueHandle<GdiObjectTraits<HBITMAP>>;
-using UniqueRegion = UniqueHandle<GdiObjectTraits<HRGN>>;
+// GDI objects, one owner type per kind so that nothing is cast at use.
+template <typename H> using UniqueGdiObject = UniqueNullHandle<H, &::DeleteObject>;
+using UniquePen = UniqueGdiObject<HPEN>;
+using UniqueBrush = UniqueGdiObject<HBRUSH>;
+using UniqueFont = UniqueGdiObject<HFONT>;
+using UniqueBitmap = UniqueGdiObject<HBITMAP>;
+using UniqueRegion = UniqueGdiObject<HRGN>;
 
 // Selects an object into a DC for a scope, then puts the previous one back.
 class ScopedSelectObject {

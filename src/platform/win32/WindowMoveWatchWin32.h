@@ -37,7 +37,7 @@ private:
 
     HWND mWatched = nullptr;
     IWindowMoveEvents* mEvents = nullptr;
-    UniqueHandle<NullHandleTraits<HWINEVENTHOOK, &::UnhookWinEvent>> mLocationHook;
+    UniqueNullHandle<HWINEVENTHOOK, &::UnhookWinEvent> mLocationHook;
 };
 
 } // namespace kiv::win32

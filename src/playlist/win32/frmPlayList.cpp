@@ -37,17 +37,6 @@ struct Column {
 constexpr std::array<Column, 4> kColumns = {
     {{"Title", 180}, {"Setting", 100}, {"Volume", 110}, {"Serial", 80}}};
 
-constexpr ControlTip kTips[] = {
-    {frmPlayList::txtAddTitle, "New or updated title"},
-    {frmPlayList::cmdAdd, "Add this title to the PlayList"},
-    {frmPlayList::cboSettings, "Select a setting to assign to this title"},
-    {frmPlayList::cmdUpdate, "Update the current title with the new values"},
-    {frmPlayList::lvwTitles, "Available PlayList Titles"},
-    {frmPlayList::cmdSelect, "Select the highlighted title"},
-    {frmPlayList::cmdDelete, "Delete the highlighted title"},
-    {frmPlayList::cmdExit, "Exit the PlayList"},
-};
-
 int ButtonId(PlayListButton button) {
     switch (button) {
     case PlayListButton::Add:
@@ -108,16 +97,24 @@ void frmPlayList::OnDestroy() {
 void frmPlayList::CreateControls() {
     const HWND window = Hwnd();
     CreateChild(window, WC_STATICA, "&Title:", SS_LEFT, lblTitle);
-    HWND title = CreateChild(window, WC_EDITA, "", ES_AUTOHSCROLL | WS_TABSTOP | WS_GROUP,
-                             txtAddTitle, WS_EX_CLIENTEDGE);
+    HWND title =
+        mTips.Note(CreateChild(window, WC_EDITA, "", ES_AUTOHSCROLL | WS_TABSTOP | WS_GROUP,
+                               txtAddTitle, WS_EX_CLIENTEDGE),
+                   "New or updated title");
     CreateChild(window, WC_STATICA, "&Setting:", SS_LEFT, lblSetting);
-    CreateChild(window, WC_COMBOBOXA, "", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP | WS_GROUP,
-                cboSettings);
-    CreateChild(window, WC_BUTTONA, "&Add", BS_PUSHBUTTON | WS_TABSTOP | WS_GROUP, cmdAdd);
-    CreateChild(window, WC_BUTTONA, "&Update", BS_PUSHBUTTON | WS_TABSTOP, cmdUpdate);
-    HWND list = CreateChild(window, WC_LISTVIEWA, "",
-                            LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | WS_TABSTOP | WS_GROUP,
-                            lvwTitles, WS_EX_CLIENTEDGE);
+    mTips.Note(CreateChild(window, WC_COMBOBOXA, "",
+                           CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP | WS_GROUP, cboSettings),
+               "Select a setting to assign to this title");
+    mTips.Note(
+        CreateChild(window, WC_BUTTONA, "&Add", BS_PUSHBUTTON | WS_TABSTOP | WS_GROUP, cmdAdd),
+        "Add this title to the PlayList");
+    mTips.Note(CreateChild(window, WC_BUTTONA, "&Update", BS_PUSHBUTTON | WS_TABSTOP, cmdUpdate),
+               "Update the current title with the new values");
+    HWND list = mTips.Note(
+        CreateChild(window, WC_LISTVIEWA, "",
+                    LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | WS_TABSTOP | WS_GROUP,
+                    lvwTitles, WS_EX_CLIENTEDGE),
+        "Available PlayList Titles");
     ::SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
     for (size_t i = 0; i < kColumns.size(); ++i) {
         LVCOLUMNA column{};
@@ -127,9 +124,13 @@ void frmPlayList::CreateControls() {
         column.iSubItem = static_cast<int>(i);
         ::SendMessageA(list, LVM_INSERTCOLUMNA, i, reinterpret_cast<LPARAM>(&column));
     }
-    CreateChild(window, WC_BUTTONA, "Se&lect", BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP, cmdSelect);
-    CreateChild(window, WC_BUTTONA, "&Delete", BS_PUSHBUTTON | WS_TABSTOP, cmdDelete);
-    CreateChild(window, WC_BUTTONA, "E&xit", BS_PUSHBUTTON | WS_TABSTOP, cmdExit);
+    mTips.Note(CreateChild(window, WC_BUTTONA, "Se&lect", BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP,
+                           cmdSelect),
+               "Select the highlighted title");
+    mTips.Note(CreateChild(window, WC_BUTTONA, "&Delete", BS_PUSHBUTTON | WS_TABSTOP, cmdDelete),
+               "Delete the highlighted title");
+    mTips.Note(CreateChild(window, WC_BUTTONA, "E&xit", BS_PUSHBUTTON | WS_TABSTOP, cmdExit),
+               "Exit the PlayList");
     CreateChild(window, WC_STATICA, "Loaded:", SS_LEFT | SS_NOPREFIX, lblLoaded);
     CreateChild(window, WC_STATICA, "", SS_LEFT | SS_NOPREFIX | SS_ENDELLIPSIS, lblStatus);
     // Frames last, under the controls they group: the window clips its
@@ -253,7 +254,7 @@ void frmPlayList::SetToolTips() {
     // The tips are not a child: they take the controls' font at the window's DPI.
     ::SendMessageA(mToolTips, WM_SETFONT, ::SendMessageA(Control(lblTitle), WM_GETFONT, 0, 0),
                    FALSE);
-    AddToolTips(mToolTips, kTips, [this](int id) { return Control(id); });
+    mTips.AddTo(mToolTips);
 }
 
 bool frmPlayList::OnTimer(UINT_PTR id) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/win32/Controls.h"
 #include "platform/win32/ModalDialog.h"
 #include "playlist/PlayListWindow.h"
 #include "playlist/win32/ListViewEnh.h"
@@ -75,6 +76,7 @@ private:
     CPlayListWindow& mRules;
     CListViewEnh mListViewEnh;
     HWND mToolTips = nullptr; // owned by the window, destroyed with it
+    CToolTipTable mTips;      // noted as the controls are made
     int mDefaultButton = cmdSelect;
     // Rows change from the rules' side: those changes are no user's click.
     bool mChangingRows = false;

@@ -39,19 +39,18 @@ constexpr WindowTimer kRepeaterTimer{1, 250};
 constexpr PositionLabel kLabels[] = {PositionLabel::Left, PositionLabel::Top, PositionLabel::Width,
                                      PositionLabel::Height};
 
-constexpr ControlTip kTips[] = {
-    {CAdjustPage::kLockPosition, "Lock application window in place"},
-    {CAdjustPage::kCapture, "Use the size of the current application window"},
-    {CAdjustPage::kSize0 + 0, "Move the window left one pixel"},
-    {CAdjustPage::kSize0 + 1, "Move the window right one pixel"},
-    {CAdjustPage::kSize0 + 2, "Move the window up one pixel"},
-    {CAdjustPage::kSize0 + 3, "Move the window down one pixel"},
-    {CAdjustPage::kSize0 + 4, "Decrease the window width by two pixels"},
-    {CAdjustPage::kSize0 + 5, "Increase the window width by two pixels"},
-    {CAdjustPage::kSize0 + 6, "Decrease the window height by two pixels"},
-    {CAdjustPage::kSize0 + 7, "Increase the window height by two pixels"},
-    {CAdjustPage::kSize0 + 8, "Expand the window in all directions by one pixel"},
-    {CAdjustPage::kSize0 + 9, "Shrink the window in all directions by one pixel"},
+// The nudge buttons' tips, by index (kSize0 + index).
+constexpr std::string_view kNudgeTips[] = {
+    "Move the window left one pixel",
+    "Move the window right one pixel",
+    "Move the window up one pixel",
+    "Move the window down one pixel",
+    "Decrease the window width by two pixels",
+    "Increase the window width by two pixels",
+    "Decrease the window height by two pixels",
+    "Increase the window height by two pixels",
+    "Expand the window in all directions by one pixel",
+    "Shrink the window in all directions by one pixel",
 };
 } // namespace
 
@@ -80,8 +79,9 @@ void CAdjustPage::Build() {
     });
 
     auto nudge = [&](int32_t index) {
-        HWND button =
-            AddControl(WC_BUTTONA, "", BS_PUSHBUTTON | BS_ICON | WS_TABSTOP, kSize0 + index);
+        HWND button = WithTip(
+            AddControl(WC_BUTTONA, "", BS_PUSHBUTTON | BS_ICON | WS_TABSTOP, kSize0 + index),
+            kNudgeTips[index]);
         SubclassControl(button, [this, index](HWND control, UINT message, WPARAM&, LPARAM) {
             OnNudgeMessage(control, index, message);
             return std::optional<LRESULT>();
@@ -102,8 +102,10 @@ void CAdjustPage::Build() {
     nudge(9); // shrink before expand, like the pairs above
     nudge(8);
 
-    AddControl(WC_BUTTONA, "&Get Current Position", BS_PUSHBUTTON | WS_TABSTOP, kCapture);
-    AddControl(WC_BUTTONA, "Lock Window", BS_AUTOCHECKBOX | WS_TABSTOP, kLockPosition);
+    WithTip(AddControl(WC_BUTTONA, "&Get Current Position", BS_PUSHBUTTON | WS_TABSTOP, kCapture),
+            "Use the size of the current application window");
+    WithTip(AddControl(WC_BUTTONA, "Lock Window", BS_AUTOCHECKBOX | WS_TABSTOP, kLockPosition),
+            "Lock application window in place");
     AddControl(WC_STATICA, "", SS_LEFT | SS_NOPREFIX | SS_CENTERIMAGE, kDisplay);
 }
 
@@ -316,10 +318,6 @@ std::optional<LRESULT> CAdjustPage::OnEditMessage(UINT message, WPARAM& wParam, 
     }
     wParam = static_cast<WPARAM>(static_cast<uint16_t>(key));
     return std::nullopt;
-}
-
-std::span<const ControlTip> CAdjustPage::ToolTips() const {
-    return kTips;
 }
 
 } // namespace kiv::win32

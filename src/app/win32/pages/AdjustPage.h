@@ -49,7 +49,6 @@ public:
 
     void Build() override;
     void Layout(const CDpiScale& scale) override;
-    std::span<const ControlTip> ToolTips() const override;
 
     // IPositionView
     void ShowPosition(const CWindowSetting& setting) override;

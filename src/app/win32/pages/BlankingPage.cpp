@@ -9,16 +9,6 @@ namespace kiv::win32 {
 
 using namespace page_grid;
 
-namespace {
-constexpr ControlTip kTips[] = {
-    {CBlankingPage::kBlankingOn, "Sets whether blanking is on or off"},
-    {CBlankingPage::kBlankLeft, "Additional blanking on the left side of the screen"},
-    {CBlankingPage::kBlankRight, "Additional blanking on the right side of the screen"},
-    {CBlankingPage::kBlankTop, "Additional blanking on the top of the screen"},
-    {CBlankingPage::kBlankBottom, "Additional blanking on the bottom of the screen"},
-};
-} // namespace
-
 void CBlankingPage::Bind(CScreenBlanking& feature) {
     HandleCommand(kBlankingOn, BN_CLICKED, [&feature](HWND) { feature.chkBlankingOn_Click(); });
     for (auto [id, pad] :
@@ -31,11 +21,16 @@ void CBlankingPage::Bind(CScreenBlanking& feature) {
 }
 
 void CBlankingPage::Build() {
-    AddControl(WC_BUTTONA, "Blan&king On", BS_AUTOCHECKBOX | WS_TABSTOP, kBlankingOn);
-    mLeft.CreateControl(Hwnd(), kBlankLeft, "Left");
-    mRight.CreateControl(Hwnd(), kBlankRight, "Right");
-    mTop.CreateControl(Hwnd(), kBlankTop, "Top");
-    mBottom.CreateControl(Hwnd(), kBlankBottom, "Bottom");
+    WithTip(AddControl(WC_BUTTONA, "Blan&king On", BS_AUTOCHECKBOX | WS_TABSTOP, kBlankingOn),
+            "Sets whether blanking is on or off");
+    WithTip(mLeft.CreateControl(Hwnd(), kBlankLeft, "Left"),
+            "Additional blanking on the left side of the screen");
+    WithTip(mRight.CreateControl(Hwnd(), kBlankRight, "Right"),
+            "Additional blanking on the right side of the screen");
+    WithTip(mTop.CreateControl(Hwnd(), kBlankTop, "Top"),
+            "Additional blanking on the top of the screen");
+    WithTip(mBottom.CreateControl(Hwnd(), kBlankBottom, "Bottom"),
+            "Additional blanking on the bottom of the screen");
 }
 
 void CBlankingPage::Layout(const CDpiScale& scale) {
@@ -69,10 +64,6 @@ bool CBlankingPage::IsBlankingOnChecked() const {
 
 void CBlankingPage::ShowBlankingOnChecked(bool checked) {
     ::SendMessageA(Control(kBlankingOn), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
-}
-
-std::span<const ControlTip> CBlankingPage::ToolTips() const {
-    return kTips;
 }
 
 } // namespace kiv::win32

@@ -21,7 +21,6 @@ public:
     void Bind(CScreenBlanking& feature);
     void Build() override;
     void Layout(const CDpiScale& scale) override;
-    std::span<const ControlTip> ToolTips() const override;
 
     // IBlankingView
     std::string PadValue(BlankPad pad) override { return Pad(pad).Value(); }

@@ -22,14 +22,6 @@ int BoxId(OrbitTextBox box) {
     return box == OrbitTextBox::Increment ? COrbitingPage::kOrbitIncrement
                                           : COrbitingPage::kOrbitInterval;
 }
-constexpr ControlTip kTips[] = {
-    {COrbitingPage::kTestOrbiting, "Test the bounds of the orbiting range"},
-    {COrbitingPage::kOrbitIncrement, "Increase or decrease the amount of each movement"},
-    {COrbitingPage::kOrbitInterval, "Increase or decrease the amount the window moves"},
-    {COrbitingPage::kOrbitingOn, "Sets whether orbiting is on or off"},
-    {COrbitingPage::kOrbHorizontal, "Amount to move horizontally"},
-    {COrbitingPage::kOrbVertical, "Amount to move vertically"},
-};
 } // namespace
 
 void COrbitingPage::Bind(COrbiting& feature) {
@@ -52,16 +44,21 @@ void COrbitingPage::Bind(COrbiting& feature) {
 }
 
 void COrbitingPage::Build() {
-    AddControl(WC_BUTTONA, "Orbiting On", BS_AUTOCHECKBOX | WS_TABSTOP, kOrbitingOn);
-    AddControl(WC_BUTTONA, "Test Orbiting", BS_PUSHBUTTON | WS_TABSTOP, kTestOrbiting);
-    mHorizontal.CreateControl(Hwnd(), kOrbHorizontal, "Horizontal");
-    mVertical.CreateControl(Hwnd(), kOrbVertical, "Vertical");
+    WithTip(AddControl(WC_BUTTONA, "Orbiting On", BS_AUTOCHECKBOX | WS_TABSTOP, kOrbitingOn),
+            "Sets whether orbiting is on or off");
+    WithTip(AddControl(WC_BUTTONA, "Test Orbiting", BS_PUSHBUTTON | WS_TABSTOP, kTestOrbiting),
+            "Test the bounds of the orbiting range");
+    WithTip(mHorizontal.CreateControl(Hwnd(), kOrbHorizontal, "Horizontal"),
+            "Amount to move horizontally");
+    WithTip(mVertical.CreateControl(Hwnd(), kOrbVertical, "Vertical"), "Amount to move vertically");
     AddControl(WC_STATICA, "Orbit Increment (Pixels)", SS_LEFT, kOrbitIncrementLabel);
-    HWND increment = AddControl(WC_EDITA, "", ES_AUTOHSCROLL | ES_RIGHT | WS_TABSTOP,
-                                kOrbitIncrement, WS_EX_CLIENTEDGE);
+    HWND increment = WithTip(AddControl(WC_EDITA, "", ES_AUTOHSCROLL | ES_RIGHT | WS_TABSTOP,
+                                        kOrbitIncrement, WS_EX_CLIENTEDGE),
+                             "Increase or decrease the amount of each movement");
     AddControl(WC_STATICA, "Orbit Interval (Seconds)", SS_LEFT, kOrbitIntervalLabel);
-    HWND interval = AddControl(WC_EDITA, "", ES_AUTOHSCROLL | ES_RIGHT | WS_TABSTOP, kOrbitInterval,
-                               WS_EX_CLIENTEDGE);
+    HWND interval = WithTip(AddControl(WC_EDITA, "", ES_AUTOHSCROLL | ES_RIGHT | WS_TABSTOP,
+                                       kOrbitInterval, WS_EX_CLIENTEDGE),
+                            "Increase or decrease the amount the window moves");
     InstallKeyFilter(increment, &DigitsKeyFilter);
     InstallKeyFilter(interval, &DigitsKeyFilter);
 }
@@ -114,10 +111,6 @@ bool COrbitingPage::OnTimer(UINT_PTR id) {
         return true;
     }
     return false;
-}
-
-std::span<const ControlTip> COrbitingPage::ToolTips() const {
-    return kTips;
 }
 
 } // namespace kiv::win32

@@ -28,7 +28,6 @@ public:
     void Bind(COrbiting& feature);
     void Build() override;
     void Layout(const CDpiScale& scale) override;
-    std::span<const ControlTip> ToolTips() const override;
 
     // IOrbitingView
     std::string RangeValue(OrbitRange range) override { return Range(range).Value(); }

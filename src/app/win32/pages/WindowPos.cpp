@@ -39,12 +39,14 @@ CWindowPos::~CWindowPos() {
     Destroy();
 }
 
-bool CWindowPos::CreateControl(HWND parent, int id, const char* caption) {
+HWND CWindowPos::CreateControl(HWND parent, int id, const char* caption) {
     mInitialCaption = caption;
     ClassSpec spec{"KIVWindowPos"};
     spec.background = ::GetSysColorBrush(COLOR_WINDOW);
-    return Create(spec, WS_EX_CONTROLPARENT, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, caption, 0, 0,
-                  0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)));
+    const bool made =
+        Create(spec, WS_EX_CONTROLPARENT, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, caption, 0, 0, 0,
+               0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)));
+    return made ? Hwnd() : nullptr;
 }
 
 bool CWindowPos::OnCreate() {

@@ -38,7 +38,8 @@ public:
     CWindowPos() : CControlHost(PartColours::Page) {}
     ~CWindowPos() override;
 
-    bool CreateControl(HWND parent, int id, const char* caption);
+    // The control, or null when it could not be made.
+    HWND CreateControl(HWND parent, int id, const char* caption);
 
     std::string Caption() const;
     void SetCaption(std::string_view caption);
