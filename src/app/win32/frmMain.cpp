@@ -108,9 +108,8 @@ void frmMain::RememberPlace() {
 
 void frmMain::CreateMainCommands() {
     tlbMain.Create(Hwnd(), kToolbar);
-    HWND chooser = mTips.Note(
-        CreateChild(Hwnd(), WC_BUTTONA, "...", BS_PUSHBUTTON | WS_TABSTOP, kGetWindowInfo),
-        "Select an application to control");
+    HWND chooser = mTips.Note(CreatePushButton(Hwnd(), "...", kGetWindowInfo),
+                              "Select an application to control");
     // In the tab order it follows the application's name it chooses.
     ::SetWindowPos(chooser, Control(kApplicationName), 0, 0, 0, 0,
                    SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);

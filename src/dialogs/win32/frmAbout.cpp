@@ -85,9 +85,8 @@ bool frmAbout::OnCreate() {
         CreateChild(window, WC_STATICA, "", SS_ETCHEDHORZ, linSeparator);
         CreateChild(window, WC_STATICA, std::string(AboutText::kDisclaimer).c_str(),
                     SS_LEFT | SS_NOPREFIX, lblDisclaimer);
-        HWND ok =
-            CreateChild(window, WC_BUTTONA, "OK", BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP, cmdOK);
-        CreateChild(window, WC_BUTTONA, "&System Info...", BS_PUSHBUTTON | WS_TABSTOP, cmdSysInfo);
+        HWND ok = CreatePushButton(window, "OK", cmdOK, BS_DEFPUSHBUTTON | WS_GROUP);
+        CreatePushButton(window, "&System Info...", cmdSysInfo);
         // OK is both the default and the cancel button.
         Keyboard().SetButtons({cmdOK, cmdOK});
         Keyboard().SetFirstFocus(ok);

@@ -183,10 +183,8 @@ bool frmOptions::OnCreate() {
     mHotKey.Create(hotKeys.Hwnd(), hkFeature, 0, 0);
     ::SetWindowPos(mHotKey.Hwnd(), hotKeys.Control(cboFeature), 0, 0, 0, 0,
                    SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    mButtonTips.Note(CreateChild(window, WC_BUTTONA, "Save", BS_PUSHBUTTON | WS_TABSTOP, cmdSave),
-                     "Save the changes to the options");
-    mButtonTips.Note(CreateChild(window, WC_BUTTONA, "E&xit", BS_PUSHBUTTON | WS_TABSTOP, cmdExit),
-                     "Exit the Options form");
+    mButtonTips.Note(CreatePushButton(window, "Save", cmdSave), "Save the changes to the options");
+    mButtonTips.Note(CreatePushButton(window, "E&xit", cmdExit), "Exit the Options form");
     mToolTips = CreateToolTips(window);
     Keyboard().SetButtons({0, cmdExit});
     Keyboard().SetFirstFocus(tab);

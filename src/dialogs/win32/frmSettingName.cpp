@@ -35,8 +35,8 @@ bool frmSettingName::OnCreate() {
     HWND box =
         CreateChild(window, WC_EDITA, mInitialText.c_str(), ES_AUTOHSCROLL | WS_TABSTOP | WS_GROUP,
                     txtWindowSetting, WS_EX_CLIENTEDGE);
-    CreateChild(window, WC_BUTTONA, "&OK", BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP, cmdOK);
-    CreateChild(window, WC_BUTTONA, "&Cancel", BS_PUSHBUTTON | WS_TABSTOP, cmdCancel);
+    CreatePushButton(window, "&OK", cmdOK, BS_DEFPUSHBUTTON | WS_GROUP);
+    CreatePushButton(window, "&Cancel", cmdCancel);
     Keyboard().SetButtons({cmdOK, cmdCancel});
     Keyboard().SetFirstFocus(box);
 

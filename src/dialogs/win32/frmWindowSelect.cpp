@@ -69,13 +69,10 @@ bool frmWindowSelect::OnCreate() {
                         lstWindows, WS_EX_CLIENTEDGE),
             "Select the application you wish to control from this list");
         CreateChild(window, WC_STATICA, "", SS_ETCHEDHORZ, linButtons);
-        tips.Note(CreateChild(window, WC_BUTTONA, "<&Back", BS_PUSHBUTTON | WS_TABSTOP | WS_GROUP,
-                              cmdBack),
-                  "Go to the Previous Page");
-        tips.Note(CreateChild(window, WC_BUTTONA, "&Next>", BS_DEFPUSHBUTTON | WS_TABSTOP, cmdNext),
+        tips.Note(CreatePushButton(window, "<&Back", cmdBack, WS_GROUP), "Go to the Previous Page");
+        tips.Note(CreatePushButton(window, "&Next>", cmdNext, BS_DEFPUSHBUTTON),
                   "Go to the Next Page");
-        tips.Note(CreateChild(window, WC_BUTTONA, "&Cancel", BS_PUSHBUTTON | WS_TABSTOP, cmdCancel),
-                  "Exit");
+        tips.Note(CreatePushButton(window, "&Cancel", cmdCancel), "Exit");
         Keyboard().SetButtons({cmdNext, cmdCancel});
         Keyboard().SetFirstFocus(name);
 

@@ -29,6 +29,10 @@ HWND CreateChild(HWND parent, const char* className, const char* text, DWORD sty
                              ::GetModuleHandleA(nullptr), nullptr);
 }
 
+HWND CreatePushButton(HWND parent, const char* caption, int id, DWORD style) {
+    return CreateChild(parent, WC_BUTTONA, caption, BS_PUSHBUTTON | WS_TABSTOP | style, id);
+}
+
 HWND CreateToolTips(HWND owner) {
     return ::CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr,
                              WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0, 0, 0, 0, owner, nullptr,

@@ -21,6 +21,9 @@ void ShowText(HWND control, std::string_view text);
 // until laid out; the parent destroys it.
 HWND CreateChild(HWND parent, const char* className, const char* text, DWORD style, int id,
                  DWORD exStyle = 0);
+// A push button child of `parent` that Tab reaches; `style` adds to it (the
+// default button, the first of a group).
+HWND CreatePushButton(HWND parent, const char* caption, int id, DWORD style = 0);
 
 // A tip window owned by `owner`, which destroys it; null when none can be made.
 HWND CreateToolTips(HWND owner);

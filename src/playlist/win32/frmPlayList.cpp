@@ -105,10 +105,9 @@ void frmPlayList::CreateControls() {
     mTips.Note(CreateChild(window, WC_COMBOBOXA, "",
                            CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP | WS_GROUP, cboSettings),
                "Select a setting to assign to this title");
-    mTips.Note(
-        CreateChild(window, WC_BUTTONA, "&Add", BS_PUSHBUTTON | WS_TABSTOP | WS_GROUP, cmdAdd),
-        "Add this title to the PlayList");
-    mTips.Note(CreateChild(window, WC_BUTTONA, "&Update", BS_PUSHBUTTON | WS_TABSTOP, cmdUpdate),
+    mTips.Note(CreatePushButton(window, "&Add", cmdAdd, WS_GROUP),
+               "Add this title to the PlayList");
+    mTips.Note(CreatePushButton(window, "&Update", cmdUpdate),
                "Update the current title with the new values");
     HWND list = mTips.Note(
         CreateChild(window, WC_LISTVIEWA, "",
@@ -124,13 +123,10 @@ void frmPlayList::CreateControls() {
         column.iSubItem = static_cast<int>(i);
         ::SendMessageA(list, LVM_INSERTCOLUMNA, i, reinterpret_cast<LPARAM>(&column));
     }
-    mTips.Note(CreateChild(window, WC_BUTTONA, "Se&lect", BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP,
-                           cmdSelect),
+    mTips.Note(CreatePushButton(window, "Se&lect", cmdSelect, BS_DEFPUSHBUTTON | WS_GROUP),
                "Select the highlighted title");
-    mTips.Note(CreateChild(window, WC_BUTTONA, "&Delete", BS_PUSHBUTTON | WS_TABSTOP, cmdDelete),
-               "Delete the highlighted title");
-    mTips.Note(CreateChild(window, WC_BUTTONA, "E&xit", BS_PUSHBUTTON | WS_TABSTOP, cmdExit),
-               "Exit the PlayList");
+    mTips.Note(CreatePushButton(window, "&Delete", cmdDelete), "Delete the highlighted title");
+    mTips.Note(CreatePushButton(window, "E&xit", cmdExit), "Exit the PlayList");
     CreateChild(window, WC_STATICA, "Loaded:", SS_LEFT | SS_NOPREFIX, lblLoaded);
     CreateChild(window, WC_STATICA, "", SS_LEFT | SS_NOPREFIX | SS_ENDELLIPSIS, lblStatus);
     // Frames last, under the controls they group: the window clips its
