@@ -206,11 +206,7 @@ struct InstantLockTest : ::testing::Test, IPlacementListener {
     COptions options{reporter};
     CWindowPlacement placement{desktop, library, pump, options, *this};
     // The player's setting, placing it at kPlaced.
-    CWindowSetting setting = [] {
-        CWindowSetting placed = At({kPlaced.left, kPlaced.top, 300, 200});
-        placed.WindowClass = "Class:Player";
-        return placed;
-    }();
+    CWindowSetting setting = At({kPlaced.left, kPlaced.top, 300, 200});
     int putBacks = 0;
     CInstantLock lock{library, placement, [this] {
                           ++putBacks;
@@ -220,6 +216,8 @@ struct InstantLockTest : ::testing::Test, IPlacementListener {
     WindowHandle other = desktop.Open("Other", "");
 
     bool checkerOn = false;
+
+    InstantLockTest() { setting.WindowClass = "Class:Player"; }
 
     void SetCheckerEnabled(bool enabled) override {
         checkerOn = enabled;
