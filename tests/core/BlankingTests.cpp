@@ -7,16 +7,14 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <filesystem>
-#include <limits>
 
 namespace kiv {
 namespace {
 
 using namespace test;
 
-constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
-constexpr int32_t kMin = std::numeric_limits<int32_t>::min();
 // A 1024 x 768 desk monitor and a 1280 x 720 television beside it.
 const Monitor kDesk{{0, 0, 1024, 768}, true};
 const Monitor kTvRight{{1024, 0, 2304, 720}, false};
@@ -36,14 +34,14 @@ TEST(BlankStripsTest, MarginsAndPadsAddUpAroundTheWindow) {
     COptions options(reporter);
     // Caption 18, frame 4; the window at (100, 50)-(900, 650) on 1024 x 768.
     EXPECT_EQ(ComputeBlankStrips({100, 50, 900, 650}, kDesk.area, BlankingMargins(options, 18, 4),
-                                 Pads(0, 0, 0, 0)),
+                                 CWindowSetting{}),
               (BlankStrips{104, 72, 128, 122}));
     // The same window on a television right of the desk monitor, or left of it:
     // each strip is measured from the television's own edges.
     for (const Monitor& tv : {kTvRight, kTvLeft}) {
         const int32_t x = tv.area.left;
         EXPECT_EQ(ComputeBlankStrips({x + 100, 50, x + 900, 650}, tv.area,
-                                     BlankingMargins(options, 18, 4), Pads(0, 0, 0, 0)),
+                                     BlankingMargins(options, 18, 4), CWindowSetting{}),
                   (BlankStrips{104, 72, 1280 - 900 + 4, 720 - 650 + 4}));
     }
     options.TitleBarMargin = 0;
@@ -54,15 +52,15 @@ TEST(BlankStripsTest, MarginsAndPadsAddUpAroundTheWindow) {
 }
 
 TEST(BlankStripsTest, SumsBeyond32BitsRaiseOverflow) {
-    for (CWindowSetting setting :
-         {Pads(kMax, 0, 0, 0), Pads(0, kMax, 0, 0), Pads(0, 0, kMax, 0), Pads(0, 0, 0, kMax)}) {
+    for (CWindowSetting setting : {Pads(INT32_MAX, 0, 0, 0), Pads(0, INT32_MAX, 0, 0),
+                                   Pads(0, 0, INT32_MAX, 0), Pads(0, 0, 0, INT32_MAX)}) {
         EXPECT_THROW(ComputeBlankStrips({100, 50, 900, 650}, kDesk.area, {18, 4, 4}, setting),
                      CRuntimeError);
     }
     // A window far off the screen's left still fits: the strip is simply negative.
     EXPECT_EQ(
-        ComputeBlankStrips({kMin + 4, 0, 0, 0}, kDesk.area, {0, 0, -4}, Pads(0, 0, 0, 0)).left,
-        kMin);
+        ComputeBlankStrips({INT32_MIN + 4, 0, 0, 0}, kDesk.area, {0, 0, -4}, CWindowSetting{}).left,
+        INT32_MIN);
 }
 
 struct BlankingFixture : ::testing::Test, IBlankingEvents {
@@ -104,7 +102,7 @@ TEST_F(BlankingFixture, StripsMoveOnlyWhileOnAndTheTaskbarHidesMeanwhile) {
     // Sizes below one become zero; the bottom never goes below the taskbar margin.
     blanking.SetRightBlankPixels(-5);
     EXPECT_EQ(Ltwh(2), (Rect{1024, 0, 0, 768}));
-    for (int32_t written : {kMin, 0, 3}) {
+    for (int32_t written : {INT32_MIN, 0, 3}) {
         blanking.SetBottomBlankPixels(written);
         EXPECT_EQ(Ltwh(3), (Rect{0, 765, 1024, 3})) << written;
     }

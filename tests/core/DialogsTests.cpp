@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <map>
 
 namespace kiv {
@@ -245,30 +246,28 @@ TEST(WindowSelect, ListsVisibleUnownedCaptionedWindowsAndKeepsEachOnesClass) {
 
 TEST(WindowSelect, PagesDecideTheButtons) {
     CWindowSelect wizard;
-    std::vector<std::string> seen;
-    auto see = [&] {
-        const WindowSelectButtons b = wizard.Buttons();
-        seen.push_back(std::to_string(wizard.Page()) + (b.backEnabled ? " back " : " - ") +
-                       (b.nextEnabled ? "on " : "off ") + std::string(b.nextCaption));
+    // Each step, then the page and its buttons: Back, whether Next is on, its caption.
+    const std::pair<std::function<void()>, std::string> steps[] = {
+        {[] {}, "1 - off &Next>"},
+        {[&] { wizard.AppNameChanged("WinDVD"); }, "1 - on &Next>"},
+        {[&] { wizard.FillListBoxWithWindows({Shown("Player", "P")}); }, "2 back off &Finish"},
+        {[&] { wizard.ListClicked(0); }, "2 back on &Finish"},
+        {[&] { wizard.Back(); }, "1 - on &Next>"},
+        {[&] { wizard.AppNameChanged(""); }, "1 - off &Next>"},
+        // Next again lists afresh, with nothing chosen.
+        {[&] {
+             wizard.FillListBoxWithWindows({Shown("Other", "O"), Shown("Player", "P")});
+         },
+         "2 back off &Finish"},
     };
-    see();
-    wizard.AppNameChanged("WinDVD");
-    see();
-    wizard.FillListBoxWithWindows({Shown("Player", "P")});
-    see();
-    wizard.ListClicked(0);
-    see();
-    wizard.Back();
-    see();
-    wizard.AppNameChanged("");
-    see();
-    // Next again lists afresh, with nothing chosen.
-    wizard.FillListBoxWithWindows({Shown("Other", "O"), Shown("Player", "P")});
-    see();
-    EXPECT_EQ(seen,
-              (std::vector<std::string>{"1 - off &Next>", "1 - on &Next>", "2 back off &Finish",
-                                        "2 back on &Finish", "1 - on &Next>", "1 - off &Next>",
-                                        "2 back off &Finish"}));
+    for (size_t i = 0; i < std::size(steps); ++i) {
+        steps[i].first();
+        const WindowSelectButtons b = wizard.Buttons();
+        EXPECT_EQ(std::to_string(wizard.Page()) + (b.backEnabled ? " back " : " - ") +
+                      (b.nextEnabled ? "on " : "off ") + std::string(b.nextCaption),
+                  steps[i].second)
+            << "step " << i;
+    }
     EXPECT_EQ(wizard.WindowItem(false), "");
 }
 

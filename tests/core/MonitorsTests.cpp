@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include <limits>
+#include <cstdint>
 
 namespace kiv {
 namespace {
@@ -15,7 +15,6 @@ namespace {
 const Monitor kDesk{{0, 0, 1024, 768}, true};
 const Monitor kTvRight{{1024, 0, 2304, 720}, false};
 const Monitor kTvLeft{{-1280, 0, 0, 720}, false};
-constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
 
 TEST(MonitorOfRectTest, TheCentreChoosesThenTheLargestShareThenNone) {
     struct Case {
@@ -37,7 +36,7 @@ TEST(MonitorOfRectTest, TheCentreChoosesThenTheLargestShareThenNone) {
         {{kDesk}, {1100, 40, 2200, 660}, std::nullopt, "On no display"},
         {{}, {0, 0, 100, 100}, std::nullopt, "On no display"},
         // As large as 32 bits allow.
-        {{kDesk}, {0, 0, kMax, kMax}, kDesk, "Display 1, 1024 \xC3\x97 768"},
+        {{kDesk}, {0, 0, INT32_MAX, INT32_MAX}, kDesk, "Display 1, 1024 \xC3\x97 768"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.rect.left << "," << c.rect.top);
@@ -66,7 +65,7 @@ TEST(MainWindowOpenOriginTest, WhollyOnTheDisplayHoldingMostOfItElseCentredOnThe
         {{kTvRight, kDesk}, {5000, 5000}, window, {272, 204}},
         {{kTvRight}, {5000, 5000}, window, {1424, 180}},
         {{}, {5000, 5000}, window, {0, 0}},
-        {{kDesk}, {kMax, kMax}, window, {272, 204}},
+        {{kDesk}, {INT32_MAX, INT32_MAX}, window, {272, 204}},
         // Larger than its display: its top left corner on the display's.
         {{kDesk, kTvRight}, {1100, 10}, {1300, 800}, {1024, 0}},
     };

@@ -14,7 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <limits>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -22,9 +22,6 @@ namespace kiv {
 namespace {
 
 using namespace test;
-
-constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
-constexpr int32_t kMin = std::numeric_limits<int32_t>::min();
 
 using Ltwh = std::array<int32_t, 4>; // left, top, width, height
 
@@ -74,13 +71,13 @@ TEST(Nudges, EachButtonChangesTheRectangleByItsStepWithoutBoundsOnTheSize) {
 }
 
 TEST(Nudges, OverflowStopsAtTheFieldThatCannotTakeTheStep) {
-    CWindowSetting s = At({kMin, 0, 10, 10});
+    CWindowSetting s = At({INT32_MIN, 0, 10, 10});
     EXPECT_THROW(ApplyNudge(s, 0), CRuntimeError);
-    EXPECT_EQ(s.WindowLeft, kMin);
+    EXPECT_EQ(s.WindowLeft, INT32_MIN);
     // Expand: left, then width, then top, then height.
-    CWindowSetting e = At({5, 5, kMax - 1, 10});
+    CWindowSetting e = At({5, 5, INT32_MAX - 1, 10});
     EXPECT_THROW(ApplyNudge(e, 8), CRuntimeError);
-    EXPECT_EQ(Of(e), (Ltwh{4, 5, kMax - 1, 10}));
+    EXPECT_EQ(Of(e), (Ltwh{4, 5, INT32_MAX - 1, 10}));
 }
 
 struct Keys : IKeyboardState {
@@ -162,10 +159,10 @@ TEST(OrbitAxisTest, ZigzagsWithinTheRangeSpendingAStepOnEachTurn) {
 }
 
 TEST(OrbitAxisTest, SumsBeyond32BitsRaiseOverflowAndLeaveTheAxis) {
-    OrbitAxis axis{kMax, false};
-    EXPECT_THROW(StepOrbitAxis(axis, kMax, 3, 1), CRuntimeError);
-    EXPECT_EQ(axis.position, kMax);
-    OrbitAxis back{kMin, true};
+    OrbitAxis axis{INT32_MAX, false};
+    EXPECT_THROW(StepOrbitAxis(axis, INT32_MAX, 3, 1), CRuntimeError);
+    EXPECT_EQ(axis.position, INT32_MAX);
+    OrbitAxis back{INT32_MIN, true};
     EXPECT_THROW(StepOrbitAxis(back, 0, 3, 1), CRuntimeError);
 }
 
@@ -209,11 +206,7 @@ struct InstantLockTest : ::testing::Test, IPlacementListener {
     COptions options{reporter};
     CWindowPlacement placement{desktop, library, pump, options, *this};
     // The player's setting, placing it at kPlaced.
-    CWindowSetting setting = [] {
-        CWindowSetting placed = At({kPlaced.left, kPlaced.top, 300, 200});
-        placed.WindowClass = "Class:Player";
-        return placed;
-    }();
+    CWindowSetting setting = At({kPlaced.left, kPlaced.top, 300, 200});
     int putBacks = 0;
     CInstantLock lock{library, placement, [this] {
                           ++putBacks;
@@ -223,6 +216,8 @@ struct InstantLockTest : ::testing::Test, IPlacementListener {
     WindowHandle other = desktop.Open("Other", "");
 
     bool checkerOn = false;
+
+    InstantLockTest() { setting.WindowClass = "Class:Player"; }
 
     void SetCheckerEnabled(bool enabled) override {
         checkerOn = enabled;

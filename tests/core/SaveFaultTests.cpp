@@ -96,19 +96,22 @@ const std::array<StoreKind, 3> kStores = {{
     {"KIV.ini", "SaveSettings", "TaskBarMargin=2\r\n"},
 }};
 
-// The three stores in a folder of their own, each holding one number.
+// The three stores in a folder of their own, each holding one number; `store`
+// is the one under test, `path` its file.
 struct Stores {
     TempDir dir;
     RecordingReporter reporter;
     CWindowSettings settings{reporter};
     CPlayList playList{reporter};
     COptions options{reporter};
+    size_t store;
+    std::string path = dir.File(kStores[store].file);
 #ifdef _WIN32
     win32::UniqueFile held;
     std::thread releaser;
 #endif
 
-    Stores() {
+    explicit Stores(size_t store) : store(store) {
         settings.AppDataFile = dir.File("KIV.dat");
         playList.PlayListFile = dir.File("KIVPlay.dat");
         options.INIFilePath = dir.File("KIV.ini");
@@ -120,7 +123,7 @@ struct Stores {
         playList.Item(1)->Title = DecimalText(value);
         options.TaskBarMargin = value;
     }
-    void Save(size_t store) {
+    void Save() {
         if (store == 2) {
             options.SaveSettings();
         } else {
@@ -128,9 +131,17 @@ struct Stores {
                        [&] { store == 0 ? settings.SaveItems() : playList.SaveItems(); });
         }
     }
-    bool SavedTwo(size_t store) const {
-        return ReadBytes(dir.File(kStores[store].file)).find(kStores[store].savedTwo) !=
-               std::string::npos;
+    bool SavedTwo() const {
+        return ReadBytes(path).find(kStores[store].savedTwo) != std::string::npos;
+    }
+    // The entries loaded from the file, and whether it was not read in full.
+    std::pair<int32_t, bool> Load() {
+        if (store == 0) {
+            settings.LoadItems();
+            return {settings.Count(), settings.FileUnread()};
+        }
+        playList.LoadItems();
+        return {playList.Count(), playList.FileUnread()};
     }
     // Every entry of the folder: a file's bytes, or a mark for a folder.
     std::map<std::string, std::string> Contents() const {
@@ -143,7 +154,7 @@ struct Stores {
     }
 };
 
-using Step = std::function<void(Stores&, const std::string& path)>;
+using Step = std::function<void(Stores&)>;
 struct Fault {
     std::string_view name;
     Step prepare; // before the old state is taken
@@ -152,86 +163,95 @@ struct Fault {
     bool waitedFor = false;
 };
 
-void Nothing(Stores&, const std::string&) {}
+void Nothing(Stores&) {}
 
-void MakeReadOnly(Stores&, const std::string& path) {
-    fs::permissions(path, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+void MakeReadOnly(Stores& stores) {
+    fs::permissions(stores.path,
+                    fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
                     fs::perm_options::remove);
 }
-void MakeWritable(Stores&, const std::string& path) {
-    fs::permissions(path, fs::perms::owner_write, fs::perm_options::add);
+void MakeWritable(Stores& stores) {
+    fs::permissions(stores.path, fs::perms::owner_write, fs::perm_options::add);
 }
-void PutFolderInPlace(Stores&, const std::string& path) {
-    fs::remove(path);
-    fs::create_directory(path);
+void PutFolderInPlace(Stores& stores) {
+    fs::remove(stores.path);
+    fs::create_directory(stores.path);
 }
 
 #ifndef _WIN32
-Fault Injection(std::string_view name, Injected injected) {
-    return {name,
-            [injected](Stores&, const std::string&) {
-                gWrittenShort = false;
-                gInjected = injected;
-            },
-            Nothing, [](Stores&, const std::string&) { gInjected = Injected::None; }};
+Step Inject(Injected injected) {
+    return [injected](Stores&) { gInjected = injected; };
+}
+void Unblock(Stores&) {
+    gInjected = Injected::None;
+    gWrittenShort = false;
 }
 
 std::vector<Fault> Faults() {
     return {
-        Injection("short write", Injected::ShortWrite),
-        Injection("no space left", Injected::NoSpace),
-        Injection("failed flush", Injected::FailedFlush),
-        Injection("failed replace", Injected::FailedReplace),
+        {"short write", Inject(Injected::ShortWrite), Nothing, Unblock},
+        {"no space left", Inject(Injected::NoSpace), Nothing, Unblock},
+        {"failed flush", Inject(Injected::FailedFlush), Nothing, Unblock},
+        {"failed replace", Inject(Injected::FailedReplace), Nothing, Unblock},
         {"read-only file", MakeReadOnly, Nothing, MakeWritable},
         {"folder in the file's place", PutFolderInPlace, Nothing, Nothing},
     };
 }
+
+// The store's file cannot be read (at a load) or renamed (at a save) meanwhile.
+const Step BlockReading = Inject(Injected::FailedRead);
+const Step BlockSaving = Inject(Injected::FailedReplace);
 #else
 // Opened without sharing, as an editor or a backup program may hold it.
-void HoldOpen(Stores& stores, const std::string& path) {
-    stores.held.Reset(::CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+void HoldOpen(Stores& stores) {
+    stores.held.Reset(::CreateFileA(stores.path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
                                     FILE_ATTRIBUTE_NORMAL, nullptr));
     ASSERT_TRUE(stores.held);
+}
+void Unblock(Stores& stores) {
+    stores.held.Reset();
 }
 
 std::vector<Fault> Faults() {
     return {
         {"read-only file", MakeReadOnly, Nothing, MakeWritable},
         {"folder in the file's place", PutFolderInPlace, Nothing, Nothing},
-        {"held open past the wait", Nothing, HoldOpen,
-         [](Stores& stores, const std::string&) { stores.held.Reset(); }},
+        {"held open past the wait", Nothing, HoldOpen, Unblock},
         {"held open for a moment", Nothing,
-         [](Stores& stores, const std::string& path) {
-             HoldOpen(stores, path);
+         [](Stores& stores) {
+             HoldOpen(stores);
              stores.releaser = std::thread([&stores] {
                  std::this_thread::sleep_for(std::chrono::milliseconds(300));
                  stores.held.Reset();
              });
          },
-         [](Stores& stores, const std::string&) { stores.releaser.join(); }, true},
+         [](Stores& stores) { stores.releaser.join(); }, true},
     };
 }
+
+// The store's file cannot be read (at a load) or renamed (at a save) meanwhile.
+const Step BlockReading = HoldOpen;
+const Step BlockSaving = HoldOpen;
 #endif
 
 TEST(SaveFaults, AFailedSaveKeepsTheOldFileLeavesNoTemporaryFileAndIsReportedOnce) {
     for (size_t store = 0; store < kStores.size(); ++store) {
         for (const Fault& fault : Faults()) {
             SCOPED_TRACE(std::string(kStores[store].file) + ", " + std::string(fault.name));
-            Stores stores;
-            const std::string path = stores.dir.File(kStores[store].file);
+            Stores stores(store);
             stores.Set(1);
-            stores.Save(store);
+            stores.Save();
             stores.Set(2);
 
-            fault.prepare(stores, path);
+            fault.prepare(stores);
             const auto before = stores.Contents();
-            fault.hold(stores, path);
-            stores.Save(store);
-            fault.release(stores, path);
+            fault.hold(stores);
+            stores.Save();
+            fault.release(stores);
 
             if (fault.waitedFor) {
                 EXPECT_TRUE(stores.reporter.messages.empty());
-                EXPECT_TRUE(stores.SavedTwo(store));
+                EXPECT_TRUE(stores.SavedTwo());
                 EXPECT_EQ(stores.Contents().size(), 1u);
                 continue;
             }
@@ -239,34 +259,15 @@ TEST(SaveFaults, AFailedSaveKeepsTheOldFileLeavesNoTemporaryFileAndIsReportedOnc
             EXPECT_EQ(stores.Contents(), before);
 
             // The store still holds its change and saves it once the fault is gone.
-            if (fs::is_directory(path)) {
-                fs::remove(path);
+            if (fs::is_directory(stores.path)) {
+                fs::remove(stores.path);
             }
-            stores.Save(store);
+            stores.Save();
             EXPECT_TRUE(stores.reporter.messages.empty());
-            EXPECT_TRUE(stores.SavedTwo(store));
+            EXPECT_TRUE(stores.SavedTwo());
         }
     }
 }
-
-// The store's file cannot be read (at a load) or renamed (at a save) meanwhile.
-#ifndef _WIN32
-void BlockReading(Stores&, const std::string&) {
-    gInjected = Injected::FailedRead;
-}
-void BlockSaving(Stores&, const std::string&) {
-    gInjected = Injected::FailedReplace;
-}
-void Unblock(Stores&, const std::string&) {
-    gInjected = Injected::None;
-}
-#else
-const auto BlockReading = HoldOpen;
-const auto BlockSaving = HoldOpen;
-void Unblock(Stores& stores, const std::string&) {
-    stores.held.Reset();
-}
-#endif
 
 TEST(SaveFaults, AFileNotReadInFullIsSetAsideBeforeTheFirstSaveReplacesItAndThatIsSaidOnce) {
     const struct {
@@ -282,52 +283,40 @@ TEST(SaveFaults, AFileNotReadInFullIsSetAsideBeforeTheFirstSaveReplacesItAndThat
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.old));
-        Stores stores;
-        const std::string path = stores.dir.File(kStores[c.store].file);
+        Stores stores(c.store);
+        const std::string file(kStores[c.store].file), path = stores.path;
         WriteBytes(path, std::string(c.old));
         WriteBytes(path + ".unread", "earlier"); // a name taken: the next one is used
-        auto load = [&] {
-            if (c.store == 0) {
-                stores.settings.LoadItems();
-                return std::pair(stores.settings.Count(), stores.settings.FileUnread());
-            }
-            stores.playList.LoadItems();
-            return std::pair(stores.playList.Count(), stores.playList.FileUnread());
-        };
         if (c.readFails) {
-            BlockReading(stores, path);
+            BlockReading(stores);
         }
-        const auto [count, unread] = load();
-        Unblock(stores, path);
+        const auto [count, unread] = stores.Load();
+        Unblock(stores);
         EXPECT_EQ(count, c.read);
         EXPECT_TRUE(unread);
         EXPECT_EQ(stores.reporter.Take(), Texts{"LoadItems" + std::string(c.loadMessage)});
 
         // A save that cannot set the file aside replaces nothing.
-        BlockSaving(stores, path);
-        stores.Save(c.store);
-        Unblock(stores, path);
+        BlockSaving(stores);
+        stores.Save();
+        Unblock(stores);
         EXPECT_EQ(stores.reporter.Take(), Texts{std::string(kStores[c.store].title) + kAccess});
         EXPECT_EQ(ReadBytes(path), c.old);
         EXPECT_FALSE(fs::exists(path + ".unread2"));
 
-        stores.Save(c.store);
+        stores.Save();
         EXPECT_EQ(ReadBytes(path + ".unread2"), c.old);
         EXPECT_EQ(ReadBytes(path + ".unread"), "earlier");
-        ASSERT_EQ(stores.reporter.messages.size(), 1u);
-        EXPECT_EQ(stores.reporter.messages[0].title, "KIV");
-        const std::string& said = stores.reporter.messages[0].text;
-        EXPECT_NE(said.find("could not read all of " + std::string(kStores[c.store].file)),
-                  std::string::npos)
-            << said;
-        EXPECT_NE(said.find(path + ".unread2"), std::string::npos) << said;
+        const Texts said = stores.reporter.Take();
+        ASSERT_EQ(said.size(), 1u);
+        EXPECT_EQ(said[0].rfind("KIV: KIV could not read all of " + file, 0), 0u) << said[0];
+        EXPECT_NE(said[0].find(path + ".unread2"), std::string::npos) << said[0];
 
         // Only once: the file now holds what the store holds.
-        stores.reporter.messages.clear();
-        stores.Save(c.store);
+        stores.Save();
         EXPECT_TRUE(stores.reporter.messages.empty());
         EXPECT_EQ(stores.Contents().size(), 3u);
-        const auto [reloaded, stillUnread] = load();
+        const auto [reloaded, stillUnread] = stores.Load();
         EXPECT_EQ(reloaded, c.read);
         EXPECT_FALSE(stillUnread);
     }

@@ -365,12 +365,8 @@ TEST(DataFolder, TheUsersFolderOnceItHoldsFilesElseBesideTheProgramIfWritableEls
         fs.programWritable = c.writable;
         fs.createFails = c.createFails;
         fs.appData = c.appData;
-        if (c.made != None) {
-            fs.folders.insert(kiv);
-        }
-        if (c.made == Holding) {
-            fs.files.insert(kiv + "KIVPlay.dat");
-        }
+        fs.folders = c.made == None ? std::set<std::string>{} : std::set{kiv};
+        fs.files = c.made == Holding ? std::set{kiv + "KIVPlay.dat"} : std::set<std::string>{};
         const CDataFolder chosen(fs, p);
         EXPECT_EQ(chosen.Path(), c.folder) << c.writable << c.made;
         EXPECT_EQ(fs.copies, c.copies) << c.writable << c.made;
