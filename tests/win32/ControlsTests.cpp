@@ -20,25 +20,24 @@ HWND SettingName() {
 // suggests and lays its controls out anew, in a font of twice the height.
 TEST(ModalDialog, FollowsTheDpiOfItsDisplay) {
     struct Shown {
-        RECT client, ok;
+        RECT frame, client, ok;
         LOGFONTA font;
     } at96{}, at192{};
     auto look = [](HWND window, Shown& shown) {
         HWND ok = ::GetDlgItem(window, frmSettingName::cmdOK);
+        ::GetWindowRect(window, &shown.frame);
         ::GetClientRect(window, &shown.client);
         ::GetWindowRect(ok, &shown.ok);
         ::MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&shown.ok), 2);
         ::GetObjectA(reinterpret_cast<HFONT>(::SendMessageA(ok, WM_GETFONT, 0, 0)),
                      sizeof shown.font, &shown.font);
     };
-    RECT frame{};
     const RECT suggested{100, 50, 600, 500};
     test::RunModalWith(SettingName, {[&](HWND window) {
                            look(window, at96);
                            ::SendMessageA(window, WM_DPICHANGED, MAKEWPARAM(192, 192),
                                           reinterpret_cast<LPARAM>(&suggested));
                            look(window, at192);
-                           ::GetWindowRect(window, &frame);
                            ::PostMessageA(window, WM_CLOSE, 0, 0);
                        }},
                        [] { return frmSettingName::Ask(nullptr, "Player"); });
@@ -47,8 +46,8 @@ TEST(ModalDialog, FollowsTheDpiOfItsDisplay) {
     EXPECT_EQ(at192.ok.top, 2 * at96.ok.top);
     EXPECT_EQ(at192.ok.right - at192.ok.left, 2 * (at96.ok.right - at96.ok.left));
     EXPECT_GT(std::abs(at192.font.lfHeight), std::abs(at96.font.lfHeight) * 3 / 2);
-    EXPECT_EQ(frame.left, suggested.left);
-    EXPECT_EQ(frame.top, suggested.top);
+    EXPECT_EQ(at192.frame.left, suggested.left);
+    EXPECT_EQ(at192.frame.top, suggested.top);
 }
 
 } // namespace

@@ -35,7 +35,6 @@ struct OptionsDialogWiring : ::testing::Test {
     bool disabledContent = false;
     OptionsDialogInput input{
         options, {"4x3", "Anamorphic", "Letterbox"}, [this](bool d) { disabledContent = d; }};
-    std::string IniFile() const { return test::ReadBytes(options.INIFilePath); }
     void SetUp() override { options.INIFilePath = (dir.Path() / "KIV.ini").string(); }
 
     // Opens the dialog and runs `steps` on the window `find` gives, one after
@@ -43,7 +42,7 @@ struct OptionsDialogWiring : ::testing::Test {
     std::string Run(std::vector<test::ModalStep> steps, std::function<HWND()> find = Dialog) {
         return test::RunModalWith(std::move(find), std::move(steps), [&] {
             frmOptions::Show(nullptr, input);
-            return IniFile();
+            return test::ReadBytes(options.INIFilePath);
         });
     }
 };

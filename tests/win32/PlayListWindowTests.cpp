@@ -29,12 +29,20 @@ void Click(int id) {
 std::string Titles() {
     std::string titles;
     char text[64] = {};
-    const auto rows = ::SendMessageA(Item(Id::lvwTitles), LVM_GETITEMCOUNT, 0, 0);
-    for (int row = 0; row < rows; ++row) {
+    for (int row = 0; row < ListView_GetItemCount(Item(Id::lvwTitles)); ++row) {
         ListView_GetItemText(Item(Id::lvwTitles), row, 0, text, sizeof text);
         titles += std::string(text) + "|";
     }
     return titles;
+}
+// What the title list tells the dialog of a click on `row` (-1: on no row)
+// or on the heading of `column`.
+void ListNotifies(UINT code, int row, int column = 0) {
+    NMITEMACTIVATE click{};
+    click.hdr = {Item(Id::lvwTitles), Id::lvwTitles, code};
+    click.iItem = row;
+    click.iSubItem = column;
+    ::SendMessageA(Dialog(), WM_NOTIFY, Id::lvwTitles, reinterpret_cast<LPARAM>(&click));
 }
 bool IsDefault(int id) {
     return (::GetWindowLongA(Item(id), GWL_STYLE) & BS_DEFPUSHBUTTON) != 0;
@@ -67,10 +75,7 @@ TEST_F(PlayListWindow, RefusesAListedDiscUpdatesSortsByTextDeletesAndSelects) {
         ::SendMessageA(Dialog(), WM_COMMAND, IDOK, 0); // Enter presses Update
         EXPECT_TRUE(IsDefault(Id::cmdSelect));
 
-        NMLISTVIEW click{};
-        click.hdr = {Item(Id::lvwTitles), Id::lvwTitles, LVN_COLUMNCLICK};
-        click.iSubItem = 3; // "Serial", as text: 10, 2B, 9
-        ::SendMessageA(Dialog(), WM_NOTIFY, Id::lvwTitles, reinterpret_cast<LPARAM>(&click));
+        ListNotifies(LVN_COLUMNCLICK, -1, 3); // "Serial", as text: 10, 2B, 9
         EXPECT_EQ(Titles(), "Zed|Heat2|Alien|");
         Click(Id::cmdDelete);
         EXPECT_EQ(Titles(), "Zed|Alien|");
@@ -79,14 +84,10 @@ TEST_F(PlayListWindow, RefusesAListedDiscUpdatesSortsByTextDeletesAndSelects) {
         // A click on the highlighted row loads it again; one on empty space,
         // which takes the highlight away, runs the enable rules.
         ::SetWindowTextA(Item(Id::txtAddTitle), "Edited");
-        NMITEMACTIVATE rowClick{};
-        rowClick.hdr = {Item(Id::lvwTitles), Id::lvwTitles, static_cast<UINT>(NM_CLICK)};
-        rowClick.iItem = 1;
-        ::SendMessageA(Dialog(), WM_NOTIFY, Id::lvwTitles, reinterpret_cast<LPARAM>(&rowClick));
+        ListNotifies(NM_CLICK, 1);
         EXPECT_EQ(TextOf(Item(Id::txtAddTitle)), "Alien");
         ListView_SetItemState(Item(Id::lvwTitles), -1, 0, LVIS_SELECTED);
-        rowClick.iItem = -1;
-        ::SendMessageA(Dialog(), WM_NOTIFY, Id::lvwTitles, reinterpret_cast<LPARAM>(&rowClick));
+        ListNotifies(NM_CLICK, -1);
         EXPECT_FALSE(::IsWindowEnabled(Item(Id::cmdDelete)));
         ListView_SetItemState(Item(Id::lvwTitles), 1, LVIS_SELECTED, LVIS_SELECTED);
         Click(Id::cmdSelect);
