@@ -33,9 +33,8 @@ auto RunModalWith(std::function<HWND()> find, std::vector<ModalStep> steps, Open
     std::size_t next = 0;
     detail::gModalTick = [&] {
         HWND window = next < steps.size() ? find() : nullptr;
-        HWND focus = ::GetFocus();
-        if (window != nullptr && ::IsWindowVisible(window) && focus != nullptr &&
-            (focus == window || ::IsChild(window, focus))) {
+        if (window != nullptr && ::IsWindowVisible(window) &&
+            ::GetAncestor(::GetFocus(), GA_ROOT) == window) {
             steps[next++](window);
         }
     };

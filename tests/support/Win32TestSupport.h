@@ -65,9 +65,8 @@ inline bool PumpUntil(const std::function<bool()>& done,
 // caption of another process's window, which an edit box does not keep.
 inline std::string TextOf(HWND window) {
     char text[512] = {};
-    DWORD_PTR copied = 0;
     ::SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
-                          SMTO_ABORTIFHUNG, 5000, &copied);
+                          SMTO_ABORTIFHUNG, 5000, nullptr);
     return text;
 }
 

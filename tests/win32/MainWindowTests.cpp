@@ -204,8 +204,7 @@ TEST_F(MainWindowFixture, ATabsKeyTurnsToItsPageAndEveryPageFillsTheStripAtEvery
             RECT r = {};
             ::GetWindowRect(child, &r);
             const std::string what = "\"" + TextOf(child) + "\"";
-            EXPECT_GT(r.right - r.left, 0) << what;
-            EXPECT_GT(r.bottom - r.top, 0) << what;
+            EXPECT_FALSE(::IsRectEmpty(&r)) << what;
             EXPECT_EQ(::SendMessageA(child, WM_GETFONT, 0, 0), font) << what;
             widest = std::max(widest, r.right - r.left);
         }

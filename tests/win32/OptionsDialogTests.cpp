@@ -49,25 +49,41 @@ struct OptionsDialogWiring : ::testing::Test {
 
 // The format of the file is the options store's; these are the keys the
 // clicks changed. The hot key editor's parts are wired here, their rules are
-// the portable core's (HotKeysTests).
+// the portable core's (HotKeysTests). The "..." button's Open dialog is driven
+// too, between two steps on the options dialog.
 TEST_F(OptionsDialogWiring, SaveWritesWhatTheControlsChangedAndExitKeepsTheFileAsItWas) {
-    const std::string saved = Run({[](HWND dialog) {
-        Click(FindControl(dialog, O::chkShowTrayIcon));
-        ::PostMessageA(FindControl(dialog, O::cboPlayListDefaultSetting), WM_CHAR, 'L', 0);
-        ::PostMessageA(FindControl(dialog, O::cboFeature), WM_CHAR, 'M',
-                       0); // "Move application up"
-        HWND editor = FindControl(dialog, O::hkFeature);
-        Click(::GetDlgItem(editor, CHotKeyControl::kShift));
-        HWND keys = ::GetDlgItem(editor, CHotKeyControl::kKey);
-        ::PostMessageA(keys, WM_CHAR, 'F', 0); // F1, then down to F3
-        ::PostMessageA(keys, WM_KEYDOWN, VK_DOWN, 0);
-        ::PostMessageA(keys, WM_KEYDOWN, VK_DOWN, 0);
-        Click(FindControl(dialog, O::cmdSave));
-    }});
+    const std::string program = (dir.Path() / "player.exe").string();
+    test::WriteBytes(program, "MZ");
+    const std::string saved =
+        Run({[](HWND dialog) {
+                 Click(FindControl(dialog, O::chkShowTrayIcon));
+                 ::PostMessageA(FindControl(dialog, O::cboPlayListDefaultSetting), WM_CHAR, 'L', 0);
+                 // "Move application up"
+                 ::PostMessageA(FindControl(dialog, O::cboFeature), WM_CHAR, 'M', 0);
+                 HWND editor = FindControl(dialog, O::hkFeature);
+                 Click(::GetDlgItem(editor, CHotKeyControl::kShift));
+                 HWND keys = ::GetDlgItem(editor, CHotKeyControl::kKey);
+                 ::PostMessageA(keys, WM_CHAR, 'F', 0); // F1, then down to F3
+                 ::PostMessageA(keys, WM_KEYDOWN, VK_DOWN, 0);
+                 ::PostMessageA(keys, WM_KEYDOWN, VK_DOWN, 0);
+                 Click(FindControl(dialog, O::cmdGetLaunchProgram));
+             },
+             [&](HWND open) {
+                 for (int nameBox : {0x47C /* the name combo box */, 0x480 /* the name edit */}) {
+                     ::SetDlgItemTextA(open, nameBox, program.c_str());
+                 }
+                 ::PostMessageA(open, WM_COMMAND, IDOK, 0);
+             },
+             [](HWND dialog) { Click(FindControl(dialog, O::cmdSave)); }},
+            [] {
+                HWND open = ::FindWindowA(nullptr, "Location Program to Launch");
+                return open != nullptr ? open : Dialog();
+            });
     for (const char* line : {"\r\nShowTrayIcon=0\r\n", "\r\nPlayListDefaultSetting=Letterbox\r\n",
                              "\r\nHotKeyMoveUp=10114\r\n"}) {
         EXPECT_NE(saved.find(line), std::string::npos) << line << " in " << saved;
     }
+    EXPECT_NE(saved.find("\r\nLaunchApplication=" + program + "\r\n"), std::string::npos) << saved;
     EXPECT_TRUE(disabledContent);
 
     // Esc leaves through Exit: the changes go with the dialog. The feature's
@@ -91,26 +107,6 @@ TEST_F(OptionsDialogWiring, SaveWritesWhatTheControlsChangedAndExitKeepsTheFileA
     EXPECT_TRUE(options.AutoMouseHide);
     EXPECT_EQ(options.HotKeyMoveUp, "10114");
     EXPECT_TRUE(reporter.messages.empty());
-}
-
-// The "..." button's Open dialog is driven too, between two steps on the options dialog.
-TEST_F(OptionsDialogWiring, TheProgramToLaunchIsChosenInTheOpenDialog) {
-    const std::string program = (dir.Path() / "player.exe").string();
-    test::WriteBytes(program, "MZ");
-    const std::string saved =
-        Run({[](HWND dialog) { Click(FindControl(dialog, O::cmdGetLaunchProgram)); },
-             [&](HWND open) {
-                 for (int nameBox : {0x47C /* the name combo box */, 0x480 /* the name edit */}) {
-                     ::SetDlgItemTextA(open, nameBox, program.c_str());
-                 }
-                 ::PostMessageA(open, WM_COMMAND, IDOK, 0);
-             },
-             [](HWND dialog) { Click(FindControl(dialog, O::cmdSave)); }},
-            [] {
-                HWND open = ::FindWindowA(nullptr, "Location Program to Launch");
-                return open != nullptr ? open : Dialog();
-            });
-    EXPECT_NE(saved.find("\r\nLaunchApplication=" + program + "\r\n"), std::string::npos) << saved;
 }
 
 // The access key of a tab or of any control on any page, upper-cased.
