@@ -12,10 +12,6 @@
 namespace kiv::win32 {
 namespace {
 
-HWND SettingName() {
-    return ::FindWindowA("frmSettingName", "Setting Name");
-}
-
 // Moved to a display of twice the DPI, a dialog takes the corner the system
 // suggests and lays its controls out anew, in a font of twice the height.
 TEST(ModalDialog, FollowsTheDpiOfItsDisplay) {
@@ -33,7 +29,8 @@ TEST(ModalDialog, FollowsTheDpiOfItsDisplay) {
                      sizeof shown.font, &shown.font);
     };
     const RECT suggested{100, 50, 600, 500};
-    test::RunModalWith(SettingName, {[&](HWND window) {
+    test::RunModalWith([] { return ::FindWindowA("frmSettingName", "Setting Name"); },
+                       {[&](HWND window) {
                            look(window, at96);
                            ::SendMessageA(window, WM_DPICHANGED, MAKEWPARAM(192, 192),
                                           reinterpret_cast<LPARAM>(&suggested));

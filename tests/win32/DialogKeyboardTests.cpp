@@ -21,12 +21,6 @@ namespace {
 using O = frmOptions;
 using S = frmSettingName;
 
-HWND SettingName() {
-    return ::FindWindowA("frmSettingName", "Setting Name");
-}
-HWND Options() {
-    return ::FindWindowA("frmOptions", "KIV Options");
-}
 // A control of each options page, in the order of the tabs.
 constexpr int kPageControls[] = {O::chkShowTrayIcon, O::chkPlayListAutoSelect, O::txtTaskBarMargin,
                                  O::cboFeature, O::chkAutoMouseHide};
@@ -117,7 +111,11 @@ TEST(DialogKeyboard, TabEnterEscAccessKeysAndTheTabStripsKeysInADialogShownCentr
             frmOptions::Show(nullptr, input);
             return std::optional<std::string>(); // only closed here, never saved
         };
-        seen.answer = test::RunModalWith(c.options ? Options : SettingName, steps, open);
+        auto find = [&] {
+            return c.options ? ::FindWindowA("frmOptions", "KIV Options")
+                             : ::FindWindowA("frmSettingName", "Setting Name");
+        };
+        seen.answer = test::RunModalWith(find, steps, open);
         EXPECT_EQ(seen, c.outcome) << "focus " << seen.focus << ", tab " << seen.tab;
         EXPECT_EQ(shown.left + shown.right, ::GetSystemMetrics(SM_CXSCREEN));
     }

@@ -35,6 +35,7 @@ struct OptionsDialogWiring : ::testing::Test {
     bool disabledContent = false;
     OptionsDialogInput input{
         options, {"4x3", "Anamorphic", "Letterbox"}, [this](bool d) { disabledContent = d; }};
+    static bool Ticked(HWND box) { return ::SendMessageA(box, BM_GETCHECK, 0, 0) == BST_CHECKED; }
     void SetUp() override { options.INIFilePath = (dir.Path() / "KIV.ini").string(); }
 
     // Opens the dialog and runs `steps` on the window `find` gives, one after
@@ -89,20 +90,19 @@ TEST_F(OptionsDialogWiring, SaveWritesWhatTheControlsChangedAndExitKeepsTheFileA
     // Esc leaves through Exit: the changes go with the dialog. The feature's
     // key saved above shows on the editor's parts.
     bool shiftShown = false;
-    EXPECT_EQ(Run({[](HWND dialog) {
-                       Click(FindControl(dialog, O::chkAutoMouseHide));
-                       ::PostMessageA(FindControl(dialog, O::cboFeature), WM_CHAR, 'M', 0);
-                   },
-                   [&](HWND dialog) {
-                       HWND editor = FindControl(dialog, O::hkFeature);
-                       shiftShown = ::SendMessageA(::GetDlgItem(editor, CHotKeyControl::kShift),
-                                                   BM_GETCHECK, 0, 0) == BST_CHECKED;
-                       ::PostMessageA(::GetDlgItem(editor, CHotKeyControl::kKey), WM_KEYDOWN,
-                                      VK_HOME, 0); // "None"
-                       ::PostMessageA(FindControl(dialog, O::txtSideMargin), WM_KEYDOWN, VK_ESCAPE,
-                                      0);
-                   }}),
-              saved);
+    const std::string exited =
+        Run({[](HWND dialog) {
+                 Click(FindControl(dialog, O::chkAutoMouseHide));
+                 ::PostMessageA(FindControl(dialog, O::cboFeature), WM_CHAR, 'M', 0);
+             },
+             [&](HWND dialog) {
+                 HWND editor = FindControl(dialog, O::hkFeature);
+                 shiftShown = Ticked(::GetDlgItem(editor, CHotKeyControl::kShift));
+                 // "None"
+                 ::PostMessageA(::GetDlgItem(editor, CHotKeyControl::kKey), WM_KEYDOWN, VK_HOME, 0);
+                 ::PostMessageA(FindControl(dialog, O::txtSideMargin), WM_KEYDOWN, VK_ESCAPE, 0);
+             }});
+    EXPECT_EQ(exited, saved);
     EXPECT_TRUE(shiftShown);
     EXPECT_TRUE(options.AutoMouseHide);
     EXPECT_EQ(options.HotKeyMoveUp, "10114");
@@ -153,7 +153,7 @@ TEST_F(OptionsDialogWiring, TheStartBoxAddsAndRemovesKivsEntryInTheRunKey) {
     std::vector<bool> shown;
     auto toggleAndSave = [&](HWND dialog) {
         HWND box = FindControl(dialog, O::chkStartWithWindows);
-        shown.push_back(::SendMessageA(box, BM_GETCHECK, 0, 0) == BST_CHECKED);
+        shown.push_back(Ticked(box));
         Click(box);
         Click(FindControl(dialog, O::cmdSave));
     };
@@ -170,16 +170,16 @@ TEST_F(OptionsDialogWiring, ASaveThatCannotWriteTheFileSaysSoAndKeepsTheDialogOp
     test::WriteBytes(options.INIFilePath, before);
     ASSERT_TRUE(::SetFileAttributesA(options.INIFilePath.c_str(), FILE_ATTRIBUTE_READONLY));
     bool trayIconChecked = true;
-    EXPECT_EQ(Run({[](HWND dialog) {
-                       Click(FindControl(dialog, O::chkShowTrayIcon));
-                       Click(FindControl(dialog, O::cmdSave));
-                   },
-                   [&](HWND dialog) { // still open after the save
-                       trayIconChecked = ::SendMessageA(FindControl(dialog, O::chkShowTrayIcon),
-                                                        BM_GETCHECK, 0, 0) == BST_CHECKED;
-                       Click(FindControl(dialog, O::cmdExit));
-                   }}),
-              before);
+    const std::string after = Run({[](HWND dialog) {
+                                       Click(FindControl(dialog, O::chkShowTrayIcon));
+                                       Click(FindControl(dialog, O::cmdSave));
+                                   },
+                                   [&](HWND dialog) { // still open after the save
+                                       trayIconChecked =
+                                           Ticked(FindControl(dialog, O::chkShowTrayIcon));
+                                       Click(FindControl(dialog, O::cmdExit));
+                                   }});
+    EXPECT_EQ(after, before);
     ::SetFileAttributesA(options.INIFilePath.c_str(), FILE_ATTRIBUTE_NORMAL);
     EXPECT_EQ(reporter.Said(),
               std::vector<std::string>{"SaveSettings: Error: 75. Path/File access error"});
