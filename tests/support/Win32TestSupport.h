@@ -5,7 +5,6 @@
 
 #include "platform/win32/Win32.h"
 
-#include <algorithm>
 #include <chrono>
 #include <functional>
 #include <string>

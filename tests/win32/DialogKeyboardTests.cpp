@@ -28,17 +28,16 @@ constexpr int kPageControls[] = {O::chkShowTrayIcon, O::chkPlayListAutoSelect, O
 // Where the focus and the tab strip ended while the dialog stayed open, or
 // the name it answered with on closing (none: cancelled).
 struct Outcome {
-    bool open;
     std::optional<std::string> answer;
-    int focus;
+    int focus; // none: closed
     LRESULT tab;
     bool operator==(const Outcome&) const = default;
 };
 Outcome Open(int focus, LRESULT tab = 0) {
-    return {true, std::nullopt, focus, tab};
+    return {std::nullopt, focus, tab};
 }
 Outcome Closed(std::optional<std::string> answer = std::nullopt) {
-    return {false, answer, 0, 0};
+    return {answer, 0, 0};
 }
 constexpr int kStrip = O::tabOptions;
 
@@ -91,7 +90,7 @@ TEST(DialogKeyboard, TabEnterEscAccessKeysAndTheTabStripsKeysInADialogShownCentr
                                k.wParam, k.lParam);
             }
         }};
-        if (c.outcome.open) {
+        if (c.outcome.focus != 0) { // still open
             steps.push_back([&](HWND window) {
                 BYTE state[256] = {};
                 ::SetKeyboardState(state);

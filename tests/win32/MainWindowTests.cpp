@@ -90,8 +90,8 @@ TEST_F(MainWindowFixture, PaintingTheWindowRedrawsTheSettingList) {
         listPaints += message == WM_PAINT ? 1 : 0;
         return std::optional<LRESULT>();
     });
-    ::InvalidateRect(window.Hwnd(), nullptr, FALSE); // the window alone, not its children
-    ::UpdateWindow(window.Hwnd());
+    // The window alone, not its children.
+    ::RedrawWindow(window.Hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     EXPECT_TRUE(PumpUntil([&] { return listPaints > 0; }, std::chrono::seconds(2)));
 }
 
@@ -249,9 +249,8 @@ TEST_F(MainWindowFixture, BroughtForwardAMinimizedWindowIsRestoredEvenInFront) {
 
 // A remote's "/S übersicht" finds "Übersicht" as the list's own search does.
 TEST_F(MainWindowFixture, ANameHandedOverFindsItsEntryWhateverTheCaseOfItsLetters) {
-    CWindowSetting setting;
-    setting.SettingName = "\334bersicht"; // Windows-1252 capital U with diaeresis
-    controller.Settings().Add(setting);
+    // Windows-1252 capital U with diaeresis
+    controller.Settings().Add(ControllerFixture::Setting("\334bersicht", {}));
     controller.FillSettingCombo();
     controller.SecondCopyStarted("/S \374bersicht");
     EXPECT_EQ(TextOf(Combo()), "\334bersicht");

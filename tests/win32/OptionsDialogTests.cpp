@@ -138,8 +138,8 @@ TEST_F(OptionsDialogWiring, EveryAccessKeyIsTakenOnce) {
         });
         Click(FindControl(dialog, O::cmdExit));
     }});
-    std::sort(keys.begin(), keys.end());
-    EXPECT_EQ(std::adjacent_find(keys.begin(), keys.end()), keys.end())
+    std::ranges::sort(keys);
+    EXPECT_EQ(std::ranges::adjacent_find(keys), keys.end())
         << "an access key taken twice: " << keys;
 }
 

@@ -8,8 +8,6 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
-#include <functional>
-
 namespace kiv::win32 {
 namespace {
 
@@ -55,9 +53,8 @@ struct PlayListWindow : ::testing::Test {
     AddingDriveArrival arrival{list, drive};
     CPlayListWindow rules{{list, "R:", {"4x3", "Wide"}, drive, arrival, reporter}};
 
-    bool Show(std::function<void()> user) {
-        return RunModalWith(Dialog, {[user](HWND) { user(); }},
-                            [&] { return frmPlayList::Show(nullptr, rules); });
+    bool Show(ModalStep user) {
+        return RunModalWith(Dialog, {user}, [&] { return frmPlayList::Show(nullptr, rules); });
     }
 };
 
@@ -66,7 +63,7 @@ TEST_F(PlayListWindow, RefusesAListedDiscUpdatesSortsByTextDeletesAndSelects) {
     list.Add("Heat", "Wide", "HEAT", "2B");
     list.Add("Zed", "4x3", "ZED", "10");
     drive.disc = {"HEAT", "2B"};
-    const bool chosen = Show([] {
+    const bool chosen = Show([](HWND) {
         EXPECT_EQ(TextOf(Item(Id::txtAddTitle)), "Heat"); // the disc in the drive
         Click(Id::cmdAdd);                                // is listed already
         ::SetFocus(Item(Id::txtAddTitle));
@@ -95,8 +92,8 @@ TEST_F(PlayListWindow, RefusesAListedDiscUpdatesSortsByTextDeletesAndSelects) {
     EXPECT_TRUE(chosen);
     EXPECT_EQ(rules.CurrentSetting(), "4x3");
     EXPECT_EQ(list.Item("C2")->Title, "Heat2");
-    EXPECT_EQ(reporter.messages.size(), 1u);                                       // Add, refused
-    EXPECT_FALSE(Show([] { ::SendMessageA(Dialog(), WM_COMMAND, IDCANCEL, 0); })); // Esc
+    EXPECT_EQ(reporter.messages.size(), 1u); // Add, refused
+    EXPECT_FALSE(Show([](HWND) { ::SendMessageA(Dialog(), WM_COMMAND, IDCANCEL, 0); })); // Esc
 }
 
 } // namespace
