@@ -21,13 +21,6 @@ namespace {
 using O = frmOptions;
 using test::FindControl;
 
-HWND Dialog() {
-    return ::FindWindowA("frmOptions", "KIV Options");
-}
-void Click(HWND button) {
-    ::PostMessageA(button, BM_CLICK, 0, 0);
-}
-
 struct OptionsDialogWiring : ::testing::Test {
     test::TempDir dir;
     test::RecordingReporter reporter;
@@ -35,6 +28,8 @@ struct OptionsDialogWiring : ::testing::Test {
     bool disabledContent = false;
     OptionsDialogInput input{
         options, {"4x3", "Anamorphic", "Letterbox"}, [this](bool d) { disabledContent = d; }};
+    static HWND Dialog() { return ::FindWindowA("frmOptions", "KIV Options"); }
+    static void Click(HWND button) { ::PostMessageA(button, BM_CLICK, 0, 0); }
     static bool Ticked(HWND box) { return ::SendMessageA(box, BM_GETCHECK, 0, 0) == BST_CHECKED; }
     void SetUp() override { options.INIFilePath = (dir.Path() / "KIV.ini").string(); }
 
