@@ -9,7 +9,6 @@
 
 #include <cstddef>
 #include <functional>
-#include <utility>
 #include <vector>
 
 namespace kiv::test {
@@ -18,32 +17,8 @@ namespace kiv::test {
 using ModalStep = std::function<void(HWND window)>;
 
 namespace detail {
-struct ModalDrive {
-    std::function<HWND()> find;
-    std::vector<ModalStep> steps;
-    std::size_t next = 0;
-};
-inline ModalDrive* gModalDrive = nullptr;
-inline void CALLBACK ModalTick(HWND, UINT, UINT_PTR, DWORD) {
-    ModalDrive* drive = gModalDrive;
-    HWND window = drive != nullptr && drive->next < drive->steps.size() ? drive->find() : nullptr;
-    HWND focus = ::GetFocus();
-    if (window != nullptr && ::IsWindowVisible(window) && focus != nullptr &&
-        (focus == window || ::IsChild(window, focus))) {
-        drive->steps[drive->next++](window);
-    }
-}
-inline void CALLBACK ModalGiveUp(HWND, UINT, UINT_PTR timer, DWORD) {
-    ::KillTimer(nullptr, timer);
-    ADD_FAILURE() << "the modal window is still open after 5 s";
-    ::EnumThreadWindows(
-        ::GetCurrentThreadId(),
-        [](HWND window, LPARAM) {
-            ::PostMessageA(window, WM_CLOSE, 0, 0);
-            return TRUE;
-        },
-        0);
-}
+// What the tick timer does: a timer procedure is handed no context.
+inline std::function<void()> gModalTick;
 } // namespace detail
 
 // Runs `open`, which shows a modal window and returns once it has closed, and
@@ -55,15 +30,32 @@ inline void CALLBACK ModalGiveUp(HWND, UINT, UINT_PTR timer, DWORD) {
 // five seconds fails it and is closed.
 template <typename Open>
 auto RunModalWith(std::function<HWND()> find, std::vector<ModalStep> steps, Open open) {
-    detail::ModalDrive drive{std::move(find), std::move(steps)};
-    detail::gModalDrive = &drive;
-    const UINT_PTR tick = ::SetTimer(nullptr, 0, 10, &detail::ModalTick);
-    const UINT_PTR giveUp = ::SetTimer(nullptr, 0, 5000, &detail::ModalGiveUp);
+    std::size_t next = 0;
+    detail::gModalTick = [&] {
+        HWND window = next < steps.size() ? find() : nullptr;
+        if (window != nullptr && ::IsWindowVisible(window) &&
+            ::GetAncestor(::GetFocus(), GA_ROOT) == window) {
+            steps[next++](window);
+        }
+    };
+    const UINT_PTR tick =
+        ::SetTimer(nullptr, 0, 10, [](HWND, UINT, UINT_PTR, DWORD) { detail::gModalTick(); });
+    const UINT_PTR giveUp = ::SetTimer(nullptr, 0, 5000, [](HWND, UINT, UINT_PTR timer, DWORD) {
+        ::KillTimer(nullptr, timer);
+        ADD_FAILURE() << "the modal window is still open after 5 s";
+        ::EnumThreadWindows(
+            ::GetCurrentThreadId(),
+            [](HWND window, LPARAM) {
+                ::PostMessageA(window, WM_CLOSE, 0, 0);
+                return TRUE;
+            },
+            0);
+    });
     auto result = open();
     ::KillTimer(nullptr, tick);
     ::KillTimer(nullptr, giveUp);
-    detail::gModalDrive = nullptr;
-    EXPECT_EQ(drive.next, drive.steps.size()) << "the window closed before the last step";
+    detail::gModalTick = [] {}; // a tick still queued does nothing
+    EXPECT_EQ(next, steps.size()) << "the window closed before the last step";
     return result;
 }
 

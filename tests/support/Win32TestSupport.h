@@ -5,7 +5,6 @@
 
 #include "platform/win32/Win32.h"
 
-#include <algorithm>
 #include <chrono>
 #include <functional>
 #include <string>
@@ -13,24 +12,19 @@
 
 namespace kiv::test {
 
-// The first window inside `parent` (pages included) that `match` accepts.
+// The first window inside `parent` (pages included) that `match` accepts,
+// depth first, each window before its children.
 inline HWND FindDescendant(HWND parent, const std::function<bool(HWND)>& match) {
-    struct Search {
-        const std::function<bool(HWND)>& match;
-        HWND found = nullptr;
-    } search{match};
-    ::EnumChildWindows(
-        parent,
-        [](HWND child, LPARAM context) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(context);
-            if (s->match(child)) {
-                s->found = child;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    for (HWND child = ::GetWindow(parent, GW_CHILD); child != nullptr;
+         child = ::GetWindow(child, GW_HWNDNEXT)) {
+        if (match(child)) {
+            return child;
+        }
+        if (HWND found = FindDescendant(child, match)) {
+            return found;
+        }
+    }
+    return nullptr;
 }
 
 // A control inside `parent` by its id.
@@ -58,15 +52,11 @@ inline bool PumpUntil(const std::function<bool()>& done,
         if (done()) {
             return true;
         }
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-            end - std::chrono::steady_clock::now());
-        if (left.count() <= 0) {
+        if (std::chrono::steady_clock::now() >= end) {
             return false;
         }
         // Short slices: some conditions (a file appearing) come with no message.
-        ::MsgWaitForMultipleObjectsEx(0, nullptr,
-                                      static_cast<DWORD>(std::min<long long>(left.count(), 20)),
-                                      QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+        ::MsgWaitForMultipleObjectsEx(0, nullptr, 20, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
     }
 }
 
@@ -74,9 +64,8 @@ inline bool PumpUntil(const std::function<bool()>& done,
 // caption of another process's window, which an edit box does not keep.
 inline std::string TextOf(HWND window) {
     char text[512] = {};
-    DWORD_PTR copied = 0;
     ::SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
-                          SMTO_ABORTIFHUNG, 5000, &copied);
+                          SMTO_ABORTIFHUNG, 5000, nullptr);
     return text;
 }
 

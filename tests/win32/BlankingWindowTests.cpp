@@ -5,8 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <tuple>
+#include <vector>
 
 namespace kiv::win32 {
 namespace {
@@ -15,12 +17,11 @@ using namespace kiv::test;
 
 // Whether `upper` comes before `lower` in the z-order.
 bool IsAbove(HWND upper, HWND lower) {
-    for (HWND w = ::GetWindow(lower, GW_HWNDPREV); w != nullptr; w = ::GetWindow(w, GW_HWNDPREV)) {
-        if (w == upper) {
-            return true;
-        }
+    HWND w = ::GetWindow(lower, GW_HWNDPREV);
+    while (w != nullptr && w != upper) {
+        w = ::GetWindow(w, GW_HWNDPREV);
     }
-    return false;
+    return w != nullptr;
 }
 
 struct BlankWindowFixture : ::testing::Test, IBlankWindowEvents {
@@ -93,13 +94,9 @@ TEST_F(BlankWindowFixture, ThePointerHidesAfterTwoSecondsAndShowsOnMovement) {
     ScopedSelectObject selected(dc.Get(), canvas.Get());
     ::PatBlt(dc.Get(), 0, 0, size, size, WHITENESS);
     ::DrawIconEx(dc.Get(), 0, 0, hidden, size, size, 0, nullptr, DI_NORMAL);
-    int changed = 0;
-    for (int y = 0; y < size; ++y) {
-        for (int x = 0; x < size; ++x) {
-            changed += ::GetPixel(dc.Get(), x, y) != RGB(255, 255, 255) ? 1 : 0;
-        }
-    }
-    EXPECT_EQ(changed, 0);
+    std::vector<DWORD> pixels(static_cast<size_t>(size * size));
+    ::GetBitmapBits(canvas.Get(), size * size * 4, pixels.data());
+    EXPECT_EQ(std::ranges::count_if(pixels, [](DWORD p) { return (p & 0xFFFFFF) != 0xFFFFFF; }), 0);
     ::SendMessageA(window.Hwnd(), WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
     EXPECT_EQ(Pointer(), arrow);
 }

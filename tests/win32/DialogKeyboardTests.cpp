@@ -1,8 +1,8 @@
 // The dialog keys (CDialogKeyboard in a CModalDialog) typed into real
 // dialogs while they run their own message loops: the "Setting Name" dialog
-// for moving between controls and pressing buttons, "KIV Options" for the tab
-// strip. Every dialog of the program has these keys; their own tests check
-// only what their controls do.
+// for moving between controls, pressing buttons and the name they answer,
+// "KIV Options" for the tab strip. Every dialog of the program has these
+// keys; their own tests check only what their controls do.
 #include "dialogs/win32/frmOptions.h"
 #include "dialogs/win32/frmSettingName.h"
 #include "support/ModalDriver.h"
@@ -11,7 +11,7 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
-#include <cstdlib>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,29 +21,23 @@ namespace {
 using O = frmOptions;
 using S = frmSettingName;
 
-HWND SettingName() {
-    return ::FindWindowA("frmSettingName", "Setting Name");
-}
-HWND Options() {
-    return ::FindWindowA("frmOptions", "KIV Options");
-}
 // A control of each options page, in the order of the tabs.
 constexpr int kPageControls[] = {O::chkShowTrayIcon, O::chkPlayListAutoSelect, O::txtTaskBarMargin,
                                  O::cboFeature, O::chkAutoMouseHide};
 
-// Where the focus and the tab strip ended while the dialog stayed open, or how it closed.
+// Where the focus and the tab strip ended while the dialog stayed open, or
+// the name it answered with on closing (none: cancelled).
 struct Outcome {
-    bool open;
-    bool accepted;
-    int focus;
+    std::optional<std::string> answer;
+    int focus; // none: closed
     LRESULT tab;
     bool operator==(const Outcome&) const = default;
 };
 Outcome Open(int focus, LRESULT tab = 0) {
-    return {true, false, focus, tab};
+    return {std::nullopt, focus, tab};
 }
-Outcome Closed(bool accepted) {
-    return {false, accepted, 0, 0};
+Outcome Closed(std::optional<std::string> answer = std::nullopt) {
+    return {answer, 0, 0};
 }
 constexpr int kStrip = O::tabOptions;
 
@@ -56,6 +50,7 @@ TEST(DialogKeyboard, TabEnterEscAccessKeysAndTheTabStripsKeysInADialogShownCentr
     // What the menu loop asks when Alt and a key match no control: the dialog's own.
     const MSG altH{nullptr, WM_MENUCHAR, MAKEWPARAM('h', MF_SYSMENU), 0, 0, {}};
     const MSG tab = key(VK_TAB), enter = key(VK_RETURN), pgDn = key(VK_NEXT);
+    const MSG typeX{nullptr, WM_CHAR, 'X', 0, 0, {}};
     // Keys from the first focus, with `modifiers` held: the name box of
     // "Setting Name", or the tab strip of "KIV Options".
     const struct {
@@ -67,10 +62,11 @@ TEST(DialogKeyboard, TabEnterEscAccessKeysAndTheTabStripsKeysInADialogShownCentr
     } cases[] = {
         {"Tab: the next control", false, {}, {tab}, Open(S::cmdOK)},
         {"Shift+Tab: the one before", false, {VK_SHIFT}, {tab}, Open(S::cmdCancel)},
-        {"Enter: the default button", false, {}, {enter}, Closed(true)},
-        {"Enter on a focused button presses it", false, {}, {tab, tab, enter}, Closed(false)},
-        {"Esc: the cancel button", false, {}, {key(VK_ESCAPE)}, Closed(false)},
-        {"Alt+O: a button", false, {}, {alt('o')}, Closed(true)},
+        {"Enter: the default button", false, {}, {enter}, Closed("Player")},
+        {"A key typed replaces the name selected", false, {}, {typeX, enter}, Closed("X")},
+        {"Enter on a focused button presses it", false, {}, {tab, tab, enter}, Closed()},
+        {"Esc: the cancel button", false, {}, {key(VK_ESCAPE)}, Closed()},
+        {"Alt+O: a button", false, {}, {alt('o')}, Closed("Player")},
         {"Alt+E: the label's control", false, {}, {tab, alt('e')}, Open(S::txtWindowSetting)},
         {"Ctrl+Tab: the next page", true, {VK_CONTROL}, {tab}, Open(kStrip, 1)},
         {"Ctrl+Shift+Tab: round to the last", true, {VK_CONTROL, VK_SHIFT}, {tab}, Open(kStrip, 4)},
@@ -80,7 +76,7 @@ TEST(DialogKeyboard, TabEnterEscAccessKeysAndTheTabStripsKeysInADialogShownCentr
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        Outcome seen = Closed(false);
+        Outcome seen = Closed();
         RECT shown{};
         std::vector<test::ModalStep> steps = {[&](HWND window) {
             BYTE state[256] = {};
@@ -94,7 +90,7 @@ TEST(DialogKeyboard, TabEnterEscAccessKeysAndTheTabStripsKeysInADialogShownCentr
                                k.wParam, k.lParam);
             }
         }};
-        if (c.outcome.open) {
+        if (c.outcome.focus != 0) { // still open
             steps.push_back([&](HWND window) {
                 BYTE state[256] = {};
                 ::SetKeyboardState(state);
@@ -109,50 +105,19 @@ TEST(DialogKeyboard, TabEnterEscAccessKeysAndTheTabStripsKeysInADialogShownCentr
         }
         auto open = [&] {
             if (!c.options) {
-                return frmSettingName::Ask(nullptr, "Player").has_value();
+                return frmSettingName::Ask(nullptr, "Player");
             }
             frmOptions::Show(nullptr, input);
-            return false; // only closed here, never saved
+            return std::optional<std::string>(); // only closed here, never saved
         };
-        seen.accepted = test::RunModalWith(c.options ? Options : SettingName, steps, open);
+        auto find = [&] {
+            return c.options ? ::FindWindowA("frmOptions", "KIV Options")
+                             : ::FindWindowA("frmSettingName", "Setting Name");
+        };
+        seen.answer = test::RunModalWith(find, steps, open);
         EXPECT_EQ(seen, c.outcome) << "focus " << seen.focus << ", tab " << seen.tab;
         EXPECT_EQ(shown.left + shown.right, ::GetSystemMetrics(SM_CXSCREEN));
     }
-}
-
-// Moved to a display of twice the DPI, a dialog takes the corner the system
-// suggests and lays its controls out anew, in a font of twice the height.
-TEST(ModalDialog, FollowsTheDpiOfItsDisplay) {
-    struct Shown {
-        RECT client, ok;
-        LOGFONTA font;
-    } at96{}, at192{};
-    auto look = [](HWND window, Shown& shown) {
-        HWND ok = ::GetDlgItem(window, frmSettingName::cmdOK);
-        ::GetClientRect(window, &shown.client);
-        ::GetWindowRect(ok, &shown.ok);
-        ::MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&shown.ok), 2);
-        ::GetObjectA(reinterpret_cast<HFONT>(::SendMessageA(ok, WM_GETFONT, 0, 0)),
-                     sizeof shown.font, &shown.font);
-    };
-    RECT frame{};
-    const RECT suggested{100, 50, 600, 500};
-    test::RunModalWith(SettingName, {[&](HWND window) {
-                           look(window, at96);
-                           ::SendMessageA(window, WM_DPICHANGED, MAKEWPARAM(192, 192),
-                                          reinterpret_cast<LPARAM>(&suggested));
-                           look(window, at192);
-                           ::GetWindowRect(window, &frame);
-                           ::PostMessageA(window, WM_CLOSE, 0, 0);
-                       }},
-                       [] { return frmSettingName::Ask(nullptr, "Player"); });
-    // Wine draws every frame at one DPI, so only the client's width is the dialog's own.
-    EXPECT_EQ(at192.client.right, 2 * at96.client.right);
-    EXPECT_EQ(at192.ok.top, 2 * at96.ok.top);
-    EXPECT_EQ(at192.ok.right - at192.ok.left, 2 * (at96.ok.right - at96.ok.left));
-    EXPECT_GT(std::abs(at192.font.lfHeight), std::abs(at96.font.lfHeight) * 3 / 2);
-    EXPECT_EQ(frame.left, suggested.left);
-    EXPECT_EQ(frame.top, suggested.top);
 }
 
 } // namespace

@@ -13,7 +13,7 @@
 
 #include <algorithm>
 #include <string>
-#include <vector>
+#include <tuple>
 
 namespace kiv::win32 {
 namespace {
@@ -73,13 +73,12 @@ TEST_F(MainWindowFixture, TheListIsSortedAndSelectingFromCodeOrByTheUserShowsThe
     ::SendMessageA(window.Hwnd(), WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(Combo()), CBN_SELCHANGE),
                    reinterpret_cast<LPARAM>(Combo()));
     EXPECT_EQ(TextOf(window.Hwnd()), "KIV - Letterbox");
-    const std::pair<int, const char*> labels[] = {{CAdjustPage::kLeft, "0"},
-                                                  {CAdjustPage::kTop, "-126"},
-                                                  {CAdjustPage::kWidth, "1024"},
-                                                  {CAdjustPage::kHeight, "1021"}};
-    for (const auto& [id, shown] : labels) {
-        EXPECT_EQ(TextOf(FindControl(window.Hwnd(), id)), shown);
+    std::string labels; // left, top, width, height
+    for (int id :
+         {CAdjustPage::kLeft, CAdjustPage::kTop, CAdjustPage::kWidth, CAdjustPage::kHeight}) {
+        labels += TextOf(FindControl(window.Hwnd(), id)) + " ";
     }
+    EXPECT_EQ(labels, "0 -126 1024 1021 ");
 }
 
 // Painting the window draws the etched line, then the setting list over it.
@@ -91,8 +90,8 @@ TEST_F(MainWindowFixture, PaintingTheWindowRedrawsTheSettingList) {
         listPaints += message == WM_PAINT ? 1 : 0;
         return std::optional<LRESULT>();
     });
-    ::InvalidateRect(window.Hwnd(), nullptr, FALSE); // the window alone, not its children
-    ::UpdateWindow(window.Hwnd());
+    // The window alone, not its children.
+    ::RedrawWindow(window.Hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     EXPECT_TRUE(PumpUntil([&] { return listPaints > 0; }, std::chrono::seconds(2)));
 }
 
@@ -128,7 +127,6 @@ TEST_F(MainWindowFixture, EachKindOfControlReachesTheController) {
 
     ::ShowWindow(window.Hwnd(), SW_SHOWNOACTIVATE);
     HWND label = Child("Orbit Increment (Pixels)");
-    ASSERT_NE(label, nullptr);
     HWND increment = ::GetDlgItem(::GetParent(label), ::GetDlgCtrlID(label) + 1);
     ::SetFocus(increment);
     type(increment, "4x2");
@@ -151,21 +149,17 @@ TEST_F(MainWindowFixture, EachKindOfControlReachesTheController) {
 TEST_F(MainWindowFixture, ADisplayChangeOrAResumePlacesThePlayerAgain) {
     WindowHandle player = SelectPlayerSetting();
     const Rect placed = desktop.Find(player)->rect;
-    const struct {
-        UINT message;
-        WPARAM wParam;
-        bool places;
-    } cases[] = {
+    const std::tuple<UINT, WPARAM, bool> cases[] = {
         {WM_DISPLAYCHANGE, 32, true},
         {WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC, true},
         {WM_POWERBROADCAST, PBT_APMRESUMESUSPEND, true},
         {WM_POWERBROADCAST, PBT_APMSUSPEND, false},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.message << " " << c.wParam);
+    for (const auto& [message, wParam, places] : cases) {
+        SCOPED_TRACE(testing::Message() << message << " " << wParam);
         desktop.Find(player)->rect = {1, 2, 3, 4};
-        ::SendMessageA(window.Hwnd(), c.message, c.wParam, MAKELPARAM(1024, 768));
-        EXPECT_EQ(desktop.Find(player)->rect == placed, c.places);
+        ::SendMessageA(window.Hwnd(), message, wParam, MAKELPARAM(1024, 768));
+        EXPECT_EQ(desktop.Find(player)->rect == placed, places);
     }
 }
 
@@ -184,9 +178,7 @@ TEST_F(MainWindowFixture, ATabsKeyTurnsToItsPageAndEveryPageFillsTheStripAtEvery
     EXPECT_TRUE(::IsChild(VisiblePage(), shift));
 
     HWND strip = ::FindWindowExA(window.Hwnd(), nullptr, WC_TABCONTROLA, nullptr);
-    ASSERT_NE(strip, nullptr);
-    const int count = static_cast<int>(::SendMessageA(strip, TCM_GETITEMCOUNT, 0, 0));
-    ASSERT_EQ(count, 4);
+    ASSERT_EQ(::SendMessageA(strip, TCM_GETITEMCOUNT, 0, 0), 4);
     auto choose = [&](int index) {
         ::SendMessageA(strip, TCM_SETCURSEL, static_cast<WPARAM>(index), 0);
         NMHDR header{strip, static_cast<UINT_PTR>(::GetDlgCtrlID(strip)), TCN_SELCHANGE};
@@ -198,14 +190,11 @@ TEST_F(MainWindowFixture, ATabsKeyTurnsToItsPageAndEveryPageFillsTheStripAtEvery
     auto widestControl = [&](HWND page) {
         const auto font = ::SendMessageA(Combo(), WM_GETFONT, 0, 0);
         EXPECT_NE(font, 0);
-        RECT area{};
+        RECT area{}, pageRect{}; // on the screen
         ::GetWindowRect(strip, &area);
-        ::MapWindowPoints(nullptr, window.Hwnd(), reinterpret_cast<POINT*>(&area), 2);
         ::SendMessageA(strip, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
-        RECT pageRect{};
         ::GetWindowRect(page, &pageRect);
-        ::MapWindowPoints(nullptr, window.Hwnd(), reinterpret_cast<POINT*>(&pageRect), 2);
-        EXPECT_TRUE(::EqualRect(&area, &pageRect));
+        EXPECT_TRUE(::EqualRect(&area, &pageRect)) << RectText(area) << " " << RectText(pageRect);
         LONG widest = 0;
         for (HWND child = ::GetWindow(page, GW_CHILD); child;
              child = ::GetWindow(child, GW_HWNDNEXT)) {
@@ -215,27 +204,23 @@ TEST_F(MainWindowFixture, ATabsKeyTurnsToItsPageAndEveryPageFillsTheStripAtEvery
             RECT r = {};
             ::GetWindowRect(child, &r);
             const std::string what = "\"" + TextOf(child) + "\"";
-            EXPECT_GT(r.right - r.left, 0) << what;
-            EXPECT_GT(r.bottom - r.top, 0) << what;
+            EXPECT_FALSE(::IsRectEmpty(&r)) << what;
             EXPECT_EQ(::SendMessageA(child, WM_GETFONT, 0, 0), font) << what;
             widest = std::max(widest, r.right - r.left);
         }
         return widest;
     };
 
-    std::vector<LONG> at96;
-    for (int i = 0; i < count; ++i) {
-        HWND page = choose(i);
-        ASSERT_NE(page, nullptr);
-        at96.push_back(widestControl(page));
+    LONG at96[4] = {};
+    for (int i = 0; i < 4; ++i) {
+        at96[i] = widestControl(choose(i));
     }
     RECT suggested{};
     ::GetWindowRect(window.Hwnd(), &suggested);
     ::SendMessageA(window.Hwnd(), WM_DPICHANGED, MAKEWPARAM(144, 144),
                    reinterpret_cast<LPARAM>(&suggested));
     for (int i : {3, 0, 1, 2}) {
-        const LONG at144 = widestControl(choose(i));
-        EXPECT_NEAR(at144, at96[static_cast<size_t>(i)] * 3 / 2, 2) << "page " << i;
+        EXPECT_NEAR(widestControl(choose(i)), at96[i] * 3 / 2, 2) << "page " << i;
     }
 }
 
@@ -264,9 +249,8 @@ TEST_F(MainWindowFixture, BroughtForwardAMinimizedWindowIsRestoredEvenInFront) {
 
 // A remote's "/S übersicht" finds "Übersicht" as the list's own search does.
 TEST_F(MainWindowFixture, ANameHandedOverFindsItsEntryWhateverTheCaseOfItsLetters) {
-    CWindowSetting setting;
-    setting.SettingName = "\334bersicht"; // Windows-1252 capital U with diaeresis
-    controller.Settings().Add(setting);
+    // Windows-1252 capital U with diaeresis
+    controller.Settings().Add(ControllerFixture::Setting("\334bersicht", {}));
     controller.FillSettingCombo();
     controller.SecondCopyStarted("/S \374bersicht");
     EXPECT_EQ(TextOf(Combo()), "\334bersicht");

@@ -21,13 +21,6 @@ namespace {
 using O = frmOptions;
 using test::FindControl;
 
-HWND Dialog() {
-    return ::FindWindowA("frmOptions", "KIV Options");
-}
-void Click(HWND button) {
-    ::PostMessageA(button, BM_CLICK, 0, 0);
-}
-
 struct OptionsDialogWiring : ::testing::Test {
     test::TempDir dir;
     test::RecordingReporter reporter;
@@ -35,7 +28,9 @@ struct OptionsDialogWiring : ::testing::Test {
     bool disabledContent = false;
     OptionsDialogInput input{
         options, {"4x3", "Anamorphic", "Letterbox"}, [this](bool d) { disabledContent = d; }};
-    std::string IniFile() const { return test::ReadBytes(options.INIFilePath); }
+    static HWND Dialog() { return ::FindWindowA("frmOptions", "KIV Options"); }
+    static void Click(HWND button) { ::PostMessageA(button, BM_CLICK, 0, 0); }
+    static bool Ticked(HWND box) { return ::SendMessageA(box, BM_GETCHECK, 0, 0) == BST_CHECKED; }
     void SetUp() override { options.INIFilePath = (dir.Path() / "KIV.ini").string(); }
 
     // Opens the dialog and runs `steps` on the window `find` gives, one after
@@ -43,63 +38,32 @@ struct OptionsDialogWiring : ::testing::Test {
     std::string Run(std::vector<test::ModalStep> steps, std::function<HWND()> find = Dialog) {
         return test::RunModalWith(std::move(find), std::move(steps), [&] {
             frmOptions::Show(nullptr, input);
-            return IniFile();
+            return test::ReadBytes(options.INIFilePath);
         });
     }
 };
 
 // The format of the file is the options store's; these are the keys the
 // clicks changed. The hot key editor's parts are wired here, their rules are
-// the portable core's (HotKeysTests).
+// the portable core's (HotKeysTests). The "..." button's Open dialog is driven
+// too, between two steps on the options dialog.
 TEST_F(OptionsDialogWiring, SaveWritesWhatTheControlsChangedAndExitKeepsTheFileAsItWas) {
-    const std::string saved = Run({[](HWND dialog) {
-        Click(FindControl(dialog, O::chkShowTrayIcon));
-        ::PostMessageA(FindControl(dialog, O::cboPlayListDefaultSetting), WM_CHAR, 'L', 0);
-        ::PostMessageA(FindControl(dialog, O::cboFeature), WM_CHAR, 'M',
-                       0); // "Move application up"
-        HWND editor = FindControl(dialog, O::hkFeature);
-        Click(::GetDlgItem(editor, CHotKeyControl::kShift));
-        HWND keys = ::GetDlgItem(editor, CHotKeyControl::kKey);
-        ::PostMessageA(keys, WM_CHAR, 'F', 0); // F1, then down to F3
-        ::PostMessageA(keys, WM_KEYDOWN, VK_DOWN, 0);
-        ::PostMessageA(keys, WM_KEYDOWN, VK_DOWN, 0);
-        Click(FindControl(dialog, O::cmdSave));
-    }});
-    for (const char* line : {"\r\nShowTrayIcon=0\r\n", "\r\nPlayListDefaultSetting=Letterbox\r\n",
-                             "\r\nHotKeyMoveUp=10114\r\n"}) {
-        EXPECT_NE(saved.find(line), std::string::npos) << line << " in " << saved;
-    }
-    EXPECT_TRUE(disabledContent);
-
-    // Esc leaves through Exit: the changes go with the dialog. The feature's
-    // key saved above shows on the editor's parts.
-    bool shiftShown = false;
-    EXPECT_EQ(Run({[](HWND dialog) {
-                       Click(FindControl(dialog, O::chkAutoMouseHide));
-                       ::PostMessageA(FindControl(dialog, O::cboFeature), WM_CHAR, 'M', 0);
-                   },
-                   [&](HWND dialog) {
-                       HWND editor = FindControl(dialog, O::hkFeature);
-                       shiftShown = ::SendMessageA(::GetDlgItem(editor, CHotKeyControl::kShift),
-                                                   BM_GETCHECK, 0, 0) == BST_CHECKED;
-                       ::PostMessageA(::GetDlgItem(editor, CHotKeyControl::kKey), WM_KEYDOWN,
-                                      VK_HOME, 0); // "None"
-                       ::PostMessageA(FindControl(dialog, O::txtSideMargin), WM_KEYDOWN, VK_ESCAPE,
-                                      0);
-                   }}),
-              saved);
-    EXPECT_TRUE(shiftShown);
-    EXPECT_TRUE(options.AutoMouseHide);
-    EXPECT_EQ(options.HotKeyMoveUp, "10114");
-    EXPECT_TRUE(reporter.messages.empty());
-}
-
-// The "..." button's Open dialog is driven too, between two steps on the options dialog.
-TEST_F(OptionsDialogWiring, TheProgramToLaunchIsChosenInTheOpenDialog) {
     const std::string program = (dir.Path() / "player.exe").string();
     test::WriteBytes(program, "MZ");
     const std::string saved =
-        Run({[](HWND dialog) { Click(FindControl(dialog, O::cmdGetLaunchProgram)); },
+        Run({[](HWND dialog) {
+                 Click(FindControl(dialog, O::chkShowTrayIcon));
+                 ::PostMessageA(FindControl(dialog, O::cboPlayListDefaultSetting), WM_CHAR, 'L', 0);
+                 // "Move application up"
+                 ::PostMessageA(FindControl(dialog, O::cboFeature), WM_CHAR, 'M', 0);
+                 HWND editor = FindControl(dialog, O::hkFeature);
+                 Click(::GetDlgItem(editor, CHotKeyControl::kShift));
+                 HWND keys = ::GetDlgItem(editor, CHotKeyControl::kKey);
+                 ::PostMessageA(keys, WM_CHAR, 'F', 0); // F1, then down to F3
+                 ::PostMessageA(keys, WM_KEYDOWN, VK_DOWN, 0);
+                 ::PostMessageA(keys, WM_KEYDOWN, VK_DOWN, 0);
+                 Click(FindControl(dialog, O::cmdGetLaunchProgram));
+             },
              [&](HWND open) {
                  for (int nameBox : {0x47C /* the name combo box */, 0x480 /* the name edit */}) {
                      ::SetDlgItemTextA(open, nameBox, program.c_str());
@@ -111,7 +75,33 @@ TEST_F(OptionsDialogWiring, TheProgramToLaunchIsChosenInTheOpenDialog) {
                 HWND open = ::FindWindowA(nullptr, "Location Program to Launch");
                 return open != nullptr ? open : Dialog();
             });
+    for (const char* line : {"\r\nShowTrayIcon=0\r\n", "\r\nPlayListDefaultSetting=Letterbox\r\n",
+                             "\r\nHotKeyMoveUp=10114\r\n"}) {
+        EXPECT_NE(saved.find(line), std::string::npos) << line << " in " << saved;
+    }
     EXPECT_NE(saved.find("\r\nLaunchApplication=" + program + "\r\n"), std::string::npos) << saved;
+    EXPECT_TRUE(disabledContent);
+
+    // Esc leaves through Exit: the changes go with the dialog. The feature's
+    // key saved above shows on the editor's parts.
+    bool shiftShown = false;
+    const std::string exited =
+        Run({[](HWND dialog) {
+                 Click(FindControl(dialog, O::chkAutoMouseHide));
+                 ::PostMessageA(FindControl(dialog, O::cboFeature), WM_CHAR, 'M', 0);
+             },
+             [&](HWND dialog) {
+                 HWND editor = FindControl(dialog, O::hkFeature);
+                 shiftShown = Ticked(::GetDlgItem(editor, CHotKeyControl::kShift));
+                 // "None"
+                 ::PostMessageA(::GetDlgItem(editor, CHotKeyControl::kKey), WM_KEYDOWN, VK_HOME, 0);
+                 ::PostMessageA(FindControl(dialog, O::txtSideMargin), WM_KEYDOWN, VK_ESCAPE, 0);
+             }});
+    EXPECT_EQ(exited, saved);
+    EXPECT_TRUE(shiftShown);
+    EXPECT_TRUE(options.AutoMouseHide);
+    EXPECT_EQ(options.HotKeyMoveUp, "10114");
+    EXPECT_TRUE(reporter.messages.empty());
 }
 
 // The access key of a tab or of any control on any page, upper-cased.
@@ -143,8 +133,8 @@ TEST_F(OptionsDialogWiring, EveryAccessKeyIsTakenOnce) {
         });
         Click(FindControl(dialog, O::cmdExit));
     }});
-    std::sort(keys.begin(), keys.end());
-    EXPECT_EQ(std::adjacent_find(keys.begin(), keys.end()), keys.end())
+    std::ranges::sort(keys);
+    EXPECT_EQ(std::ranges::adjacent_find(keys), keys.end())
         << "an access key taken twice: " << keys;
 }
 
@@ -158,7 +148,7 @@ TEST_F(OptionsDialogWiring, TheStartBoxAddsAndRemovesKivsEntryInTheRunKey) {
     std::vector<bool> shown;
     auto toggleAndSave = [&](HWND dialog) {
         HWND box = FindControl(dialog, O::chkStartWithWindows);
-        shown.push_back(::SendMessageA(box, BM_GETCHECK, 0, 0) == BST_CHECKED);
+        shown.push_back(Ticked(box));
         Click(box);
         Click(FindControl(dialog, O::cmdSave));
     };
@@ -175,16 +165,16 @@ TEST_F(OptionsDialogWiring, ASaveThatCannotWriteTheFileSaysSoAndKeepsTheDialogOp
     test::WriteBytes(options.INIFilePath, before);
     ASSERT_TRUE(::SetFileAttributesA(options.INIFilePath.c_str(), FILE_ATTRIBUTE_READONLY));
     bool trayIconChecked = true;
-    EXPECT_EQ(Run({[](HWND dialog) {
-                       Click(FindControl(dialog, O::chkShowTrayIcon));
-                       Click(FindControl(dialog, O::cmdSave));
-                   },
-                   [&](HWND dialog) { // still open after the save
-                       trayIconChecked = ::SendMessageA(FindControl(dialog, O::chkShowTrayIcon),
-                                                        BM_GETCHECK, 0, 0) == BST_CHECKED;
-                       Click(FindControl(dialog, O::cmdExit));
-                   }}),
-              before);
+    const std::string after = Run({[](HWND dialog) {
+                                       Click(FindControl(dialog, O::chkShowTrayIcon));
+                                       Click(FindControl(dialog, O::cmdSave));
+                                   },
+                                   [&](HWND dialog) { // still open after the save
+                                       trayIconChecked =
+                                           Ticked(FindControl(dialog, O::chkShowTrayIcon));
+                                       Click(FindControl(dialog, O::cmdExit));
+                                   }});
+    EXPECT_EQ(after, before);
     ::SetFileAttributesA(options.INIFilePath.c_str(), FILE_ATTRIBUTE_NORMAL);
     EXPECT_EQ(reporter.Said(),
               std::vector<std::string>{"SaveSettings: Error: 75. Path/File access error"});

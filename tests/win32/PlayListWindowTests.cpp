@@ -8,8 +8,6 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
-#include <functional>
-
 namespace kiv::win32 {
 namespace {
 
@@ -29,12 +27,20 @@ void Click(int id) {
 std::string Titles() {
     std::string titles;
     char text[64] = {};
-    const auto rows = ::SendMessageA(Item(Id::lvwTitles), LVM_GETITEMCOUNT, 0, 0);
-    for (int row = 0; row < rows; ++row) {
+    for (int row = 0; row < ListView_GetItemCount(Item(Id::lvwTitles)); ++row) {
         ListView_GetItemText(Item(Id::lvwTitles), row, 0, text, sizeof text);
         titles += std::string(text) + "|";
     }
     return titles;
+}
+// What the title list tells the dialog of a click on `row` (-1: on no row)
+// or on the heading of `column`.
+void ListNotifies(UINT code, int row, int column = 0) {
+    NMITEMACTIVATE click{};
+    click.hdr = {Item(Id::lvwTitles), Id::lvwTitles, code};
+    click.iItem = row;
+    click.iSubItem = column;
+    ::SendMessageA(Dialog(), WM_NOTIFY, Id::lvwTitles, reinterpret_cast<LPARAM>(&click));
 }
 bool IsDefault(int id) {
     return (::GetWindowLongA(Item(id), GWL_STYLE) & BS_DEFPUSHBUTTON) != 0;
@@ -47,9 +53,8 @@ struct PlayListWindow : ::testing::Test {
     AddingDriveArrival arrival{list, drive};
     CPlayListWindow rules{{list, "R:", {"4x3", "Wide"}, drive, arrival, reporter}};
 
-    bool Show(std::function<void()> user) {
-        return RunModalWith(Dialog, {[user](HWND) { user(); }},
-                            [&] { return frmPlayList::Show(nullptr, rules); });
+    bool Show(ModalStep user) {
+        return RunModalWith(Dialog, {user}, [&] { return frmPlayList::Show(nullptr, rules); });
     }
 };
 
@@ -58,7 +63,7 @@ TEST_F(PlayListWindow, RefusesAListedDiscUpdatesSortsByTextDeletesAndSelects) {
     list.Add("Heat", "Wide", "HEAT", "2B");
     list.Add("Zed", "4x3", "ZED", "10");
     drive.disc = {"HEAT", "2B"};
-    const bool chosen = Show([] {
+    const bool chosen = Show([](HWND) {
         EXPECT_EQ(TextOf(Item(Id::txtAddTitle)), "Heat"); // the disc in the drive
         Click(Id::cmdAdd);                                // is listed already
         ::SetFocus(Item(Id::txtAddTitle));
@@ -67,10 +72,7 @@ TEST_F(PlayListWindow, RefusesAListedDiscUpdatesSortsByTextDeletesAndSelects) {
         ::SendMessageA(Dialog(), WM_COMMAND, IDOK, 0); // Enter presses Update
         EXPECT_TRUE(IsDefault(Id::cmdSelect));
 
-        NMLISTVIEW click{};
-        click.hdr = {Item(Id::lvwTitles), Id::lvwTitles, LVN_COLUMNCLICK};
-        click.iSubItem = 3; // "Serial", as text: 10, 2B, 9
-        ::SendMessageA(Dialog(), WM_NOTIFY, Id::lvwTitles, reinterpret_cast<LPARAM>(&click));
+        ListNotifies(LVN_COLUMNCLICK, -1, 3); // "Serial", as text: 10, 2B, 9
         EXPECT_EQ(Titles(), "Zed|Heat2|Alien|");
         Click(Id::cmdDelete);
         EXPECT_EQ(Titles(), "Zed|Alien|");
@@ -79,14 +81,10 @@ TEST_F(PlayListWindow, RefusesAListedDiscUpdatesSortsByTextDeletesAndSelects) {
         // A click on the highlighted row loads it again; one on empty space,
         // which takes the highlight away, runs the enable rules.
         ::SetWindowTextA(Item(Id::txtAddTitle), "Edited");
-        NMITEMACTIVATE rowClick{};
-        rowClick.hdr = {Item(Id::lvwTitles), Id::lvwTitles, static_cast<UINT>(NM_CLICK)};
-        rowClick.iItem = 1;
-        ::SendMessageA(Dialog(), WM_NOTIFY, Id::lvwTitles, reinterpret_cast<LPARAM>(&rowClick));
+        ListNotifies(NM_CLICK, 1);
         EXPECT_EQ(TextOf(Item(Id::txtAddTitle)), "Alien");
         ListView_SetItemState(Item(Id::lvwTitles), -1, 0, LVIS_SELECTED);
-        rowClick.iItem = -1;
-        ::SendMessageA(Dialog(), WM_NOTIFY, Id::lvwTitles, reinterpret_cast<LPARAM>(&rowClick));
+        ListNotifies(NM_CLICK, -1);
         EXPECT_FALSE(::IsWindowEnabled(Item(Id::cmdDelete)));
         ListView_SetItemState(Item(Id::lvwTitles), 1, LVIS_SELECTED, LVIS_SELECTED);
         Click(Id::cmdSelect);
@@ -94,8 +92,8 @@ TEST_F(PlayListWindow, RefusesAListedDiscUpdatesSortsByTextDeletesAndSelects) {
     EXPECT_TRUE(chosen);
     EXPECT_EQ(rules.CurrentSetting(), "4x3");
     EXPECT_EQ(list.Item("C2")->Title, "Heat2");
-    EXPECT_EQ(reporter.messages.size(), 1u);                                       // Add, refused
-    EXPECT_FALSE(Show([] { ::SendMessageA(Dialog(), WM_COMMAND, IDCANCEL, 0); })); // Esc
+    EXPECT_EQ(reporter.messages.size(), 1u); // Add, refused
+    EXPECT_FALSE(Show([](HWND) { ::SendMessageA(Dialog(), WM_COMMAND, IDCANCEL, 0); })); // Esc
 }
 
 } // namespace
