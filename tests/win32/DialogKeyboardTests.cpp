@@ -2,7 +2,8 @@
 // dialogs while they run their own message loops: the "Setting Name" dialog
 // for moving between controls, pressing buttons and the name they answer,
 // "KIV Options" for the tab strip. Every dialog of the program has these
-// keys; their own tests check only what their controls do.
+// keys; their own tests check only what their controls do. Last, how the
+// modal dialog base follows the DPI of its display.
 #include "dialogs/win32/frmOptions.h"
 #include "dialogs/win32/frmSettingName.h"
 #include "support/ModalDriver.h"
@@ -11,6 +12,7 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <optional>
 #include <string>
 #include <vector>
@@ -118,6 +120,41 @@ TEST(DialogKeyboard, TabEnterEscAccessKeysAndTheTabStripsKeysInADialogShownCentr
         EXPECT_EQ(seen, c.outcome) << "focus " << seen.focus << ", tab " << seen.tab;
         EXPECT_EQ(shown.left + shown.right, ::GetSystemMetrics(SM_CXSCREEN));
     }
+}
+
+// Moved to a display of twice the DPI, a dialog takes the corner the system
+// suggests and lays its controls out anew, in a font of twice the height.
+TEST(ModalDialog, FollowsTheDpiOfItsDisplay) {
+    struct Shown {
+        RECT frame, client, ok;
+        LOGFONTA font;
+    } at96{}, at192{};
+    auto look = [](HWND window, Shown& shown) {
+        HWND ok = ::GetDlgItem(window, frmSettingName::cmdOK);
+        ::GetWindowRect(window, &shown.frame);
+        ::GetClientRect(window, &shown.client);
+        ::GetWindowRect(ok, &shown.ok);
+        ::MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&shown.ok), 2);
+        ::GetObjectA(reinterpret_cast<HFONT>(::SendMessageA(ok, WM_GETFONT, 0, 0)),
+                     sizeof shown.font, &shown.font);
+    };
+    const RECT suggested{100, 50, 600, 500};
+    test::RunModalWith([] { return ::FindWindowA("frmSettingName", "Setting Name"); },
+                       {[&](HWND window) {
+                           look(window, at96);
+                           ::SendMessageA(window, WM_DPICHANGED, MAKEWPARAM(192, 192),
+                                          reinterpret_cast<LPARAM>(&suggested));
+                           look(window, at192);
+                           ::PostMessageA(window, WM_CLOSE, 0, 0);
+                       }},
+                       [] { return frmSettingName::Ask(nullptr, "Player"); });
+    // Wine draws every frame at one DPI, so only the client's width is the dialog's own.
+    EXPECT_EQ(at192.client.right, 2 * at96.client.right);
+    EXPECT_EQ(at192.ok.top, 2 * at96.ok.top);
+    EXPECT_EQ(at192.ok.right - at192.ok.left, 2 * (at96.ok.right - at96.ok.left));
+    EXPECT_GT(std::abs(at192.font.lfHeight), std::abs(at96.font.lfHeight) * 3 / 2);
+    EXPECT_EQ(at192.frame.left, suggested.left);
+    EXPECT_EQ(at192.frame.top, suggested.top);
 }
 
 } // namespace
