@@ -28,16 +28,10 @@ struct BlankingE2e : ::testing::Test {
 
     // Starts KIV on the setting and waits for the strips around the player.
     bool StartBlanking(KivProcess& kiv) {
-        if (kiv.WaitForMainWindow() == nullptr) {
-            return false;
-        }
-        if (!PumpUntil([&] { return SameRect(WindowRectOf(player.Window()), kPlayerRect); })) {
-            return false;
-        }
         const RECT screen = {0, 0, ::GetSystemMetrics(SM_CXSCREEN),
                              ::GetSystemMetrics(SM_CYSCREEN)};
-        const std::vector<std::string> expected = ExpectedStrips(screen, kPlayerRect);
-        return PumpUntil([&] { return VisibleStrips(kiv.ProcessId()) == expected; });
+        return kiv.WaitForMainWindow() != nullptr && WaitForRect(player.Window(), kPlayerRect) &&
+               WaitForStrips(kiv.ProcessId(), screen, kPlayerRect);
     }
     static CWindowSetting Movie() {
         CWindowSetting movie = Setting("Movie", 100, 50, 800, 600);
@@ -65,12 +59,11 @@ TEST_F(BlankingE2e, AStripsContextMenuLeavesThePlayerInFrontOfKiv) {
     WaitUntilSteady([] { return ::GetForegroundWindow(); }, 500ms);
     ASSERT_TRUE(ClickAt({kPlayerRect.left + 40, kPlayerRect.top + 70}));
     auto playerAboveKiv = [&] {
-        for (HWND w = player.Window(); w != nullptr; w = ::GetWindow(w, GW_HWNDNEXT)) {
-            if (w == main) {
-                return true;
-            }
+        HWND w = player.Window();
+        while (w != nullptr && w != main) {
+            w = ::GetWindow(w, GW_HWNDNEXT);
         }
-        return false;
+        return w == main;
     };
     WaitUntilSteady([] { return ::GetForegroundWindow(); }, 500ms);
     ASSERT_TRUE(PumpUntil(playerAboveKiv));
@@ -78,7 +71,7 @@ TEST_F(BlankingE2e, AStripsContextMenuLeavesThePlayerInFrontOfKiv) {
     const POINT onLeftStrip{kPlayerRect.left / 2, 300};
     SendMouse(MOUSEEVENTF_RIGHTDOWN, onLeftStrip);
     SendMouse(MOUSEEVENTF_RIGHTUP, onLeftStrip);
-    ASSERT_TRUE(PumpUntil([&] { return FindProcessWindow(kiv.ProcessId(), "#32768") != nullptr; }));
+    ASSERT_NE(kiv.WaitForMenu(), nullptr);
     EXPECT_NE(::GetForegroundWindow(), main);
     EXPECT_TRUE(playerAboveKiv());
     Tap(VK_ESCAPE);
@@ -127,8 +120,7 @@ TEST_F(BlankingE2e, StripsFrameThePlayerAndTheTaskbarComesBackHoweverKivEnds) {
         SCOPED_TRACE(end.how);
         {
             KivProcess kiv(folder, "/S Movie");
-            ASSERT_TRUE(StartBlanking(kiv))
-                << ::testing::PrintToString(VisibleStrips(kiv.ProcessId()));
+            ASSERT_TRUE(StartBlanking(kiv));
             ASSERT_TRUE(PumpUntil([] { return !TaskbarVisible(); }));
             EXPECT_TRUE(MarkerExists());
             // The picture stays uncovered just inside the player's frame and title bar.
@@ -176,10 +168,9 @@ TEST_F(BlankingE2e, TheTaskbarStaysHiddenWithTheTrayIconAndOrbitingStepsThePlaye
 
     ASSERT_TRUE(SetCheck(main, "Orbiting On", true));
     const RECT stepped = {101, 51, 901, 651};
-    ASSERT_TRUE(PumpUntil([&] { return SameRect(WindowRectOf(player.Window()), stepped); }))
-        << RectText(WindowRectOf(player.Window()));
+    ASSERT_TRUE(WaitForRect(player.Window(), stepped));
     ASSERT_TRUE(SetCheck(main, "Orbiting On", false));
-    EXPECT_TRUE(PumpUntil([&] { return SameRect(WindowRectOf(player.Window()), kPlayerRect); }));
+    EXPECT_TRUE(WaitForRect(player.Window(), kPlayerRect));
 }
 
 } // namespace

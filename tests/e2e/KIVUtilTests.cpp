@@ -162,9 +162,7 @@ TEST(SizeHookHostTest, AThirtyTwoBitPlayerGrowsPastTheScreenThroughTheHostWhileK
             EXPECT_EQ(WindowRectOf(player.Window()).left, 0);
             continue;
         }
-        EXPECT_TRUE(PumpUntil([&] {
-            return SameRect(WindowRectOf(player.Window()), Ltwh(0, -126, kTallWidth, kTallHeight));
-        })) << RectText(WindowRectOf(player.Window()));
+        EXPECT_TRUE(WaitForRect(player.Window(), Ltwh(0, -126, kTallWidth, kTallHeight)));
         const win32::UniqueKernelHandle host = OpenProcessNamed(L"KIVUtil32Host.exe");
         ASSERT_TRUE(host);
         if (c.killed) {
