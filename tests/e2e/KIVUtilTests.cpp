@@ -166,9 +166,7 @@ TEST(SizeHookHostTest, AThirtyTwoBitPlayerGrowsPastTheScreenThroughTheHostWhileK
         const win32::UniqueKernelHandle host = OpenProcessNamed(L"KIVUtil32Host.exe");
         ASSERT_TRUE(host);
         if (c.killed) {
-            const win32::UniqueKernelHandle process(
-                OpenProcess(PROCESS_TERMINATE, FALSE, kiv.ProcessId()));
-            TerminateProcess(process.Get(), 9);
+            TerminateProcess(kiv.Handle(), 9);
         } else {
             EXPECT_TRUE(kiv.Close());
         }

@@ -324,9 +324,6 @@ bool InputWitness::SendAndSettle(std::vector<INPUT> events) {
     const ULONG_PTR tag = ++serial;
     // Only the last event is watched for: a hook before the witness may keep
     // an earlier one (a hot key) from it, but never the last, which is a release.
-    if (events.empty()) {
-        return true;
-    }
     events.back().ki.dwExtraInfo = tag;
     gWitnessSeen = 0;
     gWitnessTag = tag;

@@ -245,7 +245,7 @@ template <typename Value> bool WaitUntilSteady(Value value, std::chrono::millise
 
 // A keyboard hook of the test's own. Input events are handled one after the
 // other, so once it has seen the last injected event every hook has handled
-// the earlier ones. SendAndSettle injects the events and returns once the
+// the earlier ones. SendAndSettle injects the events (one at least) and returns once the
 // last has been seen and the messages posted meanwhile have run: "nothing
 // arrived" is then a fact, not a timing guess.
 class InputWitness {

@@ -15,14 +15,6 @@ namespace kiv::e2e {
 
 namespace fs = std::filesystem;
 
-namespace {
-// True while a copy of KIV holds its single-instance mutex.
-bool KivInstanceExists() {
-    win32::UniqueKernelHandle mutex(::OpenMutexW(SYNCHRONIZE, FALSE, kSingleInstanceMutexName));
-    return mutex.IsValid();
-}
-} // namespace
-
 KivFolder::KivFolder() {
     static std::atomic<int> counter{0};
     mPath = fs::temp_directory_path() / ("kiv-e2e-" + std::to_string(::GetCurrentProcessId()) +
@@ -119,7 +111,12 @@ void KivFolder::WriteSettings(const std::vector<CWindowSetting>& settings) const
 KivProcess::KivProcess(const fs::path& folder, std::string_view arguments,
                        bool waitForEarlierCopy) {
     if (waitForEarlierCopy) {
-        PumpUntil([] { return !KivInstanceExists(); });
+        // Gone once no copy holds the single-instance mutex.
+        PumpUntil([] {
+            return !win32::UniqueKernelHandle(
+                        ::OpenMutexW(SYNCHRONIZE, FALSE, kSingleInstanceMutexName))
+                        .IsValid();
+        });
     }
     mProcess =
         StartProcess("\"" + (folder / "kiv.exe").string() + "\" " + std::string(arguments), folder);
