@@ -21,23 +21,15 @@ struct BlankingE2e : ::testing::Test {
     }
     void TearDown() override {
         // Whatever happened, the next test starts with a taskbar.
-        if (!TaskbarVisible()) {
-            ShowTaskbar();
-        }
+        ShowTaskbar();
     }
 
     // Starts KIV on the setting and waits for the strips around the player.
     bool StartBlanking(KivProcess& kiv) {
-        if (kiv.WaitForMainWindow() == nullptr) {
-            return false;
-        }
-        if (!PumpUntil([&] { return SameRect(WindowRectOf(player.Window()), kPlayerRect); })) {
-            return false;
-        }
         const RECT screen = {0, 0, ::GetSystemMetrics(SM_CXSCREEN),
                              ::GetSystemMetrics(SM_CYSCREEN)};
-        const std::vector<std::string> expected = ExpectedStrips(screen, kPlayerRect);
-        return PumpUntil([&] { return VisibleStrips(kiv.ProcessId()) == expected; });
+        return kiv.WaitForMainWindow() != nullptr && WaitForRect(player.Window(), kPlayerRect) &&
+               WaitForStrips(kiv.ProcessId(), screen, kPlayerRect);
     }
     static CWindowSetting Movie() {
         CWindowSetting movie = Setting("Movie", 100, 50, 800, 600);
@@ -65,12 +57,11 @@ TEST_F(BlankingE2e, AStripsContextMenuLeavesThePlayerInFrontOfKiv) {
     WaitUntilSteady([] { return ::GetForegroundWindow(); }, 500ms);
     ASSERT_TRUE(ClickAt({kPlayerRect.left + 40, kPlayerRect.top + 70}));
     auto playerAboveKiv = [&] {
-        for (HWND w = player.Window(); w != nullptr; w = ::GetWindow(w, GW_HWNDNEXT)) {
-            if (w == main) {
-                return true;
-            }
+        HWND w = player.Window();
+        while (w != nullptr && w != main) {
+            w = ::GetWindow(w, GW_HWNDNEXT);
         }
-        return false;
+        return w == main;
     };
     WaitUntilSteady([] { return ::GetForegroundWindow(); }, 500ms);
     ASSERT_TRUE(PumpUntil(playerAboveKiv));
@@ -78,7 +69,7 @@ TEST_F(BlankingE2e, AStripsContextMenuLeavesThePlayerInFrontOfKiv) {
     const POINT onLeftStrip{kPlayerRect.left / 2, 300};
     SendMouse(MOUSEEVENTF_RIGHTDOWN, onLeftStrip);
     SendMouse(MOUSEEVENTF_RIGHTUP, onLeftStrip);
-    ASSERT_TRUE(PumpUntil([&] { return FindProcessWindow(kiv.ProcessId(), "#32768") != nullptr; }));
+    ASSERT_NE(kiv.WaitForMenu(), nullptr);
     EXPECT_NE(::GetForegroundWindow(), main);
     EXPECT_TRUE(playerAboveKiv());
     Tap(VK_ESCAPE);
@@ -98,28 +89,27 @@ TEST_F(BlankingE2e, StripsFrameThePlayerAndTheTaskbarComesBackHoweverKivEnds) {
     const DWORD off = 0;
     ::RegSetKeyValueA(HKEY_CURRENT_USER, "Software\\Wine\\WineDbg", "ShowCrashDialog", REG_DWORD,
                       &off, sizeof off);
-    const DWORD kAccess = PROCESS_CREATE_THREAD | PROCESS_QUERY_INFORMATION | PROCESS_VM_OPERATION |
-                          PROCESS_VM_WRITE | PROCESS_VM_READ | PROCESS_TERMINATE | SYNCHRONIZE;
     const struct {
         const char* how;
         bool backAtNextStart;
-        void (*end)(const KivProcess&, HANDLE process);
+        void (*end)(const KivProcess&);
     } ends[] = {
         {"closed", false,
-         [](const KivProcess& kiv, HANDLE) { ::PostMessageA(kiv.MainWindow(), WM_CLOSE, 0, 0); }},
-        {"killed", true, [](const KivProcess&, HANDLE process) { ::TerminateProcess(process, 9); }},
+         [](const KivProcess& kiv) { ::PostMessageA(kiv.MainWindow(), WM_CLOSE, 0, 0); }},
+        {"killed", true, [](const KivProcess& kiv) { ::TerminateProcess(kiv.Handle(), 9); }},
         {"the session ends", false,
-         [](const KivProcess& kiv, HANDLE) {
+         [](const KivProcess& kiv) {
              DWORD_PTR answer = 0;
              ::SendMessageTimeoutA(kiv.MainWindow(), WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF,
                                    SMTO_ABORTIFHUNG, 5000, &answer);
          }},
         // A thread that starts at an address holding no code faults at once.
         {"an unhandled exception", false,
-         [](const KivProcess&, HANDLE process) {
-             win32::UniqueKernelHandle thread(::CreateRemoteThread(
-                 process, nullptr, 0, reinterpret_cast<LPTHREAD_START_ROUTINE>(std::uintptr_t{16}),
-                 nullptr, 0, nullptr));
+         [](const KivProcess& kiv) {
+             win32::UniqueKernelHandle thread(
+                 ::CreateRemoteThread(kiv.Handle(), nullptr, 0,
+                                      reinterpret_cast<LPTHREAD_START_ROUTINE>(std::uintptr_t{16}),
+                                      nullptr, 0, nullptr));
          }},
     };
     WriteSetting();
@@ -127,16 +117,13 @@ TEST_F(BlankingE2e, StripsFrameThePlayerAndTheTaskbarComesBackHoweverKivEnds) {
         SCOPED_TRACE(end.how);
         {
             KivProcess kiv(folder, "/S Movie");
-            ASSERT_TRUE(StartBlanking(kiv))
-                << ::testing::PrintToString(VisibleStrips(kiv.ProcessId()));
+            ASSERT_TRUE(StartBlanking(kiv));
             ASSERT_TRUE(PumpUntil([] { return !TaskbarVisible(); }));
             EXPECT_TRUE(MarkerExists());
             // The picture stays uncovered just inside the player's frame and title bar.
             POINT inside{kPlayerRect.left + 40, kPlayerRect.top + 70};
             EXPECT_EQ(::GetAncestor(::WindowFromPoint(inside), GA_ROOT), player.Window());
-            win32::UniqueKernelHandle process(::OpenProcess(kAccess, FALSE, kiv.ProcessId()));
-            ASSERT_TRUE(process);
-            end.end(kiv, process.Get());
+            end.end(kiv);
             if (end.backAtNextStart) {
                 ASSERT_TRUE(kiv.WaitForExit());
                 EXPECT_FALSE(TaskbarVisible());
@@ -176,10 +163,9 @@ TEST_F(BlankingE2e, TheTaskbarStaysHiddenWithTheTrayIconAndOrbitingStepsThePlaye
 
     ASSERT_TRUE(SetCheck(main, "Orbiting On", true));
     const RECT stepped = {101, 51, 901, 651};
-    ASSERT_TRUE(PumpUntil([&] { return SameRect(WindowRectOf(player.Window()), stepped); }))
-        << RectText(WindowRectOf(player.Window()));
+    ASSERT_TRUE(WaitForRect(player.Window(), stepped));
     ASSERT_TRUE(SetCheck(main, "Orbiting On", false));
-    EXPECT_TRUE(PumpUntil([&] { return SameRect(WindowRectOf(player.Window()), kPlayerRect); }));
+    EXPECT_TRUE(WaitForRect(player.Window(), kPlayerRect));
 }
 
 } // namespace

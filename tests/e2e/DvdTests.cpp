@@ -28,8 +28,7 @@ TEST_F(DvdTest, StartUpStartsThePlayerSelectsTheDiscsSettingAndPlacesTheWindowWh
     EXPECT_EQ(kiv.Caption(), "KIV - Movie");
     HWND player = nullptr;
     ASSERT_TRUE(PumpUntil([&] { return (player = ::FindWindowA("KivTestPlayer", nullptr)); }));
-    EXPECT_TRUE(PumpUntil([&] { return SameRect(WindowRectOf(player), Ltwh(33, 44, 555, 333)); }))
-        << RectText(WindowRectOf(player));
+    EXPECT_TRUE(WaitForRect(player, Ltwh(33, 44, 555, 333)));
     ::PostMessageA(player, WM_CLOSE, 0, 0);
     EXPECT_TRUE(PumpUntil([&] { return !::IsWindow(player); }));
 }

@@ -162,15 +162,11 @@ TEST(SizeHookHostTest, AThirtyTwoBitPlayerGrowsPastTheScreenThroughTheHostWhileK
             EXPECT_EQ(WindowRectOf(player.Window()).left, 0);
             continue;
         }
-        EXPECT_TRUE(PumpUntil([&] {
-            return SameRect(WindowRectOf(player.Window()), Ltwh(0, -126, kTallWidth, kTallHeight));
-        })) << RectText(WindowRectOf(player.Window()));
+        EXPECT_TRUE(WaitForRect(player.Window(), Ltwh(0, -126, kTallWidth, kTallHeight)));
         const win32::UniqueKernelHandle host = OpenProcessNamed(L"KIVUtil32Host.exe");
         ASSERT_TRUE(host);
         if (c.killed) {
-            const win32::UniqueKernelHandle process(
-                OpenProcess(PROCESS_TERMINATE, FALSE, kiv.ProcessId()));
-            TerminateProcess(process.Get(), 9);
+            TerminateProcess(kiv.Handle(), 9);
         } else {
             EXPECT_TRUE(kiv.Close());
         }

@@ -14,10 +14,6 @@ namespace {
 
 constexpr RECT kExact = {33, 44, 33 + 555, 44 + 333};
 
-bool WaitForRect(HWND window, const RECT& wanted) {
-    return PumpUntil([&] { return SameRect(WindowRectOf(window), wanted); });
-}
-
 struct SpineTest : ::testing::Test {
     KivFolder folder;
 };
@@ -42,8 +38,7 @@ TEST_F(SpineTest, TheFrontPlayerWindowIsMovedAndWhenLockedPutBackAtOnce) {
     for (int move = 0; move < 3; ++move) {
         SCOPED_TRACE(move);
         ::MoveWindow(front, 200 + move, 150, 300, 200, TRUE);
-        EXPECT_TRUE(PumpUntil([&] { return SameRect(WindowRectOf(front), kExact); }, 400ms))
-            << RectText(WindowRectOf(front));
+        EXPECT_TRUE(WaitForRect(front, kExact, 400ms));
     }
 }
 
@@ -91,7 +86,7 @@ TEST_F(SpineTest, ASecondCopyHandsItsSettingToTheFirstAndHostileTextsDoNoHarm) {
     KivProcess second(folder, "/S exact /R", false);
     EXPECT_TRUE(second.WaitForExit());
     EXPECT_EQ(second.ExitCode(), 0u);
-    EXPECT_TRUE(WaitForRect(player.Window(), kExact)) << RectText(WindowRectOf(player.Window()));
+    EXPECT_TRUE(WaitForRect(player.Window(), kExact));
     EXPECT_TRUE(PumpUntil([&] { return first.Caption() == "KIV - Exact"; })) << first.Caption();
     EXPECT_FALSE(first.HasExited());
     EXPECT_TRUE(first.Close());

@@ -44,11 +44,7 @@ struct MainWindowE2e : ::testing::Test {
         more.insert(more.begin(), Setting("Player", 10, 20, 200, 150));
         folder.WriteSettings(more);
     }
-    bool PlayerAt(const RECT& wanted) {
-        return PumpUntil([&] { return SameRect(WindowRectOf(player.Window()), wanted); });
-    }
-    POINT ToolbarButton(int index) { return e2e::ToolbarButton(main, index); }
-    HWND Nudge(int index) { return FindControl(main, CAdjustPage::kSize0 + index); }
+    bool PlayerAt(const RECT& wanted) { return WaitForRect(player.Window(), wanted); }
     std::string DataFile() { return folder.Read("KIV.dat").value_or(""); }
 };
 
@@ -75,17 +71,17 @@ TEST_F(MainWindowE2e, HotKeysActWhileThePlayerHasTheFocus) {
     ASSERT_TRUE(::IsIconic(main));
 
     SendChord({VK_SHIFT}, VK_F3);
-    EXPECT_TRUE(PlayerAt(Ltwh(50, 60, 300, 200))) << RectText(WindowRectOf(player.Window()));
+    EXPECT_TRUE(PlayerAt(Ltwh(50, 60, 300, 200)));
     SendChord({VK_SHIFT}, VK_F4); // one pixel left
-    EXPECT_TRUE(PlayerAt(Ltwh(49, 60, 300, 200))) << RectText(WindowRectOf(player.Window()));
+    EXPECT_TRUE(PlayerAt(Ltwh(49, 60, 300, 200)));
     SendChord({VK_SHIFT}, VK_F6); // capture and save
     EXPECT_TRUE(PumpUntil([&] {
         return DataFile().find("S3=49;S4=60;S5=300;S6=200;") != std::string::npos;
     })) << DataFile();
     SendChord({VK_SHIFT}, VK_F4); // as soon as the file is written: the hook is not gone
-    EXPECT_TRUE(PlayerAt(Ltwh(48, 60, 300, 200))) << RectText(WindowRectOf(player.Window()));
+    EXPECT_TRUE(PlayerAt(Ltwh(48, 60, 300, 200)));
     SendChord({VK_SHIFT}, VK_F7); // re-apply: the unsaved nudge is gone
-    EXPECT_TRUE(PlayerAt(Ltwh(49, 60, 300, 200))) << RectText(WindowRectOf(player.Window()));
+    EXPECT_TRUE(PlayerAt(Ltwh(49, 60, 300, 200)));
 
     SendChord({VK_SHIFT}, VK_F8); // KIV to the front, restored
     EXPECT_TRUE(PumpUntil([&] { return ::GetForegroundWindow() == main && !::IsIconic(main); }));
@@ -108,10 +104,10 @@ TEST_F(MainWindowE2e, NudgesEditsAndRenameMoveAndStoreThenTheAspectRatioMenuChoo
     ASSERT_TRUE(PlayerAt(kPlayer));
 
     auto left = [&] { return WindowRectOf(player.Window()).left; };
-    const POINT button = CentreOf(Nudge(1)); // right
+    const POINT button = CentreOf(FindControl(main, CAdjustPage::kSize0 + 1)); // right
     ASSERT_TRUE(PressAt(button));
     // Pressing alone moves nothing; held, the button repeats one pixel at a time.
-    ASSERT_TRUE(PumpUntil([&] { return left() >= 12; })) << RectText(WindowRectOf(player.Window()));
+    ASSERT_TRUE(PumpUntil([&] { return left() >= 12; }));
     const LONG held = left();
     SendMouse(MOUSEEVENTF_LEFTUP, button);
     // The release's click adds a step; after that the window keeps still.
@@ -128,10 +124,10 @@ TEST_F(MainWindowE2e, NudgesEditsAndRenameMoveAndStoreThenTheAspectRatioMenuChoo
     ASSERT_TRUE(PumpUntil([&] { return ::IsWindowVisible(edit) && TextOf(edit) == "200"; }));
     Type("260");
     Tap(VK_RETURN); // acts as Tab: the value is taken
-    EXPECT_TRUE(PlayerAt(Ltwh(x, 20, 260, 150))) << RectText(WindowRectOf(player.Window()));
+    EXPECT_TRUE(PlayerAt(Ltwh(x, 20, 260, 150)));
     EXPECT_TRUE(PumpUntil([&] { return !::IsWindowVisible(edit); }));
 
-    ASSERT_TRUE(ClickAt(ToolbarButton(2))); // Rename
+    ASSERT_TRUE(ClickAt(ToolbarButton(main, 2))); // Rename
     std::string shown;
     ASSERT_TRUE(kiv.AnswerNameDialog("Beamer", &shown));
     EXPECT_EQ(shown, "Player");
@@ -145,7 +141,7 @@ TEST_F(MainWindowE2e, NudgesEditsAndRenameMoveAndStoreThenTheAspectRatioMenuChoo
     const std::string before = DataFile();
     SendChord({VK_MENU}, 'A');
     Tap('2');
-    EXPECT_TRUE(PlayerAt(Ltwh(20, 30, 220, 160))) << RectText(WindowRectOf(player.Window()));
+    EXPECT_TRUE(PlayerAt(Ltwh(20, 30, 220, 160)));
     EXPECT_TRUE(PumpUntil([&] { return kiv.Caption() == "KIV - Other"; })) << kiv.Caption();
     SendChord({VK_MENU}, 'A');
     Tap('X'); // "E&xit"
@@ -275,7 +271,7 @@ TEST_F(MainWindowE2e, AReadOnlyProgramFolderKeepsTheDataInAppDataSayingSoOnce) {
         ::MoveWindow(player.Window(), 100, 50, 640, 480, TRUE);
         ASSERT_TRUE(PlayerAt(Ltwh(100, 50, 640, 480)));
         ASSERT_TRUE(ClickAt(CentreOf(FindControl(main, CAdjustPage::kCapture))));
-        ASSERT_TRUE(ClickAt(ToolbarButton(3))); // Save
+        ASSERT_TRUE(ClickAt(ToolbarButton(main, 3))); // Save
         EXPECT_TRUE(PumpUntil([&] {
             return inAppData("KIV.dat").value_or("").find("S3=100;S4=50;") != std::string::npos;
         }));

@@ -45,11 +45,7 @@ std::optional<PlayerOptions> ParseCommandLine() {
             options.caption = args[++i];
         } else if (arg == L"--pos" && left >= 4) {
             for (int& field : options.bounds) {
-                wchar_t* end = nullptr;
-                field = static_cast<int>(std::wcstol(args[++i], &end, 10));
-                if (*end != L'\0') {
-                    return std::nullopt;
-                }
+                field = static_cast<int>(std::wcstol(args[++i], nullptr, 10));
             }
         } else if (arg == L"--second-window") {
             options.secondWindow = true;

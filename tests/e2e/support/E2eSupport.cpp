@@ -28,6 +28,20 @@ LRESULT CALLBACK WitnessProc(int code, WPARAM wParam, LPARAM lParam) noexcept {
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
+// Wine's own converters, which return a name the caller frees; absent on Windows.
+template <typename To, typename From>
+std::basic_string<To> WineName(const char* converter, const From* name) {
+    using Convert = To*(CDECL*)(const From*);
+    auto convert = reinterpret_cast<Convert>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32"), converter)));
+    std::basic_string<To> converted;
+    if (To* found = convert ? convert(name) : nullptr) {
+        converted = found;
+        HeapFree(GetProcessHeap(), 0, found);
+    }
+    return converted;
+}
+
 } // namespace
 
 std::filesystem::path ExeDirectory() {
@@ -173,27 +187,11 @@ void SendChord(std::initializer_list<WORD> modifiers, WORD key) {
 }
 
 std::string UnixPath(const std::filesystem::path& path) {
-    using UnixName = char*(CDECL*)(const wchar_t*);
-    auto unixName = reinterpret_cast<UnixName>(reinterpret_cast<void*>(
-        GetProcAddress(GetModuleHandleA("kernel32"), "wine_get_unix_file_name")));
-    std::string name;
-    if (char* found = unixName ? unixName(path.c_str()) : nullptr) {
-        name = found;
-        HeapFree(GetProcessHeap(), 0, found);
-    }
-    return name;
+    return WineName<char>("wine_get_unix_file_name", path.c_str());
 }
 
 std::filesystem::path DosPath(const char* unixPath) {
-    using DosName = wchar_t*(CDECL*)(const char*);
-    auto dosName = reinterpret_cast<DosName>(reinterpret_cast<void*>(
-        GetProcAddress(GetModuleHandleA("kernel32"), "wine_get_dos_file_name")));
-    std::filesystem::path path;
-    if (wchar_t* name = dosName ? dosName(unixPath) : nullptr) {
-        path = name;
-        HeapFree(GetProcessHeap(), 0, name);
-    }
-    return path;
+    return WineName<wchar_t>("wine_get_dos_file_name", unixPath);
 }
 
 bool StartUnixProgram(const char* program, const std::string& arguments) {
@@ -210,11 +208,8 @@ bool StartUnixProgram(const char* program, const std::string& arguments) {
 }
 
 MessageBoxSeen ReadMessageBox(HWND box) {
-    HWND body = FindDescendant(box, [](HWND child) {
-        char className[32] = {};
-        GetClassNameA(child, className, sizeof className);
-        return std::string_view(className) == "Static" && !TextOf(child).empty();
-    });
+    HWND body = FindDescendant(
+        box, [](HWND child) { return ClassOf(child) == "Static" && !TextOf(child).empty(); });
     return {TextOf(box), body != nullptr ? TextOf(body) : ""};
 }
 
@@ -262,6 +257,15 @@ bool MovePointerTo(POINT point) {
         POINT now = {};
         return GetCursorPos(&now) && now.x == point.x && now.y == point.y;
     });
+}
+
+bool WaitForRect(HWND window, const RECT& wanted, std::chrono::milliseconds deadline) {
+    if (PumpUntil([&] { return SameRect(WindowRectOf(window), wanted); }, deadline)) {
+        return true;
+    }
+    std::fprintf(stderr, "window at %s, not %s\n", RectText(WindowRectOf(window)).c_str(),
+                 RectText(wanted).c_str());
+    return false;
 }
 
 HWND DestroyedWindow() {
@@ -320,9 +324,6 @@ bool InputWitness::SendAndSettle(std::vector<INPUT> events) {
     const ULONG_PTR tag = ++serial;
     // Only the last event is watched for: a hook before the witness may keep
     // an earlier one (a hot key) from it, but never the last, which is a release.
-    if (events.empty()) {
-        return true;
-    }
     events.back().ki.dwExtraInfo = tag;
     gWitnessSeen = 0;
     gWitnessTag = tag;

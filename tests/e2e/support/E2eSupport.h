@@ -131,6 +131,10 @@ inline bool SameRect(const RECT& a, const RECT& b) {
 inline RECT Ltwh(int left, int top, int width, int height) {
     return {left, top, left + width, top + height};
 }
+// Waits for `window` to be at `wanted`; false, saying on stderr where it is
+// instead, if it never gets there.
+bool WaitForRect(HWND window, const RECT& wanted,
+                 std::chrono::milliseconds deadline = kEventDeadline);
 inline POINT CentreOf(HWND window) {
     const RECT r = WindowRectOf(window);
     return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
@@ -185,12 +189,17 @@ inline void Tap(WORD key) {
 // Types letters and digits as key presses.
 void Type(std::string_view text);
 
-// The window that has the keyboard focus on `window`'s thread.
-inline HWND FocusOnThreadOf(HWND window) {
+// What the system says of `window`'s thread (its focus, its menu); all null
+// when it says nothing.
+inline GUITHREADINFO ThreadInfoOf(HWND window) {
     GUITHREADINFO info{};
     info.cbSize = sizeof info;
-    return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) ? info.hwndFocus
-                                                                              : nullptr;
+    return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) ? info
+                                                                              : GUITHREADINFO{};
+}
+// The window that has the keyboard focus on `window`'s thread.
+inline HWND FocusOnThreadOf(HWND window) {
+    return ThreadInfoOf(window).hwndFocus;
 }
 // Keys reach `window` once its thread has put the focus in it.
 inline bool WaitForFocusIn(HWND window) {
@@ -236,7 +245,7 @@ template <typename Value> bool WaitUntilSteady(Value value, std::chrono::millise
 
 // A keyboard hook of the test's own. Input events are handled one after the
 // other, so once it has seen the last injected event every hook has handled
-// the earlier ones. SendAndSettle injects the events and returns once the
+// the earlier ones. SendAndSettle injects the events (one at least) and returns once the
 // last has been seen and the messages posted meanwhile have run: "nothing
 // arrived" is then a fact, not a timing guess.
 class InputWitness {

@@ -8,19 +8,12 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cstdio>
 #include <fstream>
 
 namespace kiv::e2e {
 
 namespace fs = std::filesystem;
-
-namespace {
-// True while a copy of KIV holds its single-instance mutex.
-bool KivInstanceExists() {
-    win32::UniqueKernelHandle mutex(::OpenMutexW(SYNCHRONIZE, FALSE, kSingleInstanceMutexName));
-    return mutex.IsValid();
-}
-} // namespace
 
 KivFolder::KivFolder() {
     static std::atomic<int> counter{0};
@@ -84,7 +77,7 @@ std::vector<std::string> VisibleStrips(DWORD processId) {
     return rects;
 }
 
-std::vector<std::string> ExpectedStrips(const RECT& monitor, const RECT& player) {
+bool WaitForStrips(DWORD processId, const RECT& monitor, const RECT& player) {
     const int frame = ::GetSystemMetrics(SM_CYFRAME);
     const BlankStrips s =
         ComputeBlankStrips({player.left, player.top, player.right, player.bottom},
@@ -96,7 +89,15 @@ std::vector<std::string> ExpectedStrips(const RECT& monitor, const RECT& player)
         RectText({l, t, l + s.left, b}), RectText({l, t, r, t + s.top}),
         RectText({r - s.right, t, r, b}), RectText({l, b - bottom, r, b})};
     std::sort(rects.begin(), rects.end());
-    return rects;
+    if (PumpUntil([&] { return VisibleStrips(processId) == rects; })) {
+        return true;
+    }
+    std::string shown;
+    for (const std::string& rect : VisibleStrips(processId)) {
+        shown += " " + rect;
+    }
+    std::fprintf(stderr, "strips shown:%s\n", shown.c_str());
+    return false;
 }
 
 void KivFolder::WriteSettings(const std::vector<CWindowSetting>& settings) const {
@@ -110,7 +111,12 @@ void KivFolder::WriteSettings(const std::vector<CWindowSetting>& settings) const
 KivProcess::KivProcess(const fs::path& folder, std::string_view arguments,
                        bool waitForEarlierCopy) {
     if (waitForEarlierCopy) {
-        PumpUntil([] { return !KivInstanceExists(); });
+        // Gone once no copy holds the single-instance mutex.
+        PumpUntil([] {
+            return !win32::UniqueKernelHandle(
+                        ::OpenMutexW(SYNCHRONIZE, FALSE, kSingleInstanceMutexName))
+                        .IsValid();
+        });
     }
     mProcess =
         StartProcess("\"" + (folder / "kiv.exe").string() + "\" " + std::string(arguments), folder);
@@ -118,24 +124,17 @@ KivProcess::KivProcess(const fs::path& folder, std::string_view arguments,
 }
 
 KivProcess::~KivProcess() {
-    if (mProcess && !HasExited()) {
-        if (!Close()) {
-            ::TerminateProcess(mProcess.Get(), 1);
-            ::WaitForSingleObject(mProcess.Get(), 5000);
-        }
+    if (!HasExited() && !Close()) {
+        ::TerminateProcess(mProcess.Get(), 1);
+        ::WaitForSingleObject(mProcess.Get(), 5000);
     }
 }
 
 HWND KivProcess::WaitForMainWindow(std::chrono::milliseconds deadline) {
     // Start-up ends by showing the window; before that it may still be building itself.
-    HWND window = nullptr;
-    PumpUntil(
-        [&] {
-            window = MainWindow();
-            return (window != nullptr && ::IsWindowVisible(window)) || HasExited();
-        },
-        deadline);
-    return window != nullptr && ::IsWindowVisible(window) ? window : nullptr;
+    PumpUntil([&] { return FindProcessWindow(mProcessId, "frmMain") != nullptr || HasExited(); },
+              deadline);
+    return FindProcessWindow(mProcessId, "frmMain");
 }
 
 std::string KivProcess::Caption() const {
@@ -146,12 +145,10 @@ std::optional<MessageBoxSeen> KivProcess::WaitForMessageBox() {
     // The box exists before it has its texts: wait until it is shown with them.
     std::optional<MessageBoxSeen> seen;
     PumpUntil([&] {
-        HWND box = FindOwnWindow("#32770");
-        if (box != nullptr && ::IsWindowVisible(box)) {
-            MessageBoxSeen read = ReadMessageBox(box);
-            if (!read.text.empty()) {
-                seen = read;
-            }
+        HWND box = FindProcessWindow(mProcessId, "#32770"); // a shown one
+        const MessageBoxSeen read = box != nullptr ? ReadMessageBox(box) : MessageBoxSeen{};
+        if (!read.text.empty()) {
+            seen = read;
         }
         return seen.has_value() || HasExited();
     });
@@ -167,12 +164,8 @@ void KivProcess::DismissMessageBox() {
 HWND KivProcess::WaitForMenu() const {
     HWND menu = nullptr;
     PumpUntil([&] {
-        GUITHREADINFO info{};
-        info.cbSize = sizeof info;
         menu = FindProcessWindow(mProcessId, "#32768");
-        return menu != nullptr &&
-               ::GetGUIThreadInfo(::GetWindowThreadProcessId(menu, nullptr), &info) &&
-               info.hwndMenuOwner != nullptr;
+        return menu != nullptr && ThreadInfoOf(menu).hwndMenuOwner != nullptr;
     });
     return menu;
 }
@@ -180,17 +173,14 @@ HWND KivProcess::WaitForMenu() const {
 bool KivProcess::AnswerNameDialog(std::string_view text, std::string* shown) const {
     HWND dialog = nullptr;
     if (!PumpUntil([&] {
-            return (dialog = FindOwnWindow("frmSettingName")) != nullptr &&
-                   ::GetForegroundWindow() == dialog;
+            dialog = FindOwnWindow("frmSettingName");
+            return dialog != nullptr && ::GetForegroundWindow() == dialog &&
+                   FocusOnThreadOf(dialog) == ::GetDlgItem(dialog, 101);
         })) {
         return false;
     }
-    HWND box = ::GetDlgItem(dialog, 101);
-    if (!PumpUntil([&] { return FocusOnThreadOf(dialog) == box; })) {
-        return false;
-    }
     if (shown != nullptr) {
-        *shown = TextOf(box);
+        *shown = TextOf(::GetDlgItem(dialog, 101));
     }
     Type(text); // the dialog takes the keys in order, Enter last
     Tap(VK_RETURN);

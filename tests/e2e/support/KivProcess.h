@@ -38,9 +38,10 @@ CWindowSetting Setting(std::string name, int left, int top, int width, int heigh
 
 // KIV's visible blanking strips, sorted, as RectText shows them.
 std::vector<std::string> VisibleStrips(DWORD processId);
-// The strips the blanking rules give a player at `player` on `monitor`, with
-// the default options (the system's caption and frame) and no pads, sorted.
-std::vector<std::string> ExpectedStrips(const RECT& monitor, const RECT& player);
+// Waits for the strips to be those the blanking rules give a player at
+// `player` on `monitor`, with the default options (the system's caption and
+// frame) and no pads; false, saying on stderr which show instead, if never.
+bool WaitForStrips(DWORD processId, const RECT& monitor, const RECT& player);
 
 class KivProcess {
 public:
