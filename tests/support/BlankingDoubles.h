@@ -67,18 +67,15 @@ public:
     FakeTaskbar taskbar;
 
 private:
-    class Window : public IBlankWindow {
-    public:
-        explicit Window(std::shared_ptr<WindowState> state) : mState(std::move(state)) {}
-        void SetOnTop(bool onTop) override { mState->onTop = onTop; }
-        void SetVisible(bool visible) override { mState->visible = visible; }
+    struct Window : IBlankWindow {
+        explicit Window(std::shared_ptr<WindowState> s) : state(std::move(s)) {}
+        void SetOnTop(bool onTop) override { state->onTop = onTop; }
+        void SetVisible(bool visible) override { state->visible = visible; }
         void Move(int32_t left, int32_t top, int32_t width, int32_t height) override {
-            mState->ltwh = {left, top, width, height};
+            state->ltwh = {left, top, width, height};
         }
         void Animate() override {}
-
-    private:
-        std::shared_ptr<WindowState> mState;
+        std::shared_ptr<WindowState> state;
     };
 };
 

@@ -4,6 +4,7 @@
 #include "platform/Desktop.h"
 #include "platform/MessagePump.h"
 #include "platform/SupportLibraries.h"
+#include "support/TestSupport.h"
 #include "util/Strings.h"
 
 #include <algorithm>
@@ -42,17 +43,12 @@ public:
 
     WindowHandle FindTopLevelWindow(const std::optional<std::string>& className,
                                     const std::optional<std::string>& caption) override {
-        WindowHandle found = 0;
-        for (const Window& w : windows) {
-            if ((!className || EqualsIgnoreCase(w.className, *className)) &&
-                (!caption || EqualsIgnoreCase(w.caption, *caption))) {
-                found = w.handle;
-                break;
-            }
-        }
-        if (onFound) {
-            onFound();
-        }
+        auto it = std::find_if(windows.begin(), windows.end(), [&](const Window& w) {
+            return (!className || EqualsIgnoreCase(w.className, *className)) &&
+                   (!caption || EqualsIgnoreCase(w.caption, *caption));
+        });
+        const WindowHandle found = it == windows.end() ? 0 : it->handle;
+        RunHook(onFound);
         return found;
     }
     bool MoveWindow(WindowHandle window, int32_t left, int32_t top, int32_t width,
@@ -64,9 +60,7 @@ public:
             w->rect = {left, top, static_cast<int32_t>(int64_t{left} + width),
                        static_cast<int32_t>(int64_t{top} + height)};
         }
-        if (onMove) {
-            onMove();
-        }
+        RunHook(onMove);
         return moved;
     }
     // The windows belong to a program with more rights than KIV's.
@@ -148,11 +142,7 @@ public:
 class FakePump : public IMessagePump {
 public:
     void TakeOneMessage() override {}
-    void DoEvents() override {
-        if (onEvents) {
-            onEvents();
-        }
-    }
+    void DoEvents() override { RunHook(onEvents); }
     std::function<void()> onEvents;
 };
 
@@ -181,9 +171,7 @@ private:
     template <typename T> void Changed(T& field, T value) {
         if (field != value) {
             field = value;
-            if (onShow) {
-                onShow();
-            }
+            RunHook(onShow);
         }
     }
 };
