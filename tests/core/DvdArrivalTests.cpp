@@ -82,7 +82,6 @@ TEST_P(DvdArrivalTest, SelectsAddsLabelsAndStartsThePlayerAsTheCallerAsks) {
     EXPECT_EQ(dvd.started, Texts{}) << "the player's window is there: it runs already";
     // One pass of events for the notice to show.
     EXPECT_EQ(events, notice ? 1 : 0);
-    EXPECT_TRUE(reporter.messages.empty());
 }
 
 const Case kCases[] = {
