@@ -145,27 +145,26 @@ TEST_F(DvdArrivalTest, OneDiscStartsOnePlayer) {
 TEST_F(DvdArrivalTest, APlayerWindowAppearingLaterIsPlacedOrGivenUp) {
     desktop.Close(player);
     ASSERT_TRUE(controller.Form_Load("/S Movie"));
-    FakeDvdSystem& watch = dvd;
-    ASSERT_NE(watch.events, nullptr);
+    ASSERT_NE(dvd.events, nullptr);
     WindowHandle late = desktop.Open("Player", "");
-    watch.events->CheckTimer();
+    dvd.events->CheckTimer();
     EXPECT_EQ(desktop.Find(late)->rect, (Rect{10, 10, 310, 210}));
     // Hooked as a selection would have hooked it; the size hook is off here.
     EXPECT_TRUE(sizeLibrary.limits.empty());
     ASSERT_FALSE(keyboardLibrary.mouseHooks.empty());
     EXPECT_EQ(keyboardLibrary.mouseHooks.back(), late);
-    EXPECT_EQ(watch.events, nullptr);
+    EXPECT_EQ(dvd.events, nullptr);
 
     desktop.Close(late);
     dvd.disc = kKnown;
     controller.MediaArrived(kDriveD);
-    ASSERT_NE(watch.events, nullptr) << "the player just started";
-    watch.events->DeadlinePassed();
-    EXPECT_EQ(watch.events, nullptr);
+    ASSERT_NE(dvd.events, nullptr) << "the player just started";
+    dvd.events->DeadlinePassed();
+    EXPECT_EQ(dvd.events, nullptr);
     controller.MediaArrived(kDriveD);
-    ASSERT_NE(watch.events, nullptr);
+    ASSERT_NE(dvd.events, nullptr);
     controller.SetListIndex(-1); // another selection: the old watch has nothing to place
-    EXPECT_EQ(watch.events, nullptr);
+    EXPECT_EQ(dvd.events, nullptr);
 }
 
 // A desk monitor and a television: the notice shows where the player does.
