@@ -184,9 +184,7 @@ struct FakeDialogs : IDialogs {
     }
     void ShowOptions(const OptionsDialogInput& input) override {
         Open();
-        if (optionsAnswer) {
-            optionsAnswer(input);
-        }
+        optionsAnswer(input);
     }
     bool ShowPlayList(CPlayListWindow& window) override {
         Open();
@@ -203,7 +201,7 @@ struct FakeDialogs : IDialogs {
 
     std::optional<std::string> nameAnswer;
     // What the user does in the options dialog.
-    std::function<void(const OptionsDialogInput&)> optionsAnswer;
+    std::function<void(const OptionsDialogInput&)> optionsAnswer = [](const auto&) {};
     // What the user does in the play list window; true for Select.
     std::function<bool(CPlayListWindow&)> playListUser;
     std::string wizardOpened;
