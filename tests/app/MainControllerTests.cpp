@@ -54,7 +54,6 @@ TEST_F(ControllerFixture, TheLockWatchdogPutsAMovedWindowBackSaysARefusalOnceAnd
                                 MainCommand::SaveAs, MainCommand::GetWindowInfo}) {
         EXPECT_FALSE(view.commands[command]) << static_cast<int>(command);
     }
-    dialogs.wizardOpened.clear();
     controller.MainCommands().Invoke(MainCommand::GetWindowInfo);
     EXPECT_EQ(dialogs.wizardOpened, "");
 }

@@ -57,11 +57,7 @@ TEST_P(DvdArrivalTest, SelectsAddsLabelsAndStartsThePlayerAsTheCallerAsks) {
     ASSERT_TRUE(controller.Form_Load("/S Other"));
     dvd.disc = c.disc;
     options.PlayListAutoAdd = c.call != Call::MediaNoAutoAdd;
-    if (c.call == Call::Media || c.call == Call::MediaNoAutoAdd) {
-        controller.MediaArrived(kDriveD);
-    } else if (c.call == Call::MediaElsewhere) {
-        controller.MediaArrived(kDriveE);
-    } else if (c.call == Call::PlayListWindow) {
+    if (c.call == Call::PlayListWindow) {
         // The open play list window's timer finds a disc it does not list.
         dialogs.playListUser = [](CPlayListWindow& window) {
             FakePlayListView shown;
@@ -71,6 +67,8 @@ TEST_P(DvdArrivalTest, SelectsAddsLabelsAndStartsThePlayerAsTheCallerAsks) {
             return false;
         };
         controller.MainCommands().Invoke(MainCommand::PlayList);
+    } else if (c.call != Call::StartUp) {
+        controller.MediaArrived(c.call == Call::MediaElsewhere ? kDriveE : kDriveD);
     }
     const bool notice = c.call == Call::Media && !c.added.empty();
     EXPECT_EQ(view.caption, std::string("KIV - ") + c.setting);
