@@ -218,16 +218,16 @@ TEST_F(ControllerFixture, LeavingDuringADialogWaitsForItAndDropsWaitingCommands)
 struct EarlyCase {
     const char* commandLine;
     const char* settingsFile;
-    std::optional<Rect> placed; // left, top, width, height
+    std::optional<Rect> placed; // where the window ends: left, top, right, bottom
 };
 
 // The player's window is "Class:Player"; a 1024 x 768 desk monitor and a
 // 1280 x 720 television to its right.
 const EarlyCase kEarlyCases[] = {
     {"/S wide", "S1=Wide;S2=Class:Player;S3=-10;S4=20;S5=1024;S6=700;\r\n",
-     Rect{-10, 20, 1024, 700}},
+     Rect{-10, 20, 1014, 720}},
     // Wider than the desk monitor, but it fits the television that shows it.
-    {"/S tv", "S1=TV;S2=Class:Player;S3=1100;S4=40;S5=1100;S6=620;\r\n", Rect{1100, 40, 1100, 620}},
+    {"/S tv", "S1=TV;S2=Class:Player;S3=1100;S4=40;S5=1100;S6=620;\r\n", Rect{1100, 40, 2200, 660}},
     {"/S Wi", "S1=Wide;S2=Class:Player;S3=-10;S4=20;S5=1024;S6=700;\r\n", std::nullopt},
     {"", "S1=Wide;S2=Class:Player;S3=-10;S4=20;S5=1024;S6=700;\r\n", std::nullopt},
     // Which of two equal names is selected is left to the setting list.
@@ -257,10 +257,7 @@ TEST(StartPlacement, OnlyAnUnambiguousSettingThatFitsTheScreenIsPlacedEarly) {
         WindowHandle player = desktop.Open("Player", "Film", shown);
 
         PlaceCommandLineSettingEarly(desktop, c.commandLine, dir.File("KIV.dat"));
-        const Rect expected =
-            c.placed ? RectOfSize(c.placed->left, c.placed->top, c.placed->right, c.placed->bottom)
-                     : shown;
-        EXPECT_EQ(desktop.Find(player)->rect, expected);
+        EXPECT_EQ(desktop.Find(player)->rect, c.placed.value_or(shown));
     }
 }
 
