@@ -64,7 +64,7 @@ TEST_F(SettingCommands, AFailedSaveIsReportedAndKeepsTheOldFileDeleteGoesOnSilen
     // A folder where the save would write its temporary file.
     std::filesystem::create_directory(DataFile() + ".tmp");
     commands.HandleSaveClick();
-    EXPECT_EQ(reporter.Take(), (Texts{"HandleSaveClick: Error: 75. Path/File access error"}));
+    EXPECT_EQ(Reports(), (Texts{"HandleSaveClick: Error: 75. Path/File access error"}));
     EXPECT_EQ(ReadBytes(DataFile()), before);
     commands.HandleDeleteClick();
     EXPECT_EQ(view.SettingListCount(), 3);
