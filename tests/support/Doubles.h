@@ -28,7 +28,7 @@ public:
     };
 
     WindowHandle Open(std::string className, std::string caption, Rect rect = {0, 0, 640, 480}) {
-        WindowHandle handle = mNextHandle++;
+        WindowHandle handle = nextHandle++;
         windows.insert(windows.begin(), {handle, std::move(className), std::move(caption), rect});
         return handle;
     }
@@ -100,9 +100,7 @@ public:
     std::vector<Move> moves;
     std::function<void()> onMove;
     std::function<void()> onFound; // runs after each search, before its answer is used
-
-private:
-    WindowHandle mNextHandle = 0x1000;
+    WindowHandle nextHandle = 0x1000;
 };
 
 class FakeSizeLibrary : public IWindowSizeLibrary {
