@@ -11,8 +11,7 @@ namespace kiv::test {
 
 // Blank windows and taskbars that keep what is done to them, with an 18-pixel
 // caption and a 4-pixel frame.
-class FakeBlankingPlatform : public IBlankingPlatform {
-public:
+struct FakeBlankingPlatform : IBlankingPlatform {
     struct WindowState {
         bool onTop = false;
         bool visible = false;
@@ -22,8 +21,7 @@ public:
 
     // The primary display's taskbar at the foot of the screen and, when a test
     // adds them, others; each handle is its index plus one.
-    class FakeTaskbar : public ITaskbarWindows {
-    public:
+    struct FakeTaskbar : ITaskbarWindows {
         struct FakeBar {
             Rect area;
             bool visible = true;
@@ -66,7 +64,7 @@ public:
     std::vector<std::shared_ptr<WindowState>> windows;
     FakeTaskbar taskbar;
 
-private:
+    // The controller's handle on a blank window, writing through to its state.
     struct Window : IBlankWindow {
         explicit Window(std::shared_ptr<WindowState> s) : state(std::move(s)) {}
         void SetOnTop(bool onTop) override { state->onTop = onTop; }
@@ -80,8 +78,7 @@ private:
 };
 
 // A blank window's surface: the fades started and the colours painted.
-class FakeBlankSurface : public IBlankWindowSurface {
-public:
+struct FakeBlankSurface : IBlankWindowSurface {
     void ShowPointer(bool) override {}
     void SetPointerTimer(bool) override {}
     void SetFadeTimer(bool enabled) override { fadeStarts += enabled ? 1 : 0; }

@@ -18,8 +18,7 @@ namespace kiv::test {
 // Top-level windows of other programs, front to back, with the desktop's
 // rules: whole names, letters compared without regard to case, front-most
 // match wins.
-class FakeDesktop : public IDesktop {
-public:
+struct FakeDesktop : IDesktop {
     struct Window {
         WindowHandle handle;
         std::string className;
@@ -103,8 +102,7 @@ public:
     WindowHandle nextHandle = 0x1000;
 };
 
-class FakeSizeLibrary : public IWindowSizeLibrary {
-public:
+struct FakeSizeLibrary : IWindowSizeLibrary {
     bool SetHook(uint32_t /*threadId*/, WindowHandle /*window*/, const Rect& limit) override {
         limits.push_back(limit);
         return true;
@@ -120,8 +118,7 @@ public:
     IWindowMoveEvents* moveEvents = nullptr;
 };
 
-class FakeKeyboardLibrary : public IKeyboardLibrary {
-public:
+struct FakeKeyboardLibrary : IKeyboardLibrary {
     void SetKeyHook(WindowHandle window, std::span<const int32_t> codes) override {
         keyHooks.push_back({window, std::vector<int32_t>(codes.begin(), codes.end())});
     }
@@ -137,8 +134,7 @@ public:
     std::vector<WindowHandle> mouseHooks;
 };
 
-class FakePump : public IMessagePump {
-public:
+struct FakePump : IMessagePump {
     void TakeOneMessage() override {}
     void DoEvents() override { RunHook(onEvents); }
     std::function<void()> onEvents;
@@ -146,8 +142,7 @@ public:
 
 // A hot key editor's controls. `onShow` runs after every change a Show* call
 // makes, as a real control's click handling would if showing fired it.
-class FakeHotKeyFrame : public IHotKeyEditorView {
-public:
+struct FakeHotKeyFrame : IHotKeyEditorView {
     void AddKeyListItem(std::string_view, int32_t) override {}
     bool IsShiftChecked() const override { return shift; }
     bool IsCtrlChecked() const override { return ctrl; }
@@ -164,8 +159,6 @@ public:
     std::string text;
     std::vector<std::string> refusals;
     std::function<void()> onShow;
-
-private:
     template <typename T> void Changed(T& field, T value) {
         if (field != value) {
             field = value;

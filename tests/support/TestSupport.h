@@ -20,8 +20,7 @@ inline void RunHook(const std::function<void()>& hook) {
 }
 
 // Records every message instead of showing it.
-class RecordingReporter : public IErrorReporter {
-public:
+struct RecordingReporter : IErrorReporter {
     struct Message {
         std::string text;
         std::string title;
