@@ -29,10 +29,6 @@ inline constexpr Rect kHugestDisplay{
 // The main window's own view: the sorted setting list carrying item data like
 // the real combo box, the caption, the commands' states and the menus.
 struct FakeMainWindow : IMainView, ISettingCommandsView, IMenuView {
-    struct Entry {
-        std::string text;
-        int32_t data;
-    };
     WindowHandle Handle() const override { return 0x42; }
     void ClearSettingList() override {
         entries.clear();
@@ -44,20 +40,20 @@ struct FakeMainWindow : IMainView, ISettingCommandsView, IMenuView {
         }
         auto at = std::upper_bound(
             entries.begin(), entries.end(), ToUpperAscii(text),
-            [](const std::string& upper, const Entry& e) { return upper < ToUpperAscii(e.text); });
+            [](const std::string& upper, const auto& e) { return upper < ToUpperAscii(e.first); });
         return static_cast<int32_t>(entries.insert(at, {std::string(text), itemData}) -
                                     entries.begin());
     }
     int32_t SettingListCount() const override { return static_cast<int32_t>(entries.size()); }
     int32_t SettingListItemData(int32_t index) const override {
-        return entries.at(static_cast<size_t>(index)).data;
+        return entries.at(static_cast<size_t>(index)).second;
     }
     std::string SettingListText(int32_t index) const override {
-        return entries.at(static_cast<size_t>(index)).text;
+        return entries.at(static_cast<size_t>(index)).first;
     }
     int32_t FindSettingListText(std::string_view text) const override {
         auto it = std::find_if(entries.begin(), entries.end(),
-                               [&](const Entry& e) { return EqualsIgnoreCase(e.text, text); });
+                               [&](const auto& e) { return EqualsIgnoreCase(e.first, text); });
         return it == entries.end() ? -1 : static_cast<int32_t>(it - entries.begin());
     }
     int32_t SettingListIndex() const override { return listIndex; }
@@ -98,7 +94,7 @@ struct FakeMainWindow : IMainView, ISettingCommandsView, IMenuView {
         return true;
     }
 
-    std::vector<Entry> entries;
+    std::vector<std::pair<std::string, int32_t>> entries; // text and item data
     int32_t listIndex = -1;
     bool listFails = false;
     std::string caption;
@@ -188,9 +184,7 @@ struct FakeDialogs : IDialogs {
     }
     void ShowOptions(const OptionsDialogInput& input) override {
         Open();
-        if (optionsAnswer) {
-            optionsAnswer(input);
-        }
+        optionsAnswer(input);
     }
     bool ShowPlayList(CPlayListWindow& window) override {
         Open();
@@ -203,15 +197,11 @@ struct FakeDialogs : IDialogs {
         return wizardAnswer;
     }
     void ShowAbout() override { Open(); }
-    void Open() {
-        if (whileOpen) {
-            whileOpen();
-        }
-    }
+    void Open() { RunHook(whileOpen); }
 
     std::optional<std::string> nameAnswer;
     // What the user does in the options dialog.
-    std::function<void(const OptionsDialogInput&)> optionsAnswer;
+    std::function<void(const OptionsDialogInput&)> optionsAnswer = [](const auto&) {};
     // What the user does in the play list window; true for Select.
     std::function<bool(CPlayListWindow&)> playListUser;
     std::string wizardOpened;
@@ -268,19 +258,25 @@ struct ControllerFixture : ::testing::Test, FakeSystem {
                 .ApplicationName = {},
                 .ItemKey = {}};
     }
-    void Load(const std::vector<CWindowSetting>& settings) {
+    // Starts from these settings, with the one named `selected`, if any, chosen.
+    void Load(const std::vector<CWindowSetting>& settings, std::string_view selected = {}) {
         std::string text;
         for (const CWindowSetting& s : settings) {
             text += SettingLine(s) + "\r\n";
         }
         WriteBytes(DataFile(), text);
         ASSERT_TRUE(controller.Form_Load(""));
+        if (!selected.empty()) {
+            Select(selected);
+        }
     }
     void Select(std::string_view name) { controller.SetListIndex(view.FindSettingListText(name)); }
     CWindowSetting& Current() { return *controller.CurrentSetting(); }
     Rect PlayerRect() { return desktop.Find(player)->rect; }
     Rect Strip(size_t index) { return blanking.Strip(index).ltwh; }
-    Texts Reports() const { return reporter.Said(); }
+    // The messages shown since the last look; each test looks at the end too.
+    Texts Reports() { return reporter.Take(); }
+    void TearDown() override { EXPECT_EQ(Reports(), Texts{}) << "shown and not expected"; }
 };
 
 } // namespace kiv::test

@@ -17,8 +17,7 @@ struct OrbitBlanking : ControllerFixture {
         movie.BlankingPadLeft = pad;
         movie.OrbitRangeHorizontal = movie.OrbitRangeVertical = range;
         movie.OrbitIncrement = increment;
-        Load({movie});
-        Select("Movie");
+        Load({movie}, "Movie");
     }
     void SwitchOrbiting(bool on) {
         orbiting.checked = on;
@@ -57,7 +56,6 @@ TEST_F(OrbitBlanking, AVanishedWindowSwitchesBlankingOffUntilItReturns) {
     blanking.taskbar.Primary().visible = true;
     controller.TaskbarCreated();
     EXPECT_FALSE(blanking.taskbar.Primary().visible);
-    EXPECT_TRUE(reporter.messages.empty());
 }
 
 TEST_F(OrbitBlanking, OrbitStepsShiftTheStripsSwitchingOffPutsAllBackAndAHugeIncrementIsRefused) {
@@ -103,7 +101,6 @@ TEST_F(OrbitBlanking, TheOrbitTestWaitsOutATickWithoutASettingAndNestedTicksAreD
     dropsNestedTicks([&] { orbit.tmrOrbit_Timer(); });
     dropsNestedTicks([&] { orbit.tmrTestOrbit_Timer(); });
     desktop.onMove = nullptr;
-    EXPECT_TRUE(reporter.messages.empty());
 }
 
 } // namespace

@@ -13,11 +13,12 @@ struct SettingCommands : ControllerFixture {
     CSettingCommands& commands = controller.Commands();
 
     // A, B and C for the player; A (Shift+F1) and C (Shift+Ctrl+A) with hot keys.
-    void LoadThree() {
+    void LoadThree(std::string_view selected = {}) {
         CWindowSetting c = Setting("C", {0, 0, 64, 48}, "1165");
         c.OrbitRangeVertical = 5;
         c.BlankingPadRight = 6;
-        Load({Setting("A", {10, 20, 300, 200}, "10112"), Setting("B", {30, 40, 500, 400}), c});
+        Load({Setting("A", {10, 20, 300, 200}, "10112"), Setting("B", {30, 40, 500, 400}), c},
+             selected);
     }
     bool FileHas(const std::string& name) const {
         return ReadBytes(DataFile()).find("S1=" + name + ";") != std::string::npos;
@@ -25,8 +26,7 @@ struct SettingCommands : ControllerFixture {
 };
 
 TEST_F(SettingCommands, DeleteRemovesTheSettingEverywhereAndLeavesNothingSelected) {
-    LoadThree();
-    Select("C");
+    LoadThree("C");
     const size_t moves = desktop.moves.size();
     // Were the hot key boxes' handling not suspended, clearing them would build "(None)".
     hotKeyFrame.onShow = [&] { commands.SetNewKeyCode(); };
@@ -53,31 +53,27 @@ TEST_F(SettingCommands, DeleteRemovesTheSettingEverywhereAndLeavesNothingSelecte
     EXPECT_FALSE(view.commands[MainCommand::Delete]);
     // Only A's Shift+F1 is still watched.
     EXPECT_EQ(keyboardLibrary.keyHooks.back().codes, (std::vector<int32_t>{65648}));
-    EXPECT_TRUE(reporter.messages.empty());
 }
 
 // Save reports a save that fails and keeps the old file; Delete skips it
 // silently and goes on, reading the file back as it was.
 TEST_F(SettingCommands, AFailedSaveIsReportedAndKeepsTheOldFileDeleteGoesOnSilently) {
-    LoadThree();
-    Select("A");
+    LoadThree("A");
     const std::string before = ReadBytes(DataFile());
     Current().WindowLeft = 11;
     // A folder where the save would write its temporary file.
     std::filesystem::create_directory(DataFile() + ".tmp");
     commands.HandleSaveClick();
-    EXPECT_EQ(reporter.Take(), (Texts{"HandleSaveClick: Error: 75. Path/File access error"}));
+    EXPECT_EQ(Reports(), (Texts{"HandleSaveClick: Error: 75. Path/File access error"}));
     EXPECT_EQ(ReadBytes(DataFile()), before);
     commands.HandleDeleteClick();
-    EXPECT_TRUE(reporter.messages.empty());
     EXPECT_EQ(view.SettingListCount(), 3);
     EXPECT_EQ(controller.CurrentSetting(), nullptr);
     EXPECT_FALSE(view.commands[MainCommand::Save]);
 }
 
 TEST_F(SettingCommands, SaveAsPutsThePendingEditsIntoTheCopyOnly) {
-    LoadThree();
-    Select("A");
+    LoadThree("A");
     Current().WindowWidth = 302;
     dialogs.nameAnswer = "A wide";
     commands.HandleSaveAsClick();
@@ -92,8 +88,7 @@ TEST_F(SettingCommands, SaveAsPutsThePendingEditsIntoTheCopyOnly) {
 // save. "Aa" sorts before C and takes its place in the list: the refill keeps
 // C, so B, now where C was, is never applied to the player.
 TEST_F(SettingCommands, AnAddedSettingWaitsForSaveAppliesNoNeighbourAndAFailedRefillIsReported) {
-    LoadThree();
-    Select("C");
+    LoadThree("C");
     const size_t moves = desktop.moves.size();
     dialogs.nameAnswer = "Aa";
     commands.HandleAddSettingClick();
@@ -132,8 +127,7 @@ TEST_F(SettingCommands, TheHotKeyBoxesEditOnlyTheWorkingCopy) {
 TEST_F(SettingCommands, RenameAfterTheWatchdogDeselectedRenamesTheStoredSetting) {
     CWindowSetting locked = Setting("Locked", {10, 10, 200, 100});
     locked.LockPosition = 1;
-    Load({locked});
-    Select("Locked");
+    Load({locked}, "Locked");
     dialogs.nameAnswer = "Renamed";
     dialogs.whileOpen = [&] {
         desktop.Close(player);
@@ -142,7 +136,6 @@ TEST_F(SettingCommands, RenameAfterTheWatchdogDeselectedRenamesTheStoredSetting)
     commands.HandleRenameClick();
     EXPECT_TRUE(FileHas("Renamed"));
     EXPECT_EQ(Current().SettingName, "Renamed");
-    EXPECT_TRUE(reporter.messages.empty());
 }
 
 } // namespace

@@ -11,8 +11,7 @@ namespace kiv::test {
 
 // Blank windows and taskbars that keep what is done to them, with an 18-pixel
 // caption and a 4-pixel frame.
-class FakeBlankingPlatform : public IBlankingPlatform {
-public:
+struct FakeBlankingPlatform : IBlankingPlatform {
     struct WindowState {
         bool onTop = false;
         bool visible = false;
@@ -22,8 +21,7 @@ public:
 
     // The primary display's taskbar at the foot of the screen and, when a test
     // adds them, others; each handle is its index plus one.
-    class FakeTaskbar : public ITaskbarWindows {
-    public:
+    struct FakeTaskbar : ITaskbarWindows {
         struct FakeBar {
             Rect area;
             bool visible = true;
@@ -66,25 +64,21 @@ public:
     std::vector<std::shared_ptr<WindowState>> windows;
     FakeTaskbar taskbar;
 
-private:
-    class Window : public IBlankWindow {
-    public:
-        explicit Window(std::shared_ptr<WindowState> state) : mState(std::move(state)) {}
-        void SetOnTop(bool onTop) override { mState->onTop = onTop; }
-        void SetVisible(bool visible) override { mState->visible = visible; }
+    // The controller's handle on a blank window, writing through to its state.
+    struct Window : IBlankWindow {
+        explicit Window(std::shared_ptr<WindowState> s) : state(std::move(s)) {}
+        void SetOnTop(bool onTop) override { state->onTop = onTop; }
+        void SetVisible(bool visible) override { state->visible = visible; }
         void Move(int32_t left, int32_t top, int32_t width, int32_t height) override {
-            mState->ltwh = {left, top, width, height};
+            state->ltwh = {left, top, width, height};
         }
         void Animate() override {}
-
-    private:
-        std::shared_ptr<WindowState> mState;
+        std::shared_ptr<WindowState> state;
     };
 };
 
 // A blank window's surface: the fades started and the colours painted.
-class FakeBlankSurface : public IBlankWindowSurface {
-public:
+struct FakeBlankSurface : IBlankWindowSurface {
     void ShowPointer(bool) override {}
     void SetPointerTimer(bool) override {}
     void SetFadeTimer(bool enabled) override { fadeStarts += enabled ? 1 : 0; }

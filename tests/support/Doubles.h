@@ -4,6 +4,7 @@
 #include "platform/Desktop.h"
 #include "platform/MessagePump.h"
 #include "platform/SupportLibraries.h"
+#include "support/TestSupport.h"
 #include "util/Strings.h"
 
 #include <algorithm>
@@ -17,8 +18,7 @@ namespace kiv::test {
 // Top-level windows of other programs, front to back, with the desktop's
 // rules: whole names, letters compared without regard to case, front-most
 // match wins.
-class FakeDesktop : public IDesktop {
-public:
+struct FakeDesktop : IDesktop {
     struct Window {
         WindowHandle handle;
         std::string className;
@@ -27,7 +27,7 @@ public:
     };
 
     WindowHandle Open(std::string className, std::string caption, Rect rect = {0, 0, 640, 480}) {
-        WindowHandle handle = mNextHandle++;
+        WindowHandle handle = nextHandle++;
         windows.insert(windows.begin(), {handle, std::move(className), std::move(caption), rect});
         return handle;
     }
@@ -42,17 +42,12 @@ public:
 
     WindowHandle FindTopLevelWindow(const std::optional<std::string>& className,
                                     const std::optional<std::string>& caption) override {
-        WindowHandle found = 0;
-        for (const Window& w : windows) {
-            if ((!className || EqualsIgnoreCase(w.className, *className)) &&
-                (!caption || EqualsIgnoreCase(w.caption, *caption))) {
-                found = w.handle;
-                break;
-            }
-        }
-        if (onFound) {
-            onFound();
-        }
+        auto it = std::find_if(windows.begin(), windows.end(), [&](const Window& w) {
+            return (!className || EqualsIgnoreCase(w.className, *className)) &&
+                   (!caption || EqualsIgnoreCase(w.caption, *caption));
+        });
+        const WindowHandle found = it == windows.end() ? 0 : it->handle;
+        RunHook(onFound);
         return found;
     }
     bool MoveWindow(WindowHandle window, int32_t left, int32_t top, int32_t width,
@@ -64,9 +59,7 @@ public:
             w->rect = {left, top, static_cast<int32_t>(int64_t{left} + width),
                        static_cast<int32_t>(int64_t{top} + height)};
         }
-        if (onMove) {
-            onMove();
-        }
+        RunHook(onMove);
         return moved;
     }
     // The windows belong to a program with more rights than KIV's.
@@ -106,13 +99,10 @@ public:
     std::vector<Move> moves;
     std::function<void()> onMove;
     std::function<void()> onFound; // runs after each search, before its answer is used
-
-private:
-    WindowHandle mNextHandle = 0x1000;
+    WindowHandle nextHandle = 0x1000;
 };
 
-class FakeSizeLibrary : public IWindowSizeLibrary {
-public:
+struct FakeSizeLibrary : IWindowSizeLibrary {
     bool SetHook(uint32_t /*threadId*/, WindowHandle /*window*/, const Rect& limit) override {
         limits.push_back(limit);
         return true;
@@ -128,8 +118,7 @@ public:
     IWindowMoveEvents* moveEvents = nullptr;
 };
 
-class FakeKeyboardLibrary : public IKeyboardLibrary {
-public:
+struct FakeKeyboardLibrary : IKeyboardLibrary {
     void SetKeyHook(WindowHandle window, std::span<const int32_t> codes) override {
         keyHooks.push_back({window, std::vector<int32_t>(codes.begin(), codes.end())});
     }
@@ -145,21 +134,15 @@ public:
     std::vector<WindowHandle> mouseHooks;
 };
 
-class FakePump : public IMessagePump {
-public:
+struct FakePump : IMessagePump {
     void TakeOneMessage() override {}
-    void DoEvents() override {
-        if (onEvents) {
-            onEvents();
-        }
-    }
+    void DoEvents() override { RunHook(onEvents); }
     std::function<void()> onEvents;
 };
 
 // A hot key editor's controls. `onShow` runs after every change a Show* call
 // makes, as a real control's click handling would if showing fired it.
-class FakeHotKeyFrame : public IHotKeyEditorView {
-public:
+struct FakeHotKeyFrame : IHotKeyEditorView {
     void AddKeyListItem(std::string_view, int32_t) override {}
     bool IsShiftChecked() const override { return shift; }
     bool IsCtrlChecked() const override { return ctrl; }
@@ -176,14 +159,10 @@ public:
     std::string text;
     std::vector<std::string> refusals;
     std::function<void()> onShow;
-
-private:
     template <typename T> void Changed(T& field, T value) {
         if (field != value) {
             field = value;
-            if (onShow) {
-                onShow();
-            }
+            RunHook(onShow);
         }
     }
 };

@@ -3,7 +3,7 @@
 #include <atomic>
 #include <chrono>
 #include <fstream>
-#include <sstream>
+#include <iterator>
 #include <stdexcept>
 
 namespace kiv::test {
@@ -11,16 +11,12 @@ namespace kiv::test {
 TempDir::TempDir() {
     static std::atomic<int> counter{0};
     auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        std::filesystem::path candidate =
-            std::filesystem::temp_directory_path() /
-            ("kiv-test-" + std::to_string(stamp) + "-" + std::to_string(counter++));
-        if (std::filesystem::create_directory(candidate)) {
-            mPath = candidate;
-            return;
-        }
-    }
-    throw std::runtime_error("cannot create a temporary directory");
+    // A name already taken (by another test program started in the same tick)
+    // only moves on to the next; a folder that cannot be made at all throws.
+    do {
+        mPath = std::filesystem::temp_directory_path() /
+                ("kiv-test-" + std::to_string(stamp) + "-" + std::to_string(counter++));
+    } while (!std::filesystem::create_directory(mPath));
 }
 
 TempDir::~TempDir() {
@@ -43,9 +39,7 @@ void WriteBytes(const std::string& path, std::string_view bytes) {
 
 std::string ReadBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
-    std::ostringstream contents;
-    contents << in.rdbuf();
-    return contents.str();
+    return {std::istreambuf_iterator<char>(in), {}};
 }
 
 } // namespace kiv::test

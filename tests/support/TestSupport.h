@@ -12,18 +12,22 @@ namespace kiv::test {
 
 using Texts = std::vector<std::string>;
 
+// Runs a test's hook, when it set one.
+inline void RunHook(const std::function<void()>& hook) {
+    if (hook) {
+        hook();
+    }
+}
+
 // Records every message instead of showing it.
-class RecordingReporter : public IErrorReporter {
-public:
+struct RecordingReporter : IErrorReporter {
     struct Message {
         std::string text;
         std::string title;
     };
     void ShowMessage(std::string_view text, std::string_view title) override {
         messages.push_back({std::string(text), std::string(title)});
-        if (whileShown) {
-            whileShown();
-        }
+        RunHook(whileShown);
     }
     // Every message so far as "title: text"; Take forgets them too.
     std::vector<std::string> Said() const {
