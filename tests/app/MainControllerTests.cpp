@@ -222,13 +222,13 @@ struct EarlyCase {
 
 // The player's window is "Class:Player"; a 1024 x 768 desk monitor and a
 // 1280 x 720 television to its right.
+constexpr const char* kWide = "S1=Wide;S2=Class:Player;S3=-10;S4=20;S5=1024;S6=700;\r\n";
 const EarlyCase kEarlyCases[] = {
-    {"/S wide", "S1=Wide;S2=Class:Player;S3=-10;S4=20;S5=1024;S6=700;\r\n",
-     Rect{-10, 20, 1014, 720}},
+    {"/S wide", kWide, Rect{-10, 20, 1014, 720}},
     // Wider than the desk monitor, but it fits the television that shows it.
     {"/S tv", "S1=TV;S2=Class:Player;S3=1100;S4=40;S5=1100;S6=620;\r\n", Rect{1100, 40, 2200, 660}},
-    {"/S Wi", "S1=Wide;S2=Class:Player;S3=-10;S4=20;S5=1024;S6=700;\r\n", std::nullopt},
-    {"", "S1=Wide;S2=Class:Player;S3=-10;S4=20;S5=1024;S6=700;\r\n", std::nullopt},
+    {"/S Wi", kWide, std::nullopt},
+    {"", kWide, std::nullopt},
     // Which of two equal names is selected is left to the setting list.
     {"/S wide", "S1=Wide;S2=Class:Player;S5=1024;S6=700;\r\nS1=WIDE;S2=Class:Other;\r\n",
      std::nullopt},
