@@ -1,6 +1,6 @@
 // The main window's commands beyond the settings': the menus that list the
-// settings, the blanking windows' menu and help, options, the play list and
-// the "..." button's exchange with the selection wizard.
+// settings, help, options, the play list and the "..." button's exchange with
+// the selection wizard.
 #include "ControllerFixture.h"
 
 namespace kiv {
@@ -24,20 +24,6 @@ TEST_F(MenuCommands, TheMenusListTheFirstTenSettingsInTheListsOrder) {
         EXPECT_EQ(entry.Caption, "&" + std::to_string(n) + ". " + name);
         EXPECT_EQ(controller.Settings().Item(entry.Tag)->SettingName, name);
     }
-}
-
-TEST_F(MenuCommands, TheBlankingWindowsMenuActsOnTheCurrentSetting) {
-    CWindowSetting movie = Setting("Movie", {1, 1, 10, 10});
-    movie.BlankingOn = 1;
-    Load({movie}, "Movie");
-    view.popupChoice = menu::kContextBlankingOff;
-    controller.Menus().ShowContextMenu(12, 700);
-    EXPECT_EQ(Current().BlankingOn, 0);
-    EXPECT_FALSE(blanking.Strip(0).visible);
-    Current().WindowLeft = 5;
-    controller.AdjustWindow();
-    controller.Menus().mnuContext_Click(menu::kContextApply); // the pending edit is discarded
-    EXPECT_EQ(PlayerRect().left, 1);
 }
 
 TEST_F(MenuCommands, HelpOpensTheHelpFileElseTheUserGuideElseSaysSo) {

@@ -1,4 +1,5 @@
-// Blanking around the placed window and orbiting it, on the timers' ticks.
+// Blanking around the placed window and orbiting it, on the timers' ticks, and
+// the blanking windows' menu.
 #include "ControllerFixture.h"
 
 namespace kiv {
@@ -40,6 +41,18 @@ TEST_F(OrbitBlanking, APadIsStoredAndItsStripFollowsAtOnceAbsurdOnesAreReported)
     PadTo(BlankPad::Top, 15);
     EXPECT_EQ(Current().BlankingPadTop, 15);
     EXPECT_EQ(Strip(1), (Rect{0, 0, 1024, 72 + 15}));
+}
+
+TEST_F(OrbitBlanking, TheBlankingWindowsMenuActsOnTheCurrentSetting) {
+    LoadMovie();
+    view.popupChoice = menu::kContextBlankingOff;
+    controller.Menus().ShowContextMenu(12, 700);
+    EXPECT_EQ(Current().BlankingOn, 0);
+    EXPECT_FALSE(blanking.Strip(0).visible);
+    Current().WindowLeft = 5;
+    controller.AdjustWindow();
+    controller.Menus().mnuContext_Click(menu::kContextApply); // the pending edit is discarded
+    EXPECT_EQ(PlayerRect().left, 100);
 }
 
 TEST_F(OrbitBlanking, AVanishedWindowSwitchesBlankingOffUntilItReturns) {

@@ -1,6 +1,7 @@
 // The commands on the named settings and the hot key page's working copy.
 #include "ControllerFixture.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <tuple>
 
@@ -40,15 +41,12 @@ TEST_F(SettingCommands, DeleteRemovesTheSettingEverywhereAndLeavesNothingSelecte
     EXPECT_EQ(desktop.moves.size(), moves); // no neighbour was applied in its place
     EXPECT_EQ(view.applicationName, "");
     EXPECT_EQ(position.labels, (std::array<std::string, 4>{"0", "0", "0", "0"}));
-    for (const auto& [range, value] : orbiting.ranges) {
-        EXPECT_EQ(value, "0") << static_cast<int>(range);
-    }
-    for (const auto& [pad, value] : blankingPage.pads) {
-        EXPECT_EQ(value, "0") << static_cast<int>(pad);
-    }
-    EXPECT_EQ(hotKeyFrame.text, "");
-    EXPECT_FALSE(hotKeyFrame.shift || hotKeyFrame.ctrl);
-    EXPECT_EQ(hotKeyFrame.keyIndex, -1);
+    const auto zero = [](const auto& shown) { return shown.second == "0"; };
+    EXPECT_TRUE(std::ranges::all_of(orbiting.ranges, zero) &&
+                std::ranges::all_of(blankingPage.pads, zero));
+    EXPECT_EQ(
+        std::tuple(hotKeyFrame.text, hotKeyFrame.shift, hotKeyFrame.ctrl, hotKeyFrame.keyIndex),
+        std::tuple("", false, false, -1));
     EXPECT_FALSE(view.menus.Entries[2].Visible);
     EXPECT_FALSE(view.commands[MainCommand::Delete]);
     // Only A's Shift+F1 is still watched.

@@ -67,10 +67,8 @@ struct FakeDesktop : IDesktop {
     bool WindowAnswers(WindowHandle) override { return !silent; }
     bool silent = false; // the windows' program is stopped
     std::optional<Rect> WindowRect(WindowHandle window) override {
-        if (Window* w = Find(window)) {
-            return w->rect;
-        }
-        return std::nullopt;
+        Window* w = Find(window);
+        return w != nullptr ? std::optional(w->rect) : std::nullopt;
     }
     bool IsWindow(WindowHandle window) override { return Find(window) != nullptr; }
     uint32_t WindowThreadId(WindowHandle window) override { return IsWindow(window) ? 77 : 0; }

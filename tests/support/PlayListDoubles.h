@@ -68,10 +68,9 @@ struct FakePlayListView : IPlayListView {
     void FocusTitle() override { ++titleFocused; }
     void AddSettingEntry(std::string_view text) override { settings.emplace_back(text); }
     void SelectSettingEntry(std::string_view text) override {
-        setting = -1;
-        for (size_t i = settings.size(); i-- > 0;) {
-            setting = EqualsIgnoreCase(settings[i], text) ? static_cast<int>(i) : setting;
-        }
+        auto it =
+            std::ranges::find_if(settings, [&](auto& s) { return EqualsIgnoreCase(s, text); });
+        setting = it == settings.end() ? -1 : static_cast<int>(it - settings.begin());
     }
     std::string SelectedSettingText() const override {
         return setting < 0 ? "" : settings[static_cast<size_t>(setting)];

@@ -225,10 +225,9 @@ TEST_F(MainWindowFixture, ATabsKeyTurnsToItsPageAndEveryPageFillsTheStripAtEvery
 }
 
 TEST_F(MainWindowFixture, ClosingTheWindowRemovesTheHooks) {
-    size_t keyCalls = keyboardLibrary.keyHooks.size();
+    // The key hook's removal at unload is the controller's (LeavingDuringADialog...).
     ::SendMessageA(window.Hwnd(), WM_CLOSE, 0, 0);
     EXPECT_EQ(window.Hwnd(), nullptr);
-    EXPECT_EQ(keyboardLibrary.keyHooks.size(), keyCalls + 1);
     EXPECT_EQ(keyboardLibrary.mediaHooks.back(), 0u);
     MSG message{};
     EXPECT_TRUE(::PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
