@@ -216,36 +216,22 @@ TEST_F(MainWindowE2e, TheTrayIconComesBackItsMenuOpensAtThePointerAndItsExitEnds
 // The folder made one that KIV cannot write (chattr, since chmod does not stop
 // root; chmod where chattr is refused), and writable again however the test
 // ends, so that it can be removed.
-class ImmutableFolder {
-public:
-    explicit ImmutableFolder(std::filesystem::path folder)
-        : mFolder(std::move(folder)), mUnixPath(UnixPath(mFolder)) {
-        mSet = Run("/usr/bin/chattr", "+i", false) || Run("/bin/chmod", "a-w", false);
-    }
-    ~ImmutableFolder() {
-        Run("/usr/bin/chattr", "-i", true);
-        Run("/bin/chmod", "u+w", true);
-    }
-    bool Set() const { return mSet; }
+struct ImmutableFolder {
+    std::filesystem::path folder;
+    bool set = Run("/usr/bin/chattr", "+i", false) || Run("/bin/chmod", "a-w", false);
+    ~ImmutableFolder() { Run("/usr/bin/chattr", "-i", true) || Run("/bin/chmod", "u+w", true); }
 
-private:
     // The program gives no handle to wait on: the folder is watched until it
     // takes the change.
-    bool Run(const char* program, const char* flag, bool writable) {
-        if (mUnixPath.empty() ||
-            !StartUnixProgram(program, std::string(flag) + " \"" + mUnixPath + "\"")) {
-            return false;
-        }
-        return PumpUntil([&] {
-            win32::UniqueFile probe(::CreateFileW((mFolder / "probe.tmp").c_str(), GENERIC_WRITE, 0,
-                                                  nullptr, CREATE_NEW, FILE_FLAG_DELETE_ON_CLOSE,
-                                                  nullptr));
-            return probe.IsValid() == writable;
-        });
+    bool Run(const char* program, const char* flag, bool writable) const {
+        return StartUnixProgram(program, std::string(flag) + " \"" + UnixPath(folder) + "\"") &&
+               PumpUntil([&] {
+                   return win32::UniqueFile(::CreateFileW((folder / "probe.tmp").c_str(),
+                                                          GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                                          FILE_FLAG_DELETE_ON_CLOSE, nullptr))
+                              .IsValid() == writable;
+               });
     }
-    std::filesystem::path mFolder;
-    std::string mUnixPath;
-    bool mSet = false;
 };
 
 TEST_F(MainWindowE2e, AReadOnlyProgramFolderKeepsTheDataInAppDataSayingSoOnce) {
@@ -258,8 +244,8 @@ TEST_F(MainWindowE2e, AReadOnlyProgramFolderKeepsTheDataInAppDataSayingSoOnce) {
     // The folder's reader, which never locks a file against KIV, given a full path.
     auto inAppData = [&](const char* name) { return folder.Read((appData / name).string()); };
     const std::string before = DataFile();
-    ImmutableFolder locked(folder.Path());
-    ASSERT_TRUE(locked.Set());
+    const ImmutableFolder locked{folder.Path()};
+    ASSERT_TRUE(locked.set);
     {
         KivProcess kiv(folder, "/S Player");
         std::optional<MessageBoxSeen> notice = kiv.WaitForMessageBox();

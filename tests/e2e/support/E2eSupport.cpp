@@ -121,15 +121,6 @@ void PlayerProcess::Stop() noexcept {
     mWindows.clear();
 }
 
-void PlayerProcess::Kill() noexcept {
-    mWindows.clear();
-    Stop();
-}
-
-DWORD PlayerProcess::ThreadId() const noexcept {
-    return mWindows.empty() ? 0 : GetWindowThreadProcessId(mWindows.front(), nullptr);
-}
-
 MessageSink::MessageSink() {
     WNDCLASSEXW windowClass = {};
     windowClass.cbSize = sizeof(windowClass);
@@ -266,11 +257,6 @@ bool WaitForRect(HWND window, const RECT& wanted, std::chrono::milliseconds dead
     std::fprintf(stderr, "window at %s, not %s\n", RectText(WindowRectOf(window)).c_str(),
                  RectText(wanted).c_str());
     return false;
-}
-
-HWND DestroyedWindow() {
-    MessageSink shortLived;
-    return shortLived.Handle();
 }
 
 std::vector<HWND> ProcessWindows(DWORD processId, const char* className, bool visibleOnly) {

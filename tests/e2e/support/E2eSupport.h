@@ -72,11 +72,16 @@ public:
     // Closes the player as its close box would, killing it if it does not end.
     void Stop() noexcept;
     // Ends it at once, as a crash would.
-    void Kill() noexcept;
+    void Kill() noexcept {
+        mWindows.clear();
+        Stop();
+    }
     HWND Window(std::size_t index = 0) const noexcept {
         return index < mWindows.size() ? mWindows[index] : nullptr;
     }
-    DWORD ThreadId() const noexcept;
+    DWORD ThreadId() const noexcept {
+        return mWindows.empty() ? 0 : GetWindowThreadProcessId(mWindows.front(), nullptr);
+    }
 
 private:
     // Starts the player and reads its window handles; says what went wrong.
@@ -112,7 +117,9 @@ private:
 };
 
 // The handle of a window that existed and is gone.
-HWND DestroyedWindow();
+inline HWND DestroyedWindow() {
+    return MessageSink().Handle();
+}
 
 // The top-level windows of a process with this class, in z-order; with
 // `visibleOnly`, the visible ones only.

@@ -137,10 +137,6 @@ HWND KivProcess::WaitForMainWindow(std::chrono::milliseconds deadline) {
     return FindProcessWindow(mProcessId, "frmMain");
 }
 
-std::string KivProcess::Caption() const {
-    return TextOf(MainWindow());
-}
-
 std::optional<MessageBoxSeen> KivProcess::WaitForMessageBox() {
     // The box exists before it has its texts: wait until it is shown with them.
     std::optional<MessageBoxSeen> seen;
@@ -185,14 +181,6 @@ bool KivProcess::AnswerNameDialog(std::string_view text, std::string* shown) con
     Type(text); // the dialog takes the keys in order, Enter last
     Tap(VK_RETURN);
     return PumpUntil([&] { return !::IsWindow(dialog) || !::IsWindowVisible(dialog); });
-}
-
-bool KivProcess::HasExited() const {
-    return !mProcess || ::WaitForSingleObject(mProcess.Get(), 0) == WAIT_OBJECT_0;
-}
-
-bool KivProcess::WaitForExit(std::chrono::milliseconds deadline) {
-    return PumpUntil([&] { return HasExited(); }, deadline);
 }
 
 DWORD KivProcess::ExitCode() const {

@@ -61,7 +61,7 @@ public:
     // The main window once start-up has shown it; null if it never appears.
     HWND WaitForMainWindow(std::chrono::milliseconds deadline = kEventDeadline);
     HWND MainWindow() const { return FindOwnWindow("frmMain"); }
-    std::string Caption() const;
+    std::string Caption() const { return TextOf(MainWindow()); }
     // A message box the process shows; nothing if none appears in time.
     std::optional<MessageBoxSeen> WaitForMessageBox();
     // Presses OK on the process's message box.
@@ -72,9 +72,13 @@ public:
     // Answers the name dialog with `text` (over what it shows, which goes to
     // `shown`) and Enter; true once the dialog has gone.
     bool AnswerNameDialog(std::string_view text, std::string* shown = nullptr) const;
-    bool WaitForExit(std::chrono::milliseconds deadline = kEventDeadline);
+    bool WaitForExit(std::chrono::milliseconds deadline = kEventDeadline) {
+        return PumpUntil([&] { return HasExited(); }, deadline);
+    }
     DWORD ExitCode() const;
-    bool HasExited() const;
+    bool HasExited() const {
+        return !mProcess || ::WaitForSingleObject(mProcess.Get(), 0) == WAIT_OBJECT_0;
+    }
     // Closes the main window as the user would and waits for the process to end.
     bool Close();
 
