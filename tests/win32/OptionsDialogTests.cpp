@@ -75,8 +75,9 @@ TEST_F(OptionsDialogWiring, SaveWritesWhatTheControlsChangedAndExitKeepsTheFileA
                 HWND open = ::FindWindowA(nullptr, "Location Program to Launch");
                 return open != nullptr ? open : Dialog();
             });
-    for (const std::string line : {"ShowTrayIcon=0", "PlayListDefaultSetting=Letterbox",
-                                   "HotKeyMoveUp=10114", "LaunchApplication=" + program}) {
+    for (const std::string& line :
+         std::vector<std::string>{"ShowTrayIcon=0", "PlayListDefaultSetting=Letterbox",
+                                  "HotKeyMoveUp=10114", "LaunchApplication=" + program}) {
         EXPECT_NE(saved.find("\r\n" + line + "\r\n"), std::string::npos) << line << " in " << saved;
     }
     EXPECT_TRUE(disabledContent);
