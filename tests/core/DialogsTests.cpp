@@ -141,6 +141,13 @@ TEST_F(OptionsDialogRules, SaveGathersTheControlsInOrderAndStopsAtABoxItCannotRe
     EXPECT_FALSE(view.unloaded || FileExists(options.INIFilePath));
 
     view.lists[OptionsList::WindowStartMode].index = 2;
+    // A file that cannot be written is said; the dialog stays open and the
+    // program goes on with the options it had.
+    std::filesystem::create_directory(options.INIFilePath);
+    dialog->cmdSave_Click();
+    EXPECT_EQ(reporter.Said().back(), "SaveSettings: Error: 75. Path/File access error");
+    EXPECT_FALSE(view.unloaded || options.WindowStartMode == 2);
+    std::filesystem::remove(options.INIFilePath);
     dialog->cmdSave_Click();
     EXPECT_TRUE(view.unloaded);
     COptions read(reporter);

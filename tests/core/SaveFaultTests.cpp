@@ -278,7 +278,10 @@ TEST(SaveFaults, AFileNotReadInFullIsSetAsideBeforeTheFirstSaveReplacesItAndThat
         std::string_view loadMessage;
     } cases[] = {
         {0, "S1=Kept;S3=1;\r\n", true, 0, kAccess},
+        // A number that does not convert stops the load, keeping the settings before it.
         {0, "S1=One;\r\nS1=Bad;S3=x;\r\nS1=Later;\r\n", false, 1, ": Error: 13. Type mismatch"},
+        {0, "S1=One;\r\nS1=Two;\r\nS1=Bad;S3=12abc;\r\n", false, 2, ": Error: 13. Type mismatch"},
+        {0, "S1=Bad;S15=32768;\r\nS1=After;\r\n", false, 0, ": Error: 6. Overflow"},
         {1, "S1=Kept;S2=Wide;S3=VOL;S4=1;\r\n", true, 0, kAccess},
     };
     for (const auto& c : cases) {

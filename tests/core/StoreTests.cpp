@@ -165,18 +165,6 @@ TEST_F(SettingsFixture, ToleratesAMissingFileAFolderAndOlderHandEditedAndHostile
     EXPECT_TRUE(reporter.messages.empty());
 }
 
-TEST_F(SettingsFixture, BadNumberStopsTheLoadKeepingEarlierSettings) {
-    const std::pair<const char*, const char*> badLines[] = {
-        {"S1=Bad;S3=abc;", "Error: 13. Type mismatch"},
-        {"S1=Bad;S3=12abc;", "Error: 13. Type mismatch"},
-        {"S1=Bad;S15=32768;", "Error: 6. Overflow"}};
-    for (const auto& [bad, message] : badLines) {
-        settings.LoadFromText(std::string("S1=One;\r\nS1=Two;\r\n") + bad + "\r\nS1=After;\r\n");
-        EXPECT_EQ(settings.Count(), 2) << bad;
-        EXPECT_EQ(reporter.Take(), Texts{std::string("LoadItems: ") + message});
-    }
-}
-
 // The keys count on across loads; after the last one every line, in either
 // list, reports its failed add and is skipped.
 TEST_F(StoreFiles, AfterTheLastKeyEveryLineReportsItsFailedAddAndIsSkipped) {

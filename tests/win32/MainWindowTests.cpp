@@ -246,14 +246,5 @@ TEST_F(MainWindowFixture, BroughtForwardAMinimizedWindowIsRestoredEvenInFront) {
     EXPECT_FALSE(::IsIconic(handle));
 }
 
-// A remote's "/S übersicht" finds "Übersicht" as the list's own search does.
-TEST_F(MainWindowFixture, ANameHandedOverFindsItsEntryWhateverTheCaseOfItsLetters) {
-    // Windows-1252 capital U with diaeresis
-    controller.Settings().Add(ControllerFixture::Setting("\334bersicht", {}));
-    controller.FillSettingCombo();
-    controller.SecondCopyStarted("/S \374bersicht");
-    EXPECT_EQ(TextOf(Combo()), "\334bersicht");
-}
-
 } // namespace
 } // namespace kiv::win32

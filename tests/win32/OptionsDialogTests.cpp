@@ -160,28 +160,5 @@ TEST_F(OptionsDialogWiring, TheStartBoxAddsAndRemovesKivsEntryInTheRunKey) {
     EXPECT_TRUE(reporter.messages.empty());
 }
 
-TEST_F(OptionsDialogWiring, ASaveThatCannotWriteTheFileSaysSoAndKeepsTheDialogOpen) {
-    const std::string before = "[KIV]\r\nShowTrayIcon=1\r\n";
-    test::WriteBytes(options.INIFilePath, before);
-    ASSERT_TRUE(::SetFileAttributesA(options.INIFilePath.c_str(), FILE_ATTRIBUTE_READONLY));
-    bool trayIconChecked = true;
-    const std::string after = Run({[](HWND dialog) {
-                                       Click(FindControl(dialog, O::chkShowTrayIcon));
-                                       Click(FindControl(dialog, O::cmdSave));
-                                   },
-                                   [&](HWND dialog) { // still open after the save
-                                       trayIconChecked =
-                                           Ticked(FindControl(dialog, O::chkShowTrayIcon));
-                                       Click(FindControl(dialog, O::cmdExit));
-                                   }});
-    EXPECT_EQ(after, before);
-    ::SetFileAttributesA(options.INIFilePath.c_str(), FILE_ATTRIBUTE_NORMAL);
-    EXPECT_EQ(reporter.Said(),
-              std::vector<std::string>{"SaveSettings: Error: 75. Path/File access error"});
-    EXPECT_FALSE(trayIconChecked);     // the user's value, still shown
-    EXPECT_TRUE(options.ShowTrayIcon); // the program goes on with what its file holds
-    EXPECT_FALSE(disabledContent);
-}
-
 } // namespace
 } // namespace kiv::win32
