@@ -128,6 +128,7 @@ TEST(TaskbarTest, AShownTaskbarIsBackOnTopOfItsBand) {
                                          10, nullptr, nullptr, nullptr, nullptr));
     ::SetWindowPos(above.Get(), HWND_TOP, 0, 0, 0, 0,
                    SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    ASSERT_TRUE(IsAbove(above.Get(), bar)) << "the test's window must start above the taskbar";
     const WindowHandle handle = reinterpret_cast<WindowHandle>(bar);
     window.Hide(handle);
     ASSERT_TRUE(PumpUntil([&] { return !shown(); }));
