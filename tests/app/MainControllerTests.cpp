@@ -21,6 +21,35 @@ TEST_F(ControllerFixture, ChoosingAnEntryRunsTheSelectionOnceAndARefillRunsItAga
     EXPECT_THROW(controller.SetListIndex(2), CRuntimeError);
 }
 
+// A name finds the first list entry of a setting with exactly that name; a
+// key, its setting's entry. The list is the main window's, sorted.
+TEST_F(ControllerFixture, LocateSelectsTheFirstListEntryByExactNameOrByKey) {
+    Load({Setting("Anamorphic", {}), Setting("Letterbox", {}), Setting("4x3", {}),
+          Setting("Anamorphic", {})});
+    CWindowSettings& settings = controller.Settings();
+    settings.LocateItem("letterbox", controller); // the name must match exactly
+    settings.LocateItemByKey("C9", controller);   // not in the collection
+    EXPECT_EQ(view.listIndex, -1);
+    settings.LocateItem("Anamorphic", controller);
+    EXPECT_EQ(view.listIndex, 1); // after "4x3", the first of the two
+    settings.LocateItemByKey("C3", controller);
+    EXPECT_EQ(view.listIndex, 0);
+    settings.LocateItem("Letterbox", controller);
+    EXPECT_EQ(view.listIndex, 3);
+}
+
+// No settings file is a first run, with the three first settings; a file not
+// read in full is not, whatever it held (SaveFaultTests: one held open by
+// another program, or one with a number that does not convert).
+TEST_F(ControllerFixture, OnlyAMissingSettingsFileIsAFirstRun) {
+    ASSERT_TRUE(controller.Form_Load(""));
+    EXPECT_EQ(view.SettingListCount(), 3);
+    WriteBytes(DataFile(), "S1=Bad;S3=x;\r\n");
+    ASSERT_TRUE(controller.Form_Load(""));
+    EXPECT_EQ(view.SettingListCount(), 0);
+    EXPECT_EQ(Reports(), Texts{"LoadItems: Error: 13. Type mismatch"});
+}
+
 constexpr std::string_view kWillNotMove =
     " (the window will not move: run KIV as administrator to place it)";
 

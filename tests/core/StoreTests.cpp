@@ -11,11 +11,9 @@
 #include "support/TestSupport.h"
 #include "util/FileSystem.h"
 #include "util/IniText.h"
-#include "util/Strings.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <set>
 #include <tuple>
 #include <vector>
@@ -60,23 +58,6 @@ TEST(TaggedLine, AKeyCountsOnlyWhereAFieldStartsAndOnlyBeforeAnEqualsSign) {
 // Every field a different value, so a field written or read in another's place shows.
 const CWindowSetting kFull{"Wide", "Class:Player", -5, -126, 1021, 1024, 3,  4, 60, 2, 1,
                            "1165", "Media Player", 7,  8,    9,    10,   -1, ""};
-
-// The main window's combo box as the look-ups see it: entries in text order,
-// and an exact search that ignores case.
-struct SortedList : ISettingList {
-    std::vector<std::pair<std::string, int32_t>> entries;
-    std::vector<int32_t> selections;
-
-    int32_t FindStringExact(std::string_view text) const override {
-        const auto found = std::find_if(entries.begin(), entries.end(), [&](const auto& e) {
-            return EqualsIgnoreCase(e.first, text);
-        });
-        return found == entries.end() ? -1 : static_cast<int32_t>(found - entries.begin());
-    }
-    int32_t ListCount() const override { return static_cast<int32_t>(entries.size()); }
-    int32_t ItemData(int32_t index) const override { return entries.at(index).second; }
-    void SetListIndex(int32_t index) override { selections.push_back(index); }
-};
 
 // The three stores' files in a folder of their own.
 struct StoreFiles : ::testing::Test {
@@ -191,22 +172,6 @@ TEST_F(SettingsFixture, AKeyIsExactlyCAndTheNumberOfAStoredSetting) {
         EXPECT_FALSE(settings.Contains(key)) << key;
     }
     EXPECT_EQ(settings.Item("C2"), settings.Item(1));
-}
-
-TEST_F(SettingsFixture, LocateSelectsTheFirstListEntryByExactNameOrByKey) {
-    for (const char* name : {"Anamorphic", "Letterbox", "4x3", "Anamorphic"}) {
-        CWindowSetting setting;
-        setting.SettingName = name;
-        settings.Add(setting);
-    }
-    SortedList list;
-    list.entries = {{"4x3", 3}, {"Anamorphic", 1}, {"Anamorphic", 4}, {"Letterbox", 2}};
-    settings.LocateItem("Letterbox", list);
-    settings.LocateItem("letterbox", list); // the name must match exactly
-    settings.LocateItem("Anamorphic", list);
-    settings.LocateItemByKey("C3", list);
-    settings.LocateItemByKey("C9", list); // not in the collection
-    EXPECT_EQ(list.selections, (std::vector<int32_t>{3, 1, 0}));
 }
 
 TEST_F(PlayListFixture, OlderFormAndBlankLinesThroughTwoSaveLoadCycles) {

@@ -112,24 +112,5 @@ TEST_F(SpineTest, AMissingLibraryIsNamedAndEndsTheProgram) {
     }
 }
 
-// A settings file that another program holds open while KIV starts is said
-// to be unreadable and is not taken for a first run. How the first save then
-// keeps it as it was, and says where, is the store's (SaveFaultTests'
-// AFileNotReadInFullIsSetAside..., natively and under Wine).
-TEST_F(SpineTest, ASettingsFileHeldOpenAtStartIsSaidAndNotTakenForAFirstRun) {
-    folder.WriteSettings({Setting("Mine", 33, 44, 555, 333), Setting("Also", 1, 2, 300, 200)});
-    win32::UniqueFile held(::CreateFileW(folder.File("KIV.dat").c_str(), GENERIC_READ, 0, nullptr,
-                                         OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    ASSERT_TRUE(held);
-    KivProcess kiv(folder, "");
-    ASSERT_TRUE(kiv.WaitForMessageBox().has_value());
-    held.Reset();
-    kiv.DismissMessageBox();
-    HWND main = kiv.WaitForMainWindow();
-    ASSERT_NE(main, nullptr);
-    HWND combo = ::FindWindowExA(main, nullptr, WC_COMBOBOXA, nullptr);
-    EXPECT_EQ(::SendMessageA(combo, CB_GETCOUNT, 0, 0), 0); // no first-run settings
-}
-
 } // namespace
 } // namespace kiv::e2e
