@@ -185,19 +185,8 @@ TEST_F(PlayListFixture, OlderFormAndBlankLinesThroughTwoSaveLoadCycles) {
     // The blank entry, now written with an empty title, keeps its empty fields.
     EXPECT_EQ(list.Item(2)->Title + list.Item(2)->Setting, "");
     EXPECT_EQ(list.LocatePlayListItem("VOL", "FF"), list.Item(3));
+    EXPECT_EQ(list.LocatePlayListItem("vol", "FF"), nullptr); // compared exactly
     EXPECT_TRUE(reporter.messages.empty());
-}
-
-TEST_F(PlayListFixture, LogicallyDeletedEntriesStayUntilSavedAndLoaded) {
-    list.Add("Gone", "A", "VOL", "1");
-    list.Add("Dup", "B", "VOL", "1");
-    list.Item(1)->LogicalDelete = true;
-    EXPECT_EQ(list.LocatePlayListItem("VOL", "1")->Title, "Gone");
-    EXPECT_EQ(list.LocatePlayListItem("vol", "1"), nullptr); // exact comparison
-    SaveAndReload();
-    ASSERT_EQ(list.Count(), 1);
-    EXPECT_EQ(list.LocatePlayListItem("VOL", "1")->Title, "Dup");
-    EXPECT_EQ(list.Item(1)->ItemKey, "C3");
 }
 
 // Every key in writing order, none at its default.

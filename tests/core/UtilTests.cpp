@@ -98,12 +98,6 @@ TEST(FileExists, OnlyOrdinaryFilesWithShortExtensions) {
     EXPECT_FALSE(FileExists(dir.File("a.b") + std::string(1, '\0')));
 }
 
-// A folder without one gets one: the data folder's test, from the user's folder.
-TEST(AppPath, IsTheProgramFolderWithOneTrailingSeparator) {
-    EXPECT_EQ(AppPath().back(), kPathSeparator);
-    EXPECT_EQ(FolderWithSeparator("C:\\"), "C:\\");
-}
-
 TEST(AtomicSave, ReplacesTheFileAndReadsBackEveryByte) {
     TempDir dir;
     std::string path = dir.File("data.dat");
